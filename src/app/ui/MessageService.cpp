@@ -1,0 +1,38 @@
+#include "app/ui/MessageService.h"
+
+#include <QMessageBox>
+
+namespace Messages {
+
+namespace {
+Handler g_handler;
+
+QMessageBox::Icon boxIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+void show(QWidget *parent, const QString &text, const QString &title, Icon icon)
+{
+    const Message message{text, title.isEmpty() ? kApplicationTitle : title, icon};
+    if (g_handler) {
+        g_handler(message);
+        return;
+    }
+    QMessageBox box(boxIcon(icon), message.title, message.text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void setHandler(Handler handler)
+{
+    g_handler = std::move(handler);
+}
+
+} // namespace Messages

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every message box of the program goes through here. A box without a title of
+// its own carries the application title. Tests and scripted runs replace the
+// boxes with a handler, so nothing ever waits on a modal box there.
+namespace Messages {
+
+inline const QString kApplicationTitle = QStringLiteral("Qel");
+
+enum class Icon { None, Information, Warning, Critical };
+
+struct Message
+{
+    QString text;
+    QString title;
+    Icon icon = Icon::None;
+};
+
+void show(QWidget *parent, const QString &text, const QString &title = {}, Icon icon = Icon::None);
+
+using Handler = std::function<void(const Message &)>;
+// Replaces the message boxes; an empty handler brings them back.
+void setHandler(Handler handler);
+
+} // namespace Messages

@@ -1,0 +1,83 @@
+#include "meter/serial/SerialLink.h"
+
+SerialLink::SerialLink(const QString &deviceName, QObject *parent)
+    : QObject(parent)
+{
+    m_port.setObjectName(QStringLiteral("Comm1"));
+    m_port.setPortName(deviceName);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+}
+
+bool SerialLink::open()
+{
+    if (m_port.isOpen())
+        return true;
+    if (!m_port.open(QIODevice::ReadWrite))
+        return false;
+    const bool configured = m_port.setBaudRate(QSerialPort::Baud9600)
+                            && m_port.setDataBits(QSerialPort::Data8)
+                            && m_port.setParity(QSerialPort::NoParity)
+                            && m_port.setStopBits(QSerialPort::OneStop)
+                            && m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        m_port.close();
+        return false;
+    }
+    return true;
+}
+
+void SerialLink::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+bool SerialLink::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+void SerialLink::setDtr(bool on)
+{
+    // Pseudo-terminals and some adapters have no modem lines; the meter protocol
+    // works without DTR, so a refusal here is not an error of the line.
+    if (m_port.isOpen())
+        m_port.setDataTerminalReady(on);
+}
+
+qint64 SerialLink::bytesWaiting()
+{
+    return m_port.isOpen() ? m_port.bytesAvailable() : 0;
+}
+
+QByteArray SerialLink::readAll()
+{
+    return m_port.isOpen() ? m_port.readAll() : QByteArray();
+}
+
+void SerialLink::write(const QByteArray &bytes)
+{
+    if (m_port.isOpen())
+        m_port.write(bytes);
+}
+
+void SerialLink::onError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ResourceError:
+    case QSerialPort::DeviceNotFoundError:
+    case QSerialPort::PermissionError:
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+        if (m_port.isOpen()) {
+            const QString reason = m_port.errorString();
+            m_port.clearError();
+            Q_EMIT lost(reason);
+        }
+        break;
+    default:
+        // Unsupported operations (no DTR on a pseudo-terminal), timeouts and
+        // similar leave the line usable.
+        break;
+    }
+}

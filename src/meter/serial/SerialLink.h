@@ -1,0 +1,35 @@
+#pragma once
+
+#include "meter/MeterLink.h"
+
+#include <QObject>
+#include <QSerialPort>
+
+// The meter's serial line: 9600 baud, 8 data bits, no parity, one stop bit, no
+// flow control. A failure that ends the line (cable pulled, adapter unplugged)
+// is reported once through lost().
+class SerialLink : public QObject, public MeterLink
+{
+    Q_OBJECT
+public:
+    explicit SerialLink(const QString &deviceName, QObject *parent = nullptr);
+
+    bool open() override;
+    void close() override;
+    bool isOpen() const override;
+    void setDtr(bool on) override;
+    qint64 bytesWaiting() override;
+    QByteArray readAll() override;
+    void write(const QByteArray &bytes) override;
+
+    QString deviceName() const { return m_port.portName(); }
+    QString errorString() const { return m_port.errorString(); }
+
+Q_SIGNALS:
+    void lost(const QString &reason);
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+};

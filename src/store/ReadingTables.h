@@ -1,0 +1,46 @@
+#pragma once
+
+#include "store/Reading.h"
+
+#include <QList>
+
+// The logged-in user's readings in memory.
+//
+// Reading table: entry 1 is the LAST data line of the reading file and entry
+// count() the first, so a download appends its new records at the end. Entries
+// are numbered from 1; entry 0 is never written and reads as all zeros.
+//
+// Download table: the receive area of a download. At login it holds the file's
+// data lines in file order; a download overwrites entries 1..MeterCount. Entries
+// that a download did not answer keep what they held.
+//
+// Both tables grow as needed: there is no fixed capacity.
+class ReadingTables
+{
+public:
+    int count() const { return int(m_readings.size()); }
+    void setCount(int n) { m_readings.resize(qMax(0, n)); }
+
+    // Reading-table entry i (1..count()); 0 and anything outside reads as zeros.
+    const Reading &reading(int i) const;
+    // Writable entry i >= 1; the table grows to hold it.
+    Reading &readingAt(int i);
+
+    int downloadSize() const { return int(m_downloads.size()); }
+    const Reading &download(int k) const;
+    // Writable download entry k >= 1; the table grows to hold it.
+    Reading &downloadAt(int k);
+
+    // The table holds only the template row of a new file (or nothing at all).
+    bool holdsNoReadings() const;
+
+    // Direct access for loading and writing whole tables.
+    QList<Reading> &readings() { return m_readings; }
+    const QList<Reading> &readings() const { return m_readings; }
+    QList<Reading> &downloads() { return m_downloads; }
+    const QList<Reading> &downloads() const { return m_downloads; }
+
+private:
+    QList<Reading> m_readings;   // m_readings[i - 1] is entry i
+    QList<Reading> m_downloads;  // m_downloads[k - 1] is entry k
+};

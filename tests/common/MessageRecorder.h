@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/ui/MessageService.h"
+
+#include <QList>
+
+// Records every message box instead of showing it, for as long as it lives.
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+
+    const QList<Messages::Message> &messages() const { return m_messages; }
+    QStringList texts() const;
+    // The only message shown since the last clear(); fails the test otherwise.
+    QString single() const;
+    void clear() { m_messages.clear(); }
+
+private:
+    QList<Messages::Message> m_messages;
+};
