@@ -34,6 +34,11 @@ public:
     // The table holds only the template row of a new file (or nothing at all).
     bool holdsNoReadings() const;
 
+    // Set when lines of the reading file could not be read at login: the next
+    // rewrite would drop them, so it first keeps the file as it was.
+    bool keepOriginalBeforeRewrite() const { return m_keepOriginal; }
+    void setKeepOriginalBeforeRewrite(bool keep) { m_keepOriginal = keep; }
+
     // Direct access for loading and writing whole tables.
     QList<Reading> &readings() { return m_readings; }
     const QList<Reading> &readings() const { return m_readings; }
@@ -43,4 +48,5 @@ public:
 private:
     QList<Reading> m_readings;   // m_readings[i - 1] is entry i
     QList<Reading> m_downloads;  // m_downloads[k - 1] is entry k
+    bool m_keepOriginal = false;
 };

@@ -1,0 +1,314 @@
+#include "store/ReadingFile.h"
+
+#include "app/TextFiles.h"
+
+#include <QByteArrayView>
+#include <QDir>
+
+#include <array>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr int kFieldCount = 10;
+constexpr char kLineEnd[] = "\r\n";
+
+// Decimal digits of value, zero-padded to width; wider values are written in
+// full and negative ones get a minus sign before the padding ("-03").
+void appendPadded(QByteArray &out, qint64 value, int width)
+{
+    // Work on the negative side so the smallest 64-bit value has a magnitude too.
+    const bool negative = value < 0;
+    qint64 rest = negative ? value : -value;
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = char('0' - rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (negative)
+        out.append('-');
+    for (int i = n; i < width; ++i)
+        out.append('0');
+    while (n > 0)
+        out.append(digits[--n]);
+}
+
+// Tenths of a mmol/L, rounded half away from zero as the file has always been
+// written. Exact in integers: no double can round the wrong way near a boundary.
+qint64 mmolTenths(int glucose)
+{
+    const qint64 scaled = 10 * qint64(glucose);
+    return scaled >= 0 ? (scaled + 9) / 18 : -((-scaled + 9) / 18);
+}
+
+void appendMmol(QByteArray &out, int glucose)
+{
+    const qint64 tenths = mmolTenths(glucose);
+    const qint64 magnitude = tenths < 0 ? -tenths : tenths;
+    if (tenths < 0)
+        out.append('-');
+    appendPadded(out, magnitude / 10, 2);
+    out.append('.');
+    out.append(char('0' + magnitude % 10));
+}
+
+QByteArrayView markOf(QStringView stored)
+{
+    if (stored == u"1" || stored == u"PC")
+        return "PC";
+    if (stored == u"2" || stored == u"QC")
+        return "QC";
+    return "C";
+}
+
+void appendLine(QByteArray &out, int rowNumber, const Reading &r)
+{
+    out.append('T');
+    appendPadded(out, rowNumber, 4);
+    out.append(',');
+    appendPadded(out, r.glucose, 5);
+    out.append(',');
+    appendPadded(out, r.month, 2);
+    out.append(',');
+    appendPadded(out, r.day, 2);
+    out.append(',');
+    appendPadded(out, r.hour, 2);
+    out.append(',');
+    appendPadded(out, r.minute, 2);
+    out.append(',');
+    out.append(markOf(r.event));
+    out.append(',');
+    appendMmol(out, r.glucose);
+    out.append(',');
+    appendPadded(out, r.year, 4);
+    out.append(',');
+    appendPadded(out, r.year, 4);
+    out.append('/');
+    appendPadded(out, r.month, 2);
+    out.append('/');
+    appendPadded(out, r.day, 2);
+    out.append(" - ");
+    appendPadded(out, r.hour, 2);
+    out.append(':');
+    appendPadded(out, r.minute, 2);
+}
+
+// A whole number with an optional sign that fits an int; nothing else.
+bool parseInt(QByteArrayView text, int *value)
+{
+    qsizetype i = 0;
+    const bool negative = !text.isEmpty() && text[0] == '-';
+    if (!text.isEmpty() && (text[0] == '-' || text[0] == '+'))
+        i = 1;
+    if (i == text.size())
+        return false;
+    const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min())
+                                  : qint64(std::numeric_limits<int>::max());
+    qint64 magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return false;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > limit)
+            return false;
+    }
+    *value = int(negative ? -magnitude : magnitude);
+    return true;
+}
+
+// Nearly every event is one of the three marks: share their text instead of
+// allocating one per reading.
+QString eventText(QByteArrayView field)
+{
+    static const QString c = QStringLiteral("C");
+    static const QString pc = QStringLiteral("PC");
+    static const QString qc = QStringLiteral("QC");
+    if (field == "C")
+        return c;
+    if (field == "PC")
+        return pc;
+    if (field == "QC")
+        return qc;
+    return QString::fromLocal8Bit(field);
+}
+
+// One data line into r; false when it is not ten fields with whole numbers in
+// the columns that are read (Test_No, Glucose_mmol and Date & Time are not).
+bool parseLine(QByteArrayView line, Reading *r)
+{
+    std::array<QByteArrayView, kFieldCount> fields;
+    int n = 0;
+    qsizetype fieldStart = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && line[i] != ',')
+            continue;
+        if (n == kFieldCount)
+            return false;
+        fields[n++] = line.sliced(fieldStart, i - fieldStart);
+        fieldStart = i + 1;
+    }
+    if (n != kFieldCount)
+        return false;
+    if (!parseInt(fields[1], &r->glucose) || !parseInt(fields[2], &r->month)
+        || !parseInt(fields[3], &r->day) || !parseInt(fields[4], &r->hour)
+        || !parseInt(fields[5], &r->minute) || !parseInt(fields[8], &r->year))
+        return false;
+    r->event = eventText(fields[6]);
+    return true;
+}
+
+// For reserving the tables once: an upper bound on the readings in content.
+qsizetype lineCount(const QByteArray &content)
+{
+    qsizetype lines = 1;
+    const char *p = content.cbegin();
+    const char *const end = content.cend();
+    while ((p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p))))) {
+        ++lines;
+        ++p;
+    }
+    return lines;
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+namespace ReadingFile {
+
+QByteArray newFileContent()
+{
+    return QByteArray(kHeader) + kLineEnd + kTemplateRow + kLineEnd;
+}
+
+bool create(const QString &path, QString *error)
+{
+    return TextFiles::writeAtomically(path, newFileContent(), error);
+}
+
+QString eventMark(const QString &stored)
+{
+    return QString::fromLatin1(markOf(stored));
+}
+
+QString mmolText(int glucose)
+{
+    QByteArray out;
+    appendMmol(out, glucose);
+    return QString::fromLatin1(out);
+}
+
+QByteArray formatLine(int rowNumber, const Reading &r)
+{
+    QByteArray out;
+    appendLine(out, rowNumber, r);
+    return out;
+}
+
+QByteArray format(const ReadingTables &tables)
+{
+    const QList<Reading> &readings = tables.readings();
+    QByteArray out;
+    // A line with ordinary values is 55 bytes and its end.
+    out.reserve(qsizetype(sizeof kHeader) + 2 + readings.size() * 57);
+    out.append(kHeader).append(kLineEnd);
+    int row = 1;
+    for (auto it = readings.crbegin(); it != readings.crend(); ++it, ++row) {
+        appendLine(out, row, *it);
+        out.append(kLineEnd);
+    }
+    return out;
+}
+
+LoadResult load(const QString &path)
+{
+    LoadResult result;
+    QByteArray content;
+    if (!TextFiles::read(path, &content, &result.error))
+        return result;
+
+    const char *const data = content.constData();
+    const qsizetype size = content.size();
+    QList<Reading> &downloads = result.tables.downloads();
+    downloads.reserve(lineCount(content));
+
+    const auto skip = [&result](int lineNumber) {
+        if (result.skippedLines++ == 0)
+            result.firstSkippedLine = lineNumber;
+    };
+    Reading reading;
+    int lineNumber = 0;
+    for (qsizetype start = 0; start < size;) {
+        const void *found = std::memchr(data + start, '\n', size_t(size - start));
+        const qsizetype end = found ? static_cast<const char *>(found) - data : size;
+        QByteArrayView line(data + start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (lineNumber == 1) {
+            // The rewrite replaces a first line other than the header: count it,
+            // so that the original is kept.
+            if (line != QByteArrayView(kHeader))
+                skip(lineNumber);
+        } else if (!line.isEmpty()) {
+            if (parseLine(line, &reading))
+                downloads.append(reading);
+            else
+                skip(lineNumber);
+        }
+    }
+
+    result.tables.readings() = QList<Reading>(downloads.crbegin(), downloads.crend());
+    result.tables.setKeepOriginalBeforeRewrite(result.skippedLines > 0);
+    result.ok = true;
+    return result;
+}
+
+QString backupPath(const QString &path)
+{
+    return path + QStringLiteral(".bak");
+}
+
+bool CreateAfile(const QString &path, ReadingTables &tables, QString *error)
+{
+    if (tables.keepOriginalBeforeRewrite()) {
+        // Lines that could not be read are about to be dropped: keep them first,
+        // or do not rewrite at all.
+        if (TextFiles::exists(path)) {
+            QByteArray original;
+            if (!TextFiles::read(path, &original, error)
+                || !TextFiles::writeAtomically(backupPath(path), original, error))
+                return false;
+        }
+        tables.setKeepOriginalBeforeRewrite(false);
+    }
+    return TextFiles::writeAtomically(path, format(tables), error);
+}
+
+QString skippedLinesWarning(const QString &path, const LoadResult &result)
+{
+    if (result.skippedLines == 0)
+        return {};
+    if (result.skippedLines == 1) {
+        return QStringLiteral("Line %1 of %2 could not be read and was skipped. The file "
+                              "will be kept unchanged as %3 before new readings are saved.")
+            .arg(result.firstSkippedLine)
+            .arg(nativePath(path), nativePath(backupPath(path)));
+    }
+    return QStringLiteral("%1 lines of %2 could not be read and were skipped; the first is "
+                          "line %3. The file will be kept unchanged as %4 before new "
+                          "readings are saved.")
+        .arg(result.skippedLines)
+        .arg(nativePath(path))
+        .arg(result.firstSkippedLine)
+        .arg(nativePath(backupPath(path)));
+}
+
+} // namespace ReadingFile

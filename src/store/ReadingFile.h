@@ -1,0 +1,64 @@
+#pragma once
+
+#include "store/ReadingTables.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A user's reading file: a header line and one comma-separated reading per line,
+// newest download first. The file is read whole at login into the two reading
+// tables and rewritten whole from the reading table after a download.
+namespace ReadingFile {
+
+inline constexpr char kHeader[] =
+    "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
+// The only data line of a file that holds no reading yet.
+inline constexpr char kTemplateRow[] =
+    "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000";
+
+// Header and template row, as a new user's file holds them.
+QByteArray newFileContent();
+// Creates (or replaces) the file at path with the content of a new file.
+bool create(const QString &path, QString *error);
+
+// The mark written for a stored event: "C", "PC" or "QC". Meter records store
+// "0" or "1"; loaded readings keep the text of the file's Event column.
+QString eventMark(const QString &stored);
+// Glucose in mmol/L as written in the file: one decimal, at least two integer
+// digits ("06.7" for 120 mg/dL).
+QString mmolText(int glucose);
+
+// One data line without its line end, e.g.
+// "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30".
+QByteArray formatLine(int rowNumber, const Reading &r);
+// The whole file: header, then the reading table from entry count() down to
+// entry 1, numbered from T0001; every line ends with CR LF.
+QByteArray format(const ReadingTables &tables);
+
+struct LoadResult
+{
+    bool ok = false;
+    QString error;
+    ReadingTables tables;
+    int skippedLines = 0;      // data lines that could not be read
+    int firstSkippedLine = 0;  // line number in the file, the header being line 1
+};
+
+// Reads the file into the download table (file order) and the reading table
+// (reversed). Data lines that are not ten fields with whole numbers where numbers
+// belong, and a first line other than the header, are skipped and counted; the
+// tables then ask the next rewrite to keep the original. Empty lines are ignored.
+LoadResult load(const QString &path);
+
+// Rewrites the file from the reading table. When the tables ask for it, the
+// file's current bytes are first kept as path + ".bak". On failure the file is
+// left as it was and error says why.
+bool CreateAfile(const QString &path, ReadingTables &tables, QString *error);
+
+// The path the untouched original is kept under.
+QString backupPath(const QString &path);
+
+// Warning for the user after a load that skipped lines; empty when none were.
+QString skippedLinesWarning(const QString &path, const LoadResult &result);
+
+} // namespace ReadingFile
