@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// What the OK button of the new-user window led to.
+struct AddUserOutcome
+{
+    bool ok = false;
+    QString message;
+    bool critical = false;
+    bool clearPasswords = false;  // empty the password and checking password boxes
+};
+
+namespace AddUser {
+
+// Checks the typed ID and passwords in the order the window has always used and
+// appends the new user's record to the user list in dataDir. A refused user
+// changes no file.
+AddUserOutcome add(const QString &dataDir, const QString &id, const QString &password,
+                   const QString &checkPassword);
+
+} // namespace AddUser

@@ -1,0 +1,80 @@
+#include "users/Login.h"
+
+#include "app/AppState.h"
+#include "app/DataFolder.h"
+#include "store/ReadingFile.h"
+#include "users/UserIdRules.h"
+#include "users/UserRegistry.h"
+#include "users/UserTexts.h"
+
+#include <QFileInfo>
+
+namespace {
+
+LoginOutcome refused(const QString &message)
+{
+    LoginOutcome outcome;
+    outcome.message = message;
+    outcome.critical = true;
+    return outcome;
+}
+
+} // namespace
+
+namespace Login {
+
+LoginOutcome logIn(AppState &state, const QString &id, const QString &password)
+{
+    QString error;
+    if (!UserRegistry::read(DataFolder::registryPath(state.dataDir), &state.users, &error))
+        return refused(UserTexts::cannotReadUserList(error));
+
+    if (id.isEmpty())
+        return refused(UserTexts::kNoUserChosen);
+    // The list can be edited by hand; the ID is about to name a file.
+    if (const QString problem = UserIdRules::idProblem(id); !problem.isEmpty())
+        return refused(UserTexts::unsafeUserId(id, problem));
+
+    const bool guest = id == UserRegistry::kGuestId;
+    if (!guest && password.isEmpty()) {
+        LoginOutcome outcome = refused(UserTexts::kChoseIdAndPassword);
+        outcome.title = UserTexts::kErrorTitle;
+        return outcome;
+    }
+
+    int lastRecord = 0;
+    for (int k = 1; k <= state.users.userCount(); ++k) {
+        const UserRecord &record = state.users.record(k);
+        if (record.id != id)
+            continue;
+        if (!guest && record.passwd != password) {
+            LoginOutcome outcome;
+            outcome.message = UserTexts::wrongPassword(id);
+            outcome.clearPassword = true;
+            return outcome;
+        }
+        lastRecord = k;
+    }
+    if (lastRecord == 0)
+        return refused(UserTexts::unknownUser(id));
+
+    const QString readingPath = DataFolder::readingFilePath(state.dataDir, id);
+    if (guest || !QFileInfo::exists(readingPath)) {
+        if (!ReadingFile::create(readingPath, &error))
+            return refused(UserTexts::cannotCreateReadingFile(id, error));
+    }
+    ReadingFile::LoadResult loaded = ReadingFile::load(readingPath);
+    if (!loaded.ok)
+        return refused(UserTexts::cannotLoadReadings(id, loaded.error));
+
+    LoginOutcome outcome;
+    outcome.ok = true;
+    outcome.clearPassword = guest;
+    if (const QString warning = ReadingFile::skippedLinesWarning(readingPath, loaded); !warning.isEmpty())
+        outcome.warnings << warning;
+    state.user = UserRegistry::settingsOf(state.users.record(lastRecord));
+    state.tables = std::move(loaded.tables);
+    return outcome;
+}
+
+} // namespace Login

@@ -1,0 +1,183 @@
+#include "users/UserRegistry.h"
+
+#include "app/TextFiles.h"
+
+#include <QDir>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kFieldCount = 9;
+
+// ID and Passwd end with a mark in the file; whatever the last character is, it
+// goes (a surrogate pair counts as one character).
+QString withoutLastCharacter(const QString &field)
+{
+    const qsizetype n = field.size();
+    const bool pair = n >= 2 && field.at(n - 1).isLowSurrogate() && field.at(n - 2).isHighSurrogate();
+    return field.left(n - (pair ? 2 : 1));
+}
+
+// The old 16-bit conversion: a decimal text rounds half to even.
+bool toInt16(const QString &field, int *value)
+{
+    bool ok = false;
+    const double x = field.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(x))
+        return false;
+    const double below = std::floor(x);
+    const double fraction = x - below;
+    double rounded = below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
+        rounded = below + 1.0;
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+        return false;
+    *value = int(rounded);
+    return true;
+}
+
+int fieldOr(const QString &field, int fallback)
+{
+    int value = 0;
+    return toInt16(field, &value) ? value : fallback;
+}
+
+UserRecord withSettings(UserRecord record, const UserSettings &s)
+{
+    record.port = QString::number(s.port);
+    record.unit = QString::number(s.unit);
+    record.time = QString::number(s.time);
+    record.max = QString::number(s.max);
+    record.min = QString::number(s.min);
+    record.maxp = QString::number(s.maxp);
+    record.minp = QString::number(s.minp);
+    return record;
+}
+
+QString missingFile(const QString &path)
+{
+    return QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace
+
+namespace UserRegistry {
+
+UserSettings newUserSettings(const QString &id)
+{
+    return UserSettings{id, 1, Unit::MgPerDl, 1, 120, 80, 120, 80};
+}
+
+QString formatRecord(const UserRecord &r)
+{
+    return r.id + QStringLiteral("*,") + r.passwd + QStringLiteral("*,")
+        + QStringList{r.port, r.unit, r.time, r.max, r.min, r.maxp, r.minp}.join(QLatin1Char(','));
+}
+
+QString newUserRecord(const QString &id, const QString &password)
+{
+    UserRecord record;
+    record.id = id;
+    record.passwd = password;
+    return formatRecord(withSettings(record, newUserSettings(id)));
+}
+
+QByteArray defaultContent()
+{
+    return TextFiles::encodeLine(QString::fromLatin1(kHeader))
+        + TextFiles::encodeLine(newUserRecord(kGuestId, kGuestPassword));
+}
+
+UserTable parse(const QByteArray &content)
+{
+    UserTable table;
+    const QList<QByteArray> lines = TextFiles::splitLines(content);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringList f = QString::fromLocal8Bit(lines.at(i)).split(QLatin1Char(','));
+        const QString id = f.size() == kFieldCount ? withoutLastCharacter(f.at(0)) : QString();
+        if (id.isEmpty()) {
+            table.addRawLine(lines.at(i));
+            continue;
+        }
+        table.addRecord(UserRecord{id, withoutLastCharacter(f.at(1)), f.at(2), f.at(3), f.at(4),
+                                   f.at(5), f.at(6), f.at(7), f.at(8)});
+    }
+    return table;
+}
+
+bool read(const QString &path, UserTable *table, QString *error)
+{
+    QByteArray content;
+    if (!TextFiles::read(path, &content, error))
+        return false;
+    *table = parse(content);
+    return true;
+}
+
+bool createDefault(const QString &path, QString *error)
+{
+    return TextFiles::writeAtomically(path, defaultContent(), error);
+}
+
+bool append(const QString &path, const QString &id, const QString &password, QString *error)
+{
+    if (!TextFiles::exists(path)) {
+        if (error)
+            *error = missingFile(path);
+        return false;
+    }
+    QByteArray content;
+    if (!TextFiles::read(path, &content, error))
+        return false;
+    // A record glued to an unfinished last line, or taken for the header of an
+    // empty file, would never be listed.
+    QByteArray bytes;
+    if (content.isEmpty())
+        bytes = TextFiles::encodeLine(QString::fromLatin1(kHeader));
+    else if (!content.endsWith('\n'))
+        bytes = "\r\n";
+    bytes += TextFiles::encodeLine(newUserRecord(id, password));
+    QString appendError;
+    if (!TextFiles::append(path, bytes, &appendError)) {
+        // No reason given: the file vanished in the meantime.
+        if (error)
+            *error = appendError.isEmpty() ? missingFile(path) : appendError;
+        return false;
+    }
+    return true;
+}
+
+bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error)
+{
+    UserTable updated = table;
+    for (int k = 1; k <= updated.userCount(); ++k) {
+        if (updated.record(k).id == settings.id)
+            updated.record(k) = withSettings(updated.record(k), settings);
+    }
+    QByteArray content = TextFiles::encodeLine(QString::fromLatin1(kHeader));
+    for (const UserTable::Line &line : updated.lines()) {
+        content += line.record ? TextFiles::encodeLine(formatRecord(updated.record(line.record)))
+                               : line.raw + "\r\n";
+    }
+    if (!TextFiles::writeAtomically(path, content, error))
+        return false;
+    table = updated;
+    return true;
+}
+
+UserSettings settingsOf(const UserRecord &r)
+{
+    const UserSettings d = newUserSettings(r.id);
+    return UserSettings{r.id,
+                        fieldOr(r.port, d.port),
+                        fieldOr(r.unit, d.unit),
+                        fieldOr(r.time, d.time),
+                        fieldOr(r.max, d.max),
+                        fieldOr(r.min, d.min),
+                        fieldOr(r.maxp, d.maxp),
+                        fieldOr(r.minp, d.minp)};
+}
+
+} // namespace UserRegistry

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "users/UserSettings.h"
+#include "users/UserTable.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The registry file: a header line, then one comma-separated record per user,
+// ID and Passwd each followed by "*". Lines end with CR LF on disk.
+namespace UserRegistry {
+
+inline constexpr char kHeader[] = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp";
+inline const QString kGuestId = QStringLiteral("guest");
+inline const QString kGuestPassword = QStringLiteral("vorpa");
+
+// Port 1, mg/dL, year/month/day, limits 120, 80, 120, 80: what the guest record
+// and every new user start with, and what a field that cannot be read falls back to.
+UserSettings newUserSettings(const QString &id);
+
+// One record line without its line end: ID + "*," + Passwd + "*," + seven fields.
+QString formatRecord(const UserRecord &record);
+// The record of a newly added user.
+QString newUserRecord(const QString &id, const QString &password);
+// Header and guest record, each line ended with CR LF.
+QByteArray defaultContent();
+
+// The first line is the header and is skipped. A line of exactly nine fields
+// whose ID is not empty once its last character (the "*") is gone is a record;
+// any other line is kept as it is so that a rewrite loses nothing.
+UserTable parse(const QByteArray &content);
+bool read(const QString &path, UserTable *table, QString *error);
+
+// Creates (or replaces) the file with the default content.
+bool createDefault(const QString &path, QString *error);
+// Appends the record of a new user and flushes it to disk. Refused (nothing
+// written) when the file does not exist.
+bool append(const QString &path, const QString &id, const QString &password, QString *error);
+// Gives every record of settings.id the seven settings fields, then replaces the
+// whole file with the header and every line of the table in order. The table is
+// changed only when the file was written.
+bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error);
+
+// The settings a record holds. A field that is not a number, or does not fit
+// in 16 bits, takes the new-user value instead.
+UserSettings settingsOf(const UserRecord &record);
+
+} // namespace UserRegistry

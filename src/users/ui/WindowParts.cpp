@@ -1,0 +1,40 @@
+#include "users/ui/WindowParts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace WindowParts {
+
+QLabel *label(QWidget *parent, const char *name, const QString &text)
+{
+    auto *l = named<QLabel>(parent, name);
+    l->setText(text);
+    return l;
+}
+
+QLineEdit *passwordBox(QWidget *parent, const char *name)
+{
+    auto *box = named<QLineEdit>(parent, name);
+    box->setEchoMode(QLineEdit::Password);
+    return box;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
+{
+    auto *b = named<QPushButton>(parent, name);
+    b->setText(text);
+    return b;
+}
+
+QBoxLayout *buttonRow(const QList<QPushButton *> &buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton *b : buttons)
+        row->addWidget(b);
+    return row;
+}
+
+} // namespace WindowParts

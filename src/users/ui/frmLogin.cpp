@@ -1,0 +1,125 @@
+#include "users/ui/frmLogin.h"
+
+#include "app/AppState.h"
+#include "app/DataFolder.h"
+#include "app/TextFiles.h"
+#include "app/ui/MessageService.h"
+#include "store/ui/frmReadOldData.h"
+#include "users/Login.h"
+#include "users/UserRegistry.h"
+#include "users/UserTexts.h"
+#include "users/ui/WindowParts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+constexpr int kTimerloadMs = 200;
+constexpr int kIconSize = 64;
+}
+
+frmLogin::frmLogin(AppState &state, QWidget *parent)
+    : QWidget(parent, WindowParts::kFixedDialogFlags)
+    , m_state(state)
+    , ComboName(WindowParts::named<QComboBox>(this, "ComboName"))
+    , Label1(WindowParts::label(this, "Label1", UserTexts::kUserIdLabel))
+    , TextPasswd(WindowParts::passwordBox(this, "TextPasswd"))
+    , Label2(WindowParts::label(this, "Label2", UserTexts::kPasswordLabel))
+    , CommandLoginIn(WindowParts::button(this, "CommandLoginIn", UserTexts::kLoginButton))
+    , CommandAddNew(WindowParts::button(this, "CommandAddNew", UserTexts::kAddNewUser))
+    , CommandCancel(WindowParts::button(this, "CommandCancel", UserTexts::kCancelButton))
+    , Timerload(WindowParts::named<QTimer>(this, "Timerload"))
+    , picIcon(WindowParts::label(this, "picIcon", {}))
+{
+    setWindowTitle(UserTexts::kLoginCaption);
+    ComboName->setEditable(false);
+    picIcon->setPixmap(QIcon(QStringLiteral(":/images/product.svg")).pixmap(kIconSize, kIconSize));
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(Label1, 0, 0);
+    fields->addWidget(ComboName, 0, 1);
+    fields->addWidget(Label2, 1, 0);
+    fields->addWidget(TextPasswd, 1, 1);
+    auto *top = new QHBoxLayout;
+    top->addWidget(picIcon);
+    top->addLayout(fields, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(WindowParts::buttonRow({CommandLoginIn, CommandAddNew, CommandCancel}));
+
+    connect(ComboName, &QComboBox::currentIndexChanged, this, &frmLogin::onUserChosen);
+    connect(CommandLoginIn, &QPushButton::clicked, this, &frmLogin::onLoginClicked);
+    connect(CommandAddNew, &QPushButton::clicked, this, &frmLogin::addNewRequested);
+    connect(CommandCancel, &QPushButton::clicked, this, &frmLogin::cancelRequested);
+    connect(Timerload, &QTimer::timeout, this, &frmLogin::onTimerload);
+
+    const QString registry = DataFolder::registryPath(m_state.dataDir);
+    QString error;
+    if (!TextFiles::exists(registry) && !UserRegistry::createDefault(registry, &error)) {
+        Messages::show(this, UserTexts::cannotCreateUserList(error), {}, Messages::Icon::Critical);
+        return;
+    }
+    // The list is read once the window is on screen.
+    Timerload->setInterval(kTimerloadMs);
+    Timerload->start();
+}
+
+void frmLogin::setAddNewEnabled(bool enabled)
+{
+    CommandAddNew->setEnabled(enabled);
+}
+
+void frmLogin::LoadUserList()
+{
+    QString error;
+    if (!UserRegistry::read(DataFolder::registryPath(m_state.dataDir), &m_state.users, &error))
+        Messages::show(this, UserTexts::cannotReadUserList(error), {}, Messages::Icon::Critical);
+    ComboName->clear();
+    for (const UserRecord &record : m_state.users.records())
+        ComboName->addItem(record.id);
+}
+
+void frmLogin::onTimerload()
+{
+    Timerload->stop();
+    {
+        const QSignalBlocker blocker(ComboName);
+        LoadUserList();
+        ComboName->setCurrentIndex(ComboName->count() - 1);
+    }
+    onUserChosen();
+}
+
+void frmLogin::onUserChosen()
+{
+    TextPasswd->clear();
+    TextPasswd->setEnabled(ComboName->currentText() != UserRegistry::kGuestId);
+}
+
+void frmLogin::onLoginClicked()
+{
+    LoginOutcome outcome;
+    {
+        frmReadOldData reading;
+        reading.show();
+        outcome = Login::logIn(m_state, ComboName->currentText(), TextPasswd->text());
+    }
+    if (outcome.clearPassword)
+        TextPasswd->clear();
+    if (!outcome.message.isEmpty()) {
+        Messages::show(this, outcome.message, outcome.title,
+                       outcome.critical ? Messages::Icon::Critical : Messages::Icon::None);
+    }
+    if (!outcome.ok)
+        return;
+    for (const QString &warning : outcome.warnings)
+        Messages::show(this, warning, {}, Messages::Icon::Warning);
+    Q_EMIT loggedIn();
+}

@@ -1,0 +1,53 @@
+#include "users/ui/frmLoginAdd.h"
+
+#include "app/AppState.h"
+#include "app/ui/MessageService.h"
+#include "users/AddUser.h"
+#include "users/UserTexts.h"
+#include "users/ui/WindowParts.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmLoginAdd::frmLoginAdd(AppState &state, QWidget *parent)
+    : QWidget(parent, WindowParts::kFixedDialogFlags)
+    , m_state(state)
+    , TextName(WindowParts::named<QLineEdit>(this, "TextName"))
+    , LabelName(WindowParts::label(this, "LabelName", UserTexts::kUserIdLabel))
+    , TextPasswd(WindowParts::passwordBox(this, "TextPasswd"))
+    , LabelPasswd(WindowParts::label(this, "LabelPasswd", UserTexts::kPasswordLabel))
+    , TextCheck(WindowParts::passwordBox(this, "TextCheck"))
+    , LabelCheck(WindowParts::label(this, "LabelCheck", UserTexts::kCheckingPasswordLabel))
+    , CommandAddOk(WindowParts::button(this, "CommandAddOk", UserTexts::kOkButton))
+    , CommandCancel(WindowParts::button(this, "CommandCancel", UserTexts::kCancelButton))
+{
+    setWindowTitle(UserTexts::kAddNewUser);
+
+    auto *fields = new QFormLayout;
+    fields->addRow(LabelName, TextName);
+    fields->addRow(LabelPasswd, TextPasswd);
+    fields->addRow(LabelCheck, TextCheck);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(WindowParts::buttonRow({CommandAddOk, CommandCancel}));
+
+    connect(CommandAddOk, &QPushButton::clicked, this, &frmLoginAdd::onOkClicked);
+    connect(CommandCancel, &QPushButton::clicked, this, &frmLoginAdd::cancelled);
+}
+
+void frmLoginAdd::onOkClicked()
+{
+    const AddUserOutcome outcome =
+        AddUser::add(m_state.dataDir, TextName->text(), TextPasswd->text(), TextCheck->text());
+    if (outcome.clearPasswords) {
+        TextPasswd->clear();
+        TextCheck->clear();
+    }
+    Messages::show(this, outcome.message, {},
+                   outcome.critical ? Messages::Icon::Critical : Messages::Icon::None);
+    if (outcome.ok)
+        Q_EMIT added();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+struct AppState;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The new-user window: an ID and the password typed twice. Whoever shows it
+// listens to added() and cancelled() to bring the login window back.
+class frmLoginAdd : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmLoginAdd(AppState &state, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void added();
+    void cancelled();
+
+private:
+    void onOkClicked();
+
+    AppState &m_state;
+    QLineEdit *TextName;
+    QLabel *LabelName;
+    QLineEdit *TextPasswd;
+    QLabel *LabelPasswd;
+    QLineEdit *TextCheck;
+    QLabel *LabelCheck;
+    QPushButton *CommandAddOk;
+    QPushButton *CommandCancel;
+};
