@@ -57,8 +57,10 @@ QByteArray SerialLink::readAll()
 
 void SerialLink::write(const QByteArray &bytes)
 {
-    if (m_port.isOpen())
-        m_port.write(bytes);
+    // Sent at once rather than on the next turn of the event loop: the meter
+    // is polled on a 20 ms rhythm and every request should leave in its own tick.
+    if (m_port.isOpen() && m_port.write(bytes) == bytes.size())
+        m_port.flush();
 }
 
 void SerialLink::onError(QSerialPort::SerialPortError error)

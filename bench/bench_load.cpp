@@ -1,0 +1,101 @@
+// Loading and rewriting a reading file of 100 000 readings.
+//
+//   bench_load [benchmark options]     runs the benchmarks
+//   bench_load --write-file=PATH       only writes the file they use, so that
+//                                      python_csv_load.py can read the same bytes
+
+#include "store/ReadingFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kReadings = 100000;
+
+ReadingTables sampleTables()
+{
+    ReadingTables tables;
+    QList<Reading> &readings = tables.readings();
+    readings.reserve(kReadings);
+    for (int i = 0; i < kReadings; ++i) {
+        Reading r;
+        r.glucose = 40 + (i * 37) % 560;
+        r.month = i % 12 + 1;
+        r.day = i % 28 + 1;
+        r.hour = (i * 7) % 24;
+        r.minute = (i * 13) % 60;
+        r.year = 2000 + i / 5000;
+        r.event = i % 5 == 0 ? QStringLiteral("PC") : QStringLiteral("C");
+        readings.append(r);
+    }
+    return tables;
+}
+
+bool writeSample(const QString &path)
+{
+    ReadingTables tables = sampleTables();
+    QString error;
+    if (!ReadingFile::CreateAfile(path, tables, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    return true;
+}
+
+void BM_LoadReadingFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.txt"));
+    if (!writeSample(path)) {
+        state.SkipWithError("cannot write the sample file");
+        return;
+    }
+    for (auto _ : state) {
+        ReadingFile::LoadResult result = ReadingFile::load(path);
+        if (!result.ok || result.tables.count() != kReadings) {
+            state.SkipWithError("the sample file did not load whole");
+            return;
+        }
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetItemsProcessed(state.iterations() * kReadings);
+}
+BENCHMARK(BM_LoadReadingFile)->Unit(benchmark::kMillisecond);
+
+void BM_FormatAndWriteReadingFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.txt"));
+    ReadingTables tables = sampleTables();
+    for (auto _ : state) {
+        QString error;
+        if (!ReadingFile::CreateAfile(path, tables, &error)) {
+            state.SkipWithError(qPrintable(error));
+            return;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kReadings);
+}
+BENCHMARK(BM_FormatAndWriteReadingFile)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    constexpr char kWriteFile[] = "--write-file=";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], kWriteFile, sizeof kWriteFile - 1) == 0)
+            return writeSample(QString::fromLocal8Bit(argv[i] + sizeof kWriteFile - 1)) ? 0 : 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

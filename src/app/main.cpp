@@ -1,0 +1,108 @@
+#include "app/AppState.h"
+#include "app/DataFolder.h"
+#include "app/ui/MessageService.h"
+#include "app/ui/ScriptedStart.h"
+#include "app/ui/StartOptions.h"
+#include "app/ui/Startup.h"
+#include "meter/serial/CommandLineDownload.h"
+#include "users/Login.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QTextStream>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList out;
+    for (int i = 0; i < argc; ++i)
+        out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}
+
+void printMessage(const Messages::Message &message)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(message.text));
+}
+
+// The meter download without windows (--download): the same login and the same
+// download session as the windows, with label texts and progress on stdout.
+int downloadWithoutWindows(AppState &state, const StartOptions &options)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const LoginOutcome login = Login::logIn(state, options.user, options.password);
+    if (!login.ok) {
+        err << login.message << Qt::endl;
+        return 1;
+    }
+    for (const QString &warning : login.warnings)
+        err << warning << Qt::endl;
+    return runCommandLineDownload(state, out, err);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const StartOptions::Parsed parsed = StartOptions::parse(argumentsOf(argc, argv));
+    if (parsed.outcome == StartOptions::Outcome::Help) {
+        std::fprintf(stdout, "%s", qPrintable(parsed.text));
+        return 0;
+    }
+    if (parsed.outcome == StartOptions::Outcome::Error) {
+        std::fprintf(stderr, "%s\n", qPrintable(parsed.text));
+        return 2;
+    }
+    const StartOptions &options = parsed.options;
+
+    // A download needs no display, so it gets no widgets either.
+    std::unique_ptr<QCoreApplication> app;
+    if (options.download)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Dextrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2"));
+
+    if (options.unattended())
+        Messages::setHandler(printMessage);
+
+    AppState state;
+    state.dataDir = DataFolder::resolve(options.dataDir);
+    QString error;
+    if (!DataFolder::ensureExists(state.dataDir, &error)) {
+        Messages::show(nullptr, error, {}, Messages::Icon::Critical);
+        return 1;
+    }
+
+    // One running program per data folder: two would overwrite each other's files.
+    QLockFile lock(QDir(state.dataDir).filePath(QStringLiteral("dextrel.lock")));
+    // A long run must not look abandoned; a crashed run's lock is still taken over.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) {
+        const QString folder = QDir::toNativeSeparators(state.dataDir);
+        Messages::show(nullptr,
+                       lock.error() == QLockFile::LockFailedError
+                           ? QStringLiteral("Dextrel Management Software is already running with the data folder %1.")
+                                 .arg(folder)
+                           : QStringLiteral("Cannot lock the data folder %1.").arg(folder),
+                       {}, Messages::Icon::Critical);
+        return 1;
+    }
+
+    if (options.download)
+        return downloadWithoutWindows(state, options);
+
+    Startup startup(state);
+    ScriptedStart script(startup, options);
+    startup.run();
+    script.begin();
+    return app->exec();
+}

@@ -1,0 +1,37 @@
+#include "app/ui/PageFactory.h"
+
+#include "app/ui/frmIndex.h"
+#include "app/ui/frmMenu.h"
+#include "meter/ui/frmMeterRead.h"
+
+namespace PageFactory {
+
+QWidget *create(Page page, frmMain &frame, AppState &state)
+{
+    switch (page) {
+    case Page::Index: return new frmIndex(frame);
+    case Page::Menu: return new frmMenu(frame);
+    case Page::MeterRead: return new frmMeterRead(state, frame);
+    case Page::R01:
+    case Page::R01unit:
+    case Page::R02:
+    case Page::R02unit:
+    case Page::R02p:
+    case Page::R02unitp:
+    case Page::R04:
+    case Page::R05: break;
+    }
+    return nullptr;
+}
+
+QWidget *createSettingsWindow(frmMain &, AppState &)
+{
+    return nullptr;
+}
+
+QWidget *createHelpBrowser()
+{
+    return nullptr;
+}
+
+} // namespace PageFactory

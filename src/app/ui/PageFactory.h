@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/Pages.h"
+
+struct AppState;
+class QWidget;
+class frmMain;
+
+// Where the frame gets its pages and separate windows from. Each function
+// returns a new window, or nullptr while this build does not have it.
+namespace PageFactory {
+
+// A page for the frame to hold; the frame takes ownership.
+QWidget *create(Page page, frmMain &frame, AppState &state);
+
+// The settings window: a window of its own (no parent), deleting itself when
+// closed, so it keeps the program running while it is open.
+QWidget *createSettingsWindow(frmMain &frame, AppState &state);
+
+// A new help browser window, opening on the product's web site; parentless and
+// deleting itself when closed, like the settings window.
+QWidget *createHelpBrowser();
+
+} // namespace PageFactory

@@ -1,0 +1,58 @@
+#include "app/ui/Pictures.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace Pictures {
+
+QPixmap pixmap(const QString &name, QSize size)
+{
+    const QString path = QStringLiteral(":/images/%1.svg").arg(name);
+    if (!QFile::exists(path))
+        return {};
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return {};
+    QPixmap out(size);
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    renderer.render(&painter);
+    return out;
+}
+
+QIcon icon(const QString &name)
+{
+    QIcon out;
+    for (int side : {16, 24, 32, 48})
+        out.addPixmap(pixmap(name, QSize(side, side)));
+    return out;
+}
+
+} // namespace Pictures
+
+ClickablePicture::ClickablePicture(const QString &name, QSize size, QWidget *parent)
+    : QLabel(parent)
+{
+    setPixmap(Pictures::pixmap(name, size));
+    setAlignment(Qt::AlignCenter);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickablePicture::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+// A click is a press and a release over the picture; the handler may unload
+// the page holding this picture, so nothing here touches the object afterwards.
+void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        Q_EMIT clicked();
+}

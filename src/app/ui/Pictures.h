@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// The program's own pictures, drawn from the SVG files under ":/images/".
+namespace Pictures {
+
+// The picture ":/images/<name>.svg" drawn at the given size; a null pixmap when
+// there is no such picture.
+QPixmap pixmap(const QString &name, QSize size);
+QIcon icon(const QString &name);
+
+} // namespace Pictures
+
+// A picture that reacts to a click of the left mouse button, as the pictures of
+// the index and menu pages do.
+class ClickablePicture : public QLabel
+{
+    Q_OBJECT
+
+public:
+    ClickablePicture(const QString &name, QSize size, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};

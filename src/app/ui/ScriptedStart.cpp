@@ -1,0 +1,129 @@
+#include "app/ui/ScriptedStart.h"
+
+#include "app/TextFiles.h"
+#include "app/ui/Startup.h"
+#include "app/ui/frmMain.h"
+#include "users/ui/frmLogin.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+constexpr int kPollMs = 50;
+// The login window reads its list 200 ms after it appears; a slow disk gets
+// ten seconds before the start is given up.
+constexpr int kPolls = 10000 / kPollMs;
+}
+
+ScriptedStart::ScriptedStart(Startup &startup, const StartOptions &options, QObject *parent)
+    : QObject(parent)
+    , m_startup(startup)
+    , m_options(options)
+    , m_poll(new QTimer(this))
+{
+    m_poll->setInterval(kPollMs);
+    connect(m_poll, &QTimer::timeout, this, &ScriptedStart::pollLogin);
+    if (m_options.page || !m_options.screenshot.isEmpty())
+        connect(&m_startup, &Startup::loggedIn, this, &ScriptedStart::afterLogin, Qt::QueuedConnection);
+}
+
+void ScriptedStart::begin()
+{
+    if (m_options.user.isEmpty())
+        return;
+    m_pollsLeft = kPolls;
+    m_poll->start();
+}
+
+// Waits until the login window has listed the users.
+void ScriptedStart::pollLogin()
+{
+    frmLogin *login = m_startup.login();
+    const auto *timer = login ? login->findChild<QTimer *>(QStringLiteral("Timerload")) : nullptr;
+    const auto *names = login ? login->findChild<QComboBox *>(QStringLiteral("ComboName")) : nullptr;
+    if (names && timer && !timer->isActive()) {
+        m_poll->stop();
+        logIn();
+    } else if (--m_pollsLeft <= 0) {
+        m_poll->stop();
+        fail(QStringLiteral("The login window did not list the users."));
+    }
+}
+
+void ScriptedStart::logIn()
+{
+    frmLogin *login = m_startup.login();
+    auto *names = login->findChild<QComboBox *>(QStringLiteral("ComboName"));
+    auto *password = login->findChild<QLineEdit *>(QStringLiteral("TextPasswd"));
+    auto *loginButton = login->findChild<QPushButton *>(QStringLiteral("CommandLoginIn"));
+    if (!password || !loginButton) {
+        fail(QStringLiteral("The login window has no password box or Login button."));
+        return;
+    }
+    const int index = names->findText(m_options.user, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        fail(QStringLiteral("There is no user \"%1\".").arg(m_options.user));
+        return;
+    }
+    names->setCurrentIndex(index);
+    password->setText(m_options.password);
+    loginButton->click();
+    // The login window has already said why it refused.
+    if (!m_startup.isLoggedIn())
+        fail(QStringLiteral("The login of \"%1\" was refused.").arg(m_options.user));
+}
+
+void ScriptedStart::afterLogin()
+{
+    frmMain *frame = m_startup.frame();
+    QWidget *front = frame;
+    if (m_options.page) {
+        QWidget *opened = frame->open(*m_options.page);
+        if (!opened) {
+            fail(QStringLiteral("The page \"%1\" is not available in this build.")
+                     .arg(PageCommands::name(*m_options.page)));
+            return;
+        }
+        if (opened->isWindow())
+            front = opened;
+    }
+    if (!m_options.screenshot.isEmpty()) {
+        // Let the page lay itself out and paint before the picture is taken.
+        QTimer::singleShot(0, this, [this, front] { saveScreenshot(front); });
+    }
+}
+
+void ScriptedStart::saveScreenshot(QWidget *front)
+{
+    QByteArray format = QFileInfo(m_options.screenshot).suffix().toLower().toLatin1();
+    if (format.isEmpty())
+        format = "png";
+    if (!QImageWriter::supportedImageFormats().contains(format)) {
+        fail(QStringLiteral("Cannot save a picture as \"%1\".").arg(QString::fromLatin1(format)));
+        return;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!front->grab().save(&buffer, format.constData())
+        || !TextFiles::writeAtomically(m_options.screenshot, bytes, &error)) {
+        fail(error.isEmpty() ? QStringLiteral("Cannot draw the picture.") : error);
+        return;
+    }
+    QCoreApplication::exit(0);
+}
+
+void ScriptedStart::fail(const QString &why)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(why));
+    QCoreApplication::exit(1);
+}

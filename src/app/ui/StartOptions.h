@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/Pages.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks of this run.
+struct StartOptions
+{
+    QString dataDir;                  // empty: the usual data folder
+    QString user;                     // log in as this user, no typing needed
+    QString password;
+    std::optional<PageCommand> page;  // opened after login, as its menu command would
+    QString screenshot;               // image of the front window, then end
+    bool download = false;            // download the meter without windows
+
+    // A run that nobody watches: its message boxes go to standard error.
+    bool unattended() const { return !user.isEmpty() || download; }
+
+    enum class Outcome { Run, Help, Error };
+    struct Parsed;
+    // arguments[0] is the program name.
+    static Parsed parse(const QStringList &arguments);
+};
+
+struct StartOptions::Parsed
+{
+    Outcome outcome = Outcome::Run;
+    StartOptions options;
+    QString text;  // the help text, or what is wrong with the arguments
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+struct AppState;
+class frmLogin;
+class frmLoginAdd;
+class frmMain;
+
+// The start of the program and the way from the login windows to the frame:
+// splash for a second while the frame is made hidden, then the login window;
+// a login shows the index page, which makes the frame visible.
+class Startup : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Startup(AppState &state, QObject *parent = nullptr);
+    ~Startup() override;
+
+    // Shows the splash, waits a second with the frame made hidden meanwhile,
+    // then shows the login window.
+    void run();
+
+    frmMain *frame() const { return m_frame.get(); }
+    // The login or new-user window while one is shown.
+    frmLogin *login() const;
+    frmLoginAdd *loginAdd() const;
+    bool isLoggedIn() const { return m_loggedIn; }
+
+Q_SIGNALS:
+    // The index page is shown in the now visible frame.
+    void loggedIn();
+
+private:
+    void showLogin(bool addNewEnabled);
+    void showLoginAdd();
+    void onLoggedIn();
+
+    AppState &m_state;
+    std::unique_ptr<frmMain> m_frame;
+    QPointer<frmLogin> m_login;
+    QPointer<frmLoginAdd> m_loginAdd;
+    bool m_loggedIn = false;
+};

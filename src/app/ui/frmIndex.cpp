@@ -1,0 +1,93 @@
+#include "app/ui/frmIndex.h"
+
+#include "app/ui/Pictures.h"
+#include "app/ui/frmMain.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QSize kPictureSize(96, 96);
+
+QLabel *wrappedLabel(const char *name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+} // namespace
+
+frmIndex::frmIndex(frmMain &frame, QWidget *parent)
+    : QWidget(parent)
+    , Frame1(new QFrame(this))
+    , lblProductName(wrappedLabel("lblProductName", QStringLiteral("Dextrel  Management Software"), Frame1))
+    , Label1(wrappedLabel("Label1",
+                          QStringLiteral("Welcome to the Dextrel Management Software,a software that offers a "
+                                         "database of information to help better manage an individual's diabetes."),
+                          Frame1))
+    , Label2(wrappedLabel("Label2",
+                          QStringLiteral("The software is not intended to provide medical advice. Consult with your "
+                                         "health care professional before making any life changing decisions "
+                                         "(i.e. your diet, exercise program or medication.)."),
+                          Frame1))
+    , Label3(wrappedLabel("Label3",
+                          QStringLiteral("The software was developed exclusively by DX for use with Glucose "
+                                         "Monitoring System."),
+                          Frame1))
+    , Picture1(new ClickablePicture(QStringLiteral("meterreadings"), kPictureSize, this))
+    , Command1(new QPushButton(QStringLiteral("Meter Readings"), this))
+    , Picture3(new ClickablePicture(QStringLiteral("reports"), kPictureSize, this))
+    , Command2(new QPushButton(QStringLiteral("Reports"), this))
+    , Picture2(new QLabel(this))
+    , m_frame(frame)
+{
+    setObjectName(QStringLiteral("frmIndex"));
+    setWindowTitle(QStringLiteral("Welcome!"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setPixmap(Pictures::pixmap(QStringLiteral("drop"), kPictureSize));
+
+    QFont title = lblProductName->font();
+    title.setPointSizeF(title.pointSizeF() * 1.8);
+    title.setBold(true);
+    lblProductName->setFont(title);
+
+    Frame1->setFrameShape(QFrame::Box);
+    auto *texts = new QVBoxLayout(Frame1);
+    for (QLabel *label : {lblProductName, Label1, Label2, Label3})
+        texts->addWidget(label);
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(Frame1, 0, 0, 1, 3);
+    layout->addWidget(Picture1, 1, 0, Qt::AlignCenter);
+    layout->addWidget(Picture3, 1, 1, Qt::AlignCenter);
+    layout->addWidget(Picture2, 1, 2, 2, 1, Qt::AlignCenter);
+    layout->addWidget(Command1, 2, 0, Qt::AlignHCenter | Qt::AlignTop);
+    layout->addWidget(Command2, 2, 1, Qt::AlignHCenter | Qt::AlignTop);
+    layout->setRowStretch(3, 1);
+
+    connect(Picture1, &ClickablePicture::clicked, this, &frmIndex::showMeterReadings);
+    connect(Command1, &QPushButton::clicked, this, &frmIndex::showMeterReadings);
+    connect(Picture3, &ClickablePicture::clicked, this, &frmIndex::showReports);
+    connect(Command2, &QPushButton::clicked, this, &frmIndex::showReports);
+}
+
+void frmIndex::showMeterReadings()
+{
+    m_frame.unloadPage(Page::Index);
+    m_frame.showPage(Page::MeterRead);
+}
+
+void frmIndex::showReports()
+{
+    m_frame.unloadPage(Page::Index);
+    m_frame.showPage(Page::Menu);
+}

@@ -1,0 +1,353 @@
+#include "app/ui/frmMain.h"
+
+#include "app/AppState.h"
+#include "app/ui/PageFactory.h"
+#include "app/ui/Pictures.h"
+#include "app/ui/ShellTexts.h"
+#include "app/ui/frmAbout.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+const QString kCaption = ShellTexts::kProductName + QStringLiteral(" v1.2");
+const QString kPrintDialogTitle = QStringLiteral("畫面設定");
+const QString kLineGraphItem = QStringLiteral("Line Graph(&G)");
+
+struct ToolButton
+{
+    QString key;
+    QString icon;
+    void (*run)(frmMain &);
+};
+
+// The toolbar, group by group; a separator stands between the groups.
+const QList<QList<ToolButton>> &toolButtonGroups()
+{
+    static const QList<QList<ToolButton>> groups{
+        {
+            {QStringLiteral("Index"), QStringLiteral("tb-index"),
+             [](frmMain &f) { f.open(PageCommand::Index); }},
+            {QStringLiteral("Setup"), QStringLiteral("tb-setup"),
+             [](frmMain &f) { f.open(PageCommand::Settings); }},
+        },
+        {
+            {QStringLiteral("Download Meter Readings"), QStringLiteral("tb-download"),
+             [](frmMain &f) { f.open(PageCommand::Download); }},
+            {QStringLiteral("Meter Control"), QStringLiteral("tb-metercontrol"),
+             [](frmMain &f) { f.CloseChildForms(); }},
+        },
+        {
+            {ShellTexts::kDataList, QStringLiteral("tb-datalist"),
+             [](frmMain &f) { f.open(PageCommand::DataList); }},
+            {ShellTexts::kStandardDay, QStringLiteral("tb-standardday"),
+             [](frmMain &f) { f.open(PageCommand::StandardDay); }},
+            {ShellTexts::kLineGraph, QStringLiteral("tb-linegraph"),
+             [](frmMain &f) { f.open(PageCommand::LineGraph); }},
+            {ShellTexts::kHistogram, QStringLiteral("tb-histogram"),
+             [](frmMain &f) { f.open(PageCommand::Histogram); }},
+        },
+        {
+            {QStringLiteral("Print Report"), QStringLiteral("tb-print"),
+             [](frmMain &f) { f.mnuPrintR->trigger(); }},
+        },
+    };
+    return groups;
+}
+
+QMdiSubWindow *subWindowOf(QWidget *page)
+{
+    return page ? qobject_cast<QMdiSubWindow *>(page->parentWidget()) : nullptr;
+}
+
+} // namespace
+
+frmMain::frmMain(AppState &state, QWidget *parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_mdi(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kCaption);
+    setWindowIcon(Pictures::icon(QStringLiteral("frame")));
+    m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(m_mdi);
+    resize(1024, 740);
+
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildMenus()
+{
+    auto addMenu = [this](const char *name, const QString &caption) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, bool available,
+                          auto command) {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        item->setEnabled(available);
+        connect(item, &QAction::triggered, this, command);
+        return item;
+    };
+    auto opens = [this](PageCommand command) { return [this, command] { open(command); }; };
+
+    mnuMain = addMenu("mnuMain", QStringLiteral("Main(&M)"));
+    mnuIndex = addItem(mnuMain, "mnuIndex", QStringLiteral("Index(&I)"), true, opens(PageCommand::Index));
+    mnuSetup = addItem(mnuMain, "mnuSetup", QStringLiteral("Setup(&S)..."), true, opens(PageCommand::Settings));
+    // Logging out is never offered: the item exists, unavailable and without a command.
+    mnuLogout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
+    mnuLogout->setObjectName(QStringLiteral("mnuLogout"));
+    mnuLogout->setEnabled(false);
+    mnuExit = addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true,
+                      [] { QCoreApplication::exit(0); });
+
+    mnuMeter = addMenu("mnuMeter", QStringLiteral("Meter(&M)"));
+    mnuMeterRead = addItem(mnuMeter, "mnuMeterRead", QStringLiteral("Download Meter Readings(&D)"), true,
+                           opens(PageCommand::Download));
+    mnuMeterControl = addItem(mnuMeter, "mnuMeterControl", QStringLiteral("Meter Control(&C)..."), false,
+                              [this] { CloseChildForms(); });
+
+    mnuReport = addMenu("mnuReport", QStringLiteral("Report(&R)"));
+    mnuReport1 = addItem(mnuReport, "mnuReport1", QStringLiteral("Data List(&L)"), true, opens(PageCommand::DataList));
+    mnuReport2 = addItem(mnuReport, "mnuReport2", QStringLiteral("Standard Day(&D)"), true,
+                         opens(PageCommand::StandardDay));
+    mnuReport5 = addItem(mnuReport, "mnuReport5", kLineGraphItem, true, opens(PageCommand::LineGraph));
+    mnuReport6 = addItem(mnuReport, "mnuReport6", QStringLiteral("PC Line Graph(&P)"), false,
+                         opens(PageCommand::PcLineGraph));
+    mnuReport3 = addItem(mnuReport, "mnuReport3", kLineGraphItem, false, opens(PageCommand::LineGraph));
+    mnuReport4 = addItem(mnuReport, "mnuReport4", QStringLiteral("Histogram(&H)"), true, opens(PageCommand::Histogram));
+
+    mnuPrint = addMenu("mnuPrint", QStringLiteral("Print(&P)"));
+    mnuPSetup = addItem(mnuPrint, "mnuPSetup", QStringLiteral("Print Setting(&S)..."), true,
+                        [this] { printSetting(); });
+    mnuPrintR = addItem(mnuPrint, "mnuPrintR", QStringLiteral("Print Report(&R)"), true, [this] { printReport(); });
+
+    mnuHelp = addMenu("mnuHelp", QStringLiteral("Help(&H)"));
+    mnuWeb = addItem(mnuHelp, "mnuWeb", QStringLiteral("Our Web(&W)"), true, opens(PageCommand::Web));
+    mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("About(&A)"), true, opens(PageCommand::About));
+}
+
+void frmMain::buildToolBar()
+{
+    tbToolBar = addToolBar(QString());
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setIconSize(QSize(24, 24));
+    const auto &groups = toolButtonGroups();
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        if (g > 0)
+            tbToolBar->addSeparator();
+        for (const ToolButton &button : groups.at(g)) {
+            QAction *action = tbToolBar->addAction(Pictures::icon(button.icon), button.key);
+            action->setToolTip(button.key);
+            const QString key = button.key;
+            connect(action, &QAction::triggered, this, [this, key] { toolbarClick(key); });
+        }
+    }
+}
+
+void frmMain::buildStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    auto *text = new QLabel(ShellTexts::kProductName);
+    text->setObjectName(QStringLiteral("Panel1"));
+    m_dateLabel = new QLabel;
+    m_dateLabel->setObjectName(QStringLiteral("Panel2"));
+    m_timeLabel = new QLabel;
+    m_timeLabel->setObjectName(QStringLiteral("Panel3"));
+    statusBar()->addWidget(text, 1);
+    statusBar()->addPermanentWidget(m_dateLabel);
+    statusBar()->addPermanentWidget(m_timeLabel);
+
+    auto *clock = new QTimer(this);
+    clock->setInterval(1000);
+    connect(clock, &QTimer::timeout, this, &frmMain::showClock);
+    clock->start();
+    showClock();
+}
+
+void frmMain::showClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    m_dateLabel->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_timeLabel->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+void frmMain::CloseChildForms()
+{
+    for (Page p : Pages::all())
+        unloadPage(p);
+}
+
+QWidget *frmMain::page(Page page) const
+{
+    const auto it = m_pages.find(page);
+    return it == m_pages.end() ? nullptr : it->second.data();
+}
+
+QWidget *frmMain::showPage(Page which)
+{
+    QWidget *shown = page(which);
+    if (!shown) {
+        shown = PageFactory::create(which, *this, m_state);
+        if (!shown)
+            return nullptr;
+        QMdiSubWindow *sub = m_mdi->addSubWindow(shown);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWindowIcon(windowIcon());
+        m_pages[which] = shown;
+    }
+    if (!isVisible())
+        show();
+    QMdiSubWindow *sub = subWindowOf(shown);
+    sub->showMaximized();
+    m_mdi->setActiveSubWindow(sub);
+    return shown;
+}
+
+void frmMain::unloadPage(Page which)
+{
+    const auto it = m_pages.find(which);
+    if (it == m_pages.end())
+        return;
+    QWidget *unloaded = it->second.data();
+    m_pages.erase(it);
+    if (QMdiSubWindow *sub = subWindowOf(unloaded)) {
+        // The page may be unloading itself from one of its own click handlers:
+        // take it off the frame now, destroy it once that handler has returned.
+        m_mdi->removeSubWindow(sub);
+        sub->hide();
+        sub->deleteLater();
+    }
+}
+
+QWidget *frmMain::activePage() const
+{
+    QMdiSubWindow *sub = m_mdi->currentSubWindow();
+    return sub ? sub->widget() : nullptr;
+}
+
+void frmMain::printActivePage(QPrinter &printer)
+{
+    QWidget *active = activePage();
+    if (!active)
+        return;
+    const QPixmap image = active->grab();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QRect paper = painter.viewport();
+    QSize size = image.size();
+    if (size.width() > paper.width() || size.height() > paper.height())
+        size.scale(paper.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(paper.topLeft(), size), image);
+    painter.end();
+}
+
+QWidget *frmMain::open(PageCommand command)
+{
+    // The about box and the help browser open in front of whatever page is shown.
+    if (command == PageCommand::About)
+        return showAbout();
+    if (command == PageCommand::Web)
+        return openHelpBrowser();
+
+    CloseChildForms();
+    const std::optional<Page> target = PageCommands::pageFor(command, m_state.user.unit);
+    QWidget *shown = target ? showPage(*target) : nullptr;
+    if (command == PageCommand::Settings)
+        return showSettings();
+    return shown;
+}
+
+void frmMain::toolbarClick(const QString &key)
+{
+    try {
+        for (const auto &group : toolButtonGroups()) {
+            for (const ToolButton &button : group) {
+                if (button.key == key) {
+                    button.run(*this);
+                    return;
+                }
+            }
+        }
+    } catch (...) {
+        // A failing toolbar command ends that click silently.
+    }
+}
+
+QWidget *frmMain::showSettings()
+{
+    if (!m_settings)
+        m_settings = PageFactory::createSettingsWindow(*this, m_state);
+    if (m_settings) {
+        m_settings->show();
+        m_settings->raise();
+        m_settings->activateWindow();
+    }
+    return m_settings;
+}
+
+QWidget *frmMain::showAbout()
+{
+    if (!m_about)
+        m_about = new frmAbout(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+    return m_about;
+}
+
+QWidget *frmMain::openHelpBrowser()
+{
+    QWidget *browser = PageFactory::createHelpBrowser();
+    if (browser)
+        browser->show();
+    return browser;
+}
+
+void frmMain::printReport()
+{
+    try {
+        if (!activePage())
+            return;
+        QPrinter printer;
+        printActivePage(printer);
+    } catch (...) {
+        // Printing problems are not reported.
+    }
+}
+
+void frmMain::printSetting()
+{
+    try {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(kPrintDialogTitle);
+        // Cancel means the user does not want a printout.
+        if (dialog.exec() == QDialog::Accepted)
+            printActivePage(printer);
+    } catch (...) {
+        // Printing problems are not reported.
+    }
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "app/Pages.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+
+struct AppState;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+// The main frame. Every page of the program is shown inside it, one at a time,
+// as a maximised sub-window; the frame stays hidden until the first page is shown.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(AppState &state, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Unloads every page, in the order of Page.
+    void CloseChildForms();
+    // Loads the page if needed and shows it, making the frame visible; nullptr
+    // when this build has no such page.
+    QWidget *showPage(Page page);
+    // Destroys the page; nothing when it is not loaded. A page may unload itself
+    // from one of its own handlers.
+    void unloadPage(Page page);
+    QWidget *page(Page page) const;
+    QWidget *activePage() const;
+    // Prints the active page's image, scaled to fit the paper; nothing without
+    // an active page or when the printer cannot be opened.
+    void printActivePage(QPrinter &printer);
+
+    // Runs a page-opening command as its menu item does. Returns what is in front
+    // afterwards: the separate window the command opened, else its page; nullptr
+    // when nothing opened.
+    QWidget *open(PageCommand command);
+
+    // A toolbar click: runs the command of the button with exactly this key.
+    // Any other key does nothing; nothing that goes wrong leaves this function.
+    void toolbarClick(const QString &key);
+
+    QMenu *mnuMain;
+    QAction *mnuIndex;
+    QAction *mnuSetup;
+    QAction *mnuLogout;
+    QAction *mnuExit;
+    QMenu *mnuMeter;
+    QAction *mnuMeterRead;
+    QAction *mnuMeterControl;
+    QMenu *mnuReport;
+    QAction *mnuReport1;
+    QAction *mnuReport2;
+    QAction *mnuReport5;
+    QAction *mnuReport6;
+    QAction *mnuReport3;
+    QAction *mnuReport4;
+    QMenu *mnuPrint;
+    QAction *mnuPSetup;
+    QAction *mnuPrintR;
+    QMenu *mnuHelp;
+    QAction *mnuWeb;
+    QAction *mnuAbout;
+    QToolBar *tbToolBar;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void showClock();
+
+    QWidget *showSettings();
+    QWidget *showAbout();
+    QWidget *openHelpBrowser();
+    void printReport();
+    void printSetting();
+
+    AppState &m_state;
+    QMdiArea *m_mdi;
+    QLabel *m_dateLabel = nullptr;
+    QLabel *m_timeLabel = nullptr;
+    std::map<Page, QPointer<QWidget>> m_pages;
+    QPointer<QWidget> m_settings;
+    QPointer<QWidget> m_about;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+// What a download shows the user, each text in one place. The spelling is the
+// meter software's own and is kept as it is.
+namespace MeterTexts {
+
+inline const QString kPortError = QStringLiteral("RS232 Setting Error !");
+// LabelRead before the first download of the window (spelled so on purpose).
+inline const QString kLabelBeforeDownload = QStringLiteral("Reading Massage...");
+
+inline QString wakeWaiting(int seconds)
+{
+    return QStringLiteral("Meter Wake Up...Waiting(%1s)").arg(seconds);
+}
+inline const QString kWakeFailed = QStringLiteral("Meter Wake Up...Failed");
+inline const QString kWakePleaseWait = QStringLiteral("Meter Wake Up...Please Wait!");
+inline const QString kLinking = QStringLiteral("Linking...");
+inline const QString kLinkTesting = QStringLiteral("Link Testing...");
+inline const QString kOnLine = QStringLiteral("On Line...");
+inline const QString kNoNewData = QStringLiteral("There is no new data in meter !!");
+
+inline QString dataInMeter(int count)
+{
+    return QStringLiteral(" ( %1 ) Data in Meter !!").arg(count);
+}
+inline QString complete(int count)
+{
+    return QStringLiteral("Complete! Receive ( %1 ) Data from Meter !!").arg(count);
+}
+// The log line of List3 written whenever the sleep command goes out.
+inline QString readLine(int count)
+{
+    return QStringLiteral("Read [%1] data from Meter !!").arg(count);
+}
+inline QString receiveError(int byteCount, const QString &bytesText)
+{
+    return QStringLiteral("Data Receiving Error!") + QStringLiteral(" Got ")
+        + QString::number(byteCount) + QStringLiteral(" byte--it's ") + bytesText;
+}
+
+// A download that stops before it is complete leaves the reading file as it was.
+inline const QString kNothingSaved =
+    QStringLiteral(" The download was abandoned and nothing was saved.");
+inline QString noAnswer(int seconds)
+{
+    return QStringLiteral("The meter did not answer for %1 seconds.").arg(seconds) + kNothingSaved
+        + QStringLiteral(" Check the cable and press Start Reading again.");
+}
+inline QString linkLost(const QString &reason)
+{
+    return QStringLiteral("The connection to the meter was lost (%1).").arg(reason);
+}
+inline QString notSaved(const QString &reason)
+{
+    return QStringLiteral("The readings from the meter were not saved: %1").arg(reason);
+}
+
+} // namespace MeterTexts

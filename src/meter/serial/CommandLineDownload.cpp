@@ -1,0 +1,46 @@
+#include "meter/serial/CommandLineDownload.h"
+
+#include "meter/MeterTexts.h"
+#include "meter/serial/MeterDownload.h"
+
+#include <QEventLoop>
+#include <QTextStream>
+
+#include <optional>
+
+int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
+{
+    MeterDownload download(state);
+    if (!download.openPort()) {
+        err << MeterTexts::kPortError << " (" << download.deviceName() << ")" << Qt::endl;
+        return 1;
+    }
+
+    QEventLoop loop;
+    int maximum = download.session().progressMaximum();
+    QObject::connect(&download, &MeterDownload::labelChanged, &loop, [&out](const QString &text) {
+        // An empty label is the blink of the waiting count-down.
+        if (!text.isEmpty())
+            out << text << Qt::endl;
+    });
+    QObject::connect(&download, &MeterDownload::progressMaximumChanged, &loop,
+                     [&maximum](int value) { maximum = value; });
+    QObject::connect(&download, &MeterDownload::progressChanged, &loop, [&out, &maximum](int value) {
+        out << "Progress " << value << '/' << maximum << Qt::endl;
+    });
+    std::optional<int> result;
+    QObject::connect(&download, &MeterDownload::finished, &loop, [&] {
+        result = 0;
+        loop.quit();
+    });
+    QObject::connect(&download, &MeterDownload::failed, &loop, [&](const QString &reason) {
+        err << reason << Qt::endl;
+        result = 1;
+        loop.quit();
+    });
+
+    download.start();
+    if (!result)
+        loop.exec();
+    return result.value_or(1);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "meter/MeterSession.h"
+#include "meter/serial/SerialLink.h"
+
+#include <QObject>
+
+#include <array>
+
+class QTimer;
+struct AppState;
+
+// Runs downloads from the meter on the logged-in user's serial port: owns the
+// port, the seven session timers (TimerRt 20 ms, TimerOP 50 ms, Timer1 100 ms,
+// Timer2 1000 ms, Timer3/Timer4/TimerSleep 50 ms) and the session, and saves a
+// finished download into the user's reading file with the computer's clock.
+// Destroying it stops every timer and closes the port.
+class MeterDownload : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MeterDownload(AppState &state, QObject *parent = nullptr);
+    ~MeterDownload() override;
+
+    // Opens the port; false when it cannot be opened.
+    bool openPort();
+    // Start Reading.
+    void start();
+    // Leaving: every timer off and the port closed, a download in progress
+    // abandoned without saving.
+    void stop();
+
+    bool isPortOpen() const { return m_link.isOpen(); }
+    QString deviceName() const { return m_link.deviceName(); }
+    const MeterSession &session() const { return m_session; }
+
+Q_SIGNALS:
+    void labelChanged(const QString &text);
+    void progressChanged(int value);
+    void progressMaximumChanged(int maximum);
+    void listLine(const QString &line);
+    void message(const QString &text);
+    void finished();
+    void failed(const QString &reason);
+
+private:
+    bool save(QString *error);
+    void setTimerActive(SessionTimer timer, bool active);
+
+    AppState &m_state;
+    SerialLink m_link;
+    MeterSession m_session;
+    std::array<QTimer *, kSessionTimerCount> m_timers{};
+};
