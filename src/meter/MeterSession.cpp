@@ -7,6 +7,7 @@
 
 namespace {
 constexpr int kPassTickMs = 50;
+constexpr int kPollMs = 20;
 }
 
 MeterSession::MeterSession(MeterLink &link, ReadingTables &tables, SaveStep save, QObject *parent)
@@ -51,6 +52,9 @@ bool MeterSession::start()
     m_firstIndex = 0;
     m_secondIndex = 0;
     m_unansweredTicks = 0;
+    m_unansweredPolls = 0;
+    m_requestsOutstanding = 0;
+    m_lateAnswersPossible = false;
     m_saved = false;
     m_complete = false;
 
@@ -99,9 +103,31 @@ bool MeterSession::isAnyTimerActive() const
 
 void MeterSession::poll()
 {
-    if (m_link.bytesWaiting() < 1)
+    if (m_link.bytesWaiting() < 1) {
+        watchUnansweredPoll();
         return;
+    }
     interpret(m_link.readAll());
+}
+
+// The count request is sent once and the sleep command ends the download, so
+// neither has a timer of its own to notice that the meter went quiet.
+void MeterSession::watchUnansweredPoll()
+{
+    const bool awaitingCount = m_linkStep == 2;
+    const bool awaitingSleepAnswer = m_linkStep == 4 && !m_complete && !isTimerActive(SessionTimer::Sleep);
+    if (!awaitingCount && !awaitingSleepAnswer)
+        return;
+    if (++m_unansweredPolls < kMaxUnansweredPolls)
+        return;
+    if (awaitingCount) {
+        abandon(MeterTexts::noAnswer(kMaxUnansweredPolls * kPollMs / 1000));
+        return;
+    }
+    // The readings are saved; only the meter's goodbye was lost.
+    setTimer(SessionTimer::Rt, false);
+    m_complete = true;
+    Q_EMIT finished();
 }
 
 void MeterSession::interpret(const QByteArray &rx)
@@ -129,6 +155,7 @@ void MeterSession::interpret(const QByteArray &rx)
             setLabel(MeterTexts::kOnLine);
             setTimer(SessionTimer::T2, false);
             m_linkStep = 2;
+            m_unansweredPolls = 0;
             GetData();
         } else if (rx == kLinkAnswer && m_linkStep == 4) {
             setLabel(MeterTexts::complete(m_meterCount));
@@ -166,6 +193,12 @@ void MeterSession::countAnswered(int count)
 
 void MeterSession::storeHalf(quint8 b0, quint8 b1)
 {
+    // An answer with no request waiting for it is a late copy for a record
+    // already taken.
+    if (m_requestsOutstanding == 0)
+        return;
+    m_lateAnswersPossible = m_requestsOutstanding > 1;
+    m_requestsOutstanding = 0;
     if (m_firstIndex >= 1 && m_firstIndex <= m_meterCount) {
         RecordCodec::decodeFirstHalf(b0, b1, m_tables.downloadAt(m_firstIndex));
         m_unansweredTicks = 0;
@@ -254,6 +287,19 @@ void MeterSession::linkRequestTick()
     }
 }
 
+// Before the first request for a record: when the previous record was asked for
+// more than once, one tick is left for a late answer to arrive and be dropped,
+// and nothing stale stays in the line.
+bool MeterSession::settlingAfterRepeats()
+{
+    if (m_requestsOutstanding > 0 || !m_lateAnswersPossible)
+        return false;
+    m_lateAnswersPossible = false;
+    if (m_link.bytesWaiting() > 0)
+        m_link.readAll();
+    return true;
+}
+
 bool MeterSession::passRequestStalled()
 {
     if (m_unansweredTicks >= kMaxUnansweredTicks) {
@@ -266,17 +312,19 @@ bool MeterSession::passRequestStalled()
 
 void MeterSession::firstPassTick()
 {
-    if (m_firstIndex < 1 || m_firstIndex > m_meterCount || passRequestStalled())
+    if (m_firstIndex < 1 || m_firstIndex > m_meterCount || settlingAfterRepeats() || passRequestStalled())
         return;
     m_link.write(MeterProtocol::firstHalfRequest(m_firstIndex));
+    ++m_requestsOutstanding;
     setProgress(m_firstIndex);
 }
 
 void MeterSession::secondPassTick()
 {
-    if (m_secondIndex < 1 || m_secondIndex > m_meterCount || passRequestStalled())
+    if (m_secondIndex < 1 || m_secondIndex > m_meterCount || settlingAfterRepeats() || passRequestStalled())
         return;
     m_link.write(MeterProtocol::secondHalfRequest(m_secondIndex));
+    ++m_requestsOutstanding;
     setProgress(m_secondIndex + m_meterCount);
 }
 
@@ -306,6 +354,7 @@ void MeterSession::GetData()
 void MeterSession::Sleep()
 {
     m_linkStep = 4;
+    m_unansweredPolls = 0;
     m_link.write(MeterProtocol::kSleep);
     Q_EMIT listLine(MeterTexts::readLine(m_meterCount));
 }

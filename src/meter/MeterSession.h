@@ -36,6 +36,9 @@ public:
 
     // A pass request unanswered for this many ticks (two seconds) ends the download.
     static constexpr int kMaxUnansweredTicks = 40;
+    // The count request, or the sleep command after a download, unanswered for
+    // this many polls (two seconds).
+    static constexpr int kMaxUnansweredPolls = 100;
     static constexpr int kWakeTicksBeforeFailure = 50;
 
     MeterSession(MeterLink &link, ReadingTables &tables, SaveStep save, QObject *parent = nullptr);
@@ -85,6 +88,7 @@ private:
     static int index(SessionTimer timer) { return int(timer); }
 
     void poll();
+    void watchUnansweredPoll();
     void wakeTick();
     void probeTick();
     void linkRequestTick();
@@ -95,6 +99,7 @@ private:
     void interpret(const QByteArray &rx);
     void countAnswered(int count);
     void storeHalf(quint8 b0, quint8 b1);
+    bool settlingAfterRepeats();
     bool passRequestStalled();
     void receiveError(const QByteArray &rx);
     void abandon(const QString &text);
@@ -121,6 +126,13 @@ private:
     int m_sleepTicks = 0;
     int m_meterCount = 0;
     int m_unansweredTicks = 0;
+    int m_unansweredPolls = 0;
+    // Pass requests sent for the current record since its answer was taken, and
+    // the answers to repeated requests that may still be on their way. Halves
+    // carry no record number, so a late answer must never be taken for the next
+    // record's.
+    int m_requestsOutstanding = 0;
+    bool m_lateAnswersPossible = false;
     bool m_saved = false;
     bool m_complete = false;
 

@@ -5,19 +5,14 @@
 #include <QByteArrayList>
 #include <QList>
 
+#include <utility>
+
 // A wire to nowhere: keeps every write, and hands out queued arrivals one
 // chunk per read, as one receive poll would see them.
 class FakeMeterLink : public MeterLink
 {
 public:
-    bool open() override
-    {
-        if (!canOpen)
-            return false;
-        opened = true;
-        ++openCount;
-        return true;
-    }
+    bool open() override { return opened = canOpen; }
     void close() override { opened = false; }
     bool isOpen() const override { return opened; }
     void setDtr(bool on) override { dtr.append(on); }
@@ -27,16 +22,10 @@ public:
 
     void arrive(const QByteArray &bytes) { arrivals.append(bytes); }
     // Everything written since the last call.
-    QByteArrayList takeWritten()
-    {
-        QByteArrayList out = written;
-        written.clear();
-        return out;
-    }
+    QByteArrayList takeWritten() { return std::exchange(written, {}); }
 
     bool canOpen = true;
     bool opened = false;
-    int openCount = 0;
     QList<bool> dtr;
     QByteArrayList written;
     QByteArrayList arrivals;

@@ -1,31 +1,35 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
-// A pseudo-terminal whose slave side stands in for the meter's serial port.
-// Tests only look at what the program sends and whether it holds the port
-// open; nothing here answers like a meter.
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+// A pseudo-terminal whose slave side stands in for the meter's serial port. It
+// never answers; tests only look at whether the program holds the port open.
 class PseudoTerminal
 {
 public:
-    PseudoTerminal();
-    ~PseudoTerminal();
+    PseudoTerminal() : m_master(::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK))
+    {
+        if (m_master >= 0 && ::grantpt(m_master) == 0 && ::unlockpt(m_master) == 0)
+            m_path = QString::fromLocal8Bit(::ptsname(m_master));
+    }
+    ~PseudoTerminal() { ::close(m_master); }
     PseudoTerminal(const PseudoTerminal &) = delete;
     PseudoTerminal &operator=(const PseudoTerminal &) = delete;
 
-    bool isValid() const { return m_master >= 0; }
-    QString devicePath() const { return m_slavePath; }
-
-    // Everything the program wrote, waiting up to timeoutMs for the first byte.
-    QByteArray read(int timeoutMs);
-    void write(const QByteArray &bytes);
-    // True once every opened handle of the slave side has been closed again.
-    bool slaveClosed();
-    // Closes the master side, as a pulled cable ends the line.
-    void hangUp();
+    QString devicePath() const { return m_path; }
+    // True once the slave side was opened and every handle of it closed again.
+    bool slaveClosed() const
+    {
+        pollfd p{m_master, POLLIN, 0};
+        return ::poll(&p, 1, 0) > 0 && (p.revents & POLLHUP);
+    }
 
 private:
-    int m_master = -1;
-    QString m_slavePath;
+    const int m_master;
+    QString m_path;
 };
