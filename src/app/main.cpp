@@ -6,6 +6,7 @@
 #include "app/ui/Startup.h"
 #include "meter/serial/CommandLineDownload.h"
 #include "users/Login.h"
+#include "users/UserRegistry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,6 +37,11 @@ int downloadWithoutWindows(AppState &state, const StartOptions &options)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
+    QString error;
+    if (!UserRegistry::ensureExists(DataFolder::registryPath(state.dataDir), &error)) {
+        err << error << Qt::endl;
+        return 1;
+    }
     const LoginOutcome login = Login::logIn(state, options.user, options.password);
     if (!login.ok) {
         err << login.message << Qt::endl;

@@ -121,6 +121,11 @@ bool createDefault(const QString &path, QString *error)
     return TextFiles::writeAtomically(path, defaultContent(), error);
 }
 
+bool ensureExists(const QString &path, QString *error)
+{
+    return TextFiles::exists(path) || createDefault(path, error);
+}
+
 bool append(const QString &path, const QString &id, const QString &password, QString *error)
 {
     if (!TextFiles::exists(path)) {

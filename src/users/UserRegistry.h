@@ -33,6 +33,8 @@ bool read(const QString &path, UserTable *table, QString *error);
 
 // Creates (or replaces) the file with the default content.
 bool createDefault(const QString &path, QString *error);
+// What every login starts with: the default file when there is none yet.
+bool ensureExists(const QString &path, QString *error);
 // Appends the record of a new user and flushes it to disk. Refused (nothing
 // written) when the file does not exist.
 bool append(const QString &path, const QString &id, const QString &password, QString *error);

@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 #include "app/DataFolder.h"
-#include "app/TextFiles.h"
 #include "app/ui/MessageService.h"
 #include "store/ui/frmReadOldData.h"
 #include "users/Login.h"
@@ -62,7 +61,7 @@ frmLogin::frmLogin(AppState &state, QWidget *parent)
 
     const QString registry = DataFolder::registryPath(m_state.dataDir);
     QString error;
-    if (!TextFiles::exists(registry) && !UserRegistry::createDefault(registry, &error)) {
+    if (!UserRegistry::ensureExists(registry, &error)) {
         Messages::show(this, UserTexts::cannotCreateUserList(error), {}, Messages::Icon::Critical);
         return;
     }
