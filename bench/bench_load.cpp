@@ -6,6 +6,8 @@
 
 #include "store/ReadingFile.h"
 
+#include "SampleReadings.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
@@ -15,30 +17,9 @@
 
 namespace {
 
-constexpr int kReadings = 100000;
-
-ReadingTables sampleTables()
-{
-    ReadingTables tables;
-    QList<Reading> &readings = tables.readings();
-    readings.reserve(kReadings);
-    for (int i = 0; i < kReadings; ++i) {
-        Reading r;
-        r.glucose = 40 + (i * 37) % 560;
-        r.month = i % 12 + 1;
-        r.day = i % 28 + 1;
-        r.hour = (i * 7) % 24;
-        r.minute = (i * 13) % 60;
-        r.year = 2000 + i / 5000;
-        r.event = i % 5 == 0 ? QStringLiteral("PC") : QStringLiteral("C");
-        readings.append(r);
-    }
-    return tables;
-}
-
 bool writeSample(const QString &path)
 {
-    ReadingTables tables = sampleTables();
+    ReadingTables tables = sampleReadingTables();
     QString error;
     if (!ReadingFile::CreateAfile(path, tables, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
@@ -57,13 +38,13 @@ void BM_LoadReadingFile(benchmark::State &state)
     }
     for (auto _ : state) {
         ReadingFile::LoadResult result = ReadingFile::load(path);
-        if (!result.ok || result.tables.count() != kReadings) {
+        if (!result.ok || result.tables.count() != kSampleReadings) {
             state.SkipWithError("the sample file did not load whole");
             return;
         }
         benchmark::DoNotOptimize(result);
     }
-    state.SetItemsProcessed(state.iterations() * kReadings);
+    state.SetItemsProcessed(state.iterations() * kSampleReadings);
 }
 BENCHMARK(BM_LoadReadingFile)->Unit(benchmark::kMillisecond);
 
@@ -71,7 +52,7 @@ void BM_FormatAndWriteReadingFile(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.txt"));
-    ReadingTables tables = sampleTables();
+    ReadingTables tables = sampleReadingTables();
     for (auto _ : state) {
         QString error;
         if (!ReadingFile::CreateAfile(path, tables, &error)) {
@@ -79,7 +60,7 @@ void BM_FormatAndWriteReadingFile(benchmark::State &state)
             return;
         }
     }
-    state.SetItemsProcessed(state.iterations() * kReadings);
+    state.SetItemsProcessed(state.iterations() * kSampleReadings);
 }
 BENCHMARK(BM_FormatAndWriteReadingFile)->Unit(benchmark::kMillisecond);
 

@@ -3,32 +3,20 @@
 
 #include "meter/ReadingMerge.h"
 
+#include "SampleReadings.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
 
 namespace {
 
-constexpr int kReadings = 100000;
 constexpr int kMeterRecords = 255;
 
 ReadingTables storedTables()
 {
-    ReadingTables tables;
-    QList<Reading> &readings = tables.readings();
-    readings.reserve(kReadings);
-    for (int i = 0; i < kReadings; ++i) {
-        Reading r;
-        r.glucose = 40 + (i * 37) % 560;
-        r.month = i % 12 + 1;
-        r.day = i % 28 + 1;
-        r.hour = (i * 7) % 24;
-        r.minute = (i * 13) % 60;
-        r.year = 2000 + i / 5000;
-        r.event = i % 5 == 0 ? QStringLiteral("PC") : QStringLiteral("C");
-        readings.append(r);
-    }
-    tables.downloads() = readings;
+    ReadingTables tables = sampleReadingTables();
+    tables.downloads() = tables.readings();
     return tables;
 }
 
@@ -71,7 +59,7 @@ void BM_MergeAndRewrite(benchmark::State &state)
             state.SkipWithError(qPrintable(error));
             return;
         }
-        if (tables.count() != kReadings + 249) {
+        if (tables.count() != kSampleReadings + 249) {
             state.SkipWithError("the merge did not drop the stored records");
             return;
         }

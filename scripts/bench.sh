@@ -5,7 +5,7 @@ set -euo pipefail
 build=${1:-build}
 found=0
 for b in "$build"/bench/bench_*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   found=1
   echo "== $(basename "$b")"
   "$b" --benchmark_min_time=0.2
