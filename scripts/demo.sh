@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Tries a meter download without a meter: an emulated meter holding about three
+# weeks of readings (some marked PC) on a pseudo-terminal, and the program on a
+# scratch data folder. Usage: scripts/demo.sh BUILD_DIR [program options...]
+set -euo pipefail
+build=${1:-build}
+shift || true
+exe=$build/dextrel
+[ -x "$exe" ] || exe=$build/src/app/dextrel
+emulator=$build/meter-emulator
+for f in "$exe" "$emulator"; do
+  if [ ! -x "$f" ]; then
+    echo "$f is missing: build first (make build)." >&2
+    exit 1
+  fi
+done
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  cat >&2 <<'MSG'
+There is no display to show the program on (DISPLAY is not set).
+Run the demo under a virtual X server instead:
+    xvfb-run -a make demo
+MSG
+  exit 1
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-demo.XXXXXX")
+emulator_pid=
+cleanup() {
+  if [ -n "$emulator_pid" ]; then
+    kill "$emulator_pid" 2>/dev/null || true
+    wait "$emulator_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+mkdir "$work/data"
+"$emulator" --generate 90 --seed 7 --log "$work/meter.log" >"$work/meter.out" 2>"$work/meter.err" &
+emulator_pid=$!
+# The emulator prints its terminal's path on its first line once it is ready.
+for _ in $(seq 50); do
+  [ -s "$work/meter.out" ] && break
+  if ! kill -0 "$emulator_pid" 2>/dev/null; then
+    cat "$work/meter.err" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
+pty=$(head -n 1 "$work/meter.out")
+if [ -z "$pty" ]; then
+  echo "The meter emulator did not start." >&2
+  exit 1
+fi
+for n in 1 2 3 4 5; do
+  export "DEXTREL_COM$n=$pty"
+done
+
+cat <<MSG
+An emulated meter holding 90 readings answers on $pty (serial ports 1 to 5).
+Log in as guest, open Download Meter Readings and press Start Reading.
+Scratch data folder: $work/data (removed when the program ends).
+MSG
+"$exe" --data-dir "$work/data" "$@"
