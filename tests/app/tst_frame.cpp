@@ -8,9 +8,12 @@
 #include "common/TestData.h"
 #include "meter/MeterTexts.h"
 #include "users/ui/frmLogin.h"
+#include "users/ui/frmLoginAdd.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -317,12 +320,34 @@ private Q_SLOTS:
         QVERIFY(clock.elapsed() >= 1000);
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<frmSplash *>(w) || !w->isVisible());
-        QPointer<frmLogin> login = startup.login();
-        QVERIFY(login && login->isVisible() && !startup.frame()->isVisible());
+        const auto button = [](QWidget *window, const char *name) {
+            return window->findChild<QPushButton *>(QLatin1String(name));
+        };
         // The user list is read from a timer before the buttons work.
-        auto *listTimer = login->findChild<QTimer *>(QStringLiteral("Timerload"));
-        QVERIFY(QTest::qWaitFor([listTimer] { return !listTimer->isActive(); }));
-        QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("CommandLoginIn")), Qt::LeftButton);
+        const auto listed = [](frmLogin *login) {
+            auto *listTimer = login->findChild<QTimer *>(QStringLiteral("Timerload"));
+            return QTest::qWaitFor([listTimer] { return !listTimer->isActive(); });
+        };
+        QVERIFY(startup.login() && startup.login()->isVisible() && !startup.frame()->isVisible());
+        QVERIFY(listed(startup.login()));
+
+        // Adding a user leads back to a fresh login window that cannot add another.
+        QTest::mouseClick(button(startup.login(), "CommandAddNew"), Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(!startup.login() && startup.loginAdd() && startup.loginAdd()->isVisible());
+        for (const char *box : {"TextName", "TextPasswd", "TextCheck"})
+            QTest::keyClicks(startup.loginAdd()->findChild<QLineEdit *>(QLatin1String(box)), QStringLiteral("anna"));
+        QTest::mouseClick(button(startup.loginAdd(), "CommandAddOk"), Qt::LeftButton);
+        QCOMPARE(m_messages.single(), QStringLiteral("Add New User [anna] Successfully !!"));
+        m_messages.clear();
+        flushDeletes();
+        QPointer<frmLogin> login = startup.login();
+        QVERIFY(login && !startup.loginAdd() && listed(login));
+        QVERIFY(!button(login, "CommandAddNew")->isEnabled());
+        auto *names = login->findChild<QComboBox *>(QStringLiteral("ComboName"));
+        QCOMPARE(names->currentText(), QStringLiteral("anna"));
+        names->setCurrentIndex(0);  // guest
+        QTest::mouseClick(button(login, "CommandLoginIn"), Qt::LeftButton);
         QVERIFY(startup.isLoggedIn() && startup.frame()->isVisible());
         QCOMPARE(loadedPages(*startup.frame()), QList<Page>{Page::Index});
         flushDeletes();
