@@ -1,0 +1,69 @@
+// From pressing Login to the index page in the frame, for a user with 100 000
+// stored readings: the user list read again, the password checked, the reading
+// file loaded into both tables, and the index page built and shown.
+
+#include "app/AppState.h"
+#include "app/DataFolder.h"
+#include "app/ui/frmMain.h"
+#include "store/ReadingFile.h"
+#include "users/Login.h"
+#include "users/UserRegistry.h"
+
+#include "SampleReadings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kUser = QStringLiteral("anna");
+const QString kPassword = QStringLiteral("secret");
+
+bool prepareDataFolder(const QString &dir)
+{
+    QString error;
+    ReadingTables readings = sampleReadingTables();
+    return UserRegistry::createDefault(DataFolder::registryPath(dir), &error)
+           && UserRegistry::append(DataFolder::registryPath(dir), kUser, kPassword, &error)
+           && ReadingFile::CreateAfile(DataFolder::readingFilePath(dir, kUser), readings, &error);
+}
+
+void BM_LoginToIndexPage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    if (!prepareDataFolder(dir.path())) {
+        state.SkipWithError("cannot prepare the data folder");
+        return;
+    }
+    for (auto _ : state) {
+        AppState app;
+        app.dataDir = dir.path();
+        frmMain frame(app);
+        const LoginOutcome outcome = Login::logIn(app, kUser, kPassword);
+        if (!outcome.ok || app.tables.count() != kSampleReadings) {
+            state.SkipWithError("login failed");
+            return;
+        }
+        if (!frame.showPage(Page::Index)) {
+            state.SkipWithError("no index page");
+            return;
+        }
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_LoginToIndexPage)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The frame is built and shown without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
