@@ -4,46 +4,157 @@
 #include "meter-emulator/RecordList.h"
 
 #include "app/AppState.h"
-#include "store/ReadingTables.h"
+#include "app/ui/frmMain.h"
+#include "common/MessageRecorder.h"
 #include "common/TestData.h"
+#include "meter/serial/MeterDownload.h"
+#include "meter/ui/frmMeterRead.h"
+#include "store/ReadingFile.h"
 
-#include <QDateTime>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
 
-// A user's data folder and an emulated meter on serial port 1, for running real
+inline const QByteArray kReadingHeader =
+    "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time\r\n";
+// Older readings; glucose 5 equals no generated record, so none counts as stored.
+inline const QByteArray kEarlierFile = kReadingHeader
+                                       + "T0001,00005,11,20,07,15,C,00.3,2001,2001/11/20 - 07:15\r\n"
+                                         "T0002,00142,11,19,21,40,PC,07.9,2001,2001/11/19 - 21:40\r\n";
+
+// What one download showed in the download window.
+struct DownloadRun
+{
+    bool finished = false;  // the meter acknowledged the end of the download
+    QStringList failures;   // why it ended without a result
+    QStringList messages;   // message boxes, "caption: text"
+    QStringList labels;     // every text of LabelRead, in order
+    QString listLine;       // List3 at the end
+    QList<int> progress;    // every value of ProgressBar1
+    int progressMaximum = -1;
+    qint64 elapsedMs = 0;    // Start Reading to the end of a finished download
+    qint64 linkSetUpMs = -1; // Start Reading to the record count
+
+    QString describe() const { return (labels + failures + messages).join(u'|'); }
+};
+
+// A user's data folder and an emulated meter on serial port 1, for real
 // downloads: real timers, a real serial port on the emulator's terminal.
 class DownloadRig
 {
 public:
-    static inline const QString kUser = QStringLiteral("alice");
+    DownloadRig(const QList<MeterRecord> &records, const FaultOptions &faults,
+                const QByteArray &previous = kEarlierFile)
+        : m_meter(records, faults)
+    {
+        state.dataDir = data.path();
+        state.user = {QStringLiteral("alice"), 1, 1, 1};
+        data.write("alice.txt", previous);
+        const ReadingFile::LoadResult loaded = ReadingFile::load(data.file("alice.txt"));
+        QVERIFY2(loaded.ok && loaded.skippedLines == 0, qPrintable(loaded.error));
+        state.tables = loaded.tables;
 
-    // previousFile is the user's reading file before the download.
-    DownloadRig(const QList<MeterRecord> &records, const FaultOptions &faults, const QByteArray &previousFile);
+        // A clean download puts every record, with the year it was taken in,
+        // in front of the previous lines.
+        ReadingTables expected = loaded.tables;
+        if (expected.holdsNoReadings())
+            expected.setCount(0);
+        for (qsizetype k = records.size(); k >= 1; --k) {
+            const MeterRecord &m = records.at(k - 1);
+            expected.readingAt(expected.count() + 1) = {m.month, m.day,  m.hour, m.minute, m.glucose,
+                                                        m.year,  m.event ? "1" : "0"};
+        }
+        cleanFile = records.isEmpty() ? previous : ReadingFile::format(expected);
 
-    AppState state;
-    QList<MeterRecord> records;
+        QString error;
+        QVERIFY2(m_meter.logTo(m_logDir.filePath("meter.log"), &error) && m_meter.open(&error), qPrintable(error));
+        qputenv("DEXTREL_COM1", m_meter.devicePath().toLocal8Bit());
+    }
 
-    bool meterReady() const { return m_meter.isOpen(); }
-    MeterEmulator &meter() { return m_meter; }
+    // Presses Start Reading in the download window and runs until the download
+    // finishes, fails or limitMs pass, then lets late bytes arrive. With busyMs
+    // the program is kept busy that long every 170 ms.
+    DownloadRun run(int limitMs, int busyMs = 0)
+    {
+        DownloadRun out;
+        MessageRecorder recorder;
+        frmMain frame(state);
+        frmMeterRead form(state, frame);
+        auto *download = form.findChild<MeterDownload *>();
+        QElapsedTimer clock;
+        QObject::connect(download, &MeterDownload::labelChanged, [&](const QString &text) {
+            out.labels << text;
+            if (text.endsWith(" ) Data in Meter !!") || text == "There is no new data in meter !!")
+                out.linkSetUpMs = clock.elapsed();
+        });
+        QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
+        QObject::connect(download, &MeterDownload::failed, [&](const QString &why) { out.failures << why; });
+        QObject::connect(download, &MeterDownload::finished, [&] {
+            out.finished = true;
+            out.elapsedMs = clock.elapsed();
+        });
+        // A program busy now and then (a slow repaint, a disk waking up) falls
+        // behind its timers, which then fire late and back to back.
+        QTimer busy;
+        QObject::connect(&busy, &QTimer::timeout, [busyMs] { QThread::msleep(ulong(busyMs)); });
+        if (busyMs > 0)
+            busy.start(170);
 
-    QByteArray readingFile() const { return m_data.read(kUser + QLatin1String(".txt")); }
-    QByteArray previousFile() const { return m_previous; }
-    // The file a clean download must leave: every record in front of the
-    // previous lines, each with the year it was taken in.
-    QByteArray cleanFile() const;
+        clock.start();
+        form.CommandMR->click();
+        (void)QTest::qWaitFor([&] { return out.finished || !out.failures.isEmpty(); }, limitMs);
+        busy.stop();
+        QTest::qWait(250);  // answers on their way, stray bytes, a late acknowledgement
+
+        for (const Messages::Message &m : recorder.messages())
+            out.messages << m.title + ": " + m.text;
+        out.listLine = form.List3->count() == 1 ? form.List3->item(0)->text() : "<List3 holds not one line>";
+        out.progressMaximum = form.ProgressBar1->maximum();
+        return out;
+    }
+
+    QByteArray readingFile() const { return data.read("alice.txt"); }
+
     // Every byte the program sent, in order, from the emulator's log.
-    QByteArray bytesSent() const;
+    QByteArray bytesSent() const
+    {
+        QFile log(m_logDir.filePath("meter.log"));
+        QByteArray stream;
+        const QRegularExpression in(" in +([0-9A-F ]+)$", QRegularExpression::MultilineOption);
+        for (auto it = in.globalMatch(log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray()); it.hasNext();)
+            stream += QByteArray::fromHex(it.next().captured(1).toLatin1());  // spaces are skipped
+        return stream;
+    }
+
+    ScratchFolder data;
+    AppState state;
+    QByteArray cleanFile;  // what a clean download leaves
 
 private:
-    ScratchFolder m_data;
     QTemporaryDir m_logDir;
-    QByteArray m_previous;
-    ReadingTables m_previousTables;
     MeterEmulator m_meter;
 };
 
-// The records a meter holds when its newest reading is a little before now.
-QList<MeterRecord> recentRecords(int count);
+// The records of a meter whose newest reading is a little before now.
+inline QList<MeterRecord> recentRecords(int count)
+{
+    return RecordList::generate(count, 2024, QDateTime::currentDateTime());
+}
 
-// Where each request first appears in a byte stream, -1 when it does not.
-qsizetype firstAt(const QByteArray &stream, const char *hexRequest);
+// Whether the texts appear in this order, others allowed between them.
+inline bool inOrder(const QStringList &seen, const QStringList &wanted)
+{
+    qsizetype at = 0;
+    for (const QString &w : wanted) {
+        if ((at = seen.indexOf(w, at)) < 0)
+            return false;
+        ++at;
+    }
+    return true;
+}

@@ -3,45 +3,55 @@
 
 #include "DownloadRig.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTest>
 
 class tst_CommandLineDownload : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void downloadsIntoTheUsersFile();
+    void download_data()
+    {
+        QTest::addColumn<FaultOptions>("faults");
+        QTest::addColumn<QString>("device");   // empty: the emulated meter
+        QTest::addColumn<QStringList>("out");  // lines printed, in this order
+        QTest::addColumn<QString>("err");      // empty: a successful download
+
+        QTest::newRow("meter answers") << FaultOptions{} << ""
+                                       << QStringList{"Meter Wake Up...Please Wait!", "On Line...",
+                                                      " ( 3 ) Data in Meter !!", "Progress 1/6", "Progress 6/6",
+                                                      "Complete! Receive ( 3 ) Data from Meter !!"}
+                                       << "";
+        QTest::newRow("meter never wakes") << FaultOptions{.noWakeup = true} << "" << QStringList{}
+                                           << "Meter Wake Up...Failed\n";
+        QTest::newRow("no such device") << FaultOptions{} << "/nonexistent/ttyUSB9" << QStringList{}
+                                        << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n";
+    }
+    void download()
+    {
+        QFETCH(FaultOptions, faults);
+        QFETCH(QString, device);
+        QFETCH(QString, err);
+        DownloadRig rig(recentRecords(3), faults);
+        rig.data.write("DXRegister.txt", "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\n"
+                                         "alice*,wonder*,1,1,1,180,70,180,70\r\n");
+        if (!device.isEmpty())
+            qputenv("DEXTREL_COM1", device.toLocal8Bit());
+        QProcess program;
+        program.start(DEXTREL_EXECUTABLE,
+                      {"--data-dir", rig.state.dataDir, "--user", "alice", "--password", "wonder", "--download"});
+        QVERIFY(program.waitForStarted());
+        // The meter answers from this process's event loop, so wait without blocking it.
+        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 20000);
+
+        const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2((program.exitCode() == 0) == err.isEmpty() && errors.contains(err), qPrintable(errors));
+        QFETCH(QStringList, out);
+        QVERIFY2(inOrder(printed.split(u'\n'), out), qPrintable(printed));
+        QCOMPARE(rig.readingFile(), err.isEmpty() ? rig.cleanFile : kEarlierFile);
+    }
 };
-
-void tst_CommandLineDownload::downloadsIntoTheUsersFile()
-{
-    const QByteArray earlier = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time\r\n"
-                               "T0001,00005,11,20,07,15,C,00.3,2001,2001/11/20 - 07:15\r\n";
-    DownloadRig rig(recentRecords(3), {}, earlier);
-    QVERIFY(rig.meterReady());
-    QFile registry(rig.state.dataDir + QLatin1String("/DXRegister.txt"));
-    QVERIFY(registry.open(QIODevice::WriteOnly));
-    registry.write("ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\n"
-                   "guest*,vorpa*,1,1,1,120,80,120,80\r\n"
-                   "alice*,wonder*,1,1,1,180,70,180,70\r\n");
-    registry.close();
-
-    QProcess program;
-    program.setProgram(QStringLiteral(DEXTREL_EXECUTABLE));
-    program.setArguments({"--data-dir", rig.state.dataDir, "--user", DownloadRig::kUser, "--password", "wonder",
-                          "--download"});
-    program.start();
-    QVERIFY(program.waitForStarted());
-    // The meter answers from this process's event loop, so wait without blocking it.
-    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 20000);
-
-    const QByteArray out = program.readAllStandardOutput();
-    const QByteArray err = program.readAllStandardError();
-    QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0, err.constData());
-    QVERIFY2(out.contains("Complete! Receive ( 3 ) Data from Meter !!"), out.constData());
-    QCOMPARE(rig.readingFile().split('\n'), rig.cleanFile().split('\n'));
-}
 
 QTEST_GUILESS_MAIN(tst_CommandLineDownload)
 #include "tst_commandlinedownload.moc"

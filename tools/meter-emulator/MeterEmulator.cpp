@@ -104,7 +104,7 @@ void MeterEmulator::log(const char *direction, const QByteArray &text)
     if (!m_log.isOpen())
         return;
     m_log.write(QByteArray::number(double(m_clock.nsecsElapsed()) / 1e6, 'f', 3).rightJustified(10) + ' '
-                + QByteArray(direction).leftJustified(4) + text + '\n');
+                + QByteArray(direction).leftJustified(5) + text + '\n');
     m_log.flush();  // readable while the emulator runs
 }
 
