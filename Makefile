@@ -17,13 +17,15 @@ build: deps
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)/dextrel $(ARGS)
 
+# Every test, then every test again built with AddressSanitizer and UBSan.
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j2
+	@$(MAKE) --no-print-directory test-asan
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) $(CMAKE_FLAGS) -DDEXTREL_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_DIR)
-	@cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure --timeout 600
+	@cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure --timeout 600 -j2
 
 bench: build
 	@bash scripts/bench.sh $(BUILD_DIR)
