@@ -10,14 +10,14 @@
 
 namespace {
 
-struct TimerSpec
+struct SessionTimerSetting
 {
     SessionTimer timer;
     const char *name;
     int intervalMs;
 };
 
-constexpr TimerSpec kTimerSpecs[kSessionTimerCount] = {
+constexpr SessionTimerSetting kSessionTimerSettings[kSessionTimerCount] = {
     {SessionTimer::Rt, "TimerRt", 20},
     {SessionTimer::OP, "TimerOP", 50},
     {SessionTimer::T1, "Timer1", 100},
@@ -35,13 +35,13 @@ MeterDownload::MeterDownload(AppState &state, QObject *parent)
     , m_link(PortNames::deviceFor(state.user.port))
     , m_session(m_link, state.tables, [this](QString *error) { return save(error); })
 {
-    for (const TimerSpec &spec : kTimerSpecs) {
+    for (const SessionTimerSetting &setting : kSessionTimerSettings) {
         auto *timer = new QTimer(this);
-        timer->setObjectName(QLatin1String(spec.name));
-        timer->setInterval(spec.intervalMs);
+        timer->setObjectName(QLatin1String(setting.name));
+        timer->setInterval(setting.intervalMs);
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, t = spec.timer] { m_session.tick(t); });
-        m_timers[int(spec.timer)] = timer;
+        connect(timer, &QTimer::timeout, this, [this, t = setting.timer] { m_session.tick(t); });
+        m_timers[int(setting.timer)] = timer;
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
