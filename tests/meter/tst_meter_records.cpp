@@ -11,6 +11,7 @@
 
 namespace {
 
+using Readings = QList<Reading>;
 const QDateTime kNow(QDate(2024, 1, 5), QTime(10, 0));
 
 Reading at(int year, int month, int day, int hour, int minute, int glucose, const char *event = "0")
@@ -18,35 +19,37 @@ Reading at(int year, int month, int day, int hour, int minute, int glucose, cons
     return Reading{month, day, hour, minute, glucose, year, QString::fromLatin1(event)};
 }
 
-using Readings = QList<Reading>;
-
 // Meter records 1..5, newest first, with the year a download at kNow gives them.
-const Readings kMeter = {at(2024, 1, 4, 20, 15, 140, "1"), at(2024, 1, 4, 8, 0, 95),
-                               at(2024, 1, 3, 21, 30, 180), at(2024, 1, 3, 7, 45, 88),
-                               at(2023, 12, 31, 23, 59, 101)};
-const Reading kTemplate = at(0, 0, 0, 0, 0, 0, "0000");
+const Readings kMeter = {at(2024, 1, 4, 20, 15, 140, "1"), at(2024, 1, 4, 8, 0, 95), at(2024, 1, 3, 21, 30, 180),
+                         at(2024, 1, 3, 7, 45, 88), at(2023, 12, 31, 23, 59, 101)};
 // Lines of an earlier file; the first equals meter record 3.
 const Reading kLine1 = at(2019, 1, 3, 21, 30, 180, "PC");
 const Reading kLine2 = at(2019, 1, 2, 9, 0, 110, "C");
 
-// The tables as login leaves them for these file lines, with the meter's
-// records received into the download table.
-ReadingTables received(const Readings &fileLines, const Readings &meter)
+// The meter's records received onto the tables login made of a file's lines,
+// saved for a user to r.txt.
+struct Download
 {
-    ReadingTables t;
-    t.downloads() = fileLines;
-    t.readings() = Readings(fileLines.rbegin(), fileLines.rend());
-    for (int k = 1; k <= meter.size(); ++k) {
-        t.downloadAt(k) = meter.at(k - 1);
-        t.downloadAt(k).year = 0;  // the meter sends none
+    Download(const Readings &fileLines, const Readings &meter) : count(int(meter.size()))
+    {
+        tables.downloads() = fileLines;
+        tables.readings() = Readings(fileLines.rbegin(), fileLines.rend());
+        for (int k = 1; k <= count; ++k) {
+            tables.downloadAt(k) = meter.at(k - 1);
+            tables.downloadAt(k).year = 0;  // the meter sends none
+        }
     }
-    return t;
-}
+    bool save(const QString &user = QStringLiteral("ann"))
+    {
+        return ReadingMerge::SaveNewData(tables, user, count, kNow, folder.file("r.txt"), &error);
+    }
+    Readings fileOrder() const { return Readings(tables.readings().rbegin(), tables.readings().rend()); }
 
-Readings fileOrder(const ReadingTables &t)
-{
-    return Readings(t.readings().rbegin(), t.readings().rend());
-}
+    const int count;
+    ReadingTables tables;
+    ScratchFolder folder;
+    QString error;
+};
 
 } // namespace
 
@@ -121,38 +124,26 @@ private Q_SLOTS:
         QFETCH(Readings, fileLines);
         QFETCH(Readings, meter);
         QFETCH(QString, user);
-        ScratchFolder folder;
-        ReadingTables t = received(fileLines, meter);
-        QString error;
-        QVERIFY2(ReadingMerge::SaveNewData(t, user, int(meter.size()), kNow, folder.file("r.txt"), &error),
-                 qPrintable(error));
-        QTEST(fileOrder(t), "expected");
-        QCOMPARE(folder.read("r.txt"), ReadingFile::format(t));
+        Download d(fileLines, meter);
+        TextFiles::testing::failNextCommit();  // a failed rewrite leaves everything as it was
+        QVERIFY(!d.save(user));
+        QVERIFY(!d.error.isEmpty());
+        QCOMPARE(d.fileOrder(), fileLines);
+        QVERIFY(!d.folder.exists("r.txt"));
+        QVERIFY2(d.save(user), qPrintable(d.error));
+        QTEST(d.fileOrder(), "expected");
+        QCOMPARE(d.folder.read("r.txt"), ReadingFile::format(d.tables));
     }
 
     void newUserFileHoldsTheRecordsInPlaceOfTheTemplateRow()
     {
-        ScratchFolder folder;
-        ReadingTables t = received({kTemplate}, kMeter.mid(2, 3));
-        QString error;
-        QVERIFY2(ReadingMerge::SaveNewData(t, "ann", 3, kNow, folder.file("ann.txt"), &error), qPrintable(error));
-        QCOMPARE(folder.read("ann.txt"),
+        Download d({at(0, 0, 0, 0, 0, 0, "0000")}, kMeter.mid(2, 3));
+        QVERIFY2(d.save(), qPrintable(d.error));
+        QCOMPARE(d.folder.read("r.txt"),
                  crlf({"Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time",
                        "T0001,00180,01,03,21,30,C,10.0,2024,2024/01/03 - 21:30",
                        "T0002,00088,01,03,07,45,C,04.9,2024,2024/01/03 - 07:45",
                        "T0003,00101,12,31,23,59,C,05.6,2023,2023/12/31 - 23:59"}));
-    }
-
-    void failedRewriteLeavesTheTablesAsTheyWere()
-    {
-        ScratchFolder folder;
-        ReadingTables t = received({kLine1, kLine2}, kMeter);
-        TextFiles::testing::failNextCommit();
-        QString error;
-        QVERIFY(!ReadingMerge::SaveNewData(t, "ann", 5, kNow, folder.file("ann.txt"), &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(fileOrder(t), (Readings{kLine1, kLine2}));
-        QVERIFY(!folder.exists("ann.txt"));
     }
 };
 
