@@ -16,7 +16,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -35,11 +34,11 @@ struct DownloadRun
     QStringList failures;   // why it ended without a result
     QStringList messages;   // message boxes, "caption: text"
     QStringList labels;     // every text of LabelRead, in order
+    QList<qint64> labelMs;  // when each was shown, from Start Reading
     QString listLine;       // List3 at the end
     QList<int> progress;    // every value of ProgressBar1
     int progressMaximum = -1;
-    qint64 elapsedMs = 0;    // Start Reading to the end of a finished download
-    qint64 linkSetUpMs = -1; // Start Reading to the record count
+    qint64 elapsedMs = 0;   // Start Reading to the end of a finished download
 
     QString describe() const { return (labels + failures + messages).join(u'|'); }
 };
@@ -65,15 +64,13 @@ public:
         ReadingTables expected = loaded.tables;
         if (expected.holdsNoReadings())
             expected.setCount(0);
-        for (qsizetype k = records.size(); k >= 1; --k) {
-            const MeterRecord &m = records.at(k - 1);
-            expected.readingAt(expected.count() + 1) = {m.month, m.day,  m.hour, m.minute, m.glucose,
-                                                        m.year,  m.event ? "1" : "0"};
-        }
+        for (auto m = records.crbegin(); m != records.crend(); ++m)
+            expected.readingAt(expected.count() + 1) = {m->month, m->day,  m->hour, m->minute,
+                                                        m->glucose, m->year, m->event ? "1" : "0"};
         cleanFile = records.isEmpty() ? previous : ReadingFile::format(expected);
 
         QString error;
-        QVERIFY2(m_meter.logTo(m_logDir.filePath("meter.log"), &error) && m_meter.open(&error), qPrintable(error));
+        QVERIFY2(m_meter.logTo(data.file("meter.log"), &error) && m_meter.open(&error), qPrintable(error));
         qputenv("DEXTREL_COM1", m_meter.devicePath().toLocal8Bit());
     }
 
@@ -90,8 +87,7 @@ public:
         QElapsedTimer clock;
         QObject::connect(download, &MeterDownload::labelChanged, [&](const QString &text) {
             out.labels << text;
-            if (text.endsWith(" ) Data in Meter !!") || text == "There is no new data in meter !!")
-                out.linkSetUpMs = clock.elapsed();
+            out.labelMs << clock.elapsed();
         });
         QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
         QObject::connect(download, &MeterDownload::failed, [&](const QString &why) { out.failures << why; });
@@ -124,10 +120,9 @@ public:
     // Every byte the program sent, in order, from the emulator's log.
     QByteArray bytesSent() const
     {
-        QFile log(m_logDir.filePath("meter.log"));
         QByteArray stream;
         const QRegularExpression in(" in +([0-9A-F ]+)$", QRegularExpression::MultilineOption);
-        for (auto it = in.globalMatch(log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray()); it.hasNext();)
+        for (auto it = in.globalMatch(data.read("meter.log")); it.hasNext();)
             stream += QByteArray::fromHex(it.next().captured(1).toLatin1());  // spaces are skipped
         return stream;
     }
@@ -137,7 +132,6 @@ public:
     QByteArray cleanFile;  // what a clean download leaves
 
 private:
-    QTemporaryDir m_logDir;
     MeterEmulator m_meter;
 };
 

@@ -33,49 +33,33 @@ private Q_SLOTS:
         // The emulator's log: ">" before what it read, "lost" before an answer
         // lost, "--hang-up" when it closed the line; one entry per read or write.
         QTest::addColumn<QString>("log");
-
-        QTest::newRow("frame in pieces, after a probe") << FaultOptions{} << "00 55AD 02 A9"
-                                                        << ">00 00 >55AD 54F1 >02 >A9 1150AA";
-        QTest::newRow("several requests in one read") << FaultOptions{} << "0000AC03A9AD03A9"
-                                                      << ">0000AC03A9AD03A9 00 1300AA 0A00AA";
-        QTest::newRow("garbage before a frame, a frame without its end")
-            << FaultOptions{} << "00 FF12A9AC01A9 AC0155AD02A9" << ">00 00 >FF12A9AC01A9 2C35AA >AC0155AD02A9 54F1 1150AA";
-        QTest::newRow("records 00, 55, AC, A9 and link frames without A5")
-            << FaultOptions{} << "00 AC00A9AD55A9ACACA9ADA9A9BA01A9AE00A9B5A5A9"
-            << ">00 00 >AC00A9AD55A9ACACA9ADA9A9BA01A9AE00A9B5A5A9 AA5AAA";
-        QTest::newRow("broken frame hides a wake-up") << FaultOptions{} << "BA00 00" << ">BA00 >00 00";
-
-        QTest::newRow("asleep, awake, asleep again")
-            << FaultOptions{}
-            << "55 AEA5A9 00 00 55 BAA5A9 AEA5A9 AC01A9 AD01A9 AC02A9 AD02A9 AC03A9 AD03A9 AC00A9 AD04A9 B5A5A9 AC01A9 00"
-            << ">55 >AEA5A9 >00 00 >00 >55 54F1 >BAA5A9 AA5AAA >AEA5A9 035AAA >AC01A9 2C35AA >AD01A9 5E72AA "
-               ">AC02A9 0D00AA >AD02A9 1150AA >AC03A9 1300AA >AD03A9 0A00AA >AC00A9 >AD04A9 >B5A5A9 AA5AAA >AC01A9 >00 00";
-        QTest::newRow("never wakes") << FaultOptions{.noWakeup = true} << "00 55 BAA5A9" << ">00 >55 >BAA5A9";
-        QTest::newRow("first answer to each request lost")
-            << FaultOptions{.dropFirst = true} << "00 00 AEA5A9 AEA5A9"
-            << ">00 lost 00 >00 00 >AEA5A9 lost 035AAA >AEA5A9 035AAA";
-        QTest::newRow("first answer to the last record lost")
-            << FaultOptions{.dropLast = true} << "00 AC03A9 AC03A9 AC02A9 AD03A9 AD03A9"
-            << ">00 00 >AC03A9 lost 1300AA >AC03A9 1300AA >AC02A9 0D00AA >AD03A9 lost 0A00AA >AD03A9 0A00AA";
-        QTest::newRow("record 2 split") << FaultOptions{.split = true} << "00 AC02A9 AC02A9"
-                                        << ">00 00 >AC02A9 0D 00AA >AC02A9 0D00AA";
-        QTest::newRow("record 2 twice") << FaultOptions{.doubleAnswer = true} << "00 AC02A9 AC02A9"
-                                        << ">00 00 >AC02A9 0D00AA0D00AA >AC02A9 0D00AA";
-        QTest::newRow("record 2 late") << FaultOptions{.lateAnswer = true} << "00 AC02A9 AC02A9"
-                                       << ">00 00 >AC02A9 >AC02A9 0D00AA 0D00AA";
+        const auto row = [](const char *tag, const FaultOptions &faults, const char *script, const char *log) {
+            QTest::newRow(tag) << faults << script << log;
+        };
+        row("frame in pieces, after a probe", {}, "00 55AD 02 A9", ">00 00 >55AD 54F1 >02 >A9 1150AA");
+        row("several requests in one read", {}, "0000AC03A9AD03A9", ">0000AC03A9AD03A9 00 1300AA 0A00AA");
+        row("garbage before a frame, a frame without its end", {}, "00 FF12A9AC01A9 AC0155AD02A9", ">00 00 >FF12A9AC01A9 2C35AA >AC0155AD02A9 54F1 1150AA");
+        row("records 00, 55, AC, A9 and link frames without A5", {}, "00 AC00A9AD55A9ACACA9ADA9A9BA01A9AE00A9B5A5A9", ">00 00 >AC00A9AD55A9ACACA9ADA9A9BA01A9AE00A9B5A5A9 AA5AAA");
+        row("broken frame hides a wake-up", {}, "BA00 00", ">BA00 >00 00");
+        row("asleep, awake, asleep again", {},
+            "55 AEA5A9 00 00 55 BAA5A9 AEA5A9 AC01A9 AD01A9 AC02A9 AD02A9 AC03A9 AD03A9 AC00A9 AD04A9 B5A5A9 AC01A9 00",
+            ">55 >AEA5A9 >00 00 >00 >55 54F1 >BAA5A9 AA5AAA >AEA5A9 035AAA >AC01A9 2C35AA >AD01A9 5E72AA >AC02A9 "
+            "0D00AA >AD02A9 1150AA >AC03A9 1300AA >AD03A9 0A00AA >AC00A9 >AD04A9 >B5A5A9 AA5AAA >AC01A9 >00 00");
+        row("never wakes", {.noWakeup = true}, "00 55 BAA5A9", ">00 >55 >BAA5A9");
+        row("first answer to each request lost", {.dropFirst = true}, "00 00 AEA5A9 AEA5A9", ">00 lost 00 >00 00 >AEA5A9 lost 035AAA >AEA5A9 035AAA");
+        row("first answer to the last record lost", {.dropLast = true}, "00 AC03A9 AC03A9 AC02A9 AD03A9 AD03A9", ">00 00 >AC03A9 lost 1300AA >AC03A9 1300AA >AC02A9 0D00AA >AD03A9 lost 0A00AA >AD03A9 0A00AA");
+        row("record 2 split", {.split = true}, "00 AC02A9 AC02A9", ">00 00 >AC02A9 0D 00AA >AC02A9 0D00AA");
+        row("record 2 twice", {.doubleAnswer = true}, "00 AC02A9 AC02A9", ">00 00 >AC02A9 0D00AA0D00AA >AC02A9 0D00AA");
+        row("record 2 late", {.lateAnswer = true}, "00 AC02A9 AC02A9", ">00 00 >AC02A9 >AC02A9 0D00AA 0D00AA");
         // 33 is the first stray byte of seed 1.
-        QTest::newRow("a stray byte after every fourth answer")
-            << FaultOptions{.noise = true} << "00 AC01A9 AC02A9 AC03A9 AD01A9"
-            << ">00 00 >AC01A9 2C35AA >AC02A9 0D00AA >AC03A9 1300AA 33 >AD01A9 5E72AA";
-        QTest::newRow("line closed at the second record request") << FaultOptions{.hangupAfter = 1} << "00 AC01A9 AC02A9 AC03A9"
-                                                                  << ">00 00 >AC01A9 2C35AA >AC02A9 --hang-up";
+        row("a stray byte after every fourth answer", {.noise = true}, "00 AC01A9 AC02A9 AC03A9 AD01A9", ">00 00 >AC01A9 2C35AA >AC02A9 0D00AA >AC03A9 1300AA 33 >AD01A9 5E72AA");
+        row("line closed at the second record request", {.hangupAfter = 1}, "00 AC01A9 AC02A9 AC03A9", ">00 00 >AC01A9 2C35AA >AC02A9 --hang-up");
     }
     void line()
     {
         QFETCH(FaultOptions, faults);
         QFETCH(QString, script);
         QFETCH(QString, log);
-
         QTemporaryDir dir;
         MeterEmulator meter(kRecords, faults);
         QString error;
@@ -83,20 +67,20 @@ private Q_SLOTS:
         const int fd = ::open(qPrintable(meter.devicePath()), O_RDWR | O_NOCTTY | O_NONBLOCK);
         const auto closeLater = qScopeGuard([fd] { ::close(fd); });
         QByteArray received;
-        bool gone = false;  // the line was hung up
+        bool up = true;  // until the meter hangs up
+        // Waits, then reads what came; whether the line is still up.
         const auto receive = [&](int ms) {
             QTest::qWait(ms);
             char buf[512];
             ssize_t n;
             while ((n = ::read(fd, buf, sizeof buf)) > 0)
                 received.append(buf, n);
-            gone = n == 0 || (n < 0 && errno != EAGAIN);
+            return up = n < 0 && errno == EAGAIN;
         };
         for (const QString &request : script.split(u' ')) {
             const QByteArray bytes = QByteArray::fromHex(request.toLatin1());
             QCOMPARE(::write(fd, bytes.constData(), bytes.size()), ssize_t(bytes.size()));
-            receive(40);
-            if (gone)
+            if (!receive(40))
                 break;
         }
         receive(100);
@@ -118,31 +102,25 @@ private Q_SLOTS:
         }
         QCOMPARE(entries.join(u' '), log);
         QCOMPARE(received, answered);  // every byte unchanged by the terminal
-        QCOMPARE(gone, log.endsWith("hang-up"));
+        QCOMPARE(!up, log.endsWith("hang-up"));
     }
 
     void recordFile_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("halves");  // both answers of each record
-        QTest::addColumn<QString>("error");
-
+        QTest::addColumn<QString>("result");  // both answers of each record, or the error
+        const QByteArray record = "300 3 14 9 30 1\n";
         QTest::newRow("comments, blank lines, tabs, CR LF, fields at their widest")
             << QByteArray("# glucose month day hour minute event\r\n300 3 14 9 30 1   # after lunch\r\n\r\n"
                           "\t1023  15\t31 31 63 1\n")
-            << "2C35AA5E72AA FFF7AAFFFFAA" << QString();
-        QTest::newRow("255 records") << QByteArray("300 3 14 9 30 1\n").repeated(255)
-                                     << QStringList(255, "2C35AA5E72AA").join(u' ') << QString();
-        QTest::newRow("256 records") << QByteArray("300 3 14 9 30 1\n").repeated(256) << ""
-                                     << "line 256: the meter holds at most 255 records";
-        QTest::newRow("too few fields") << QByteArray("120 3 14 9 30 1\n120 3 14 9 30\n") << ""
+            << "2C35AA5E72AA FFF7AAFFFFAA";
+        QTest::newRow("255 records") << record.repeated(255) << QStringList(255, "2C35AA5E72AA").join(u' ');
+        QTest::newRow("256 records") << record.repeated(256) << "line 256: the meter holds at most 255 records";
+        QTest::newRow("too few fields") << QByteArray("120 3 14 9 30 1\n120 3 14 9 30\n")
                                         << "line 2: expected 6 numbers (glucose month day hour minute event), got 5";
-        QTest::newRow("glucose too high") << QByteArray("\n\n1024 3 14 9 30 1") << ""
-                                          << "line 3: glucose must be a whole number 0..1023";
-        QTest::newRow("not a number") << QByteArray("120 March 14 9 30 1") << ""
-                                      << "line 1: month must be a whole number 0..15";
-        QTest::newRow("event other than 0 or 1") << QByteArray("120 3 14 9 30 PC") << ""
-                                                 << "line 1: event must be 0 or 1";
+        QTest::newRow("glucose too high") << QByteArray("\n\n1024 3 14 9 30 1") << "line 3: glucose must be a whole number 0..1023";
+        QTest::newRow("not a number") << QByteArray("120 March 14 9 30 1") << "line 1: month must be a whole number 0..15";
+        QTest::newRow("event other than 0 or 1") << QByteArray("120 3 14 9 30 PC") << "line 1: event must be 0 or 1";
     }
     void recordFile()
     {
@@ -151,9 +129,7 @@ private Q_SLOTS:
         QStringList halves;
         for (const MeterRecord &r : result.records)
             halves << QString::fromLatin1((RecordHalves::first(r) + RecordHalves::second(r)).toHex().toUpper());
-        QTEST(result.error, "error");
-        if (result.error.isEmpty())
-            QTEST(halves.join(u' '), "halves");
+        QTEST(result.error.isEmpty() ? halves.join(u' ') : result.error, "result");
     }
 
     void generatedRecords()
@@ -167,8 +143,8 @@ private Q_SLOTS:
         QDateTime previous = now;
         for (const MeterRecord &r : records) {
             const QDateTime at(QDate(r.year, r.month, r.day), QTime(r.hour, r.minute));
-            QVERIFY2(at.isValid() && at < previous.addSecs(-60), "real times, newest first, minutes apart, before now");
-            QVERIFY(r.glucose >= 60 && r.glucose <= 300);
+            QVERIFY2(at.isValid() && at < previous.addSecs(-60) && r.glucose >= 60 && r.glucose <= 300,
+                     "real times, newest first, minutes apart, before now; glucose 60..300");
             marked += r.event;
             previous = at;
         }

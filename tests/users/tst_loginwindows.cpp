@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -19,8 +18,9 @@ namespace {
 
 const QByteArray kHeader = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\n";
 const QByteArray kDefaultRegistry = kHeader + "guest*,vorpa*,1,1,1,120,80,120,80\r\n";
-const QByteArray kNewReadingFile = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time\r\n"
-                                   "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000\r\n";
+const QByteArray kReadingHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time\r\n";
+const QByteArray kNewReadingFile =
+    kReadingHeader + "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000\r\n";
 const QByteArray kReading = "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30\r\n";
 const QString kRegistry = QStringLiteral("DXRegister.txt");
 const QString kWrongPassword = QStringLiteral("User ID [Bob] ! Your Password have some error ! Please try again !");
@@ -38,18 +38,28 @@ void click(QWidget *window, const char *button)
     QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
 }
 
-void type(QWidget *window, const QList<std::pair<const char *, QString>> &boxes)
+void type(QWidget *window, const QList<const char *> &boxes, const QStringList &texts)
 {
-    for (const auto &[name, text] : boxes)
-        QTest::keyClicks(control(window, name), text);
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        QTest::keyClicks(control(window, boxes.at(i)), texts.at(i));
 }
 
-QStringList listedIds(frmLogin *window)
+// The window's caption, then the text of each named control.
+QStringList texts(QWidget *window, const QList<const char *> &names)
 {
-    auto *combo = control<QComboBox>(window, "ComboName");
+    QStringList out{window->windowTitle()};
+    for (const char *name : names)
+        out << control<QWidget>(window, name)->property("text").toString();
+    return out;
+}
+
+// The IDs the window lists, the selected one marked with ">".
+QStringList listedIds(QWidget *window)
+{
+    auto *combo = window->findChild<QComboBox *>("ComboName");
     QStringList ids;
-    for (int i = 0; i < combo->count(); ++i)
-        ids << combo->itemText(i);
+    for (int i = 0; combo && i < combo->count(); ++i)
+        ids << (i == combo->currentIndex() ? ">" : "") + combo->itemText(i);
     return ids;
 }
 
@@ -60,27 +70,25 @@ struct Session
     AppState state;
     MessageRecorder messages;
 
-    Session() { state.dataDir = folder.path(); }
+    explicit Session(const QByteArray &registry = {})
+    {
+        state.dataDir = folder.path();
+        if (!registry.isEmpty())
+            folder.write(kRegistry, registry);
+    }
 
     // A login window once its timer has listed the users.
     std::unique_ptr<frmLogin> openLogin()
     {
         auto window = std::make_unique<frmLogin>(state);
         window->show();
-        auto *timer = control<QTimer>(window.get(), "Timerload");
-        if (!QTest::qWaitFor([timer] { return !timer->isActive(); }))
+        if (!QTest::qWaitFor([&window] { return !control<QTimer>(window.get(), "Timerload")->isActive(); }))
             qFatal("the user list was never read");
         return window;
     }
-};
 
-// Logs in as the ID the window has selected.
-void logIn(frmLogin *window, const QString &password)
-{
-    control(window, "TextPasswd")->clear();
-    QTest::keyClicks(control(window, "TextPasswd"), password);
-    click(window, "CommandLoginIn");
-}
+    QStringList files() const { return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+};
 
 } // namespace
 
@@ -95,134 +103,93 @@ private Q_SLOTS:
         s.folder.write("guest.txt", kNewReadingFile + kReading);
         auto login = s.openLogin();
         QCOMPARE(s.folder.read(kRegistry), kDefaultRegistry);
-        QCOMPARE(listedIds(login.get()), QStringList{"guest"});
-        QCOMPARE(control<QComboBox>(login.get(), "ComboName")->currentText(), QStringLiteral("guest"));
+        QCOMPARE(listedIds(login.get()), QStringList{">guest"});
         QVERIFY(!control(login.get(), "TextPasswd")->isEnabled());
         frmLoginAdd add(s.state);
-        QCOMPARE(QStringList({login->windowTitle(), add.windowTitle()}), QStringList({"User Login", "Add New User"}));
-        const QList<std::tuple<QWidget *, const char *, QString>> texts = {
-            {login.get(), "Label1", "User ID :"}, {login.get(), "Label2", "Password :"}, {login.get(), "CommandLoginIn", "Login"},
-            {login.get(), "CommandAddNew", "Add New User"}, {login.get(), "CommandCancel", "Cancel"}, {&add, "LabelName", "User ID :"},
-            {&add, "LabelPasswd", "Password :"}, {&add, "LabelCheck", "Checking Password :"}, {&add, "CommandAddOk", "OK"}, {&add, "CommandCancel", "Cancel"}};
-        for (const auto &[window, name, expected] : texts) {
-            auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
-            QCOMPARE(label ? label->text() : control<QPushButton>(window, name)->text(), expected);
-        }
-        for (QLineEdit *box : {control(login.get(), "TextPasswd"), control(&add, "TextPasswd"), control(&add, "TextCheck")})
+        QCOMPARE(texts(login.get(), {"Label1", "Label2", "CommandLoginIn", "CommandAddNew", "CommandCancel"}),
+                 (QStringList{"User Login", "User ID :", "Password :", "Login", "Add New User", "Cancel"}));
+        QCOMPARE(texts(&add, {"LabelName", "LabelPasswd", "LabelCheck", "CommandAddOk", "CommandCancel"}),
+                 (QStringList{"Add New User", "User ID :", "Password :", "Checking Password :", "OK", "Cancel"}));
+        for (auto *box : {control(login.get(), "TextPasswd"), control(&add, "TextPasswd"), control(&add, "TextCheck")})
             QCOMPARE(box->echoMode(), QLineEdit::Password);
-        QSignalSpy loggedIn(login.get(), &frmLogin::loggedIn);
+
+        // The guest's readings start afresh at each login.
         click(login.get(), "CommandLoginIn");
-        QCOMPARE(loggedIn.size(), 1);
-        QCOMPARE(s.folder.read("guest.txt"), kNewReadingFile);
-        QCOMPARE(s.state.user, (UserSettings{"guest", 1, 1, 1, 120, 80, 120, 80}));
-        QVERIFY(s.state.tables.holdsNoReadings());
+        QCOMPARE(std::tuple(s.folder.read("guest.txt"), s.state.user, s.state.tables.holdsNoReadings()),
+                 std::tuple(kNewReadingFile, UserSettings{"guest", 1, 1, 1, 120, 80, 120, 80}, true));
 
-        QSignalSpy added(&add, &frmLoginAdd::added);
-        type(&add, {{"TextName", "Guest"}, {"TextPasswd", "Pw1"}, {"TextCheck", "Pw1"}});
+        type(&add, {"TextName", "TextPasswd", "TextCheck"}, {"Guest", "Pw1", "Pw1"});
         click(&add, "CommandAddOk");
-        QCOMPARE(s.messages.single(), QStringLiteral("Add New User [Guest] Successfully !!"));
-        QCOMPARE(added.size(), 1);
         QCOMPARE(s.folder.read(kRegistry), kDefaultRegistry + "Guest*,Pw1*,1,1,1,120,80,120,80\r\n");
-
-        // As after an add: a new login window, Add New User turned off.
-        s.messages.clear();
         login = s.openLogin();
-        login->setAddNewEnabled(false);
-        QCOMPARE(listedIds(login.get()), (QStringList{"guest", "Guest"}));
-        QCOMPARE(control<QComboBox>(login.get(), "ComboName")->currentText(), QStringLiteral("Guest"));
-        QVERIFY(!control<QPushButton>(login.get(), "CommandAddNew")->isEnabled());
+        QCOMPARE(listedIds(login.get()), (QStringList{"guest", ">Guest"}));
 
         // The last record of an ID holds its settings; only the first login creates the reading file.
         s.folder.write(kRegistry, s.folder.read(kRegistry) + "Guest*,Pw1*,4,2,2,150,x,130,70\r\n");
-        logIn(login.get(), "Pw1");
+        type(login.get(), {"TextPasswd"}, {"Pw1"});
+        click(login.get(), "CommandLoginIn");
         QCOMPARE(s.folder.read("Guest.txt"), kNewReadingFile);
         QCOMPARE(s.state.user, (UserSettings{"Guest", 4, 2, 2, 150, 80, 130, 70}));
-        const QByteArray withReading = kNewReadingFile.left(kNewReadingFile.indexOf('\n') + 1) + kReading;
-        s.folder.write("Guest.txt", withReading);
-        logIn(login.get(), "Pw1");
-        QVERIFY(s.messages.messages().isEmpty());
-        QCOMPARE(s.folder.read("Guest.txt"), withReading);
+        s.folder.write("Guest.txt", kReadingHeader + kReading);
+        click(login.get(), "CommandLoginIn");
+        QCOMPARE(s.messages.texts(), QStringList{"Add New User [Guest] Successfully !!"});
+        QCOMPARE(s.folder.read("Guest.txt"), kReadingHeader + kReading);
         QCOMPARE(s.state.tables.count(), 1);
     }
 
-    void refusedLogin_data()
+    // A refused login (one box typed: the password) or new user (ID, password,
+    // checking password): the message and its box, and nothing changed.
+    void refusals_data()
     {
         QTest::addColumn<QByteArray>("registry");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("message");  // "title: text"; ending in a space: the reason follows
+        QTest::addColumn<bool>("emptied");  // the password boxes
         const QByteArray bob = kDefaultRegistry + "Bob*,secret*,3,2,2,150,70,140,60\r\n";
-        QTest::newRow("empty password") << bob << "" << "Please Chose your User ID And key in your password !!" << "Error";
-        QTest::newRow("other case") << bob << "Secret" << kWrongPassword << "Qel";
-        QTest::newRow("second record disagrees") << bob + "Bob*,other*,1,1,1,1,1,1,1\r\n" << "secret" << kWrongPassword << "Qel";
-        QTest::newRow("no user at all") << kHeader << "" << "No User ID is chosen. The user list is empty: please add a new user first." << "Qel";
-        QTest::newRow("hand-edited id") << kHeader + "../Bob*,secret*,1,1,1,1,1,1,1\r\n" << "secret" << "User ID [../Bob] cannot be used: it contains a path separator (/ or \\)." << "Qel";
-        QTest::newRow("unreadable reading file") << bob << "secret" << "The readings of User ID [Bob] cannot be loaded, so the login is refused." << "Qel";
+        const QString differ = "The password and checking password is not the same , Please try again !";
+        QTest::newRow("login, empty password") << bob << QStringList{""} << "Error: Please Chose your User ID And key in your password !!" << true;
+        QTest::newRow("login, other case") << bob << QStringList{"Secret"} << "Qel: " + kWrongPassword << true;
+        QTest::newRow("login, second record disagrees") << bob + "Bob*,other*,1,1,1,1,1,1,1\r\n" << QStringList{"secret"} << "Qel: " + kWrongPassword << true;
+        QTest::newRow("login, no user at all") << kHeader << QStringList{""} << "Qel: No User ID is chosen. The user list is empty: please add a new user first." << true;
+        QTest::newRow("login, hand-edited id") << kHeader + "../Bob*,secret*,1,1,1,1,1,1,1\r\n" << QStringList{"secret"} << "Qel: User ID [../Bob] cannot be used: it contains a path separator (/ or \\)." << false;
+        // A folder where the reading file should be.
+        QTest::newRow("login, unreadable reading file") << bob << QStringList{"secret"} << "Qel: The readings of User ID [Bob] cannot be loaded, so the login is refused. " << false;
+        QTest::newRow("add, empty id") << kDefaultRegistry << QStringList{"", "pw", "pw"} << QString::fromUtf8("Qel: Please key in the User ID\xef\xbc\x81") << false;
+        QTest::newRow("add, guest") << kDefaultRegistry << QStringList{"guest", "", ""} << QString::fromUtf8("Qel: You can't use this User ID\xef\xbc\x81") << false;
+        QTest::newRow("add, unsafe id first") << kDefaultRegistry << QStringList{"a:b", "", ""} << "Qel: User ID [a:b] cannot be used: it contains the character :, which a file name cannot hold." << false;
+        QTest::newRow("add, empty password") << kDefaultRegistry << QStringList{"Ann", "", "pw"} << QString::fromUtf8("Qel: Please key in the Password\xef\xbc\x81") << false;
+        QTest::newRow("add, empty check") << kDefaultRegistry << QStringList{"Ann", "pw", ""} << "Qel: Please key in the Checking Password !" << false;
+        QTest::newRow("add, differ in case") << kDefaultRegistry << QStringList{"Ann", "pw", "pW"} << "Qel: " + differ << true;
+        QTest::newRow("add, differ, one has a comma") << kDefaultRegistry << QStringList{"Ann", "p,w", "pw"} << "Qel: " + differ << true;
+        QTest::newRow("add, password with comma") << kDefaultRegistry << QStringList{"Ann", "p,w", "p,w"} << "Qel: This password cannot be used: it contains a comma, which the user list file cannot hold." << true;
     }
-    void refusedLogin()
+    void refusals()
     {
         QFETCH(QByteArray, registry);
-        QFETCH(QString, password);
+        QFETCH(QStringList, typed);
         QFETCH(QString, message);
-        QFETCH(QString, title);
-        Session s;
-        s.folder.write(kRegistry, registry);
-        if (QTest::currentDataTag() == QLatin1String("unreadable reading file"))
-            QVERIFY(QDir(s.folder.path()).mkdir("Bob.txt"));
-        const QStringList files = QDir(s.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QFETCH(bool, emptied);
+        Session s(registry);
+        QVERIFY(!QByteArray(QTest::currentDataTag()).contains("unreadable") || QDir(s.folder.path()).mkdir("Bob.txt"));
+        const QStringList files = s.files();
         const UserSettings earlier{"earlier", 2, 1, 2, 100, 60, 100, 60};
         s.state.user = earlier;
-        auto login = s.openLogin();
-        const QStringList listed = listedIds(login.get());
-        QSignalSpy loggedIn(login.get(), &frmLogin::loggedIn);
+        const bool login = typed.size() == 1;
+        auto window = login ? std::unique_ptr<QWidget>(s.openLogin()) : std::make_unique<frmLoginAdd>(s.state);
+        const QStringList listed = listedIds(window.get());
+        QSignalSpy done(window.get(), login ? SIGNAL(loggedIn()) : SIGNAL(added()));
+        const auto boxes = QList<const char *>{"TextName", "TextPasswd", "TextCheck"}.mid(login, typed.size());
+        type(window.get(), boxes, typed);
+        click(window.get(), login ? "CommandLoginIn" : "CommandAddOk");
 
-        logIn(login.get(), password);
-        QVERIFY2(s.messages.single().startsWith(message), qPrintable(s.messages.texts().join('|')));
-        QCOMPARE(s.messages.messages().first().title, title);
-        QCOMPARE(s.messages.messages().first().icon, message == kWrongPassword ? Messages::Icon::None : Messages::Icon::Critical);
-        QCOMPARE(control(login.get(), "TextPasswd")->text().isEmpty(), message == kWrongPassword || password.isEmpty());
-        QCOMPARE(loggedIn.size(), 0);
-        QCOMPARE(listedIds(login.get()), listed);
-        QCOMPARE(s.state.user, earlier);
-        QCOMPARE(QDir(s.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
-    }
-
-    void addChecks_data()
-    {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("check");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("boxesEmptied");
-        const QString differ = "The password and checking password is not the same , Please try again !";
-        QTest::newRow("empty id") << "" << "pw" << "pw" << QString::fromUtf8("Please key in the User ID\xef\xbc\x81") << false;
-        QTest::newRow("guest") << "guest" << "" << "" << QString::fromUtf8("You can't use this User ID\xef\xbc\x81") << false;
-        QTest::newRow("unsafe id first") << "a:b" << "" << "" << "User ID [a:b] cannot be used: it contains the character :, which a file name cannot hold." << false;
-        QTest::newRow("empty password") << "Ann" << "" << "pw" << QString::fromUtf8("Please key in the Password\xef\xbc\x81") << false;
-        QTest::newRow("empty check") << "Ann" << "pw" << "" << "Please key in the Checking Password !" << false;
-        QTest::newRow("differ in case") << "Ann" << "pw" << "pW" << differ << true;
-        QTest::newRow("differ, one has a comma") << "Ann" << "p,w" << "pw" << differ << true;
-        QTest::newRow("password with comma") << "Ann" << "p,w" << "p,w" << "This password cannot be used: it contains a comma, which the user list file cannot hold." << true;
-    }
-    void addChecks()
-    {
-        QFETCH(QString, id);
-        QFETCH(QString, password);
-        QFETCH(QString, check);
-        QFETCH(QString, message);
-        QFETCH(bool, boxesEmptied);
-        Session s;
-        s.folder.write(kRegistry, kDefaultRegistry);
-        frmLoginAdd add(s.state);
-        QSignalSpy added(&add, &frmLoginAdd::added);
-        type(&add, {{"TextName", id}, {"TextPasswd", password}, {"TextCheck", check}});
-        click(&add, "CommandAddOk");
-        QCOMPARE(s.messages.single(), message);
-        QCOMPARE(s.messages.messages().first().title, QStringLiteral("Qel"));
-        QCOMPARE(added.size(), 0);
-        QCOMPARE(s.folder.read(kRegistry), kDefaultRegistry);
-        QCOMPARE(QStringList({control(&add, "TextPasswd")->text(), control(&add, "TextCheck")->text()}),
-                 boxesEmptied ? QStringList({"", ""}) : QStringList({password, check}));
+        const QString shown = s.messages.messages().value(0).title + ": " + s.messages.single();
+        QVERIFY2(message.endsWith(' ') ? shown.startsWith(message) : shown == message, qPrintable(shown));
+        QCOMPARE(s.messages.messages().first().icon,
+                 login && !message.endsWith(kWrongPassword) ? Messages::Icon::Critical : Messages::Icon::None);
+        QCOMPARE(std::tuple(done.size(), s.folder.read(kRegistry), s.files(), s.state.user, listedIds(window.get())),
+                 std::tuple(qsizetype(0), registry, files, earlier, listed));
+        const QStringList passwords = typed.mid(!login);
+        QCOMPARE(texts(window.get(), boxes.mid(!login)).mid(1), emptied ? QStringList(passwords.size()) : passwords);
     }
 };
 
