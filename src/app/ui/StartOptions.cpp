@@ -1,6 +1,7 @@
 #include "app/ui/StartOptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
 {
@@ -35,7 +36,10 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
         return fail(parser.errorText());
     if (parser.isSet(help)) {
         out.outcome = Outcome::Help;
-        out.text = parser.helpText();
+        // Options are read before the application object exists, so the parser
+        // cannot know the program's name by itself.
+        out.text = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                             QFileInfo(arguments.value(0)).fileName());
         return out;
     }
     if (!parser.positionalArguments().isEmpty())
