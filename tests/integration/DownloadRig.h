@@ -85,13 +85,13 @@ public:
         frmMeterRead form(state, frame);
         auto *download = form.findChild<MeterDownload *>();
         QElapsedTimer clock;
-        QObject::connect(download, &MeterDownload::labelChanged, [&](const QString &text) {
+        QObject::connect(&download->session(), &MeterSession::labelChanged, [&](const QString &text) {
             out.labels << text;
             out.labelMs << clock.elapsed();
         });
         QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
-        QObject::connect(download, &MeterDownload::failed, [&](const QString &why) { out.failures << why; });
-        QObject::connect(download, &MeterDownload::finished, [&] {
+        QObject::connect(&download->session(), &MeterSession::failed, [&](const QString &why) { out.failures << why; });
+        QObject::connect(&download->session(), &MeterSession::finished, [&] {
             out.finished = true;
             out.elapsedMs = clock.elapsed();
         });

@@ -18,22 +18,22 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
 
     QEventLoop loop;
     int maximum = download.session().progressMaximum();
-    QObject::connect(&download, &MeterDownload::labelChanged, &loop, [&out](const QString &text) {
+    QObject::connect(&download.session(), &MeterSession::labelChanged, &loop, [&out](const QString &text) {
         // An empty label is the blink of the waiting count-down.
         if (!text.isEmpty())
             out << text << Qt::endl;
     });
-    QObject::connect(&download, &MeterDownload::progressMaximumChanged, &loop,
+    QObject::connect(&download.session(), &MeterSession::progressMaximumChanged, &loop,
                      [&maximum](int value) { maximum = value; });
-    QObject::connect(&download, &MeterDownload::progressChanged, &loop, [&out, &maximum](int value) {
+    QObject::connect(&download.session(), &MeterSession::progressChanged, &loop, [&out, &maximum](int value) {
         out << "Progress " << value << '/' << maximum << Qt::endl;
     });
     std::optional<int> result;
-    QObject::connect(&download, &MeterDownload::finished, &loop, [&] {
+    QObject::connect(&download.session(), &MeterSession::finished, &loop, [&] {
         result = 0;
         loop.quit();
     });
-    QObject::connect(&download, &MeterDownload::failed, &loop, [&](const QString &reason) {
+    QObject::connect(&download.session(), &MeterSession::failed, &loop, [&](const QString &reason) {
         err << reason << Qt::endl;
         result = 1;
         loop.quit();

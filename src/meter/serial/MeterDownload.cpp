@@ -47,13 +47,6 @@ MeterDownload::MeterDownload(AppState &state, QObject *parent)
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
     connect(&m_link, &SerialLink::lost, &m_session, &MeterSession::linkLost);
 
-    connect(&m_session, &MeterSession::labelChanged, this, &MeterDownload::labelChanged);
-    connect(&m_session, &MeterSession::progressChanged, this, &MeterDownload::progressChanged);
-    connect(&m_session, &MeterSession::progressMaximumChanged, this, &MeterDownload::progressMaximumChanged);
-    connect(&m_session, &MeterSession::listLine, this, &MeterDownload::listLine);
-    connect(&m_session, &MeterSession::message, this, &MeterDownload::message);
-    connect(&m_session, &MeterSession::finished, this, &MeterDownload::finished);
-    connect(&m_session, &MeterSession::failed, this, &MeterDownload::failed);
 }
 
 MeterDownload::~MeterDownload()

@@ -32,16 +32,9 @@ public:
 
     bool isPortOpen() const { return m_link.isOpen(); }
     QString deviceName() const { return m_link.deviceName(); }
+    // What the download reports (labels, progress, messages, the end) comes
+    // from the session's own signals.
     const MeterSession &session() const { return m_session; }
-
-Q_SIGNALS:
-    void labelChanged(const QString &text);
-    void progressChanged(int value);
-    void progressMaximumChanged(int maximum);
-    void listLine(const QString &line);
-    void message(const QString &text);
-    void finished();
-    void failed(const QString &reason);
 
 private:
     bool save(QString *error);

@@ -115,14 +115,14 @@ void frmMeterRead::buildControls()
 
 void frmMeterRead::connectDownload()
 {
-    connect(m_download, &MeterDownload::labelChanged, LabelRead, &QLabel::setText);
-    connect(m_download, &MeterDownload::progressChanged, ProgressBar1, &QProgressBar::setValue);
-    connect(m_download, &MeterDownload::progressMaximumChanged, ProgressBar1, &QProgressBar::setMaximum);
-    connect(m_download, &MeterDownload::listLine, this, [this](const QString &line) {
+    connect(&m_download->session(), &MeterSession::labelChanged, LabelRead, &QLabel::setText);
+    connect(&m_download->session(), &MeterSession::progressChanged, ProgressBar1, &QProgressBar::setValue);
+    connect(&m_download->session(), &MeterSession::progressMaximumChanged, ProgressBar1, &QProgressBar::setMaximum);
+    connect(&m_download->session(), &MeterSession::listLine, this, [this](const QString &line) {
         List3->clear();
         List3->addItem(line);
     });
-    connect(m_download, &MeterDownload::message, this,
+    connect(&m_download->session(), &MeterSession::message, this,
             [this](const QString &text) { Messages::show(this, text); });
 
     connect(CommandMR, &QPushButton::clicked, m_download, &MeterDownload::start);
