@@ -21,7 +21,7 @@ bool writeSample(const QString &path)
 {
     ReadingTables tables = sampleReadingTables();
     QString error;
-    if (!ReadingFile::CreateAfile(path, tables, &error)) {
+    if (!ReadingFile::CreateAfile(path, tables, QDateTime::currentDateTime(), &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return false;
     }
@@ -55,7 +55,7 @@ void BM_FormatAndWriteReadingFile(benchmark::State &state)
     ReadingTables tables = sampleReadingTables();
     for (auto _ : state) {
         QString error;
-        if (!ReadingFile::CreateAfile(path, tables, &error)) {
+        if (!ReadingFile::CreateAfile(path, tables, QDateTime::currentDateTime(), &error)) {
             state.SkipWithError(qPrintable(error));
             return;
         }

@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace DataFolder {
 
 QString resolve(const QString &fromCommandLine)
@@ -22,16 +26,46 @@ QString resolve(const QString &fromCommandLine)
 
 bool ensureExists(const QString &dir, QString *error)
 {
-    QDir d(dir);
-    if (d.exists())
+    const QString clean = QDir::cleanPath(QDir(dir).absolutePath());
+    if (QDir(clean).exists())
         return true;
-    if (!d.mkpath(QStringLiteral("."))) {
+    bool made = true;
+#ifdef Q_OS_UNIX
+    // mkpath would give every new folder 0777 less the umask: writable by all under umask 000.
+    const QStringList parts = clean.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString path;
+    for (qsizetype i = 0; made && i < parts.size(); ++i) {
+        path += QLatin1Char('/') + parts.at(i);
+        if (QDir(path).exists())
+            continue;
+        const mode_t mode = i + 1 == parts.size() ? S_IRWXU : S_IRWXU | S_IRGRP | S_IXGRP | S_IROTH | S_IXOTH;
+        made = ::mkdir(QFile::encodeName(path).constData(), mode) == 0 || QDir(path).exists();
+    }
+#else
+    made = QDir().mkpath(clean);
+#endif
+    if (!made) {
         if (error)
             *error = QStringLiteral("Cannot create the data folder %1.").arg(QDir::toNativeSeparators(dir));
         return false;
     }
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return true;
+}
+
+QString openToOthersWarning(const QString &dir)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(dir).constData(), &st) == 0 && (st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return QStringLiteral("Other users of this computer can write in the data folder %1: they could replace "
+                              "your files with their own or with links. Make it writable by you alone, "
+                              "for example with: chmod go-w %1")
+            .arg(QDir::toNativeSeparators(dir));
+    }
+#else
+    Q_UNUSED(dir);
+#endif
+    return {};
 }
 
 QString registryPath(const QString &dir)

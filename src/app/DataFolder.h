@@ -9,8 +9,12 @@ namespace DataFolder {
 
 QString resolve(const QString &fromCommandLine);
 
-// Creates the folder when missing (owner-only on POSIX). False when it cannot.
+// Creates the folder when missing: owner-only on POSIX, and folders made on the
+// way to it writable by their owner alone, whatever the umask. False when it cannot.
 bool ensureExists(const QString &dir, QString *error);
+// A warning when other users can write in the folder (they could put a link or
+// a file of their own in place of the user's files); empty otherwise.
+QString openToOthersWarning(const QString &dir);
 
 QString registryPath(const QString &dir);
 // The reading file of a user. The ID must have passed the user-ID checks first.

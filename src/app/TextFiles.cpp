@@ -1,11 +1,20 @@
 #include "app/TextFiles.h"
 
+#include "app/RegularFile.h"
+#include "app/TemporaryFiles.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstring>
+#include <utility>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -13,11 +22,46 @@ namespace {
 
 bool g_failNextCommit = false;
 
-constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
-
 QString describe(const QString &what, const QString &path, const QString &reason)
 {
     return QStringLiteral("Cannot %1 %2: %3").arg(what, QDir::toNativeSeparators(path), reason);
+}
+
+bool fail(QString *error, const QString &what, const QString &path, const QString &reason)
+{
+    if (error)
+        *error = describe(what, path, reason);
+    return false;
+}
+
+QString systemReason()
+{
+#ifdef Q_OS_UNIX
+    return QString::fromLocal8Bit(std::strerror(errno));
+#else
+    return {};
+#endif
+}
+
+// Writes, flushes and syncs: only then is the content on the disk.
+bool writeAll(QFile &f, const QByteArray &content, QString *reason)
+{
+    if (f.write(content) != content.size() || !f.flush()) {
+        *reason = f.errorString();
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    if (::fsync(f.handle()) != 0) {
+        *reason = systemReason();
+        return false;
+    }
+#endif
+    return true;
+}
+
+bool takeFailNextCommit()
+{
+    return std::exchange(g_failNextCommit, false);
 }
 
 } // namespace
@@ -26,49 +70,68 @@ namespace TextFiles {
 
 bool exists(const QString &path)
 {
-    return QFileInfo(path).isFile();
+    return RegularFile::exists(path);
 }
 
 bool read(const QString &path, QByteArray *content, QString *error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = describe(QStringLiteral("read"), path, f.errorString());
-        return false;
-    }
+    QFile f;
+    QString reason;
+    if (!RegularFile::open(f, path, QIODevice::ReadOnly, &reason))
+        return fail(error, QStringLiteral("read"), path, reason);
     *content = f.readAll();
-    if (f.error() != QFile::NoError) {
-        if (error)
-            *error = describe(QStringLiteral("read"), path, f.errorString());
-        return false;
-    }
+    if (f.error() != QFile::NoError)
+        return fail(error, QStringLiteral("read"), path, f.errorString());
     return true;
 }
 
 bool writeAtomically(const QString &path, const QByteArray &content, QString *error)
 {
+    const QString write = QStringLiteral("write");
+    if (const QString why = RegularFile::problem(path); !why.isEmpty())
+        return fail(error, write, path, why);
+    QString reason;
+#ifdef Q_OS_UNIX
+    // Not QSaveFile: it writes through a link to the link's target. rename()
+    // replaces the name itself, so even a link swapped in meanwhile is only
+    // replaced, never followed.
+    QTemporaryFile temp(TemporaryFiles::templateFor(path));
+    if (!temp.open())
+        return fail(error, write, path, temp.errorString());
+    if (!writeAll(temp, content, &reason))
+        return fail(error, write, path, reason);
+    if (takeFailNextCommit())
+        return fail(error, write, path, QStringLiteral("the old file could not be replaced"));
+    if (::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(error, write, path, systemReason());
+    temp.setAutoRemove(false);
+    return true;
+#else
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = describe(QStringLiteral("write"), path, f.errorString());
-        return false;
-    }
-    f.setPermissions(kOwnerOnly);
+    if (!f.open(QIODevice::WriteOnly))
+        return fail(error, write, path, f.errorString());
     if (f.write(content) != content.size()) {
-        if (error)
-            *error = describe(QStringLiteral("write"), path, f.errorString());
+        reason = f.errorString();
         f.cancelWriting();
-        return false;
+        return fail(error, write, path, reason);
     }
-    if (g_failNextCommit) {
-        g_failNextCommit = false;
+    if (takeFailNextCommit())
         f.cancelWriting();
-    }
-    if (!f.commit()) {
-        if (error)
-            *error = describe(QStringLiteral("write"), path, f.errorString());
-        return false;
+    if (!f.commit())
+        return fail(error, write, path, f.errorString());
+    return true;
+#endif
+}
+
+bool writeNew(const QString &path, const QByteArray &content, QString *error, bool *taken)
+{
+    QFile f;
+    QString reason;
+    if (!RegularFile::createNew(f, path, &reason, taken))
+        return fail(error, QStringLiteral("write"), path, reason);
+    if (!writeAll(f, content, &reason)) {
+        f.remove();
+        return fail(error, QStringLiteral("write"), path, reason);
     }
     return true;
 }
@@ -77,24 +140,25 @@ bool append(const QString &path, const QByteArray &content, QString *error)
 {
     if (!exists(path))
         return false;
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error)
-            *error = describe(QStringLiteral("append to"), path, f.errorString());
-        return false;
-    }
-    const bool written = f.write(content) == content.size() && f.flush();
-#ifdef Q_OS_UNIX
-    const bool synced = written && ::fsync(f.handle()) == 0;
-#else
-    const bool synced = written;
-#endif
-    if (!synced) {
-        if (error)
-            *error = describe(QStringLiteral("append to"), path, f.errorString());
-        return false;
-    }
+    QFile f;
+    QString reason;
+    if (!RegularFile::open(f, path, QIODevice::WriteOnly | QIODevice::Append, &reason)
+        || !writeAll(f, content, &reason))
+        return fail(error, QStringLiteral("append to"), path, reason);
     return true;
+}
+
+void keepOwnerOnly(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    QFile f;
+    struct stat st;
+    if (RegularFile::open(f, path, QIODevice::ReadOnly, nullptr) && ::fstat(f.handle(), &st) == 0
+        && (st.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        ::fchmod(f.handle(), st.st_mode & S_IRWXU);
+#else
+    Q_UNUSED(path);
+#endif
 }
 
 QByteArray encodeLine(const QString &line)
@@ -102,15 +166,33 @@ QByteArray encodeLine(const QString &line)
     return line.toLocal8Bit() + "\r\n";
 }
 
+bool LineSplitter::next(QByteArrayView *line)
+{
+    const qsizetype size = m_content.size();
+    if (m_pos >= size)
+        return false;
+    const char *data = m_content.data();
+    if (m_nextLf < m_pos) {
+        const void *lf = std::memchr(data + m_pos, '\n', size_t(size - m_pos));
+        m_nextLf = lf ? static_cast<const char *>(lf) - data : size;
+    }
+    qsizetype end = m_nextLf;
+    qsizetype next = end + 1;
+    if (const void *cr = std::memchr(data + m_pos, '\r', size_t(end - m_pos))) {
+        end = static_cast<const char *>(cr) - data;
+        next = end + 1 == m_nextLf ? end + 2 : end + 1;
+    }
+    *line = QByteArrayView(data + m_pos, end - m_pos);
+    m_pos = next;
+    return true;
+}
+
 QList<QByteArray> splitLines(const QByteArray &content)
 {
-    QList<QByteArray> lines = content.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray &line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-    }
+    QList<QByteArray> lines;
+    LineSplitter splitter(content);
+    for (QByteArrayView line; splitter.next(&line);)
+        lines.append(line.toByteArray());
     return lines;
 }
 

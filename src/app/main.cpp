@@ -1,5 +1,8 @@
 #include "app/AppState.h"
 #include "app/DataFolder.h"
+#include "app/DataFolderLock.h"
+#include "app/TemporaryFiles.h"
+#include "app/TextFiles.h"
 #include "app/ui/MessageService.h"
 #include "app/ui/ScriptedStart.h"
 #include "app/ui/StartOptions.h"
@@ -9,8 +12,6 @@
 #include "users/UserRegistry.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -65,7 +66,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(parsed.text));
         return 2;
     }
-    const StartOptions &options = parsed.options;
+    StartOptions options = parsed.options;
+    if (options.passwordFromStdin)
+        options.password = QTextStream(stdin).readLine();
+    // Programs started from here need not see it.
+    qunsetenv(kPasswordVariable);
 
     // A download needs no display, so it gets no widgets either.
     std::unique_ptr<QCoreApplication> app;
@@ -88,20 +93,16 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // One running program per data folder: two would overwrite each other's files.
-    QLockFile lock(QDir(state.dataDir).filePath(QStringLiteral("dextrel.lock")));
-    // A long run must not look abandoned; a crashed run's lock is still taken over.
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
-        const QString folder = QDir::toNativeSeparators(state.dataDir);
-        Messages::show(nullptr,
-                       lock.error() == QLockFile::LockFailedError
-                           ? QStringLiteral("Dextrel Management Software is already running with the data folder %1.")
-                                 .arg(folder)
-                           : QStringLiteral("Cannot lock the data folder %1.").arg(folder),
-                       {}, Messages::Icon::Critical);
+    DataFolderLock lock(state.dataDir);
+    if (!lock.acquire(&error)) {
+        Messages::show(nullptr, error, {}, Messages::Icon::Critical);
         return 1;
     }
+    // Only now is no other copy of the program writing in the folder.
+    TemporaryFiles::removeLeftovers(state.dataDir);
+    TextFiles::keepOwnerOnly(DataFolder::registryPath(state.dataDir));
+    if (const QString warning = DataFolder::openToOthersWarning(state.dataDir); !warning.isEmpty())
+        Messages::show(nullptr, warning, {}, Messages::Icon::Warning);
 
     if (options.download)
         return downloadWithoutWindows(state, options);

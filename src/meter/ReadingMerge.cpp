@@ -69,7 +69,7 @@ bool SaveNewData(ReadingTables &tables, const QString &userId, int meterCount,
     if (userId == UserRegistry::kGuestId)
         merged.setCount(0);
     NewOldCutCombin(merged, meterCount, now);
-    if (!ReadingFile::CreateAfile(readingFilePath, merged, error))
+    if (!ReadingFile::CreateAfile(readingFilePath, merged, now, error))
         return false;
     tables = std::move(merged);
     return true;

@@ -1,5 +1,6 @@
 #include "store/ReadingFile.h"
 
+#include "app/BackupNames.h"
 #include "app/TextFiles.h"
 
 #include <QByteArrayView>
@@ -160,17 +161,12 @@ bool parseLine(QByteArrayView line, Reading *r)
     return true;
 }
 
-// For reserving the tables once: an upper bound on the readings in content.
+// For reserving the tables once: an upper bound on the readings in content,
+// whichever line ends it uses.
 qsizetype lineCount(const QByteArray &content)
 {
-    qsizetype lines = 1;
-    const char *p = content.cbegin();
-    const char *const end = content.cend();
-    while ((p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p))))) {
-        ++lines;
-        ++p;
-    }
-    return lines;
+    const qsizetype lf = content.count('\n');
+    return 1 + (lf > 0 ? lf : content.count('\r'));
 }
 
 QString nativePath(const QString &path)
@@ -233,8 +229,6 @@ LoadResult load(const QString &path)
     if (!TextFiles::read(path, &content, &result.error))
         return result;
 
-    const char *const data = content.constData();
-    const qsizetype size = content.size();
     QList<Reading> &downloads = result.tables.downloads();
     downloads.reserve(lineCount(content));
 
@@ -244,14 +238,9 @@ LoadResult load(const QString &path)
     };
     Reading reading;
     int lineNumber = 0;
-    for (qsizetype start = 0; start < size;) {
-        const void *found = std::memchr(data + start, '\n', size_t(size - start));
-        const qsizetype end = found ? static_cast<const char *>(found) - data : size;
-        QByteArrayView line(data + start, end - start);
-        start = end + 1;
+    TextFiles::LineSplitter lines(content);
+    for (QByteArrayView line; lines.next(&line);) {
         ++lineNumber;
-        if (line.endsWith('\r'))
-            line.chop(1);
         if (lineNumber == 1) {
             // The rewrite replaces a first line other than the header: count it,
             // so that the original is kept.
@@ -276,15 +265,21 @@ QString backupPath(const QString &path)
     return path + QStringLiteral(".bak");
 }
 
-bool CreateAfile(const QString &path, ReadingTables &tables, QString *error)
+bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error)
 {
     if (tables.keepOriginalBeforeRewrite()) {
         // Lines that could not be read are about to be dropped: keep them first,
-        // or do not rewrite at all.
+        // beside any copy kept before, or do not rewrite at all.
         if (TextFiles::exists(path)) {
             QByteArray original;
-            if (!TextFiles::read(path, &original, error)
-                || !TextFiles::writeAtomically(backupPath(path), original, error))
+            if (!TextFiles::read(path, &original, error))
+                return false;
+            bool kept = false;
+            bool taken = true;
+            const QStringList names = BackupNames::candidates(path, now);
+            for (qsizetype i = 0; !kept && taken && i < names.size(); ++i)
+                kept = TextFiles::writeNew(names.at(i), original, error, &taken);
+            if (!kept)
                 return false;
         }
         tables.setKeepOriginalBeforeRewrite(false);
@@ -296,19 +291,22 @@ QString skippedLinesWarning(const QString &path, const LoadResult &result)
 {
     if (result.skippedLines == 0)
         return {};
+    const QString backup = backupPath(path);
+    const QString kept = TextFiles::exists(backup)
+        ? QStringLiteral("The file will be kept unchanged beside %1, with the date and time in its name, "
+                         "before new readings are saved.").arg(nativePath(backup))
+        : QStringLiteral("The file will be kept unchanged as %1 before new readings are saved.")
+              .arg(nativePath(backup));
     if (result.skippedLines == 1) {
-        return QStringLiteral("Line %1 of %2 could not be read and was skipped. The file "
-                              "will be kept unchanged as %3 before new readings are saved.")
+        return QStringLiteral("Line %1 of %2 could not be read and was skipped. %3")
             .arg(result.firstSkippedLine)
-            .arg(nativePath(path), nativePath(backupPath(path)));
+            .arg(nativePath(path), kept);
     }
-    return QStringLiteral("%1 lines of %2 could not be read and were skipped; the first is "
-                          "line %3. The file will be kept unchanged as %4 before new "
-                          "readings are saved.")
+    return QStringLiteral("%1 lines of %2 could not be read and were skipped; the first is line %3. %4")
         .arg(result.skippedLines)
         .arg(nativePath(path))
         .arg(result.firstSkippedLine)
-        .arg(nativePath(backupPath(path)));
+        .arg(kept);
 }
 
 } // namespace ReadingFile

@@ -3,6 +3,7 @@
 #include "store/ReadingTables.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 // A user's reading file: a header line and one comma-separated reading per line,
@@ -45,17 +46,20 @@ struct LoadResult
 };
 
 // Reads the file into the download table (file order) and the reading table
-// (reversed). Data lines that are not ten fields with whole numbers where numbers
-// belong, and a first line other than the header, are skipped and counted; the
-// tables then ask the next rewrite to keep the original. Empty lines are ignored.
+// (reversed). Lines may end with CR LF, LF or a lone CR. Data lines that are not
+// ten fields with whole numbers where numbers belong, and a first line other
+// than the header, are skipped and counted; the tables then ask the next
+// rewrite to keep the original. Empty lines are ignored.
 LoadResult load(const QString &path);
 
 // Rewrites the file from the reading table. When the tables ask for it, the
-// file's current bytes are first kept as path + ".bak". On failure the file is
-// left as it was and error says why.
-bool CreateAfile(const QString &path, ReadingTables &tables, QString *error);
+// file's current bytes are first kept as path + ".bak", or, when that name is
+// taken, under a name with the moment `now` in it (see BackupNames): no kept
+// copy is ever written over. On failure the file is left as it was and error
+// says why.
+bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error);
 
-// The path the untouched original is kept under.
+// The path the first untouched original is kept under.
 QString backupPath(const QString &path);
 
 // Warning for the user after a load that skipped lines; empty when none were.

@@ -95,6 +95,8 @@ private Q_SLOTS:
         QTest::newRow("new file") << kNewFile << QList{Reading{0, 0, 0, 0, 0, 0, "0000"}} << QString();
         QTest::newRow("CR LF") << numbered({kR1, kR2, kR3}) << QList{r3, r2, r1} << QString();
         QTest::newRow("LF") << kHeader + "\n" + l1 + "\n" + l2 + "\n" << QList{r2, r1} << QString();
+        QTest::newRow("CR") << kHeader + "\r" + l1 + "\r" + l2 + "\r" << QList{r2, r1} << QString();
+        QTest::newRow("CR, then CR LF") << kHeader + "\r" + l1 + "\r\n" + l2 << QList{r2, r1} << QString();
         QTest::newRow("mixed, last line unended") << kHeader + "\r\n" + l1 + "\n" + l2 << QList{r2, r1} << QString();
         QTest::newRow("blank lines") << kHeader + "\r\n\r\n" + l1 + "\n\n" << QList{r1} << QString();
         QTest::newRow("empty file") << QByteArray() << QList<Reading>{} << QString();
@@ -150,24 +152,35 @@ private Q_SLOTS:
         const QString path = dir.file("anna.txt");
         dir.write("anna.txt", original);
         auto result = ReadingFile::load(path);
+        const QDateTime now(QDate(2005, 3, 14), QTime(8, 30));
+        const auto files = [&dir] { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); };
 
         // A failed write changes nothing.
         QString error;
         TextFiles::testing::failNextCommit();
-        QVERIFY(!ReadingFile::CreateAfile(path, result.tables, &error));
-        const QString failedFile = keepsOriginal ? path + ".bak" : path;  // the .bak is written first
-        QVERIFY2(error.contains(QDir::toNativeSeparators(failedFile)), qPrintable(error));
+        QVERIFY(!ReadingFile::CreateAfile(path, result.tables, now, &error));
+        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
         QCOMPARE(dir.read("anna.txt"), original);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"anna.txt"});
+        const QStringList kept = keepsOriginal ? QStringList{"anna.txt", "anna.txt.bak"} : QStringList{"anna.txt"};
+        QCOMPARE(files(), kept);
 
-        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, &error), qPrintable(error));
+        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &error), qPrintable(error));
         QCOMPARE(dir.read("anna.txt"), numbered(rows));
         // A second download in the same login must not replace the kept original.
         result.tables.readingAt(result.tables.count() + 1) = r3;
-        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, &error), qPrintable(error));
+        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &error), qPrintable(error));
         QCOMPARE(dir.read("anna.txt"), numbered(QList{kR3} + rows));
-        QCOMPARE(dir.exists("anna.txt.bak"), keepsOriginal);
-        QCOMPARE(dir.read("anna.txt.bak"), keepsOriginal ? original : QByteArray());
+        QCOMPARE(std::pair(files(), dir.read("anna.txt.bak")), std::pair(kept, keepsOriginal ? original : QByteArray()));
+
+        // Nor may a later damaged load: its copy gets the moment in its name.
+        const QByteArray later = original + "T0009,oops\r\n";
+        dir.write("anna.txt", later);
+        result = ReadingFile::load(path);
+        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &error), qPrintable(error));
+        QCOMPARE(std::tuple(files(), dir.read("anna.txt.bak"), dir.read("anna.txt.20050314-083000.bak")),
+                 std::tuple(keepsOriginal ? QStringList{"anna.txt", "anna.txt.20050314-083000.bak", "anna.txt.bak"}
+                                          : QStringList{"anna.txt", "anna.txt.bak"},
+                            keepsOriginal ? original : later, keepsOriginal ? later : QByteArray()));
     }
 
     void unreadableFileFails()

@@ -12,7 +12,14 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
                                      QStringLiteral("Keep the user list and reading files in <dir>."),
                                      QStringLiteral("dir"));
     const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("Log in as <id>."), QStringLiteral("id"));
-    const QCommandLineOption password(QStringLiteral("password"), QStringLiteral("The password of --user."),
+    const QCommandLineOption passwordStdin(
+        QStringLiteral("password-stdin"),
+        QStringLiteral("Read the password of --user from the first line of standard input. Or set it in the "
+                       "environment variable DEXTREL_PASSWORD."));
+    const QCommandLineOption password(QStringLiteral("password"),
+                                      QStringLiteral("The password of --user. Every user of the computer can see "
+                                                     "it in the list of processes: prefer --password-stdin or "
+                                                     "DEXTREL_PASSWORD."),
                                       QStringLiteral("password"));
     const QCommandLineOption page(QStringLiteral("page"),
                                   QStringLiteral("After login, open <name>: %1.")
@@ -24,7 +31,7 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
                                         QStringLiteral("file"));
     const QCommandLineOption download(QStringLiteral("download"),
                                       QStringLiteral("Download the meter's readings for --user without windows."));
-    parser.addOptions({dataDir, user, password, page, screenshot, download});
+    parser.addOptions({dataDir, user, passwordStdin, password, page, screenshot, download});
 
     Parsed out;
     const auto fail = [&out](const QString &why) {
@@ -49,6 +56,9 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
     o.dataDir = parser.value(dataDir);
     o.user = parser.value(user);
     o.password = parser.value(password);
+    o.passwordFromStdin = parser.isSet(passwordStdin);
+    if (!parser.isSet(password) && !o.passwordFromStdin)
+        o.password = qEnvironmentVariable(kPasswordVariable);
     o.screenshot = parser.value(screenshot);
     o.download = parser.isSet(download);
     if (parser.isSet(page)) {
@@ -64,6 +74,10 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
         return fail(QStringLiteral("--user needs a user ID."));
     if (parser.isSet(password) && o.user.isEmpty())
         return fail(QStringLiteral("--password needs --user."));
+    if (o.passwordFromStdin && o.user.isEmpty())
+        return fail(QStringLiteral("--password-stdin needs --user."));
+    if (o.passwordFromStdin && parser.isSet(password))
+        return fail(QStringLiteral("Give the password once: --password or --password-stdin."));
     if (parser.isSet(screenshot) && o.screenshot.isEmpty())
         return fail(QStringLiteral("--screenshot needs a file name."));
     if (o.download && o.user.isEmpty())

@@ -7,12 +7,17 @@
 
 #include <optional>
 
+// The environment variable a password can be given in, out of sight of the
+// process list.
+inline constexpr char kPasswordVariable[] = "DEXTREL_PASSWORD";
+
 // What the command line asks of this run.
 struct StartOptions
 {
     QString dataDir;                  // empty: the usual data folder
     QString user;                     // log in as this user, no typing needed
-    QString password;
+    QString password;                 // from --password, else DEXTREL_PASSWORD
+    bool passwordFromStdin = false;   // --password-stdin: the caller reads it
     std::optional<PageCommand> page;  // opened after login, as its menu command would
     QString screenshot;               // image of the front window, then end
     bool download = false;            // download the meter without windows

@@ -1,0 +1,48 @@
+#include "app/DataFolderLock.h"
+
+#include <QDir>
+#include <QSysInfo>
+
+DataFolderLock::DataFolderLock(const QString &dir)
+    : m_dir(dir)
+    , m_path(QDir(dir).filePath(QStringLiteral("dextrel.lock")))
+    , m_lock(m_path)
+{
+    // A long run must not look abandoned: only a provably gone owner loses it.
+    m_lock.setStaleLockTime(0);
+}
+
+bool DataFolderLock::acquire(QString *error)
+{
+    if (m_lock.tryLock(0))
+        return true;
+    const QString folder = QDir::toNativeSeparators(m_dir);
+    const QString file = QDir::toNativeSeparators(m_path);
+    if (m_lock.error() != QLockFile::LockFailedError) {
+        const QString reason = m_lock.error() == QLockFile::PermissionError
+            ? QStringLiteral("you may not write in the folder")
+            : QStringLiteral("the lock file %1 cannot be created").arg(file);
+        *error = QStringLiteral("Cannot lock the data folder %1: %2.").arg(folder, reason);
+        return false;
+    }
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    // QLockFile already takes over the lock of an ended process of this computer;
+    // a file it cannot read names no owner at all.
+    if (!m_lock.getLockInfo(&pid, &host, &application)) {
+        if (m_lock.removeStaleLockFile() && m_lock.tryLock(0))
+            return true;
+        *error = QStringLiteral("The lock file %1 of the data folder %2 cannot be read or taken over. "
+                                "Delete it and start again.")
+                     .arg(file, folder);
+        return false;
+    }
+    const QString owner = host.isEmpty() || host == QSysInfo::machineHostName()
+        ? QStringLiteral("process %1").arg(pid)
+        : QStringLiteral("process %1 on the computer %2").arg(pid).arg(host);
+    *error = QStringLiteral("Dextrel Management Software is already running with the data folder %1 (%2). "
+                            "If it is not, delete the file %3 and start again.")
+                 .arg(folder, owner, file);
+    return false;
+}

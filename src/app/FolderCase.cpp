@@ -1,0 +1,34 @@
+#include "app/FolderCase.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <optional>
+
+namespace {
+std::optional<bool> g_pretend;
+}
+
+namespace FolderCase {
+
+bool ignoresCase(const QString &dir)
+{
+    if (g_pretend)
+        return *g_pretend;
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral("case-probe-XXXXXX")));
+    if (!probe.open())
+        return true;
+    const QFileInfo info(probe.fileName());
+    const QString other = info.dir().filePath(info.fileName().toUpper());
+    return QFileInfo::exists(other);
+}
+
+} // namespace FolderCase
+
+namespace FolderCase::testing {
+void pretendIgnoresCase(bool ignores)
+{
+    g_pretend = ignores;
+}
+} // namespace FolderCase::testing

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Whether the file system of a folder takes names that differ only in case for
+// the same file (usual on Windows and macOS, possible anywhere). Found out by
+// creating a probe file in the folder itself, not guessed from the system.
+namespace FolderCase {
+
+// True when it ignores case, and also when the probe cannot be made: then two
+// IDs that differ only in case are better refused than allowed to share a file.
+bool ignoresCase(const QString &dir);
+
+} // namespace FolderCase
+
+namespace FolderCase::testing {
+// Makes ignoresCase() answer `ignores` for every folder from now on, as a
+// case-folding file system would; tests use it, the program never does.
+void pretendIgnoresCase(bool ignores);
+}

@@ -1,0 +1,117 @@
+#include "app/RegularFile.h"
+
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QString kLink = QStringLiteral("it is a symbolic link, which the program does not follow");
+const QString kNotRegular = QStringLiteral("it is not an ordinary file");
+
+#ifdef Q_OS_UNIX
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// O_NONBLOCK: opening a FIFO must not wait for a writer. It has no effect on
+// the regular files that get past the check.
+bool openNoFollow(QFile &file, const QString &path, int flags, QIODevice::OpenMode mode, QString *reason,
+                  bool *taken)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        const int error = errno;
+        if (taken)
+            *taken = error == EEXIST;
+        struct stat st;
+        const bool link = ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+        if (reason)
+            *reason = link && error != EEXIST ? kLink : systemReason(error);
+        return false;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (reason)
+            *reason = kNotRegular;
+        return false;
+    }
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+#endif
+
+} // namespace
+
+namespace RegularFile {
+
+bool exists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+QString problem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return kLink;
+    if (info.exists() && !info.isFile())
+        return kNotRegular;
+    return {};
+}
+
+bool open(QFile &file, const QString &path, QIODevice::OpenMode mode, QString *reason)
+{
+#ifdef Q_OS_UNIX
+    const int flags = mode & QIODevice::Append ? O_WRONLY | O_APPEND : O_RDONLY;
+    return openNoFollow(file, path, flags, mode, reason, nullptr);
+#else
+    if (const QString why = problem(path); !why.isEmpty()) {
+        if (reason)
+            *reason = why;
+        return false;
+    }
+    file.setFileName(path);
+    if (!file.open(mode)) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    return true;
+#endif
+}
+
+bool createNew(QFile &file, const QString &path, QString *reason, bool *taken)
+{
+#ifdef Q_OS_UNIX
+    // O_EXCL also refuses a dangling link at path.
+    return openNoFollow(file, path, O_WRONLY | O_CREAT | O_EXCL, QIODevice::WriteOnly, reason, taken);
+#else
+    file.setFileName(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (taken)
+            *taken = exists(path);
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+#endif
+}
+
+} // namespace RegularFile
