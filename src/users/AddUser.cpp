@@ -1,15 +1,28 @@
 #include "users/AddUser.h"
 
 #include "app/DataFolder.h"
+#include "app/FolderCase.h"
 #include "users/UserIdRules.h"
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"
+
+#include <algorithm>
 
 namespace {
 
 AddUserOutcome refused(const QString &message, bool clearPasswords = false)
 {
     return AddUserOutcome{false, message, false, clearPasswords};
+}
+
+// A second record of a registered ID would lock its user out: Login refuses
+// them when the two passwords disagree. Where the folder ignores case, "Bob"
+// beside "bob" would share bob's reading file.
+bool isRegistered(const UserTable &users, const QString &id, Qt::CaseSensitivity cs)
+{
+    const QList<UserRecord> &records = users.records();
+    return std::any_of(records.cbegin(), records.cend(),
+                       [&](const UserRecord &r) { return r.id.compare(id, cs) == 0; });
 }
 
 } // namespace
@@ -34,8 +47,15 @@ AddUserOutcome add(const QString &dataDir, const QString &id, const QString &pas
     if (const QString problem = UserIdRules::passwordProblem(password); !problem.isEmpty())
         return refused(UserTexts::unsafePassword(problem), true);
 
+    const QString registry = DataFolder::registryPath(dataDir);
     QString error;
-    if (!UserRegistry::append(DataFolder::registryPath(dataDir), id, password, &error))
+    UserTable users;
+    if (!UserRegistry::read(registry, &users, &error))
+        return AddUserOutcome{false, UserTexts::userNotAdded(id, error), true, false};
+    if (isRegistered(users, id, Qt::CaseSensitive)
+        || (isRegistered(users, id, Qt::CaseInsensitive) && FolderCase::ignoresCase(dataDir)))
+        return refused(UserTexts::kCannotUseUserId);
+    if (!UserRegistry::append(registry, id, password, &error))
         return AddUserOutcome{false, UserTexts::userNotAdded(id, error), true, false};
     return AddUserOutcome{true, UserTexts::userAdded(id), false, false};
 }

@@ -2,12 +2,11 @@
 
 #include "app/AppState.h"
 #include "app/DataFolder.h"
+#include "app/TextFiles.h"
 #include "store/ReadingFile.h"
 #include "users/UserIdRules.h"
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -31,8 +30,10 @@ LoginOutcome logIn(AppState &state, const QString &id, const QString &password)
 
     if (id.isEmpty())
         return refused(UserTexts::kNoUserChosen);
-    // The list can be edited by hand; the ID is about to name a file.
-    if (const QString problem = UserIdRules::idProblem(id); !problem.isEmpty())
+    // The list can be edited by hand and the ID is about to name a file; only
+    // what would lead outside the data folder is refused, as older lists hold
+    // IDs that a new user may no longer take.
+    if (const QString problem = UserIdRules::fileNameProblem(id); !problem.isEmpty())
         return refused(UserTexts::unsafeUserId(id, problem));
 
     const bool guest = id == UserRegistry::kGuestId;
@@ -59,7 +60,7 @@ LoginOutcome logIn(AppState &state, const QString &id, const QString &password)
         return refused(UserTexts::unknownUser(id));
 
     const QString readingPath = DataFolder::readingFilePath(state.dataDir, id);
-    if (guest || !QFileInfo::exists(readingPath)) {
+    if (guest || !TextFiles::exists(readingPath)) {
         if (!ReadingFile::create(readingPath, &error))
             return refused(UserTexts::cannotCreateReadingFile(id, error));
     }

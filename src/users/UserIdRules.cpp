@@ -1,7 +1,9 @@
 #include "users/UserIdRules.h"
 
+#include "app/BackupNames.h"
 #include "app/DataFolder.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -9,8 +11,11 @@
 
 namespace {
 
-// Longest file name most file systems accept, in bytes.
+// Longest file name most file systems accept, in bytes. Every name derived from
+// an ID must fit: its reading file, the temporary file of a rewrite (7 bytes
+// more) and the dated copy kept of a damaged file (the most).
 constexpr qsizetype kMaxFileNameBytes = 255;
+constexpr qsizetype kMaxDerivedSuffixBytes = BackupNames::kLongestSuffix;
 
 const QString kCommaReason = QStringLiteral("it contains a comma, which the user list file cannot hold");
 const QString kEncodingReason =
@@ -59,7 +64,7 @@ bool namesRegistryFile(const QString &id)
 
 namespace UserIdRules {
 
-QString idProblem(const QString &id)
+QString fileNameProblem(const QString &id)
 {
     if (id.contains(QLatin1Char('/')) || id.contains(QLatin1Char('\\')))
         return QStringLiteral("it contains a path separator (/ or \\)");
@@ -69,20 +74,27 @@ QString idProblem(const QString &id)
         return QStringLiteral("it contains the character %1, which a file name cannot hold").arg(c);
     if (hasControlCharacter(id))
         return QStringLiteral("it contains a control character");
+    if (isReservedDeviceName(id))
+        return QStringLiteral("the system reserves this name for a device");
+    if (namesRegistryFile(id))
+        return QStringLiteral("its reading file would be the user list file");
+    return {};
+}
+
+QString idProblem(const QString &id)
+{
+    if (const QString problem = fileNameProblem(id); !problem.isEmpty())
+        return problem;
     if (id.contains(QLatin1Char(',')))
         return kCommaReason;
     if (id.startsWith(QLatin1Char(' ')) || id.endsWith(QLatin1Char(' ')))
         return QStringLiteral("it begins or ends with a space");
     if (id.startsWith(QLatin1Char('.')) || id.endsWith(QLatin1Char('.')))
         return QStringLiteral("it begins or ends with a dot");
-    if (isReservedDeviceName(id))
-        return QStringLiteral("the system reserves this name for a device");
-    if (namesRegistryFile(id))
-        return QStringLiteral("its reading file would be the user list file");
     if (!storableInLocalEncoding(id))
         return kEncodingReason;
-    if (QFileInfo(DataFolder::readingFilePath(QStringLiteral("."), id)).fileName().toLocal8Bit().size()
-        > kMaxFileNameBytes)
+    const QString fileName = QFileInfo(DataFolder::readingFilePath(QStringLiteral("."), id)).fileName();
+    if (QFile::encodeName(fileName).size() + kMaxDerivedSuffixBytes > kMaxFileNameBytes)
         return QStringLiteral("it is too long to name a file");
     return {};
 }

@@ -9,7 +9,11 @@
 namespace UserIdRules {
 
 // The empty ID is not judged here: the windows have their own message for it.
+// What a new ID must pass.
 QString idProblem(const QString &id);
+// The part of idProblem() that keeps the reading file in the data folder: what
+// a login checks, so that IDs older lists hold ("Jr.", " ann") still log in.
+QString fileNameProblem(const QString &id);
 QString passwordProblem(const QString &password);
 
 } // namespace UserIdRules

@@ -56,6 +56,27 @@ UserRecord withSettings(UserRecord record, const UserSettings &s)
     return record;
 }
 
+// The settings fields of a record line given new values; the ID and Passwd
+// fields keep their bytes.
+QByteArray lineWithSettings(const QByteArray &line, const UserRecord &r)
+{
+    QList<QByteArray> fields = line.split(',');
+    const QStringList values{r.port, r.unit, r.time, r.max, r.min, r.maxp, r.minp};
+    for (qsizetype i = 0; i < values.size(); ++i)
+        fields[i + 2] = values.at(i).toLatin1();
+    return fields.join(',');
+}
+
+// Text of the local 8-bit encoding when the bytes are that, else each byte as
+// its Latin-1 character: bytes that are not valid in the local encoding (an old
+// list written in another code page) stay distinct, and a password made of
+// them can still be typed.
+QString decode(const QByteArray &bytes)
+{
+    const QString local = QString::fromLocal8Bit(bytes);
+    return local.toLocal8Bit() == bytes ? local : QString::fromLatin1(bytes);
+}
+
 QString missingFile(const QString &path)
 {
     return QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path));
@@ -93,16 +114,22 @@ QByteArray defaultContent()
 UserTable parse(const QByteArray &content)
 {
     UserTable table;
-    const QList<QByteArray> lines = TextFiles::splitLines(content);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringList f = QString::fromLocal8Bit(lines.at(i)).split(QLatin1Char(','));
-        const QString id = f.size() == kFieldCount ? withoutLastCharacter(f.at(0)) : QString();
+    TextFiles::LineSplitter lines(content);
+    QByteArrayView view;
+    if (lines.next(&view))
+        table.setFirstLine(view.toByteArray());
+    while (lines.next(&view)) {
+        const QByteArray line = view.toByteArray();
+        const QList<QByteArray> f = line.split(',');
+        const QString id = f.size() == kFieldCount ? withoutLastCharacter(decode(f.at(0))) : QString();
         if (id.isEmpty()) {
-            table.addRawLine(lines.at(i));
+            table.addRawLine(line);
             continue;
         }
-        table.addRecord(UserRecord{id, withoutLastCharacter(f.at(1)), f.at(2), f.at(3), f.at(4),
-                                   f.at(5), f.at(6), f.at(7), f.at(8)});
+        table.addRecord(UserRecord{id, withoutLastCharacter(decode(f.at(1))), decode(f.at(2)), decode(f.at(3)),
+                                   decode(f.at(4)), decode(f.at(5)), decode(f.at(6)), decode(f.at(7)),
+                                   decode(f.at(8))},
+                        line);
     }
     return table;
 }
@@ -156,15 +183,20 @@ bool append(const QString &path, const QString &id, const QString &password, QSt
 
 bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error)
 {
-    UserTable updated = table;
-    for (int k = 1; k <= updated.userCount(); ++k) {
-        if (updated.record(k).id == settings.id)
-            updated.record(k) = withSettings(updated.record(k), settings);
-    }
-    QByteArray content = TextFiles::encodeLine(QString::fromLatin1(kHeader));
-    for (const UserTable::Line &line : updated.lines()) {
-        content += line.record ? TextFiles::encodeLine(formatRecord(updated.record(line.record)))
-                               : line.raw + "\r\n";
+    const bool emptyFile = table.firstLine().isEmpty() && table.lines().isEmpty();
+    UserTable updated;
+    updated.setFirstLine(emptyFile ? QByteArray(kHeader) : table.firstLine());
+    QByteArray content = updated.firstLine() + "\r\n";
+    for (const UserTable::Line &line : table.lines()) {
+        if (line.record == 0) {
+            updated.addRawLine(line.raw);
+        } else if (const UserRecord &r = table.record(line.record); r.id != settings.id) {
+            updated.addRecord(r, line.raw);
+        } else {
+            const UserRecord changed = withSettings(r, settings);
+            updated.addRecord(changed, lineWithSettings(line.raw, changed));
+        }
+        content += updated.lines().constLast().raw + "\r\n";
     }
     if (!TextFiles::writeAtomically(path, content, error))
         return false;

@@ -25,9 +25,11 @@ QString newUserRecord(const QString &id, const QString &password);
 // Header and guest record, each line ended with CR LF.
 QByteArray defaultContent();
 
-// The first line is the header and is skipped. A line of exactly nine fields
-// whose ID is not empty once its last character (the "*") is gone is a record;
-// any other line is kept as it is so that a rewrite loses nothing.
+// The first line is taken for the header, whatever it holds. A line of exactly
+// nine fields whose ID is not empty once its last character (the "*") is gone
+// is a record; every line is kept as read so that a rewrite loses nothing. Text
+// is of the local 8-bit encoding; a field that is not valid in it is read byte
+// by byte as Latin-1, so distinct bytes stay distinct IDs and passwords.
 UserTable parse(const QByteArray &content);
 bool read(const QString &path, UserTable *table, QString *error);
 
@@ -39,8 +41,9 @@ bool ensureExists(const QString &path, QString *error);
 // written) when the file does not exist.
 bool append(const QString &path, const QString &id, const QString &password, QString *error);
 // Gives every record of settings.id the seven settings fields, then replaces the
-// whole file with the header and every line of the table in order. The table is
-// changed only when the file was written.
+// whole file with the first line and every line of the table in order, each as
+// read except the settings fields of those records (line ends become CR LF).
+// The table is changed only when the file was written.
 bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error);
 
 // The settings a record holds. A field that is not a number, or does not fit

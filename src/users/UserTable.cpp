@@ -1,18 +1,32 @@
 #include "users/UserTable.h"
 
-void UserTable::addRecord(const UserRecord &r)
+#include <algorithm>
+
+namespace {
+bool skipped(const UserTable::Line &line)
+{
+    return line.record == 0 && !line.raw.isEmpty();
+}
+} // namespace
+
+int UserTable::skippedLines() const
+{
+    return int(std::count_if(m_lines.cbegin(), m_lines.cend(), skipped));
+}
+
+int UserTable::firstSkippedLine() const
+{
+    const auto first = std::find_if(m_lines.cbegin(), m_lines.cend(), skipped);
+    return first == m_lines.cend() ? 0 : int(first - m_lines.cbegin()) + 2;
+}
+
+void UserTable::addRecord(const UserRecord &r, const QByteArray &raw)
 {
     m_records.append(r);
-    m_lines.append(Line{int(m_records.size()), {}});
+    m_lines.append(Line{int(m_records.size()), raw});
 }
 
 void UserTable::addRawLine(const QByteArray &raw)
 {
     m_lines.append(Line{0, raw});
-}
-
-void UserTable::clear()
-{
-    m_records.clear();
-    m_lines.clear();
 }

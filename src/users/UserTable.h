@@ -22,8 +22,9 @@ struct UserRecord
 };
 
 // The in-memory copy of the registry file. Records are numbered from 1 in file
-// order. Lines that are not a usable record (too few fields, empty ID) are kept
-// verbatim so a rewrite loses nothing, but they are not users.
+// order. Every line is kept as read, so that a rewrite puts back byte for byte
+// what it does not change; lines that are not a usable record (too few fields,
+// empty ID) are not users.
 class UserTable
 {
 public:
@@ -34,19 +35,27 @@ public:
     UserRecord &record(int k) { return m_records[k - 1]; }
     const QList<UserRecord> &records() const { return m_records; }
 
-    // Every data line of the file in order: either a record or a kept raw line.
+    // The first line of the file as read, normally the header; empty for an empty file.
+    const QByteArray &firstLine() const { return m_firstLine; }
+    void setFirstLine(const QByteArray &line) { m_firstLine = line; }
+
+    // Every further line of the file in order, as read, without its line end.
     struct Line
     {
-        int record = 0;      // 1-based record number, or 0 for a kept raw line
-        QByteArray raw;      // the line as read, for lines that are not records
+        int record = 0;      // 1-based record number, or 0 for a line that is not a user
+        QByteArray raw;
     };
     const QList<Line> &lines() const { return m_lines; }
+    // Lines that are neither a record nor empty, and the file line number of
+    // the first (the first line of the file being 1).
+    int skippedLines() const;
+    int firstSkippedLine() const;
 
-    void addRecord(const UserRecord &r);
+    void addRecord(const UserRecord &r, const QByteArray &raw);
     void addRawLine(const QByteArray &raw);
-    void clear();
 
 private:
+    QByteArray m_firstLine;
     QList<UserRecord> m_records;
     QList<Line> m_lines;
 };

@@ -34,6 +34,15 @@ inline QString cannotReadUserList(const QString &reason)
 {
     return QStringLiteral("The user list cannot be read. %1").arg(reason);
 }
+inline QString skippedUserListLines(const QString &file, int count, int firstLine)
+{
+    return count == 1
+        ? QStringLiteral("Line %1 of the user list %2 could not be read and was skipped.").arg(firstLine).arg(file)
+        : QStringLiteral("%1 lines of the user list %2 could not be read and were skipped; the first is line %3.")
+              .arg(count)
+              .arg(file)
+              .arg(firstLine);
+}
 inline QString cannotCreateReadingFile(const QString &id, const QString &reason)
 {
     return QStringLiteral("The reading file of User ID [%1] cannot be created. %2").arg(id, reason);

@@ -10,6 +10,7 @@
 #include "users/ui/WindowParts.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -77,9 +78,16 @@ void frmLogin::setAddNewEnabled(bool enabled)
 
 void frmLogin::LoadUserList()
 {
+    const QString registry = DataFolder::registryPath(m_state.dataDir);
     QString error;
-    if (!UserRegistry::read(DataFolder::registryPath(m_state.dataDir), &m_state.users, &error))
+    if (!UserRegistry::read(registry, &m_state.users, &error))
         Messages::show(this, UserTexts::cannotReadUserList(error), {}, Messages::Icon::Critical);
+    if (const int skipped = m_state.users.skippedLines(); skipped > 0) {
+        Messages::show(this,
+                       UserTexts::skippedUserListLines(QDir::toNativeSeparators(registry), skipped,
+                                                       m_state.users.firstSkippedLine()),
+                       {}, Messages::Icon::Warning);
+    }
     ComboName->clear();
     for (const UserRecord &record : m_state.users.records())
         ComboName->addItem(record.id);
