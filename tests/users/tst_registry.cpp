@@ -1,15 +1,34 @@
+#include "app/AppState.h"
+#include "app/FolderCase.h"
 #include "app/TextFiles.h"
 #include "common/TestData.h"
+#include "store/ReadingFile.h"
 #include "users/AddUser.h"
+#include "users/Login.h"
 #include "users/UserRegistry.h"
 
 #include <QDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 const QByteArray kHeader = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp";
 const QByteArray kGuest = "guest*,vorpa*,1,1,1,120,80,120,80";
 const QString kRegistry = QStringLiteral("DXRegister.txt");
+const QByteArray kReadingHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
+
+// Every file in a folder with its content, links shown as "-> target".
+QMap<QString, QByteArray> contents(const QString &dir)
+{
+    QMap<QString, QByteArray> out;
+    for (const QFileInfo &f : QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+        QFile file(f.filePath());
+        out[f.fileName()] = f.isSymLink() ? "-> " + f.symLinkTarget().toLocal8Bit()
+                                          : f.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
+    }
+    return out;
+}
 } // namespace
 
 class tst_Registry : public QObject
@@ -29,6 +48,9 @@ private Q_SLOTS:
         QTest::newRow("ten fields") << QByteArray("bob*,pw*,1,1,1,1,1,1,1,1") << QStringList();
         QTest::newRow("id only a mark") << QByteArray("*,pw*,1,1,1,1,1,1,1") << QStringList();
         QTest::newRow("empty id") << QByteArray(",pw*,1,1,1,1,1,1,1") << QStringList();
+        // Bytes of another code page stay distinct and can be typed.
+        QTest::newRow("Latin-1") << QByteArray("Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1") << QStringList{"José", "café"};
+        QTest::newRow("UTF-8") << QByteArray("Jos\xc3\xa9*,\xc3\xa9*,1,1,1,1,1,1,1") << QStringList{"José", "é"};
     }
     void parse()
     {
@@ -46,13 +68,18 @@ private Q_SLOTS:
     void rewrite()
     {
         ScratchFolder folder;
-        const QByteArray ann = "ann*,a1*,2,2,2,200,70,180,90", raw = "broken line", carl = "carl*,c*, 3 ,x,1,1,1,1,1";
-        folder.write(kRegistry, crlf({kHeader, kGuest, ann, "bob*,b1*,1,1,1,1,1,1,1", raw, carl, "bob*,b2*,5,1,2,9,9,9,9"}));
+        // Every line but the changed settings comes back byte for byte: a first
+        // line that is not the header, lines that are not users, Latin-1 bytes.
+        const QByteArray first = "ID,Passwd (edited by hand)", raw = "broken line", carl = "carl*,c*, 3 ,x,1,1,1,1,1";
+        const QByteArray jose = "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", joseToo = "Jos\xe8*,\xff*,1,1,1,1,1,1,1";
+        folder.write(kRegistry, crlf({first, kGuest, jose, "bob*,b1*,1,1,1,1,1,1,1", raw, joseToo, carl,
+                                      "bob*,b2*,5,1,2,9,9,9,9"}));
         UserTable table;
         QVERIFY(UserRegistry::read(folder.file(kRegistry), &table, nullptr));
         QVERIFY(UserRegistry::rewrite(folder.file(kRegistry), table, {"bob", 3, 2, 2, 126, 68, 144, 72}, nullptr));
-        const QByteArray after = crlf({kHeader, kGuest, ann, "bob*,b1*,3,2,2,126,68,144,72", raw, carl,
-                                       "bob*,b2*,3,2,2,126,68,144,72"});
+        QVERIFY(UserRegistry::rewrite(folder.file(kRegistry), table, {"José", 2, 2, 1, 1, 1, 1, 1}, nullptr));
+        const QByteArray after = crlf({first, kGuest, "Jos\xe9*,caf\xe9*,2,2,1,1,1,1,1", "bob*,b1*,3,2,2,126,68,144,72",
+                                       raw, joseToo, carl, "bob*,b2*,3,2,2,126,68,144,72"});
         QCOMPARE(folder.read(kRegistry), after);
 
         // A rewrite that cannot be committed leaves the file and the table as they were.
@@ -62,6 +89,92 @@ private Q_SLOTS:
         QVERIFY(!UserRegistry::rewrite(folder.file(kRegistry), table, {"bob", 1, 1, 1, 1, 1, 1, 1}, &error)
                 && !error.isEmpty());
         QCOMPARE(std::pair(folder.read(kRegistry), table.records()), std::pair(after, records));
+    }
+
+    // IDs older lists hold log in; distinct records are distinct users with
+    // distinct reading files.
+    void login_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("readingFile");  // empty: the login is refused
+        QTest::newRow("ends with a dot") << QByteArray("Jr.*,pw*,1,1,1,1,1,1,1") << "Jr." << "pw" << "Jr..txt";
+        QTest::newRow("begins with a space") << QByteArray(" ann*,pw*,1,1,1,1,1,1,1") << " ann" << "pw" << " ann.txt";
+        QTest::newRow("Latin-1 id and password") << QByteArray("Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1") << "José" << "café" << "José.txt";
+        QTest::newRow("its Latin-1 twin") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1") << "Josè" << "cafè" << "Josè.txt";
+        QTest::newRow("twin's password") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1") << "Josè" << "café" << "";
+        QTest::newRow("leads outside") << QByteArray("..*,pw*,1,1,1,1,1,1,1") << ".." << "pw" << "";
+        QTest::newRow("device name") << QByteArray("aux*,pw*,1,1,1,1,1,1,1") << "aux" << "pw" << "";
+    }
+    void login()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QString, id);
+        QFETCH(QString, password);
+        QFETCH(QString, readingFile);
+        ScratchFolder folder;
+        folder.write(kRegistry, crlf({kHeader, kGuest, "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", record}));
+        AppState state;
+        state.dataDir = folder.path();
+        const LoginOutcome outcome = Login::logIn(state, id, password);
+        QVERIFY2(outcome.ok == !readingFile.isEmpty(), qPrintable(outcome.message));
+        QStringList expected{kRegistry};
+        if (!readingFile.isEmpty())
+            expected << readingFile;
+        expected.sort();
+        QCOMPARE(contents(folder.path()).keys(), expected);
+    }
+
+    // Whatever stands in the place of a file the program reads or writes is
+    // refused with a message naming it, and nothing outside the folder changes.
+    void linksAndSpecialFiles_data()
+    {
+        QTest::addColumn<QString>("name");  // in the data folder
+        QTest::addColumn<QString>("kind");  // what it is
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("reason");  // empty: the login and a save succeed
+        const QString link = "it is a symbolic link, which the program does not follow";
+        QTest::newRow("guest's file, a link") << "guest.txt" << "link" << "guest" << link;
+        QTest::newRow("guest's file, a dangling link") << "guest.txt" << "dangling" << "guest" << link;
+        QTest::newRow("reading file, a link") << "bob.txt" << "link" << "bob" << link;
+        QTest::newRow("reading file, a link to /dev/zero") << "bob.txt" << "/dev/zero" << "bob" << link;
+        QTest::newRow("reading file, a FIFO") << "bob.txt" << "fifo" << "bob" << "it is not an ordinary file";
+        QTest::newRow("user list, a link") << kRegistry << "link" << "guest" << link;
+        QTest::newRow("kept copy, a link") << "bob.txt.bak" << "link" << "bob" << "";
+    }
+    void linksAndSpecialFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, user);
+        QFETCH(QString, reason);
+        ScratchFolder folder, outside;
+        outside.write("target", "precious");
+        const QMap<QString, QByteArray> before = contents(outside.path());
+        folder.write(kRegistry, crlf({kHeader, kGuest, "bob*,pw*,1,1,1,1,1,1,1"}));
+        folder.write("bob.txt", crlf({kReadingHeader, "a line that cannot be read"}));
+        QFile::remove(folder.file(name));
+        const QString path = folder.file(name);
+        if (kind == "fifo")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else
+            QVERIFY(QFile::link(kind == "link" ? outside.file("target") : kind == "dangling" ? outside.file("new") : kind, path));
+
+        AppState state;
+        state.dataDir = folder.path();
+        const LoginOutcome outcome = Login::logIn(state, user, "pw");
+        QString error;
+        const bool saved = outcome.ok
+            && ReadingFile::CreateAfile(folder.file("bob.txt"), state.tables, QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error);
+        if (reason.isEmpty()) {
+            QVERIFY2(saved, qPrintable(outcome.message + error));
+            QVERIFY(folder.exists("bob.txt.20050314-083000.bak"));
+        } else {
+            QVERIFY(!outcome.ok);
+            QVERIFY2(outcome.message.contains(QDir::toNativeSeparators(path) + ": " + reason), qPrintable(outcome.message));
+        }
+        QCOMPARE(contents(outside.path()), before);
     }
 
     void fieldsThatAreNotNumbersFallBack()
@@ -77,33 +190,67 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("ignoresCase");  // the data folder's file system
+        QTest::addColumn<QString>("refusal");   // how the message begins; empty: added
         for (const char *bad : {"../outside", "a/b", "a\\b", "a..b", "c:x", "a*", "who?", "a<b", "a|b", "smith,john",
                                 "a\tb", "a\nb", "a\x7f" "b", " ann", "ann ", ".ann", "ann.", "CON", "prn", "Aux",
                                 "nul.txt", "com9", "lpt1.log", "DXRegister", "dxregister"})
-            QTest::newRow(QByteArray(bad).toPercentEncoding(" .,:*?<>|/\\").constData()) << QString::fromLatin1(bad) << "pw" << false;
-        QTest::newRow("too long") << QString(300, QLatin1Char('a')) << "pw" << false;
+            QTest::newRow(QByteArray(bad).toPercentEncoding(" .,:*?<>|/\\").constData())
+                << QString::fromLatin1(bad) << "pw" << false << "User ID [" + QString::fromLatin1(bad) + "] cannot be used: ";
+        // The longest ID whose every file name fits in 255 bytes, and one byte more.
+        const QString longest(229, QLatin1Char('a'));
+        QTest::newRow("longest") << longest << "pw" << false << "";
+        QTest::newRow("one byte too long") << longest + "b" << "pw" << false << "User ID [" + longest + "b] cannot be used: ";
         for (const char *bad : {"a,b", "a\rb", "a\nb"})
-            QTest::newRow(("password " + QByteArray(bad).toPercentEncoding()).constData()) << "Ann" << bad << false;
-        for (const char *good : {"Guest", "ann.smith", "console", "COM10", "DXRegister2", "0007"})
-            QTest::newRow(good) << QString::fromLatin1(good) << "pw" << true;
-        QTest::newRow("password with the mark") << "Ann" << "0099*" << true;
+            QTest::newRow(("password " + QByteArray(bad).toPercentEncoding()).constData()) << "Ann" << bad << false
+                                                                                         << "This password cannot be used: ";
+        for (const char *good : {"Guest", "bob", "ann.smith", "console", "COM10", "DXRegister2", "0007"})
+            QTest::newRow(good) << QString::fromLatin1(good) << "pw" << false << "";
+        QTest::newRow("password with the mark") << "Ann" << "0099*" << false << "";
+        const QString cannotUse = QString::fromUtf8("You can't use this User ID\xef\xbc\x81");
+        QTest::newRow("registered") << "Bob" << "pw" << false << cannotUse;
+        QTest::newRow("registered, other case, folder ignores case") << "bob" << "pw" << true << cannotUse;
+        QTest::newRow("guest, other case, folder ignores case") << "GUEST" << "pw" << true << cannotUse;
     }
     void addRefusesUnsafeInput()
     {
         QFETCH(QString, id);
         QFETCH(QString, password);
-        QFETCH(bool, accepted);
+        QFETCH(bool, ignoresCase);
+        QFETCH(QString, refusal);
         ScratchFolder folder;
         // An unfinished last line must not swallow the new record.
-        folder.write(kRegistry, kHeader + "\r\n" + kGuest);
+        const QByteArray bob = "Bob*,b*,1,1,1,1,1,1,1";
+        folder.write(kRegistry, crlf({kHeader, kGuest}) + bob);
+        FolderCase::testing::pretendIgnoresCase(ignoresCase);
         const AddUserOutcome outcome = AddUser::add(folder.path(), id, password, password);
-        QCOMPARE(outcome.ok, accepted);
-        QCOMPARE(folder.read(kRegistry), accepted ? crlf({kHeader, kGuest, (id + "*," + password + "*,1,1,1,120,80,120,80").toLocal8Bit()})
-                                                  : kHeader + "\r\n" + kGuest);
-        const QString start = password == "pw" ? "User ID [" + id + "] cannot be used: " : "This password cannot be used: ";
-        QVERIFY2(accepted || (outcome.message.startsWith(start) && outcome.message.endsWith('.')), qPrintable(outcome.message));
+        FolderCase::testing::pretendIgnoresCase(false);
+        QVERIFY2(refusal.isEmpty() ? outcome.ok : !outcome.ok && outcome.message.startsWith(refusal),
+                 qPrintable(outcome.message));
+        QCOMPARE(folder.read(kRegistry), refusal.isEmpty() ? crlf({kHeader, kGuest, bob, (id + "*," + password + "*,1,1,1,120,80,120,80").toLocal8Bit()})
+                                                           : crlf({kHeader, kGuest}) + bob);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{kRegistry});
+    }
+
+    // A download of the user with the longest ID is saved, its damaged file kept twice.
+    void longestIdSaves()
+    {
+        ScratchFolder folder;
+        const QString id(229, QLatin1Char('a'));
+        QVERIFY(UserRegistry::createDefault(folder.file(kRegistry), nullptr));
+        QVERIFY(AddUser::add(folder.path(), id, "pw", "pw").ok);
+        AppState state;
+        state.dataDir = folder.path();
+        for (const char *damaged : {"first", "second"}) {
+            folder.write(id + ".txt", crlf({kReadingHeader, damaged}));
+            const LoginOutcome outcome = Login::logIn(state, id, "pw");
+            QString error;
+            QVERIFY2(outcome.ok && ReadingFile::CreateAfile(folder.file(id + ".txt"), state.tables,
+                                                            QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error),
+                     qPrintable(outcome.message + error));
+        }
+        QCOMPARE(std::pair(folder.read(id + ".txt.bak"), folder.read(id + ".txt.20050314-083000.bak")),
+                 std::pair(crlf({kReadingHeader, "first"}), crlf({kReadingHeader, "second"})));
     }
 };
 
