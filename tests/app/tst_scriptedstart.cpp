@@ -1,16 +1,32 @@
 #include "common/TestData.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
+const QByteArray kAlice = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nalice*,secret*,1,2,1,120,80,120,80\r\n";
+
 // Runs the program, which must end by itself: its exit code (-1 for a crash or
-// a hang) and what it wrote to standard error.
-std::pair<int, QString> run(const QStringList &arguments)
+// a hang) and what it wrote to standard error. Arguments NAME=VALUE go to the
+// environment; input is its standard input.
+std::pair<int, QString> run(QStringList arguments, const QByteArray &input = {})
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &setting : arguments.filter(QRegularExpression("^[A-Z_]+=")))
+        environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    arguments.removeIf([](const QString &a) { return a.contains(QRegularExpression("^[A-Z_]+=")); });
+    process.setProcessEnvironment(environment);
+    process.setChildProcessModifier([] { ::umask(0); });  // nothing the program makes may be open to all
     process.start(QStringLiteral(DEXTREL_PROGRAM), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(30000))
         return {-1, QStringLiteral("<did not end>")}; // killed with `process`
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -53,6 +69,58 @@ private Q_SLOTS:
         const QByteArray png = folder.read(QStringLiteral("x.png"));
         QCOMPARE(png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)) && png.size() > 10000, reason.isEmpty());
         QVERIFY(!reason.isEmpty() || QFile::exists(data + QStringLiteral("/guest.txt")));
+    }
+
+    // How the password is given, and what a start finds in the data folder.
+    void startWith_data()
+    {
+        QTest::addColumn<QStringList>("arguments");  // after --user alice
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("lock");        // "none": no lock file
+        QTest::addColumn<QString>("reason");         // empty: logged in
+        const QStringList password{"--password", "secret"};
+        QTest::newRow("password on standard input") << QStringList{"--password-stdin"} << QByteArray("secret\n") << QByteArray("none") << "";
+        QTest::newRow("password in the environment") << QStringList{"DEXTREL_PASSWORD=secret"} << QByteArray() << QByteArray("none") << "";
+        QTest::newRow("wrong password on standard input") << QStringList{"--password-stdin", "DEXTREL_PASSWORD=secret"} << QByteArray("Secret\n") << QByteArray("none")
+                                                          << "User ID [alice] ! Your Password have some error ! Please try again !";
+        QTest::newRow("empty lock file") << password << QByteArray() << QByteArray("") << "";
+        QTest::newRow("garbage lock file") << password << QByteArray() << QByteArray("\x01garbage\n\n") << "";
+        QTest::newRow("lock of another computer") << password << QByteArray() << QByteArray("1\nDextrel\nsome-other-computer\n")
+                                                  << "(process 1 on the computer some-other-computer). If it is not, delete the file ";
+    }
+    void startWith()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, lock);
+        QFETCH(QString, reason);
+        ScratchFolder folder;
+        folder.write(QStringLiteral("DXRegister.txt"), kAlice);
+        if (lock != "none")
+            folder.write(QStringLiteral("dextrel.lock"), lock);
+        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--screenshot", folder.file("x.png"),
+                                                    "--user", "alice"} + arguments, input);
+        QVERIFY2(reason.isEmpty() ? code == 0 : code > 0 && errors.contains(reason), qPrintable(errors));
+        QCOMPARE(folder.exists("alice.txt"), reason.isEmpty());
+    }
+
+    // A start clears what a killed rewrite left and takes others' access away.
+    void startTidiesTheFolder()
+    {
+        ScratchFolder folder;
+        folder.write(QStringLiteral("DXRegister.txt"), kAlice);
+        QFile::setPermissions(folder.file("DXRegister.txt"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        for (const char *name : {"DXRegister.txt.Ab12Cd", "alice.txt.x9Y8z7", "alice.txt.bak", "notes.txt"})
+            folder.write(name, "x");
+        const QString data = folder.file("new/data");
+        QCOMPARE(run({"--data-dir", data, "--user", "guest", "--screenshot", folder.file("x.png")}).first, 0);
+        QCOMPARE(run({"--data-dir", folder.path(), "--user", "alice", "--password", "secret", "--screenshot",
+                      folder.file("x.png")}).first, 0);
+        const auto mode = [](const QString &path) { return QFileInfo(path).permissions().toInt() & 0x777; };
+        QCOMPARE(QDir(folder.path()).entryList({"*.txt*"}, QDir::Files, QDir::Name),
+                 (QStringList{"DXRegister.txt", "alice.txt", "alice.txt.bak", "notes.txt"}));
+        QCOMPARE((QList<int>{mode(folder.file("DXRegister.txt")), mode(folder.file("new")), mode(data)}),
+                 (QList<int>{0x600, 0x755, 0x700}));
     }
 
     void oneProgramPerDataFolder()
