@@ -19,7 +19,7 @@ private Q_SLOTS:
                                    "Progress 1/6", "Progress 6/6", "Complete! Receive ( 3 ) Data from Meter !!"};
         QTest::newRow("meter answers") << FaultOptions{} << "" << answered << "";
         QTest::newRow("meter never wakes") << FaultOptions{.noWakeup = true} << "" << QStringList{} << "Meter Wake Up...Failed\n";
-        QTest::newRow("no such device") << FaultOptions{} << "/nonexistent/ttyUSB9" << QStringList{} << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n";
+        QTest::newRow("no such device") << FaultOptions{} << "/nonexistent/ttyUSB9" << QStringList{} << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n/nonexistent/ttyUSB9: No such file or directory.\n";
     }
     void download()
     {

@@ -46,12 +46,12 @@ struct PseudoTerminal
 // The download page of a user whose port 1 is the pseudo-terminal, or a missing device.
 struct Window
 {
-    explicit Window(bool portThere = true)
+    explicit Window(bool portThere = true, int port = 1)
     {
         qputenv("DEXTREL_COM1", portThere ? pty.devicePath.toLocal8Bit() : QByteArray("/nonexistent/tty"));
         state.dataDir = folder.path();
         state.user.id = QStringLiteral("ann");
-        state.user.port = 1;
+        state.user.port = port;
         page = std::make_unique<frmMeterRead>(state, frame);
     }
     // Every text as "box/name: text" and every timer as "name every N ms", marked when running.
@@ -106,10 +106,20 @@ private Q_SLOTS:
         QVERIFY(w.messages.messages().isEmpty());
     }
 
+    void missingPortIsReported_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no device") << 1 << "/nonexistent/tty: No such file or directory.";
+        QTest::newRow("hand-edited port 0") << 0 << "Serial port 0 does not exist: choose a port from 1 to 5 in the settings.";
+        QTest::newRow("hand-edited port 6") << 6 << "Serial port 6 does not exist: choose a port from 1 to 5 in the settings.";
+    }
     void missingPortIsReported()
     {
-        Window w(false);
-        QCOMPARE(w.messages.single(), QStringLiteral("RS232 Setting Error !"));
+        QFETCH(int, port);
+        QFETCH(QString, reason);
+        Window w(false, port);
+        QCOMPARE(w.messages.single(), "RS232 Setting Error !\n" + reason);
         QCOMPARE(w.messages.messages().first().title, QStringLiteral("Qel"));
         QVERIFY(!w.page->CommandMR->isEnabled());
     }

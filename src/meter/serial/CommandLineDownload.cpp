@@ -12,7 +12,7 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
 {
     MeterDownload download(state);
     if (!download.openPort()) {
-        err << MeterTexts::kPortError << " (" << download.deviceName() << ")" << Qt::endl;
+        err << MeterTexts::kPortError << " (" << download.deviceName() << ")\n" << download.portFailure() << Qt::endl;
         return 1;
     }
 

@@ -69,6 +69,11 @@ void MeterDownload::stop()
     m_session.stop();
 }
 
+QString MeterDownload::portFailure() const
+{
+    return deviceName().isEmpty() ? PortNames::noSuchPort(m_state.user.port) : m_link.openFailure();
+}
+
 bool MeterDownload::save(QString *error)
 {
     const QString path = DataFolder::readingFilePath(m_state.dataDir, m_state.user.id);

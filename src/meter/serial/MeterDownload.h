@@ -32,6 +32,8 @@ public:
 
     bool isPortOpen() const { return m_link.isOpen(); }
     QString deviceName() const { return m_link.deviceName(); }
+    // Why openPort() failed, in plain words for a second line under "RS232 Setting Error !".
+    QString portFailure() const;
     // What the download reports (labels, progress, messages, the end) comes
     // from the session's own signals.
     const MeterSession &session() const { return m_session; }

@@ -1,5 +1,11 @@
 #include "meter/serial/SerialLink.h"
 
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 SerialLink::SerialLink(const QString &deviceName, QObject *parent)
     : QObject(parent)
 {
@@ -12,18 +18,33 @@ bool SerialLink::open()
 {
     if (m_port.isOpen())
         return true;
-    if (!m_port.open(QIODevice::ReadWrite))
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_openFailure = m_port.errorString();
         return false;
+    }
     const bool configured = m_port.setBaudRate(QSerialPort::Baud9600)
                             && m_port.setDataBits(QSerialPort::Data8)
                             && m_port.setParity(QSerialPort::NoParity)
                             && m_port.setStopBits(QSerialPort::OneStop)
                             && m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
+        m_openFailure = m_port.errorString();
         m_port.close();
         return false;
     }
     return true;
+}
+
+QString SerialLink::openFailure() const
+{
+    QString reason = QStringLiteral("%1: %2").arg(deviceName(), m_openFailure);
+#ifdef Q_OS_LINUX
+    // The usual reason on Linux: serial devices belong to the group dialout.
+    const QByteArray device = QFile::encodeName(deviceName());
+    if (::access(device.constData(), F_OK) == 0 && ::access(device.constData(), R_OK | W_OK) != 0)
+        reason += QStringLiteral(". Add yourself to the group dialout (sudo adduser $USER dialout) and log in again");
+#endif
+    return reason + QLatin1Char('.');
 }
 
 void SerialLink::close()

@@ -24,6 +24,9 @@ public:
 
     QString deviceName() const { return m_port.portName(); }
     QString errorString() const { return m_port.errorString(); }
+    // The device and the system's reason the last open() failed, with a hint
+    // when the user may not use the device.
+    QString openFailure() const;
 
 Q_SIGNALS:
     void lost(const QString &reason);
@@ -32,4 +35,5 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
+    QString m_openFailure;
 };

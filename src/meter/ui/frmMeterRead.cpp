@@ -52,7 +52,7 @@ frmMeterRead::frmMeterRead(AppState &state, frmMain &frame, QWidget *parent)
     connectDownload();
 
     if (!m_download->openPort()) {
-        Messages::show(this, MeterTexts::kPortError);
+        Messages::show(this, MeterTexts::kPortError + QLatin1Char('\n') + m_download->portFailure());
         CommandMR->setEnabled(false);
     }
 }
