@@ -110,8 +110,13 @@ private Q_SLOTS:
                  (QStringList{"User Login", "User ID :", "Password :", "Login", "Add New User", "Cancel"}));
         QCOMPARE(texts(&add, {"LabelName", "LabelPasswd", "LabelCheck", "CommandAddOk", "CommandCancel"}),
                  (QStringList{"Add New User", "User ID :", "Password :", "Checking Password :", "OK", "Cancel"}));
-        for (auto *box : {control(login.get(), "TextPasswd"), control(&add, "TextPasswd"), control(&add, "TextCheck")})
-            QCOMPARE(box->echoMode(), QLineEdit::Password);
+        QStringList shown;
+        for (auto *box : {control(login.get(), "TextPasswd"), control(&add, "TextPasswd"), control(&add, "TextCheck")}) {
+            box->setText("pw1");
+            shown << box->displayText();
+            box->clear();
+        }
+        QCOMPARE(shown, QStringList(3, "***"));
 
         // The guest's readings start afresh at each login.
         click(login.get(), "CommandLoginIn");

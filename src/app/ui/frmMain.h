@@ -48,6 +48,10 @@ public:
     // Any other key does nothing; nothing that goes wrong leaves this function.
     void toolbarClick(const QString &key);
 
+    // No menu of toolbars on a right click: its one untitled entry would hide
+    // the toolbar with no way back.
+    QMenu *createPopupMenu() override { return nullptr; }
+
     QMenu *mnuMain;
     QAction *mnuIndex;
     QAction *mnuSetup;

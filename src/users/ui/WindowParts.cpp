@@ -18,6 +18,8 @@ QLineEdit *passwordBox(QWidget *parent, const char *name)
 {
     auto *box = named<QLineEdit>(parent, name);
     box->setEchoMode(QLineEdit::Password);
+    // A "*" for each character, whatever the style would draw instead.
+    box->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     return box;
 }
 
