@@ -27,7 +27,7 @@ bool ignoresCase(const QString &dir)
 } // namespace FolderCase
 
 namespace FolderCase::testing {
-void pretendIgnoresCase(bool ignores)
+void pretendIgnoresCase(std::optional<bool> ignores)
 {
     g_pretend = ignores;
 }
