@@ -1,5 +1,8 @@
 #include "common/TestData.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTest>
 
@@ -10,6 +13,10 @@ namespace {
 std::pair<int, QString> run(const QStringList &arguments)
 {
     QProcess process;
+    // A serial port that is certainly not there, whatever this machine has.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DEXTREL_COM1"), QStringLiteral("/nonexistent/tty"));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(DEXTREL_PROGRAM), arguments);
     if (!process.waitForFinished(30000))
         return {-1, QStringLiteral("<did not end>")}; // killed with `process`
@@ -53,6 +60,51 @@ private Q_SLOTS:
         const QByteArray png = folder.read(QStringLiteral("x.png"));
         QCOMPARE(png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)) && png.size() > 10000, reason.isEmpty());
         QVERIFY(!reason.isEmpty() || QFile::exists(data + QStringLiteral("/guest.txt")));
+    }
+
+    // Steps run in order, each on what the previous one opened; the dump lists
+    // the windows front first and every message of the run.
+    void scriptedSteps_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("windows");   // objectName: title, front first
+        QTest::addColumn<QStringList>("messages");  // title: text
+        QTest::addColumn<QString>("reason");        // empty: the dump is saved
+        QTest::newRow("download page, port missing")
+            << QStringList{"--page", "download"}
+            << QStringList{"frmMeterRead: Download Meter Readings",
+                           "frmMain: Dextrel Management Software v1.2 - [Download Meter Readings]"}
+            << QStringList{"Qel: RS232 Setting Error !"} << "";
+        QTest::newRow("menu items, in order")
+            << QStringList{"--page", "menu", "--click", "mnuIndex", "--click", "mnuAbout"}
+            << QStringList{"frmAbout: About...", "frmIndex: Welcome!",
+                           "frmMain: Dextrel Management Software v1.2 - [Welcome!]"}
+            << QStringList{} << "";
+        QTest::newRow("no such control") << QStringList{"--click", "cmdNone"} << QStringList{} << QStringList{}
+                                         << "There is no control named \"cmdNone\".";
+    }
+    void scriptedSteps()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, windows);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, reason);
+        ScratchFolder folder;
+        const QString dumpFile = folder.file(QStringLiteral("state.json"));
+        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--user", "guest", "--dump", dumpFile}
+                                        + arguments);
+        QVERIFY2(reason.isEmpty() ? code == 0 : code > 0 && errors.contains(reason), qPrintable(errors));
+        const QJsonObject dump = QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object();
+        QStringList shownWindows;
+        for (const QJsonValue w : dump.value(u"windows").toArray())
+            shownWindows << w[u"objectName"].toString() + QStringLiteral(": ") + w[u"title"].toString();
+        QStringList shownMessages;
+        for (const QJsonValue m : dump.value(u"messages").toArray()) {
+            // A second line may give the system's reason.
+            shownMessages << m[u"title"].toString() + QStringLiteral(": ") + m[u"text"].toString().section(u'\n', 0, 0);
+        }
+        QCOMPARE(shownWindows, windows);
+        QCOMPARE(shownMessages, messages);
     }
 
     void oneProgramPerDataFolder()

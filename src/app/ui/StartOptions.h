@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Pages.h"
+#include "app/ui/ControlScript.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,11 +15,15 @@ struct StartOptions
     QString user;                     // log in as this user, no typing needed
     QString password;
     std::optional<PageCommand> page;  // opened after login, as its menu command would
+    QList<ScriptStep> steps;          // --set and --click, in command-line order, after the page
+    QString dump;                     // the screen's state as JSON, then end
     QString screenshot;               // image of the front window, then end
     bool download = false;            // download the meter without windows
 
     // A run that nobody watches: its message boxes go to standard error.
     bool unattended() const { return !user.isEmpty() || download; }
+    // The run ends by itself once its picture or its state is saved.
+    bool endsAfterPage() const { return !screenshot.isEmpty() || !dump.isEmpty(); }
 
     enum class Outcome { Run, Help, Error };
     struct Parsed;
