@@ -27,11 +27,6 @@ QStringList argumentsOf(int argc, char *argv[])
     return out;
 }
 
-void printMessage(const Messages::Message &message)
-{
-    std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(message.text));
-}
-
 // The meter download without windows (--download): the same login and the same
 // download session as the windows, with label texts and progress on stdout.
 int downloadWithoutWindows(AppState &state, const StartOptions &options)
@@ -83,7 +78,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("1.2"));
 
     if (options.unattended())
-        Messages::setHandler(printMessage);
+        Messages::setHandler(Messages::printToStandardError);
 
     AppState state;
     state.dataDir = DataFolder::resolve(options.dataDir);
@@ -108,7 +103,7 @@ int main(int argc, char *argv[])
         return downloadWithoutWindows(state, options);
 
     Startup startup(state);
-    ScriptedStart script(startup, options);
+    ScriptedStart script(startup, state, options);
     startup.run();
     script.begin();
     return app->exec();

@@ -42,7 +42,7 @@ void NewOldCutCombin(ReadingTables &tables, int meterCount, const QDateTime &now
     }
 
     int insertAt = c;
-    if (alreadyStored == 0 && c == 1 && tables.reading(1).glucose == 0) {
+    if (alreadyStored == 0 && tables.holdsTemplateRowToReplace()) {
         // The only entry is the template row of a new file: replace it.
         insertAt = 0;
     }

@@ -2,6 +2,7 @@
 
 #include "app/BackupNames.h"
 #include "app/TextFiles.h"
+#include "store/ReadingTexts.h"
 
 #include <QByteArrayView>
 #include <QDir>
@@ -36,32 +37,16 @@ void appendPadded(QByteArray &out, qint64 value, int width)
         out.append(digits[--n]);
 }
 
-// Tenths of a mmol/L, rounded half away from zero as the file has always been
-// written. Exact in integers: no double can round the wrong way near a boundary.
-qint64 mmolTenths(int glucose)
-{
-    const qint64 scaled = 10 * qint64(glucose);
-    return scaled >= 0 ? (scaled + 9) / 18 : -((-scaled + 9) / 18);
-}
-
+// Glucose_mmol, format "#00.0": at least two integer digits ("06.7").
 void appendMmol(QByteArray &out, int glucose)
 {
-    const qint64 tenths = mmolTenths(glucose);
+    const qint64 tenths = ReadingTexts::mmolTenths(glucose);
     const qint64 magnitude = tenths < 0 ? -tenths : tenths;
     if (tenths < 0)
         out.append('-');
     appendPadded(out, magnitude / 10, 2);
     out.append('.');
     out.append(char('0' + magnitude % 10));
-}
-
-QByteArrayView markOf(QStringView stored)
-{
-    if (stored == u"1" || stored == u"PC")
-        return "PC";
-    if (stored == u"2" || stored == u"QC")
-        return "QC";
-    return "C";
 }
 
 void appendLine(QByteArray &out, int rowNumber, const Reading &r)
@@ -79,7 +64,8 @@ void appendLine(QByteArray &out, int rowNumber, const Reading &r)
     out.append(',');
     appendPadded(out, r.minute, 2);
     out.append(',');
-    out.append(markOf(r.event));
+    const QLatin1StringView mark = ReadingTexts::eventMark(r.event);
+    out.append(mark.data(), mark.size());
     out.append(',');
     appendMmol(out, r.glucose);
     out.append(',');
@@ -186,18 +172,6 @@ QByteArray newFileContent()
 bool create(const QString &path, QString *error)
 {
     return TextFiles::writeAtomically(path, newFileContent(), error);
-}
-
-QString eventMark(const QString &stored)
-{
-    return QString::fromLatin1(markOf(stored));
-}
-
-QString mmolText(int glucose)
-{
-    QByteArray out;
-    appendMmol(out, glucose);
-    return QString::fromLatin1(out);
 }
 
 QByteArray formatLine(int rowNumber, const Reading &r)

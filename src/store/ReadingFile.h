@@ -22,13 +22,6 @@ QByteArray newFileContent();
 // Creates (or replaces) the file at path with the content of a new file.
 bool create(const QString &path, QString *error);
 
-// The mark written for a stored event: "C", "PC" or "QC". Meter records store
-// "0" or "1"; loaded readings keep the text of the file's Event column.
-QString eventMark(const QString &stored);
-// Glucose in mmol/L as written in the file: one decimal, at least two integer
-// digits ("06.7" for 120 mg/dL).
-QString mmolText(int glucose);
-
 // One data line without its line end, e.g.
 // "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30".
 QByteArray formatLine(int rowNumber, const Reading &r);

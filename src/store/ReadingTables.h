@@ -31,8 +31,16 @@ public:
     // Writable download entry k >= 1; the table grows to hold it.
     Reading &downloadAt(int k);
 
-    // The table holds only the template row of a new file (or nothing at all).
+    // Two tests for the template row of a new file, asked by two different readers.
+    // The reports ask whether there is anything to show and look at the day (no
+    // reading has day 0); the merge asks whether entry 1 may be replaced by the
+    // download and looks at the glucose. They stay separate because a damaged row
+    // with only one of the two zeros must keep the answers each side has given.
+    //
+    // Reports: only the template row (count 1, day 0), or no entry at all.
     bool holdsNoReadings() const;
+    // Merge: one entry with glucose 0, which downloaded records replace.
+    bool holdsTemplateRowToReplace() const { return count() == 1 && reading(1).glucose == 0; }
 
     // Set when lines of the reading file could not be read at login: the next
     // rewrite would drop them, so it first keeps the file as it was.

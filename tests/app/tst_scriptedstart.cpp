@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -19,9 +22,9 @@ std::pair<int, QString> run(QStringList arguments, const QByteArray &input = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString &setting : arguments.filter(QRegularExpression("^[A-Z_]+=")))
+    for (const QString &setting : arguments.filter(QRegularExpression("^[A-Z_][A-Z0-9_]*=")))
         environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
-    arguments.removeIf([](const QString &a) { return a.contains(QRegularExpression("^[A-Z_]+=")); });
+    arguments.removeIf([](const QString &a) { return a.contains(QRegularExpression("^[A-Z_][A-Z0-9_]*=")); });
     process.setProcessEnvironment(environment);
     process.setChildProcessModifier([] { ::umask(0); });  // nothing the program makes may be open to all
     process.start(QStringLiteral(DEXTREL_PROGRAM), arguments);
@@ -121,6 +124,53 @@ private Q_SLOTS:
                  (QStringList{"DXRegister.txt", "alice.txt", "alice.txt.bak", "notes.txt"}));
         QCOMPARE((QList<int>{mode(folder.file("DXRegister.txt")), mode(folder.file("new")), mode(data)}),
                  (QList<int>{0x600, 0x755, 0x700}));
+    }
+
+    // Steps run in order, each on what the previous one opened; the dump lists
+    // the windows front first and every message of the run.
+    void scriptedSteps_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("windows");   // objectName: title, front first
+        QTest::addColumn<QStringList>("messages");  // title: text
+        QTest::addColumn<QString>("reason");        // empty: the dump is saved
+        QTest::newRow("download page, port missing")
+            << QStringList{"--page", "download"}
+            << QStringList{"frmMeterRead: Download Meter Readings",
+                           "frmMain: Dextrel Management Software v1.2 - [Download Meter Readings]"}
+            << QStringList{"Qel: RS232 Setting Error !"} << "";
+        QTest::newRow("menu items, in order")
+            << QStringList{"--page", "menu", "--click", "mnuIndex", "--click", "mnuAbout"}
+            << QStringList{"frmAbout: About...", "frmIndex: Welcome!",
+                           "frmMain: Dextrel Management Software v1.2 - [Welcome!]"}
+            << QStringList{} << "";
+        QTest::newRow("no such control") << QStringList{"--click", "cmdNone"} << QStringList{} << QStringList{}
+                                         << "There is no control named \"cmdNone\".";
+    }
+    void scriptedSteps()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, windows);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, reason);
+        ScratchFolder folder;
+        const QString dumpFile = folder.file(QStringLiteral("state.json"));
+        // A serial port that is certainly not there, whatever this machine has.
+        const auto [code, errors] = run(QStringList{"DEXTREL_COM1=/nonexistent/tty", "--data-dir", folder.path(),
+                                                    "--user", "guest", "--dump", dumpFile}
+                                        + arguments);
+        QVERIFY2(reason.isEmpty() ? code == 0 : code > 0 && errors.contains(reason), qPrintable(errors));
+        const QJsonObject dump = QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object();
+        QStringList shownWindows;
+        for (const QJsonValue w : dump.value(u"windows").toArray())
+            shownWindows << w[u"objectName"].toString() + QStringLiteral(": ") + w[u"title"].toString();
+        QStringList shownMessages;
+        for (const QJsonValue m : dump.value(u"messages").toArray()) {
+            // A second line may give the system's reason.
+            shownMessages << m[u"title"].toString() + QStringLiteral(": ") + m[u"text"].toString().section(u'\n', 0, 0);
+        }
+        QCOMPARE(shownWindows, windows);
+        QCOMPARE(shownMessages, messages);
     }
 
     void oneProgramPerDataFolder()

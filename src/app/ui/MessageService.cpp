@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace Messages {
 
 namespace {
@@ -33,6 +35,11 @@ void show(QWidget *parent, const QString &text, const QString &title, Icon icon)
 void setHandler(Handler handler)
 {
     g_handler = std::move(handler);
+}
+
+void printToStandardError(const Message &message)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(message.title), qPrintable(message.text));
 }
 
 } // namespace Messages

@@ -27,5 +27,7 @@ void show(QWidget *parent, const QString &text, const QString &title = {}, Icon 
 using Handler = std::function<void(const Message &)>;
 // Replaces the message boxes; an empty handler brings them back.
 void setHandler(Handler handler);
+// The handler of a run that nobody watches: "title: text" on standard error.
+void printToStandardError(const Message &message);
 
 } // namespace Messages

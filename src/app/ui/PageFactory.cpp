@@ -1,5 +1,8 @@
 #include "app/ui/PageFactory.h"
 
+#include "app/AppState.h"
+#include "reports/ui/ReportContext.h"
+
 #include "app/ui/frmIndex.h"
 #include "app/ui/frmMenu.h"
 #include "meter/ui/frmMeterRead.h"
@@ -8,6 +11,7 @@ namespace PageFactory {
 
 QWidget *create(Page page, frmMain &frame, AppState &state)
 {
+    [[maybe_unused]] const ReportContext report{state.user, state.tables, state.dataDir};
     switch (page) {
     case Page::Index: return new frmIndex(frame);
     case Page::Menu: return new frmMenu(frame);

@@ -1,6 +1,9 @@
 #include "app/ui/ScriptedStart.h"
 
+#include "app/AppState.h"
 #include "app/TextFiles.h"
+#include "app/ui/OpenWindows.h"
+#include "app/ui/StateDump.h"
 #include "app/ui/Startup.h"
 #include "app/ui/frmMain.h"
 #include "users/ui/frmLogin.h"
@@ -10,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -23,16 +27,24 @@ constexpr int kPollMs = 50;
 constexpr int kPolls = 10000 / kPollMs;
 }
 
-ScriptedStart::ScriptedStart(Startup &startup, const StartOptions &options, QObject *parent)
+ScriptedStart::ScriptedStart(Startup &startup, const AppState &state, const StartOptions &options,
+                             QObject *parent)
     : QObject(parent)
     , m_startup(startup)
+    , m_state(state)
     , m_options(options)
     , m_poll(new QTimer(this))
 {
     m_poll->setInterval(kPollMs);
     connect(m_poll, &QTimer::timeout, this, &ScriptedStart::pollLogin);
-    if (m_options.page || !m_options.screenshot.isEmpty())
+    if (m_options.page || m_options.endsAfterPage() || !m_options.steps.isEmpty())
         connect(&m_startup, &Startup::loggedIn, this, &ScriptedStart::afterLogin, Qt::QueuedConnection);
+    if (!m_options.dump.isEmpty()) {
+        Messages::setHandler([this](const Messages::Message &message) {
+            Messages::printToStandardError(message);
+            m_messages << message;
+        });
+    }
 }
 
 void ScriptedStart::begin()
@@ -84,7 +96,7 @@ void ScriptedStart::logIn()
 void ScriptedStart::afterLogin()
 {
     frmMain *frame = m_startup.frame();
-    QWidget *front = frame;
+    m_front = frame;
     if (m_options.page) {
         QWidget *opened = frame->open(*m_options.page);
         if (!opened) {
@@ -93,12 +105,52 @@ void ScriptedStart::afterLogin()
             return;
         }
         if (opened->isWindow())
-            front = opened;
+            m_front = opened;
     }
+    // Each step and the end run from the event loop, so what a step opens (a
+    // window, a modal box) is shown before the next step looks for controls.
+    QTimer::singleShot(0, this, &ScriptedStart::nextStep);
+}
+
+void ScriptedStart::nextStep()
+{
+    if (m_nextStep == m_options.steps.size()) {
+        finish();
+        return;
+    }
+    const ScriptStep &step = m_options.steps[m_nextStep++];
+    const QString error = ControlScript::apply(step, m_state.user.time);
+    if (!error.isEmpty()) {
+        fail(error);
+        return;
+    }
+    QTimer::singleShot(0, this, &ScriptedStart::nextStep);
+}
+
+void ScriptedStart::finish()
+{
+    if (!m_options.dump.isEmpty() && !saveDump())
+        return;
     if (!m_options.screenshot.isEmpty()) {
-        // Let the page lay itself out and paint before the picture is taken.
-        QTimer::singleShot(0, this, [this, front] { saveScreenshot(front); });
+        // After steps, the picture is of whatever window is now in front.
+        const QList<QWidget *> windows = OpenWindows::frontFirst();
+        QWidget *front = m_options.steps.isEmpty() || windows.isEmpty() ? m_front.data() : windows.first()->window();
+        saveScreenshot(front ? front : m_startup.frame());
+        return;
     }
+    if (m_options.endsAfterPage())
+        QCoreApplication::exit(0);
+}
+
+bool ScriptedStart::saveDump()
+{
+    const QByteArray json = QJsonDocument(StateDump::screen(m_messages)).toJson(QJsonDocument::Indented);
+    QString error;
+    if (!TextFiles::writeAtomically(m_options.dump, json, &error)) {
+        fail(error);
+        return false;
+    }
+    return true;
 }
 
 void ScriptedStart::saveScreenshot(QWidget *front)

@@ -3,6 +3,40 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+namespace {
+
+// QCommandLineParser keeps the values of each option apart; the steps must
+// run in the order they were written, across both options.
+QList<ScriptStep> stepsInOrder(const QStringList &arguments)
+{
+    QList<ScriptStep> steps;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == u"--")
+            break;
+        for (const auto &[option, kind] : {std::pair{QStringLiteral("--set"), ScriptStep::Kind::Set},
+                                           std::pair{QStringLiteral("--click"), ScriptStep::Kind::Click}}) {
+            QString value;
+            if (a == option && i + 1 < arguments.size())
+                value = arguments[++i];
+            else if (a.startsWith(option + u'='))
+                value = a.mid(option.size() + 1);
+            else
+                continue;
+            ScriptStep step{kind, value, {}};
+            if (kind == ScriptStep::Kind::Set) {
+                const qsizetype equals = value.indexOf(u'=');
+                step.name = value.left(equals);
+                step.value = equals < 0 ? QString() : value.mid(equals + 1);
+            }
+            steps << step;
+        }
+    }
+    return steps;
+}
+
+} // namespace
+
 StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -31,7 +65,20 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
                                         QStringLiteral("file"));
     const QCommandLineOption download(QStringLiteral("download"),
                                       QStringLiteral("Download the meter's readings for --user without windows."));
-    parser.addOptions({dataDir, user, passwordStdin, password, page, screenshot, download});
+    const QCommandLineOption set(QStringLiteral("set"),
+                                 QStringLiteral("After the page is shown, set the control <name> as a user would "
+                                                "(choose a list entry, type text and Enter, a date in the user's "
+                                                "date format, a number, choose an option). Repeatable."),
+                                 QStringLiteral("name=value"));
+    const QCommandLineOption click(QStringLiteral("click"),
+                                   QStringLiteral("After the page is shown, click the control or menu item <name>. "
+                                                  "Repeatable; --set and --click run in the order given."),
+                                   QStringLiteral("name"));
+    const QCommandLineOption dump(QStringLiteral("dump"),
+                                  QStringLiteral("Then save the open windows, their named controls and every "
+                                                 "message shown as JSON in <file>, and end."),
+                                  QStringLiteral("file"));
+    parser.addOptions({dataDir, user, passwordStdin, password, page, set, click, dump, screenshot, download});
 
     Parsed out;
     const auto fail = [&out](const QString &why) {
@@ -60,6 +107,8 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
     if (!parser.isSet(password) && !o.passwordFromStdin)
         o.password = qEnvironmentVariable(kPasswordVariable);
     o.screenshot = parser.value(screenshot);
+    o.dump = parser.value(dump);
+    o.steps = stepsInOrder(arguments);
     o.download = parser.isSet(download);
     if (parser.isSet(page)) {
         o.page = PageCommands::fromName(parser.value(page));
@@ -80,9 +129,18 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
         return fail(QStringLiteral("Give the password once: --password or --password-stdin."));
     if (parser.isSet(screenshot) && o.screenshot.isEmpty())
         return fail(QStringLiteral("--screenshot needs a file name."));
+    if (parser.isSet(dump) && o.dump.isEmpty())
+        return fail(QStringLiteral("--dump needs a file name."));
+    for (const ScriptStep &step : std::as_const(o.steps)) {
+        if (step.name.isEmpty())
+            return fail(QStringLiteral("--set and --click need the name of a control."));
+    }
+    if ((!o.steps.isEmpty() || !o.dump.isEmpty()) && o.user.isEmpty())
+        return fail(QStringLiteral("--set, --click and --dump need --user."));
     if (o.download && o.user.isEmpty())
         return fail(QStringLiteral("--download needs --user."));
-    if (o.download && (o.page || !o.screenshot.isEmpty()))
-        return fail(QStringLiteral("--download opens no window: it cannot be combined with --page or --screenshot."));
+    if (o.download && (o.page || o.endsAfterPage() || !o.steps.isEmpty()))
+        return fail(QStringLiteral("--download opens no window: it cannot be combined with --page, --set, "
+                                   "--click, --dump or --screenshot."));
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Pages.h"
+#include "app/ui/ControlScript.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,11 +20,15 @@ struct StartOptions
     QString password;                 // from --password, else DEXTREL_PASSWORD
     bool passwordFromStdin = false;   // --password-stdin: the caller reads it
     std::optional<PageCommand> page;  // opened after login, as its menu command would
+    QList<ScriptStep> steps;          // --set and --click, in command-line order, after the page
+    QString dump;                     // the screen's state as JSON, then end
     QString screenshot;               // image of the front window, then end
     bool download = false;            // download the meter without windows
 
     // A run that nobody watches: its message boxes go to standard error.
     bool unattended() const { return !user.isEmpty() || download; }
+    // The run ends by itself once its picture or its state is saved.
+    bool endsAfterPage() const { return !screenshot.isEmpty() || !dump.isEmpty(); }
 
     enum class Outcome { Run, Help, Error };
     struct Parsed;

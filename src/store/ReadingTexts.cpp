@@ -1,0 +1,86 @@
+#include "store/ReadingTexts.h"
+
+GlucoseUnit glucoseUnit(int stored)
+{
+    switch (stored) {
+    case 1: return GlucoseUnit::MgPerDl;
+    case 2: return GlucoseUnit::MmolPerL;
+    default: return GlucoseUnit::Other;
+    }
+}
+
+DateFormat dateFormat(int stored)
+{
+    switch (stored) {
+    case 1: return DateFormat::YearMonthDay;
+    case 2: return DateFormat::DayMonthYear;
+    default: return DateFormat::Other;
+    }
+}
+
+namespace ReadingTexts {
+
+qint64 mmolTenths(int glucose)
+{
+    const qint64 scaled = 10 * qint64(glucose);
+    return scaled >= 0 ? (scaled + 9) / 18 : -((-scaled + 9) / 18);
+}
+
+QString mmolText(int glucose)
+{
+    const qint64 tenths = mmolTenths(glucose);
+    const qint64 magnitude = tenths < 0 ? -tenths : tenths;
+    return QStringLiteral("%1%2.%3")
+        .arg(tenths < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 10)
+        .arg(magnitude % 10);
+}
+
+double mmolRounded(int glucose)
+{
+    return double(mmolTenths(glucose)) / 10;
+}
+
+double mmolLimit(int glucose)
+{
+    return glucose / 18.0;
+}
+
+QString glucoseText(int glucose, GlucoseUnit unit)
+{
+    return unit == GlucoseUnit::MmolPerL ? mmolText(glucose) : QString::number(glucose);
+}
+
+QString unitText(GlucoseUnit unit)
+{
+    return unit == GlucoseUnit::MmolPerL ? QStringLiteral("mmol/L") : QStringLiteral("mg/dL");
+}
+
+QLatin1StringView eventMark(QStringView stored)
+{
+    if (stored == u"1" || stored == u"PC")
+        return QLatin1StringView("PC");
+    if (stored == u"2" || stored == u"QC")
+        return QLatin1StringView("QC");
+    return QLatin1StringView("C");
+}
+
+bool isMealMarked(QStringView stored)
+{
+    return eventMark(stored) == QLatin1StringView("PC");
+}
+
+QString dateText(int year, int month, int day, DateFormat format)
+{
+    switch (format) {
+    case DateFormat::YearMonthDay:
+        return QStringLiteral("%1/%2/%3").arg(year).arg(month).arg(day);
+    case DateFormat::DayMonthYear:
+        return QStringLiteral("%1/%2/%3").arg(day).arg(month).arg(year);
+    case DateFormat::Other:
+        break;
+    }
+    return {};
+}
+
+} // namespace ReadingTexts
