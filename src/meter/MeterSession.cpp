@@ -458,10 +458,11 @@ void MeterSession::answered()
         return;
     }
     learn(now - m_ask.lastSentMs, false);
-    const qint64 perAnswer = std::max(slowestAnswerMs(), now - m_ask.firstSentMs);
+    // Since the first request went out is as slow as the meter can have been.
+    const qint64 perCopy = std::max(slowestAnswerMs() * 3 / 2, now - m_ask.firstSentMs) + kAnswerMarginMs;
     const bool probe = m_ask.request == MeterProtocol::kLinkProbe;
     m_drain = {m_ask.copies - 1,
-               now + (m_ask.copies - 1) * (perAnswer * 3 / 2 + kAnswerMarginMs),
+               now + (m_ask.copies - 1) * perCopy,
                probe ? 2 : 3,
                probe ? MeterProtocol::kProbeAnswer.back() : MeterProtocol::kAnswerEnd,
                m_ask.firstSentMs,

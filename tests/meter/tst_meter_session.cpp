@@ -294,6 +294,18 @@ private Q_SLOTS:
         QCOMPARE(rig.warnings, QStringList{QString()});
     }
 
+    void emptyMeter()
+    {
+        Rig rig(QList<MeterRecord>{});
+        rig.download();
+        QCOMPARE(rig.labels.mid(rig.labels.indexOf("On Line...")),
+                 (QStringList{"On Line...", "There is no new data in meter !!",
+                              "Complete! Receive ( 0 ) Data from Meter !!"}));
+        QCOMPARE(rig.written.mid(rig.written.indexOf(kCount)), (QByteArrayList{kCount, kSleep}));
+        QCOMPARE(std::tuple(rig.saves, rig.warnings, rig.listLines),
+                 std::tuple(0, QStringList{QString()}, QStringList{"Read [0] data from Meter !!"}));
+    }
+
     void meterNeverWakes()
     {
         Rig rig({}, {.noWakeup = true});
