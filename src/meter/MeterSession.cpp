@@ -76,8 +76,8 @@ void MeterSession::tick(SessionTimer timer)
     switch (timer) {
     case SessionTimer::Rt: followUpOneShots(); break;
     case SessionTimer::OP: wakeTick(); break;
-    case SessionTimer::T1: probeTick(); break;
-    case SessionTimer::T2: linkRequestTick(); break;
+    case SessionTimer::T1: linkTick(MeterProtocol::kLinkProbe, timer, m_probeTries, 10); break;
+    case SessionTimer::T2: linkTick(MeterProtocol::kLinkRequest, timer, m_helloTries, 5); break;
     case SessionTimer::T3: passTick(timer, m_firstIndex, MeterProtocol::firstHalfRequest, 0); break;
     case SessionTimer::T4: passTick(timer, m_secondIndex, MeterProtocol::secondHalfRequest, m_meterCount); break;
     case SessionTimer::Sleep: sleepTick(); break;
@@ -350,30 +350,18 @@ void MeterSession::wakeTick()
     }
 }
 
-void MeterSession::probeTick()
+// The link probe (Timer1, back to waking after 10 tries) and the link request
+// (Timer2, after 5).
+void MeterSession::linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries)
 {
     if (m_clock() - m_startedMs >= kLinkLimitMs) {
         linkFailed();
         return;
     }
-    if (!askOrRepeat(MeterProtocol::kLinkProbe, SessionTimer::T1))
+    if (!askOrRepeat(request, timer))
         return;
-    if (++m_probeTries > 10) {
-        m_probeTries = 0;
-        backToWaking();
-    }
-}
-
-void MeterSession::linkRequestTick()
-{
-    if (m_clock() - m_startedMs >= kLinkLimitMs) {
-        linkFailed();
-        return;
-    }
-    if (!askOrRepeat(MeterProtocol::kLinkRequest, SessionTimer::T2))
-        return;
-    if (++m_helloTries > 5) {
-        m_helloTries = 0;
+    if (++tries > maxTries) {
+        tries = 0;
         backToWaking();
     }
 }

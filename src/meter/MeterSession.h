@@ -129,8 +129,7 @@ private:
     void takeWaiting();
     void followUpOneShots();
     void wakeTick();
-    void probeTick();
-    void linkRequestTick();
+    void linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries);
     void passTick(SessionTimer timer, int &recordIndex, QByteArray (*request)(int), int progressBase);
     void sleepTick();
 
