@@ -5,16 +5,12 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int kPassTickMs = 50;
-constexpr int kPollMs = 20;
-}
-
-MeterSession::MeterSession(MeterLink &link, ReadingTables &tables, SaveStep save, QObject *parent)
+MeterSession::MeterSession(MeterLink &link, ReadingTables &tables, SaveStep save, Clock clock, QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_tables(tables)
     , m_save(std::move(save))
+    , m_clock(std::move(clock))
 {
 }
 
@@ -51,11 +47,14 @@ bool MeterSession::start()
     m_helloTries = 0;
     m_firstIndex = 0;
     m_secondIndex = 0;
-    m_unansweredTicks = 0;
-    m_unansweredPolls = 0;
-    m_requestsOutstanding = 0;
-    m_lateAnswersPossible = false;
-    m_saved = false;
+    m_meterCount = 0;
+    m_ask = {};
+    m_drain = {};
+    m_startedMs = m_wakeRoundStartMs = m_clock();
+    m_wakeAnswerMs = m_slowestMs = 0;
+    m_timedExactly = false;
+    m_wokeUp = false;
+    m_resultIn = false;
     m_complete = false;
 
     m_link.write(MeterProtocol::kWakeUp);
@@ -69,20 +68,29 @@ void MeterSession::tick(SessionTimer timer)
     // A tick that was already queued when its timer stopped is stale.
     if (!isTimerActive(timer))
         return;
+    // Whatever has arrived is taken first, so that a request timer never asks
+    // again for what has just been answered.
+    takeWaiting();
+    if (!isTimerActive(timer))
+        return;
     switch (timer) {
-    case SessionTimer::Rt: poll(); break;
+    case SessionTimer::Rt: followUpOneShots(); break;
     case SessionTimer::OP: wakeTick(); break;
-    case SessionTimer::T1: probeTick(); break;
-    case SessionTimer::T2: linkRequestTick(); break;
-    case SessionTimer::T3: firstPassTick(); break;
-    case SessionTimer::T4: secondPassTick(); break;
+    case SessionTimer::T1: linkTick(MeterProtocol::kLinkProbe, timer, m_probeTries, 10); break;
+    case SessionTimer::T2: linkTick(MeterProtocol::kLinkRequest, timer, m_helloTries, 5); break;
+    case SessionTimer::T3: passTick(timer, m_firstIndex, MeterProtocol::firstHalfRequest, 0); break;
+    case SessionTimer::T4: passTick(timer, m_secondIndex, MeterProtocol::secondHalfRequest, m_meterCount); break;
     case SessionTimer::Sleep: sleepTick(); break;
     }
 }
 
 void MeterSession::linkLost(const QString &reason)
 {
-    const bool downloading = isAnyTimerActive() && !m_saved && !m_complete;
+    if (m_resultIn && !m_complete) {
+        finishSaved(MeterTexts::linkLost(reason), true);
+        return;
+    }
+    const bool downloading = isAnyTimerActive() && !m_complete;
     stopAllTimers();
     m_link.close();
     const QString text = MeterTexts::linkLost(reason) + (downloading ? MeterTexts::kNothingSaved : QString());
@@ -92,6 +100,9 @@ void MeterSession::linkLost(const QString &reason)
 
 void MeterSession::stop()
 {
+    // A meter left awake mid-download stays on until its own time-out.
+    if (m_wokeUp && !m_complete && isAnyTimerActive())
+        m_link.write(MeterProtocol::kSleep);
     stopAllTimers();
     m_link.close();
 }
@@ -101,33 +112,47 @@ bool MeterSession::isAnyTimerActive() const
     return std::any_of(m_timers.begin(), m_timers.end(), [](bool on) { return on; });
 }
 
-void MeterSession::poll()
+qint64 MeterSession::slowestAnswerMs() const
 {
-    if (m_link.bytesWaiting() < 1) {
-        watchUnansweredPoll();
-        return;
-    }
-    interpret(m_link.readAll());
+    return m_timedExactly ? m_slowestMs : std::max(m_slowestMs, m_wakeAnswerMs);
 }
 
-// The count request is sent once and the sleep command ends the download, so
-// neither has a timer of its own to notice that the meter went quiet.
-void MeterSession::watchUnansweredPoll()
+void MeterSession::takeWaiting()
+{
+    if (m_link.bytesWaiting() < 1)
+        return;
+    const QByteArray rx = m_link.readAll();
+    if (!swallowedLateCopies(rx))
+        interpret(rx);
+}
+
+// The count request and the sleep command have no timer of their own: the
+// poll asks again for them, and notices when the meter went quiet.
+void MeterSession::followUpOneShots()
 {
     const bool awaitingCount = m_linkStep == 2;
     const bool awaitingSleepAnswer = m_linkStep == 4 && !m_complete && !isTimerActive(SessionTimer::Sleep);
-    if (!awaitingCount && !awaitingSleepAnswer)
+    if ((!awaitingCount && !awaitingSleepAnswer) || !lineClear())
         return;
-    if (++m_unansweredPolls < kMaxUnansweredPolls)
-        return;
-    if (awaitingCount) {
-        abandon(MeterTexts::noAnswer(kMaxUnansweredPolls * kPollMs / 1000));
+    const QByteArray request = awaitingCount ? MeterProtocol::kCountRequest : MeterProtocol::kSleep;
+    if (!isAwaiting(request)) {
+        if (awaitingCount)
+            GetData();
         return;
     }
-    // The readings are saved; only the meter's goodbye was lost.
-    setTimer(SessionTimer::Rt, false);
-    m_complete = true;
-    Q_EMIT finished();
+    if (m_clock() - m_ask.firstSentMs >= silenceLimitMs(SessionTimer::Rt)) {
+        const int seconds = int(silenceLimitMs(SessionTimer::Rt) / 1000);
+        if (awaitingCount)
+            abandon(MeterTexts::noAnswer(seconds));
+        else
+            finishSaved(MeterTexts::silentFor(seconds), false);
+        return;
+    }
+    if (m_clock() - m_ask.lastSentMs >= repeatAfterMs(SessionTimer::Rt)) {
+        ++m_ask.copies;
+        m_ask.lastSentMs = m_clock();
+        m_link.write(request);
+    }
 }
 
 void MeterSession::interpret(const QByteArray &rx)
@@ -137,33 +162,39 @@ void MeterSession::interpret(const QByteArray &rx)
     case 0:
         return;
     case 1:
-        if (rx == kWokeUp && m_linkStep == 1) {
-            setLabel(MeterTexts::kWakePleaseWait);
-            setTimer(SessionTimer::OP, false);
-            setTimer(SessionTimer::T1, true);
-        }
+        // Waking, or failed to wake with only the poll still running.
+        if (rx == kWokeUp && m_linkStep == 1
+            && (isTimerActive(SessionTimer::OP) || !(isTimerActive(SessionTimer::T1) || isTimerActive(SessionTimer::T2))))
+            wokeUp();
         return;
     case 2:
-        if (rx == kProbeAnswer && m_linkStep == 1) {
+        if (rx == kProbeAnswer && m_linkStep == 1 && isAwaiting(kLinkProbe)) {
+            answered();
             setLabel(MeterTexts::kLinking);
+            // Also when the answer comes late, after waking went on.
+            setTimer(SessionTimer::OP, false);
             setTimer(SessionTimer::T1, false);
+            m_helloTries = 0;
             setTimer(SessionTimer::T2, true);
         }
         return;
     case 3:
-        if (rx == kLinkAnswer && m_linkStep == 1) {
+        if (rx == kLinkAnswer && m_linkStep == 1 && isAwaiting(kLinkRequest)) {
+            answered();
             setLabel(MeterTexts::kOnLine);
+            setTimer(SessionTimer::OP, false);
             setTimer(SessionTimer::T2, false);
             m_linkStep = 2;
-            m_unansweredPolls = 0;
-            GetData();
-        } else if (rx == kLinkAnswer && m_linkStep == 4) {
+            if (lineClear())
+                GetData();
+        } else if (rx == kLinkAnswer && m_linkStep == 4 && isAwaiting(kSleep)) {
+            answered();
             setLabel(MeterTexts::complete(m_meterCount));
-            if (!m_complete) {
-                m_complete = true;
-                Q_EMIT finished();
-            }
-        } else if (rx.at(1) == kCountMark && rx.at(2) == kAnswerEnd && m_linkStep == 2) {
+            m_complete = true;
+            Q_EMIT finished(QString());
+        } else if (rx.at(1) == kCountMark && rx.at(2) == kAnswerEnd && m_linkStep == 2
+                   && isAwaiting(kCountRequest)) {
+            answered();
             countAnswered(quint8(rx.at(0)));
         } else if (rx.at(2) == kAnswerEnd && m_linkStep == 3) {
             storeHalf(quint8(rx.at(0)), quint8(rx.at(1)));
@@ -175,84 +206,140 @@ void MeterSession::interpret(const QByteArray &rx)
     }
 }
 
+bool MeterSession::isAwaiting(const QByteArray &request) const
+{
+    return !m_ask.answered && m_ask.request == request;
+}
+
+void MeterSession::wokeUp()
+{
+    // Timed from the first wake-up byte: an upper bound, good enough until an
+    // answer to a single request is timed. A late answer after waking failed
+    // tells nothing.
+    if (isTimerActive(SessionTimer::OP))
+        m_wakeAnswerMs = std::max(m_wakeAnswerMs, m_clock() - m_wakeRoundStartMs);
+    m_wokeUp = true;
+    setLabel(MeterTexts::kWakePleaseWait);
+    setTimer(SessionTimer::OP, false);
+    setTimer(SessionTimer::T1, true);
+}
+
 void MeterSession::countAnswered(int count)
 {
     m_meterCount = count;
     m_linkStep = 3;
     if (m_meterCount == 0) {
-        Sleep();
+        m_resultIn = true;
+        if (lineClear())
+            Sleep();
+        else
+            setTimer(SessionTimer::Sleep, true);
         setLabel(MeterTexts::kNoNewData);
         return;
     }
     setLabel(MeterTexts::dataInMeter(m_meterCount));
     setProgressMaximum(2 * m_meterCount);
-    m_unansweredTicks = 0;
     setTimer(SessionTimer::T3, true);
     m_firstIndex = 1;
 }
 
 void MeterSession::storeHalf(quint8 b0, quint8 b1)
 {
-    // An answer with no request waiting for it is a late copy for a record
-    // already taken.
-    if (m_requestsOutstanding == 0)
+    // Only the answer to the record request on the line is a record half.
+    const bool first = m_firstIndex >= 1 && m_firstIndex <= m_meterCount;
+    const int k = first ? m_firstIndex : m_secondIndex;
+    if (k < 1 || k > m_meterCount
+        || !isAwaiting(first ? MeterProtocol::firstHalfRequest(k) : MeterProtocol::secondHalfRequest(k)))
         return;
-    m_lateAnswersPossible = m_requestsOutstanding > 1;
-    m_requestsOutstanding = 0;
-    if (m_firstIndex >= 1 && m_firstIndex <= m_meterCount) {
-        RecordCodec::decodeFirstHalf(b0, b1, m_tables.downloadAt(m_firstIndex));
-        m_unansweredTicks = 0;
-        if (m_firstIndex < m_meterCount) {
+    answered();
+    if (first) {
+        RecordCodec::decodeFirstHalf(b0, b1, m_tables.downloadAt(k));
+        if (k < m_meterCount) {
             ++m_firstIndex;
             return;
         }
-        // The first pass is complete: go straight on to the second halves.
+        // The first pass is complete: on to the second halves.
         m_firstIndex = 0;
         setTimer(SessionTimer::T3, false);
         m_secondIndex = 1;
         setTimer(SessionTimer::T4, true);
-    } else if (m_secondIndex >= 1 && m_secondIndex <= m_meterCount) {
-        RecordCodec::decodeSecondHalf(b0, b1, m_tables.downloadAt(m_secondIndex));
-        m_unansweredTicks = 0;
-        if (m_secondIndex < m_meterCount) {
-            ++m_secondIndex;
-            return;
-        }
-        // Every record is complete: the sleep command and the save step follow.
-        m_secondIndex = 0;
-        m_sleepTicks = 0;
-        setTimer(SessionTimer::T4, false);
-        setTimer(SessionTimer::Sleep, true);
+        return;
     }
+    RecordCodec::decodeSecondHalf(b0, b1, m_tables.downloadAt(k));
+    if (k < m_meterCount) {
+        ++m_secondIndex;
+        return;
+    }
+    // Every record is complete: the sleep command and the save step follow.
+    m_secondIndex = 0;
+    m_sleepTicks = 0;
+    setTimer(SessionTimer::T4, false);
+    setTimer(SessionTimer::Sleep, true);
 }
 
 void MeterSession::receiveError(const QByteArray &rx)
 {
+    const QString text = MeterTexts::receiveError(int(rx.size()), MeterProtocol::bracketedHex(rx));
+    if (m_resultIn && !m_complete) {
+        Sleep();
+        finishSaved(text, true);
+        return;
+    }
     Sleep();
     stopAllTimers();
     m_link.close();
-    const QString text = MeterTexts::receiveError(int(rx.size()), MeterProtocol::bracketedHex(rx));
     Q_EMIT message(text);
     setProgress(0);
     Q_EMIT failed(text);
 }
 
+// The meter is awake: it is told to sleep before the port closes.
 void MeterSession::abandon(const QString &text)
 {
+    Sleep();
     stopAllTimers();
     m_link.close();
     Q_EMIT message(text);
     setProgress(0);
     Q_EMIT failed(text);
+}
+
+void MeterSession::linkFailed()
+{
+    abandon(MeterTexts::linkFailed(isAwaiting(MeterProtocol::kLinkRequest) ? MeterTexts::kLinkRequestStep
+                                                                           : MeterTexts::kLinkTestStep));
+}
+
+void MeterSession::backToWaking()
+{
+    setTimer(SessionTimer::T1, false);
+    setTimer(SessionTimer::T2, false);
+    setLabel(MeterTexts::kLinkTesting);
+    m_wakeRoundStartMs = m_clock();
+    setTimer(SessionTimer::OP, true);
+}
+
+// The readings are in the file (or the meter held none); only the meter's
+// goodbye went wrong. The download ends as complete, with a warning.
+void MeterSession::finishSaved(const QString &problem, bool closePort)
+{
+    stopAllTimers();
+    if (closePort)
+        m_link.close();
+    setLabel(MeterTexts::complete(m_meterCount));
+    m_complete = true;
+    Q_EMIT finished(MeterTexts::meterMayBeOn(problem));
 }
 
 void MeterSession::wakeTick()
 {
     m_link.write(MeterProtocol::kWakeUp);
     ++m_wakeTicks;
-    if (m_wakeTicks >= kWakeTicksBeforeFailure) {
-        // Also when wake-ups resume after a failed probe past the limit: the
-        // session must give up rather than wake the meter for ever.
+    if (m_wokeUp && (m_wakeTicks >= kWakeTicksBeforeFailure || m_clock() - m_startedMs >= kLinkLimitMs)) {
+        // It woke before, so the link is what fails; waking it again and
+        // again would never end.
+        linkFailed();
+    } else if (m_wakeTicks >= kWakeTicksBeforeFailure) {
         setLabel(MeterTexts::kWakeFailed);
         setTimer(SessionTimer::OP, false);
         Q_EMIT failed(MeterTexts::kWakeFailed);
@@ -263,77 +350,45 @@ void MeterSession::wakeTick()
     }
 }
 
-void MeterSession::probeTick()
+// The link probe (Timer1, back to waking after 10 tries) and the link request
+// (Timer2, after 5).
+void MeterSession::linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries)
 {
-    ++m_probeTries;
-    m_link.write(MeterProtocol::kLinkProbe);
-    if (m_probeTries > 10) {
-        setTimer(SessionTimer::T1, false);
-        setLabel(MeterTexts::kLinkTesting);
-        setTimer(SessionTimer::OP, true);
-        m_probeTries = 0;
-    }
-}
-
-void MeterSession::linkRequestTick()
-{
-    ++m_helloTries;
-    m_link.write(MeterProtocol::kLinkRequest);
-    if (m_helloTries > 5) {
-        setTimer(SessionTimer::T2, false);
-        setLabel(MeterTexts::kLinkTesting);
-        setTimer(SessionTimer::OP, true);
-        m_helloTries = 0;
-    }
-}
-
-// Before the first request for a record: when the previous record was asked for
-// more than once, one tick is left for a late answer to arrive and be dropped,
-// and nothing stale stays in the line.
-bool MeterSession::settlingAfterRepeats()
-{
-    if (m_requestsOutstanding > 0 || !m_lateAnswersPossible)
-        return false;
-    m_lateAnswersPossible = false;
-    if (m_link.bytesWaiting() > 0)
-        m_link.readAll();
-    return true;
-}
-
-bool MeterSession::passRequestStalled()
-{
-    if (m_unansweredTicks >= kMaxUnansweredTicks) {
-        abandon(MeterTexts::noAnswer(kMaxUnansweredTicks * kPassTickMs / 1000));
-        return true;
-    }
-    ++m_unansweredTicks;
-    return false;
-}
-
-void MeterSession::firstPassTick()
-{
-    if (m_firstIndex < 1 || m_firstIndex > m_meterCount || settlingAfterRepeats() || passRequestStalled())
+    if (m_clock() - m_startedMs >= kLinkLimitMs) {
+        linkFailed();
         return;
-    m_link.write(MeterProtocol::firstHalfRequest(m_firstIndex));
-    ++m_requestsOutstanding;
-    setProgress(m_firstIndex);
+    }
+    if (!askOrRepeat(request, timer))
+        return;
+    if (++tries > maxTries) {
+        tries = 0;
+        backToWaking();
+    }
 }
 
-void MeterSession::secondPassTick()
+void MeterSession::passTick(SessionTimer timer, int &recordIndex, QByteArray (*request)(int), int progressBase)
 {
-    if (m_secondIndex < 1 || m_secondIndex > m_meterCount || settlingAfterRepeats() || passRequestStalled())
+    if (recordIndex < 1 || recordIndex > m_meterCount || !lineClear())
         return;
-    m_link.write(MeterProtocol::secondHalfRequest(m_secondIndex));
-    ++m_requestsOutstanding;
-    setProgress(m_secondIndex + m_meterCount);
+    const QByteArray frame = request(recordIndex);
+    if (isAwaiting(frame) && m_clock() - m_ask.firstSentMs >= silenceLimitMs(timer)) {
+        abandon(MeterTexts::noAnswer(int(silenceLimitMs(timer) / 1000)));
+        return;
+    }
+    if (askOrRepeat(frame, timer))
+        setProgress(recordIndex + progressBase);
 }
 
 void MeterSession::sleepTick()
 {
+    if (!lineClear())
+        return;
     // One tick is enough: the timer stops at once and the save step runs.
     ++m_sleepTicks;
     Sleep();
     setTimer(SessionTimer::Sleep, false);
+    if (m_meterCount == 0)
+        return;
     QString error;
     if (m_save && !m_save(&error)) {
         stopAllTimers();
@@ -343,19 +398,110 @@ void MeterSession::sleepTick()
         Q_EMIT failed(text);
         return;
     }
-    m_saved = true;
+    m_resultIn = true;
+}
+
+void MeterSession::ask(const QByteArray &request)
+{
+    const qint64 now = m_clock();
+    m_ask = {request, now, now, 1, false};
+    m_link.write(request);
+}
+
+// Sends the request when it is new, or again when the meter has been silent
+// for longer than it ever takes to answer. Whether it went out.
+bool MeterSession::askOrRepeat(const QByteArray &request, SessionTimer timer)
+{
+    if (!isAwaiting(request)) {
+        ask(request);
+        return true;
+    }
+    if (m_clock() - m_ask.lastSentMs < repeatAfterMs(timer))
+        return false;
+    ++m_ask.copies;
+    m_ask.lastSentMs = m_clock();
+    m_link.write(request);
+    return true;
+}
+
+qint64 MeterSession::repeatAfterMs(SessionTimer timer) const
+{
+    return std::max<qint64>(kSessionTimerIntervalMs[index(timer)], slowestAnswerMs() * 3 / 2 + kAnswerMarginMs);
+}
+
+qint64 MeterSession::silenceLimitMs(SessionTimer timer) const
+{
+    return std::max<qint64>(kMaxSilenceMs, 4 * repeatAfterMs(timer));
+}
+
+// The awaited answer is in. Timed exactly when the request went out once;
+// otherwise the copies' answers may still come, one after another, each as
+// slow as the first could have been.
+void MeterSession::answered()
+{
+    const qint64 now = m_clock();
+    m_ask.answered = true;
+    if (m_ask.copies == 1) {
+        learn(now - m_ask.firstSentMs, true);
+        return;
+    }
+    learn(now - m_ask.lastSentMs, false);
+    // Since the first request went out is as slow as the meter can have been.
+    const qint64 perCopy = std::max(slowestAnswerMs() * 3 / 2, now - m_ask.firstSentMs) + kAnswerMarginMs;
+    const bool probe = m_ask.request == MeterProtocol::kLinkProbe;
+    m_drain = {m_ask.copies - 1,
+               now + (m_ask.copies - 1) * perCopy,
+               probe ? 2 : 3,
+               probe ? MeterProtocol::kProbeAnswer.back() : MeterProtocol::kAnswerEnd,
+               m_ask.firstSentMs,
+               now};
+}
+
+// While copies' answers may still come, whatever arrives is dropped. When
+// every copy has answered, the first answer belonged to the first request,
+// which times the meter exactly.
+bool MeterSession::swallowedLateCopies(const QByteArray &rx)
+{
+    if (!lineClear()) {
+        const int size = m_drain.answerSize;
+        bool copies = rx.size() % size == 0;
+        for (qsizetype i = size - 1; copies && i < rx.size(); i += size)
+            copies = rx.at(i) == m_drain.lastByte;
+        if (copies && (m_drain.copies -= int(rx.size() / size)) <= 0) {
+            learn(m_drain.firstAnswerMs - m_drain.firstSentMs, true);
+            m_drain.copies = 0;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool MeterSession::lineClear()
+{
+    if (m_drain.copies > 0 && m_clock() >= m_drain.untilMs)
+        m_drain.copies = 0;  // the rest were lost
+    return m_drain.copies == 0;
+}
+
+void MeterSession::learn(qint64 ms, bool exact)
+{
+    if (exact && !m_timedExactly) {
+        m_timedExactly = true;
+        m_slowestMs = ms;
+    } else {
+        m_slowestMs = std::max(m_slowestMs, ms);
+    }
 }
 
 void MeterSession::GetData()
 {
-    m_link.write(MeterProtocol::kCountRequest);
+    ask(MeterProtocol::kCountRequest);
 }
 
 void MeterSession::Sleep()
 {
     m_linkStep = 4;
-    m_unansweredPolls = 0;
-    m_link.write(MeterProtocol::kSleep);
+    ask(MeterProtocol::kSleep);
     Q_EMIT listLine(MeterTexts::readLine(m_meterCount));
 }
 

@@ -15,17 +15,27 @@
 // starts and stops them and calls tick() when one fires.
 enum class SessionTimer { Rt, OP, T1, T2, T3, T4, Sleep };
 inline constexpr int kSessionTimerCount = 7;
+// TimerRt, TimerOP, Timer1, Timer2, Timer3, Timer4, TimerSleep.
+inline constexpr int kSessionTimerIntervalMs[kSessionTimerCount] = {20, 50, 100, 1000, 50, 50, 50};
 
 // One download from the meter, as a state machine driven by timer ticks.
 //
 // TimerRt polls the line every 20 ms and interprets what arrived according to
-// LinkStep; the other timers repeat the current request until its answer comes:
-// wake-up (TimerOP), link probe (Timer1), link request (Timer2), first halves
-// (Timer3), second halves (Timer4), and finally the sleep command and the save
-// step (TimerSleep). Received record halves go into the download table.
+// LinkStep; the other timers ask the meter in turn: wake-up (TimerOP), link
+// probe (Timer1), link request (Timer2), first halves (Timer3), second halves
+// (Timer4), and finally the sleep command and the save step (TimerSleep).
+// Received record halves go into the download table.
 //
-// The session owns no timer, no port and no clock, so tests drive it tick by
-// tick through a fake link.
+// Answers carry no request of their own (a record half does not even say which
+// record it belongs to), so one request is on the line at a time. A request is
+// asked again only after a silence longer than the slowest answer seen so far,
+// and once an answer to a repeated request is in, nothing new is asked until
+// the answers to the other copies have come or must have come: a late copy is
+// never taken for the next answer. A meter answering within 45 ms keeps the
+// pace of one request per 50 ms tick; a slow one is asked more slowly.
+//
+// The session owns no timer, no port and no clock (it is handed a monotonic
+// millisecond count), so tests drive it tick by tick through a fake link.
 class MeterSession : public QObject
 {
     Q_OBJECT
@@ -33,15 +43,20 @@ public:
     // Merges the download and rewrites the reading file; false with a reason
     // when the file could not be written.
     using SaveStep = std::function<bool(QString *error)>;
+    // Milliseconds from any fixed moment, never going back.
+    using Clock = std::function<qint64()>;
 
-    // A pass request unanswered for this many ticks (two seconds) ends the download.
-    static constexpr int kMaxUnansweredTicks = 40;
-    // The count request, or the sleep command after a download, unanswered for
-    // this many polls (two seconds).
-    static constexpr int kMaxUnansweredPolls = 100;
     static constexpr int kWakeTicksBeforeFailure = 50;
+    // A request unanswered this long (or four repeat intervals of a slow
+    // meter, if longer) ends the download.
+    static constexpr int kMaxSilenceMs = 2000;
+    // Added to one and a half times the slowest answer before a request is asked again.
+    static constexpr int kAnswerMarginMs = 40;
+    // A meter that woke must be on line this long after Start Reading.
+    static constexpr int kLinkLimitMs = 45000;
 
-    MeterSession(MeterLink &link, ReadingTables &tables, SaveStep save, QObject *parent = nullptr);
+    MeterSession(MeterLink &link, ReadingTables &tables, SaveStep save, Clock clock,
+                 QObject *parent = nullptr);
 
     // Opening the window: the port is opened with DTR off and the progress
     // bar emptied. False when the port cannot be opened.
@@ -63,6 +78,8 @@ public:
     int secondIndex() const { return m_secondIndex; }
     int sleepTicks() const { return m_sleepTicks; }
     int meterCount() const { return m_meterCount; }
+    // The slowest answer seen in this download, as the repeat interval uses it.
+    qint64 slowestAnswerMs() const;
 
     QString label() const { return m_label; }
     int progress() const { return m_progress; }
@@ -79,30 +96,63 @@ Q_SIGNALS:
     // A message box for the user.
     void message(const QString &text);
     void timerActiveChanged(SessionTimer timer, bool active);
-    // The meter acknowledged the sleep command after a saved (or empty) download.
-    void finished();
+    // The download is over with its result in: the readings saved (or none in
+    // the meter). A warning, when not empty, says that the meter did not
+    // acknowledge the sleep command and may still be on.
+    void finished(const QString &warning);
     // The download ended without result: the reason, as shown or as labelled.
     void failed(const QString &reason);
 
 private:
+    // The request on the line: when it first and last went out, how often.
+    struct Ask
+    {
+        QByteArray request;
+        qint64 firstSentMs = 0;
+        qint64 lastSentMs = 0;
+        int copies = 0;
+        bool answered = true;
+    };
+    // Answers to copies of a repeated request that may still come.
+    struct Drain
+    {
+        int copies = 0;
+        qint64 untilMs = 0;
+        int answerSize = 3;
+        char lastByte = 0;
+        qint64 firstSentMs = 0;  // of the request, and when its first answer came
+        qint64 firstAnswerMs = 0;
+    };
+
     static int index(SessionTimer timer) { return int(timer); }
 
-    void poll();
-    void watchUnansweredPoll();
+    void takeWaiting();
+    void followUpOneShots();
     void wakeTick();
-    void probeTick();
-    void linkRequestTick();
-    void firstPassTick();
-    void secondPassTick();
+    void linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries);
+    void passTick(SessionTimer timer, int &recordIndex, QByteArray (*request)(int), int progressBase);
     void sleepTick();
 
     void interpret(const QByteArray &rx);
+    bool isAwaiting(const QByteArray &request) const;
+    void wokeUp();
     void countAnswered(int count);
     void storeHalf(quint8 b0, quint8 b1);
-    bool settlingAfterRepeats();
-    bool passRequestStalled();
     void receiveError(const QByteArray &rx);
     void abandon(const QString &text);
+    void linkFailed();
+    void backToWaking();
+    void finishSaved(const QString &problem, bool closePort);
+
+    // Sending and repeating requests, and the quiet line after a repeat.
+    void ask(const QByteArray &request);
+    bool askOrRepeat(const QByteArray &request, SessionTimer timer);
+    qint64 repeatAfterMs(SessionTimer timer) const;
+    qint64 silenceLimitMs(SessionTimer timer) const;
+    void answered();
+    bool swallowedLateCopies(const QByteArray &rx);
+    bool lineClear();
+    void learn(qint64 ms, bool exact);
 
     void GetData();
     void Sleep();
@@ -116,6 +166,7 @@ private:
     MeterLink &m_link;
     ReadingTables &m_tables;
     SaveStep m_save;
+    Clock m_clock;
 
     int m_linkStep = 0;
     int m_wakeTicks = 0;
@@ -125,15 +176,18 @@ private:
     int m_secondIndex = 0;
     int m_sleepTicks = 0;
     int m_meterCount = 0;
-    int m_unansweredTicks = 0;
-    int m_unansweredPolls = 0;
-    // Pass requests sent for the current record since its answer was taken, and
-    // the answers to repeated requests that may still be on their way. Halves
-    // carry no record number, so a late answer must never be taken for the next
-    // record's.
-    int m_requestsOutstanding = 0;
-    bool m_lateAnswersPossible = false;
-    bool m_saved = false;
+
+    Ask m_ask;
+    Drain m_drain;
+    qint64 m_startedMs = 0;
+    qint64 m_wakeRoundStartMs = 0;
+    // Until an answer is timed exactly, the wake-up answer stands in for it.
+    qint64 m_wakeAnswerMs = 0;
+    qint64 m_slowestMs = 0;
+    bool m_timedExactly = false;
+    bool m_wokeUp = false;
+    // The readings are saved, or the meter held none: what follows is only goodbye.
+    bool m_resultIn = false;
     bool m_complete = false;
 
     QString m_label = MeterTexts::kLabelBeforeDownload;

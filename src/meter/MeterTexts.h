@@ -48,6 +48,25 @@ inline QString noAnswer(int seconds)
     return QStringLiteral("The meter did not answer for %1 seconds.").arg(seconds) + kNothingSaved
         + QStringLiteral(" Check the cable and press Start Reading again.");
 }
+inline QString silentFor(int seconds)
+{
+    return QStringLiteral("no answer for %1 seconds").arg(seconds);
+}
+// The link steps after the meter woke: the probe 55 and the request BA A5 A9.
+inline const QString kLinkTestStep = QStringLiteral("link test");
+inline const QString kLinkRequestStep = QStringLiteral("link request");
+inline QString linkFailed(const QString &step)
+{
+    return QStringLiteral("The meter woke up but did not answer the %1.").arg(step)
+        + QStringLiteral(" Check the cable and press Start Reading again.");
+}
+// After the readings were saved (or the meter held none), only the meter's
+// acknowledgement of the sleep command went wrong.
+inline QString meterMayBeOn(const QString &problem)
+{
+    return QStringLiteral("The download is complete, but the meter did not confirm that it went to sleep (%1). "
+                          "It may still be on.").arg(problem);
+}
 inline QString linkLost(const QString &reason)
 {
     return QStringLiteral("The connection to the meter was lost (%1).").arg(reason);

@@ -28,24 +28,26 @@ void NewOldCutCombin(ReadingTables &tables, int meterCount, const QDateTime &now
     QList<Reading> &downloads = tables.downloads();
     std::reverse(downloads.begin(), downloads.begin() + n);
 
-    // The highest-numbered meter record equal to the previous file's first line
-    // (entry c): the smallest matching index after the reversal.
-    const Reading &newestStored = tables.reading(c);
-    const int storedKey = timeKey(newestStored);
+    // A table without readings has nothing to overlap with: an erased memory
+    // slot (glucose, month, day, hour and minute all 0) would match the template
+    // row or the zeros of entry 0 and drop every older record.
+    const bool noReadings = c == 0 || tables.holdsTemplateRowToReplace();
     int alreadyStored = 0;
-    for (int p = 1; p <= n; ++p) {
-        const Reading &d = downloads.at(p - 1);
-        if (timeKey(d) == storedKey && d.glucose == newestStored.glucose) {
-            alreadyStored = p;
-            break;
+    if (!noReadings) {
+        // The highest-numbered meter record equal to the previous file's first
+        // line (entry c): the smallest matching index after the reversal.
+        const Reading &newestStored = tables.reading(c);
+        const int storedKey = timeKey(newestStored);
+        for (int p = 1; p <= n; ++p) {
+            const Reading &d = downloads.at(p - 1);
+            if (timeKey(d) == storedKey && d.glucose == newestStored.glucose) {
+                alreadyStored = p;
+                break;
+            }
         }
     }
-
-    int insertAt = c;
-    if (alreadyStored == 0 && tables.holdsTemplateRowToReplace()) {
-        // The only entry is the template row of a new file: replace it.
-        insertAt = 0;
-    }
+    // The only entry of a new file is its template row: the records replace it.
+    const int insertAt = noReadings ? 0 : c;
 
     const int added = n - alreadyStored;
     tables.setCount(insertAt + added);

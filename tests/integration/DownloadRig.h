@@ -11,14 +11,11 @@
 #include "meter/ui/frmMeterRead.h"
 #include "store/ReadingFile.h"
 
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QThread>
-#include <QTimer>
 
 inline const QByteArray kReadingHeader =
     "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time\r\n";
@@ -27,18 +24,22 @@ inline const QByteArray kEarlierFile = kReadingHeader
                                        + "T0001,00005,11,20,07,15,C,00.3,2001,2001/11/20 - 07:15\r\n"
                                          "T0002,00142,11,19,21,40,PC,07.9,2001,2001/11/19 - 21:40\r\n";
 
+// A meter record as the reading table holds it once downloaded.
+inline Reading asStored(const MeterRecord &m)
+{
+    return {m.month, m.day, m.hour, m.minute, m.glucose, m.year, m.event ? "1" : "0"};
+}
+
 // What one download showed in the download window.
 struct DownloadRun
 {
-    bool finished = false;  // the meter acknowledged the end of the download
+    bool finished = false;  // the download ended complete
     QStringList failures;   // why it ended without a result
     QStringList messages;   // message boxes, "caption: text"
     QStringList labels;     // every text of LabelRead, in order
-    QList<qint64> labelMs;  // when each was shown, from Start Reading
     QString listLine;       // List3 at the end
     QList<int> progress;    // every value of ProgressBar1
     int progressMaximum = -1;
-    qint64 elapsedMs = 0;   // Start Reading to the end of a finished download
 
     QString describe() const { return (labels + failures + messages).join(u'|'); }
 };
@@ -48,8 +49,10 @@ struct DownloadRun
 class DownloadRig
 {
 public:
+    // newRecords: how many of the meter's records (newest first) are not yet in
+    // the previous file; all of them when -1.
     DownloadRig(const QList<MeterRecord> &records, const FaultOptions &faults,
-                const QByteArray &previous = kEarlierFile)
+                const QByteArray &previous = kEarlierFile, qsizetype newRecords = -1)
         : m_meter(records, faults)
     {
         state.dataDir = data.path();
@@ -64,9 +67,8 @@ public:
         ReadingTables expected = loaded.tables;
         if (expected.holdsNoReadings())
             expected.setCount(0);
-        for (auto m = records.crbegin(); m != records.crend(); ++m)
-            expected.readingAt(expected.count() + 1) = {m->month, m->day,  m->hour, m->minute,
-                                                        m->glucose, m->year, m->event ? "1" : "0"};
+        for (qsizetype k = newRecords < 0 ? records.size() : newRecords; k-- > 0;)
+            expected.readingAt(expected.count() + 1) = asStored(records.at(k));
         cleanFile = records.isEmpty() ? previous : ReadingFile::format(expected);
 
         QString error;
@@ -75,38 +77,23 @@ public:
     }
 
     // Presses Start Reading in the download window and runs until the download
-    // finishes, fails or limitMs pass, then lets late bytes arrive. With busyMs
-    // the program is kept busy that long every 170 ms.
-    DownloadRun run(int limitMs, int busyMs = 0)
+    // finishes, fails or limitMs pass, then lets late bytes arrive.
+    DownloadRun run(int limitMs)
     {
         DownloadRun out;
         MessageRecorder recorder;
         frmMain frame(state);
         frmMeterRead form(state, frame);
         auto *download = form.findChild<MeterDownload *>();
-        QElapsedTimer clock;
-        QObject::connect(&download->session(), &MeterSession::labelChanged, [&](const QString &text) {
-            out.labels << text;
-            out.labelMs << clock.elapsed();
-        });
+        QObject::connect(&download->session(), &MeterSession::labelChanged,
+                         [&](const QString &text) { out.labels << text; });
         QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
         QObject::connect(&download->session(), &MeterSession::failed, [&](const QString &why) { out.failures << why; });
-        QObject::connect(&download->session(), &MeterSession::finished, [&] {
-            out.finished = true;
-            out.elapsedMs = clock.elapsed();
-        });
-        // A program busy now and then (a slow repaint, a disk waking up) falls
-        // behind its timers, which then fire late and back to back.
-        QTimer busy;
-        QObject::connect(&busy, &QTimer::timeout, [busyMs] { QThread::msleep(ulong(busyMs)); });
-        if (busyMs > 0)
-            busy.start(170);
+        QObject::connect(&download->session(), &MeterSession::finished, [&] { out.finished = true; });
 
-        clock.start();
         form.CommandMR->click();
         (void)QTest::qWaitFor([&] { return out.finished || !out.failures.isEmpty(); }, limitMs);
-        busy.stop();
-        QTest::qWait(250);  // answers on their way, stray bytes, a late acknowledgement
+        QTest::qWait(100);  // bytes still on their way
 
         for (const Messages::Message &m : recorder.messages())
             out.messages << m.title + ": " + m.text;

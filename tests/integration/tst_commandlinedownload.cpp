@@ -18,7 +18,6 @@ private Q_SLOTS:
         const QStringList answered{"Meter Wake Up...Please Wait!", "On Line...", " ( 3 ) Data in Meter !!",
                                    "Progress 1/6", "Progress 6/6", "Complete! Receive ( 3 ) Data from Meter !!"};
         QTest::newRow("meter answers") << FaultOptions{} << "" << answered << "";
-        QTest::newRow("meter never wakes") << FaultOptions{.noWakeup = true} << "" << QStringList{} << "Meter Wake Up...Failed\n";
         QTest::newRow("no such device") << FaultOptions{} << "/nonexistent/ttyUSB9" << QStringList{} << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n/nonexistent/ttyUSB9: No such file or directory.\n";
     }
     void download()

@@ -111,6 +111,12 @@ private Q_SLOTS:
         QTest::newRow("a lone undated reading is no template row")
             << Readings{noDate} << m.mid(0, 1) << "ann" << Readings{m[0], noDate};
         QTest::newRow("guest: only the downloaded records") << stored << m << "guest" << m;
+        // An erased memory slot reads as all zeros, like the template row and entry 0.
+        const Reading erased = at(2024, 0, 0, 0, 0, 0);
+        const Readings withErased = {m[0], erased, m[2]};
+        QTest::newRow("new user, record 2 erased: every record")
+            << Readings{at(0, 0, 0, 0, 0, 0, "0000")} << withErased << "ann" << withErased;
+        QTest::newRow("guest, record 2 erased: every record") << stored << withErased << "guest" << withErased;
         QTest::newRow("Guest is not the guest") << stored << m << "Guest" << Readings{m[0], m[1]} + stored;
         Readings many, downloaded;
         for (int i = 0; i < 100000; ++i)

@@ -1,120 +1,194 @@
-// The download session driven tick by tick against a fake wire.
+// The download session on a fake line in a clock of its own: the emulated
+// meter answers with its latency and faults, the seven timers fire at their
+// intervals, and no real time passes.
 
 #include "meter/MeterSession.h"
 
-#include <QHash>
+#include "meter-emulator/MeterResponder.h"
+#include "meter-emulator/RecordList.h"
+
 #include <QTest>
 
-#include <utility>
+#include <algorithm>
+#include <functional>
 
 namespace {
 
 using T = SessionTimer;
+using Output = MeterResponder::Output;
 
 const QByteArray kWake = QByteArray::fromHex("00");
-const QByteArray kProbeAnswer = QByteArray::fromHex("54F1");
-const QByteArray kLinkAnswer = QByteArray::fromHex("AA5AAA");
+const QByteArray kProbe = QByteArray::fromHex("55");
+const QByteArray kLinkRequest = QByteArray::fromHex("BAA5A9");
+const QByteArray kCount = QByteArray::fromHex("AEA5A9");
 const QByteArray kSleep = QByteArray::fromHex("B5A5A9");
-const char *const kTimerNames[] = {"TimerRt", "TimerOP", "Timer1", "Timer2", "Timer3", "Timer4", "TimerSleep"};
 const QString kNothingSaved = QStringLiteral(" The download was abandoned and nothing was saved.");
 const QString kStalled = QStringLiteral("The meter did not answer for 2 seconds.") + kNothingSaved
     + QStringLiteral(" Check the cable and press Start Reading again.");
 
-QByteArray frame(int a, int b, int c) { return QByteArray(1, char(a)) + char(b) + char(c); }
-// The requests for the first and the second half of record k.
-QByteArray askFirst(int k) { return frame(0xAC, k, 0xA9); }
-QByteArray askSecond(int k) { return frame(0xAD, k, 0xA9); }
-// Record k as the meter answers it: 100 + k mg/dL in March, marked when k is
-// odd, on the k-th at 08:k.
-QByteArray answerTo(const QByteArray &request)
+QByteArray ask(int opcode, int k) { return QByteArray(1, char(opcode)) + char(k) + char(0xA9); }
+QByteArray askFirst(int k) { return ask(0xAC, k); }
+QByteArray askSecond(int k) { return ask(0xAD, k); }
+QString mayBeOn(const QString &problem)
 {
-    const int k = request.at(1);
-    return request == askFirst(k) ? frame(100 + k, 0x30 | (k % 2 ? 0x04 : 0), 0xAA) : frame(k, (k << 3) | 2, 0xAA);
+    return "The download is complete, but the meter did not confirm that it went to sleep (" + problem
+        + "). It may still be on.";
 }
 
-// A session on a fake wire, with everything it reported. The rig is the wire:
-// it keeps every write, and hands out queued arrivals one chunk per read, as
-// one receive poll would see them.
+QList<MeterRecord> records(int n)
+{
+    return RecordList::generate(n, 7, QDateTime(QDate(2024, 3, 1), QTime(12, 0)));
+}
+// The download table as the meter's records fill it (the meter sends no year).
+QList<Reading> asDownloaded(const QList<MeterRecord> &meter)
+{
+    QList<Reading> out;
+    for (const MeterRecord &r : meter)
+        out << Reading{r.month, r.day, r.hour, r.minute, r.glucose, 0, QLatin1String(r.event ? "1" : "0")};
+    return out;
+}
+
+// The fake line and the program's timers. Bytes written reach the meter at
+// once; what it sends back arrives at the moment it says; a read takes every
+// byte arrived by then. With busyMs the program is kept busy that long every
+// 170 ms, so that its timers fire late.
 struct Rig : MeterLink
 {
     bool open() override { return opened = true; }
     void close() override { opened = false; }
     bool isOpen() const override { return opened; }
-    void setDtr(bool on) override { dtr.append(on); }
-    qint64 bytesWaiting() override { return arrivals.isEmpty() ? 0 : arrivals.first().size(); }
-    QByteArray readAll() override { return arrivals.isEmpty() ? QByteArray() : arrivals.takeFirst(); }
-    void write(const QByteArray &bytes) override { written.append(bytes); }
-    // Everything written since the last call.
-    QByteArrayList takeWritten() { return std::exchange(written, {}); }
-
-    bool opened = true;
-    QList<bool> dtr;
-    QByteArrayList written, arrivals;
-    ReadingTables tables;
-    QString saveError;
-    int saves = 0;
-    MeterSession session{*this, tables, [this](QString *error) {
-                             ++saves;
-                             *error = saveError;
-                             return saveError.isEmpty();
-                         }};
-    QStringList messages, listLines, failures;
-    QList<int> progress;
-    int finished = 0;
-    QHash<QByteArray, int> lost;  // how many answers to a record request the line loses
-
-    Rig()
+    void setDtr(bool) override {}
+    qint64 bytesWaiting() override { return inbox.size(); }
+    QByteArray readAll() override { return std::exchange(inbox, {}); }
+    void write(const QByteArray &bytes) override
     {
+        written << bytes;
+        writtenMs << now;
+        mute = mute || bytes == muteAfter;
+        if (!opened || mute)
+            return;
+        for (const Output &o : meter.hear(bytes, now))
+            if (o.kind != Output::Lost)
+                arrive(o.bytes, o.atMs, o.kind == Output::HangUp);
+    }
+
+    explicit Rig(const QList<MeterRecord> &inMeter = records(3), const FaultOptions &faults = {}, int busy = 0)
+        : meter(inMeter, faults), busyMs(busy)
+    {
+        due.fill(-1);
+        QObject::connect(&session, &MeterSession::timerActiveChanged, [this](SessionTimer t, bool on) {
+            due[int(t)] = on ? now + kSessionTimerIntervalMs[int(t)] : -1;
+        });
+        QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
         QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
         QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
-        QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
         QObject::connect(&session, &MeterSession::progressChanged, [this](int v) { progress << v; });
-        QObject::connect(&session, &MeterSession::finished, [this] { ++finished; });
+        QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
+        QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
     }
-    void poll(const QByteArray &arrived)
+
+    // Bytes (or, with hangUp, the end of the line) reaching the program at atMs.
+    void arrive(const QByteArray &bytes, qint64 atMs, bool hangUp = false)
     {
-        arrivals << arrived;
-        session.tick(T::Rt);
+        const auto at = std::upper_bound(incoming.begin(), incoming.end(), atMs,
+                                         [](qint64 t, const Output &o) { return t < o.atMs; });
+        incoming.insert(at, Output{atMs, bytes, hangUp ? Output::HangUp : Output::Sent});
     }
-    void tick(T timer, int times = 1)
+
+    // Runs the line and the timers until the download ends (or `stop` holds),
+    // nothing more can happen, or forMs have passed.
+    void run(qint64 forMs, const std::function<bool()> &stop = {})
     {
-        while (times-- > 0)
+        const qint64 end = now + forMs;
+        const qsizetype endings = failures.size() + warnings.size();
+        const auto over = [&] { return stop ? stop() : failures.size() + warnings.size() > endings; };
+        while (!over()) {
+            const auto next = std::min_element(due.begin(), due.end(), [](qint64 a, qint64 b) {
+                return b < 0 || (a >= 0 && a < b);
+            });
+            qint64 timerAt = *next;
+            if (timerAt >= 0 && busyMs > 0 && timerAt % 170 < busyMs)
+                timerAt += busyMs - timerAt % 170;  // the program was busy
+            if (!incoming.isEmpty() && (timerAt < 0 || incoming.first().atMs <= timerAt)) {
+                if (incoming.first().atMs > end)
+                    break;
+                const Output o = incoming.takeFirst();
+                now = std::max(now, o.atMs);
+                if (o.kind == Output::HangUp) {
+                    opened = false;
+                    incoming.clear();
+                    session.linkLost(QStringLiteral("cable pulled"));
+                } else if (opened) {
+                    inbox += o.bytes;
+                }
+                continue;
+            }
+            if (timerAt < 0 || timerAt > end)
+                break;
+            now = timerAt;
+            const T timer = T(next - due.begin());
+            due[int(timer)] = now + kSessionTimerIntervalMs[int(timer)];
             session.tick(timer);
+        }
+    }
+    // Start Reading, then run until the download ends.
+    void download(qint64 forMs = 600000)
+    {
+        session.start();
+        run(forMs);
     }
     QString timersOn() const
     {
+        static const char *const names[] = {"TimerRt", "TimerOP", "Timer1", "Timer2", "Timer3", "Timer4", "TimerSleep"};
         QStringList on;
         for (int i = 0; i < kSessionTimerCount; ++i)
-            on << (session.isTimerActive(SessionTimer(i)) ? QLatin1String(kTimerNames[i]) : QLatin1String());
-        return on.join(QLatin1Char(' ')).simplified();
+            if (session.isTimerActive(SessionTimer(i)))
+                on << QLatin1String(names[i]);
+        return on.join(u' ');
     }
-    // Start Reading; the meter wakes, links, and, unless n < 0, says it holds n records.
-    void onLine(int n = -1)
+    // Record requests in the order they went out, each with how often.
+    QStringList recordRequests() const
     {
-        session.start();
-        for (const QByteArray &answer : {kWake, kProbeAnswer, kLinkAnswer})
-            poll(answer);
-        if (n >= 0)
-            poll(frame(n, 0x5A, 0xAA));
-    }
-    // Ticks the running pass or sleep timer, the meter answering each record
-    // request it hears, until `until` has been sent or no such timer runs.
-    void download(const QByteArray &until = {})
-    {
-        for (int i = 0; i < 1000 && (until.isEmpty() || !written.endsWith(until)); ++i) {
-            const T timer = session.isTimerActive(T::T3) ? T::T3 : session.isTimerActive(T::T4) ? T::T4 : T::Sleep;
-            if (!session.isTimerActive(timer))
-                return;
-            const qsizetype before = written.size();
-            session.tick(timer);
-            if (written.size() > before && written.last() != kSleep && lost[written.last()]-- <= 0)
-                arrivals << answerTo(written.last());
-            session.tick(T::Rt);
+        QStringList out;
+        for (const QByteArray &w : written) {
+            if (w.size() != 3 || (w[0] != char(0xAC) && w[0] != char(0xAD)))
+                continue;
+            const QString hex = QString::fromLatin1(w.toHex().toUpper());
+            if (!out.isEmpty() && out.last().startsWith(hex))
+                out.last() = hex + 'x' + QString::number(out.last().mid(7).toInt() + 1);
+            else
+                out << hex + "x1";
         }
+        return out;
     }
+
+    MeterResponder meter;
+    int busyMs;
+    QByteArray muteAfter;  // the meter answers nothing once it heard this
+    bool mute = false;
+    bool opened = true;
+    qint64 now = 0;
+    QList<Output> incoming;
+    QByteArray inbox;
+    QByteArrayList written;
+    QList<qint64> writtenMs;
+    std::array<qint64, kSessionTimerCount> due{};
+
+    ReadingTables tables;
+    QString saveError;
+    int saves = 0;
+    MeterSession session{*this, tables,
+                         [this](QString *error) {
+                             ++saves;
+                             *error = saveError;
+                             return saveError.isEmpty();
+                         },
+                         [this] { return now; }};
+    QStringList labels, messages, listLines, failures, warnings;
+    QList<int> progress;
 };
 
-enum Fault { Stall, Noise, LineLost, SaveFails };
+enum Fault { Quiet, SixBytes, LineLost, SaveFails };
 
 } // namespace
 
@@ -123,234 +197,263 @@ class tst_MeterSession : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void wake_data()
-    {
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QString>("label");
-        for (int s = 1; s <= 5; ++s) {
-            QTest::addRow("%d", 10 * s - 1) << 10 * s - 1 << QString();
-            QTest::addRow("%d", 10 * s) << 10 * s
-                                        << (s < 5 ? QStringLiteral("Meter Wake Up...Waiting(%1s)").arg(s)
-                                                  : QStringLiteral("Meter Wake Up...Failed"));
-        }
-    }
-    void wake()
-    {
-        QFETCH(int, ticks);
-        QFETCH(QString, label);
-        Rig rig;
-        rig.session.start();
-        rig.tick(T::OP, ticks);
-        QCOMPARE(rig.session.label(), label);
-        QCOMPARE(rig.takeWritten(), QByteArrayList(ticks + 1, kWake));
-        const bool failed = ticks == 50;
-        QCOMPARE(rig.timersOn(), QLatin1String(failed ? "TimerRt" : "TimerRt TimerOP"));
-        QCOMPARE(rig.failures, failed ? QStringList{label} : QStringList());
-    }
-
-    void unansweredLinkGoesBackToWaking_data()
-    {
-        QTest::addColumn<SessionTimer>("timer");
-        QTest::addColumn<int>("tries");
-        QTest::addColumn<QByteArray>("request");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("probe") << T::T1 << 11 << QByteArray::fromHex("55") << "Meter Wake Up...Please Wait!";
-        QTest::newRow("link request") << T::T2 << 6 << QByteArray::fromHex("BAA5A9") << "Linking...";
-    }
-    void unansweredLinkGoesBackToWaking()
-    {
-        QFETCH(SessionTimer, timer);
-        QFETCH(int, tries);
-        QFETCH(QByteArray, request);
-        Rig rig;
-        rig.session.start();
-        rig.tick(T::OP, 7);
-        for (int round = 1; round <= 2; ++round) {  // the tries count afresh each round
-            rig.poll(kWake);
-            rig.tick(T::OP);  // already queued: sends nothing
-            if (timer == T::T2)
-                rig.poll(kProbeAnswer);
-            rig.takeWritten();
-            rig.tick(timer, tries - 1);
-            QTEST(rig.session.label(), "label");
-            rig.tick(timer);
-            QCOMPARE(rig.takeWritten(), QByteArrayList(tries, request));
-            QCOMPARE(rig.session.label(), QStringLiteral("Link Testing..."));
-            QCOMPARE(rig.timersOn(), QStringLiteral("TimerRt TimerOP"));
-            rig.tick(T::OP);
-            QCOMPARE(rig.session.wakeTicks(), 7 + round);  // waking resumes where it stopped
-        }
-    }
-
+    // Halves carry no record number: whatever the meter's pace and the line's
+    // losses, every record must land where it belongs, or the download must
+    // end with a reason and save nothing.
     void download_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("lost");  // answers lost to the last request of each pass
-        QTest::addColumn<QString>("label");
-        QTest::newRow("empty meter") << 0 << 0 << "There is no new data in meter !!";
-        QTest::newRow("three records") << 3 << 0 << " ( 3 ) Data in Meter !!";
-        QTest::newRow("three records, last requests answered the 6th time") << 3 << 5 << " ( 3 ) Data in Meter !!";
+        QTest::addColumn<FaultOptions>("faults");
+        QTest::addColumn<int>("busyMs");
+        QTest::addColumn<QString>("report");  // how the failure starts; empty: an exact download
+        for (const int ms : {0, 45, 80, 150, 1000}) {
+            QTest::addRow("%d ms", ms) << FaultOptions{.delayMs = ms} << 0 << "";
+            QTest::addRow("%d ms, first answer to each request lost", ms)
+                << FaultOptions{.dropFirst = true, .delayMs = ms} << 0 << "";
+            QTest::addRow("%d ms, last answer of each pass lost", ms)
+                << FaultOptions{.dropLast = true, .delayMs = ms} << 0 << "";
+        }
+        QTest::newRow("answer split over two reads") << FaultOptions{.split = true} << 0 << "";
+        QTest::newRow("answer late, after a repeat") << FaultOptions{.lateAnswer = true} << 0 << "";
+        QTest::newRow("80 ms, answer late") << FaultOptions{.lateAnswer = true, .delayMs = 80} << 0 << "";
+        QTest::newRow("stray bytes between answers") << FaultOptions{.noise = true} << 0 << "";
+        QTest::newRow("program busy 25 ms now and then") << FaultOptions{} << 25 << "";
+        QTest::newRow("program busy 60 ms now and then") << FaultOptions{} << 60 << "";
+        QTest::newRow("45 ms, program busy 60 ms") << FaultOptions{.delayMs = 45} << 60 << "";
+        QTest::newRow("meter never wakes") << FaultOptions{.noWakeup = true} << 0 << "Meter Wake Up...Failed";
+        // Record 2's first half is C9 30 AA.
+        QTest::newRow("two answers in one read") << FaultOptions{.doubleAnswer = true} << 0
+                                                 << "Data Receiving Error! Got 6 byte--it's [C9][30][AA][C9][30][AA]";
+        QTest::newRow("line gone in the first pass") << FaultOptions{.hangupAfter = 2} << 0
+                                                     << "The connection to the meter was lost (cable pulled)." + kNothingSaved;
+        QTest::newRow("line gone in the second pass, 150 ms") << FaultOptions{.hangupAfter = 4, .delayMs = 150} << 0
+                                                              << "The connection to the meter was lost (cable pulled)." + kNothingSaved;
     }
     void download()
     {
-        QFETCH(int, n);
-        QFETCH(int, lost);
-        Rig rig;
-        rig.onLine();
-        QCOMPARE(rig.session.label(), QStringLiteral("On Line..."));
-        QCOMPARE(rig.takeWritten(), (QByteArrayList{kWake, QByteArray::fromHex("AEA5A9")}));
-        rig.poll(frame(n, 0x5A, 0xAA));
-        QTEST(rig.session.label(), "label");
-        if (n > 0)
-            QCOMPARE(rig.session.progressMaximum(), 2 * n);
-        QByteArrayList requests;
-        QList<int> steps;
-        for (auto ask : {askFirst, askSecond}) {
-            rig.lost[ask(n)] = lost;
-            for (int k = 1; k <= n; ++k) {
-                requests << QByteArrayList(k == n ? lost + 1 : 1, ask(k));
-                steps << steps.size() + 1;
+        QFETCH(FaultOptions, faults);
+        QFETCH(int, busyMs);
+        QFETCH(QString, report);
+        QList<MeterRecord> meter = records(busyMs ? 8 : 3);
+        Rig rig(meter, faults, busyMs);
+        rig.download();
+        if (!report.isEmpty()) {
+            QCOMPARE(rig.failures.size(), 1);
+            QVERIFY2(rig.failures.first().startsWith(report), qPrintable(rig.failures.first()));
+            QCOMPARE(rig.saves, 0);
+            QVERIFY(rig.warnings.isEmpty());
+            // A meter left awake is told to sleep before the port closes.
+            if (faults.doubleAnswer)
+                QCOMPARE(rig.written.last(), kSleep);
+            return;
+        }
+        const int n = int(meter.size());
+        QCOMPARE(rig.tables.downloads().mid(0, n), asDownloaded(meter));
+        QCOMPARE(std::tuple(rig.failures, rig.messages, rig.warnings, rig.saves),
+                 std::tuple(QStringList(), QStringList(), QStringList{QString()}, 1));
+        QCOMPARE(rig.labels.last(), QStringLiteral("Complete! Receive ( %1 ) Data from Meter !!").arg(n));
+        QCOMPARE(rig.progress.last(), 2 * n);
+
+        if (faults == FaultOptions{.delayMs = faults.delayMs} && busyMs == 0) {
+            // A meter that answers every request is asked each thing once.
+            QStringList once;
+            for (auto request : {askFirst, askSecond})
+                for (int k = 1; k <= n; ++k)
+                    once << QString::fromLatin1(request(k).toHex().toUpper()) + "x1";
+            QCOMPARE(rig.recordRequests(), once);
+            QCOMPARE(rig.written.count(kProbe) + rig.written.count(kLinkRequest) + rig.written.count(kCount), 3);
+            // Within 45 ms, one record request per 50 ms tick.
+            if (faults.delayMs <= 45) {
+                const qsizetype first = rig.written.indexOf(askFirst(1));
+                const qint64 passes = rig.writtenMs.at(rig.written.indexOf(askSecond(n))) - rig.writtenMs.at(first);
+                QVERIFY2(passes <= 2 * n * 50, qPrintable(QString::number(passes)));
             }
         }
-        rig.download();
-        QCOMPARE(rig.takeWritten(), requests << kSleep);
-        QCOMPARE(rig.progress, steps);
-        QCOMPARE(rig.listLines, QStringList{QStringLiteral("Read [%1] data from Meter !!").arg(n)});
-        QCOMPARE(rig.saves, n > 0 ? 1 : 0);
-        for (int k = 1; k <= n; ++k)
-            QCOMPARE(rig.tables.download(k), (Reading{3, k, 8, k, 100 + k, 0, QLatin1String(k % 2 ? "1" : "0")}));
-        QCOMPARE(rig.finished, 0);
+    }
 
-        rig.poll(kLinkAnswer);
-        QCOMPARE(rig.session.label(), QStringLiteral("Complete! Receive ( %1 ) Data from Meter !!").arg(n));
-        QCOMPARE(rig.finished, 1);
-        QVERIFY(rig.messages.isEmpty());
+    // A meter that turns slow mid-download answers every copy of the request
+    // asked again meanwhile, one after another: none of them is the next record.
+    void meterTurningSlowLeavesNoCopyBehind()
+    {
+        const QList<MeterRecord> meter = records(3);
+        Rig rig(meter);
+        rig.muteAfter = askFirst(2);  // from here on the slow meter answers
+        MeterResponder slow(meter, {.delayMs = 400});
+        slow.hear(kWake, 0);
+        qsizetype heard = -1;
+        rig.session.start();
+        rig.run(600000, [&] {
+            if (heard < 0 && rig.mute)
+                heard = rig.written.indexOf(askFirst(2));
+            while (heard >= 0 && heard < rig.written.size())
+                for (const Output &o : slow.hear(rig.written.at(heard++), rig.now))
+                    rig.arrive(o.bytes, o.atMs);
+            return !(rig.failures.isEmpty() && rig.warnings.isEmpty());
+        });
+        QVERIFY(rig.written.count(askFirst(2)) > 1);
+        QCOMPARE(rig.tables.downloads().mid(0, 3), asDownloaded(meter));
+        QCOMPARE(rig.warnings, QStringList{QString()});
+    }
+
+    void emptyMeter()
+    {
+        Rig rig(QList<MeterRecord>{});
+        rig.download();
+        QCOMPARE(rig.labels.mid(rig.labels.indexOf("On Line...")),
+                 (QStringList{"On Line...", "There is no new data in meter !!",
+                              "Complete! Receive ( 0 ) Data from Meter !!"}));
+        QCOMPARE(rig.written.mid(rig.written.indexOf(kCount)), (QByteArrayList{kCount, kSleep}));
+        QCOMPARE(std::tuple(rig.saves, rig.warnings, rig.listLines),
+                 std::tuple(0, QStringList{QString()}, QStringList{"Read [0] data from Meter !!"}));
+    }
+
+    void meterNeverWakes()
+    {
+        Rig rig({}, {.noWakeup = true});
+        rig.download();
+        QStringList labels;
+        for (int s = 1; s <= 4; ++s)
+            labels << QString() << QStringLiteral("Meter Wake Up...Waiting(%1s)").arg(s);
+        QCOMPARE(rig.labels, labels << QString() << "Meter Wake Up...Failed");
+        QCOMPARE(rig.written, QByteArrayList(51, kWake));
+        QCOMPARE(rig.timersOn(), QStringLiteral("TimerRt"));  // a late wake-up answer still counts
+    }
+
+    // A meter that wakes but never completes the link: back to waking as often
+    // as the meter wakes again, then the download ends naming the step, well
+    // within a minute, and the meter is told to sleep.
+    void linkNeverCompletes_data()
+    {
+        QTest::addColumn<QByteArray>("unanswered");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("link test") << kProbe << "link test";
+        QTest::newRow("link request") << kLinkRequest << "link request";
+    }
+    void linkNeverCompletes()
+    {
+        QFETCH(QByteArray, unanswered);
+        QFETCH(QString, step);
+        Rig rig({}, {.noWakeup = true});  // answered below instead
+        rig.session.start();
+        // Each wake-up byte answered, as some meters do, and the probe unless it is the step that fails.
+        qsizetype heard = 0;
+        rig.run(60000, [&] {
+            while (heard < rig.written.size()) {
+                const QByteArray &w = rig.written.at(heard++);
+                if (w == kWake || (w == kProbe && unanswered != kProbe))
+                    rig.arrive(w == kWake ? kWake : QByteArray::fromHex("54F1"), rig.now + 5);
+            }
+            return !rig.failures.isEmpty();
+        });
+        QCOMPARE(rig.failures, QStringList{"The meter woke up but did not answer the " + step
+                                           + ". Check the cable and press Start Reading again."});
+        QCOMPARE(rig.messages, rig.failures);
+        QVERIFY2(rig.now <= MeterSession::kLinkLimitMs + 1000, qPrintable(QString::number(rig.now)));
+        QVERIFY(rig.labels.contains(QStringLiteral("Link Testing...")));
+        QCOMPARE(rig.written.last(), kSleep);
+        QCOMPARE(rig.timersOn(), QString());
+        QVERIFY(!rig.opened);
+    }
+
+    // Waking that resumes past its limit, with a late probe answer starting
+    // link requests meanwhile: it fails again and stops, never waking the meter for ever.
+    void wakingPastTheLimitFailsAgainAndStops()
+    {
+        Rig rig({}, {.noWakeup = true});
+        rig.download();
+        QCOMPARE(rig.failures, QStringList{"Meter Wake Up...Failed"});
+        rig.arrive(kWake, rig.now + 10);  // late
+        rig.run(5000, [&] { return rig.labels.last() == QStringLiteral("Link Testing..."); });
+        QCOMPARE(rig.timersOn(), QStringLiteral("TimerRt TimerOP"));
+        rig.arrive(QByteArray::fromHex("54F1"), rig.now);  // the late probe answer
+        rig.run(60000);
+        QCOMPARE(rig.failures, (QStringList{"Meter Wake Up...Failed",
+                                            "The meter woke up but did not answer the link request. "
+                                            "Check the cable and press Start Reading again."}));
+        QCOMPARE(rig.timersOn(), QString());
+        const qsizetype writes = rig.written.size();
+        rig.run(60000, [] { return false; });
+        QCOMPARE(rig.written.size(), writes);
+        QCOMPARE(rig.written.last(), kSleep);
+    }
+
+    // What happens when the meter goes quiet, says too much or the line goes,
+    // before and after the readings were saved.
+    void meterGoesWrong_data()
+    {
+        QTest::addColumn<QByteArray>("after");  // the last request the meter answers... or not
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("warning");  // the download ended as saved, with this warning
+        const QString six = QStringLiteral("Data Receiving Error! Got 6 byte--it's [AA][5A][1][2][F][AA]");
+        const QString lost = QStringLiteral("The connection to the meter was lost (cable pulled).");
+        QTest::newRow("quiet at the count") << kCount << Quiet << kStalled << "";
+        QTest::newRow("quiet in the first pass") << askFirst(2) << Quiet << kStalled << "";
+        QTest::newRow("quiet in the second pass") << askSecond(2) << Quiet << kStalled << "";
+        QTest::newRow("six bytes in the first pass") << askFirst(2) << SixBytes << six << "";
+        QTest::newRow("line lost in the second pass") << askSecond(1) << LineLost << lost + kNothingSaved << "";
+        QTest::newRow("save fails") << kSleep << SaveFails << "The readings from the meter were not saved: disk full" << "";
+        QTest::newRow("sleep unacknowledged") << kSleep << Quiet << "" << mayBeOn("no answer for 2 seconds");
+        QTest::newRow("six bytes after the save") << kSleep << SixBytes << "" << mayBeOn(six);
+        QTest::newRow("line lost after the save") << kSleep << LineLost << "" << mayBeOn(lost);
+    }
+    void meterGoesWrong()
+    {
+        QFETCH(QByteArray, after);
+        QFETCH(Fault, fault);
+        QFETCH(QString, failure);
+        QFETCH(QString, warning);
+        Rig rig;
+        rig.muteAfter = after;
+        rig.saveError = fault == SaveFails ? QStringLiteral("disk full") : QString();
+        rig.session.start();
+        rig.run(600000, [&] { return rig.mute || !rig.failures.isEmpty(); });
+        if (fault == SixBytes)
+            rig.arrive(QByteArray::fromHex("AA5A01020FAA"), rig.now + 5);
+        else if (fault == LineLost)
+            rig.arrive({}, rig.now + 5, true);
+        rig.run(600000);
+
+        QCOMPARE(rig.failures, failure.isEmpty() ? QStringList() : QStringList{failure});
+        QCOMPARE(rig.warnings, warning.isEmpty() ? QStringList() : QStringList{warning});
+        QCOMPARE(rig.saves, after == kSleep ? 1 : 0);
+        if (!warning.isEmpty())
+            QCOMPARE(rig.labels.last(), QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!"));
+        else if (fault != SaveFails)
+            QCOMPARE(rig.messages, QStringList{failure});
+        if (fault == Quiet && warning.isEmpty()) {
+            // The meter is told to sleep before the port closes, and the request went unanswered 2 s.
+            QCOMPARE(rig.written.last(), kSleep);
+            const qint64 silent = rig.writtenMs.last() - rig.writtenMs.at(rig.written.indexOf(after));
+            QVERIFY2(silent >= 2000, qPrintable(QString::number(silent)));
+        }
+        QCOMPARE(rig.timersOn(), QString());
+        QCOMPARE(rig.opened, fault == Quiet && !warning.isEmpty());  // kept open after a complete download
     }
 
     void linkAnswerInThePassIsARecordHalf()
     {
-        Rig rig;
-        rig.onLine(1);
-        rig.tick(T::T3);
-        rig.poll(kLinkAnswer);
-        QCOMPARE(rig.tables.download(1), (Reading{5, 0, 0, 0, 2 * 256 + 0xAA, 0, QStringLiteral("0")}));
-        QCOMPARE(rig.timersOn(), QStringLiteral("TimerRt Timer4"));
-    }
-
-    void abandoned_data()
-    {
-        QTest::addColumn<QByteArray>("at");  // the request the fault follows
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<QStringList>("messages");
-        const QStringList stalled{kStalled};
-        const QStringList six{QStringLiteral("Data Receiving Error! Got 6 byte--it's [AA][5A][1][2][F][AA]")};
-        const QString lost = QStringLiteral("The connection to the meter was lost (cable pulled).");
-        QTest::newRow("no answer for 2 s, first pass") << askFirst(2) << Stall << stalled;
-        QTest::newRow("no answer for 2 s, second pass") << askSecond(2) << Stall << stalled;
-        QTest::newRow("six bytes in one poll") << askFirst(1) << Noise << six;
-        QTest::newRow("six bytes with every record in") << askSecond(2) << Noise << six;
-        QTest::newRow("line lost, second pass") << askSecond(1) << LineLost << QStringList{lost + kNothingSaved};
-        QTest::newRow("line lost after the save") << kSleep << LineLost << QStringList{lost};
-        QTest::newRow("save fails") << kSleep << SaveFails
-                                    << QStringList{"The readings from the meter were not saved: disk full"};
-    }
-    void abandoned()
-    {
-        QFETCH(QByteArray, at);
-        QFETCH(Fault, fault);
-        Rig rig;
-        rig.saveError = fault == SaveFails ? QStringLiteral("disk full") : QString();
-        rig.lost[askFirst(1)] = 39;  // a slow first answer renews the waiting time
-        if (fault == Stall)
-            rig.lost[at] = 1000;
-        rig.onLine(2);
-        rig.download(at);
-        if (fault == Stall) {
-            const T pass = at == askFirst(2) ? T::T3 : T::T4;
-            rig.tick(pass, 39);
-            QVERIFY(rig.messages.isEmpty());
-            rig.tick(pass);
-            QCOMPARE(rig.written.count(at), 40);
-        } else if (fault == Noise) {
-            rig.poll(QByteArray::fromHex("AA5A01020FAA"));
-            QCOMPARE(rig.written.last(), kSleep);
-            QCOMPARE(rig.listLines, QStringList{QStringLiteral("Read [2] data from Meter !!")});
-        } else if (fault == LineLost) {
-            rig.session.linkLost(QStringLiteral("cable pulled"));
-        }
-        QTEST(rig.messages, "messages");
-        QCOMPARE(rig.failures, rig.messages);
-        QCOMPARE(rig.timersOn(), QString());
-        QVERIFY(!rig.opened);
-        if (fault == Stall || fault == Noise)
-            QCOMPARE(rig.session.progress(), 0);
-        rig.tick(T::T4);
-        rig.tick(T::Sleep);
-        rig.poll(kLinkAnswer);
-        QCOMPARE(rig.saves, at == kSleep ? 1 : 0);
-        QCOMPARE(rig.finished, 0);
-    }
-
-    // Halves carry no record number: a late copy of an answer to a repeated
-    // request must never be stored as the next record.
-    void lateCopyOfARepeatedAnswerIsDropped()
-    {
-        Rig rig;
-        rig.onLine(3);
-        rig.tick(T::T3, 2);  // AC 01 A9 asked twice
-        rig.poll(answerTo(askFirst(1)));
-        rig.poll(answerTo(askFirst(1)));  // the copy for the repeat
-        QCOMPARE(rig.session.firstIndex(), 2);
-        QCOMPARE(rig.tables.download(2), Reading{});
-        rig.arrivals << answerTo(askFirst(1));  // even later, still waiting in the line
-        rig.takeWritten();
-        rig.tick(T::T3);  // room for stragglers: nothing asked, the line emptied
-        QCOMPARE(rig.takeWritten(), QByteArrayList());
-        QVERIFY(rig.arrivals.isEmpty());
-        rig.download();
-        QCOMPARE(rig.tables.download(2).glucose, 102);
-        QCOMPARE(rig.saves, 1);
-    }
-
-    // Neither the count request nor the sleep command is repeated; a meter
-    // gone quiet after either must not leave the download waiting for ever.
-    void quietMeterAfterOneShotRequests_data()
-    {
-        QTest::addColumn<int>("n");  // records in the meter; -1: the count goes unanswered
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("count unanswered") << -1 << QStringList{kStalled};
-        QTest::newRow("sleep unacknowledged, empty meter") << 0 << QStringList();
-        QTest::newRow("sleep unacknowledged after a save") << 2 << QStringList();
-    }
-    void quietMeterAfterOneShotRequests()
-    {
-        QFETCH(int, n);
-        Rig rig;
-        rig.onLine(n);
-        rig.download();
-        rig.tick(T::Rt, MeterSession::kMaxUnansweredPolls - 2);  // download() may have polled once
-        QCOMPARE(rig.timersOn(), QStringLiteral("TimerRt"));
-        rig.tick(T::Rt, 2);
-        QTEST(rig.messages, "messages");
-        QCOMPARE(rig.finished, n < 0 ? 0 : 1);
-        QCOMPARE(rig.timersOn(), QString());
-        QCOMPARE(rig.saves, n > 0 ? 1 : 0);
+        Rig rig(records(1));
+        rig.muteAfter = askFirst(1);
+        rig.session.start();
+        rig.run(60000, [&] { return rig.mute; });
+        rig.arrive(QByteArray::fromHex("AA5AAA"), rig.now + 5);
+        rig.run(60000, [&] { return rig.session.isTimerActive(T::T4); });
+        QCOMPARE(rig.tables.download(1), (Reading{5, 0, 0, 0, 682, 0, QStringLiteral("0")}));
     }
 
     void restartStopsTheOldPassesAndDropsLateAnswers()
     {
         Rig rig;
         rig.opened = false;
-        rig.onLine(3);
-        rig.download(askFirst(2));
-        rig.arrivals << answerTo(askFirst(2));  // a late copy for the old press
+        rig.session.start();
+        rig.run(60000, [&] { return rig.written.contains(askFirst(2)); });
+        rig.inbox = QByteArray::fromHex("0D00AA");  // a late answer for the old press
         QVERIFY(rig.session.start());
-        QCOMPARE(rig.dtr, (QList<bool>{false, true, true}));  // reopened with DTR off, on at each press
-        QVERIFY(rig.arrivals.isEmpty());
-        rig.takeWritten();
-        rig.tick(T::T3);  // a tick of the old pass already queued
-        QCOMPARE(rig.takeWritten(), QByteArrayList());
+        QVERIFY(rig.inbox.isEmpty());
         QCOMPARE(rig.timersOn(), QStringLiteral("TimerRt TimerOP"));
+        const qsizetype writes = rig.written.size();
+        rig.session.tick(T::T3);  // a tick of the old pass already queued
+        QCOMPARE(rig.written.size(), writes);
     }
 };
 

@@ -27,8 +27,7 @@ QByteArray hex(const QByteArray &bytes)
 MeterEmulator::MeterEmulator(const QList<MeterRecord> &records, const FaultOptions &faults, quint32 seed,
                              QObject *parent)
     : QObject(parent),
-      m_model(records, !faults.noWakeup),
-      m_faults(faults, int(records.size()), seed)
+      m_meter(records, faults, seed)
 {
     m_clock.start();
 }
@@ -124,44 +123,23 @@ void MeterEmulator::onReadable()
         }
         const QByteArray bytes(buf, n);
         log("in", hex(bytes));
-        for (const MeterRequest &request : m_parser.feed(bytes)) {
-            if (m_master < 0)
-                return;
-            handle(request);
-        }
+        for (const MeterResponder::Output &output : m_meter.hear(bytes, m_clock.elapsed()))
+            deliver(output);
     }
 }
 
-void MeterEmulator::handle(const MeterRequest &request)
+void MeterEmulator::deliver(const MeterResponder::Output &output)
 {
-    const QByteArray answer = m_model.answerTo(request);
-    if (answer.isEmpty())
+    const qint64 wait = output.atMs - m_clock.elapsed();
+    if (wait > 0) {
+        QTimer::singleShot(int(wait), Qt::PreciseTimer, this, [this, output] { deliver({0, output.bytes, output.kind}); });
         return;
-    const FaultPlan::Decision d = m_faults.decide(request);
-    switch (d.delivery) {
-    case FaultPlan::Delivery::HangUp:
-        hangUp();
-        return;
-    case FaultPlan::Delivery::Drop:
-        log("lost", hex(answer));
-        return;
-    case FaultPlan::Delivery::Whole:
-        send(answer);
-        break;
-    case FaultPlan::Delivery::Double:
-        send(answer + answer);
-        break;
-    case FaultPlan::Delivery::Late:
-        sendLater(kLateAnswerMs, answer);
-        break;
-    case FaultPlan::Delivery::Split:
-        send(answer.left(1));
-        sendLater(kSplitGapMs, answer.mid(1));
-        break;
     }
-    m_model.accept(request);
-    if (d.strayByteAfter)
-        sendLater(kStrayDelayMs, QByteArray(1, d.strayByte));
+    switch (output.kind) {
+    case MeterResponder::Output::Sent: send(output.bytes); break;
+    case MeterResponder::Output::Lost: log("lost", hex(output.bytes)); break;
+    case MeterResponder::Output::HangUp: hangUp(); break;
+    }
 }
 
 void MeterEmulator::send(const QByteArray &bytes)
@@ -181,11 +159,6 @@ void MeterEmulator::send(const QByteArray &bytes)
         log("out", hex(bytes.left(done)));
     if (done < bytes.size())
         log("lost", hex(bytes.mid(done)));
-}
-
-void MeterEmulator::sendLater(int ms, const QByteArray &bytes)
-{
-    QTimer::singleShot(ms, this, [this, bytes] { send(bytes); });
 }
 
 void MeterEmulator::hangUp()

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "meter-emulator/FaultPlan.h"
-#include "meter-emulator/MeterModel.h"
+#include "meter-emulator/MeterResponder.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,20 +9,13 @@
 class QSocketNotifier;
 
 // A meter on a pseudo-terminal. The program opens devicePath() as its serial
-// port; every request is answered at once from the event loop, with the faults
-// asked for. Runs in the program's own event loop in tests, or on its own in the
+// port; every request is answered from the event loop, at once or after the
+// delay asked for, with the faults asked for. Runs in the program's own event loop in tests, or on its own in the
 // meter-emulator tool.
 class MeterEmulator : public QObject
 {
     Q_OBJECT
 public:
-    // Pause between the two pieces of a split answer and before a stray byte.
-    static constexpr int kSplitGapMs = 25;
-    static constexpr int kStrayDelayMs = 25;
-    // A late answer comes after the program's next request (every 50 ms) and its
-    // answer, and in a later poll (every 20 ms) than that answer.
-    static constexpr int kLateAnswerMs = 80;
-
     MeterEmulator(const QList<MeterRecord> &records, const FaultOptions &faults, quint32 seed = 1,
                   QObject *parent = nullptr);
     ~MeterEmulator() override;
@@ -47,14 +39,11 @@ Q_SIGNALS:
 
 private:
     void onReadable();
-    void handle(const MeterRequest &request);
+    void deliver(const MeterResponder::Output &output);
     void send(const QByteArray &bytes);
-    void sendLater(int ms, const QByteArray &bytes);
     void log(const char *direction, const QByteArray &text);
 
-    MeterModel m_model;
-    FaultPlan m_faults;
-    RequestParser m_parser;
+    MeterResponder m_meter;
     int m_master = -1;
     int m_slave = -1;  // kept open so the line outlives the program's port
     QString m_devicePath;

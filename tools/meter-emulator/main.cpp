@@ -53,9 +53,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption hangupAfter(QStringLiteral("hangup-after"),
                                          QStringLiteral("Close the line after K record requests."),
                                          QStringLiteral("K"));
+    const QCommandLineOption delay(QStringLiteral("delay"),
+                                   QStringLiteral("Take MS milliseconds over every answer, one request at a time."),
+                                   QStringLiteral("MS"));
     const QCommandLineOption logFile(QStringLiteral("log"), QStringLiteral("Log every byte with its time."),
                                      QStringLiteral("FILE"));
-    cli.addOptions({generate, seed, noWakeup, dropFirst, dropLast, split, doubleAnswer, late, noise, hangupAfter, logFile});
+    cli.addOptions({generate, seed, noWakeup, dropFirst, dropLast, split, doubleAnswer, late, noise, hangupAfter, delay, logFile});
     cli.process(app);
 
     bool ok = false;
@@ -90,6 +93,12 @@ int main(int argc, char *argv[])
         faults.hangupAfter = cli.value(hangupAfter).toInt(&ok);
         if (!ok || faults.hangupAfter < 0)
             return fail(QStringLiteral("--hangup-after needs a number 0 or more"));
+    }
+
+    if (cli.isSet(delay)) {
+        faults.delayMs = cli.value(delay).toInt(&ok);
+        if (!ok || faults.delayMs < 0)
+            return fail(QStringLiteral("--delay needs a number of milliseconds, 0 or more"));
     }
 
     MeterEmulator meter(records, faults, seedValue);

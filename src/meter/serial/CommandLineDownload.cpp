@@ -29,7 +29,9 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
         out << "Progress " << value << '/' << maximum << Qt::endl;
     });
     std::optional<int> result;
-    QObject::connect(&download.session(), &MeterSession::finished, &loop, [&] {
+    QObject::connect(&download.session(), &MeterSession::finished, &loop, [&](const QString &warning) {
+        if (!warning.isEmpty())
+            err << warning << Qt::endl;
         result = 0;
         loop.quit();
     });

@@ -10,22 +10,8 @@
 
 namespace {
 
-struct SessionTimerSetting
-{
-    SessionTimer timer;
-    const char *name;
-    int intervalMs;
-};
-
-constexpr SessionTimerSetting kSessionTimerSettings[kSessionTimerCount] = {
-    {SessionTimer::Rt, "TimerRt", 20},
-    {SessionTimer::OP, "TimerOP", 50},
-    {SessionTimer::T1, "Timer1", 100},
-    {SessionTimer::T2, "Timer2", 1000},
-    {SessionTimer::T3, "Timer3", 50},
-    {SessionTimer::T4, "Timer4", 50},
-    {SessionTimer::Sleep, "TimerSleep", 50},
-};
+constexpr const char *kSessionTimerNames[kSessionTimerCount] = {"TimerRt", "TimerOP", "Timer1", "Timer2",
+                                                                 "Timer3", "Timer4", "TimerSleep"};
 
 } // namespace
 
@@ -33,20 +19,21 @@ MeterDownload::MeterDownload(AppState &state, QObject *parent)
     : QObject(parent)
     , m_state(state)
     , m_link(PortNames::deviceFor(state.user.port))
-    , m_session(m_link, state.tables, [this](QString *error) { return save(error); })
+    , m_session(m_link, state.tables, [this](QString *error) { return save(error); },
+                [this] { return m_clock.elapsed(); })
 {
-    for (const SessionTimerSetting &setting : kSessionTimerSettings) {
+    m_clock.start();
+    for (int i = 0; i < kSessionTimerCount; ++i) {
         auto *timer = new QTimer(this);
-        timer->setObjectName(QLatin1String(setting.name));
-        timer->setInterval(setting.intervalMs);
+        timer->setObjectName(QLatin1String(kSessionTimerNames[i]));
+        timer->setInterval(kSessionTimerIntervalMs[i]);
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, t = setting.timer] { m_session.tick(t); });
-        m_timers[int(setting.timer)] = timer;
+        connect(timer, &QTimer::timeout, this, [this, t = SessionTimer(i)] { m_session.tick(t); });
+        m_timers[i] = timer;
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
     connect(&m_link, &SerialLink::lost, &m_session, &MeterSession::linkLost);
-
 }
 
 MeterDownload::~MeterDownload()

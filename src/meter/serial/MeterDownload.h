@@ -3,6 +3,7 @@
 #include "meter/MeterSession.h"
 #include "meter/serial/SerialLink.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <array>
@@ -43,6 +44,7 @@ private:
     void setTimerActive(SessionTimer timer, bool active);
 
     AppState &m_state;
+    QElapsedTimer m_clock;
     SerialLink m_link;
     MeterSession m_session;
     std::array<QTimer *, kSessionTimerCount> m_timers{};

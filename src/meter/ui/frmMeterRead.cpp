@@ -124,6 +124,10 @@ void frmMeterRead::connectDownload()
     });
     connect(&m_download->session(), &MeterSession::message, this,
             [this](const QString &text) { Messages::show(this, text); });
+    connect(&m_download->session(), &MeterSession::finished, this, [this](const QString &warning) {
+        if (!warning.isEmpty())
+            Messages::show(this, warning);
+    });
 
     connect(CommandMR, &QPushButton::clicked, m_download, &MeterDownload::start);
     connect(CmdReportAC, &QPushButton::clicked, this,
