@@ -3,7 +3,7 @@
 // file loaded into both tables, and the index page built and shown.
 
 #include "app/AppState.h"
-#include "app/DataFolder.h"
+#include "platform/DataFolder.h"
 #include "app/ui/frmMain.h"
 #include "store/ReadingFile.h"
 #include "users/Login.h"
@@ -41,7 +41,8 @@ void BM_LoginToIndexPage(benchmark::State &state)
         AppState app;
         app.dataDir = dir.path();
         frmMain frame(app);
-        const LoginOutcome outcome = Login::logIn(app, kUser, kPassword);
+        LoginOutcome outcome = Login::logIn(app.dataDir, kUser, kPassword);
+        static_cast<Session &>(app) = std::move(outcome.session);
         if (!outcome.ok || app.tables.count() != kSampleReadings) {
             state.SkipWithError("login failed");
             return;

@@ -46,7 +46,7 @@ bool measure(int delayMs)
     file.close();
     state.tables = ReadingFile::load(file.fileName()).tables;
 
-    MeterDownload download(state);
+    MeterDownload download(state.dataDir, state);
     QEventLoop loop;
     QElapsedTimer clock;
     qint64 linkSetUpMs = -1, totalMs = -1;

@@ -1,13 +1,14 @@
+#include "platform/Product.h"
 #include "app/AppState.h"
-#include "app/DataFolder.h"
-#include "app/DataFolderLock.h"
-#include "app/TemporaryFiles.h"
-#include "app/TextFiles.h"
-#include "app/ui/MessageService.h"
+#include "platform/DataFolder.h"
+#include "platform/DataFolderLock.h"
+#include "platform/TemporaryFiles.h"
+#include "platform/TextFiles.h"
+#include "platform/ui/MessageService.h"
 #include "app/ui/ScriptedStart.h"
 #include "app/ui/StartOptions.h"
 #include "app/ui/Startup.h"
-#include "meter/serial/CommandLineDownload.h"
+#include "app/CommandLineDownload.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 
@@ -38,13 +39,15 @@ int downloadWithoutWindows(AppState &state, const StartOptions &options)
         err << error << Qt::endl;
         return 1;
     }
-    const LoginOutcome login = Login::logIn(state, options.user, options.password);
+    LoginOutcome login = Login::logIn(state.dataDir, options.user, options.password);
     if (!login.ok) {
         err << login.message << Qt::endl;
         return 1;
     }
     for (const QString &warning : login.warnings)
         err << warning << Qt::endl;
+    state.users = std::move(login.users);
+    static_cast<Session &>(state) = std::move(login.session);
     return runCommandLineDownload(state, out, err);
 }
 
@@ -75,7 +78,7 @@ int main(int argc, char *argv[])
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.2"));
+    QCoreApplication::setApplicationVersion(Product::kVersion);
 
     if (options.unattended())
         Messages::setHandler(Messages::printToStandardError);

@@ -15,7 +15,8 @@
 // starts and stops them and calls tick() when one fires.
 enum class SessionTimer { Rt, OP, T1, T2, T3, T4, Sleep };
 inline constexpr int kSessionTimerCount = 7;
-// TimerRt, TimerOP, Timer1, Timer2, Timer3, Timer4, TimerSleep.
+inline constexpr const char *kSessionTimerNames[kSessionTimerCount] = {"TimerRt", "TimerOP", "Timer1", "Timer2",
+                                                                        "Timer3", "Timer4", "TimerSleep"};
 inline constexpr int kSessionTimerIntervalMs[kSessionTimerCount] = {20, 50, 100, 1000, 50, 50, 50};
 
 // One download from the meter, as a state machine driven by timer ticks.

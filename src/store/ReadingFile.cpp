@@ -1,7 +1,7 @@
 #include "store/ReadingFile.h"
 
-#include "app/BackupNames.h"
-#include "app/TextFiles.h"
+#include "platform/BackupNames.h"
+#include "platform/TextFiles.h"
 #include "store/ReadingTexts.h"
 
 #include <QByteArrayView>

@@ -1,7 +1,7 @@
 #include "users/AddUser.h"
 
-#include "app/DataFolder.h"
-#include "app/FolderCase.h"
+#include "platform/DataFolder.h"
+#include "platform/FolderCase.h"
 #include "users/UserIdRules.h"
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"

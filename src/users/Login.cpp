@@ -1,8 +1,7 @@
 #include "users/Login.h"
 
-#include "app/AppState.h"
-#include "app/DataFolder.h"
-#include "app/TextFiles.h"
+#include "platform/DataFolder.h"
+#include "platform/TextFiles.h"
 #include "store/ReadingFile.h"
 #include "users/UserIdRules.h"
 #include "users/UserRegistry.h"
@@ -18,16 +17,9 @@ LoginOutcome refused(const QString &message)
     return outcome;
 }
 
-} // namespace
-
-namespace Login {
-
-LoginOutcome logIn(AppState &state, const QString &id, const QString &password)
+LoginOutcome checkedLogIn(const QString &dataDir, const UserTable &users, const QString &id,
+                          const QString &password)
 {
-    QString error;
-    if (!UserRegistry::read(DataFolder::registryPath(state.dataDir), &state.users, &error))
-        return refused(UserTexts::cannotReadUserList(error));
-
     if (id.isEmpty())
         return refused(UserTexts::kNoUserChosen);
     // The list can be edited by hand and the ID is about to name a file; only
@@ -44,8 +36,8 @@ LoginOutcome logIn(AppState &state, const QString &id, const QString &password)
     }
 
     int lastRecord = 0;
-    for (int k = 1; k <= state.users.userCount(); ++k) {
-        const UserRecord &record = state.users.record(k);
+    for (int k = 1; k <= users.userCount(); ++k) {
+        const UserRecord &record = users.record(k);
         if (record.id != id)
             continue;
         if (!guest && record.passwd != password) {
@@ -59,7 +51,8 @@ LoginOutcome logIn(AppState &state, const QString &id, const QString &password)
     if (lastRecord == 0)
         return refused(UserTexts::unknownUser(id));
 
-    const QString readingPath = DataFolder::readingFilePath(state.dataDir, id);
+    QString error;
+    const QString readingPath = DataFolder::readingFilePath(dataDir, id);
     if (guest || !TextFiles::exists(readingPath)) {
         if (!ReadingFile::create(readingPath, &error))
             return refused(UserTexts::cannotCreateReadingFile(id, error));
@@ -73,8 +66,23 @@ LoginOutcome logIn(AppState &state, const QString &id, const QString &password)
     outcome.clearPassword = guest;
     if (const QString warning = ReadingFile::skippedLinesWarning(readingPath, loaded); !warning.isEmpty())
         outcome.warnings << warning;
-    state.user = UserRegistry::settingsOf(state.users.record(lastRecord));
-    state.tables = std::move(loaded.tables);
+    outcome.session.user = UserRegistry::settingsOf(users.record(lastRecord));
+    outcome.session.tables = std::move(loaded.tables);
+    return outcome;
+}
+
+} // namespace
+
+namespace Login {
+
+LoginOutcome logIn(const QString &dataDir, const QString &id, const QString &password)
+{
+    UserTable users;
+    QString error;
+    LoginOutcome outcome = UserRegistry::read(DataFolder::registryPath(dataDir), &users, &error)
+        ? checkedLogIn(dataDir, users, id, password)
+        : refused(UserTexts::cannotReadUserList(error));
+    outcome.users = std::move(users);
     return outcome;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "users/Session.h"
+#include "users/UserTable.h"
+
 #include <QString>
 #include <QStringList>
-
-struct AppState;
 
 // What the Login button led to, for the window (or a command-line run) to show.
 struct LoginOutcome
@@ -14,14 +15,14 @@ struct LoginOutcome
     bool critical = false;
     bool clearPassword = false;
     QStringList warnings; // shown after a successful login
+    UserTable users;      // the list as just read, whatever the outcome
+    Session session;      // the user's settings and readings, after a success
 };
 
 namespace Login {
 
-// Re-reads the user list, checks the ID and password, makes sure the user has a
-// reading file (a new one every time for guest) and loads it. Only a complete
-// success replaces state.user and state.tables; state.users always holds the
-// list just read.
-LoginOutcome logIn(AppState &state, const QString &id, const QString &password);
+// Re-reads the user list of the data folder, checks the ID and password, makes
+// sure the user has a reading file (a new one every time for guest) and loads it.
+LoginOutcome logIn(const QString &dataDir, const QString &id, const QString &password);
 
 } // namespace Login

@@ -1,7 +1,7 @@
 #include "users/UserIdRules.h"
 
-#include "app/BackupNames.h"
-#include "app/DataFolder.h"
+#include "platform/BackupNames.h"
+#include "platform/DataFolder.h"
 
 #include <QFile>
 #include <QFileInfo>

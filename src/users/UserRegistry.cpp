@@ -1,6 +1,6 @@
 #include "users/UserRegistry.h"
 
-#include "app/TextFiles.h"
+#include "platform/TextFiles.h"
 
 #include <QDir>
 

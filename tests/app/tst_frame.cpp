@@ -1,6 +1,6 @@
 #include "app/AppState.h"
 #include "app/ui/Startup.h"
-#include "app/ui/WaitSeconds.h"
+#include "platform/ui/WaitSeconds.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmMain.h"
 #include "app/ui/frmSplash.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/MessageService.h"
+#include "platform/ui/MessageService.h"
 
 #include <QList>
 

@@ -83,7 +83,7 @@ public:
         DownloadRun out;
         MessageRecorder recorder;
         frmMain frame(state);
-        frmMeterRead form(state, frame);
+        frmMeterRead form(PageContext{frame, state.user, state.tables, state.dataDir}, state);
         auto *download = form.findChild<MeterDownload *>();
         QObject::connect(&download->session(), &MeterSession::labelChanged,
                          [&](const QString &text) { out.labels << text; });

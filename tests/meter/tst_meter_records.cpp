@@ -2,7 +2,7 @@
 
 #include "common/TestData.h"
 
-#include "app/TextFiles.h"
+#include "platform/TextFiles.h"
 #include "meter/ReadingMerge.h"
 #include "meter/RecordCodec.h"
 #include "store/ReadingFile.h"

@@ -1,4 +1,4 @@
-#include "app/TextFiles.h"
+#include "platform/TextFiles.h"
 #include "common/TestData.h"
 #include "store/ReadingFile.h"
 #include "store/ui/frmReadOldData.h"

@@ -1,4 +1,5 @@
 #include "app/AppState.h"
+#include "users/Login.h"
 #include "common/MessageRecorder.h"
 #include "common/TestData.h"
 #include "users/ui/frmLogin.h"
@@ -64,13 +65,13 @@ QStringList listedIds(QWidget *window)
 }
 
 // A data folder, the state the windows share, and every message box shown.
-struct Session
+struct LoginRig
 {
     ScratchFolder folder;
     AppState state;
     MessageRecorder messages;
 
-    explicit Session(const QByteArray &registry = {})
+    explicit LoginRig(const QByteArray &registry = {})
     {
         state.dataDir = folder.path();
         if (!registry.isEmpty())
@@ -80,7 +81,9 @@ struct Session
     // A login window once its timer has listed the users.
     std::unique_ptr<frmLogin> openLogin()
     {
-        auto window = std::make_unique<frmLogin>(state);
+        auto window = std::make_unique<frmLogin>(state.dataDir);
+        QObject::connect(window.get(), &frmLogin::loggedIn, window.get(),
+                         [this](const LoginOutcome &outcome) { static_cast<Session &>(state) = outcome.session; });
         window->show();
         if (!QTest::qWaitFor([&window] { return !control<QTimer>(window.get(), "Timerload")->isActive(); }))
             qFatal("the user list was never read");
@@ -99,13 +102,13 @@ class tst_LoginWindows : public QObject
 private Q_SLOTS:
     void freshFolderToFirstUser()
     {
-        Session s;
+        LoginRig s;
         s.folder.write("guest.txt", kNewReadingFile + kReading);
         auto login = s.openLogin();
         QCOMPARE(s.folder.read(kRegistry), kDefaultRegistry);
         QCOMPARE(listedIds(login.get()), QStringList{">guest"});
         QVERIFY(!control(login.get(), "TextPasswd")->isEnabled());
-        frmLoginAdd add(s.state);
+        frmLoginAdd add(s.state.dataDir);
         QCOMPARE(texts(login.get(), {"Label1", "Label2", "CommandLoginIn", "CommandAddNew", "CommandCancel"}),
                  (QStringList{"User Login", "User ID :", "Password :", "Login", "Add New User", "Cancel"}));
         QCOMPARE(texts(&add, {"LabelName", "LabelPasswd", "LabelCheck", "CommandAddOk", "CommandCancel"}),
@@ -174,15 +177,19 @@ private Q_SLOTS:
         QFETCH(QStringList, typed);
         QFETCH(QString, message);
         QFETCH(bool, emptied);
-        Session s(registry);
+        LoginRig s(registry);
         QVERIFY(!QByteArray(QTest::currentDataTag()).contains("unreadable") || QDir(s.folder.path()).mkdir("Bob.txt"));
         const QStringList files = s.files();
         const UserSettings earlier{"earlier", 2, 1, 2, 100, 60, 100, 60};
         s.state.user = earlier;
         const bool login = typed.size() == 1;
-        auto window = login ? std::unique_ptr<QWidget>(s.openLogin()) : std::make_unique<frmLoginAdd>(s.state);
+        auto window = login ? std::unique_ptr<QWidget>(s.openLogin()) : std::make_unique<frmLoginAdd>(s.state.dataDir);
         const QStringList listed = listedIds(window.get());
-        QSignalSpy done(window.get(), login ? SIGNAL(loggedIn()) : SIGNAL(added()));
+        int done = 0;
+        if (login)
+            connect(static_cast<frmLogin *>(window.get()), &frmLogin::loggedIn, this, [&done] { ++done; });
+        else
+            connect(static_cast<frmLoginAdd *>(window.get()), &frmLoginAdd::added, this, [&done] { ++done; });
         const auto boxes = QList<const char *>{"TextName", "TextPasswd", "TextCheck"}.mid(login, typed.size());
         type(window.get(), boxes, typed);
         click(window.get(), login ? "CommandLoginIn" : "CommandAddOk");
@@ -191,8 +198,8 @@ private Q_SLOTS:
         QVERIFY2(message.endsWith(' ') ? shown.startsWith(message) : shown == message, qPrintable(shown));
         QCOMPARE(s.messages.messages().first().icon,
                  login && !message.endsWith(kWrongPassword) ? Messages::Icon::Critical : Messages::Icon::None);
-        QCOMPARE(std::tuple(done.size(), s.folder.read(kRegistry), s.files(), s.state.user, listedIds(window.get())),
-                 std::tuple(qsizetype(0), registry, files, earlier, listed));
+        QCOMPARE(std::tuple(done, s.folder.read(kRegistry), s.files(), s.state.user, listedIds(window.get())),
+                 std::tuple(0, registry, files, earlier, listed));
         const QStringList passwords = typed.mid(!login);
         QCOMPARE(texts(window.get(), boxes.mid(!login)).mid(1), emptied ? QStringList(passwords.size()) : passwords);
     }

@@ -1,6 +1,6 @@
-#include "app/AppState.h"
-#include "app/FolderCase.h"
-#include "app/TextFiles.h"
+#include "users/Login.h"
+#include "platform/FolderCase.h"
+#include "platform/TextFiles.h"
 #include "common/TestData.h"
 #include "store/ReadingFile.h"
 #include "users/AddUser.h"
@@ -115,9 +115,7 @@ private Q_SLOTS:
         QFETCH(QString, readingFile);
         ScratchFolder folder;
         folder.write(kRegistry, crlf({kHeader, kGuest, "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", record}));
-        AppState state;
-        state.dataDir = folder.path();
-        const LoginOutcome outcome = Login::logIn(state, id, password);
+        const LoginOutcome outcome = Login::logIn(folder.path(), id, password);
         QVERIFY2(outcome.ok == !readingFile.isEmpty(), qPrintable(outcome.message));
         QStringList expected{kRegistry};
         if (!readingFile.isEmpty())
@@ -161,12 +159,10 @@ private Q_SLOTS:
         else
             QVERIFY(QFile::link(kind == "link" ? outside.file("target") : kind == "dangling" ? outside.file("new") : kind, path));
 
-        AppState state;
-        state.dataDir = folder.path();
-        const LoginOutcome outcome = Login::logIn(state, user, "pw");
+        LoginOutcome outcome = Login::logIn(folder.path(), user, "pw");
         QString error;
         const bool saved = outcome.ok
-            && ReadingFile::CreateAfile(folder.file("bob.txt"), state.tables, QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error);
+            && ReadingFile::CreateAfile(folder.file("bob.txt"), outcome.session.tables, QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error);
         if (reason.isEmpty()) {
             QVERIFY2(saved, qPrintable(outcome.message + error));
             QVERIFY(folder.exists("bob.txt.20050314-083000.bak"));
@@ -241,13 +237,11 @@ private Q_SLOTS:
         const QString id(229, QLatin1Char('a'));
         QVERIFY(UserRegistry::createDefault(folder.file(kRegistry), nullptr));
         QVERIFY(AddUser::add(folder.path(), id, "pw", "pw").ok);
-        AppState state;
-        state.dataDir = folder.path();
         for (const char *damaged : {"first", "second"}) {
             folder.write(id + ".txt", crlf({kReadingHeader, damaged}));
-            const LoginOutcome outcome = Login::logIn(state, id, "pw");
+            LoginOutcome outcome = Login::logIn(folder.path(), id, "pw");
             QString error;
-            QVERIFY2(outcome.ok && ReadingFile::CreateAfile(folder.file(id + ".txt"), state.tables,
+            QVERIFY2(outcome.ok && ReadingFile::CreateAfile(folder.file(id + ".txt"), outcome.session.tables,
                                                             QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error),
                      qPrintable(outcome.message + error));
         }

@@ -1,21 +1,19 @@
 #include "app/ui/PageFactory.h"
 
 #include "app/AppState.h"
-#include "reports/ui/ReportContext.h"
-
 #include "app/ui/frmIndex.h"
 #include "app/ui/frmMenu.h"
 #include "meter/ui/frmMeterRead.h"
 
 namespace PageFactory {
 
-QWidget *create(Page page, frmMain &frame, AppState &state)
+QWidget *create(Page page, PageHost &host, AppState &state)
 {
-    [[maybe_unused]] const ReportContext report{state.user, state.tables, state.dataDir};
+    const PageContext context{host, state.user, state.tables, state.dataDir};
     switch (page) {
-    case Page::Index: return new frmIndex(frame);
-    case Page::Menu: return new frmMenu(frame);
-    case Page::MeterRead: return new frmMeterRead(state, frame);
+    case Page::Index: return new frmIndex(host);
+    case Page::Menu: return new frmMenu(host);
+    case Page::MeterRead: return new frmMeterRead(context, state);
     case Page::R01:
     case Page::R01unit:
     case Page::R02:
@@ -28,7 +26,7 @@ QWidget *create(Page page, frmMain &frame, AppState &state)
     return nullptr;
 }
 
-QWidget *createSettingsWindow(frmMain &, AppState &)
+QWidget *createSettingsWindow(AppState &)
 {
     return nullptr;
 }

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "app/Pages.h"
+#include "app/ui/Pages.h"
 
 struct AppState;
+class PageHost;
 class QWidget;
-class frmMain;
 
 // Where the frame gets its pages and separate windows from. Each function
 // returns a new window, or nullptr while this build does not have it.
 namespace PageFactory {
 
 // A page for the frame to hold; the frame takes ownership.
-QWidget *create(Page page, frmMain &frame, AppState &state);
+QWidget *create(Page page, PageHost &host, AppState &state);
 
 // The settings window: a window of its own (no parent), deleting itself when
 // closed, so it keeps the program running while it is open.
-QWidget *createSettingsWindow(frmMain &frame, AppState &state);
+QWidget *createSettingsWindow(AppState &state);
 
 // A new help browser window, opening on the product's web site; parentless and
 // deleting itself when closed, like the settings window.

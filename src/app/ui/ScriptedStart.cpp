@@ -1,7 +1,7 @@
 #include "app/ui/ScriptedStart.h"
 
 #include "app/AppState.h"
-#include "app/TextFiles.h"
+#include "platform/TextFiles.h"
 #include "app/ui/OpenWindows.h"
 #include "app/ui/StateDump.h"
 #include "app/ui/Startup.h"
@@ -21,10 +21,9 @@
 #include <cstdio>
 
 namespace {
-constexpr int kPollMs = 50;
 // The login window reads its list 200 ms after it appears; a slow disk gets
 // ten seconds before the start is given up.
-constexpr int kPolls = 10000 / kPollMs;
+constexpr int kListWaitMs = 10000;
 }
 
 ScriptedStart::ScriptedStart(Startup &startup, const AppState &state, const StartOptions &options,
@@ -33,10 +32,12 @@ ScriptedStart::ScriptedStart(Startup &startup, const AppState &state, const Star
     , m_startup(startup)
     , m_state(state)
     , m_options(options)
-    , m_poll(new QTimer(this))
+    , m_giveUp(new QTimer(this))
 {
-    m_poll->setInterval(kPollMs);
-    connect(m_poll, &QTimer::timeout, this, &ScriptedStart::pollLogin);
+    m_giveUp->setSingleShot(true);
+    m_giveUp->setInterval(kListWaitMs);
+    connect(m_giveUp, &QTimer::timeout, this,
+            [this] { fail(QStringLiteral("The login window did not list the users.")); });
     if (m_options.page || m_options.endsAfterPage() || !m_options.steps.isEmpty())
         connect(&m_startup, &Startup::loggedIn, this, &ScriptedStart::afterLogin, Qt::QueuedConnection);
     if (!m_options.dump.isEmpty()) {
@@ -51,27 +52,18 @@ void ScriptedStart::begin()
 {
     if (m_options.user.isEmpty())
         return;
-    m_pollsLeft = kPolls;
-    m_poll->start();
-}
-
-// Waits until the login window has listed the users.
-void ScriptedStart::pollLogin()
-{
     frmLogin *login = m_startup.login();
-    const auto *timer = login ? login->findChild<QTimer *>(QStringLiteral("Timerload")) : nullptr;
-    const auto *names = login ? login->findChild<QComboBox *>(QStringLiteral("ComboName")) : nullptr;
-    if (names && timer && !timer->isActive()) {
-        m_poll->stop();
-        logIn();
-    } else if (--m_pollsLeft <= 0) {
-        m_poll->stop();
-        fail(QStringLiteral("The login window did not list the users."));
+    if (!login) {
+        fail(QStringLiteral("The login window did not open."));
+        return;
     }
+    connect(login, &frmLogin::usersListed, this, &ScriptedStart::logIn, Qt::SingleShotConnection);
+    m_giveUp->start();
 }
 
 void ScriptedStart::logIn()
 {
+    m_giveUp->stop();
     frmLogin *login = m_startup.login();
     auto *names = login->findChild<QComboBox *>(QStringLiteral("ComboName"));
     auto *password = login->findChild<QLineEdit *>(QStringLiteral("TextPasswd"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/MessageService.h"
+#include "platform/ui/MessageService.h"
 #include "app/ui/StartOptions.h"
 
 #include <QObject>
@@ -28,7 +28,6 @@ public:
     void begin();
 
 private:
-    void pollLogin();
     void logIn();
     void afterLogin();
     void nextStep();
@@ -43,6 +42,5 @@ private:
     QList<Messages::Message> m_messages;
     QPointer<QWidget> m_front;
     qsizetype m_nextStep = 0;
-    QTimer *m_poll;
-    int m_pollsLeft = 0;
+    QTimer *m_giveUp;
 };

@@ -6,7 +6,6 @@
 // toolbar keys that name the same thing.
 namespace ShellTexts {
 
-inline const QString kProductName = QStringLiteral("Dextrel Management Software");
 inline const QString kViewReports = QStringLiteral("View Reports");
 
 // The four main reports, as the toolbar keys and the menu page's captions name them.

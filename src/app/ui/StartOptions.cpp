@@ -1,3 +1,4 @@
+#include "platform/Product.h"
 #include "app/ui/StartOptions.h"
 
 #include <QCommandLineParser>
@@ -40,7 +41,7 @@ QList<ScriptStep> stepsInOrder(const QStringList &arguments)
 StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Dextrel Management Software"));
+    parser.setApplicationDescription(Product::kName);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep the user list and reading files in <dir>."),

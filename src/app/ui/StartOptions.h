@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Pages.h"
+#include "app/ui/Pages.h"
 #include "app/ui/ControlScript.h"
 
 #include <QString>

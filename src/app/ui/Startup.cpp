@@ -1,8 +1,11 @@
 #include "app/ui/Startup.h"
 
-#include "app/ui/WaitSeconds.h"
+#include "app/AppState.h"
+
+#include "platform/ui/WaitSeconds.h"
 #include "app/ui/frmMain.h"
 #include "app/ui/frmSplash.h"
+#include "users/Login.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
 
@@ -56,7 +59,7 @@ void Startup::run()
 
 void Startup::showLogin(bool addNewEnabled)
 {
-    m_login = new frmLogin(m_state);
+    m_login = new frmLogin(m_state.dataDir);
     m_login->setAddNewEnabled(addNewEnabled);
     connect(m_login, &frmLogin::loggedIn, this, &Startup::onLoggedIn);
     connect(m_login, &frmLogin::addNewRequested, this, [this] {
@@ -69,7 +72,7 @@ void Startup::showLogin(bool addNewEnabled)
 
 void Startup::showLoginAdd()
 {
-    m_loginAdd = new frmLoginAdd(m_state);
+    m_loginAdd = new frmLoginAdd(m_state.dataDir);
     connect(m_loginAdd, &frmLoginAdd::added, this, [this] {
         dismiss(m_loginAdd);
         showLogin(false);
@@ -81,8 +84,10 @@ void Startup::showLoginAdd()
     m_loginAdd->show();
 }
 
-void Startup::onLoggedIn()
+void Startup::onLoggedIn(const LoginOutcome &outcome)
 {
+    m_state.users = outcome.users;
+    static_cast<Session &>(m_state) = outcome.session;
     m_frame->open(PageCommand::Index);
     dismiss(m_login);
     m_loggedIn = true;

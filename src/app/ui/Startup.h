@@ -6,6 +6,7 @@
 #include <memory>
 
 struct AppState;
+struct LoginOutcome;
 class frmLogin;
 class frmLoginAdd;
 class frmMain;
@@ -38,7 +39,7 @@ Q_SIGNALS:
 private:
     void showLogin(bool addNewEnabled);
     void showLoginAdd();
-    void onLoggedIn();
+    void onLoggedIn(const LoginOutcome &outcome);
 
     AppState &m_state;
     std::unique_ptr<frmMain> m_frame;

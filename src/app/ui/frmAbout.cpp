@@ -1,3 +1,4 @@
+#include "platform/Product.h"
 #include "app/ui/frmAbout.h"
 
 #include "app/ui/Pictures.h"
@@ -9,7 +10,7 @@
 
 namespace {
 // The spaces push the version onto the label's second line.
-const QString kTitle = ShellTexts::kProductName + QString(25, QLatin1Char(' ')) + QStringLiteral("Vision  1.2");
+const QString kTitle = Product::kName + QString(25, QLatin1Char(' ')) + QStringLiteral("Vision  ") + Product::kVersion;
 }
 
 frmAbout::frmAbout(QWidget *parent)

@@ -1,7 +1,7 @@
 #include "app/ui/frmIndex.h"
 
 #include "app/ui/Pictures.h"
-#include "app/ui/frmMain.h"
+#include "users/ui/PageHost.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -21,7 +21,7 @@ QLabel *wrappedLabel(const char *name, const QString &text, QWidget *parent)
 }
 } // namespace
 
-frmIndex::frmIndex(frmMain &frame, QWidget *parent)
+frmIndex::frmIndex(PageHost &host, QWidget *parent)
     : QWidget(parent)
     , Frame1(new QFrame(this))
     , lblProductName(wrappedLabel("lblProductName", QStringLiteral("Dextrel  Management Software"), Frame1))
@@ -43,7 +43,7 @@ frmIndex::frmIndex(frmMain &frame, QWidget *parent)
     , Picture3(new ClickablePicture(QStringLiteral("reports"), kPictureSize, this))
     , Command2(new QPushButton(QStringLiteral("Reports"), this))
     , Picture2(new QLabel(this))
-    , m_frame(frame)
+    , m_host(host)
 {
     setObjectName(QStringLiteral("frmIndex"));
     setWindowTitle(QStringLiteral("Welcome!"));
@@ -82,12 +82,10 @@ frmIndex::frmIndex(frmMain &frame, QWidget *parent)
 
 void frmIndex::showMeterReadings()
 {
-    m_frame.unloadPage(Page::Index);
-    m_frame.showPage(Page::MeterRead);
+    m_host.open(PageCommand::Download);
 }
 
 void frmIndex::showReports()
 {
-    m_frame.unloadPage(Page::Index);
-    m_frame.showPage(Page::Menu);
+    m_host.open(PageCommand::Menu);
 }

@@ -6,7 +6,7 @@ class ClickablePicture;
 class QFrame;
 class QLabel;
 class QPushButton;
-class frmMain;
+class PageHost;
 
 // The welcome page shown after login; leads to the meter download and to the
 // menu page.
@@ -15,7 +15,7 @@ class frmIndex : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmIndex(frmMain &frame, QWidget *parent = nullptr);
+    explicit frmIndex(PageHost &host, QWidget *parent = nullptr);
 
     QFrame *Frame1;
     QLabel *lblProductName;
@@ -32,5 +32,5 @@ private:
     void showMeterReadings();
     void showReports();
 
-    frmMain &m_frame;
+    PageHost &m_host;
 };

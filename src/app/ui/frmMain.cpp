@@ -1,3 +1,4 @@
+#include "platform/Product.h"
 #include "app/ui/frmMain.h"
 
 #include "app/AppState.h"
@@ -22,7 +23,7 @@
 
 namespace {
 
-const QString kCaption = ShellTexts::kProductName + QStringLiteral(" v1.2");
+const QString kCaption = Product::kName + QStringLiteral(" v") + Product::kVersion;
 const QString kPrintDialogTitle = QStringLiteral("畫面設定");
 const QString kLineGraphItem = QStringLiteral("Line Graph(&G)");
 
@@ -168,7 +169,7 @@ void frmMain::buildToolBar()
 void frmMain::buildStatusBar()
 {
     statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
-    auto *text = new QLabel(ShellTexts::kProductName);
+    auto *text = new QLabel(Product::kName);
     text->setObjectName(QStringLiteral("Panel1"));
     m_dateLabel = new QLabel;
     m_dateLabel->setObjectName(QStringLiteral("Panel2"));
@@ -299,7 +300,7 @@ void frmMain::toolbarClick(const QString &key)
 QWidget *frmMain::showSettings()
 {
     if (!m_settings)
-        m_settings = PageFactory::createSettingsWindow(*this, m_state);
+        m_settings = PageFactory::createSettingsWindow(m_state);
     if (m_settings) {
         m_settings->show();
         m_settings->raise();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Pages.h"
+#include "app/ui/Pages.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,7 +17,7 @@ class QToolBar;
 
 // The main frame. Every page of the program is shown inside it, one at a time,
 // as a maximised sub-window; the frame stays hidden until the first page is shown.
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, public PageHost
 {
     Q_OBJECT
 
@@ -42,7 +42,7 @@ public:
     // Runs a page-opening command as its menu item does. Returns what is in front
     // afterwards: the separate window the command opened, else its page; nullptr
     // when nothing opened.
-    QWidget *open(PageCommand command);
+    QWidget *open(PageCommand command) override;
 
     // A toolbar click: runs the command of the button with exactly this key.
     // Any other key does nothing; nothing that goes wrong leaves this function.

@@ -2,7 +2,7 @@
 
 #include "app/ui/Pictures.h"
 #include "app/ui/ShellTexts.h"
-#include "app/ui/frmMain.h"
+#include "users/ui/PageHost.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -29,7 +29,7 @@ ClickablePicture *picture(const char *name, const char *image, QWidget *parent)
 }
 } // namespace
 
-frmMenu::frmMenu(frmMain &frame, QWidget *parent)
+frmMenu::frmMenu(PageHost &host, QWidget *parent)
     : QWidget(parent)
     , lblCompanyProduct(caption("lblCompanyProduct", ShellTexts::kViewReports, this))
     , Picture1(picture("Picture1", "report-datalist", this))
@@ -40,7 +40,7 @@ frmMenu::frmMenu(frmMain &frame, QWidget *parent)
     , Label3(caption("Label3", ShellTexts::kLineGraph, this))
     , Picture4(picture("Picture4", "report-histogram", this))
     , Label5(caption("Label5", ShellTexts::kHistogram, this))
-    , m_frame(frame)
+    , m_host(host)
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(ShellTexts::kViewReports);
@@ -69,7 +69,6 @@ frmMenu::frmMenu(frmMain &frame, QWidget *parent)
 
 void frmMenu::showReport(PageCommand command)
 {
-    m_frame.unloadPage(Page::Menu);
     // Closes every page, then shows the report for the user's unit.
-    m_frame.open(command);
+    m_host.open(command);
 }

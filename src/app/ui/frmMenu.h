@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/Pages.h"
+#include "app/ui/Pages.h"
 
 #include <QWidget>
 
 class ClickablePicture;
 class QLabel;
-class frmMain;
+class PageHost;
 
 // The menu page: the four main reports as pictures. Only the pictures react to
 // clicks, not the captions under them.
@@ -15,7 +15,7 @@ class frmMenu : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmMenu(frmMain &frame, QWidget *parent = nullptr);
+    explicit frmMenu(PageHost &host, QWidget *parent = nullptr);
 
     QLabel *lblCompanyProduct;
     ClickablePicture *Picture1;
@@ -30,5 +30,5 @@ public:
 private:
     void showReport(PageCommand command);
 
-    frmMain &m_frame;
+    PageHost &m_host;
 };

@@ -1,3 +1,4 @@
+#include "platform/Product.h"
 #include "app/ui/frmSplash.h"
 
 #include "app/ui/Pictures.h"
@@ -20,7 +21,7 @@ frmSplash::frmSplash(QWidget *parent)
     // A splash window has no title bar and no taskbar entry.
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , Picture1(new QLabel(this))
-    , lblProductName(new QLabel(ShellTexts::kProductName, this))
+    , lblProductName(new QLabel(Product::kName, this))
     , ProgressBar1(new QProgressBar(this))
     , Timer1(new QTimer(this))
 {

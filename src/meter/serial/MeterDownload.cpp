@@ -1,22 +1,16 @@
 #include "meter/serial/MeterDownload.h"
 
-#include "app/AppState.h"
-#include "app/DataFolder.h"
-#include "app/PortNames.h"
+#include "platform/DataFolder.h"
+#include "platform/PortNames.h"
 #include "meter/ReadingMerge.h"
+#include "users/Session.h"
 
 #include <QDateTime>
 #include <QTimer>
 
-namespace {
-
-constexpr const char *kSessionTimerNames[kSessionTimerCount] = {"TimerRt", "TimerOP", "Timer1", "Timer2",
-                                                                 "Timer3", "Timer4", "TimerSleep"};
-
-} // namespace
-
-MeterDownload::MeterDownload(AppState &state, QObject *parent)
+MeterDownload::MeterDownload(const QString &dataDir, Session &state, QObject *parent)
     : QObject(parent)
+    , m_dataDir(dataDir)
     , m_state(state)
     , m_link(PortNames::deviceFor(state.user.port))
     , m_session(m_link, state.tables, [this](QString *error) { return save(error); },
@@ -63,7 +57,7 @@ QString MeterDownload::portFailure() const
 
 bool MeterDownload::save(QString *error)
 {
-    const QString path = DataFolder::readingFilePath(m_state.dataDir, m_state.user.id);
+    const QString path = DataFolder::readingFilePath(m_dataDir, m_state.user.id);
     return ReadingMerge::SaveNewData(m_state.tables, m_state.user.id, m_session.meterCount(),
                                      QDateTime::currentDateTime(), path, error);
 }

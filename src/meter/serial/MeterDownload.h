@@ -9,18 +9,18 @@
 #include <array>
 
 class QTimer;
-struct AppState;
+struct Session;
 
 // Runs downloads from the meter on the logged-in user's serial port: owns the
-// port, the seven session timers (TimerRt 20 ms, TimerOP 50 ms, Timer1 100 ms,
-// Timer2 1000 ms, Timer3/Timer4/TimerSleep 50 ms) and the session, and saves a
-// finished download into the user's reading file with the computer's clock.
+// port, the seven session timers (named and timed as the session says) and the
+// session, and saves a finished download into the user's reading file in the
+// data folder with the computer's clock.
 // Destroying it stops every timer and closes the port.
 class MeterDownload : public QObject
 {
     Q_OBJECT
 public:
-    explicit MeterDownload(AppState &state, QObject *parent = nullptr);
+    MeterDownload(const QString &dataDir, Session &session, QObject *parent = nullptr);
     ~MeterDownload() override;
 
     // Opens the port; false when it cannot be opened.
@@ -43,7 +43,8 @@ private:
     bool save(QString *error);
     void setTimerActive(SessionTimer timer, bool active);
 
-    AppState &m_state;
+    const QString m_dataDir;
+    Session &m_state;
     QElapsedTimer m_clock;
     SerialLink m_link;
     MeterSession m_session;

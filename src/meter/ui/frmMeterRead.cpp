@@ -1,11 +1,8 @@
 #include "meter/ui/frmMeterRead.h"
 
-#include "app/AppState.h"
-#include "app/Pages.h"
-#include "app/ui/MessageService.h"
-#include "app/ui/frmMain.h"
 #include "meter/MeterTexts.h"
 #include "meter/serial/MeterDownload.h"
+#include "platform/ui/MessageService.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,11 +37,10 @@ QPushButton *namedButton(const QString &name, const QString &text, QWidget *pare
 
 } // namespace
 
-frmMeterRead::frmMeterRead(AppState &state, frmMain &frame, QWidget *parent)
+frmMeterRead::frmMeterRead(const PageContext &context, Session &session, QWidget *parent)
     : QWidget(parent)
-    , m_state(state)
-    , m_frame(frame)
-    , m_download(new MeterDownload(state, this))
+    , m_host(context.host)
+    , m_download(new MeterDownload(context.dataDir, session, this))
 {
     setObjectName(QStringLiteral("frmMeterRead"));
     setWindowTitle(QStringLiteral("Download Meter Readings"));
@@ -131,19 +127,15 @@ void frmMeterRead::connectDownload()
 
     connect(CommandMR, &QPushButton::clicked, m_download, &MeterDownload::start);
     connect(CmdReportAC, &QPushButton::clicked, this,
-            [this] { leaveFor(Pages::lineGraph(m_state.user.unit)); });
+            [this] { leaveFor(PageCommand::LineGraph); });
     connect(CmdReportPC, &QPushButton::clicked, this,
-            [this] { leaveFor(Pages::mealLineGraph(m_state.user.unit)); });
-    connect(CmdReport, &QPushButton::clicked, this, [this] { leaveFor(Page::Menu); });
+            [this] { leaveFor(PageCommand::PcLineGraph); });
+    connect(CmdReport, &QPushButton::clicked, this, [this] { leaveFor(PageCommand::Menu); });
 }
 
-void frmMeterRead::leaveFor(std::optional<Page> next)
+void frmMeterRead::leaveFor(PageCommand next)
 {
-    // The frame destroys this page only later; the download must end now.
+    // The host destroys this page only later; the download must end now.
     m_download->stop();
-    // Nothing of this page is touched once it is unloaded.
-    frmMain &frame = m_frame;
-    frame.unloadPage(Page::MeterRead);
-    if (next)
-        frame.showPage(*next);
+    m_host.open(next);
 }

@@ -1,28 +1,26 @@
 #pragma once
 
-#include "app/Pages.h"
+#include "users/ui/PageHost.h"
 
 #include <QWidget>
-
-#include <optional>
 
 class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
 class MeterDownload;
-class frmMain;
-struct AppState;
+struct Session;
 
 // The page that downloads the meter's readings. The port of the user settings
 // is opened when the page is made; Start Reading runs a download whose labels,
 // progress and log line appear here; the Step3 buttons leave for the reports.
-// Leaving the page stops the download and closes the port.
+// Leaving the page stops the download and closes the port. The one page that
+// writes: a download changes the session's readings.
 class frmMeterRead : public QWidget
 {
     Q_OBJECT
 public:
-    frmMeterRead(AppState &state, frmMain &frame, QWidget *parent = nullptr);
+    frmMeterRead(const PageContext &context, Session &session, QWidget *parent = nullptr);
     ~frmMeterRead() override;
 
     QPushButton *CommandMR = nullptr;
@@ -36,9 +34,8 @@ public:
 private:
     void buildControls();
     void connectDownload();
-    void leaveFor(std::optional<Page> next);
+    void leaveFor(PageCommand next);
 
-    AppState &m_state;
-    frmMain &m_frame;
+    PageHost &m_host;
     MeterDownload *m_download = nullptr;
 };

@@ -1,13 +1,12 @@
 #include "users/ui/frmLogin.h"
 
-#include "app/AppState.h"
-#include "app/DataFolder.h"
-#include "app/ui/MessageService.h"
+#include "platform/DataFolder.h"
+#include "platform/ui/MessageService.h"
 #include "store/ui/frmReadOldData.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"
-#include "users/ui/WindowParts.h"
+#include "platform/ui/WindowParts.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,9 +24,9 @@ constexpr int kTimerloadMs = 200;
 constexpr int kIconSize = 64;
 }
 
-frmLogin::frmLogin(AppState &state, QWidget *parent)
+frmLogin::frmLogin(const QString &dataDir, QWidget *parent)
     : QWidget(parent, WindowParts::kFixedDialogFlags)
-    , m_state(state)
+    , m_dataDir(dataDir)
     , ComboName(WindowParts::named<QComboBox>(this, "ComboName"))
     , Label1(WindowParts::label(this, "Label1", UserTexts::kUserIdLabel))
     , TextPasswd(WindowParts::passwordBox(this, "TextPasswd"))
@@ -60,7 +59,7 @@ frmLogin::frmLogin(AppState &state, QWidget *parent)
     connect(CommandCancel, &QPushButton::clicked, this, &frmLogin::cancelRequested);
     connect(Timerload, &QTimer::timeout, this, &frmLogin::onTimerload);
 
-    const QString registry = DataFolder::registryPath(m_state.dataDir);
+    const QString registry = DataFolder::registryPath(m_dataDir);
     QString error;
     if (!UserRegistry::ensureExists(registry, &error)) {
         Messages::show(this, UserTexts::cannotCreateUserList(error), {}, Messages::Icon::Critical);
@@ -78,18 +77,18 @@ void frmLogin::setAddNewEnabled(bool enabled)
 
 void frmLogin::LoadUserList()
 {
-    const QString registry = DataFolder::registryPath(m_state.dataDir);
+    const QString registry = DataFolder::registryPath(m_dataDir);
     QString error;
-    if (!UserRegistry::read(registry, &m_state.users, &error))
+    if (!UserRegistry::read(registry, &m_users, &error))
         Messages::show(this, UserTexts::cannotReadUserList(error), {}, Messages::Icon::Critical);
-    if (const int skipped = m_state.users.skippedLines(); skipped > 0) {
+    if (const int skipped = m_users.skippedLines(); skipped > 0) {
         Messages::show(this,
                        UserTexts::skippedUserListLines(QDir::toNativeSeparators(registry), skipped,
-                                                       m_state.users.firstSkippedLine()),
+                                                       m_users.firstSkippedLine()),
                        {}, Messages::Icon::Warning);
     }
     ComboName->clear();
-    for (const UserRecord &record : m_state.users.records())
+    for (const UserRecord &record : m_users.records())
         ComboName->addItem(record.id);
 }
 
@@ -102,6 +101,7 @@ void frmLogin::onTimerload()
         ComboName->setCurrentIndex(ComboName->count() - 1);
     }
     onUserChosen();
+    Q_EMIT usersListed();
 }
 
 void frmLogin::onUserChosen()
@@ -116,7 +116,7 @@ void frmLogin::onLoginClicked()
     {
         frmReadOldData reading;
         reading.show();
-        outcome = Login::logIn(m_state, ComboName->currentText(), TextPasswd->text());
+        outcome = Login::logIn(m_dataDir, ComboName->currentText(), TextPasswd->text());
     }
     if (outcome.clearPassword)
         TextPasswd->clear();
@@ -128,5 +128,5 @@ void frmLogin::onLoginClicked()
         return;
     for (const QString &warning : outcome.warnings)
         Messages::show(this, warning, {}, Messages::Icon::Warning);
-    Q_EMIT loggedIn();
+    Q_EMIT loggedIn(outcome);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "users/UserTable.h"
+
 #include <QWidget>
 
-struct AppState;
+struct LoginOutcome;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,13 +19,16 @@ class frmLogin : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmLogin(AppState &state, QWidget *parent = nullptr);
+    explicit frmLogin(const QString &dataDir, QWidget *parent = nullptr);
 
     // Off once a user has been added, until the window is made anew.
     void setAddNewEnabled(bool enabled);
 
 Q_SIGNALS:
-    void loggedIn();
+    // The users are listed and one can be chosen.
+    void usersListed();
+    // A complete login: the outcome holds the user's session.
+    void loggedIn(const LoginOutcome &outcome);
     void addNewRequested();
     void cancelRequested();
 
@@ -33,7 +38,8 @@ private:
     void onUserChosen();
     void onLoginClicked();
 
-    AppState &m_state;
+    const QString m_dataDir;
+    UserTable m_users;
     QComboBox *ComboName;
     QLabel *Label1;
     QLineEdit *TextPasswd;

@@ -1,10 +1,9 @@
 #include "users/ui/frmLoginAdd.h"
 
-#include "app/AppState.h"
-#include "app/ui/MessageService.h"
+#include "platform/ui/MessageService.h"
 #include "users/AddUser.h"
 #include "users/UserTexts.h"
-#include "users/ui/WindowParts.h"
+#include "platform/ui/WindowParts.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -12,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmLoginAdd::frmLoginAdd(AppState &state, QWidget *parent)
+frmLoginAdd::frmLoginAdd(const QString &dataDir, QWidget *parent)
     : QWidget(parent, WindowParts::kFixedDialogFlags)
-    , m_state(state)
+    , m_dataDir(dataDir)
     , TextName(WindowParts::named<QLineEdit>(this, "TextName"))
     , LabelName(WindowParts::label(this, "LabelName", UserTexts::kUserIdLabel))
     , TextPasswd(WindowParts::passwordBox(this, "TextPasswd"))
@@ -41,7 +40,7 @@ frmLoginAdd::frmLoginAdd(AppState &state, QWidget *parent)
 void frmLoginAdd::onOkClicked()
 {
     const AddUserOutcome outcome =
-        AddUser::add(m_state.dataDir, TextName->text(), TextPasswd->text(), TextCheck->text());
+        AddUser::add(m_dataDir, TextName->text(), TextPasswd->text(), TextCheck->text());
     if (outcome.clearPasswords) {
         TextPasswd->clear();
         TextCheck->clear();

@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-struct AppState;
+#include <QString>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,7 +15,7 @@ class frmLoginAdd : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmLoginAdd(AppState &state, QWidget *parent = nullptr);
+    explicit frmLoginAdd(const QString &dataDir, QWidget *parent = nullptr);
 
 Q_SIGNALS:
     void added();
@@ -23,7 +24,7 @@ Q_SIGNALS:
 private:
     void onOkClicked();
 
-    AppState &m_state;
+    const QString m_dataDir;
     QLineEdit *TextName;
     QLabel *LabelName;
     QLineEdit *TextPasswd;

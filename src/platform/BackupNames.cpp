@@ -1,4 +1,4 @@
-#include "app/BackupNames.h"
+#include "platform/BackupNames.h"
 
 namespace BackupNames {
 

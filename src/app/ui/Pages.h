@@ -1,5 +1,7 @@
 #pragma once
 
+#include "users/ui/PageHost.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -27,29 +29,8 @@ namespace Pages {
 // Every page, in unloading order.
 QList<Page> all();
 
-// The report page that serves a glucose unit (1 = mg/dL, 2 = mmol/L); nothing for
-// any other unit value.
-std::optional<Page> dataList(int unit);
-std::optional<Page> lineGraph(int unit);
-std::optional<Page> mealLineGraph(int unit);
-
 } // namespace Pages
 
-// What a page-opening command of the frame shows. The frame runs these for its
-// menu, the menu page and a scripted start alike.
-enum class PageCommand {
-    Index,
-    Menu,
-    Download,
-    DataList,
-    StandardDay,
-    LineGraph,
-    PcLineGraph,
-    Histogram,
-    Settings,
-    About,
-    Web,
-};
 
 namespace PageCommands {
 

@@ -1,4 +1,4 @@
-#include "users/ui/WindowParts.h"
+#include "platform/ui/WindowParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/RegularFile.h"
+#include "platform/RegularFile.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "app/FolderCase.h"
+#include "platform/FolderCase.h"
 
 #include <QDir>
 #include <QFileInfo>

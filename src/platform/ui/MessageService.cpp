@@ -1,4 +1,4 @@
-#include "app/ui/MessageService.h"
+#include "platform/ui/MessageService.h"
 
 #include <QMessageBox>
 

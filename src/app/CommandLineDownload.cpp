@@ -1,5 +1,6 @@
-#include "meter/serial/CommandLineDownload.h"
+#include "app/CommandLineDownload.h"
 
+#include "app/AppState.h"
 #include "meter/MeterTexts.h"
 #include "meter/serial/MeterDownload.h"
 
@@ -10,7 +11,7 @@
 
 int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
 {
-    MeterDownload download(state);
+    MeterDownload download(state.dataDir, state);
     if (!download.openPort()) {
         err << MeterTexts::kPortError << " (" << download.deviceName() << ")\n" << download.portFailure() << Qt::endl;
         return 1;

@@ -1,4 +1,4 @@
-#include "app/Pages.h"
+#include "app/ui/Pages.h"
 
 #include "users/UserSettings.h"
 
@@ -40,21 +40,6 @@ QList<Page> all()
             Page::R04, Page::R05, Page::MeterRead, Page::Menu, Page::Index};
 }
 
-std::optional<Page> dataList(int unit)
-{
-    return byUnit(unit, Page::R01, Page::R01unit);
-}
-
-std::optional<Page> lineGraph(int unit)
-{
-    return byUnit(unit, Page::R02, Page::R02unit);
-}
-
-std::optional<Page> mealLineGraph(int unit)
-{
-    return byUnit(unit, Page::R02p, Page::R02unitp);
-}
-
 } // namespace Pages
 
 namespace PageCommands {
@@ -66,10 +51,10 @@ std::optional<Page> pageFor(PageCommand command, int unit)
     case PageCommand::Settings: return Page::Index;
     case PageCommand::Menu: return Page::Menu;
     case PageCommand::Download: return Page::MeterRead;
-    case PageCommand::DataList: return Pages::dataList(unit);
+    case PageCommand::DataList: return byUnit(unit, Page::R01, Page::R01unit);
     case PageCommand::StandardDay: return Page::R04;
-    case PageCommand::LineGraph: return Pages::lineGraph(unit);
-    case PageCommand::PcLineGraph: return Pages::mealLineGraph(unit);
+    case PageCommand::LineGraph: return byUnit(unit, Page::R02, Page::R02unit);
+    case PageCommand::PcLineGraph: return byUnit(unit, Page::R02p, Page::R02unitp);
     case PageCommand::Histogram: return Page::R05;
     case PageCommand::About:
     case PageCommand::Web: break;

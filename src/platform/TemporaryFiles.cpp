@@ -1,4 +1,4 @@
-#include "app/TemporaryFiles.h"
+#include "platform/TemporaryFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/DataFolder.h"
+#include "platform/DataFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/ui/WaitSeconds.h"
+#include "platform/ui/WaitSeconds.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "app/PortNames.h"
+#include "platform/PortNames.h"
 
 namespace PortNames {
 

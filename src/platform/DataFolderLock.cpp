@@ -1,4 +1,4 @@
-#include "app/DataFolderLock.h"
+#include "platform/DataFolderLock.h"
 
 #include <QDir>
 #include <QSysInfo>

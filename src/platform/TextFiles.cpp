@@ -1,7 +1,7 @@
-#include "app/TextFiles.h"
+#include "platform/TextFiles.h"
 
-#include "app/RegularFile.h"
-#include "app/TemporaryFiles.h"
+#include "platform/RegularFile.h"
+#include "platform/TemporaryFiles.h"
 
 #include <QDir>
 #include <QFile>
