@@ -1,6 +1,7 @@
 #include "users/UserRegistry.h"
 
 #include "platform/TextFiles.h"
+#include "store/ReadingTexts.h"
 
 #include <QDir>
 
@@ -88,7 +89,7 @@ namespace UserRegistry {
 
 UserSettings newUserSettings(const QString &id)
 {
-    return UserSettings{id, 1, Unit::MgPerDl, 1, 120, 80, 120, 80};
+    return UserSettings{id, 1, int(GlucoseUnit::MgPerDl), int(DateFormat::YearMonthDay), 120, 80, 120, 80};
 }
 
 QString formatRecord(const UserRecord &r)

@@ -8,6 +8,9 @@ struct UserSettings
 {
     QString id;
     int port = 0;   // serial port 1..5
+    // Unit and date format as the user list holds them, so a rewrite puts back
+    // even a value this program does not know; glucoseUnit() and dateFormat()
+    // (store/ReadingTexts.h) say what they mean.
     int unit = 0;   // 1 = mg/dL, 2 = mmol/L
     int time = 0;   // date format: 1 = year/month/day, 2 = day/month/year
     int max = 0;
@@ -17,8 +20,3 @@ struct UserSettings
 
     friend bool operator==(const UserSettings &, const UserSettings &) = default;
 };
-
-namespace Unit {
-constexpr int MgPerDl = 1;
-constexpr int MmolPerL = 2;
-}

@@ -1,6 +1,6 @@
 #include "app/ui/Pages.h"
 
-#include "users/UserSettings.h"
+#include "store/ReadingTexts.h"
 
 #include <array>
 #include <utility>
@@ -9,11 +9,12 @@ namespace {
 
 std::optional<Page> byUnit(int unit, Page mgPerDl, Page mmolPerL)
 {
-    switch (unit) {
-    case Unit::MgPerDl: return mgPerDl;
-    case Unit::MmolPerL: return mmolPerL;
-    default: return std::nullopt;
+    switch (glucoseUnit(unit)) {
+    case GlucoseUnit::MgPerDl: return mgPerDl;
+    case GlucoseUnit::MmolPerL: return mmolPerL;
+    case GlucoseUnit::Other: break;
     }
+    return std::nullopt;
 }
 
 constexpr std::array<std::pair<PageCommand, const char *>, 11> kCommandNames{{

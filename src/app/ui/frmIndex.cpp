@@ -1,6 +1,7 @@
 #include "app/ui/frmIndex.h"
 
 #include "app/ui/Pictures.h"
+#include "platform/ui/WindowParts.h"
 #include "users/ui/PageHost.h"
 
 #include <QFrame>
@@ -11,33 +12,22 @@
 
 namespace {
 const QSize kPictureSize(96, 96);
-
-QLabel *wrappedLabel(const char *name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    return label;
 }
-} // namespace
 
 frmIndex::frmIndex(PageHost &host, QWidget *parent)
     : QWidget(parent)
     , Frame1(new QFrame(this))
-    , lblProductName(wrappedLabel("lblProductName", QStringLiteral("Dextrel  Management Software"), Frame1))
-    , Label1(wrappedLabel("Label1",
+    , lblProductName(WindowParts::wrappedLabel(Frame1, "lblProductName", QStringLiteral("Dextrel  Management Software")))
+    , Label1(WindowParts::wrappedLabel(Frame1, "Label1",
                           QStringLiteral("Welcome to the Dextrel Management Software,a software that offers a "
-                                         "database of information to help better manage an individual's diabetes."),
-                          Frame1))
-    , Label2(wrappedLabel("Label2",
+                                         "database of information to help better manage an individual's diabetes.")))
+    , Label2(WindowParts::wrappedLabel(Frame1, "Label2",
                           QStringLiteral("The software is not intended to provide medical advice. Consult with your "
                                          "health care professional before making any life changing decisions "
-                                         "(i.e. your diet, exercise program or medication.)."),
-                          Frame1))
-    , Label3(wrappedLabel("Label3",
+                                         "(i.e. your diet, exercise program or medication.).")))
+    , Label3(WindowParts::wrappedLabel(Frame1, "Label3",
                           QStringLiteral("The software was developed exclusively by DX for use with Glucose "
-                                         "Monitoring System."),
-                          Frame1))
+                                         "Monitoring System.")))
     , Picture1(new ClickablePicture(QStringLiteral("meterreadings"), kPictureSize, this))
     , Command1(new QPushButton(QStringLiteral("Meter Readings"), this))
     , Picture3(new ClickablePicture(QStringLiteral("reports"), kPictureSize, this))
@@ -55,10 +45,7 @@ frmIndex::frmIndex(PageHost &host, QWidget *parent)
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setPixmap(Pictures::pixmap(QStringLiteral("drop"), kPictureSize));
 
-    QFont title = lblProductName->font();
-    title.setPointSizeF(title.pointSizeF() * 1.8);
-    title.setBold(true);
-    lblProductName->setFont(title);
+    WindowParts::setTitleFont(lblProductName, 1.8);
 
     Frame1->setFrameShape(QFrame::Box);
     auto *texts = new QVBoxLayout(Frame1);

@@ -283,17 +283,13 @@ QWidget *frmMain::open(PageCommand command)
 
 void frmMain::toolbarClick(const QString &key)
 {
-    try {
-        for (const auto &group : toolButtonGroups()) {
-            for (const ToolButton &button : group) {
-                if (button.key == key) {
-                    button.run(*this);
-                    return;
-                }
+    for (const auto &group : toolButtonGroups()) {
+        for (const ToolButton &button : group) {
+            if (button.key == key) {
+                button.run(*this);
+                return;
             }
         }
-    } catch (...) {
-        // A failing toolbar command ends that click silently.
     }
 }
 
@@ -327,28 +323,22 @@ QWidget *frmMain::openHelpBrowser()
     return browser;
 }
 
+// Printing problems are not reported: a printer that cannot be opened simply
+// prints nothing (printActivePage checks).
 void frmMain::printReport()
 {
-    try {
-        if (!activePage())
-            return;
-        QPrinter printer;
-        printActivePage(printer);
-    } catch (...) {
-        // Printing problems are not reported.
-    }
+    if (!activePage())
+        return;
+    QPrinter printer;
+    printActivePage(printer);
 }
 
 void frmMain::printSetting()
 {
-    try {
-        QPrinter printer;
-        QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(kPrintDialogTitle);
-        // Cancel means the user does not want a printout.
-        if (dialog.exec() == QDialog::Accepted)
-            printActivePage(printer);
-    } catch (...) {
-        // Printing problems are not reported.
-    }
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(kPrintDialogTitle);
+    // Cancel means the user does not want a printout.
+    if (dialog.exec() == QDialog::Accepted)
+        printActivePage(printer);
 }

@@ -45,7 +45,7 @@ public:
     QWidget *open(PageCommand command) override;
 
     // A toolbar click: runs the command of the button with exactly this key.
-    // Any other key does nothing; nothing that goes wrong leaves this function.
+    // Any other key does nothing.
     void toolbarClick(const QString &key);
 
     // No menu of toolbars on a right click: its one untitled entry would hide

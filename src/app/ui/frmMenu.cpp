@@ -2,6 +2,7 @@
 
 #include "app/ui/Pictures.h"
 #include "app/ui/ShellTexts.h"
+#include "platform/ui/WindowParts.h"
 #include "users/ui/PageHost.h"
 
 #include <QGridLayout>
@@ -15,8 +16,7 @@ const QSize kPictureSize(96, 96);
 
 QLabel *caption(const char *name, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    QLabel *label = WindowParts::label(parent, name, text);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
@@ -45,10 +45,7 @@ frmMenu::frmMenu(PageHost &host, QWidget *parent)
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(ShellTexts::kViewReports);
 
-    QFont title = lblCompanyProduct->font();
-    title.setPointSizeF(title.pointSizeF() * 1.8);
-    title.setBold(true);
-    lblCompanyProduct->setFont(title);
+    WindowParts::setTitleFont(lblCompanyProduct, 1.8);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(lblCompanyProduct, 0, 0, 1, 2);

@@ -2,7 +2,7 @@
 #include "app/ui/frmSplash.h"
 
 #include "app/ui/Pictures.h"
-#include "app/ui/ShellTexts.h"
+#include "platform/ui/WindowParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,10 +32,7 @@ frmSplash::frmSplash(QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
     Picture1->setPixmap(Pictures::pixmap(QStringLiteral("product"), QSize(96, 96)));
-    QFont title = lblProductName->font();
-    title.setPointSizeF(title.pointSizeF() * 1.6);
-    title.setBold(true);
-    lblProductName->setFont(title);
+    WindowParts::setTitleFont(lblProductName, 1.6);
 
     ProgressBar1->setRange(0, kFull);
     ProgressBar1->setValue(0);

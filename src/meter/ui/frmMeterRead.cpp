@@ -3,6 +3,7 @@
 #include "meter/MeterTexts.h"
 #include "meter/serial/MeterDownload.h"
 #include "platform/ui/MessageService.h"
+#include "platform/ui/WindowParts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,31 +12,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel *wrappedLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
-QGroupBox *stepFrame(const QString &name, QWidget *parent)
-{
-    auto *frame = new QGroupBox(name, parent);
-    frame->setObjectName(name);
-    return frame;
-}
-
-QPushButton *namedButton(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
 
 frmMeterRead::frmMeterRead(const PageContext &context, Session &session, QWidget *parent)
     : QWidget(parent)
@@ -61,30 +37,29 @@ frmMeterRead::~frmMeterRead()
 
 void frmMeterRead::buildControls()
 {
-    auto *explanation = wrappedLabel(
-        QStringLiteral("This operation will download the readings stored on your Blood Glucose "
-                       "Monitoring System and enter them in the database."),
-        this);
+    auto *explanation = WindowParts::wrappedLabel(this, nullptr, QStringLiteral("This operation will download the readings stored on your Blood Glucose "
+                       "Monitoring System and enter them in the database."));
 
-    auto *step1 = stepFrame(QStringLiteral("Step1"), this);
+    auto *step1 = WindowParts::named<QGroupBox>(this, "Step1");
+    step1->setTitle(step1->objectName());
     auto *step1Layout = new QVBoxLayout(step1);
-    step1Layout->addWidget(wrappedLabel(
-        QStringLiteral("Connect the meter to your computer by using the interface cable."), step1));
+    step1Layout->addWidget(WindowParts::wrappedLabel(step1, nullptr, QStringLiteral("Connect the meter to your computer by using the interface cable.")));
 
-    auto *step2 = stepFrame(QStringLiteral("Step2"), this);
+    auto *step2 = WindowParts::named<QGroupBox>(this, "Step2");
+    step2->setTitle(step2->objectName());
     auto *step2Layout = new QVBoxLayout(step2);
-    CommandMR = namedButton(QStringLiteral("CommandMR"), QStringLiteral("Start Reading"), step2);
+    CommandMR = WindowParts::button(step2, "CommandMR", QStringLiteral("Start Reading"));
     step2Layout->addWidget(CommandMR);
-    step2Layout->addWidget(wrappedLabel(
-        QStringLiteral("Your meter will turn ON and display [PC] before downloading."), step2));
+    step2Layout->addWidget(WindowParts::wrappedLabel(step2, nullptr, QStringLiteral("Your meter will turn ON and display [PC] before downloading.")));
 
-    auto *step3 = stepFrame(QStringLiteral("Step3"), this);
+    auto *step3 = WindowParts::named<QGroupBox>(this, "Step3");
+    step3->setTitle(step3->objectName());
     auto *step3Layout = new QVBoxLayout(step3);
-    step3Layout->addWidget(wrappedLabel(QStringLiteral("View reports after downloading."), step3));
+    step3Layout->addWidget(WindowParts::wrappedLabel(step3, nullptr, QStringLiteral("View reports after downloading.")));
     auto *reportButtons = new QHBoxLayout;
-    CmdReportAC = namedButton(QStringLiteral("CmdReportAC"), QStringLiteral("Line Graph(AC)"), step3);
-    CmdReportPC = namedButton(QStringLiteral("CmdReportPC"), QStringLiteral("Line Graph(PC)"), step3);
-    CmdReport = namedButton(QStringLiteral("CmdReport"), QStringLiteral("View Reports ..."), step3);
+    CmdReportAC = WindowParts::button(step3, "CmdReportAC", QStringLiteral("Line Graph(AC)"));
+    CmdReportPC = WindowParts::button(step3, "CmdReportPC", QStringLiteral("Line Graph(PC)"));
+    CmdReport = WindowParts::button(step3, "CmdReport", QStringLiteral("View Reports ..."));
     reportButtons->addWidget(CmdReportAC);
     reportButtons->addWidget(CmdReportPC);
     reportButtons->addWidget(CmdReport);

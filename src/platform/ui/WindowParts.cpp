@@ -14,6 +14,21 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
     return l;
 }
 
+QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *l = name ? label(parent, name, text) : new QLabel(text, parent);
+    l->setWordWrap(true);
+    return l;
+}
+
+void setTitleFont(QLabel *label, qreal scale)
+{
+    QFont title = label->font();
+    title.setPointSizeF(title.pointSizeF() * scale);
+    title.setBold(true);
+    label->setFont(title);
+}
+
 QLineEdit *passwordBox(QWidget *parent, const char *name)
 {
     auto *box = named<QLineEdit>(parent, name);

@@ -10,8 +10,8 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// Building blocks the login and new-user windows share: every control carries
-// its name as objectName.
+// Building blocks the windows share: every control carries its name as
+// objectName, so tests and the scripted start find it.
 namespace WindowParts {
 
 // A window of its own with a caption but no title-bar buttons.
@@ -27,6 +27,10 @@ T *named(QWidget *parent, const char *name)
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text);
+// A label that wraps its text over several lines; name may be nullptr.
+QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text);
+// The big bold caption at the top of a page or the splash.
+void setTitleFont(QLabel *label, qreal scale);
 QLineEdit *passwordBox(QWidget *parent, const char *name);
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
 // The buttons side by side, right-aligned.
