@@ -39,8 +39,8 @@ private Q_SLOTS:
         // The missing data folder is made, and the login works in it.
         QTest::newRow("guest index, new folder") << "new/data" << QStringList{"--user", "guest", "--page", "index"}
                                                  << "";
-        QTest::newRow("page not built") << "." << QStringList{"--user", "guest", "--page", "histogram"}
-                                        << "The page \"histogram\" is not available in this build.";
+        QTest::newRow("page not built") << "." << QStringList{"--user", "guest", "--page", "web"}
+                                        << "The page \"web\" is not available in this build.";
         QTest::newRow("wrong password") << "." << QStringList{"--user", "alice", "--password", "Secret"}
                                         << "User ID [alice] ! Your Password have some error ! Please try again !";
     }
