@@ -1,3 +1,4 @@
+#include "common/ProgramRun.h"
 #include "common/TestData.h"
 
 #include <QJsonArray>
@@ -7,23 +8,10 @@
 #include <QTest>
 
 namespace {
-
-// Runs the program, which must end by itself: its exit code (-1 for a crash or
-// a hang) and what it wrote to standard error.
 std::pair<int, QString> run(const QStringList &arguments)
 {
-    QProcess process;
-    // A serial port that is certainly not there, whatever this machine has.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DEXTREL_COM1"), QStringLiteral("/nonexistent/tty"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(DEXTREL_PROGRAM), arguments);
-    if (!process.waitForFinished(30000))
-        return {-1, QStringLiteral("<did not end>")}; // killed with `process`
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    return runProgram(QStringLiteral(DEXTREL_PROGRAM), arguments);
 }
-
 } // namespace
 
 class ScriptedStartTest : public QObject
