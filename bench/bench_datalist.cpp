@@ -8,6 +8,7 @@
 #include "store/ReadingFile.h"
 
 #include "SampleReadings.h"
+#include "WidgetBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,11 +53,5 @@ BENCHMARK(BM_OpenDataListToFirstPaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    // The frame is built and shown without a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

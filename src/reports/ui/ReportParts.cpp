@@ -57,6 +57,19 @@ void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *value, QLabel 
         grid->addWidget(unit, row, 2);
 }
 
+Heading::Heading(QWidget *parent, const QString &userId)
+    : Label1(caption(parent, "Label1", QStringLiteral("ID :")))
+    , Label5(value(parent, "Label5", userId))
+    , Label3(caption(parent, "Label3", QStringLiteral("Report's date :")))
+{
+}
+
+void Heading::addTo(QGridLayout *grid, QWidget *date)
+{
+    addRow(grid, 0, Label1, Label5);
+    addRow(grid, 1, Label3, date);
+}
+
 Statistics::Statistics(QWidget *parent)
     : Label7(caption(parent, "Label7", QStringLiteral("Highest value :")))
     , Label12(value(parent, "Label12", kNoValue))

@@ -23,6 +23,17 @@ QLabel *value(QWidget *parent, const char *name, const QString &text);
 // One row of the grid: caption, value and, when given, the unit after it.
 void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *value, QLabel *unit = nullptr);
 
+// "ID :" with the user ID (Label1, Label5), and the caption "Report's date :"
+// (Label3) whose value each report makes its own.
+struct Heading
+{
+    Heading(QWidget *parent, const QString &userId);
+    // Rows 0 and 1: the ID, then the report's date.
+    void addTo(QGridLayout *grid, QWidget *date);
+
+    QLabel *Label1, *Label5, *Label3;
+};
+
 // "Highest value :", "Lowest value :" and "Average :" with their values
 // (Label12..Label14, "- - -") and units (Label6, Label10, Label11, "mg/dL").
 struct Statistics

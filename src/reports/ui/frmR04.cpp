@@ -31,9 +31,7 @@ QLineSeries *limitLine(const QString &name, double value, const QColor &colour)
 
 frmR04::frmR04(const ReportContext &context, QWidget *parent)
     : QWidget(parent)
-    , Label1(ReportParts::caption(this, "Label1", QStringLiteral("ID :")))
-    , Label5(ReportParts::value(this, "Label5", QStringLiteral("Name Not Yet Assigned")))
-    , Label3(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
+    , heading(this, context.user.id)
     , Combo4(new QComboBox(this))
     , Label4(ReportParts::caption(this, "Label4", QStringLiteral("Days covered :")))
     , Label2(ReportParts::value(this, "Label2", QStringLiteral("1")))
@@ -55,8 +53,7 @@ frmR04::frmR04(const ReportContext &context, QWidget *parent)
     Combo4->setMinimumContentsLength(12);
 
     auto *grid = new QGridLayout;
-    ReportParts::addRow(grid, 0, Label1, Label5);
-    ReportParts::addRow(grid, 1, Label3, Combo4);
+    heading.addTo(grid, Combo4);
     ReportParts::addRow(grid, 2, Label4, Label2);
     ReportParts::addRow(grid, 3, Label19, Label18);
     statistics.addTo(grid, 4);
@@ -70,7 +67,6 @@ frmR04::frmR04(const ReportContext &context, QWidget *parent)
     MSChart1->chart()->legend()->setAlignment(Qt::AlignTop);
 
     const UserSettings &user = context.user;
-    Label5->setText(user.id);
     if (context.tables.holdsNoReadings()) {
         Messages::show(this, ReportTexts::kNoGlucoseData);
         Combo4->setEnabled(false);
@@ -99,7 +95,6 @@ void frmR04::showDay()
     if (!day)
         return;
     if (day->stats) {
-        Label5->setText(user.id);
         statistics.show(day->highest, day->lowest, day->average);
         Label18->setText(day->readings);
     }

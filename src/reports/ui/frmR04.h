@@ -22,8 +22,7 @@ class frmR04 : public QWidget
 public:
     explicit frmR04(const ReportContext &context, QWidget *parent = nullptr);
 
-    QLabel *Label1, *Label5;    // "ID :", the user ID
-    QLabel *Label3;             // "Report's date :"
+    ReportParts::Heading heading;   // "ID :" and the user ID, "Report's date :"
     QComboBox *Combo4;          // the dates; choosing one shows that day
     QLabel *Label4, *Label2;    // "Days covered :", always "1"
     QLabel *Label19, *Label18;  // "Datas covered :", readings of the day

@@ -60,9 +60,7 @@ void drawBars(QChart *chart, const Histogram::Report &report)
 
 frmR05::frmR05(const ReportContext &context, QWidget *parent)
     : QWidget(parent)
-    , Label1(ReportParts::caption(this, "Label1", QStringLiteral("ID :")))
-    , Label5(ReportParts::value(this, "Label5", QStringLiteral("Name Not Yet Assigned")))
-    , Label3(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
+    , heading(this, context.user.id)
     , Label15(ReportParts::value(this, "Label15", QStringLiteral("- - - -/ - - / - - ~ - - - - / - - / - -")))
     , Label4(ReportParts::caption(this, "Label4", QStringLiteral("Datas covered :")))
     , Label2(ReportParts::value(this, "Label2", QStringLiteral("- -")))
@@ -77,8 +75,7 @@ frmR05::frmR05(const ReportContext &context, QWidget *parent)
     Text2->hide();
 
     auto *grid = new QGridLayout;
-    ReportParts::addRow(grid, 0, Label1, Label5);
-    ReportParts::addRow(grid, 1, Label3, Label15);
+    heading.addTo(grid, Label15);
     ReportParts::addRow(grid, 2, Label4, Label2);
     statistics.addTo(grid, 3);
     grid->setColumnStretch(3, 1);
@@ -87,7 +84,6 @@ frmR05::frmR05(const ReportContext &context, QWidget *parent)
     layout->addWidget(MSChart1, 1);
 
     const UserSettings &user = context.user;
-    Label5->setText(user.id);
     const GlucoseUnit unit = glucoseUnit(user.unit);
     const Histogram::Report report = Histogram::report(context.tables, unit, dateFormat(user.time));
     if (report.noData)

@@ -18,8 +18,8 @@ class frmR05 : public QWidget
 public:
     explicit frmR05(const ReportContext &context, QWidget *parent = nullptr);
 
-    QLabel *Label1, *Label5;    // "ID :", the user ID
-    QLabel *Label3, *Label15;   // "Report's date :", first ~ last date
+    ReportParts::Heading heading;   // "ID :" and the user ID, "Report's date :"
+    QLabel *Label15;            // first ~ last date
     QLabel *Label4, *Label2;    // "Datas covered :", number of readings
     ReportParts::Statistics statistics;
     QChartView *MSChart1;
