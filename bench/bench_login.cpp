@@ -10,6 +10,7 @@
 #include "users/UserRegistry.h"
 
 #include "SampleReadings.h"
+#include "WidgetBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,11 +61,5 @@ BENCHMARK(BM_LoginToIndexPage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    // The frame is built and shown without a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -62,6 +62,8 @@ private Q_SLOTS:
     void init()
     {
         m_state = AppState{};
+        // One reading, so the reports open without their no-data message.
+        m_state.tables.readingAt(1) = Reading{3, 5, 7, 5, 123, 2006, QStringLiteral("C")};
         m_frame = std::make_unique<frmMain>(m_state);
     }
     // Any message box is a fault, except the one the download page shows on a
@@ -221,12 +223,12 @@ private Q_SLOTS:
         const QList<Page> loaded = loadedPages(*m_frame);
         QCOMPARE(m_frame->findChild<QMdiArea *>()->subWindowList().size(), loaded.size());
         // Unless the command left the start page alone, every page is unloaded
-        // first (CloseChildForms), the start page too; a page this build lacks
-        // leaves none.
+        // first (CloseChildForms), the start page too.
         const bool alone = opens == from;
         QVERIFY(start.isNull() != alone && below.isNull() != alone);
-        const bool built = opens == Page::Index || opens == Page::Menu || (opens && m_frame->page(*opens));
-        QCOMPARE(loaded, alone ? before : built ? QList<Page>{*opens} : QList<Page>{});
+        if (opens && QList<Page>{Page::R02, Page::R02unit, Page::R02p, Page::R02unitp}.contains(*opens))
+            QEXPECT_FAIL("", "the line graph pages are not in this build yet", Continue);
+        QCOMPARE(loaded, alone ? before : opens ? QList<Page>{*opens} : QList<Page>{});
     }
 
     void printing()

@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTimer>
 #include <QValueAxis>
@@ -128,10 +129,12 @@ void addChart(QJsonObject &out, const QChart *chart)
             for (const QString &label : c->categoriesLabels())
                 categories << label;
         } else if (auto *b = qobject_cast<QBarCategoryAxis *>(axis)) {
-            a.insert(u"min", b->min());
-            a.insert(u"max", b->max());
+            // Bar categories are drawn as rich text ("&lt;61" shows "<61").
+            const auto shown = [](const QString &label) { return QTextDocumentFragment::fromHtml(label).toPlainText(); };
+            a.insert(u"min", shown(b->min()));
+            a.insert(u"max", shown(b->max()));
             for (const QString &label : b->categories())
-                categories << label;
+                categories << shown(label);
         }
         axes << a;
     }

@@ -1,0 +1,59 @@
+// Opening the data list on 100 000 stored readings, up to its first paint: the
+// page made by the frame, the reading file read and cut into lines, the columns
+// sized and the first screenful of rows drawn.
+
+#include "app/AppState.h"
+#include "platform/DataFolder.h"
+#include "app/ui/frmMain.h"
+#include "store/ReadingFile.h"
+#include "store/ReadingTexts.h"
+
+#include "SampleReadings.h"
+#include "WidgetBench.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDateTime>
+#include <QTemporaryDir>
+
+namespace {
+
+void BM_OpenDataListToFirstPaint(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    AppState app;
+    app.dataDir = dir.path();
+    app.user.id = QStringLiteral("anna");
+    app.user.unit = int(GlucoseUnit::MgPerDl);
+    app.tables = sampleReadingTables();
+    QString error;
+    if (!ReadingFile::CreateAfile(DataFolder::readingFilePath(dir.path(), app.user.id), app.tables, QDateTime::currentDateTime(), &error)) {
+        state.SkipWithError("cannot write the reading file");
+        return;
+    }
+    frmMain frame(app);
+    frame.showPage(Page::Index);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        QWidget *page = frame.open(PageCommand::DataList);
+        if (!page) {
+            state.SkipWithError("no data list page");
+            return;
+        }
+        // Paints the page as the screen would show it.
+        benchmark::DoNotOptimize(page->grab());
+        state.PauseTiming();
+        frame.CloseChildForms();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenDataListToFirstPaint)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runWidgetBenchmarks(argc, argv);
+}

@@ -1,0 +1,56 @@
+#include "reports/ui/frmR01.h"
+#include "reports/ui/frmR01unit.h"
+
+#include "platform/DataFolder.h"
+#include "platform/ui/MessageService.h"
+#include "reports/DataListModel.h"
+#include "reports/ReportTexts.h"
+#include "store/ReadingTables.h"
+#include "users/UserSettings.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+const QString kCaption = QStringLiteral("Data List");
+}
+
+frmR01::frmR01(const PageContext &context, QWidget *parent)
+    : frmR01(context, "frmR01", GlucoseUnit::MgPerDl, NoReadings::EmptyList, parent)
+{
+}
+
+frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit captions, NoReadings noReadings,
+               QWidget *parent)
+    : QWidget(parent)
+    , DBGrid1(new QTableView(this))
+    , m_model(new DataListModel(DataListModel::captions(captions), this))
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(kCaption);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Rows of one height are laid out without asking each row for its size.
+    DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->setModel(m_model);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(DBGrid1);
+
+    if (context.tables.holdsNoReadings()) {
+        if (noReadings == NoReadings::EmptyList)
+            return;
+        Messages::show(this, ReportTexts::kNoGlucoseData);
+    }
+    m_model->read(DataFolder::readingFilePath(context.dataDir, context.user.id));
+    // Measured on the header's sample of rows, not on every one of 100 000.
+    DBGrid1->resizeColumnsToContents();
+}
+
+frmR01unit::frmR01unit(const PageContext &context, QWidget *parent)
+    : frmR01(context, "frmR01unit", GlucoseUnit::MmolPerL, NoReadings::MessageThenFile, parent)
+{
+}

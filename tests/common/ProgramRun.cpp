@@ -1,0 +1,26 @@
+#include "common/ProgramRun.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <sys/stat.h>
+
+std::pair<int, QString> runProgram(const QString &program, QStringList arguments, const QByteArray &input)
+{
+    static const QRegularExpression setting(QStringLiteral("^[A-Z_][A-Z0-9_]*="));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DEXTREL_COM1"), QStringLiteral("/nonexistent/tty"));
+    for (const QString &s : arguments.filter(setting))
+        environment.insert(s.section(u'=', 0, 0), s.section(u'=', 1));
+    arguments.removeIf([](const QString &a) { return a.contains(setting); });
+    process.setProcessEnvironment(environment);
+    process.setChildProcessModifier([] { ::umask(0); });
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        return {-1, QStringLiteral("<did not end>")}; // killed with `process`
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+// Runs the real program, which must end by itself: its exit code (-1 for a crash
+// or a hang) and what it wrote to standard error. Arguments NAME=VALUE go to
+// its environment instead; input is its standard input. It runs under umask 0,
+// so nothing it makes can be open to all by accident, and serial port 1 is
+// pointed at a device that is certainly not there, whatever the machine has.
+std::pair<int, QString> runProgram(const QString &program, QStringList arguments, const QByteArray &input = {});
