@@ -6,6 +6,7 @@
 #include "reports/SummaryStatistics.h"
 #include "users/UserSettings.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -335,12 +336,18 @@ void LineGraphWindow::rangeChanged()
     }
     showStatistics();
     drawChart();
-    // A range error shows for about a second; "No data !" stays.
+    // A range error shows for about a second; "No data !" stays. The wait runs
+    // from the event loop, not inside this handler: the page may be closed
+    // while it waits, and its controls must not be on the stack then.
     if (LabelError && LabelError->text() == ReportTexts::kRangeOfDateError) {
-        const QPointer<LineGraphWindow> self(this);
-        WaitSeconds(1);
-        if (self)
-            LabelError->clear();
+        QMetaObject::invokeMethod(
+            qApp,
+            [label = QPointer<QLabel>(LabelError)] {
+                WaitSeconds(1);
+                if (label)
+                    label->clear();
+            },
+            Qt::QueuedConnection);
     }
 }
 
