@@ -4,6 +4,7 @@
 #include "app/ui/frmIndex.h"
 #include "app/ui/frmMenu.h"
 #include "meter/ui/frmMeterRead.h"
+#include "reports/ui/LineGraphWindow.h"
 #include "reports/ui/frmR01unit.h"
 #include "reports/ui/frmR04.h"
 #include "reports/ui/frmR05.h"
@@ -19,12 +20,12 @@ QWidget *create(Page page, PageHost &host, AppState &state)
     case Page::MeterRead: return new frmMeterRead(context, state);
     case Page::R01: return new frmR01(context);
     case Page::R01unit: return new frmR01unit(context);
+    case Page::R02: return new LineGraphWindow(context, LineGraphWindow::Form::R02);
+    case Page::R02unit: return new LineGraphWindow(context, LineGraphWindow::Form::R02unit);
+    case Page::R02p: return new LineGraphWindow(context, LineGraphWindow::Form::R02p);
+    case Page::R02unitp: return new LineGraphWindow(context, LineGraphWindow::Form::R02unitp);
     case Page::R04: return new frmR04(context);
     case Page::R05: return new frmR05(context);
-    case Page::R02:
-    case Page::R02unit:
-    case Page::R02p:
-    case Page::R02unitp: break;
     }
     return nullptr;
 }

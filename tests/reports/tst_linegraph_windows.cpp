@@ -1,0 +1,326 @@
+#include "common/TestData.h"
+#include "reports/LineGraphPointer.h"
+#include "reports/ui/LineGraphWindow.h"
+#include "store/ReadingTables.h"
+#include "users/UserSettings.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPointer>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+// The line graph never leads to another page: a host that opens nothing.
+struct NoHost : PageHost
+{
+    QWidget *open(PageCommand) override { return nullptr; }
+} noHost;
+
+struct Sample
+{
+    QDate date;
+    int hour, minute, glucose;
+    const char *event;
+};
+
+// Table order (the file holds them newest first): three readings marked PC
+// with an unmarked one between them.
+const QList<Sample> kFour{{{2006, 3, 3}, 8, 10, 100, "PC"},
+                          {{2006, 3, 5}, 9, 0, 200, "C"},
+                          {{2006, 3, 20}, 8, 59, 151, "PC"},
+                          {{2006, 4, 2}, 12, 0, 90, "PC"}};
+
+// 151 readings, one a day from 1 January 2006, of 101, 102, ... 251 mg/dL.
+QList<Sample> paged()
+{
+    QList<Sample> out;
+    for (int i = 1; i <= 151; ++i)
+        out << Sample{QDate(2006, 1, 1).addDays(i - 1), 7, 30, 100 + i, "C"};
+    return out;
+}
+
+QByteArray readingFile(const QList<Sample> &table)
+{
+    QList<QByteArray> lines{"Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time"};
+    for (qsizetype i = table.size() - 1, row = 1; i >= 0; --i, ++row) {
+        const Sample &s = table[i];
+        lines << QStringLiteral("T%1,%2,%3,%4,%5,%6,%7,%8,%9,%10 - %11:%12")
+                     .arg(row, 4, 10, QChar(u'0'))
+                     .arg(s.glucose, 5, 10, QChar(u'0'))
+                     .arg(s.date.month(), 2, 10, QChar(u'0'))
+                     .arg(s.date.day(), 2, 10, QChar(u'0'))
+                     .arg(s.hour, 2, 10, QChar(u'0'))
+                     .arg(s.minute, 2, 10, QChar(u'0'))
+                     .arg(QLatin1String(s.event), QString::number(s.glucose / 18.0, 'f', 1).rightJustified(4, u'0'))
+                     .arg(s.date.year())
+                     .arg(s.date.toString(u"yyyy/MM/dd"))
+                     .arg(s.hour, 2, 10, QChar(u'0'))
+                     .arg(s.minute, 2, 10, QChar(u'0'))
+                     .toLatin1();
+    }
+    return crlf(lines);
+}
+
+QString numbers(int from, int to)
+{
+    QStringList out;
+    for (int g = from; g <= to; ++g)
+        out << QString::number(g);
+    return out.join(u' ');
+}
+
+QString joined(const QJsonArray &points, int coordinate)
+{
+    QStringList out;
+    for (const QJsonValue p : points)
+        out << QString::number(p[coordinate].toDouble());
+    return out.join(u' ');
+}
+
+// The front line graph of a dump as "name=value" texts, for the names asked:
+// a control's text, "name.enabled", the scroll bar as "value min..max" or
+// "hidden", and the chart's "Readings", "Max", "Min" (values as plotted) and
+// "axes" ("0.5..25.5 0..600").
+QStringList describe(const QJsonObject &dump, const QStringList &wanted)
+{
+    QMap<QString, QString> seen;
+    QStringList messages;
+    for (const QJsonValue m : dump[u"messages"].toArray())
+        messages << m[u"title"].toString() + QStringLiteral(": ") + m[u"text"].toString().section(u'\n', 0, 0);
+    seen[QStringLiteral("messages")] = messages.join(u" | ");
+    const QJsonObject window = dump[u"windows"][0].toObject();
+    seen[QStringLiteral("window")] = window[u"objectName"].toString();
+    const QJsonObject controls = window[u"controls"].toObject();
+    for (auto c = controls.begin(); c != controls.end(); ++c) {
+        const QJsonObject control = c.value().toObject();
+        seen[c.key()] = control[u"text"].toString();
+        seen[c.key() + QStringLiteral(".enabled")] = control[u"enabled"].toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    }
+    const QJsonObject scroll = controls[u"HScroll1"].toObject();
+    seen[QStringLiteral("HScroll1")] = !scroll[u"visible"].toBool()
+        ? QStringLiteral("hidden")
+        : QStringLiteral("%1 %2..%3").arg(scroll[u"value"].toInt()).arg(scroll[u"minimum"].toInt()).arg(scroll[u"maximum"].toInt());
+    const QJsonObject chart = controls[u"MSChart1"].toObject();
+    for (const QJsonValue s : chart[u"series"].toArray()) {
+        const QJsonArray points = s[u"points"].toArray();
+        seen[s[u"name"].toString()] = s[u"name"].toString() == u"Readings" ? joined(points, 1) : joined(QJsonArray{points.first()}, 1);
+    }
+    QStringList axes;
+    for (const QJsonValue a : chart[u"axes"].toArray())
+        axes << QStringLiteral("%1..%2").arg(a[u"min"].toDouble()).arg(a[u"max"].toDouble());
+    seen[QStringLiteral("axes")] = axes.join(u' ');
+
+    QStringList out;
+    for (const QString &w : wanted) {
+        const QString name = w.section(u'=', 0, 0);
+        out << name + u'=' + seen.value(name, QStringLiteral("<none>"));
+    }
+    return out;
+}
+
+ReadingTables tablesOf(const QList<Sample> &samples)
+{
+    ReadingTables tables;
+    for (qsizetype i = 0; i < samples.size(); ++i) {
+        const Sample &s = samples[i];
+        tables.readingAt(int(i + 1)) = {s.date.month(), s.date.day(), s.hour, s.minute, s.glucose, s.date.year(),
+                                        QLatin1String(s.event)};
+    }
+    return tables;
+}
+
+const UserSettings kAlice{QStringLiteral("alice"), 1, 1, 1, 120, 80, 150, 70};
+
+} // namespace
+
+class LineGraphWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The real program, opened as a user would, then described by --dump.
+    void endToEnd_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("expected"); // name=value, see describe()
+        const QString noPort = QStringLiteral("messages=Qel: RS232 Setting Error !");
+
+        QTest::newRow("frmR02 from the frame's menu")
+            << "alice" << QStringList{"--click", "mnuReport5"}
+            << QStringList{"window=frmR02", "Label5=alice", "DTPicker1=2006/3/3", "DTPicker2=2006/4/2", "Label2=4",
+                           "Label12=200", "Label13=90", "Label14=135", "Label6=mg/dL", "LabelError=",
+                           "X1=3/3", "X2=3/5", "X3=3/20", "X4=4/2", "X5=", "X26=", "HScroll1=hidden",
+                           "Readings=100 200 151 90", "Max=120", "Min=80", "axes=0.5..25.5 0..600"};
+        QTest::newRow("hours 8 to 8, from the menu page")
+            << "alice" << QStringList{"--page", "menu", "--click", "Picture3", "--set", "ComboLO=8", "--set", "ComboHI=8"}
+            << QStringList{"window=frmR02", "Label2=2", "Label14=125", "X1=3/3", "X2=3/20", "X3=",
+                           "Readings=100 151"};
+        QTest::newRow("hour range error keeps the selection")
+            << "alice" << QStringList{"--click", "mnuReport5", "--set", "ComboLO=10", "--set", "ComboHI=9"}
+            << QStringList{"ComboLO=0", "ComboHI=9", "Label2=1", "Readings=90"};
+        QTest::newRow("hour text not a number changes nothing")
+            << "alice" << QStringList{"--click", "mnuReport5", "--set", "ComboHI=8", "--set", "ComboLO=x"}
+            << QStringList{"ComboLO=x", "LabelError=", "Label2=2", "Readings=100 151"};
+        QTest::newRow("date range from the download form")
+            << "alice"
+            << QStringList{"--page", "download", "--click", "CmdReportAC", "--set", "DTPicker1=2006/3/5", "--set",
+                           "DTPicker2=2006/3/20"}
+            << QStringList{noPort, "window=frmR02", "Label2=2", "Readings=200 151", "X1=3/5", "X2=3/20"};
+        QTest::newRow("date range error restores the pickers")
+            << "alice"
+            << QStringList{"--click", "mnuReport5", "--set", "DTPicker1=2006/3/21", "--set", "DTPicker2=2006/3/20"}
+            << QStringList{"DTPicker1=2006/4/2", "DTPicker2=2006/4/2", "Label2=1", "Readings=90"};
+        QTest::newRow("a range matching nothing")
+            << "alice" << QStringList{"--click", "mnuReport5", "--set", "DTPicker2=2006/3/4", "--set", "DTPicker1=2006/3/4"}
+            << QStringList{"Label2=0", "Label12=0", "Label14=0", "Readings=", "X1=", "axes=0.5..150.5 0..600"};
+        QTest::newRow("frmR02unit, day/month")
+            << "bob" << QStringList{"--click", "mnuReport5"}
+            << QStringList{"window=frmR02unit", "DTPicker1=3/3/2006", "DTPicker2=2/4/2006", "Label2=4", "Label12=11.1",
+                           "Label13=5.0", "Label14=7.5", "Label6=mmol/L", "Text7=mmol/L", "LOW=Low--", "X1=3/3",
+                           "X2=5/3", "X3=20/3", "X4=2/4", "Readings=5.6 11.1 8.4 5", "Max=10", "Min=4",
+                           "axes=0.5..25.5 0..35"};
+        QTest::newRow("frmR02p from the download form")
+            << "alice" << QStringList{"--page", "download", "--click", "CmdReportPC"}
+            << QStringList{noPort, "window=frmR02p", "Label4=PC Datas covered :", "Label2=3", "Label14=113",
+                           "DTPicker1=2006/3/3", "DTPicker2=2006/4/2", "X1=3/3", "X2=3/20", "X3=4/2",
+                           "Readings=100 151 90", "ComboLO=<none>", "LabelError=<none>"};
+        QTest::newRow("frmR02p narrowed to March")
+            << "alice" << QStringList{"--page", "download", "--click", "CmdReportPC", "--set", "DTPicker2=2006/3/31"}
+            << QStringList{"Label2=2", "Readings=100 151"};
+        QTest::newRow("frmR02unitp date range error")
+            << "bob" << QStringList{"--page", "download", "--click", "CmdReportPC", "--set", "DTPicker1=5/4/2006"}
+            << QStringList{noPort + QStringLiteral(" | Qel: There's an error in your range of data !"),
+                           "window=frmR02unitp", "DTPicker1=3/3/2006", "DTPicker2=2/4/2006", "Label2=3",
+                           "Readings=5.6 8.4 5", "Max=10"};
+        QTest::newRow("151 readings start on the last page")
+            << "carol" << QStringList{"--click", "mnuReport5"}
+            << QStringList{"Label2=151", "HScroll1=1 0..1", "X1=1/2", "X2=1/7", "X26=5/31",
+                           "Readings=" + numbers(102, 251), "axes=0.5..150.5 0..600"};
+        QTest::newRow("151 readings scrolled to the first page")
+            << "carol" << QStringList{"--click", "mnuReport5", "--set", "HScroll1=0"}
+            << QStringList{"Label2=151", "HScroll1=0 0..1", "X1=1/1", "X2=1/6", "X26=5/30",
+                           "Readings=" + numbers(101, 250)};
+        QTest::newRow("no readings")
+            << "guest" << QStringList{"--click", "mnuReport5"}
+            << QStringList{"LabelError=No data !", "DTPicker1.enabled=false", "DTPicker2.enabled=false", "Label2=- -",
+                           "Label12=- - -", "Readings=0", "X1=", "axes=0.5..25.5 0..600"};
+        QTest::newRow("no readings marked PC")
+            << "guest" << QStringList{"--page", "download", "--click", "CmdReportPC"}
+            << QStringList{noPort + QStringLiteral(" | Qel: This ID have no Glucose data !! Please read from Meter!!"),
+                           "window=frmR02p", "DTPicker1.enabled=false", "Label2=- -", "Readings=0"};
+    }
+    void endToEnd()
+    {
+        QFETCH(QString, user);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        ScratchFolder folder;
+        folder.write(QStringLiteral("DXRegister.txt"),
+                     crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "guest*,vorpa*,1,1,1,120,80,120,80",
+                           "alice*,a*,1,1,1,120,80,150,70", "bob*,b*,1,2,2,180,72,150,70",
+                           "carol*,c*,1,1,1,120,80,150,70"}));
+        folder.write(QStringLiteral("alice.txt"), readingFile(kFour));
+        folder.write(QStringLiteral("bob.txt"), readingFile(kFour));
+        folder.write(QStringLiteral("carol.txt"), readingFile(paged()));
+
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DEXTREL_COM1"), QStringLiteral("/nonexistent/tty"));
+        program.setProcessEnvironment(environment);
+        const QStringList login = user == u"guest" ? QStringList{"--user", user}
+                                                   : QStringList{"--user", user, "--password", user.left(1)};
+        program.start(QStringLiteral(DEXTREL_PROGRAM),
+                      QStringList{"--data-dir", folder.path(), "--dump", folder.file(QStringLiteral("state.json"))}
+                          + login + steps);
+        QVERIFY(program.waitForFinished(30000));
+        QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
+        const QJsonObject dump = QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object();
+        QCOMPARE(describe(dump, expected), expected);
+    }
+
+    // The pointer over the chart: the details box names the reading drawn under
+    // it, the marker sits over it, and the box opens towards the chart's middle.
+    void pointer_data()
+    {
+        QTest::addColumn<bool>("paged");
+        QTest::addColumn<int>("scroll");      // HScroll1's value, paged only
+        QTest::addColumn<int>("position");    // page position under the pointer
+        QTest::addColumn<int>("above");       // pixels above the plot; 0: on the point
+        QTest::addColumn<QString>("details"); // empty: the box is hidden
+        QTest::newRow("first reading, box to the right") << false << 0 << 1 << 0 << "2006/3/3 8:10  100mg/dL";
+        QTest::newRow("last reading of a short page") << false << 0 << 4 << 0 << "2006/4/2 12:0  90mg/dL";
+        QTest::newRow("empty position") << false << 0 << 10 << 0 << "";
+        QTest::newRow("above the plot") << false << 0 << 2 << 5 << "";
+        QTest::newRow("scrolled, left half") << true << 0 << 3 << 0 << "2006/1/3 7:30  103mg/dL";
+        QTest::newRow("scrolled, right half") << true << 0 << 140 << 0 << "2006/5/20 7:30  240mg/dL";
+        QTest::newRow("last page, right half") << true << 1 << 150 << 0 << "2006/5/31 7:30  251mg/dL";
+    }
+    void pointer()
+    {
+        QFETCH(bool, paged);
+        QFETCH(int, scroll);
+        QFETCH(int, position);
+        QFETCH(int, above);
+        QFETCH(QString, details);
+        const ReadingTables tables = tablesOf(paged ? ::paged() : kFour);
+        LineGraphWindow window({noHost, kAlice, tables, QString()}, LineGraphWindow::Form::R02);
+        window.resize(1000, 620);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.HScroll1->setValue(scroll);
+
+        QChart *chart = window.MSChart1->chart();
+        auto *series = qobject_cast<QLineSeries *>(chart->series().constFirst());
+        // On the reading drawn at that position, or mid-plot over an empty one.
+        QPointF at = details.isEmpty() ? chart->mapToPosition(QPointF(position, 300), series)
+                                       : chart->mapToPosition(series->at(position - 1), series);
+        if (above)
+            at.setY(chart->plotArea().top() - above);
+        const QPoint pointer = window.MSChart1->mapFromScene(chart->mapToScene(at));
+        QTest::mouseMove(window.MSChart1->viewport(), pointer);
+
+        QCOMPARE(window.Text4->isVisibleTo(&window), !details.isEmpty());
+        QCOMPARE(window.Text3->text(), details.isEmpty() ? QString() : QStringLiteral(" Y"));
+        if (details.isEmpty())
+            return;
+        QCOMPARE(window.Text4->text(), details);
+        const QRect marker = window.Text3->geometry();
+        QVERIFY2(qAbs(marker.center().x() - pointer.x()) <= 1, "marker over the point");
+        const QRect box = window.Text4->geometry();
+        const bool rightHalf = position > 150 / 2 && paged;
+        QVERIFY2(qAbs((rightHalf ? box.right() + 1 : box.left()) - pointer.x()) <= 1, "box beside the point");
+        QVERIFY(box.top() > pointer.y());
+    }
+
+    // The error shows at once and is cleared a second later from the event
+    // loop, so closing the page meanwhile is safe.
+    void hourRangeErrorThenClose()
+    {
+        const ReadingTables tables = tablesOf(kFour);
+        auto *window = new LineGraphWindow({noHost, kAlice, tables, QString()}, LineGraphWindow::Form::R02);
+        window->show();
+        window->ComboLO->setEditText(QStringLiteral("10"));
+        window->ComboHI->setEditText(QStringLiteral("9"));
+        QCOMPARE(window->LabelError->text(), QStringLiteral("Range of date Error!"));
+        QCOMPARE(window->ComboLO->currentText(), QStringLiteral("0"));
+        QCOMPARE(window->Label2->text(), QStringLiteral("1"));
+        const QPointer<QLabel> label(window->LabelError);
+        window->deleteLater();
+        QTRY_VERIFY(label.isNull());
+        QTest::qWait(1500); // the wait that was pending has ended without its label
+    }
+};
+
+QTEST_MAIN(LineGraphWindowsTest)
+#include "tst_linegraph_windows.moc"
