@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
 
     Startup startup(state);
     ScriptedStart script(startup, state, options);
-    startup.run();
+    startup.run(!options.unattended());
     script.begin();
     return app->exec();
 }

@@ -45,14 +45,15 @@ frmLoginAdd *Startup::loginAdd() const
     return m_loginAdd;
 }
 
-void Startup::run()
+void Startup::run(bool watched)
 {
     {
         frmSplash splash;
         splash.show();
         splash.repaint();
         m_frame = std::make_unique<frmMain>(m_state);
-        WaitSeconds(1);
+        if (watched)
+            WaitSeconds(1);
     }
     showLogin(true);
 }

@@ -23,8 +23,9 @@ public:
     ~Startup() override;
 
     // Shows the splash, waits a second with the frame made hidden meanwhile,
-    // then shows the login window.
-    void run();
+    // then shows the login window. A run that nobody watches (a scripted
+    // start) makes the frame without waiting.
+    void run(bool watched = true);
 
     frmMain *frame() const { return m_frame.get(); }
     // The login or new-user window while one is shown.
