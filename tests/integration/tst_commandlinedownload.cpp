@@ -5,7 +5,7 @@
 
 #include <QProcess>
 
-class tst_CommandLineDownload : public QObject
+class CommandLineDownloadTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -47,5 +47,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CommandLineDownload)
+QTEST_GUILESS_MAIN(CommandLineDownloadTest)
 #include "tst_commandlinedownload.moc"

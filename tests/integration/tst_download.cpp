@@ -5,7 +5,7 @@
 
 #include "DownloadRig.h"
 
-class tst_Download : public QObject
+class DownloadTest : public QObject
 {
     Q_OBJECT
     static constexpr int kLimitMs = 15000;
@@ -107,5 +107,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_Download)
+QTEST_MAIN(DownloadTest)
 #include "tst_download.moc"

@@ -21,7 +21,7 @@ const QList<MeterRecord> kRecords{
 
 } // namespace
 
-class tst_MeterEmulator : public QObject
+class MeterEmulatorTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -154,5 +154,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_MeterEmulator)
+QTEST_GUILESS_MAIN(MeterEmulatorTest)
 #include "tst_meteremulator.moc"

@@ -53,7 +53,7 @@ struct Download
 
 } // namespace
 
-class tst_MeterRecords : public QObject
+class MeterRecordsTest : public QObject
 {
     Q_OBJECT
 
@@ -153,5 +153,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_MeterRecords)
+QTEST_GUILESS_MAIN(MeterRecordsTest)
 #include "tst_meter_records.moc"

@@ -192,7 +192,7 @@ enum Fault { Quiet, SixBytes, LineLost, SaveFails };
 
 } // namespace
 
-class tst_MeterSession : public QObject
+class MeterSessionTest : public QObject
 {
     Q_OBJECT
 
@@ -457,5 +457,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_MeterSession)
+QTEST_GUILESS_MAIN(MeterSessionTest)
 #include "tst_meter_session.moc"

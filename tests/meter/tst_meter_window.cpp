@@ -73,7 +73,7 @@ struct Window
 
 } // namespace
 
-class tst_MeterWindow : public QObject
+class MeterWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -129,5 +129,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_MeterWindow)
+QTEST_MAIN(MeterWindowTest)
 #include "tst_meter_window.moc"

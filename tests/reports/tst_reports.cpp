@@ -64,7 +64,7 @@ QList<int> glucoseOf(const QList<Reading> &entries)
 
 } // namespace
 
-class TestReports : public QObject
+class ReportsTest : public QObject
 {
     Q_OBJECT
 
@@ -408,5 +408,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestReports)
+QTEST_APPLESS_MAIN(ReportsTest)
 #include "tst_reports.moc"

@@ -32,7 +32,7 @@ QByteArray numbered(const QList<QByteArray> &rows, int first = 1)
 
 } // namespace
 
-class TestReadingFile : public QObject
+class ReadingFileTest : public QObject
 {
     Q_OBJECT
 
@@ -195,5 +195,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestReadingFile)
+QTEST_MAIN(ReadingFileTest)
 #include "tst_readingfile.moc"

@@ -95,7 +95,7 @@ struct LoginRig
 
 } // namespace
 
-class tst_LoginWindows : public QObject
+class LoginWindowsTest : public QObject
 {
     Q_OBJECT
 
@@ -205,5 +205,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_LoginWindows)
+QTEST_MAIN(LoginWindowsTest)
 #include "tst_loginwindows.moc"

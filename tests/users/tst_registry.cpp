@@ -31,7 +31,7 @@ QMap<QString, QByteArray> contents(const QString &dir)
 }
 } // namespace
 
-class tst_Registry : public QObject
+class RegistryTest : public QObject
 {
     Q_OBJECT
 
@@ -51,6 +51,10 @@ private Q_SLOTS:
         // Bytes of another code page stay distinct and can be typed.
         QTest::newRow("Latin-1") << QByteArray("Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1") << QStringList{"José", "café"};
         QTest::newRow("UTF-8") << QByteArray("Jos\xc3\xa9*,\xc3\xa9*,1,1,1,1,1,1,1") << QStringList{"José", "é"};
+        // A character outside the Basic Multilingual Plane goes whole, not half of it.
+        QTest::newRow("no mark after a wide character")
+            << QByteArray("ab\xf0\x9f\x98\x80,pw\xf0\x9f\x98\x80*,1,1,1,1,1,1,1")
+            << QStringList{"ab", QString::fromUtf8("pw\xf0\x9f\x98\x80")};
     }
     void parse()
     {
@@ -250,5 +254,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Registry)
+QTEST_GUILESS_MAIN(RegistryTest)
 #include "tst_registry.moc"
