@@ -2,36 +2,18 @@
 #include "platform/PortNames.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 
-// The environment a test sets, put back as it was afterwards.
-class EnvironmentVariable
+// Sets (or, for a null value, unsets) a variable until the end of the scope.
+auto setEnvironment(const char *name, const QByteArray &value)
 {
-public:
-    EnvironmentVariable(const char *name, const QByteArray &value)
-        : m_name(name)
-        , m_old(qgetenv(name))
-        , m_wasSet(qEnvironmentVariableIsSet(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~EnvironmentVariable()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_old;
-    bool m_wasSet;
-};
+    const QByteArray old = qgetenv(name);
+    const bool wasSet = qEnvironmentVariableIsSet(name);
+    value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    return qScopeGuard([=] { wasSet ? qputenv(name, old) : qunsetenv(name); });
+}
 
 class PlatformTest : public QObject
 {
@@ -55,7 +37,7 @@ private Q_SLOTS:
         QFETCH(QString, commandLine);
         QFETCH(QByteArray, environment);
         QFETCH(QString, expected);
-        const EnvironmentVariable set("DEXTREL_DATA_DIR", environment);
+        const auto restore = setEnvironment("DEXTREL_DATA_DIR", environment);
         QCOMPARE(DataFolder::resolve(commandLine),
                  expected.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : expected);
     }
@@ -64,8 +46,8 @@ private Q_SLOTS:
     // another; an override for one port leaves the others alone.
     void portNames()
     {
-        const EnvironmentVariable one("DEXTREL_COM1", QByteArray());
-        const EnvironmentVariable three("DEXTREL_COM3", "/dev/ttyUSB0");
+        const auto restoreOne = setEnvironment("DEXTREL_COM1", QByteArray());
+        const auto restoreThree = setEnvironment("DEXTREL_COM3", "/dev/ttyUSB0");
         QStringList names;
         for (int port = 0; port <= 6; ++port)
             names << PortNames::deviceFor(port);

@@ -91,18 +91,13 @@ QString setWidget(QWidget *widget, const QString &value, int dateFormat)
         dateEdit->setDate(date);
         return {};
     }
-    if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
+    auto *spin = qobject_cast<QSpinBox *>(widget);
+    auto *slider = qobject_cast<QAbstractSlider *>(widget);
+    if (spin || slider) {
         int number = 0;
         if (!readNumber(value, &number))
             return notA("a number");
-        spin->setValue(number);
-        return {};
-    }
-    if (auto *slider = qobject_cast<QAbstractSlider *>(widget)) {
-        int number = 0;
-        if (!readNumber(value, &number))
-            return notA("a number");
-        slider->setValue(number);
+        spin ? spin->setValue(number) : slider->setValue(number);
         return {};
     }
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
