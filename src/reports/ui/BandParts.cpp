@@ -77,9 +77,9 @@ void drawBands(QChart *chart, const std::array<qint64, kBands> &readings, Glucos
         total += n;
     const QString u = QLatin1Char(' ') + ReadingTexts::unitText(unit);
     const std::array<QString, kBands> names{
-        QStringLiteral("< ") + edge(54, unit) + u, edge(54, unit) + u'–' + edge(69, unit) + u,
+        QStringLiteral("Below ") + edge(54, unit) + u, edge(54, unit) + u'–' + edge(69, unit) + u,
         edge(70, unit) + u'–' + edge(180, unit) + u, edge(181, unit) + u'–' + edge(250, unit) + u,
-        QStringLiteral("> ") + edge(250, unit) + u};
+        QStringLiteral("Above ") + edge(250, unit) + u};
     const std::array<QColor, kBands> colours{QColor(0x8b, 0x00, 0x00), QColor(0xe0, 0x40, 0x40), QColor(0x2e, 0x9e, 0x4f),
                                              QColor(0xf0, 0xb4, 0x29), QColor(0xe0, 0x7b, 0x00)};
     auto *series = new QStackedBarSeries;

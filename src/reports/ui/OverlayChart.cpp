@@ -28,35 +28,32 @@ QLineSeries *line(const QString &name, const QColor &colour, Qt::PenStyle style 
     return series;
 }
 
-// A shaded band between two percentiles, one area per run of hours that have them.
+// A shaded band between two percentiles over the hours that have them, joined
+// across the hours between as the median line is.
 void addBand(QChart *chart, const OverlayDay::Result &overlay, Band low, Band high, const QString &name,
              const QColor &colour, GlucoseUnit unit)
 {
-    QLineSeries *upper = nullptr, *lower = nullptr;
-    const auto close = [&] {
-        if (!upper)
-            return;
-        auto *area = new QAreaSeries(upper, lower);
-        area->setName(name);
-        area->setColor(colour);
-        area->setBorderColor(colour);
-        chart->addSeries(area);
-        upper = lower = nullptr;
-    };
+    auto *upper = new QLineSeries;
+    auto *lower = new QLineSeries;
     for (int h = 0; h < 24; ++h) {
-        const auto &p = overlay.hours[h];
-        if (!p) {
-            close();
-            continue;
+        if (const auto &p = overlay.hours[h]) {
+            upper->append(h + 0.5, shown((*p).*high, unit));
+            lower->append(h + 0.5, shown((*p).*low, unit));
         }
-        if (!upper) {
-            upper = new QLineSeries;
-            lower = new QLineSeries;
-        }
-        upper->append(h + 0.5, shown((*p).*high, unit));
-        lower->append(h + 0.5, shown((*p).*low, unit));
     }
-    close();
+    if (upper->count() == 0) {
+        delete upper;
+        delete lower;
+        return;
+    }
+    auto *area = new QAreaSeries(upper, lower);
+    // The edges go with the area when the chart is drawn again.
+    upper->setParent(area);
+    lower->setParent(area);
+    area->setName(name);
+    area->setColor(colour);
+    area->setBorderColor(colour);
+    chart->addSeries(area);
 }
 
 } // namespace
