@@ -1,5 +1,7 @@
 #include "reports/ui/BandParts.h"
 
+#include "reports/ui/ReportParts.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -57,12 +59,10 @@ QString targetStyle(bool met)
 
 QChartView *bandChart(QWidget *parent)
 {
-    auto *chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    auto *view = new QChartView(chart, parent);
+    QChartView *view = ReportParts::chart(parent);
     view->setObjectName(QStringLiteral("SummaryBands"));
-    view->setRenderHint(QPainter::Antialiasing);
+    view->chart()->legend()->setAlignment(Qt::AlignRight);
+    view->chart()->legend()->show();
     view->setMinimumSize(260, 260);
     return view;
 }
