@@ -1,5 +1,5 @@
-// The files a script asks for without windows: the real program logs in and
-// writes the readings as CSV.
+// The readings as CSV: written by the real program without windows, and from
+// the Main menu's Export Readings window.
 
 #include "common/ProgramRun.h"
 #include "common/TestData.h"
@@ -62,6 +62,25 @@ private Q_SLOTS:
         QCOMPARE(exitCode, code);
         QVERIFY2(errors.contains(error), qPrintable(errors));
         QCOMPARE(folder.exists(QStringLiteral("out.csv")) ? folder.read(QStringLiteral("out.csv")) : QByteArray(), csv);
+    }
+
+    // The window exports the range of its pickers, at first the last 14 days with readings.
+    void exportFromMenu()
+    {
+        ScratchFolder folder;
+        folder.write(QStringLiteral("DXRegister.txt"),
+                     crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "ann*,pw*,1,1,1,180,72,120,80"}));
+        folder.write(QStringLiteral("ann.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
+        const QString target = folder.file(QStringLiteral("out.csv"));
+        const auto [code, errors] = runProgram(
+            QStringLiteral(DEXTREL_PROGRAM),
+            {"--data-dir", folder.path(), "--user", "ann", "--password", "pw", "--click", "mnuExport", "--set",
+             "DTPicker1=2006/3/6", "--set", "txtFile=" + target, "--click", "cmdExport", "--dump",
+             folder.file(QStringLiteral("state.json"))});
+        QVERIFY2(code == 0, qPrintable(errors));
+        QCOMPARE(folder.read(QStringLiteral("out.csv")),
+                 crlf({kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"}));
+        QVERIFY2(errors.contains("2 readings written to " + target), qPrintable(errors));
     }
 };
 

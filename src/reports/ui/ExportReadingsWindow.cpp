@@ -41,7 +41,6 @@ ExportReadingsWindow::ExportReadingsWindow(const PageContext &context)
 
     connect(cmdBrowse, &QPushButton::clicked, this, &ExportReadingsWindow::browse);
     connect(cmdExport, &QPushButton::clicked, this, &ExportReadingsWindow::exportReadings);
-    connect(txtFile, &QLineEdit::returnPressed, this, &ExportReadingsWindow::exportReadings);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
