@@ -1,8 +1,11 @@
 // The report computations on 100 000 readings: the histogram, one choice of a
-// standard day, a line graph's selection with its statistics, and one chart page.
+// standard day, a line graph's selection with its statistics, one chart page,
+// and the summary and the overlay day of a period holding every reading.
 
 #include "reports/Histogram.h"
 #include "reports/LineGraphPage.h"
+#include "reports/OverlayDay.h"
+#include "reports/PeriodSummary.h"
 #include "reports/StandardDay.h"
 
 #include "SampleReadings.h"
@@ -60,6 +63,27 @@ void BM_LineGraphPage(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LineGraphPage)->Unit(benchmark::kMicrosecond);
+
+// Selecting the period is part of each: the window does it at every change of range.
+const ReportPeriod kEverything{QDate(2000, 1, 1), QDate(2030, 12, 31)};
+
+void BM_Summary(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const PeriodReadings period = ReportPeriods::readingsIn(sample(), kEverything);
+        benchmark::DoNotOptimize(PeriodSummary::report(period, GlucoseUnit::MmolPerL, 180, 70));
+    }
+    state.SetItemsProcessed(state.iterations() * kSampleReadings);
+}
+BENCHMARK(BM_Summary)->Unit(benchmark::kMillisecond);
+
+void BM_OverlayDay(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OverlayDay::overlay(ReportPeriods::readingsIn(sample(), kEverything)));
+    state.SetItemsProcessed(state.iterations() * kSampleReadings);
+}
+BENCHMARK(BM_OverlayDay)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

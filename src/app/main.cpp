@@ -9,6 +9,7 @@
 #include "app/ui/StartOptions.h"
 #include "app/ui/Startup.h"
 #include "app/CommandLineDownload.h"
+#include "app/CommandLineExport.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 
@@ -28,9 +29,10 @@ QStringList argumentsOf(int argc, char *argv[])
     return out;
 }
 
-// The meter download without windows (--download): the same login and the same
-// download session as the windows, with label texts and progress on stdout.
-int downloadWithoutWindows(AppState &state, const StartOptions &options)
+// The meter download and the export without windows (--download, --export-csv):
+// the same login as the windows, then the download session with label texts and
+// progress on stdout, or the CSV file.
+int runWithoutWindows(AppState &state, const StartOptions &options)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -48,6 +50,8 @@ int downloadWithoutWindows(AppState &state, const StartOptions &options)
         err << warning << Qt::endl;
     state.users = std::move(login.users);
     static_cast<Session &>(state) = std::move(login.session);
+    if (!options.exportCsv.isEmpty())
+        return runCommandLineExport(state, options.exportCsv, options.from, options.to, out, err);
     return runCommandLineDownload(state, out, err);
 }
 
@@ -70,9 +74,9 @@ int main(int argc, char *argv[])
     // Programs started from here need not see it.
     qunsetenv(kPasswordVariable);
 
-    // A download needs no display, so it gets no widgets either.
+    // A download or an export needs no display, so it gets no widgets either.
     std::unique_ptr<QCoreApplication> app;
-    if (options.download)
+    if (options.withoutWindows())
         app = std::make_unique<QCoreApplication>(argc, argv);
     else
         app = std::make_unique<QApplication>(argc, argv);
@@ -102,8 +106,8 @@ int main(int argc, char *argv[])
     if (const QString warning = DataFolder::openToOthersWarning(state.dataDir); !warning.isEmpty())
         Messages::show(nullptr, warning, {}, Messages::Icon::Warning);
 
-    if (options.download)
-        return downloadWithoutWindows(state, options);
+    if (options.withoutWindows())
+        return runWithoutWindows(state, options);
 
     Startup startup(state);
     ScriptedStart script(startup, state, options);

@@ -151,12 +151,13 @@ private Q_SLOTS:
         }
         QCOMPARE(seen, (QList<QStringList>{
                            {"mnuMain Main(&M)", "mnuIndex Index(&I)", "mnuSetup Setup(&S)...",
-                            "-mnuLogout Logout(&O)...", "mnuExit Exit(&E)"},
+                            "mnuExport Export Readings(&E)...", "-mnuLogout Logout(&O)...", "mnuExit Exit(&E)"},
                            {"mnuMeter Meter(&M)", "mnuMeterRead Download Meter Readings(&D)",
                             "-mnuMeterControl Meter Control(&C)..."},
                            {"mnuReport Report(&R)", "mnuReport1 Data List(&L)", "mnuReport2 Standard Day(&D)",
                             "mnuReport5 Line Graph(&G)", "-mnuReport6 PC Line Graph(&P)", "-mnuReport3 Line Graph(&G)",
-                            "mnuReport4 Histogram(&H)"},
+                            "mnuReport4 Histogram(&H)", "mnuSummary Summary(&U)",
+                            "mnuOverlayDay Overlay Day(&O)"},
                            {"mnuPrint Print(&P)", "mnuPSetup Print Setting(&S)...", "mnuPrintR Print Report(&R)"},
                            {"mnuHelp Help(&H)", "mnuWeb Our Web(&W)", "mnuAbout About(&A)"}}));
     }

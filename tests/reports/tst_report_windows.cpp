@@ -146,6 +146,49 @@ private Q_SLOTS:
              "MSChart1": {"series": [{"name": "Glucose", "points": []},
                                      {"name": "Max", "points": [[0, 10], [1440, 10]]},
                                      {"name": "Min", "points": [[0, 4], [1440, 4]]}]}})");
+
+        // The summary and the overlay day: at first the last 14 days with readings
+        // (here all four), or the range set.
+        QTest::newRow("summary mg/dL, frame, a range set")
+            << "mgymd" << kReadings << QStringList{"--click", "mnuSummary", "--set", "DTPicker1=2006/3/6"}
+            << "SummaryWindow" << "" << json(R"(
+            {"DTPicker1": {"text": "2006/3/6"}, "DTPicker2": {"text": "2006/4/20"},
+             "SummaryReadings": {"text": "2"}, "SummaryDays": {"text": "2"}, "SummaryPerDay": {"text": "1.0"},
+             "SummaryMean": {"text": "175"}, "SummarySD": {"text": "107"}, "SummaryCV": {"text": "61.2 %"},
+             "SummaryGMI": {"text": "–"}, "SummaryBelow54": {"text": "0.0 %"}, "SummaryBelow70": {"text": "0.0 %"},
+             "SummaryInRange": {"text": "50.0 %"}, "SummaryAbove180": {"text": "50.0 %"},
+             "SummaryAbove250": {"text": "0.0 %"}, "SummaryInLimits": {"text": "50.0 %"}})");
+        QTest::newRow("summary mmol/L d/m/y, scripted page")
+            << "mmoldmy" << kReadings << QStringList{"--page", "summary"} << "SummaryWindow" << "" << json(R"(
+            {"DTPicker1": {"text": "5/3/2006"}, "DTPicker2": {"text": "20/4/2006"},
+             "SummaryReadings": {"text": "4"}, "SummaryDays": {"text": "3"}, "SummaryPerDay": {"text": "1.3"},
+             "SummaryMean": {"text": "9.1"}, "SummarySD": {"text": "3.7"}, "SummaryCV": {"text": "41.2 %"},
+             "SummaryGMI": {"text": "–"}, "SummaryBelow54": {"text": "0.0 %"}, "SummaryBelow70": {"text": "0.0 %"},
+             "SummaryInRange": {"text": "75.0 %"}, "SummaryAbove180": {"text": "25.0 %"},
+             "SummaryAbove250": {"text": "0.0 %"}, "SummaryInLimits": {"text": "75.0 %"},
+             "SummaryMeals": {"rows": [["3", "10.2", "1", "5.5"], ["0", "–", "0", "–"], ["1", "6.8", "1", "5.5"],
+                                       ["0", "–", "0", "–"], ["2", "11.9", "0", "–"]]}})");
+        QTest::newRow("summary, no readings")
+            << "mgymd" << none << QStringList{"--page", "summary"} << "SummaryWindow" << noData << json(R"(
+            {"DTPicker1": {"enabled": false}, "SummaryReadings": {"text": "- -"}})");
+        QTest::newRow("overlay day mg/dL, a range set")
+            << "mgymd" << kReadings << QStringList{"--click", "mnuOverlayDay", "--set", "DTPicker1=2006/3/6"}
+            << "OverlayDayWindow" << "" << json(R"(
+            {"MSChart1": {"series": [{"name": "Readings", "points": [[8, 99], [19.5, 250]]},
+                                     {"name": "Median", "points": []},
+                                     {"name": "Max", "points": [[0, 180], [24, 180]]},
+                                     {"name": "Min", "points": [[0, 72], [24, 72]]},
+                                     {"name": "70", "points": [[0, 70], [24, 70]]},
+                                     {"name": "180", "points": [[0, 180], [24, 180]]}]}})");
+        QTest::newRow("overlay day mmol/L, scripted page")
+            << "mmolymd" << kReadings << QStringList{"--page", "overlayday", "--set", "DTPicker1=2006/3/6"}
+            << "OverlayDayWindow" << "" << json(R"(
+            {"MSChart1": {"series": [{"name": "Readings", "points": [[8, 5.5], [19.5, 13.9]]},
+                                     {"name": "Median", "points": []},
+                                     {"name": "Max", "points": [[0, 10], [24, 10]]},
+                                     {"name": "Min", "points": [[0, 4], [24, 4]]},
+                                     {"name": "3.9", "points": [[0, 3.888888888888889], [24, 3.888888888888889]]},
+                                     {"name": "10.0", "points": [[0, 10], [24, 10]]}]}})");
     }
     void opens()
     {

@@ -4,7 +4,10 @@
 #include "app/ui/frmIndex.h"
 #include "app/ui/frmMenu.h"
 #include "meter/ui/frmMeterRead.h"
+#include "reports/ui/ExportReadingsWindow.h"
 #include "reports/ui/LineGraphWindow.h"
+#include "reports/ui/OverlayDayWindow.h"
+#include "reports/ui/SummaryWindow.h"
 #include "reports/ui/frmR01unit.h"
 #include "reports/ui/frmR04.h"
 #include "reports/ui/frmR05.h"
@@ -26,6 +29,8 @@ QWidget *create(Page page, PageHost &host, AppState &state)
     case Page::R02unitp: return new LineGraphWindow(context, LineGraphWindow::Form::R02unitp);
     case Page::R04: return new frmR04(context);
     case Page::R05: return new frmR05(context);
+    case Page::Summary: return new SummaryWindow(context);
+    case Page::OverlayDay: return new OverlayDayWindow(context);
     }
     return nullptr;
 }
@@ -38,6 +43,11 @@ QWidget *createSettingsWindow(AppState &)
 QWidget *createHelpBrowser()
 {
     return nullptr;
+}
+
+QWidget *createExportWindow(PageHost &host, AppState &state)
+{
+    return new ExportReadingsWindow(PageContext{host, state.user, state.tables, state.dataDir});
 }
 
 } // namespace PageFactory

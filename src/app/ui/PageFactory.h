@@ -21,4 +21,8 @@ QWidget *createSettingsWindow(AppState &state);
 // deleting itself when closed, like the settings window.
 QWidget *createHelpBrowser();
 
+// "Export Readings": the readings of a date range as CSV; parentless and
+// deleting itself when closed.
+QWidget *createExportWindow(PageHost &host, AppState &state);
+
 } // namespace PageFactory

@@ -17,7 +17,7 @@ std::optional<Page> byUnit(int unit, Page mgPerDl, Page mmolPerL)
     return std::nullopt;
 }
 
-constexpr std::array<std::pair<PageCommand, const char *>, 11> kCommandNames{{
+constexpr std::array<std::pair<PageCommand, const char *>, 13> kCommandNames{{
     {PageCommand::Index, "index"},
     {PageCommand::Menu, "menu"},
     {PageCommand::Download, "download"},
@@ -26,6 +26,8 @@ constexpr std::array<std::pair<PageCommand, const char *>, 11> kCommandNames{{
     {PageCommand::LineGraph, "linegraph"},
     {PageCommand::PcLineGraph, "pclinegraph"},
     {PageCommand::Histogram, "histogram"},
+    {PageCommand::Summary, "summary"},
+    {PageCommand::OverlayDay, "overlayday"},
     {PageCommand::Settings, "settings"},
     {PageCommand::About, "about"},
     {PageCommand::Web, "web"},
@@ -38,7 +40,7 @@ namespace Pages {
 QList<Page> all()
 {
     return {Page::R01, Page::R01unit, Page::R02, Page::R02unit, Page::R02p, Page::R02unitp,
-            Page::R04, Page::R05, Page::MeterRead, Page::Menu, Page::Index};
+            Page::R04, Page::R05, Page::Summary, Page::OverlayDay, Page::MeterRead, Page::Menu, Page::Index};
 }
 
 } // namespace Pages
@@ -57,6 +59,8 @@ std::optional<Page> pageFor(PageCommand command, int unit)
     case PageCommand::LineGraph: return byUnit(unit, Page::R02, Page::R02unit);
     case PageCommand::PcLineGraph: return byUnit(unit, Page::R02p, Page::R02unitp);
     case PageCommand::Histogram: return Page::R05;
+    case PageCommand::Summary: return Page::Summary;
+    case PageCommand::OverlayDay: return Page::OverlayDay;
     case PageCommand::About:
     case PageCommand::Web: break;
     }

@@ -19,6 +19,8 @@ enum class Page {
     R02unitp,   // meal-marked line graph, mmol/L
     R04,        // standard day
     R05,        // histogram
+    Summary,    // summary of a period
+    OverlayDay, // overlay day of a period
     MeterRead,  // meter download
     Menu,
     Index,
@@ -40,7 +42,8 @@ namespace PageCommands {
 std::optional<Page> pageFor(PageCommand command, int unit);
 
 // Names for the command line: "index", "menu", "download", "datalist",
-// "standardday", "linegraph", "pclinegraph", "histogram", "settings", "about", "web".
+// "standardday", "linegraph", "pclinegraph", "histogram", "summary", "overlayday", "settings",
+// "about", "web".
 std::optional<PageCommand> fromName(const QString &name);
 QString name(PageCommand command);
 QStringList names();

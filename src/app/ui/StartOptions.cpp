@@ -66,6 +66,14 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
                                         QStringLiteral("file"));
     const QCommandLineOption download(QStringLiteral("download"),
                                       QStringLiteral("Download the meter's readings for --user without windows."));
+    const QCommandLineOption exportCsv(QStringLiteral("export-csv"),
+                                       QStringLiteral("Write the readings of --user as CSV to <file> without "
+                                                      "windows (all of them, or --from/--to)."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("First day of the export (yyyy-mm-dd)."),
+                                  QStringLiteral("date"));
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("Last day of the export (yyyy-mm-dd)."),
+                                QStringLiteral("date"));
     const QCommandLineOption set(QStringLiteral("set"),
                                  QStringLiteral("After the page is shown, set the control <name> as a user would "
                                                 "(choose a list entry, type text and Enter, a date in the user's "
@@ -79,7 +87,8 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
                                   QStringLiteral("Then save the open windows, their named controls and every "
                                                  "message shown as JSON in <file>, and end."),
                                   QStringLiteral("file"));
-    parser.addOptions({dataDir, user, passwordStdin, password, page, set, click, dump, screenshot, download});
+    parser.addOptions({dataDir, user, passwordStdin, password, page, set, click, dump, screenshot, download,
+                       exportCsv, from, to});
 
     Parsed out;
     const auto fail = [&out](const QString &why) {
@@ -140,6 +149,26 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
         return fail(QStringLiteral("--set, --click and --dump need --user."));
     if (o.download && o.user.isEmpty())
         return fail(QStringLiteral("--download needs --user."));
+    const auto isoDate = [&parser](const QCommandLineOption &option, QDate *date) {
+        if (!parser.isSet(option))
+            return true;
+        *date = QDate::fromString(parser.value(option), Qt::ISODate);
+        return date->isValid();
+    };
+    o.exportCsv = parser.value(exportCsv);
+    if (parser.isSet(exportCsv) && o.exportCsv.isEmpty())
+        return fail(QStringLiteral("--export-csv needs a file name."));
+    if (!isoDate(from, &o.from) || !isoDate(to, &o.to))
+        return fail(QStringLiteral("--from and --to need a calendar date as yyyy-mm-dd."));
+    if ((parser.isSet(from) || parser.isSet(to)) && o.exportCsv.isEmpty())
+        return fail(QStringLiteral("--from and --to go with --export-csv."));
+    if (o.from.isValid() && o.to.isValid() && o.from > o.to)
+        return fail(QStringLiteral("--from must not be after --to."));
+    if (!o.exportCsv.isEmpty() && o.user.isEmpty())
+        return fail(QStringLiteral("--export-csv needs --user."));
+    if (!o.exportCsv.isEmpty() && (o.download || o.page || o.endsAfterPage() || !o.steps.isEmpty()))
+        return fail(QStringLiteral("--export-csv opens no window: it cannot be combined with --download, --page, "
+                                   "--set, --click, --dump or --screenshot."));
     if (o.download && (o.page || o.endsAfterPage() || !o.steps.isEmpty()))
         return fail(QStringLiteral("--download opens no window: it cannot be combined with --page, --set, "
                                    "--click, --dump or --screenshot."));

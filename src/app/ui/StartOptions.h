@@ -3,6 +3,7 @@
 #include "app/ui/Pages.h"
 #include "app/ui/ControlScript.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -24,9 +25,13 @@ struct StartOptions
     QString dump;                     // the screen's state as JSON, then end
     QString screenshot;               // image of the front window, then end
     bool download = false;            // download the meter without windows
+    QString exportCsv;                // write the readings as CSV to this file, without windows
+    QDate from, to;                   // --from, --to (ISO dates) of the export; invalid: open end
 
     // A run that nobody watches: its message boxes go to standard error.
     bool unattended() const { return !user.isEmpty() || download; }
+    // Runs without windows: the download and the export.
+    bool withoutWindows() const { return download || !exportCsv.isEmpty(); }
     // The run ends by itself once its picture or its state is saved.
     bool endsAfterPage() const { return !screenshot.isEmpty() || !dump.isEmpty(); }
 

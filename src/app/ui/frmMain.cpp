@@ -114,6 +114,10 @@ void frmMain::buildMenus()
     mnuMain = addMenu("mnuMain", QStringLiteral("Main(&M)"));
     mnuIndex = addItem(mnuMain, "mnuIndex", QStringLiteral("Index(&I)"), true, opens(PageCommand::Index));
     mnuSetup = addItem(mnuMain, "mnuSetup", QStringLiteral("Setup(&S)..."), true, opens(PageCommand::Settings));
+    mnuExport = addItem(mnuMain, "mnuExport", QStringLiteral("Export Readings(&E)..."), true, [this] {
+        if (QWidget *window = PageFactory::createExportWindow(*this, m_state))
+            window->show();
+    });
     // Logging out is never offered: the item exists, unavailable and without a command.
     mnuLogout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
     mnuLogout->setObjectName(QStringLiteral("mnuLogout"));
@@ -136,6 +140,9 @@ void frmMain::buildMenus()
                          opens(PageCommand::PcLineGraph));
     mnuReport3 = addItem(mnuReport, "mnuReport3", kLineGraphItem, false, opens(PageCommand::LineGraph));
     mnuReport4 = addItem(mnuReport, "mnuReport4", QStringLiteral("Histogram(&H)"), true, opens(PageCommand::Histogram));
+    mnuSummary = addItem(mnuReport, "mnuSummary", QStringLiteral("Summary(&U)"), true, opens(PageCommand::Summary));
+    mnuOverlayDay = addItem(mnuReport, "mnuOverlayDay", QStringLiteral("Overlay Day(&O)"), true,
+                            opens(PageCommand::OverlayDay));
 
     mnuPrint = addMenu("mnuPrint", QStringLiteral("Print(&P)"));
     mnuPSetup = addItem(mnuPrint, "mnuPSetup", QStringLiteral("Print Setting(&S)..."), true,

@@ -55,6 +55,7 @@ public:
     QMenu *mnuMain;
     QAction *mnuIndex;
     QAction *mnuSetup;
+    QAction *mnuExport;
     QAction *mnuLogout;
     QAction *mnuExit;
     QMenu *mnuMeter;
@@ -67,6 +68,8 @@ public:
     QAction *mnuReport6;
     QAction *mnuReport3;
     QAction *mnuReport4;
+    QAction *mnuSummary;
+    QAction *mnuOverlayDay;
     QMenu *mnuPrint;
     QAction *mnuPSetup;
     QAction *mnuPrintR;

@@ -18,6 +18,8 @@ enum class PageCommand {
     LineGraph,
     PcLineGraph,
     Histogram,
+    Summary,
+    OverlayDay,
     Settings,
     About,
     Web,

@@ -1,0 +1,105 @@
+#include "reports/ui/BandParts.h"
+
+#include "reports/ui/ReportParts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLegend>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+using namespace PeriodSummary;
+
+namespace BandParts {
+
+namespace {
+
+// The edges of the bands in mg/dL: 54, 70, 180, 250.
+QString edge(int mgPerDl, GlucoseUnit unit)
+{
+    return ReadingTexts::glucoseText(mgPerDl, unit);
+}
+
+} // namespace
+
+QString shareCaption(Target target, GlucoseUnit unit)
+{
+    const QString u = QLatin1Char(' ') + ReadingTexts::unitText(unit);
+    QString band;
+    switch (target) {
+    case Under54: band = QStringLiteral("Below ") + edge(54, unit) + u; break;
+    case Under70: band = QStringLiteral("Below ") + edge(70, unit) + u; break;
+    case InRange: band = edge(70, unit) + u'–' + edge(180, unit) + u; break;
+    case Over180: band = QStringLiteral("Above ") + edge(180, unit) + u; break;
+    case Over250: band = QStringLiteral("Above ") + edge(250, unit) + u; break;
+    case kTargets: break;
+    }
+    return band + QStringLiteral(", % of readings :");
+}
+
+QString targetText(Target target)
+{
+    const TargetRule rule = kTargetRules[target];
+    return QStringLiteral("target: %1 %2 %").arg(rule.under ? QStringLiteral("under") : QStringLiteral("over"))
+        .arg(rule.percent);
+}
+
+QString limitsCaption(int max, int min, GlucoseUnit unit)
+{
+    return QStringLiteral("Within your limits %1–%2 %3, % of readings :")
+        .arg(ReadingTexts::glucoseText(min, unit), ReadingTexts::glucoseText(max, unit), ReadingTexts::unitText(unit));
+}
+
+QString targetStyle(bool met)
+{
+    return met ? QStringLiteral("color: #1a7f37; font-weight: bold;") : QStringLiteral("color: #b00020; font-weight: bold;");
+}
+
+QChartView *bandChart(QWidget *parent)
+{
+    QChartView *view = ReportParts::chart(parent);
+    view->setObjectName(QStringLiteral("SummaryBands"));
+    view->chart()->legend()->setAlignment(Qt::AlignRight);
+    view->chart()->legend()->show();
+    view->setMinimumSize(260, 260);
+    return view;
+}
+
+void drawBands(QChart *chart, const std::array<qint64, kBands> &readings, GlucoseUnit unit)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes())
+        chart->removeAxis(axis);
+    qint64 total = 0;
+    for (qint64 n : readings)
+        total += n;
+    const QString u = QLatin1Char(' ') + ReadingTexts::unitText(unit);
+    const std::array<QString, kBands> names{
+        QStringLiteral("Below ") + edge(54, unit) + u, edge(54, unit) + u'–' + edge(69, unit) + u,
+        edge(70, unit) + u'–' + edge(180, unit) + u, edge(181, unit) + u'–' + edge(250, unit) + u,
+        QStringLiteral("Above ") + edge(250, unit) + u};
+    const std::array<QColor, kBands> colours{QColor(0x8b, 0x00, 0x00), QColor(0xe0, 0x40, 0x40), QColor(0x2e, 0x9e, 0x4f),
+                                             QColor(0xf0, 0xb4, 0x29), QColor(0xe0, 0x7b, 0x00)};
+    auto *series = new QStackedBarSeries;
+    for (int b = 0; b < kBands; ++b) {
+        auto *set = new QBarSet(names[b]);
+        set->setColor(colours[b]);
+        *set << (total ? 100.0 * double(readings[b]) / double(total) : 0.0);
+        series->append(set);
+    }
+    chart->addSeries(series);
+    auto *categories = new QBarCategoryAxis;
+    categories->append(QStringLiteral("Readings"));
+    chart->addAxis(categories, Qt::AlignBottom);
+    series->attachAxis(categories);
+    auto *percent = new QValueAxis;
+    percent->setTitleText(QStringLiteral("% of readings"));
+    percent->setRange(0, 100);
+    percent->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(percent, Qt::AlignLeft);
+    series->attachAxis(percent);
+}
+
+} // namespace BandParts

@@ -1,0 +1,123 @@
+#include "reports/ui/OverlayChart.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+namespace OverlayChart {
+
+namespace {
+
+using Band = double OverlayDay::Percentiles::*;
+
+// Percentiles and limits in mmol/L are divided, not rounded, as the reports draw limits.
+double shown(double mgPerDl, GlucoseUnit unit)
+{
+    return unit == GlucoseUnit::MmolPerL ? mgPerDl / 18.0 : mgPerDl;
+}
+
+QLineSeries *line(const QString &name, const QColor &colour, Qt::PenStyle style = Qt::SolidLine, qreal width = 1.5)
+{
+    auto *series = new QLineSeries;
+    series->setName(name);
+    QPen pen(colour, width, style);
+    series->setPen(pen);
+    return series;
+}
+
+// A shaded band between two percentiles over the hours that have them, joined
+// across the hours between as the median line is.
+void addBand(QChart *chart, const OverlayDay::Result &overlay, Band low, Band high, const QString &name,
+             const QColor &colour, GlucoseUnit unit)
+{
+    auto *upper = new QLineSeries;
+    auto *lower = new QLineSeries;
+    for (int h = 0; h < 24; ++h) {
+        if (const auto &p = overlay.hours[h]) {
+            upper->append(h + 0.5, shown((*p).*high, unit));
+            lower->append(h + 0.5, shown((*p).*low, unit));
+        }
+    }
+    if (upper->count() == 0) {
+        delete upper;
+        delete lower;
+        return;
+    }
+    auto *area = new QAreaSeries(upper, lower);
+    // The edges go with the area when the chart is drawn again.
+    upper->setParent(area);
+    lower->setParent(area);
+    area->setName(name);
+    area->setColor(colour);
+    area->setBorderColor(colour);
+    chart->addSeries(area);
+}
+
+} // namespace
+
+void draw(QChart *chart, const OverlayDay::Result &overlay, GlucoseUnit unit, int max, int min)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes())
+        chart->removeAxis(axis);
+
+    auto *readings = new QScatterSeries;
+    readings->setName(QStringLiteral("Readings"));
+    readings->setMarkerSize(5);
+    readings->setColor(QColor(30, 60, 140, 60));
+    readings->setBorderColor(Qt::transparent);
+    double highest = shown(300, unit);
+    for (const QPointF &p : overlay.points) {
+        // A single reading as every report plots it: in mmol/L to one decimal.
+        const int g = int(p.y());
+        const double y = unit == GlucoseUnit::MmolPerL ? ReadingTexts::mmolRounded(g) : g;
+        readings->append(p.x() / 60.0, y);
+        highest = qMax(highest, y);
+    }
+    chart->addSeries(readings);
+
+    addBand(chart, overlay, &OverlayDay::Percentiles::p10, &OverlayDay::Percentiles::p90,
+            QStringLiteral("10–90 %"), QColor(70, 130, 200, 60), unit);
+    addBand(chart, overlay, &OverlayDay::Percentiles::p25, &OverlayDay::Percentiles::p75,
+            QStringLiteral("25–75 %"), QColor(70, 130, 200, 120), unit);
+
+    QLineSeries *median = line(QStringLiteral("Median"), QColor(10, 40, 120), Qt::SolidLine, 2.5);
+    for (int h = 0; h < 24; ++h) {
+        if (overlay.hours[h])
+            median->append(h + 0.5, shown(overlay.hours[h]->median, unit));
+    }
+    chart->addSeries(median);
+
+    const auto reference = [&](const QString &name, int mgPerDl, const QColor &colour, Qt::PenStyle style) {
+        QLineSeries *l = line(name, colour, style, 1);
+        const double y = shown(mgPerDl, unit);
+        l->append(0, y);
+        l->append(24, y);
+        chart->addSeries(l);
+    };
+    reference(QStringLiteral("Max"), max, QColor(200, 40, 40), Qt::SolidLine);
+    reference(QStringLiteral("Min"), min, QColor(200, 120, 0), Qt::SolidLine);
+    reference(ReadingTexts::glucoseText(70, unit), 70, QColor(40, 140, 60), Qt::DashLine);
+    reference(ReadingTexts::glucoseText(180, unit), 180, QColor(40, 140, 60), Qt::DashLine);
+
+    auto *hours = new QValueAxis;
+    hours->setTitleText(QStringLiteral("Time of Day (hr)"));
+    hours->setRange(0, 24);
+    hours->setTickCount(9);
+    hours->setLabelFormat(QStringLiteral("%d"));
+    auto *values = new QValueAxis;
+    values->setTitleText(QStringLiteral("Glucose ") + ReadingTexts::unitText(unit));
+    values->setRange(0, highest);
+    values->applyNiceNumbers();
+    chart->addAxis(hours, Qt::AlignBottom);
+    chart->addAxis(values, Qt::AlignLeft);
+    for (QAbstractSeries *series : chart->series()) {
+        series->attachAxis(hours);
+        series->attachAxis(values);
+    }
+}
+
+} // namespace OverlayChart

@@ -1,0 +1,43 @@
+#include "reports/ui/OverlayDayWindow.h"
+
+#include "reports/ui/OverlayChart.h"
+#include "users/UserSettings.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLegend>
+
+OverlayDayWindow::OverlayDayWindow(const PageContext &context, QWidget *parent)
+    : QWidget(parent)
+    , heading(this, context.user.id)
+    , pickers(this, context, [this] { run(); })
+    , MSChart1(ReportParts::chart(this))
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("OverlayDayWindow"));
+    setWindowTitle(QStringLiteral("Overlay Day"));
+    MSChart1->chart()->legend()->show();
+
+    auto *grid = new QGridLayout;
+    ReportParts::addRow(grid, 0, heading.Label1, heading.Label5);
+    grid->addWidget(heading.Label3, 1, 0);
+    grid->addLayout(pickers.layout(), 1, 1);
+    grid->setColumnStretch(2, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(MSChart1, 1);
+
+    if (pickers.hasReadings())
+        run();
+    else
+        OverlayChart::draw(MSChart1->chart(), {}, glucoseUnit(context.user.unit), context.user.max, context.user.min);
+}
+
+void OverlayDayWindow::run()
+{
+    const OverlayDay::Result overlay = OverlayDay::overlay(ReportPeriods::readingsIn(m_context.tables, pickers.period()));
+    OverlayChart::draw(MSChart1->chart(), overlay, glucoseUnit(m_context.user.unit), m_context.user.max,
+                       m_context.user.min);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "users/ui/PageHost.h"
+#include "reports/ui/PeriodPickers.h"
+#include "reports/ui/ReportParts.h"
+
+#include <QWidget>
+
+class QChartView;
+
+// The overlay day: every reading of a period by its time of day, the hourly
+// median with the 25-75 and 10-90 percentile bands shaded, and the user's
+// limits and 70-180 as reference lines. Drawn again at each change of range.
+class OverlayDayWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OverlayDayWindow(const PageContext &context, QWidget *parent = nullptr);
+
+    ReportParts::Heading heading;
+    PeriodPickers pickers;
+    QChartView *MSChart1;
+
+private:
+    void run();
+
+    const PageContext m_context;
+};

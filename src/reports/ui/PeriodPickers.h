@@ -1,0 +1,36 @@
+#pragma once
+
+#include "reports/ReportPeriod.h"
+#include "users/ui/PageHost.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QDateEdit;
+class QHBoxLayout;
+class QLabel;
+
+// The date range of the summary and the overlay day: DTPicker1 ~ DTPicker2 in
+// the user's date format, at first the last 14 days that hold readings. Each
+// change of either end runs the given report again. With no dated reading the
+// pickers are greyed out and the no-data message shown once.
+class PeriodPickers : public QObject
+{
+    Q_OBJECT
+
+public:
+    PeriodPickers(QWidget *parent, const PageContext &context, std::function<void()> changed);
+
+    ReportPeriod period() const;
+    // False when the table holds no reading with a calendar date.
+    bool hasReadings() const { return m_hasReadings; }
+    QHBoxLayout *layout() const { return m_layout; }
+
+    QDateEdit *DTPicker1, *DTPicker2;
+    QLabel *Label15;   // " ~"
+
+private:
+    QHBoxLayout *m_layout;
+    bool m_hasReadings = false;
+};

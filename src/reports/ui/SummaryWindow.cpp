@@ -1,0 +1,121 @@
+#include "reports/ui/SummaryWindow.h"
+
+#include "platform/ui/WindowParts.h"
+#include "reports/PeriodSummary.h"
+#include "reports/ui/BandParts.h"
+#include "users/UserSettings.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+
+using namespace PeriodSummary;
+
+namespace {
+
+const QString kCaption = QStringLiteral("Summary");
+const char *const kShareNames[kTargets] = {"SummaryBelow54", "SummaryBelow70", "SummaryInRange", "SummaryAbove180",
+                                           "SummaryAbove250"};
+const QStringList kDayPartNames{QStringLiteral("Whole day"), QStringLiteral("00–06"), QStringLiteral("06–12"),
+                                QStringLiteral("12–18"), QStringLiteral("18–24")};
+
+} // namespace
+
+SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
+    : QWidget(parent)
+    , heading(this, context.user.id)
+    , pickers(this, context, [this] { run(); })
+    , SummaryReadings(ReportParts::value(this, "SummaryReadings", QStringLiteral("- -")))
+    , SummaryImpossibleDates(ReportParts::value(this, "SummaryImpossibleDates", QStringLiteral("- -")))
+    , SummaryDays(ReportParts::value(this, "SummaryDays", QStringLiteral("- -")))
+    , SummaryPerDay(ReportParts::value(this, "SummaryPerDay", QStringLiteral("- -")))
+    , SummaryMean(ReportParts::value(this, "SummaryMean", QStringLiteral("- - -")))
+    , SummarySD(ReportParts::value(this, "SummarySD", QStringLiteral("- - -")))
+    , SummaryCV(ReportParts::value(this, "SummaryCV", QStringLiteral("- - -")))
+    , SummaryGMI(ReportParts::value(this, "SummaryGMI", QStringLiteral("- - -")))
+    , SummaryInLimits(ReportParts::value(this, "SummaryInLimits", QStringLiteral("- - -")))
+    , SummaryBands(BandParts::bandChart(this))
+    , SummaryMeals(WindowParts::named<QTableWidget>(this, "SummaryMeals"))
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("SummaryWindow"));
+    setWindowTitle(kCaption);
+    const GlucoseUnit unit = glucoseUnit(context.user.unit);
+    const QString unitText = ReadingTexts::unitText(unit);
+
+    auto *grid = new QGridLayout;
+    ReportParts::addRow(grid, 0, heading.Label1, heading.Label5);
+    grid->addWidget(heading.Label3, 1, 0);
+    grid->addLayout(pickers.layout(), 1, 1, 1, 3);
+    int row = 2;
+    const auto addRow = [this, grid, &row](const char *name, const QString &caption, QLabel *value,
+                                           const QString &after = {}) {
+        ReportParts::addRow(grid, row++, ReportParts::caption(this, name, caption), value,
+                            after.isEmpty() ? nullptr : WindowParts::label(this, nullptr, after));
+    };
+    addRow("LabelReadings", QStringLiteral("Readings :"), SummaryReadings);
+    addRow("LabelDays", QStringLiteral("Days with readings :"), SummaryDays);
+    addRow("LabelPerDay", QStringLiteral("Readings per day :"), SummaryPerDay);
+    addRow("LabelImpossibleDates", QStringLiteral("Left out, no calendar date :"), SummaryImpossibleDates);
+    addRow("LabelMean", QStringLiteral("Mean :"), SummaryMean, unitText);
+    addRow("LabelSD", QStringLiteral("Standard deviation :"), SummarySD, unitText);
+    addRow("LabelCV", QStringLiteral("Coefficient of variation :"), SummaryCV);
+    addRow("LabelGMI", QStringLiteral("GMI, estimated from meter readings (not a laboratory A1C) :"), SummaryGMI);
+    for (int t = 0; t < kTargets; ++t) {
+        shares[t] = ReportParts::value(this, kShareNames[t], QStringLiteral("- - -"));
+        addRow(nullptr, BandParts::shareCaption(Target(t), unit), shares[t], BandParts::targetText(Target(t)));
+    }
+    addRow("LabelInLimits", BandParts::limitsCaption(context.user.max, context.user.min, unit), SummaryInLimits);
+    grid->setColumnStretch(3, 1);
+
+    SummaryMeals->setColumnCount(4);
+    SummaryMeals->setRowCount(kDayPartNames.size());
+    SummaryMeals->setHorizontalHeaderLabels({QStringLiteral("Before meal (C), readings"),
+                                             QStringLiteral("Before meal, mean ") + unitText,
+                                             QStringLiteral("After meal (PC), readings"),
+                                             QStringLiteral("After meal, mean ") + unitText});
+    SummaryMeals->setVerticalHeaderLabels(kDayPartNames);
+    SummaryMeals->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SummaryMeals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    top->addLayout(grid, 3);
+    top->addWidget(SummaryBands, 2);
+    layout->addLayout(top);
+    layout->addWidget(SummaryMeals, 1);
+
+    if (pickers.hasReadings())
+        run();
+}
+
+void SummaryWindow::run()
+{
+    const GlucoseUnit unit = glucoseUnit(m_context.user.unit);
+    const Report r = report(ReportPeriods::readingsIn(m_context.tables, pickers.period()), unit,
+                            m_context.user.max, m_context.user.min);
+    SummaryReadings->setText(r.readings);
+    SummaryImpossibleDates->setText(r.impossibleDates);
+    SummaryDays->setText(r.days);
+    SummaryPerDay->setText(r.perDay);
+    SummaryMean->setText(r.mean);
+    SummarySD->setText(r.sd);
+    SummaryCV->setText(r.cv);
+    SummaryGMI->setText(r.gmi);
+    SummaryGMI->setToolTip(r.gmiReason);
+    for (int t = 0; t < kTargets; ++t) {
+        shares[t]->setText(r.shares[t]);
+        shares[t]->setStyleSheet(BandParts::targetStyle(r.met[t]));
+    }
+    SummaryInLimits->setText(r.inLimits);
+    BandParts::drawBands(SummaryBands->chart(), r.bandReadings, unit);
+    for (int p = 0; p < kDayPartNames.size(); ++p) {
+        const QStringList cells{r.beforeMeal[p].readings, r.beforeMeal[p].mean, r.afterMeal[p].readings,
+                                r.afterMeal[p].mean};
+        for (int c = 0; c < cells.size(); ++c)
+            SummaryMeals->setItem(p, c, new QTableWidgetItem(cells[c]));
+    }
+}

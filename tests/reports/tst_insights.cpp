@@ -1,0 +1,247 @@
+// The summary of a period and the overlay day, against hand-computed tables.
+
+#include "reports/OverlayDay.h"
+#include "reports/PeriodSummary.h"
+#include "reports/ReadingsCsv.h"
+
+#include <QTest>
+
+namespace {
+
+Reading at(int year, int month, int day, int hour, int glucose, const char *event = "C")
+{
+    return {month, day, hour, 0, glucose, year, event};
+}
+
+ReadingTables table(const QList<Reading> &entries)
+{
+    ReadingTables t;
+    t.readings() = entries;
+    return t;
+}
+
+// Readings on 5 March 2006 at 08:00.
+QList<Reading> oneDay(const QList<int> &glucose)
+{
+    QList<Reading> out;
+    for (int g : glucose)
+        out << at(2006, 3, 5, 8, g);
+    return out;
+}
+
+// The same values on each of `days` days from 1 March 2006.
+QList<Reading> everyDay(int days, const QList<int> &glucose)
+{
+    QList<Reading> out;
+    for (int d = 1; d <= days; ++d) {
+        for (int g : glucose)
+            out << at(2006, 3, d, 8, g);
+    }
+    return out;
+}
+
+const ReportPeriod kMarch{QDate(2006, 3, 1), QDate(2006, 3, 31)};
+
+// Every shown figure of a summary in one list; the targets met as "+" and "-".
+QStringList figures(const PeriodSummary::Report &r)
+{
+    QStringList out{r.readings, r.impossibleDates, r.days, r.perDay, r.mean, r.sd, r.cv, r.gmi};
+    for (const QString &share : r.shares)
+        out << share;
+    out << r.inLimits;
+    QString met;
+    for (bool m : r.met)
+        met += m ? u'+' : u'-';
+    out << met;
+    return out;
+}
+
+QString mealFigures(const std::array<PeriodSummary::MealFigure, PeriodSummary::kDayParts> &parts)
+{
+    QStringList out;
+    for (const auto &p : parts)
+        out << p.readings + u'/' + p.mean;
+    return out.join(u' ');
+}
+
+} // namespace
+
+class InsightsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void summary_data()
+    {
+        QTest::addColumn<QList<Reading>>("entries");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QStringList>("expected");
+
+        // Band edges: 53 | 54 69 | 70 180 | 181 250 | 251. Mean 138.5, SD 86.68, CV 62.58 %.
+        const QList<Reading> edges = oneDay({53, 54, 69, 70, 180, 181, 250, 251});
+        const QStringList edgeShares{"12.5 %", "37.5 %", "25.0 %", "37.5 %", "12.5 %", "25.0 %", "-----"};
+        QTest::newRow("band edges, mg/dL") << edges << 1
+            << QStringList{"8", "0", "1", "8.0", "139", "87", "62.6 %", "–"} + edgeShares;
+        QTest::newRow("band edges, mmol/L") << edges << 2
+            << QStringList{"8", "0", "1", "8.0", "7.7", "4.8", "62.6 %", "–"} + edgeShares;
+        QTest::newRow("one reading: no SD") << oneDay({100}) << 1
+            << QStringList{"1", "0", "1", "1.0", "100", "–", "–", "–",
+                           "0.0 %", "0.0 %", "100.0 %", "0.0 %", "0.0 %", "100.0 %", "+++++"};
+        // SD of 100 and 120: 14.14 mg/dL, 0.79 mmol/L; CV 12.86 %.
+        const QStringList twoShares{"0.0 %", "0.0 %", "100.0 %", "0.0 %", "0.0 %", "100.0 %", "+++++"};
+        QTest::newRow("two readings, mg/dL") << oneDay({100, 120}) << 1
+            << QStringList{"2", "0", "1", "2.0", "110", "14", "12.9 %", "–"} + twoShares;
+        QTest::newRow("two readings, mmol/L") << oneDay({100, 120}) << 2
+            << QStringList{"2", "0", "1", "2.0", "6.1", "0.8", "12.9 %", "–"} + twoShares;
+        // GMI 3.31 + 0.02392 × 155 = 7.02; SD 5.09, CV 3.29 %.
+        QTest::newRow("GMI at 14 days and 28 readings") << everyDay(14, {150, 160}) << 1
+            << QStringList{"28", "0", "14", "2.0", "155", "5", "3.3 %", "7.0 %"} + twoShares;
+        // SD 4.14, CV 2.67 %.
+        QTest::newRow("no GMI at 13 days") << everyDay(13, {150, 160, 155}) << 1
+            << QStringList{"39", "0", "13", "3.0", "155", "4", "2.7 %", "–"} + twoShares;
+        QTest::newRow("impossible dates and other months left out")
+            << QList<Reading>{at(2006, 2, 30, 8, 40), at(2006, 4, 31, 8, 40), at(2006, 13, 1, 8, 40),
+                              at(2006, 4, 1, 8, 40), at(2006, 3, 31, 8, 100), at(0, 0, 0, 0, 40)}
+            << 1
+            << QStringList{"1", "4", "1", "1.0", "100", "–", "–", "–",
+                           "0.0 %", "0.0 %", "100.0 %", "0.0 %", "0.0 %", "100.0 %", "+++++"};
+        QTest::newRow("no readings") << QList<Reading>{} << 1
+            << QStringList{"0", "0", "0", "–", "–", "–", "–", "–", "–", "–", "–", "–", "–", "–", "-----"};
+        // Mean 143.93, SD 50.33, CV 34.97 %. 1 in 100 below 54 misses "under 1 %"; 3 in 100 below 70 meets "under 4 %".
+        QList<Reading> hundred = everyDay(1, {53, 60, 60});
+        for (int k = 0; k < 97; ++k)
+            hundred << at(2006, 3, 1, 9, k < 71 ? 120 : k < 92 ? 200 : 300);
+        QTest::newRow("targets at their edges") << hundred << 1
+            << QStringList{"100", "0", "1", "100.0", "144", "50", "35.0 %", "–",
+                           "1.0 %", "3.0 %", "71.0 %", "26.0 %", "5.0 %", "71.0 %", "-++--"};
+    }
+    void summary()
+    {
+        QFETCH(QList<Reading>, entries);
+        QFETCH(int, unit);
+        QFETCH(QStringList, expected);
+        const ReadingTables t = table(entries);
+        const auto report = PeriodSummary::report(ReportPeriods::readingsIn(t, kMarch), glucoseUnit(unit), 180, 70);
+        QCOMPARE(figures(report), expected);
+    }
+
+    // C and PC readings by part of the day: whole day, 00-06, 06-12, 12-18, 18-24.
+    void mealsByPartOfDay_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("mg/dL") << 1 << "4/114 1/100 1/110 1/120 0/–" << "2/201 0/– 0/– 0/– 2/201";
+        QTest::newRow("mmol/L") << 2 << "4/6.3 1/5.6 1/6.1 1/6.7 0/–" << "2/11.2 0/– 0/– 0/– 2/11.2";
+    }
+    void mealsByPartOfDay()
+    {
+        QFETCH(int, unit);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        // 5:00 and 6:00 fall on either side of a part; hour 24 counts for the whole day
+        // only; a QC reading (control solution) is neither.
+        const ReadingTables t = table({at(2006, 3, 5, 5, 100), at(2006, 3, 5, 6, 110), at(2006, 3, 5, 12, 120),
+                                       at(2006, 3, 5, 24, 126), at(2006, 3, 5, 18, 200, "PC"),
+                                       at(2006, 3, 5, 23, 202, "1"), at(2006, 3, 5, 8, 50, "QC")});
+        const auto report = PeriodSummary::report(ReportPeriods::readingsIn(t, kMarch), glucoseUnit(unit), 180, 70);
+        QCOMPARE(mealFigures(report.beforeMeal), before);
+        QCOMPARE(mealFigures(report.afterMeal), after);
+    }
+
+    void lastDaysWithReadings_data()
+    {
+        QTest::addColumn<QList<Reading>>("entries");
+        QTest::addColumn<QList<QDate>>("expected");   // from, to; empty for none
+        QTest::newRow("15 days: the last 14") << everyDay(15, {100})
+                                              << QList<QDate>{QDate(2006, 3, 2), QDate(2006, 3, 15)};
+        QTest::newRow("gaps and impossible dates")
+            << QList<Reading>{at(2006, 3, 9, 8, 1), at(2006, 2, 30, 8, 1), at(2005, 12, 31, 8, 1), at(2006, 3, 9, 9, 1)}
+            << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 9)};
+        QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << QList<QDate>{};
+        QTest::newRow("only impossible dates") << QList<Reading>{at(2006, 2, 30, 8, 1)} << QList<QDate>{};
+    }
+    void lastDaysWithReadings()
+    {
+        QFETCH(QList<Reading>, entries);
+        QFETCH(QList<QDate>, expected);
+        const auto period = ReportPeriods::lastDaysWithReadings(table(entries));
+        const QList<QDate> shown = period ? QList<QDate>{period->from, period->to} : QList<QDate>();
+        QCOMPARE(shown, expected);
+    }
+
+    void percentile_data()
+    {
+        QTest::addColumn<QList<int>>("sorted");
+        QTest::addColumn<double>("p");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("between order statistics") << QList<int>{100, 110, 120, 130} << 0.25 << 107.5;
+        QTest::newRow("median of an even count") << QList<int>{100, 110, 120, 130} << 0.5 << 115.0;
+        QTest::newRow("on an order statistic") << QList<int>{100, 110, 120, 130, 140} << 0.25 << 110.0;
+        QTest::newRow("p90 of five") << QList<int>{100, 110, 120, 130, 140} << 0.9 << 136.0;
+        QTest::newRow("p10 of five") << QList<int>{100, 110, 120, 130, 140} << 0.1 << 104.0;
+        QTest::newRow("the top") << QList<int>{100, 110} << 1.0 << 110.0;
+        QTest::newRow("one value") << QList<int>{42} << 0.75 << 42.0;
+    }
+    void percentile()
+    {
+        QFETCH(QList<int>, sorted);
+        QFETCH(double, p);
+        QFETCH(double, expected);
+        QCOMPARE(OverlayDay::percentile(sorted, p), expected);
+    }
+
+    // Five readings in hour 8 (given unsorted, one at 08:59) make percentiles; four in
+    // hour 9 do not; hour 24 is not on the day.
+    void overlay()
+    {
+        QList<Reading> entries{at(2006, 3, 5, 8, 140), at(2006, 3, 5, 8, 100), at(2006, 3, 6, 8, 120),
+                               at(2006, 3, 7, 8, 110), at(2006, 3, 5, 24, 300), at(2006, 4, 1, 8, 999)};
+        entries << Reading{3, 5, 8, 59, 130, 2006, "C"};
+        for (int g : {1, 2, 3, 4})
+            entries << at(2006, 3, 5, 9, g);
+        const ReadingTables t = table(entries);
+        const OverlayDay::Result result = OverlayDay::overlay(ReportPeriods::readingsIn(t, kMarch));
+
+        OverlayDay::Result expected;
+        expected.points = {{480, 140}, {480, 100}, {480, 120}, {480, 110}, {539, 130},
+                           {540, 1}, {540, 2}, {540, 3}, {540, 4}};
+        expected.hours[8] = OverlayDay::Percentiles{104, 110, 120, 130, 136};
+        QCOMPARE(result, expected);
+    }
+
+    void csv_data()
+    {
+        QTest::addColumn<QList<Reading>>("entries");
+        QTest::addColumn<bool>("wholeTable");   // else March 2006
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray header = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date\r\n";
+        // Newest first in the table at times; oldest first in the file, same minute in table order.
+        const QList<Reading> entries{at(2006, 3, 6, 8, 99, "PC"), Reading{3, 5, 7, 5, 123, 2006, "1"},
+                                     at(2006, 2, 30, 12, 40, "QC"), at(2006, 3, 5, 7, 90), at(2006, 4, 1, 0, 600, "")};
+        QTest::newRow("whole table, an impossible date kept")
+            << entries << true
+            << header + "2006-02-30,12:00,40,2.2,QC,0\r\n2006-03-05,07:00,90,5.0,C,1\r\n"
+                        "2006-03-05,07:05,123,6.8,PC,1\r\n2006-03-06,08:00,99,5.5,PC,1\r\n"
+                        "2006-04-01,00:00,600,33.3,C,1\r\n";
+        QTest::newRow("a period leaves impossible dates out")
+            << entries << false
+            << header + "2006-03-05,07:00,90,5.0,C,1\r\n2006-03-05,07:05,123,6.8,PC,1\r\n"
+                        "2006-03-06,08:00,99,5.5,PC,1\r\n";
+        QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << true << header;
+        QTest::newRow("damaged values written in full")
+            << QList<Reading>{Reading{13, 5, 99, -1, 12345, 20061, "X"}} << true
+            << header + "20061-13-05,99:-1,12345,685.8,C,0\r\n";
+    }
+    void csv()
+    {
+        QFETCH(QList<Reading>, entries);
+        QFETCH(bool, wholeTable);
+        QFETCH(QByteArray, expected);
+        const auto period = wholeTable ? std::nullopt : std::optional<ReportPeriod>(kMarch);
+        QCOMPARE(ReadingsCsv::csv(table(entries), period), expected);
+    }
+};
+
+QTEST_APPLESS_MAIN(InsightsTest)
+#include "tst_insights.moc"
