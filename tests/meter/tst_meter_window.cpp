@@ -81,9 +81,9 @@ private Q_SLOTS:
     void atRest()
     {
         Window w;
-        QCOMPARE(w.page->LabelRead->text(), QStringLiteral("Reading Massage..."));  // spelled so
-        QCOMPARE(w.runningTimers(), QStringList());
-        QVERIFY(w.messages.messages().isEmpty());
+        // "Massage" is spelled so.
+        QCOMPARE(std::tuple(w.page->LabelRead->text(), w.runningTimers(), w.messages.messages().size()),
+                 std::tuple(QStringLiteral("Reading Massage..."), QStringList(), 0));
     }
 
     void missingPortIsReported_data()
@@ -99,9 +99,8 @@ private Q_SLOTS:
         QFETCH(int, port);
         QFETCH(QString, reason);
         Window w(false, port);
-        QCOMPARE(w.messages.single(), "RS232 Setting Error !\n" + reason);
-        QCOMPARE(w.messages.messages().first().title, QStringLiteral("Qel"));
-        QVERIFY(!w.page->CommandMR->isEnabled());
+        QCOMPARE(std::tuple(w.messages.single(), w.messages.messages().first().title, w.page->CommandMR->isEnabled()),
+                 std::tuple(QString("RS232 Setting Error !\n" + reason), QStringLiteral("Qel"), false));
     }
 
     void startWakesTheMeterUntilThePageCloses()
@@ -123,9 +122,8 @@ private Q_SLOTS:
         Window w;
         QTest::mouseClick(w.page->CommandMR, Qt::LeftButton);
         QTest::mouseClick(w.page->CmdReport, Qt::LeftButton);
-        QCOMPARE(w.runningTimers(), QStringList());
-        QVERIFY(w.pty.slaveClosed());
-        QVERIFY(w.frame.page(Page::Menu));
+        QCOMPARE(std::tuple(w.runningTimers(), w.pty.slaveClosed(), bool(w.frame.page(Page::Menu))),
+                 std::tuple(QStringList(), true, true));
     }
 };
 

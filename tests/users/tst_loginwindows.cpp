@@ -105,9 +105,8 @@ private Q_SLOTS:
         LoginRig s;
         s.folder.write("guest.txt", kNewReadingFile + kReading);
         auto login = s.openLogin();
-        QCOMPARE(s.folder.read(kRegistry), kDefaultRegistry);
-        QCOMPARE(listedIds(login.get()), QStringList{">guest"});
-        QVERIFY(!control(login.get(), "TextPasswd")->isEnabled());
+        QCOMPARE(std::tuple(s.folder.read(kRegistry), listedIds(login.get()), control(login.get(), "TextPasswd")->isEnabled()),
+                 std::tuple(kDefaultRegistry, QStringList{">guest"}, false));
         frmLoginAdd add(s.state.dataDir);
         QCOMPARE(texts(login.get(), {"Label1", "Label2", "CommandLoginIn", "CommandAddNew", "CommandCancel"}),
                  (QStringList{"User Login", "User ID :", "Password :", "Login", "Add New User", "Cancel"}));
@@ -136,13 +135,12 @@ private Q_SLOTS:
         s.folder.write(kRegistry, s.folder.read(kRegistry) + "Guest*,Pw1*,4,2,2,150,x,130,70\r\n");
         type(login.get(), {"TextPasswd"}, {"Pw1"});
         click(login.get(), "CommandLoginIn");
-        QCOMPARE(s.folder.read("Guest.txt"), kNewReadingFile);
-        QCOMPARE(s.state.user, (UserSettings{"Guest", 4, 2, 2, 150, 80, 130, 70}));
+        QCOMPARE(std::pair(s.folder.read("Guest.txt"), s.state.user),
+                 std::pair(kNewReadingFile, UserSettings{"Guest", 4, 2, 2, 150, 80, 130, 70}));
         s.folder.write("Guest.txt", kReadingHeader + kReading);
         click(login.get(), "CommandLoginIn");
-        QCOMPARE(s.messages.texts(), QStringList{"Add New User [Guest] Successfully !!"});
-        QCOMPARE(s.folder.read("Guest.txt"), kReadingHeader + kReading);
-        QCOMPARE(s.state.tables.count(), 1);
+        QCOMPARE(std::tuple(s.messages.texts(), s.folder.read("Guest.txt"), s.state.tables.count()),
+                 std::tuple(QStringList{"Add New User [Guest] Successfully !!"}, QByteArray(kReadingHeader + kReading), 1));
     }
 
     // A refused login (one box typed: the password) or new user (ID, password,
