@@ -24,7 +24,6 @@ inline const QString kPcLowerLabel = QStringLiteral("PC Lower limit:");
 inline const QString kHint =
     QStringLiteral("Choose the proper port, data, glucose unit and glucose value limit before pressing save.");
 inline const QString kSaveButton = QStringLiteral("SAVE");
-inline const QString kOkButton = QStringLiteral("OK");
 
 inline const QString kLowerAboveUpper =
     QStringLiteral("Error: The lower limit Setting of Glucose Value > The Uper limit Setting of Glucose Value!!");

@@ -6,6 +6,7 @@
 #include "users/LimitSettings.h"
 #include "users/SettingsTexts.h"
 #include "users/UserRegistry.h"
+#include "users/UserTexts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -67,7 +68,7 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, QWi
     , Label9(WindowParts::label(this, "Label9", QStringLiteral("mg/dL")))
     , Label8(WindowParts::label(this, "Label8", QStringLiteral("mg/dL")))
     , CmdSave(WindowParts::button(this, "CmdSave", SettingsTexts::kSaveButton))
-    , cmdOK(WindowParts::button(this, "cmdOK", SettingsTexts::kOkButton))
+    , cmdOK(WindowParts::button(this, "cmdOK", UserTexts::kOkButton))
 {
     setObjectName(QStringLiteral("frmSet"));
     setWindowTitle(SettingsTexts::kCaption);
