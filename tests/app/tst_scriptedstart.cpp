@@ -153,6 +153,40 @@ private Q_SLOTS:
         QCOMPARE(shownMessages, messages);
     }
 
+    // The settings window worked by a script: what the user list holds afterwards
+    // and the messages of the run. Port 3 is a device that is not there.
+    void settingsWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("alice");     // her line afterwards
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("limits saved and written")
+            << QStringList{"--set", "TextMax=8.5", "--click", "CmdSave", "--click", "cmdOK"}
+            << QByteArray("alice*,secret*,1,2,1,153,79,121,79") << QStringList{};
+        QTest::newRow("port 3 used before OK")
+            << QStringList{"--set", "ComOption3=1", "--click", "mnuMeterRead"}
+            << QByteArray("alice*,secret*,1,2,1,120,80,120,80")
+            << QStringList{"Qel: RS232 Setting Error !\n/nonexistent/com3"};
+    }
+    void settingsWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, alice);
+        QFETCH(QStringList, messages);
+        ScratchFolder folder;
+        folder.write(QStringLiteral("DXRegister.txt"), kAlice);
+        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--user", "alice", "--password", "secret",
+                                                    "--page", "settings", "--dump", folder.file("state.json"),
+                                                    "DEXTREL_COM3=/nonexistent/com3"} + arguments);
+        QVERIFY2(code == 0, qPrintable(errors));
+        QCOMPARE(folder.read(QStringLiteral("DXRegister.txt")), crlf({kAlice.first(kAlice.indexOf('\r')), alice}));
+        QStringList shownMessages;
+        const QJsonObject dump = QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object();
+        for (const QJsonValue m : dump.value(u"messages").toArray())
+            shownMessages << m[u"title"].toString() + QStringLiteral(": ") + m[u"text"].toString().section(u':', 0, 0);  // without the system's reason
+        QCOMPARE(shownMessages, messages);
+    }
+
     void oneProgramPerDataFolder()
     {
         ScratchFolder folder;

@@ -11,6 +11,7 @@
 #include "reports/ui/frmR01unit.h"
 #include "reports/ui/frmR04.h"
 #include "reports/ui/frmR05.h"
+#include "users/ui/frmSet.h"
 
 namespace PageFactory {
 
@@ -35,9 +36,9 @@ QWidget *create(Page page, PageHost &host, AppState &state)
     return nullptr;
 }
 
-QWidget *createSettingsWindow(AppState &)
+QWidget *createSettingsWindow(AppState &state)
 {
-    return nullptr;
+    return new frmSet(state.user, state.users, state.dataDir);
 }
 
 QWidget *createHelpBrowser()

@@ -1,0 +1,185 @@
+#include "users/ui/frmSet.h"
+
+#include "platform/DataFolder.h"
+#include "platform/ui/MessageService.h"
+#include "platform/ui/WindowParts.h"
+#include "users/LimitSettings.h"
+#include "users/SettingsTexts.h"
+#include "users/UserRegistry.h"
+#include "users/UserTexts.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QList<QRadioButton *> &options)
+{
+    auto *box = WindowParts::named<QGroupBox>(parent, name);
+    box->setTitle(title);
+    auto *layout = new QVBoxLayout(box);
+    for (QRadioButton *option : options) {
+        option->setParent(box);
+        layout->addWidget(option);
+    }
+    return box;
+}
+
+QRadioButton *option(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *button = new QRadioButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// Runs handler whenever the option is switched on, by a click or by the load.
+template<typename Handler>
+void onChosen(QRadioButton *option, QObject *context, Handler handler)
+{
+    QObject::connect(option, &QRadioButton::toggled, context, [handler](bool on) {
+        if (on)
+            handler();
+    });
+}
+
+} // namespace
+
+frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, QWidget *parent)
+    : QWidget(parent, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
+    , m_user(user)
+    , m_users(users)
+    , m_dataDir(dataDir)
+    , UnitOption1(option(this, QStringLiteral("UnitOption1"), SettingsTexts::kUnitMgdlOption))
+    , UnitOption2(option(this, QStringLiteral("UnitOption2"), SettingsTexts::kUnitMmolOption))
+    , TimeOption1(option(this, QStringLiteral("TimeOption1"), SettingsTexts::kTimeYmdOption))
+    , TimeOption2(option(this, QStringLiteral("TimeOption2"), SettingsTexts::kTimeDmyOption))
+    , TextMax(WindowParts::named<QLineEdit>(this, "TextMax"))
+    , TextMin(WindowParts::named<QLineEdit>(this, "TextMin"))
+    , TextMaxp(WindowParts::named<QLineEdit>(this, "TextMaxp"))
+    , TextMinp(WindowParts::named<QLineEdit>(this, "TextMinp"))
+    , Label3(WindowParts::label(this, "Label3", QStringLiteral("mg/dL")))
+    , Label4(WindowParts::label(this, "Label4", QStringLiteral("mg/dL")))
+    , Label9(WindowParts::label(this, "Label9", QStringLiteral("mg/dL")))
+    , Label8(WindowParts::label(this, "Label8", QStringLiteral("mg/dL")))
+    , CmdSave(WindowParts::button(this, "CmdSave", SettingsTexts::kSaveButton))
+    , cmdOK(WindowParts::button(this, "cmdOK", UserTexts::kOkButton))
+{
+    setObjectName(QStringLiteral("frmSet"));
+    setWindowTitle(SettingsTexts::kCaption);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    for (int i = 0; i < 5; ++i) {
+        ComOption[i] = option(this, QStringLiteral("ComOption%1").arg(i + 1), SettingsTexts::kPortOptions[i]);
+        onChosen(ComOption[i], this, [this, i] { m_user.port = i + 1; });
+    }
+    onChosen(UnitOption1, this, [this] { chooseUnit(1); });
+    onChosen(UnitOption2, this, [this] { chooseUnit(2); });
+    onChosen(TimeOption1, this, [this] { m_user.time = 1; });
+    onChosen(TimeOption2, this, [this] { m_user.time = 2; });
+
+    auto *limits = WindowParts::named<QGroupBox>(this, "Frame4");
+    limits->setTitle(SettingsTexts::kLimitFrame);
+    auto *grid = new QGridLayout(limits);
+    const struct { const char *name; const QString &text; QLineEdit *box; QLabel *unit; } rows[] = {
+        {"Label1", SettingsTexts::kUpperLabel, TextMax, Label3},
+        {"Label2", SettingsTexts::kLowerLabel, TextMin, Label4},
+        {"Label7", SettingsTexts::kPcUpperLabel, TextMaxp, Label9},
+        {"Label6", SettingsTexts::kPcLowerLabel, TextMinp, Label8},
+    };
+    for (int r = 0; r < 4; ++r) {
+        QLabel *caption = WindowParts::label(limits, rows[r].name, rows[r].text);
+        rows[r].box->setParent(limits);
+        rows[r].unit->setParent(limits);
+        grid->addWidget(caption, r, 0);
+        grid->addWidget(rows[r].box, r, 1);
+        grid->addWidget(rows[r].unit, r, 2);
+        // The after-meal limits are never shown, yet loaded, reset and checked.
+        for (QWidget *w : {static_cast<QWidget *>(caption), static_cast<QWidget *>(rows[r].box),
+                           static_cast<QWidget *>(rows[r].unit)})
+            w->setVisible(r < 2);
+    }
+
+    auto *options = new QHBoxLayout;
+    options->addWidget(frame(this, "Frame1", SettingsTexts::kPortFrame, {ComOption, ComOption + 5}));
+    auto *right = new QVBoxLayout;
+    right->addWidget(frame(this, "Frame2", SettingsTexts::kUnitFrame, {UnitOption1, UnitOption2}));
+    right->addWidget(frame(this, "Frame3", SettingsTexts::kTimeFrame, {TimeOption1, TimeOption2}));
+    options->addLayout(right);
+    options->addWidget(limits);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(options);
+    layout->addWidget(WindowParts::wrappedLabel(this, "Label5", SettingsTexts::kHint));
+    layout->addLayout(WindowParts::buttonRow({CmdSave, cmdOK}));
+
+    connect(CmdSave, &QPushButton::clicked, this, &frmSet::onSaveClicked);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSet::onOkClicked);
+    load();
+}
+
+// Switching the options on runs their handlers, so the unit's defaults land in
+// the boxes first and the user's own limits then replace them.
+void frmSet::load()
+{
+    cmdOK->setEnabled(false);
+    if (m_user.port >= 1 && m_user.port <= 5)
+        ComOption[m_user.port - 1]->setChecked(true);
+    if (m_user.unit == 1 || m_user.unit == 2) {
+        (m_user.unit == 1 ? UnitOption1 : UnitOption2)->setChecked(true);
+        const int unit = m_user.unit;
+        TextMax->setText(LimitSettings::shown(m_user.max, unit));
+        TextMin->setText(LimitSettings::shown(m_user.min, unit));
+        TextMaxp->setText(LimitSettings::shown(m_user.maxp, unit));
+        TextMinp->setText(LimitSettings::shown(m_user.minp, unit));
+    }
+    if (m_user.time == 1)
+        TimeOption1->setChecked(true);
+    else if (m_user.time == 2)
+        TimeOption2->setChecked(true);
+}
+
+void frmSet::chooseUnit(int unit)
+{
+    m_user.unit = unit;
+    const auto shown = LimitSettings::unitShown(unit);
+    for (QLabel *label : {Label3, Label4, Label9, Label8})
+        label->setText(shown->label);
+    TextMax->setText(shown->upper);
+    TextMaxp->setText(shown->upper);
+    TextMin->setText(shown->lower);
+    TextMinp->setText(shown->lower);
+    cmdOK->setEnabled(false);
+}
+
+void frmSet::onSaveClicked()
+{
+    const LimitSettings::SaveOutcome outcome =
+        LimitSettings::save(m_user.unit, {TextMax->text(), TextMin->text(), TextMaxp->text(), TextMinp->text()});
+    if (!outcome.ok) {
+        cmdOK->setEnabled(false);
+        if (!outcome.message.isEmpty())
+            Messages::show(this, outcome.message);
+        return;
+    }
+    m_user.max = outcome.limits[0];
+    m_user.min = outcome.limits[1];
+    m_user.maxp = outcome.limits[2];
+    m_user.minp = outcome.limits[3];
+    cmdOK->setEnabled(true);
+}
+
+// A rewrite that fails keeps the window open with everything as typed.
+void frmSet::onOkClicked()
+{
+    QString error;
+    if (!UserRegistry::rewrite(DataFolder::registryPath(m_dataDir), m_users, m_user, &error)) {
+        Messages::show(this, SettingsTexts::cannotSave(error), {}, Messages::Icon::Critical);
+        return;
+    }
+    close();
+}

@@ -1,0 +1,162 @@
+#include "app/AppState.h"
+#include "common/MessageRecorder.h"
+#include "common/TestData.h"
+#include "users/UserRegistry.h"
+#include "users/ui/frmSet.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+const QByteArray kHeader = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp";
+const QByteArray kGuest = "guest*,vorpa*,1,1,1,120,80,120,80";
+const QByteArray kOther = "bob*,pw*,02,1,2,130,070,140,60";  // kept byte for byte
+const QString kRegistry = QStringLiteral("DXRegister.txt");
+
+// The logged-in alice with the given record fields, and her settings window.
+struct SettingsRig
+{
+    ScratchFolder folder;
+    AppState state;
+    MessageRecorder messages;
+    QPointer<QWidget> window;
+
+    explicit SettingsRig(const QByteArray &aliceFields)
+    {
+        state.dataDir = folder.path();
+        folder.write(kRegistry, crlf({kHeader, kGuest, "alice*,secret*," + aliceFields, kOther}));
+        QString error;
+        if (!UserRegistry::read(folder.file(kRegistry), &state.users, &error))
+            qFatal("%s", qPrintable(error));
+        state.user = UserRegistry::settingsOf(state.users.record(2));
+        window = new frmSet(state.user, state.users, state.dataDir);
+        window->show();
+    }
+    ~SettingsRig() { delete window; }
+
+    template<typename T = QLineEdit>
+    T *control(const char *name) const
+    {
+        if (auto *found = window->findChild<T *>(QString::fromLatin1(name)))
+            return found;
+        qFatal("no control %s", name);
+    }
+    void click(const char *name) const { control<QAbstractButton>(name)->click(); }
+    void type(const char *box, const QString &text) const
+    {
+        control(box)->clear();
+        QTest::keyClicks(control(box), text);
+    }
+
+    // The four limit boxes, the unit label of the first, and whether OK is enabled.
+    QStringList shown() const
+    {
+        return {control("TextMax")->text(), control("TextMin")->text(), control("TextMaxp")->text(),
+                control("TextMinp")->text(), control<QLabel>("Label3")->text(),
+                control<QPushButton>("cmdOK")->isEnabled() ? "OK enabled" : "OK disabled"};
+    }
+    QByteArray aliceLine() const { return folder.read(kRegistry).split('\n').at(2).trimmed(); }
+};
+
+} // namespace
+
+class SettingsWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // What the window shows on opening, then after SAVE and OK what the user list holds.
+    void loadSaveOk_data()
+    {
+        QTest::addColumn<QByteArray>("fields");  // alice's seven settings fields
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QByteArray>("saved");   // her line after SAVE and OK
+        QTest::newRow("mmol/L round trip")
+            << QByteArray("1,2,1,120,80,120,80")
+            << QStringList{"6.7", "4.4", "6.7", "4.4", "mmol/L", "OK disabled"}
+            << QByteArray("alice*,secret*,1,2,1,121,79,121,79");
+        QTest::newRow("mg/dL, day first, port 5")
+            << QByteArray("5,1,2,140,60,150,50")
+            << QStringList{"140", "60", "150", "50", "mg/dL", "OK disabled"}
+            << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
+        // An unknown unit leaves the design texts; SAVE then does nothing.
+        QTest::newRow("unknown unit")
+            << QByteArray("1,7,1,120,80,120,80")
+            << QStringList{"", "", "", "", "mg/dL", "OK disabled"}
+            << QByteArray();
+    }
+    void loadSaveOk()
+    {
+        QFETCH(QByteArray, fields);
+        QFETCH(QStringList, shown);
+        QFETCH(QByteArray, saved);
+        SettingsRig rig(fields);
+        QCOMPARE(rig.shown(), shown);
+        rig.click("CmdSave");
+        QCOMPARE(rig.control<QPushButton>("cmdOK")->isEnabled(), !saved.isEmpty());
+        if (saved.isEmpty())
+            return;
+        rig.click("cmdOK");
+        QTRY_VERIFY(!rig.window);
+        QCOMPARE(rig.folder.read(kRegistry),
+                 crlf({kHeader, kGuest, saved, kOther}));
+        QCOMPARE(rig.messages.texts(), QStringList{});
+    }
+
+    // Options change the settings at once; a unit choice resets the boxes and OK.
+    void optionsTakeEffectAtOnce()
+    {
+        SettingsRig rig("1,1,1,120,80,120,80");
+        rig.click("CmdSave");
+        rig.click("ComOption3");
+        rig.click("TimeOption2");
+        rig.click("UnitOption2");
+        QCOMPARE(rig.shown(), (QStringList{"7", "3.8", "7", "3.8", "mmol/L", "OK disabled"}));
+        QCOMPARE((QList<int>{rig.state.user.port, rig.state.user.unit, rig.state.user.time, rig.state.user.max}),
+                 (QList<int>{3, 2, 2, 120}));
+        rig.click("CmdSave");
+        QCOMPARE((QList<int>{rig.state.user.max, rig.state.user.min, rig.state.user.maxp, rig.state.user.minp}),
+                 (QList<int>{126, 68, 126, 68}));
+        // Closing without OK writes nothing, and the settings stay changed.
+        rig.window->close();
+        QTRY_VERIFY(!rig.window);
+        QCOMPARE(rig.aliceLine(), QByteArray("alice*,secret*,1,1,1,120,80,120,80"));
+        QCOMPARE(rig.state.user.port, 3);
+    }
+
+    // A refused SAVE says why, stores nothing and takes OK back.
+    void refusedSave()
+    {
+        SettingsRig rig("1,1,1,120,80,120,80");
+        rig.click("CmdSave");
+        rig.type("TextMin", "29");
+        rig.click("CmdSave");
+        QCOMPARE(rig.messages.single(), QStringLiteral("Error: The normal lower limit Setting of Glucose Value "
+                                                       "ranges between 30mg/dL and 600mg/dL !!"));
+        QCOMPARE(rig.shown(), (QStringList{"120", "29", "120", "80", "mg/dL", "OK disabled"}));
+        QCOMPARE(rig.state.user.min, 80);
+    }
+
+    // OK that cannot write the user list says so and keeps the window and its values.
+    void failedRewrite()
+    {
+        SettingsRig rig("1,1,1,120,80,120,80");
+        rig.type("TextMax", "200");
+        rig.click("CmdSave");
+        QVERIFY(QFile::remove(rig.folder.file(kRegistry)));
+        QVERIFY(QDir(rig.folder.path()).mkdir(kRegistry));  // a folder cannot be replaced by the file
+        rig.click("cmdOK");
+        QVERIFY(rig.window && rig.window->isVisible());
+        QVERIFY(rig.messages.single().startsWith("The settings were NOT saved in the user list."));
+        QCOMPARE(rig.shown(), (QStringList{"200", "80", "120", "80", "mg/dL", "OK enabled"}));
+    }
+};
+
+QTEST_MAIN(SettingsWindowTest)
+#include "tst_settingswindow.moc"
