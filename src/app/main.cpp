@@ -10,6 +10,9 @@
 #include "app/ui/Startup.h"
 #include "app/CommandLineDownload.h"
 #include "app/CommandLineExport.h"
+#include "app/ui/PageFactory.h"
+#include "help/BrowserEngine.h"
+#include "help/ui/frmBrowser.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 
@@ -78,8 +81,11 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> app;
     if (options.withoutWindows())
         app = std::make_unique<QCoreApplication>(argc, argv);
-    else
+    else {
+        BrowserEngine::prepare();
         app = std::make_unique<QApplication>(argc, argv);
+        PageFactory::setHelpBrowserMaker([]() -> QWidget * { return frmBrowser::openManual(); });
+    }
     QCoreApplication::setOrganizationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationVersion(Product::kVersion);

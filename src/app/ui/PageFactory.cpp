@@ -41,9 +41,18 @@ QWidget *createSettingsWindow(AppState &state)
     return new frmSet(state.user, state.users, state.dataDir);
 }
 
+namespace {
+QWidget *(*helpBrowserMaker)() = nullptr;
+}
+
 QWidget *createHelpBrowser()
 {
-    return nullptr;
+    return helpBrowserMaker ? helpBrowserMaker() : nullptr;
+}
+
+void setHelpBrowserMaker(QWidget *(*maker)())
+{
+    helpBrowserMaker = maker;
 }
 
 QWidget *createExportWindow(PageHost &host, AppState &state)

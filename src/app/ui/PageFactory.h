@@ -18,8 +18,11 @@ QWidget *create(Page page, PageHost &host, AppState &state);
 QWidget *createSettingsWindow(AppState &state);
 
 // A new help browser window, opening on the product's web site; parentless and
-// deleting itself when closed, like the settings window.
+// deleting itself when closed, like the settings window. The browser brings
+// the web engine with it, so only the program links it: it hands its maker
+// over at start, and without one there is no browser.
 QWidget *createHelpBrowser();
+void setHelpBrowserMaker(QWidget *(*maker)());
 
 // "Export Readings": the readings of a date range as CSV; parentless and
 // deleting itself when closed.

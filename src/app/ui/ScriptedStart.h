@@ -27,6 +27,9 @@ public:
     // Call once the login window is shown.
     void begin();
 
+private slots:
+    void afterSettled();
+
 private:
     void logIn();
     void afterLogin();

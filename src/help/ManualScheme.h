@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QWebEngineUrlSchemeHandler>
+
+class QWebEngineProfile;
+
+// Serves the manual's pages and pictures to the help browser (see
+// ManualAddress). A page that does not exist, or a picture not made for this
+// build, is answered "not found"; the page around it still shows.
+class ManualScheme : public QWebEngineUrlSchemeHandler
+{
+    Q_OBJECT
+
+public:
+    // The scheme must be known before the application object is made.
+    static void registerScheme();
+
+    // The profile every help browser of this run shares: kept in memory only,
+    // nothing is written to disk, and it serves the manual.
+    static QWebEngineProfile *profile();
+
+    // Where the pictures of the program's windows are looked for: beside the
+    // program, or in the data folder of an installed one.
+    static QString picturesFolder();
+
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    void requestStarted(QWebEngineUrlRequestJob *job) override;
+};

@@ -1,0 +1,248 @@
+#include "app/AppState.h"
+#include "app/ui/PageFactory.h"
+#include "app/ui/frmMain.h"
+#include "common/MessageRecorder.h"
+#include "help/BrowserEngine.h"
+#include "help/ManualAddress.h"
+#include "help/ui/frmBrowser.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QWebEngineView>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+const QString kHomeTitle = QStringLiteral("Dextrel Management Software manual");
+
+QStringList items(const QComboBox *box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+// Runs an action and waits until the page it leads to has loaded.
+bool loads(frmBrowser &browser, const std::function<void()> &action)
+{
+    QSignalSpy settled(&browser, &frmBrowser::settled);
+    action();
+    return settled.wait(20000);
+}
+
+// The page's answer to a script, once it has come.
+QVariant evaluate(frmBrowser &browser, const QString &script)
+{
+    std::optional<QVariant> answer;
+    browser.brwWebBrowser->page()->runJavaScript(script, [&answer](const QVariant &v) { answer = v; });
+    if (!QTest::qWaitFor([&answer] { return answer.has_value(); }, 20000))
+        return {};
+    return *answer;
+}
+
+QAction *button(frmBrowser &browser, const QString &key)
+{
+    for (QAction *action : browser.tbToolBar->actions())
+        if (action->data().toString() == key)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+class BrowserTest : public QObject
+{
+    Q_OBJECT
+
+    // One window for the whole run: each new one costs the engine a process.
+    std::unique_ptr<frmBrowser> m_browser;
+    QStringList m_firstCaptions;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_browser.reset(frmBrowser::openManual());
+        m_browser->setAttribute(Qt::WA_DeleteOnClose, false);
+        QSignalSpy captions(m_browser.get(), &QWidget::windowTitleChanged);
+        QVERIFY(loads(*m_browser, [this] { m_browser->show(); }));
+        QTRY_VERIFY(!m_browser->timTimer->isActive());
+        for (const QList<QVariant> &signal : captions)
+            m_firstCaptions << signal.first().toString();
+    }
+    void cleanupTestCase() { m_browser.reset(); }
+
+    // The caption says the page is coming, then gives its title; nothing else between.
+    void captionWhileLoading()
+    {
+        QCOMPARE(m_firstCaptions, (QStringList{"Please wait...", kHomeTitle}));
+    }
+
+    // What the user does after the home page, each step waiting for its page,
+    // and the caption and address list after it: "type:" an address and
+    // Enter, "list:" an entry of the address list, anything else a toolbar key.
+    void browse()
+    {
+        const QString home = "manual:/index.html", connect = "manual:/connect.html", search = "manual:/search.html";
+        const QString connectTitle = "Connecting the meter";
+        const struct
+        {
+            QString step;
+            QString caption;
+            QStringList addresses;
+        } steps[] = {
+            {"type:" + connect, connectTitle, {connect, home}},
+            {"Home", kHomeTitle, {home, connect}},
+            {"list:" + connect, connectTitle, {connect, home}},
+            {"Back", kHomeTitle, {home, connect}},
+            {"Forward", connectTitle, {connect, home}},
+            {"Refresh", connectTitle, {connect, home}},
+            {"Search", "Search the manual", {search, connect, home}},
+            {"type:" + home, kHomeTitle, {home, search, connect}},
+        };
+        frmBrowser &browser = *m_browser;
+        for (const auto &[step, caption, addresses] : steps) {
+            const auto action = [&] {
+                if (step.startsWith("type:")) {
+                    browser.cboAddress->lineEdit()->setText(step.mid(5));
+                    QTest::keyClick(browser.cboAddress->lineEdit(), Qt::Key_Return);
+                } else if (step.startsWith("list:")) {
+                    const int index = browser.cboAddress->findText(step.mid(5));
+                    browser.cboAddress->setCurrentIndex(index);
+                    emit browser.cboAddress->activated(index);
+                } else {
+                    button(browser, step)->trigger();
+                }
+            };
+            QVERIFY2(loads(browser, action), qPrintable(step));
+            // The step leads each side, so a failure names it.
+            QCOMPARE((QStringList{step, browser.windowTitle()} + items(browser.cboAddress)),
+                     (QStringList{step, caption} + addresses));
+            QCOMPARE(browser.cboAddress->currentText(), addresses.first());
+        }
+    }
+
+    void toolbar()
+    {
+        QStringList buttons;
+        for (QAction *action : m_browser->tbToolBar->actions())
+            buttons << action->data().toString() + ' ' + action->toolTip();
+        QCOMPARE(buttons, (QStringList{"Back 上一頁", "Forward 下一頁", "Stop 停止", "Refresh 重新整理",
+                                       "Home 首頁", "Search 搜尋"}));
+    }
+
+    // Every page is served, shows its own title, and links only to pages that exist.
+    void manualPage_data()
+    {
+        QTest::addColumn<QString>("page");
+        const QStringList pages = QDir(":/manual").entryList({"*.html"});
+        QVERIFY(pages.size() >= 10);
+        for (const QString &page : pages)
+            QTest::newRow(qPrintable(page)) << page;
+    }
+    void manualPage()
+    {
+        QFETCH(QString, page);
+        QFile file(":/manual/" + page);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString title = QRegularExpression("<title>([^<]*)</title>").match(QString::fromUtf8(file.readAll())).captured(1);
+        frmBrowser &browser = *m_browser;
+        QSignalSpy finished(browser.brwWebBrowser, &QWebEngineView::loadFinished);
+        QVERIFY(loads(browser, [&] { browser.brwWebBrowser->load(QUrl("manual:/" + page)); }));
+        QCOMPARE(finished.last().first().toBool(), true);
+        QCOMPARE(browser.windowTitle(), title);
+        const QStringList links = evaluate(browser, "Array.from(document.links, a => a.href)").toStringList();
+        for (const QString &link : links) {
+            const QUrl url(link);
+            if (url.scheme() == "manual")
+                QVERIFY2(QFile::exists(ManualAddress::fileFor(url, {})), qPrintable(link));
+            else
+                QCOMPARE(url.scheme(), "https");
+        }
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("one page") << "dialout" << QStringList{"Connecting the meter"};
+        QTest::newRow("every word, any case") << "GMI Estimate" << QStringList{"Summary"};
+        QTest::newRow("words on different pages") << "dialout GMI" << QStringList{};
+        QTest::newRow("word in a title") << "histogram"
+                                       << QStringList{kHomeTitle, "Command-line options", "Histogram"};
+    }
+    void search()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, titles);
+        frmBrowser &browser = *m_browser;
+        QUrl url = ManualAddress::search();
+        url.setQuery("q=" + QUrl::toPercentEncoding(query));
+        QVERIFY(loads(browser, [&] { browser.brwWebBrowser->load(url); }));
+        QCOMPARE(evaluate(browser, "Array.from(document.querySelectorAll('#results a'), a => a.textContent)")
+                     .toStringList(),
+                 titles);
+    }
+
+    // Only names of the manual's own files are served: nothing outside it.
+    void servedFiles_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("page") << "manual:/connect.html" << ":/manual/connect.html";
+        QTest::newRow("picture") << "manual:/pictures/index.png" << "/pics/index.png";
+        QTest::newRow("other scheme") << "file:/connect.html" << "";
+        QTest::newRow("up a folder") << "manual:/../connect.html" << "";
+        QTest::newRow("encoded up a folder") << "manual:/pictures/%2e%2e%2fx.png" << "";
+        QTest::newRow("picture in a folder") << "manual:/pictures/a/index.png" << "";
+        QTest::newRow("page in the pictures") << "manual:/pictures/index.html" << "";
+    }
+    void servedFiles()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, file);
+        QCOMPARE(ManualAddress::fileFor(QUrl(address), "/pics"), file);
+    }
+
+    // Each "Our Web(&W)" opens a window of its own.
+    void windowPerCommand()
+    {
+        MessageRecorder messages;
+        AppState state;
+        frmMain frame(state);
+        PageFactory::setHelpBrowserMaker([]() -> QWidget * { return frmBrowser::openManual(); });
+        frame.mnuWeb->trigger();
+        frame.mnuWeb->trigger();
+        QList<frmBrowser *> windows;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *browser = qobject_cast<frmBrowser *>(w); browser && browser != m_browser.get())
+                windows << browser;
+        QCOMPARE(windows.size(), 2);
+        for (frmBrowser *browser : windows) {
+            QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kHomeTitle, 20000);
+            browser->close();
+        }
+        QVERIFY(messages.texts().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    BrowserEngine::prepare();
+    QApplication app(argc, argv);
+    BrowserTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_browser.moc"
