@@ -19,14 +19,11 @@ void ManualScheme::registerScheme()
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 
-QWebEngineProfile *ManualScheme::profile()
+QWebEngineProfile *ManualScheme::newProfile(QObject *parent)
 {
-    static QWebEngineProfile *shared = [] {
-        auto *p = new QWebEngineProfile(QCoreApplication::instance());
-        p->installUrlSchemeHandler(ManualAddress::kScheme, new ManualScheme(p));
-        return p;
-    }();
-    return shared;
+    auto *profile = new QWebEngineProfile(parent);
+    profile->installUrlSchemeHandler(ManualAddress::kScheme, new ManualScheme(profile));
+    return profile;
 }
 
 QString ManualScheme::picturesFolder()

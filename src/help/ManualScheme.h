@@ -16,9 +16,9 @@ public:
     // The scheme must be known before the application object is made.
     static void registerScheme();
 
-    // The profile every help browser of this run shares: kept in memory only,
-    // nothing is written to disk, and it serves the manual.
-    static QWebEngineProfile *profile();
+    // A profile for one help browser: kept in memory only, so nothing is
+    // written to disk, and serving the manual. It must outlive the browser's page.
+    static QWebEngineProfile *newProfile(QObject *parent);
 
     // Where the pictures of the program's windows are looked for: beside the
     // program, or in the data folder of an installed one.

@@ -100,12 +100,17 @@ void ScriptedStart::afterLogin()
         }
         if (opened->isWindow())
             m_front = opened;
-        // A window that fills itself after it is shown (the help browser
-        // loading its page) says when it is done; the steps wait for that.
-        if (opened->metaObject()->indexOfSignal("settled()") >= 0) {
-            connect(opened, SIGNAL(settled()), this, SLOT(afterSettled()), Qt::SingleShotConnection);
-            return;
-        }
+    }
+    continueWhenSettled();
+}
+
+void ScriptedStart::continueWhenSettled()
+{
+    // A window that is still filling itself (the help browser loading a page)
+    // says when it is done; the next step waits for that.
+    if (m_front && m_front->property("busy").toBool()) {
+        connect(m_front, SIGNAL(settled()), this, SLOT(afterSettled()), Qt::SingleShotConnection);
+        return;
     }
     // Each step and the end run from the event loop, so what a step opens (a
     // window, a modal box) is shown before the next step looks for controls.
@@ -131,7 +136,7 @@ void ScriptedStart::nextStep()
         fail(error);
         return;
     }
-    QTimer::singleShot(0, this, &ScriptedStart::nextStep);
+    continueWhenSettled();
 }
 
 void ScriptedStart::finish()

@@ -33,6 +33,7 @@ private slots:
 private:
     void logIn();
     void afterLogin();
+    void continueWhenSettled();
     void nextStep();
     void finish();
     bool saveDump();

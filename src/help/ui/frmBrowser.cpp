@@ -95,6 +95,7 @@ frmBrowser::frmBrowser(QWidget *parent)
     , cboAddress(new QComboBox(this))
     , brwWebBrowser(new QWebEngineView(this))
     , timTimer(new QTimer(this))
+    , m_profile(ManualScheme::newProfile(this))
 {
     setObjectName(QStringLiteral("frmBrowser"));
     resize(800, 600);
@@ -123,13 +124,17 @@ frmBrowser::frmBrowser(QWidget *parent)
     });
 
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
-    brwWebBrowser->setPage(new ManualPage(ManualScheme::profile(), brwWebBrowser));
+    brwWebBrowser->setPage(new ManualPage(m_profile, brwWebBrowser));
     connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
         m_requested = false;
         m_loading = true;
     });
     connect(brwWebBrowser, &QWebEngineView::loadFinished, this, &frmBrowser::onLoadFinished);
     connect(brwWebBrowser, &QWebEngineView::urlChanged, this, &frmBrowser::onUrlChanged);
+
+    // The engine ends with the application object and wants every page gone
+    // by then; a window still open at the end is not deleted otherwise.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { delete this; });
 
     timTimer->setObjectName(QStringLiteral("timTimer"));
     timTimer->setInterval(kTickMs);
@@ -148,6 +153,13 @@ frmBrowser::frmBrowser(QWidget *parent)
     layout->addWidget(tbToolBar);
     layout->addWidget(address);
     layout->addWidget(brwWebBrowser, 1);
+}
+
+frmBrowser::~frmBrowser()
+{
+    // The page goes before its profile, which the window's children would
+    // otherwise delete first.
+    delete brwWebBrowser;
 }
 
 frmBrowser *frmBrowser::openManual()

@@ -8,6 +8,7 @@ class QLabel;
 class QTimer;
 class QToolBar;
 class QUrl;
+class QWebEngineProfile;
 class QWebEngineView;
 
 // The help browser: a toolbar, the address list and the page. A new window
@@ -18,9 +19,11 @@ class QWebEngineView;
 class frmBrowser : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(bool busy READ isBusy)
 
 public:
     explicit frmBrowser(QWidget *parent = nullptr);
+    ~frmBrowser() override;
 
     // A new window on the manual's home page, deleting itself when closed.
     static frmBrowser *openManual();
@@ -53,6 +56,7 @@ private:
     void onUrlChanged(const QUrl &url);
     void showTitle();
 
+    QWebEngineProfile *m_profile;
     bool m_started = false;
     // Raised while the program itself changes the address list, so that the
     // change does not count as the user choosing an address.
