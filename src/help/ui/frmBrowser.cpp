@@ -133,8 +133,12 @@ frmBrowser::frmBrowser(QWidget *parent)
     connect(brwWebBrowser, &QWebEngineView::urlChanged, this, &frmBrowser::onUrlChanged);
 
     // The engine ends with the application object and wants every page gone
-    // by then; a window still open at the end is not deleted otherwise.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { delete this; });
+    // by then; a window that owns itself and is still open at the end would
+    // not be deleted otherwise.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (testAttribute(Qt::WA_DeleteOnClose))
+            delete this;
+    });
 
     timTimer->setObjectName(QStringLiteral("timTimer"));
     timTimer->setInterval(kTickMs);
