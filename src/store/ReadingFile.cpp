@@ -216,9 +216,16 @@ LoadResult load(const QString &path)
     for (QByteArrayView line; lines.next(&line);) {
         ++lineNumber;
         if (lineNumber == 1) {
-            // The rewrite replaces a first line other than the header: count it,
-            // so that the original is kept.
-            if (line != QByteArrayView(kHeader))
+            // An editor may have put a byte-order mark before the header, or
+            // dropped the header: a first line that is a reading is one. Any
+            // other first line is counted, so that the original is kept.
+            if (line.startsWith("\xEF\xBB\xBF"))
+                line = line.sliced(3);
+            if (line == QByteArrayView(kHeader))
+                continue;
+            if (parseLine(line, &reading))
+                downloads.append(reading);
+            else
                 skip(lineNumber);
         } else if (!line.isEmpty()) {
             if (parseLine(line, &reading))
