@@ -1,7 +1,7 @@
 // Whole downloads from the emulated meter through the download window, the real
 // driver, its timers and a real serial port: the reading file afterwards, what
-// the user is shown, and how faults of a real line end. The session's handling
-// of slow, lossy and noisy meters is tested on a fake line (tst_meter_session).
+// the user is shown. Faults of the line, on a fake line and a real one, are in
+// the fault matrix (tst_faultmatrix).
 
 #include "DownloadRig.h"
 
@@ -46,45 +46,6 @@ private Q_SLOTS:
         QCOMPARE(sent.indexOf(QByteArray::fromHex("AC04A9")), -1);
         QVERIFY2(sent.lastIndexOf(QByteArray::fromHex("AC03A9")) <= sent.indexOf(QByteArray::fromHex("AD01A9")),
                  "a first half in the second pass");
-    }
-
-    void lineFault_data()
-    {
-        QTest::addColumn<FaultOptions>("faults");
-        // The meter's oldest records the previous file holds already, its
-        // first line being the newest of them; 0: none.
-        QTest::addColumn<int>("stored");
-        // How the failure report starts; empty when the file must equal a clean download's.
-        QTest::addColumn<QString>("report");
-        QTest::newRow("80 ms an answer, the file holding records 2 and 3")
-            << FaultOptions{.delayMs = 80} << 2 << "";
-        QTest::newRow("line gone in the second pass") << FaultOptions{.hangupAfter = 4} << 0
-                                                      << "The connection to the meter was lost (";
-    }
-    void lineFault()
-    {
-        QFETCH(FaultOptions, faults);
-        QFETCH(int, stored);
-        QFETCH(QString, report);
-        const QList<MeterRecord> records = recentRecords(3);
-        QByteArray previous = kEarlierFile;
-        if (stored) {
-            ReadingTables tables;
-            for (int k = 3; k > 3 - stored; --k)
-                tables.readingAt(tables.count() + 1) = asStored(records.at(k - 1));
-            previous = ReadingFile::format(tables);
-        }
-        DownloadRig rig(records, faults, previous, 3 - stored);
-        const DownloadRun run = rig.run(kLimitMs);
-        if (report.isEmpty()) {
-            QVERIFY2(run.finished && run.failures.isEmpty() && run.messages.isEmpty(), qPrintable(run.describe()));
-            QCOMPARE(rig.readingFile().split('\n'), rig.cleanFile.split('\n'));
-        } else {
-            QVERIFY2(!run.finished && run.failures.size() == 1 && run.failures.first().startsWith(report),
-                     qPrintable(run.describe()));
-            QCOMPARE(run.messages, QStringList{"Qel: " + run.failures.first()});
-            QCOMPARE(rig.readingFile(), previous);
-        }
     }
 };
 
