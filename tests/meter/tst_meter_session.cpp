@@ -247,8 +247,6 @@ private Q_SLOTS:
         QTest::newRow("quiet at the count") << kCount << Quiet << kStalled << "";
         QTest::newRow("quiet in the first pass") << askFirst(2) << Quiet << kStalled << "";
         QTest::newRow("quiet in the second pass") << askSecond(2) << Quiet << kStalled << "";
-        QTest::newRow("six bytes in the first pass") << askFirst(2) << SixBytes << six << "";
-        QTest::newRow("line lost in the second pass") << askSecond(1) << LineLost << lost + kNothingSaved << "";
         QTest::newRow("save fails") << kSleep << SaveFails << "The readings from the meter were not saved: disk full" << "";
         QTest::newRow("sleep unacknowledged") << kSleep << Quiet << "" << mayBeOn("no answer for 2 seconds");
         QTest::newRow("six bytes after the save") << kSleep << SixBytes << "" << mayBeOn(six);
