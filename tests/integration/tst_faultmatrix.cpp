@@ -192,8 +192,8 @@ private Q_SLOTS:
         QTest::addColumn<FaultOptions>("faults");
         QTest::addColumn<int>("stored");  // the meter's oldest records the file holds already
         QTest::addColumn<QString>("report");  // %1 stands for the port; empty: the right file
-        QTest::newRow("answer split") << FaultOptions{.split = true} << 0 << "";
-        QTest::newRow("80 ms an answer, records 2 and 3 stored") << FaultOptions{.delayMs = 80} << 2 << "";
+        QTest::newRow("80 ms an answer, one split, records 2 and 3 stored")
+            << FaultOptions{.split = true, .delayMs = 80} << 2 << "";
         const QString lost = "The connection to the meter was lost (%1). The download was abandoned and nothing was saved.";
         // The meter closing the line, and the port gone before any answer came.
         QTest::newRow("hang-up in the second pass") << FaultOptions{.hangupAfter = 4} << 0
