@@ -24,17 +24,26 @@ def load(path):
     return readings
 
 
-def main():
-    if len(sys.argv) < 2:
-        sys.exit(__doc__)
-    path = sys.argv[1]
-    repeats = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+def times_ms(path, repeats):
     times = []
     count = 0
     for _ in range(repeats):
         start = time.perf_counter()
         count = len(load(path))
         times.append((time.perf_counter() - start) * 1000.0)
+    return count, times
+
+
+def best_ms(path, repeats):
+    return min(times_ms(path, repeats)[1])
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    path = sys.argv[1]
+    repeats = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    count, times = times_ms(path, repeats)
     print(f"python_csv_load  {count} readings  best {min(times):.1f} ms"
           f"  mean {statistics.mean(times):.1f} ms  ({repeats} runs)")
 

@@ -11,7 +11,8 @@ declare -A level=([platform]=0 [store]=1 [users]=2 [meter]=3 [reports]=3 [help]=
 bad=0
 while IFS= read -r line; do
   file="${line%%:*}"
-  target="$(sed -E 's/.*#include "([^"]+)".*/\1/' <<<"${line#*:}")"
+  [[ "${line#*:}" =~ \#[[:space:]]*include[[:space:]]+\"([^\"]+)\" ]] || continue
+  target="${BASH_REMATCH[1]}"
   rel="${file#"$src"/}"
   from="${rel%%/*}"
   to="${target%%/*}"

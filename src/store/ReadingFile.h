@@ -39,10 +39,12 @@ struct LoadResult
 };
 
 // Reads the file into the download table (file order) and the reading table
-// (reversed). Lines may end with CR LF, LF or a lone CR. Data lines that are not
-// ten fields with whole numbers where numbers belong, and a first line other
-// than the header, are skipped and counted; the tables then ask the next
-// rewrite to keep the original. Empty lines are ignored.
+// (reversed). Lines may end with CR LF, LF or a lone CR; a byte-order mark
+// before the header is ignored, and a first line that is a reading in place of
+// the header is read. Data lines that are not ten fields with whole numbers
+// where numbers belong, and any other first line than the header, are skipped
+// and counted; the tables then ask the next rewrite to keep the original.
+// Empty lines are ignored.
 LoadResult load(const QString &path);
 
 // Rewrites the file from the reading table. When the tables ask for it, the

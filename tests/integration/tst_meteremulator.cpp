@@ -54,6 +54,7 @@ private Q_SLOTS:
         // 33 is the first stray byte of seed 1.
         row("a stray byte after every fourth answer", {.noise = true}, "00 AC01A9 AC02A9 AC03A9 AD01A9", ">00 00 >AC01A9 2C35AA >AC02A9 0D00AA >AC03A9 1300AA 33 >AD01A9 5E72AA");
         row("line closed at the second record request", {.hangupAfter = 1}, "00 AC01A9 AC02A9 AC03A9", ">00 00 >AC01A9 2C35AA >AC02A9 --hang-up");
+        row("port gone at the first byte", {.portVanishes = true}, "00 00", ">00 --hang-up");
     }
     void line()
     {

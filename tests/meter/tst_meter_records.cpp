@@ -103,14 +103,12 @@ private Q_SLOTS:
         const Readings stored = {kLine1, kLine2};
         const Reading nearMiss = at(2019, 1, 3, 21, 30, 181, "PC");
         const Reading noDate = at(2024, 0, 0, 0, 0, 120, "C");
-        QTest::newRow("first line is record 3 of 5: 2 in front") << stored << m << "ann" << Readings{m[0], m[1]} + stored;
         QTest::newRow("no match with the first line: all 5 in front")
             << Readings{nearMiss, kLine1} << m << "ann" << m + Readings{nearMiss, kLine1};
         QTest::newRow("records 2 and 4 match: the higher counts")
             << Readings{kLine1} << Readings{m[0], m[2], m[1], m[2], m[4]} << "ann" << Readings{m[0], m[2], m[1], kLine1};
         QTest::newRow("a lone undated reading is no template row")
             << Readings{noDate} << m.mid(0, 1) << "ann" << Readings{m[0], noDate};
-        QTest::newRow("guest: only the downloaded records") << stored << m << "guest" << m;
         // An erased memory slot reads as all zeros, like the template row and entry 0.
         const Reading erased = at(2024, 0, 0, 0, 0, 0);
         const Readings withErased = {m[0], erased, m[2]};
@@ -139,17 +137,6 @@ private Q_SLOTS:
         QVERIFY2(d.save(user), qPrintable(d.error));
         QTEST(d.fileOrder(), "expected");
         QCOMPARE(d.folder.read("r.txt"), ReadingFile::format(d.tables));
-    }
-
-    void newUserFileHoldsTheRecordsInPlaceOfTheTemplateRow()
-    {
-        Download d({at(0, 0, 0, 0, 0, 0, "0000")}, kMeter.mid(2, 3));
-        QVERIFY2(d.save(), qPrintable(d.error));
-        QCOMPARE(d.folder.read("r.txt"),
-                 crlf({"Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time",
-                       "T0001,00180,01,03,21,30,C,10.0,2024,2024/01/03 - 21:30",
-                       "T0002,00088,01,03,07,45,C,04.9,2024,2024/01/03 - 07:45",
-                       "T0003,00101,12,31,23,59,C,05.6,2023,2023/12/31 - 23:59"}));
     }
 };
 

@@ -2,9 +2,7 @@
 // meter answers with its latency and faults, the seven timers fire at their
 // intervals, and no real time passes.
 
-#include "meter/MeterSession.h"
-
-#include "meter-emulator/MeterResponder.h"
+#include "common/FakeMeterLine.h"
 #include "meter-emulator/RecordList.h"
 
 #include <QTest>
@@ -48,128 +46,13 @@ QList<Reading> asDownloaded(const QList<MeterRecord> &meter)
     return out;
 }
 
-// The fake line and the program's timers. Bytes written reach the meter at
-// once; what it sends back arrives at the moment it says; a read takes every
-// byte arrived by then. With busyMs the program is kept busy that long every
-// 170 ms, so that its timers fire late.
-struct Rig : MeterLink
+// The fake line with three records unless told otherwise.
+struct Rig : FakeMeterLine
 {
-    bool open() override { return opened = true; }
-    void close() override { opened = false; }
-    bool isOpen() const override { return opened; }
-    void setDtr(bool) override {}
-    qint64 bytesWaiting() override { return inbox.size(); }
-    QByteArray readAll() override { return std::exchange(inbox, {}); }
-    void write(const QByteArray &bytes) override
-    {
-        written << bytes;
-        writtenMs << now;
-        mute = mute || bytes == muteAfter;
-        if (!opened || mute)
-            return;
-        for (const Output &o : meter.hear(bytes, now))
-            if (o.kind != Output::Lost)
-                arrive(o.bytes, o.atMs, o.kind == Output::HangUp);
-    }
-
     explicit Rig(const QList<MeterRecord> &inMeter = records(3), const FaultOptions &faults = {}, int busy = 0)
-        : meter(inMeter, faults), busyMs(busy)
+        : FakeMeterLine(inMeter, faults, busy)
     {
-        due.fill(-1);
-        QObject::connect(&session, &MeterSession::timerActiveChanged, [this](SessionTimer t, bool on) {
-            due[int(t)] = on ? now + kSessionTimerIntervalMs[int(t)] : -1;
-        });
-        QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
-        QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
-        QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
-        QObject::connect(&session, &MeterSession::progressChanged, [this](int v) { progress << v; });
-        QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
-        QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
     }
-
-    // Bytes (or, with hangUp, the end of the line) reaching the program at atMs.
-    void arrive(const QByteArray &bytes, qint64 atMs, bool hangUp = false)
-    {
-        const auto at = std::upper_bound(incoming.begin(), incoming.end(), atMs,
-                                         [](qint64 t, const Output &o) { return t < o.atMs; });
-        incoming.insert(at, Output{atMs, bytes, hangUp ? Output::HangUp : Output::Sent});
-    }
-
-    // Runs the line and the timers until the download ends (or `stop` holds),
-    // nothing more can happen, or forMs have passed.
-    void run(qint64 forMs, const std::function<bool()> &stop = {})
-    {
-        const qint64 end = now + forMs;
-        const qsizetype endings = failures.size() + warnings.size();
-        const auto over = [&] { return stop ? stop() : failures.size() + warnings.size() > endings; };
-        while (!over()) {
-            const auto next = std::min_element(due.begin(), due.end(), [](qint64 a, qint64 b) {
-                return b < 0 || (a >= 0 && a < b);
-            });
-            qint64 timerAt = *next;
-            if (timerAt >= 0 && busyMs > 0 && timerAt % 170 < busyMs)
-                timerAt += busyMs - timerAt % 170;  // the program was busy
-            if (!incoming.isEmpty() && (timerAt < 0 || incoming.first().atMs <= timerAt)) {
-                if (incoming.first().atMs > end)
-                    break;
-                const Output o = incoming.takeFirst();
-                now = std::max(now, o.atMs);
-                if (o.kind == Output::HangUp) {
-                    opened = false;
-                    incoming.clear();
-                    session.linkLost(QStringLiteral("cable pulled"));
-                } else if (opened) {
-                    inbox += o.bytes;
-                }
-                continue;
-            }
-            if (timerAt < 0 || timerAt > end)
-                break;
-            now = timerAt;
-            const T timer = T(next - due.begin());
-            due[int(timer)] = now + kSessionTimerIntervalMs[int(timer)];
-            session.tick(timer);
-        }
-    }
-    // Start Reading, then run until the download ends.
-    void download(qint64 forMs = 600000)
-    {
-        session.start();
-        run(forMs);
-    }
-    QString timersOn() const
-    {
-        static const char *const names[] = {"TimerRt", "TimerOP", "Timer1", "Timer2", "Timer3", "Timer4", "TimerSleep"};
-        QStringList on;
-        for (int i = 0; i < kSessionTimerCount; ++i)
-            if (session.isTimerActive(SessionTimer(i)))
-                on << QLatin1String(names[i]);
-        return on.join(u' ');
-    }
-    MeterResponder meter;
-    int busyMs;
-    QByteArray muteAfter;  // the meter answers nothing once it heard this
-    bool mute = false;
-    bool opened = true;
-    qint64 now = 0;
-    QList<Output> incoming;
-    QByteArray inbox;
-    QByteArrayList written;
-    QList<qint64> writtenMs;
-    std::array<qint64, kSessionTimerCount> due{};
-
-    ReadingTables tables;
-    QString saveError;
-    int saves = 0;
-    MeterSession session{*this, tables,
-                         [this](QString *error) {
-                             ++saves;
-                             *error = saveError;
-                             return saveError.isEmpty();
-                         },
-                         [this] { return now; }};
-    QStringList labels, messages, listLines, failures, warnings;
-    QList<int> progress;
 };
 
 enum Fault { Quiet, SixBytes, LineLost, SaveFails };
@@ -196,18 +79,13 @@ private Q_SLOTS:
             QTest::addRow("%d ms, last answer of each pass lost", ms)
                 << FaultOptions{.dropLast = true, .delayMs = ms} << 0 << "";
         }
-        QTest::newRow("answer split over two reads") << FaultOptions{.split = true} << 0 << "";
-        QTest::newRow("answer late, after a repeat") << FaultOptions{.lateAnswer = true} << 0 << "";
         QTest::newRow("80 ms, answer late") << FaultOptions{.lateAnswer = true, .delayMs = 80} << 0 << "";
-        QTest::newRow("stray bytes between answers") << FaultOptions{.noise = true} << 0 << "";
         QTest::newRow("program busy 25 ms now and then") << FaultOptions{} << 25 << "";
         QTest::newRow("program busy 60 ms now and then") << FaultOptions{} << 60 << "";
         QTest::newRow("45 ms, program busy 60 ms") << FaultOptions{.delayMs = 45} << 60 << "";
         // Record 2's first half is C9 30 AA.
         QTest::newRow("two answers in one read") << FaultOptions{.doubleAnswer = true} << 0
                                                  << "Data Receiving Error! Got 6 byte--it's [C9][30][AA][C9][30][AA]";
-        QTest::newRow("line gone in the first pass") << FaultOptions{.hangupAfter = 2} << 0
-                                                     << "The connection to the meter was lost (cable pulled)." + kNothingSaved;
         QTest::newRow("line gone in the second pass, 150 ms") << FaultOptions{.hangupAfter = 4, .delayMs = 150} << 0
                                                               << "The connection to the meter was lost (cable pulled)." + kNothingSaved;
     }
@@ -369,8 +247,6 @@ private Q_SLOTS:
         QTest::newRow("quiet at the count") << kCount << Quiet << kStalled << "";
         QTest::newRow("quiet in the first pass") << askFirst(2) << Quiet << kStalled << "";
         QTest::newRow("quiet in the second pass") << askSecond(2) << Quiet << kStalled << "";
-        QTest::newRow("six bytes in the first pass") << askFirst(2) << SixBytes << six << "";
-        QTest::newRow("line lost in the second pass") << askSecond(1) << LineLost << lost + kNothingSaved << "";
         QTest::newRow("save fails") << kSleep << SaveFails << "The readings from the meter were not saved: disk full" << "";
         QTest::newRow("sleep unacknowledged") << kSleep << Quiet << "" << mayBeOn("no answer for 2 seconds");
         QTest::newRow("six bytes after the save") << kSleep << SixBytes << "" << mayBeOn(six);

@@ -8,8 +8,9 @@ FaultPlan::FaultPlan(const FaultOptions &options, int recordCount, quint32 seed)
 FaultPlan::Decision FaultPlan::decide(const MeterRequest &request)
 {
     Decision d;
-    if (request.isRecordRequest() && m_options.hangupAfter >= 0
-        && ++m_recordRequests > m_options.hangupAfter) {
+    if (m_options.portVanishes
+        || (request.isRecordRequest() && m_options.hangupAfter >= 0
+            && ++m_recordRequests > m_options.hangupAfter)) {
         d.delivery = Delivery::HangUp;
         return d;
     }

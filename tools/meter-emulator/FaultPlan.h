@@ -16,6 +16,7 @@ struct FaultOptions
     bool lateAnswer = false;   // sends one record answer after the program has asked again
     bool noise = false;        // a stray byte between answers now and then
     int hangupAfter = -1;      // closes the line after this many record requests; -1 never
+    bool portVanishes = false; // the port goes away as the program first speaks, as an adapter pulled out
     int delayMs = 0;           // every answer takes this long, one request at a time
 
     friend bool operator==(const FaultOptions &, const FaultOptions &) = default;

@@ -53,12 +53,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption hangupAfter(QStringLiteral("hangup-after"),
                                          QStringLiteral("Close the line after K record requests."),
                                          QStringLiteral("K"));
+    const QCommandLineOption vanish(QStringLiteral("vanish"),
+                                    QStringLiteral("Take the terminal away at the first byte heard, as a pulled adapter."));
     const QCommandLineOption delay(QStringLiteral("delay"),
                                    QStringLiteral("Take MS milliseconds over every answer, one request at a time."),
                                    QStringLiteral("MS"));
     const QCommandLineOption logFile(QStringLiteral("log"), QStringLiteral("Log every byte with its time."),
                                      QStringLiteral("FILE"));
-    cli.addOptions({generate, seed, noWakeup, dropFirst, dropLast, split, doubleAnswer, late, noise, hangupAfter, delay, logFile});
+    cli.addOptions({generate, seed, noWakeup, dropFirst, dropLast, split, doubleAnswer, late, noise, hangupAfter, vanish, delay, logFile});
     cli.process(app);
 
     bool ok = false;
@@ -89,6 +91,7 @@ int main(int argc, char *argv[])
     faults.doubleAnswer = cli.isSet(doubleAnswer);
     faults.lateAnswer = cli.isSet(late);
     faults.noise = cli.isSet(noise);
+    faults.portVanishes = cli.isSet(vanish);
     if (cli.isSet(hangupAfter)) {
         faults.hangupAfter = cli.value(hangupAfter).toInt(&ok);
         if (!ok || faults.hangupAfter < 0)

@@ -7,7 +7,7 @@
 #endif
 
 SerialLink::SerialLink(const QString &deviceName, QObject *parent)
-    : QObject(parent)
+    : QObject(parent), m_device(deviceName)
 {
     m_port.setObjectName(QStringLiteral("Comm1"));
     m_port.setPortName(deviceName);
@@ -84,6 +84,20 @@ void SerialLink::write(const QByteArray &bytes)
         m_port.flush();
 }
 
+QString SerialLink::lostReason(QSerialPort::SerialPortError error) const
+{
+    switch (error) {
+    case QSerialPort::PermissionError:
+        return QStringLiteral("%1 may no longer be used").arg(m_device);
+    case QSerialPort::ReadError:
+        return QStringLiteral("%1 could not be read").arg(m_device);
+    case QSerialPort::WriteError:
+        return QStringLiteral("%1 could not be written to").arg(m_device);
+    default:
+        return QStringLiteral("%1 is gone: unplugged, or closed at the other end").arg(m_device);
+    }
+}
+
 void SerialLink::onError(QSerialPort::SerialPortError error)
 {
     switch (error) {
@@ -93,9 +107,10 @@ void SerialLink::onError(QSerialPort::SerialPortError error)
     case QSerialPort::ReadError:
     case QSerialPort::WriteError:
         if (m_port.isOpen()) {
-            const QString reason = m_port.errorString();
+            // Not errorString(): after a failed read it holds whatever the
+            // last system call left ("Resource temporarily unavailable").
             m_port.clearError();
-            Q_EMIT lost(reason);
+            Q_EMIT lost(lostReason(error));
         }
         break;
     default:

@@ -33,7 +33,10 @@ Q_SIGNALS:
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    // What a failure that ends the line means, naming the device.
+    QString lostReason(QSerialPort::SerialPortError error) const;
 
     QSerialPort m_port;
+    const QString m_device;  // as the user named it, e.g. /dev/ttyUSB0
     QString m_openFailure;
 };

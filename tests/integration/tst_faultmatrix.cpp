@@ -1,0 +1,237 @@
+// Every fault the emulated meter can show, from every kind of starting file,
+// and damaged reading files, through to the file a download leaves behind:
+// the right readings, or the old file untouched and a message that says why.
+// The session runs on a fake line in a clock of its own with the real merge and
+// rewrite; only what needs a real line runs the download window on a
+// pseudo-terminal.
+
+#include "DownloadRig.h"
+#include "common/FakeMeterLine.h"
+
+#include "meter/ReadingMerge.h"
+
+#include <QDir>
+
+namespace {
+
+const QDateTime kNow(QDate(2024, 3, 15), QTime(12, 0));
+const QList<MeterRecord> kMeter{
+    {300, 3, 14, 9, 30, true, 2024}, {95, 3, 13, 21, 5, false, 2024}, {120, 3, 13, 8, 0, false, 2024}};
+// The meter's records as a download at kNow writes them, without Test_No.
+const QByteArrayList kNew{"00300,03,14,09,30,PC,16.7,2024,2024/03/14 - 09:30",
+                          "00095,03,13,21,05,C,05.3,2024,2024/03/13 - 21:05",
+                          "00120,03,13,08,00,C,06.7,2024,2024/03/13 - 08:00"};
+// Older readings, none of them in the meter.
+const QByteArrayList kOld{"00142,11,19,21,40,PC,07.9,2023,2023/11/19 - 21:40",
+                          "00088,11,18,07,15,C,04.9,2023,2023/11/18 - 07:15"};
+const QString kLost = QStringLiteral(
+    "The connection to the meter was lost (cable pulled). The download was abandoned and nothing was saved.");
+
+// A reading file holding these rows, numbered from T0001.
+QByteArray numbered(const QByteArrayList &rows)
+{
+    QByteArrayList lines{QByteArray(ReadingFile::kHeader)};
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        lines << 'T' + QByteArray::number(i + 1).rightJustified(4, '0') + ',' + rows.at(i);
+    return crlf(lines);
+}
+
+enum class Start { Template, Overlapping, NotInMeter, Guest };
+
+struct StartingFile
+{
+    const char *name;
+    QString user;
+    QByteArray content;
+    QByteArray afterDownload;
+};
+
+const StartingFile &startingFile(Start s)
+{
+    static const StartingFile files[] = {
+        {"template only", "ann", crlf({ReadingFile::kHeader, ReadingFile::kTemplateRow}), numbered(kNew)},
+        {"records 2 and 3 stored", "ann", numbered(kNew.mid(1)), numbered(kNew)},
+        {"readings not in the meter", "ann", numbered(kOld), numbered(kNew + kOld)},
+        {"guest", "guest", numbered(kOld), numbered(kNew)},
+    };
+    return files[int(s)];
+}
+
+// What a download from kMeter over the fake line left.
+struct Outcome
+{
+    QByteArray file;
+    QStringList failures, messages, warnings, filesInFolder;
+    QString loadWarning;
+    QByteArray kept;  // the original kept beside the file, if any
+};
+
+Outcome downloadOnto(const QByteArray &content, const QString &user, const FaultOptions &faults)
+{
+    ScratchFolder dir;
+    const QString name = user + ".txt";
+    const QString path = dir.file(name);
+    dir.write(name, content);
+    const ReadingFile::LoadResult loaded = ReadingFile::load(path);
+    Outcome out;
+    out.loadWarning = ReadingFile::skippedLinesWarning(path, loaded).replace(QDir::toNativeSeparators(path), "%1");
+
+    FakeMeterLine line(kMeter, faults);
+    line.tables = loaded.tables;
+    line.saveStep = [&](QString *error) {
+        return ReadingMerge::SaveNewData(line.tables, user, line.session.meterCount(), kNow, path, error);
+    };
+    line.download();
+    out.file = dir.read(name);
+    out.failures = line.failures;
+    out.messages = line.messages;
+    out.warnings = line.warnings;
+    out.filesInFolder = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    if (dir.exists(name + ".bak"))
+        out.kept = dir.read(name + ".bak");
+    return out;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Start)
+
+class FaultMatrixTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void lineFault_data()
+    {
+        QTest::addColumn<FaultOptions>("faults");
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<QString>("report");  // empty: the download must leave the right file
+        // Record 2's first half is 5F 30 AA.
+        const struct
+        {
+            const char *name;
+            FaultOptions faults;
+            QString report;
+        } faults[] = {
+            {"none", {}, {}},
+            {"no wake-up", {.noWakeup = true}, "Meter Wake Up...Failed"},
+            {"first answers dropped", {.dropFirst = true}, {}},
+            {"late answer", {.lateAnswer = true}, {}},
+            {"slow meter", {.delayMs = 150}, {}},
+            {"answer doubled", {.doubleAnswer = true}, "Data Receiving Error! Got 6 byte--it's [5F][30][AA][5F][30][AA]"},
+            {"answer split", {.split = true}, {}},
+            {"noise", {.noise = true}, {}},
+            {"hang-up in the second pass", {.hangupAfter = 4}, kLost},
+            {"port vanishing", {.portVanishes = true}, kLost},
+        };
+        for (const auto &f : faults)
+            for (const Start s : {Start::Template, Start::Overlapping, Start::NotInMeter, Start::Guest})
+                QTest::addRow("%s, %s", f.name, startingFile(s).name) << f.faults << s << f.report;
+    }
+    void lineFault()
+    {
+        QFETCH(FaultOptions, faults);
+        QFETCH(Start, start);
+        QFETCH(QString, report);
+        const StartingFile &from = startingFile(start);
+        const Outcome out = downloadOnto(from.content, from.user, faults);
+        const bool clean = report.isEmpty();
+        // A wake-up that fails is shown on the label only; the meter can still be woken.
+        const QStringList shown = clean || faults.noWakeup ? QStringList() : QStringList{report};
+        QCOMPARE(std::tuple(out.file, out.failures, out.messages, out.warnings, out.filesInFolder),
+                 std::tuple(clean ? from.afterDownload : from.content, clean ? QStringList() : QStringList{report},
+                            shown, clean ? QStringList{QString()} : QStringList(), QStringList{from.user + ".txt"}));
+    }
+
+    // Damaged files load with what can be read and a warning naming the line;
+    // a download then writes the readings, and the original is kept beside it.
+    void damagedFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("warning");  // %1 stands for the file
+        QTest::addColumn<QByteArrayList>("oldRows");  // what the file holds after the new readings
+        const QByteArray header = ReadingFile::kHeader;
+        const QByteArray o1 = "T0001," + kOld[0], o2 = "T0002," + kOld[1];
+        const QString kept = " The file will be kept unchanged as %1.bak before new readings are saved.";
+        QByteArray garbage;
+        for (int i = 0; i < 16 * 256; ++i)
+            garbage += char(i);
+        // "2023/11/19 – 21:40" with an en dash, and "00１42" with a full-width one.
+        const QByteArray utf8Free = "T0001,00142,11,19,21,40,PC,07.9,2023,2023/11/19 \xE2\x80\x93 21:40";
+        const QByteArray utf8Number = "T0002,00\xEF\xBC\x91" "42,11,18,07,15,C,04.9,2023,";
+
+        QTest::newRow("truncated") << header + "\r\n" + o1 + "\r\n" + o2.left(16) << "Line 3 of %1 could not be read and was skipped." + kept
+                                   << kOld.mid(0, 1);
+        QTest::newRow("binary garbage") << garbage
+                                        << "33 lines of %1 could not be read and were skipped; the first is line 1." + kept
+                                        << QByteArrayList();
+        QTest::newRow("a 1 MB line") << crlf({header, o1, QByteArray(1 << 20, 'x'), o2})
+                                     << "Line 3 of %1 could not be read and was skipped." + kept << kOld;
+        QTest::newRow("CR-only line ends") << header + "\r" + o1 + "\r" + o2 + "\r" << QString() << kOld;
+        QTest::newRow("empty") << QByteArray() << QString() << QByteArrayList();
+        QTest::newRow("missing header") << crlf({o1, o2}) << QString() << kOld;
+        QTest::newRow("UTF-8 bytes") << crlf({header, utf8Free, utf8Number})
+                                     << "Line 3 of %1 could not be read and was skipped." + kept << kOld.mid(0, 1);
+        QTest::newRow("a BOM") << "\xEF\xBB\xBF" + crlf({header, o1, o2}) << QString() << kOld;
+    }
+    void damagedFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, warning);
+        QFETCH(QByteArrayList, oldRows);
+        const Outcome out = downloadOnto(content, "ann", {});
+        QCOMPARE(std::tuple(out.loadWarning, out.file, out.kept, out.failures, out.warnings),
+                 std::tuple(warning, numbered(kNew + oldRows), warning.isEmpty() ? QByteArray() : content,
+                            QStringList(), QStringList{QString()}));
+    }
+
+    // What only a real line shows: the window with its serial port and timers,
+    // an answer split over two reads, a meter slower than the timers' pace,
+    // and the port failing under the download.
+    void onTheLine_data()
+    {
+        QTest::addColumn<FaultOptions>("faults");
+        QTest::addColumn<int>("stored");  // the meter's oldest records the file holds already
+        QTest::addColumn<QString>("report");  // %1 stands for the port; empty: the right file
+        QTest::newRow("80 ms an answer, one split, records 2 and 3 stored")
+            << FaultOptions{.split = true, .delayMs = 80} << 2 << "";
+        const QString lost = "The connection to the meter was lost (%1). The download was abandoned and nothing was saved.";
+        // The meter closing the line, and the port gone before any answer came.
+        QTest::newRow("hang-up in the second pass") << FaultOptions{.hangupAfter = 4} << 0
+                                                    << lost.arg("%1 is gone: unplugged, or closed at the other end");
+        QTest::newRow("port vanishing") << FaultOptions{.portVanishes = true} << 0 << lost.arg("%1 could not be read");
+    }
+    void onTheLine()
+    {
+        QFETCH(FaultOptions, faults);
+        QFETCH(int, stored);
+        QFETCH(QString, report);
+        const QList<MeterRecord> records = recentRecords(3);
+        QByteArray previous = kEarlierFile;
+        if (stored) {
+            ReadingTables tables;
+            for (int k = 3; k > 3 - stored; --k)
+                tables.readingAt(tables.count() + 1) = asStored(records.at(k - 1));
+            previous = ReadingFile::format(tables);
+        }
+        DownloadRig rig(records, faults, previous, 3 - stored);
+        const DownloadRun run = rig.run(15000);
+        if (report.isEmpty()) {
+            QVERIFY2(run.finished && inOrder(run.labels, {"Meter Wake Up...Please Wait!", "Linking...", "On Line...",
+                                                          " ( 3 ) Data in Meter !!",
+                                                          "Complete! Receive ( 3 ) Data from Meter !!"}),
+                     qPrintable(run.describe()));
+            // The readings are in memory for the reports too.
+            QCOMPARE(std::tuple(rig.readingFile(), ReadingFile::format(rig.state.tables), run.progress,
+                                run.progressMaximum, run.listLine, run.messages),
+                     std::tuple(rig.cleanFile, rig.cleanFile, QList<int>{1, 2, 3, 4, 5, 6}, 6,
+                                QString("Read [3] data from Meter !!"), QStringList()));
+        } else {
+            report = report.arg(QString::fromLocal8Bit(qgetenv("DEXTREL_COM1")));
+            QCOMPARE(std::tuple(run.finished, run.failures, run.messages, rig.readingFile()),
+                     std::tuple(false, QStringList{report}, QStringList{"Qel: " + report}, previous));
+        }
+    }
+};
+
+QTEST_MAIN(FaultMatrixTest)
+#include "tst_faultmatrix.moc"
