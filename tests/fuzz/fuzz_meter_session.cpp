@@ -15,6 +15,8 @@ namespace {
 // Longer than any download can wait for a quiet meter: the link limit and the
 // longest silence after the slowest answer the control byte can ask for.
 constexpr qint64 kQuietEndsWithinMs = MeterSession::kLinkLimitMs + 60000;
+// Longer than the slowest timer's interval.
+constexpr qint64 kSettledMs = 2000;
 
 class Answers
 {
@@ -57,10 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     };
     rig.session.start();
     qint64 quietSinceMs = -1;
+    qint64 listeningSinceMs = -1;
     rig.run(24 * 3600000, [&] {
         if (quietSinceMs < 0 && answers.spent())
             quietSinceMs = rig.now;
-        return (rig.incoming.isEmpty() && onlyListening())
+        // Between two steps only TimerRt may run for a moment, never for seconds.
+        if (!rig.incoming.isEmpty() || !onlyListening())
+            listeningSinceMs = -1;
+        else if (listeningSinceMs < 0)
+            listeningSinceMs = rig.now;
+        return (listeningSinceMs >= 0 && rig.now - listeningSinceMs > kSettledMs)
             || (quietSinceMs >= 0 && rig.now - quietSinceMs > kQuietEndsWithinMs);
     });
     // Listening for a late wake-up answer is all a quiet meter may leave running.
