@@ -1,11 +1,11 @@
-// The rewrites that the crash-safety test kills: loads a file as the program
-// does, says "ready", waits for a line on standard input, rewrites the file
+// The rewrites that the crash-safety test kills: takes what the file holds,
+// says "ready", waits for a line on standard input, rewrites the file
 // the way the program does and says "done".
 //   rewrite_child readings FILE   the download's save step (255 new records)
 //   rewrite_child users FILE      the user list, one user's settings changed
 
 #include "meter/ReadingMerge.h"
-#include "store/ReadingFile.h"
+#include "SampleReadings.h"
 #include "users/UserRegistry.h"
 
 #include <QCoreApplication>
@@ -21,17 +21,15 @@ namespace {
 constexpr int kDownloaded = 255;
 const QDateTime kNow(QDate(2025, 6, 1), QTime(12, 0));
 
+// The file holds the sample readings (as the test wrote it): they are the
+// tables a login would have loaded.
 bool rewriteReadings(const QString &path, const std::function<void()> &go, QString *error)
 {
-    ReadingFile::LoadResult loaded = ReadingFile::load(path);
-    if (!loaded.ok) {
-        *error = loaded.error;
-        return false;
-    }
+    ReadingTables tables = sampleReadingTables();
     for (int k = 1; k <= kDownloaded; ++k)
-        loaded.tables.downloadAt(k) = Reading{5, 31 - k % 28, k % 24, k % 60, 100 + k, 0, k % 2 ? "1" : "0"};
+        tables.downloadAt(k) = Reading{5, 31 - k % 28, k % 24, k % 60, 100 + k, 0, k % 2 ? "1" : "0"};
     go();
-    return ReadingMerge::SaveNewData(loaded.tables, QStringLiteral("anna"), kDownloaded, kNow, path, error);
+    return ReadingMerge::SaveNewData(tables, QStringLiteral("anna"), kDownloaded, kNow, path, error);
 }
 
 bool rewriteUsers(const QString &path, const std::function<void()> &go, QString *error)

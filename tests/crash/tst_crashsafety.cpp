@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <chrono>
+#include <utility>
 #include <csignal>
 #include <thread>
 
@@ -101,9 +102,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("old");
         QTest::addColumn<int>("kills");
+        QTest::addColumn<int>("entries");  // readings or users the new file holds
         QTest::newRow("download saved into 100 000 readings")
-            << "readings" << "anna.txt" << ReadingFile::format(sampleReadingTables()) << 50;
-        QTest::newRow("settings saved into 10 000 users") << "users" << "DXRegister.txt" << userList(10000) << 10;
+            << "readings" << "anna.txt" << ReadingFile::format(sampleReadingTables()) << 50 << kSampleReadings + 255;
+        QTest::newRow("settings saved into 10 000 users")
+            << "users" << "DXRegister.txt" << userList(10000) << 10 << 10001;
     }
     void killedRewrite()
     {
@@ -111,6 +114,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QByteArray, old);
         QFETCH(int, kills);
+        QFETCH(int, entries);
         const quint32 seed = qEnvironmentVariableIsSet("DEXTREL_CRASH_SEED")
             ? quint32(qEnvironmentVariableIntValue("DEXTREL_CRASH_SEED"))
             : QRandomGenerator::global()->generate();
@@ -137,6 +141,12 @@ private Q_SLOTS:
             writingUs = rewriteUs - createdUs;
         }
         const QByteArray fresh = dir.read(name);
+        if (kind == "readings") {
+            const ReadingFile::LoadResult read = ReadingFile::parse(fresh);
+            QCOMPARE(std::pair(read.skippedLines, read.tables.count()), std::pair(0, entries));
+        } else {
+            QCOMPARE(UserRegistry::parse(fresh).userCount(), entries);
+        }
         QVERIFY(fresh != old);
 
         // Every other kill falls while the file is written and replaced, a
