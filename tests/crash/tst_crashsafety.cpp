@@ -35,15 +35,16 @@ QByteArray userList(int users)
     return out;
 }
 
-// Waits until a file is made in a folder: the rewrite's temporary file.
-class Creation
+// Waits until a file in a folder is made or written: the rewrite has started
+// writing.
+class Writing
 {
 public:
-    explicit Creation(const QString &dir) : m_fd(inotify_init1(IN_CLOEXEC))
+    explicit Writing(const QString &dir) : m_fd(inotify_init1(IN_CLOEXEC))
     {
-        inotify_add_watch(m_fd, QFile::encodeName(dir).constData(), IN_CREATE);
+        inotify_add_watch(m_fd, QFile::encodeName(dir).constData(), IN_CREATE | IN_MODIFY);
     }
-    ~Creation() { ::close(m_fd); }
+    ~Writing() { ::close(m_fd); }
     void wait()
     {
         char events[4096];
@@ -129,16 +130,16 @@ private Q_SLOTS:
         qint64 rewriteUs = 0;
         qint64 writingUs = 0;
         {
-            Creation created(dir.path());
+            Writing writing(dir.path());
             Rewrite whole(kind, path);
             QElapsedTimer clock;
             clock.start();
             whole.go();
-            created.wait();
-            const qint64 createdUs = clock.nsecsElapsed() / 1000;
+            writing.wait();
+            const qint64 startedUs = clock.nsecsElapsed() / 1000;
             QCOMPARE(whole.finish(), QByteArray("done\n"));
             rewriteUs = clock.nsecsElapsed() / 1000;
-            writingUs = rewriteUs - createdUs;
+            writingUs = rewriteUs - startedUs;
         }
         const QByteArray fresh = dir.read(name);
         if (kind == "readings") {
@@ -158,11 +159,11 @@ private Q_SLOTS:
             const bool whileWriting = i % 2;
             const qint64 delayUs = random.bounded((whileWriting ? writingUs : rewriteUs) * 6 / 5 + 1);
             {
-                Creation created(dir.path());
+                Writing writing(dir.path());
                 Rewrite killed(kind, path);
                 killed.go();
                 if (whileWriting)
-                    created.wait();
+                    writing.wait();
                 std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
                 killed.kill();
             }
