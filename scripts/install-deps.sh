@@ -9,6 +9,7 @@ packages=(
   qt6-svg-dev libqt6svg6
   qt6-qpa-plugins
   libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth
   python3
 )

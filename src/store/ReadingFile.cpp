@@ -209,11 +209,19 @@ QByteArray format(const ReadingTables &tables)
 
 LoadResult load(const QString &path)
 {
-    LoadResult result;
     QByteArray content;
-    if (!TextFiles::read(path, &content, &result.error))
-        return result;
+    QString error;
+    if (!TextFiles::read(path, &content, &error)) {
+        LoadResult failed;
+        failed.error = error;
+        return failed;
+    }
+    return parse(content);
+}
 
+LoadResult parse(const QByteArray &content)
+{
+    LoadResult result;
     QList<Reading> &downloads = result.tables.downloads();
     downloads.reserve(lineCount(content));
 

@@ -46,6 +46,8 @@ struct LoadResult
 // and counted; the tables then ask the next rewrite to keep the original.
 // Empty lines are ignored.
 LoadResult load(const QString &path);
+// The same for the file's content.
+LoadResult parse(const QByteArray &content);
 
 // Rewrites the file from the reading table. When the tables ask for it, the
 // file's current bytes are first kept as path + ".bak", or, when that name is

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -182,12 +183,11 @@ bool append(const QString &path, const QString &id, const QString &password, QSt
     return true;
 }
 
-bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error)
+UserTable applySettings(const UserTable &table, const UserSettings &settings)
 {
     const bool emptyFile = table.firstLine().isEmpty() && table.lines().isEmpty();
     UserTable updated;
     updated.setFirstLine(emptyFile ? QByteArray(kHeader) : table.firstLine());
-    QByteArray content = updated.firstLine() + "\r\n";
     for (const UserTable::Line &line : table.lines()) {
         if (line.record == 0) {
             updated.addRawLine(line.raw);
@@ -197,11 +197,24 @@ bool rewrite(const QString &path, UserTable &table, const UserSettings &settings
             const UserRecord changed = withSettings(r, settings);
             updated.addRecord(changed, lineWithSettings(line.raw, changed));
         }
-        content += updated.lines().constLast().raw + "\r\n";
     }
-    if (!TextFiles::writeAtomically(path, content, error))
+    return updated;
+}
+
+QByteArray format(const UserTable &table)
+{
+    QByteArray content = table.firstLine() + "\r\n";
+    for (const UserTable::Line &line : table.lines())
+        content += line.raw + "\r\n";
+    return content;
+}
+
+bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error)
+{
+    UserTable updated = applySettings(table, settings);
+    if (!TextFiles::writeAtomically(path, format(updated), error))
         return false;
-    table = updated;
+    table = std::move(updated);
     return true;
 }
 

@@ -40,9 +40,13 @@ bool ensureExists(const QString &path, QString *error);
 // Appends the record of a new user and flushes it to disk. Refused (nothing
 // written) when the file does not exist.
 bool append(const QString &path, const QString &id, const QString &password, QString *error);
-// Gives every record of settings.id the seven settings fields, then replaces the
-// whole file with the first line and every line of the table in order, each as
-// read except the settings fields of those records (line ends become CR LF).
+// The table with every record of settings.id given the seven settings fields;
+// every other line stays as read, and an empty file gets the header.
+UserTable applySettings(const UserTable &table, const UserSettings &settings);
+// The file's bytes: the first line and every line of the table in order, each
+// ended with CR LF.
+QByteArray format(const UserTable &table);
+// Replaces the whole file with the table given the settings (applySettings).
 // The table is changed only when the file was written.
 bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error);
 

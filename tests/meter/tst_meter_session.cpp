@@ -7,13 +7,10 @@
 
 #include <QTest>
 
-#include <algorithm>
-#include <functional>
-
 namespace {
 
 using T = SessionTimer;
-using Output = MeterResponder::Output;
+using Output = SessionRig::Output;
 
 const QByteArray kWake = QByteArray::fromHex("00");
 const QByteArray kProbe = QByteArray::fromHex("55");

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "meter/MeterSession.h"
+
+#include "meter-emulator/MeterResponder.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <utility>
+
+// The fake line and the program's timers. Bytes written reach the meter at
+// once; what it sends back arrives at the moment it says; a read takes every
+// byte arrived by then. With busyMs the program is kept busy that long every
+// 170 ms, so that its timers fire late.
+struct SessionRig : MeterLink
+{
+    using Output = MeterResponder::Output;
+    // The meter's side: what goes back, and when, for bytes heard at a moment.
+    using Meter = std::function<QList<Output>(const QByteArray &bytes, qint64 nowMs)>;
+
+    bool open() override { return opened = true; }
+    void close() override { opened = false; }
+    bool isOpen() const override { return opened; }
+    void setDtr(bool) override {}
+    qint64 bytesWaiting() override { return inbox.size(); }
+    QByteArray readAll() override { return std::exchange(inbox, {}); }
+    void write(const QByteArray &bytes) override
+    {
+        written << bytes;
+        writtenMs << now;
+        mute = mute || bytes == muteAfter;
+        if (!opened || mute)
+            return;
+        for (const Output &o : meter(bytes, now))
+            if (o.kind != Output::Lost)
+                arrive(o.bytes, o.atMs, o.kind == Output::HangUp);
+    }
+
+    explicit SessionRig(Meter answers, int busy = 0)
+        : meter(std::move(answers)), busyMs(busy)
+    {
+        due.fill(-1);
+        QObject::connect(&session, &MeterSession::timerActiveChanged, [this](SessionTimer t, bool on) {
+            due[int(t)] = on ? now + kSessionTimerIntervalMs[int(t)] : -1;
+        });
+        QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
+        QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
+        QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
+        QObject::connect(&session, &MeterSession::progressChanged, [this](int v) { progress << v; });
+        QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
+        QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
+    }
+
+    // Bytes (or, with hangUp, the end of the line) reaching the program at atMs.
+    void arrive(const QByteArray &bytes, qint64 atMs, bool hangUp = false)
+    {
+        const auto at = std::upper_bound(incoming.begin(), incoming.end(), atMs,
+                                         [](qint64 t, const Output &o) { return t < o.atMs; });
+        incoming.insert(at, Output{atMs, bytes, hangUp ? Output::HangUp : Output::Sent});
+    }
+
+    // Runs the line and the timers until the download ends (or `stop` holds),
+    // nothing more can happen, or forMs have passed.
+    void run(qint64 forMs, const std::function<bool()> &stop = {})
+    {
+        const qint64 end = now + forMs;
+        const qsizetype endings = failures.size() + warnings.size();
+        const auto over = [&] { return stop ? stop() : failures.size() + warnings.size() > endings; };
+        while (!over()) {
+            const auto next = std::min_element(due.begin(), due.end(), [](qint64 a, qint64 b) {
+                return b < 0 || (a >= 0 && a < b);
+            });
+            qint64 timerAt = *next;
+            if (timerAt >= 0 && busyMs > 0 && timerAt % 170 < busyMs)
+                timerAt += busyMs - timerAt % 170;  // the program was busy
+            if (!incoming.isEmpty() && (timerAt < 0 || incoming.first().atMs <= timerAt)) {
+                if (incoming.first().atMs > end)
+                    break;
+                const Output o = incoming.takeFirst();
+                now = std::max(now, o.atMs);
+                if (o.kind == Output::HangUp) {
+                    opened = false;
+                    incoming.clear();
+                    session.linkLost(QStringLiteral("cable pulled"));
+                } else if (opened) {
+                    inbox += o.bytes;
+                }
+                continue;
+            }
+            if (timerAt < 0 || timerAt > end)
+                break;
+            now = timerAt;
+            const SessionTimer timer = SessionTimer(next - due.begin());
+            due[int(timer)] = now + kSessionTimerIntervalMs[int(timer)];
+            session.tick(timer);
+        }
+    }
+    // Start Reading, then run until the download ends.
+    void download(qint64 forMs = 600000)
+    {
+        session.start();
+        run(forMs);
+    }
+    QString timersOn() const
+    {
+        QStringList on;
+        for (int i = 0; i < kSessionTimerCount; ++i)
+            if (session.isTimerActive(SessionTimer(i)))
+                on << QLatin1String(kSessionTimerNames[i]);
+        return on.join(u' ');
+    }
+    Meter meter;
+    int busyMs;
+    QByteArray muteAfter;  // the meter answers nothing once it heard this
+    bool mute = false;
+    bool opened = true;
+    qint64 now = 0;
+    QList<Output> incoming;
+    QByteArray inbox;
+    QByteArrayList written;
+    QList<qint64> writtenMs;
+    std::array<qint64, kSessionTimerCount> due{};
+
+    ReadingTables tables;
+    QString saveError;
+    MeterSession::SaveStep saveStep;  // the real save, when set
+    int saves = 0;
+    MeterSession session{*this, tables,
+                         [this](QString *error) {
+                             ++saves;
+                             if (saveStep)
+                                 return saveStep(error);
+                             *error = saveError;
+                             return saveError.isEmpty();
+                         },
+                         [this] { return now; }};
+    QStringList labels, messages, listLines, failures, warnings;
+    QList<int> progress;
+};
