@@ -11,6 +11,7 @@ packages=(
   libbenchmark-dev
   xvfb xauth
   python3
+  poppler-utils
 )
 
 missing=()

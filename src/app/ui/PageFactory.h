@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/Pages.h"
+#include "reports/ui/ReportFiles.h"
 
 struct AppState;
 class PageHost;
@@ -21,8 +22,8 @@ QWidget *createSettingsWindow(AppState &state);
 // deleting itself when closed, like the settings window.
 QWidget *createHelpBrowser();
 
-// "Export Readings": the readings of a date range as CSV; parentless and
-// deleting itself when closed.
-QWidget *createExportWindow(PageHost &host, AppState &state);
+// "Export Readings" (the readings of a date range as CSV) or "Report for My
+// Doctor" (its one-page PDF); parentless and deleting itself when closed.
+QWidget *createExportWindow(PageHost &host, AppState &state, ReportFiles::Kind kind);
 
 } // namespace PageFactory

@@ -2,6 +2,7 @@
 
 #include "users/ui/PageHost.h"
 #include "reports/ui/PeriodPickers.h"
+#include "reports/ui/ReportFiles.h"
 
 #include <QWidget>
 
@@ -9,14 +10,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// "Export Readings": the readings of a date range as a CSV file for other
-// programs. A window of its own, deleting itself when closed.
-class ExportReadingsWindow : public QWidget
+// "Export Readings" and "Report for My Doctor": a date range and a file name,
+// then the readings as CSV or the doctor's one-page PDF. A window of its own,
+// deleting itself when closed.
+class ExportWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ExportReadingsWindow(const PageContext &context);
+    ExportWindow(const PageContext &context, ReportFiles::Kind kind);
 
     QLabel *Label3;
     PeriodPickers pickers;
@@ -26,7 +28,8 @@ public:
 
 private:
     void browse();
-    void exportReadings();
+    void exportFile();
 
     const PageContext m_context;
+    const ReportFiles::Kind m_kind;
 };
