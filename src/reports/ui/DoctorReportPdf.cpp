@@ -6,11 +6,13 @@
 #include "reports/ui/OverlayChart.h"
 #include "reports/ui/SummaryFigures.h"
 
+#include <QAreaSeries>
 #include <QBuffer>
 #include <QChart>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QLineSeries>
 #include <QLegend>
 #include <QPageLayout>
 #include <QPainter>
@@ -228,6 +230,14 @@ QByteArray pdf(const DoctorReport::Page &page)
         chart->setTitleFont(font(9, true));
         chart->legend()->setAlignment(Qt::AlignRight);
         OverlayChart::draw(chart, page.overlay, page.unit, page.max, page.min);
+        // A band over a single hour has no width: drawn, it would be a path
+        // without a point, which PDF readers reject.
+        for (QAbstractSeries *series : chart->series()) {
+            if (auto *band = qobject_cast<QAreaSeries *>(series); band && band->upperSeries()->count() < 2) {
+                chart->removeSeries(band);
+                delete band;
+            }
+        }
     });
     y += overlayHeight;
     drawChart(painter, QRectF(kMargin, y, width, left - overlayHeight - 4), false, [&](QChart *chart) {
