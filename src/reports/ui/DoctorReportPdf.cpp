@@ -131,7 +131,7 @@ qreal drawSummary(QPainter &painter, const DoctorReport::Page &page, qreal top, 
 {
     const Report &r = page.summary;
     const QString unitText = ReadingTexts::unitText(page.unit);
-    const qreal textWidth = width - 235;
+    const qreal textWidth = width - 270;
     Rows rows(painter, kMargin, textWidth - 6 - Rows::kValueWidth - Rows::kAfterWidth, top);
     for (const SummaryFigures::Figure &figure : SummaryFigures::figures())
         rows.add(figure.caption, r.*figure.value, figure.withUnit ? unitText : QString());
