@@ -56,7 +56,7 @@ void drawChart(QPainter &painter, const QRectF &rect, bool legend, const std::fu
     chart->legend()->setFont(font(6.5));
     fill(chart);
     for (QAbstractAxis *axis : chart->axes()) {
-        axis->setLabelsFont(font(7));
+        axis->setLabelsFont(font(6));
         axis->setTitleFont(font(7.5));
     }
     chart->setGeometry(QRectF(QPointF(0, 0), rect.size()));
@@ -152,6 +152,7 @@ qreal drawSummary(QPainter &painter, const DoctorReport::Page &page, qreal top, 
     const QRectF bar(kMargin + textWidth, top, width - textWidth, rows.bottom() - top);
     drawChart(painter, bar, true, [&](QChart *chart) {
         chart->legend()->setAlignment(Qt::AlignRight);
+        chart->legend()->setMinimumWidth(135);
         BandParts::drawBands(chart, r.bandReadings, page.unit);
     });
     return rows.bottom() + 8;
