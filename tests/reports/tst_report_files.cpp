@@ -24,24 +24,32 @@ const QByteArray kCsvHeader = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid
 const QList<QByteArray> kRegistry{"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp",
                                   "ann*,pw*,1,2,1,180,72,120,80", "bob*,pw*,1,1,2,180,72,120,80"};
 
-// A PDF's page count and its text, laid out as on the page with every run of
-// blanks made one, by poppler-utils (scripts/install-deps.sh installs them).
-std::pair<int, QString> pdfPagesAndText(const QString &path)
+struct PdfSeen
 {
-    const auto run = [](const QString &tool, const QStringList &arguments) {
+    int pages = 0;
+    QString text;     // laid out as on the page, every run of blanks made one
+    QString faults;   // what the reader found wrong in the page's drawing
+};
+
+// What poppler-utils read in a PDF (scripts/install-deps.sh installs them).
+PdfSeen readPdf(const QString &path)
+{
+    QString faults;
+    const auto run = [&faults](const QString &tool, const QStringList &arguments) {
         const QString program = QStandardPaths::findExecutable(tool);
         if (program.isEmpty())
             qFatal("%s is missing: run scripts/install-deps.sh", qPrintable(tool));
         QProcess p;
         p.start(program, arguments);
         p.waitForFinished(-1);
+        faults += QString::fromUtf8(p.readAllStandardError());
         return QString::fromUtf8(p.readAllStandardOutput());
     };
     const QRegularExpressionMatch pages =
         QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {path}));
     QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     text.replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
-    return {pages.hasMatch() ? pages.captured(1).toInt() : 0, text};
+    return {pages.hasMatch() ? pages.captured(1).toInt() : 0, text, faults};
 }
 
 } // namespace
@@ -118,6 +126,11 @@ private Q_SLOTS:
             << "";
         QTest::newRow("an open end") << bob + QStringList{"--from", "2006-04-01"} << file << 0
                                      << QStringList{"Period : 1/4/2006 ~ 20/4/2006", "Readings : 1"} << "";
+        QList<QByteArray> oneHour{kHeader};
+        for (const char *minute : {"01", "02", "03", "04", "05"})
+            oneHour << "T0001,00100,03,05,08," + QByteArray(minute) + ",C,05.6,2006,2006/03/05 - 08:" + minute;
+        QTest::newRow("percentiles in a single hour") << ann << crlf(oneHour) << 0
+                                                      << QStringList{"Readings : 5", "Mean : 5.6 mmol/L"} << "";
         QTest::newRow("not a date") << ann + QStringList{"--to", "2006-04-31"} << file << 2 << QStringList{}
                                     << "--from and --to need a calendar date as yyyy-mm-dd.";
         QTest::newRow("from after to") << ann + QStringList{"--from", "2006-04-02", "--to", "2006-04-01"} << file << 2
@@ -154,8 +167,9 @@ private Q_SLOTS:
             QCOMPARE(folder.read(QStringLiteral("out.pdf")), QByteArray("old"));
             return;
         }
-        const auto [pages, text] = pdfPagesAndText(folder.file(QStringLiteral("out.pdf")));
+        const auto [pages, text, faults] = readPdf(folder.file(QStringLiteral("out.pdf")));
         QCOMPARE(pages, 1);
+        QCOMPARE(faults, QString());
         QStringList missing;
         for (const QString &part : shown) {
             if (!text.contains(part))
@@ -198,7 +212,7 @@ private Q_SLOTS:
             QCOMPARE(folder.read(name), csv);
             return;
         }
-        const auto [pages, text] = pdfPagesAndText(target);
+        const auto [pages, text, faults] = readPdf(target);
         QCOMPARE(pages, 1);
         QVERIFY2(text.contains("Period : 2006/3/6 ~ 2006/4/20"), qPrintable(text));
     }
