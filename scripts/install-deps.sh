@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
   python3
+  poppler-utils
 )
 
 missing=()

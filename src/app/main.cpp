@@ -5,11 +5,11 @@
 #include "platform/TemporaryFiles.h"
 #include "platform/TextFiles.h"
 #include "platform/ui/MessageService.h"
+#include "app/ui/CommandLineExport.h"
 #include "app/ui/ScriptedStart.h"
 #include "app/ui/StartOptions.h"
 #include "app/ui/Startup.h"
 #include "app/CommandLineDownload.h"
-#include "app/CommandLineExport.h"
 #include "app/ui/PageFactory.h"
 #include "help/BrowserEngine.h"
 #include "help/ui/frmBrowser.h"
@@ -32,9 +32,9 @@ QStringList argumentsOf(int argc, char *argv[])
     return out;
 }
 
-// The meter download and the export without windows (--download, --export-csv):
-// the same login as the windows, then the download session with label texts and
-// progress on stdout, or the CSV file.
+// The meter download and the files without windows (--download, --export-csv,
+// --report-pdf): the same login as the windows, then the download session with
+// label texts and progress on stdout, or the file.
 int runWithoutWindows(AppState &state, const StartOptions &options)
 {
     QTextStream out(stdout);
@@ -53,8 +53,14 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
         err << warning << Qt::endl;
     state.users = std::move(login.users);
     static_cast<Session &>(state) = std::move(login.session);
-    if (!options.exportCsv.isEmpty())
-        return runCommandLineExport(state, options.exportCsv, options.from, options.to, out, err);
+    if (!options.exportCsv.isEmpty()) {
+        return runCommandLineExport(state, ReportFiles::Kind::Readings, options.exportCsv, options.from, options.to,
+                                    out, err);
+    }
+    if (!options.reportPdf.isEmpty()) {
+        return runCommandLineExport(state, ReportFiles::Kind::DoctorReport, options.reportPdf, options.from,
+                                    options.to, out, err);
+    }
     return runCommandLineDownload(state, out, err);
 }
 
@@ -77,14 +83,21 @@ int main(int argc, char *argv[])
     // Programs started from here need not see it.
     qunsetenv(kPasswordVariable);
 
-    // A download or an export needs no display, so it gets no widgets either.
+    // A download or a CSV export needs no display, so it gets no widgets either.
+    // The doctor's report draws charts, which need the widgets' application
+    // object, but shows nothing: it runs on the screenless platform, with or
+    // without a display.
+    if (options.drawsWithoutWindows() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
-    if (options.withoutWindows())
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    else {
+    if (!options.withoutWindows()) {
         BrowserEngine::prepare();
         app = std::make_unique<QApplication>(argc, argv);
         PageFactory::setHelpBrowserMaker([]() -> QWidget * { return frmBrowser::openManual(); });
+    } else if (options.drawsWithoutWindows()) {
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setOrganizationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));

@@ -1,6 +1,7 @@
 #include "reports/ReportPeriod.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -29,6 +30,18 @@ std::optional<ReportPeriod> lastDaysWithReadings(const ReadingTables &tables, in
         return std::nullopt;
     const qsizetype first = qMax<qsizetype>(0, dates.size() - days);
     return ReportPeriod{QDate::fromJulianDay(dates.at(first)), QDate::fromJulianDay(dates.constLast())};
+}
+
+std::optional<ReportPeriod> withOpenEnds(const ReadingTables &tables, QDate from, QDate to)
+{
+    if (!from.isValid() && !to.isValid())
+        return std::nullopt;
+    const std::optional<ReportPeriod> dated = lastDaysWithReadings(tables, std::numeric_limits<int>::max());
+    if (!from.isValid())
+        from = dated ? qMin(dated->from, to) : to;
+    if (!to.isValid())
+        to = dated ? qMax(dated->to, from) : from;
+    return ReportPeriod{from, to};
 }
 
 PeriodReadings readingsIn(const ReadingTables &tables, const ReportPeriod &period)

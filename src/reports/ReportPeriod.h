@@ -28,6 +28,13 @@ namespace ReportPeriods {
 // calendar date.
 std::optional<ReportPeriod> lastDaysWithReadings(const ReadingTables &tables, int days = 14);
 
+// The days from..to where an invalid end stands open: it closes at the first
+// or last calendar date that holds a reading, never short of the given end.
+// None when both ends are invalid. With readings from 5 March to 20 April
+// 2006, (invalid, 2006-03-10) gives 5 March ~ 10 March and (2006-05-01,
+// invalid) gives 1 May ~ 1 May.
+std::optional<ReportPeriod> withOpenEnds(const ReadingTables &tables, QDate from, QDate to);
+
 // The readings of the period. The template row of an empty file is none.
 PeriodReadings readingsIn(const ReadingTables &tables, const ReportPeriod &period);
 

@@ -151,7 +151,8 @@ private Q_SLOTS:
         }
         QCOMPARE(seen, (QList<QStringList>{
                            {"mnuMain Main(&M)", "mnuIndex Index(&I)", "mnuSetup Setup(&S)...",
-                            "mnuExport Export Readings(&E)...", "-mnuLogout Logout(&O)...", "mnuExit Exit(&E)"},
+                            "mnuExport Export Readings(&X)...",
+                            "mnuDoctorReport Report for My Doctor(&R)...", "-mnuLogout Logout(&O)...", "mnuExit Exit(&E)"},
                            {"mnuMeter Meter(&M)", "mnuMeterRead Download Meter Readings(&D)",
                             "-mnuMeterControl Meter Control(&C)..."},
                            {"mnuReport Report(&R)", "mnuReport1 Data List(&L)", "mnuReport2 Standard Day(&D)",

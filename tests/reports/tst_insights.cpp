@@ -170,6 +170,36 @@ private Q_SLOTS:
         QCOMPARE(shown, expected);
     }
 
+    void withOpenEnds_data()
+    {
+        QTest::addColumn<QList<Reading>>("entries");
+        QTest::addColumn<QList<QDate>>("given");      // from, to; null for an open end
+        QTest::addColumn<QList<QDate>>("expected");   // from, to; empty for none
+        const QList<Reading> dated{at(2006, 3, 9, 8, 1), at(2006, 2, 30, 8, 1), at(2005, 12, 31, 8, 1)};
+        const QDate open;
+        QTest::newRow("open start") << dated << QList<QDate>{open, QDate(2006, 3, 1)}
+                                    << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 1)};
+        QTest::newRow("open end") << dated << QList<QDate>{QDate(2006, 1, 1), open}
+                                  << QList<QDate>{QDate(2006, 1, 1), QDate(2006, 3, 9)};
+        QTest::newRow("start after the last reading") << dated << QList<QDate>{QDate(2006, 5, 1), open}
+                                                      << QList<QDate>{QDate(2006, 5, 1), QDate(2006, 5, 1)};
+        QTest::newRow("end before the first reading") << dated << QList<QDate>{open, QDate(2005, 1, 1)}
+                                                      << QList<QDate>{QDate(2005, 1, 1), QDate(2005, 1, 1)};
+        QTest::newRow("no calendar date") << QList<Reading>{at(2006, 2, 30, 8, 1)}
+                                          << QList<QDate>{open, QDate(2006, 3, 1)}
+                                          << QList<QDate>{QDate(2006, 3, 1), QDate(2006, 3, 1)};
+        QTest::newRow("both open") << dated << QList<QDate>{open, open} << QList<QDate>{};
+    }
+    void withOpenEnds()
+    {
+        QFETCH(QList<Reading>, entries);
+        QFETCH(QList<QDate>, given);
+        QFETCH(QList<QDate>, expected);
+        const auto period = ReportPeriods::withOpenEnds(table(entries), given[0], given[1]);
+        const QList<QDate> shown = period ? QList<QDate>{period->from, period->to} : QList<QDate>();
+        QCOMPARE(shown, expected);
+    }
+
     void percentile_data()
     {
         QTest::addColumn<QList<int>>("sorted");

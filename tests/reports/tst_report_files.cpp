@@ -1,10 +1,13 @@
-// The readings as CSV: written by the real program without windows, and from
-// the Main menu's Export Readings window.
+// The files a user takes away: the readings as CSV and the report for the
+// doctor as PDF, written by the real program without windows and from the
+// Main menu's windows.
 
 #include "common/ProgramRun.h"
 #include "common/TestData.h"
 
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -18,6 +21,36 @@ const QList<QByteArray> kReadings{
     "T0004,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05",
 };
 const QByteArray kCsvHeader = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date";
+const QList<QByteArray> kRegistry{"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp",
+                                  "ann*,pw*,1,2,1,180,72,120,80", "bob*,pw*,1,1,2,180,72,120,80"};
+
+struct PdfSeen
+{
+    int pages = 0;
+    QString text;     // laid out as on the page, every run of blanks made one
+    QString faults;   // what the reader found wrong in the page's drawing
+};
+
+// What poppler-utils read in a PDF (scripts/install-deps.sh installs them).
+PdfSeen readPdf(const QString &path)
+{
+    QString faults;
+    const auto run = [&faults](const QString &tool, const QStringList &arguments) {
+        const QString program = QStandardPaths::findExecutable(tool);
+        if (program.isEmpty())
+            qFatal("%s is missing: run scripts/install-deps.sh", qPrintable(tool));
+        QProcess p;
+        p.start(program, arguments);
+        p.waitForFinished(-1);
+        faults += QString::fromUtf8(p.readAllStandardError());
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {path}));
+    QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    text.replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
+    return {pages.hasMatch() ? pages.captured(1).toInt() : 0, text, faults};
+}
 
 } // namespace
 
@@ -51,8 +84,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, csv);
         QFETCH(QString, error);
         ScratchFolder folder;
-        folder.write(QStringLiteral("DXRegister.txt"),
-                     crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "ann*,pw*,1,2,1,180,72,120,80"}));
+        folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
         folder.write(QStringLiteral("ann.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
         arguments.replaceInStrings(QStringLiteral("FILE"), folder.file(QStringLiteral("out.csv")));
         arguments.replaceInStrings(QRegularExpression(QStringLiteral("^\\.$")), folder.path());
@@ -64,23 +96,125 @@ private Q_SLOTS:
         QCOMPARE(folder.exists(QStringLiteral("out.csv")) ? folder.read(QStringLiteral("out.csv")) : QByteArray(), csv);
     }
 
-    // The window exports the range of its pickers, at first the last 14 days with readings.
-    void exportFromMenu()
+    void reportPdf_data()
     {
+        QTest::addColumn<QStringList>("arguments");   // FILE stands for the target, which holds "old" at first
+        QTest::addColumn<QByteArray>("readings");     // ann's reading file
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("shown");       // on the one page; empty: the old file is left
+        QTest::addColumn<QString>("error");           // part of standard error
+
+        const QByteArray file = crlf(QList<QByteArray>{kHeader} + kReadings);
+        const QStringList ann{"--user", "ann", "--password", "pw", "--report-pdf", "FILE"};
+        const QStringList bob{"--user", "bob", "--password", "pw", "--report-pdf", "FILE"};
+        // 123, 99, 250 mg/dL on 5 and 6 March and 20 April 2006; 30 February left out.
+        QTest::newRow("the last 14 days with readings, mmol/L")
+            << ann << file << 0
+            << QStringList{"Dextrel Management Software", "ID : ann", "Period : 2006/3/5 ~ 2006/4/20",
+                           "Unit : mmol/L", "Readings : 3", "Days with readings : 3", "Left out, no calendar date : 1",
+                           "Mean : 8.7 mmol/L", "Standard deviation : 4.5 mmol/L", "variation : 51.6 %", "GMI",
+                           "3.9–10.0 mmol/L, % of readings : 66.7 % target: over 70 %",
+                           "Above 10.0 mmol/L, % of readings : 33.3 % target: under 25 %",
+                           "your limits 4.0–10.0 mmol/L", "Overlay Day", "Histogram",
+                           "Glucose mmol/L", "Not medical advice"}
+            << "";
+        QTest::newRow("a period, mg/dL, day/month/year")
+            << bob + QStringList{"--from", "2006-03-06", "--to", "2006-04-20"} << file << 0
+            << QStringList{"ID : bob", "Period : 6/3/2006 ~ 20/4/2006", "Readings : 2", "Mean : 175 mg/dL",
+                           "Below 70 mg/dL, % of readings : 0.0 %", "Above 250 mg/dL, % of readings : 0.0 %",
+                           "Glucose mg/dL", "Not medical advice"}
+            << "";
+        QTest::newRow("an open end") << bob + QStringList{"--from", "2006-04-01"} << file << 0
+                                     << QStringList{"Period : 1/4/2006 ~ 20/4/2006", "Readings : 1"} << "";
+        QList<QByteArray> oneHour{kHeader};
+        for (const char *minute : {"01", "02", "03", "04", "05"})
+            oneHour << "T0001,00100,03,05,08," + QByteArray(minute) + ",C,05.6,2006,2006/03/05 - 08:" + minute;
+        QTest::newRow("percentiles in a single hour") << ann << crlf(oneHour) << 0
+                                                      << QStringList{"Readings : 5", "Mean : 5.6 mmol/L"} << "";
+        QTest::newRow("not a date") << ann + QStringList{"--to", "2006-04-31"} << file << 2 << QStringList{}
+                                    << "--from and --to need a calendar date as yyyy-mm-dd.";
+        QTest::newRow("from after to") << ann + QStringList{"--from", "2006-04-02", "--to", "2006-04-01"} << file << 2
+                                       << QStringList{} << "--from must not be after --to.";
+        QTest::newRow("unknown user") << QStringList{"--user", "eve", "--password", "pw", "--report-pdf", "FILE"}
+                                      << file << 1 << QStringList{} << "User ID [eve]";
+        QTest::newRow("no reading with a calendar date")
+            << ann << crlf({kHeader, "T0003,00040,02,30,12,00,C,02.2,2006,2006/02/30 - 12:00"}) << 1 << QStringList{}
+            << "This ID have no Glucose data !! Please read from Meter!!";
+        QTest::newRow("no folder for the file") << QStringList{ann.mid(0, 5)} + QStringList{"missing/out.pdf"} << file
+                                                << 1 << QStringList{} << "missing/out.pdf";
+    }
+    void reportPdf()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, readings);
+        QFETCH(int, code);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, error);
         ScratchFolder folder;
-        folder.write(QStringLiteral("DXRegister.txt"),
-                     crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "ann*,pw*,1,1,1,180,72,120,80"}));
+        folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
+        folder.write(QStringLiteral("ann.txt"), readings);
+        folder.write(QStringLiteral("bob.txt"), readings);
+        folder.write(QStringLiteral("out.pdf"), "old");
+        arguments.replaceInStrings(QStringLiteral("FILE"), folder.file(QStringLiteral("out.pdf")));
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^missing/")), folder.file("missing/"));
+        // No display either way: the program finds its screenless platform itself.
+        const auto [exitCode, errors] = runProgram(QStringLiteral(DEXTREL_PROGRAM),
+                                                   QStringList{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=",
+                                                               "--data-dir", folder.path()} + arguments);
+        QCOMPARE(exitCode, code);
+        QVERIFY2(errors.contains(error), qPrintable(errors));
+        if (shown.isEmpty()) {
+            QCOMPARE(folder.read(QStringLiteral("out.pdf")), QByteArray("old"));
+            return;
+        }
+        const auto [pages, text, faults] = readPdf(folder.file(QStringLiteral("out.pdf")));
+        QCOMPARE(pages, 1);
+        QCOMPARE(faults, QString());
+        QStringList missing;
+        for (const QString &part : shown) {
+            if (!text.contains(part))
+                missing << part;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'|') + u'\n' + text));
+    }
+
+    // The windows write the range of their pickers, at first the last 14 days with readings.
+    void fromMenu_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("name");        // of the file written
+        QTest::addColumn<QByteArray>("csv");      // its content; empty: a PDF
+        QTest::addColumn<QString>("message");     // before the file's path
+        QTest::newRow("readings") << "mnuExport" << "out.csv"
+                                  << crlf({kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"})
+                                  << "2 readings written to ";
+        QTest::newRow("doctor's report") << "mnuDoctorReport" << "out.pdf" << QByteArray()
+                                         << "Report of 2 readings written to ";
+    }
+    void fromMenu()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, message);
+        ScratchFolder folder;
+        folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
         folder.write(QStringLiteral("ann.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
-        const QString target = folder.file(QStringLiteral("out.csv"));
+        const QString target = folder.file(name);
         const auto [code, errors] = runProgram(
             QStringLiteral(DEXTREL_PROGRAM),
-            {"--data-dir", folder.path(), "--user", "ann", "--password", "pw", "--click", "mnuExport", "--set",
+            {"--data-dir", folder.path(), "--user", "ann", "--password", "pw", "--click", item, "--set",
              "DTPicker1=2006/3/6", "--set", "txtFile=" + target, "--click", "cmdExport", "--dump",
              folder.file(QStringLiteral("state.json"))});
         QVERIFY2(code == 0, qPrintable(errors));
-        QCOMPARE(folder.read(QStringLiteral("out.csv")),
-                 crlf({kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"}));
-        QVERIFY2(errors.contains("2 readings written to " + target), qPrintable(errors));
+        QVERIFY2(errors.contains(message + target), qPrintable(errors));
+        if (!csv.isEmpty()) {
+            QCOMPARE(folder.read(name), csv);
+            return;
+        }
+        const auto [pages, text, faults] = readPdf(target);
+        QCOMPARE(pages, 1);
+        QVERIFY2(text.contains("Period : 2006/3/6 ~ 2006/4/20"), qPrintable(text));
     }
 };
 

@@ -4,7 +4,7 @@
 #include "app/ui/frmIndex.h"
 #include "app/ui/frmMenu.h"
 #include "meter/ui/frmMeterRead.h"
-#include "reports/ui/ExportReadingsWindow.h"
+#include "reports/ui/ExportWindow.h"
 #include "reports/ui/LineGraphWindow.h"
 #include "reports/ui/OverlayDayWindow.h"
 #include "reports/ui/SummaryWindow.h"
@@ -55,9 +55,9 @@ void setHelpBrowserMaker(QWidget *(*maker)())
     helpBrowserMaker = maker;
 }
 
-QWidget *createExportWindow(PageHost &host, AppState &state)
+QWidget *createExportWindow(PageHost &host, AppState &state, ReportFiles::Kind kind)
 {
-    return new ExportReadingsWindow(PageContext{host, state.user, state.tables, state.dataDir});
+    return new ExportWindow(PageContext{host, state.user, state.tables, state.dataDir}, kind);
 }
 
 } // namespace PageFactory

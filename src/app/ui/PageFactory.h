@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/Pages.h"
+#include "reports/ui/ReportFiles.h"
 
 struct AppState;
 class PageHost;
@@ -24,8 +25,8 @@ QWidget *createSettingsWindow(AppState &state);
 QWidget *createHelpBrowser();
 void setHelpBrowserMaker(QWidget *(*maker)());
 
-// "Export Readings": the readings of a date range as CSV; parentless and
-// deleting itself when closed.
-QWidget *createExportWindow(PageHost &host, AppState &state);
+// "Export Readings" (the readings of a date range as CSV) or "Report for My
+// Doctor" (its one-page PDF); parentless and deleting itself when closed.
+QWidget *createExportWindow(PageHost &host, AppState &state, ReportFiles::Kind kind);
 
 } // namespace PageFactory

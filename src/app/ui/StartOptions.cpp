@@ -70,9 +70,15 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
                                        QStringLiteral("Write the readings of --user as CSV to <file> without "
                                                       "windows (all of them, or --from/--to)."),
                                        QStringLiteral("file"));
-    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("First day of the export (yyyy-mm-dd)."),
+    const QCommandLineOption reportPdf(QStringLiteral("report-pdf"),
+                                       QStringLiteral("Write the one-page report for the doctor of --user as PDF to "
+                                                      "<file> without windows (the last 14 days with readings, "
+                                                      "or --from/--to)."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("First day of the export or report (yyyy-mm-dd)."),
                                   QStringLiteral("date"));
-    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("Last day of the export (yyyy-mm-dd)."),
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("Last day of the export or report (yyyy-mm-dd)."),
                                 QStringLiteral("date"));
     const QCommandLineOption set(QStringLiteral("set"),
                                  QStringLiteral("After the page is shown, set the control <name> as a user would "
@@ -88,7 +94,7 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
                                                  "message shown as JSON in <file>, and end."),
                                   QStringLiteral("file"));
     parser.addOptions({dataDir, user, passwordStdin, password, page, set, click, dump, screenshot, download,
-                       exportCsv, from, to});
+                       exportCsv, reportPdf, from, to});
 
     Parsed out;
     const auto fail = [&out](const QString &why) {
@@ -156,19 +162,24 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
         return date->isValid();
     };
     o.exportCsv = parser.value(exportCsv);
-    if (parser.isSet(exportCsv) && o.exportCsv.isEmpty())
-        return fail(QStringLiteral("--export-csv needs a file name."));
+    o.reportPdf = parser.value(reportPdf);
+    if (parser.isSet(exportCsv) && parser.isSet(reportPdf))
+        return fail(QStringLiteral("Give one file at a time: --export-csv or --report-pdf."));
+    const QString fileOption = parser.isSet(reportPdf) ? QStringLiteral("--report-pdf") : QStringLiteral("--export-csv");
+    const QString &file = parser.isSet(reportPdf) ? o.reportPdf : o.exportCsv;
+    if ((parser.isSet(exportCsv) || parser.isSet(reportPdf)) && file.isEmpty())
+        return fail(fileOption + QStringLiteral(" needs a file name."));
     if (!isoDate(from, &o.from) || !isoDate(to, &o.to))
         return fail(QStringLiteral("--from and --to need a calendar date as yyyy-mm-dd."));
-    if ((parser.isSet(from) || parser.isSet(to)) && o.exportCsv.isEmpty())
-        return fail(QStringLiteral("--from and --to go with --export-csv."));
+    if ((parser.isSet(from) || parser.isSet(to)) && file.isEmpty())
+        return fail(QStringLiteral("--from and --to go with --export-csv or --report-pdf."));
     if (o.from.isValid() && o.to.isValid() && o.from > o.to)
         return fail(QStringLiteral("--from must not be after --to."));
-    if (!o.exportCsv.isEmpty() && o.user.isEmpty())
-        return fail(QStringLiteral("--export-csv needs --user."));
-    if (!o.exportCsv.isEmpty() && (o.download || o.page || o.endsAfterPage() || !o.steps.isEmpty()))
-        return fail(QStringLiteral("--export-csv opens no window: it cannot be combined with --download, --page, "
-                                   "--set, --click, --dump or --screenshot."));
+    if (!file.isEmpty() && o.user.isEmpty())
+        return fail(fileOption + QStringLiteral(" needs --user."));
+    if (!file.isEmpty() && (o.download || o.page || o.endsAfterPage() || !o.steps.isEmpty()))
+        return fail(fileOption + QStringLiteral(" opens no window: it cannot be combined with --download, --page, "
+                                                "--set, --click, --dump or --screenshot."));
     if (o.download && (o.page || o.endsAfterPage() || !o.steps.isEmpty()))
         return fail(QStringLiteral("--download opens no window: it cannot be combined with --page, --set, "
                                    "--click, --dump or --screenshot."));

@@ -26,12 +26,15 @@ struct StartOptions
     QString screenshot;               // image of the front window, then end
     bool download = false;            // download the meter without windows
     QString exportCsv;                // write the readings as CSV to this file, without windows
-    QDate from, to;                   // --from, --to (ISO dates) of the export; invalid: open end
+    QString reportPdf;                // write the report for the doctor to this file, without windows
+    QDate from, to;                   // --from, --to (ISO dates) of either file; invalid: open end
 
     // A run that nobody watches: its message boxes go to standard error.
     bool unattended() const { return !user.isEmpty() || download; }
-    // Runs without windows: the download and the export.
-    bool withoutWindows() const { return download || !exportCsv.isEmpty(); }
+    // Runs without windows: the download and the two files.
+    bool withoutWindows() const { return download || !exportCsv.isEmpty() || !reportPdf.isEmpty(); }
+    // Draws charts, so needs the widgets' application object though it shows nothing.
+    bool drawsWithoutWindows() const { return !reportPdf.isEmpty(); }
     // The run ends by itself once its picture or its state is saved.
     bool endsAfterPage() const { return !screenshot.isEmpty() || !dump.isEmpty(); }
 

@@ -114,10 +114,17 @@ void frmMain::buildMenus()
     mnuMain = addMenu("mnuMain", QStringLiteral("Main(&M)"));
     mnuIndex = addItem(mnuMain, "mnuIndex", QStringLiteral("Index(&I)"), true, opens(PageCommand::Index));
     mnuSetup = addItem(mnuMain, "mnuSetup", QStringLiteral("Setup(&S)..."), true, opens(PageCommand::Settings));
-    mnuExport = addItem(mnuMain, "mnuExport", QStringLiteral("Export Readings(&E)..."), true, [this] {
-        if (QWidget *window = PageFactory::createExportWindow(*this, m_state))
-            window->show();
-    });
+    const auto exports = [this](ReportFiles::Kind kind) {
+        return [this, kind] {
+            if (QWidget *window = PageFactory::createExportWindow(*this, m_state, kind))
+                window->show();
+        };
+    };
+    // X, not E: Exit(&E) below has that letter.
+    mnuExport = addItem(mnuMain, "mnuExport", QStringLiteral("Export Readings(&X)..."), true,
+                        exports(ReportFiles::Kind::Readings));
+    mnuDoctorReport = addItem(mnuMain, "mnuDoctorReport", QStringLiteral("Report for My Doctor(&R)..."), true,
+                              exports(ReportFiles::Kind::DoctorReport));
     // Logging out is never offered: the item exists, unavailable and without a command.
     mnuLogout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
     mnuLogout->setObjectName(QStringLiteral("mnuLogout"));

@@ -56,6 +56,7 @@ public:
     QAction *mnuIndex;
     QAction *mnuSetup;
     QAction *mnuExport;
+    QAction *mnuDoctorReport;
     QAction *mnuLogout;
     QAction *mnuExit;
     QMenu *mnuMeter;

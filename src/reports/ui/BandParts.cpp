@@ -52,9 +52,14 @@ QString limitsCaption(int max, int min, GlucoseUnit unit)
         .arg(ReadingTexts::glucoseText(min, unit), ReadingTexts::glucoseText(max, unit), ReadingTexts::unitText(unit));
 }
 
+QColor targetColour(bool met)
+{
+    return met ? QColor(0x1a, 0x7f, 0x37) : QColor(0xb0, 0x00, 0x20);
+}
+
 QString targetStyle(bool met)
 {
-    return met ? QStringLiteral("color: #1a7f37; font-weight: bold;") : QStringLiteral("color: #b00020; font-weight: bold;");
+    return QStringLiteral("color: %1; font-weight: bold;").arg(targetColour(met).name());
 }
 
 QChartView *bandChart(QWidget *parent)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QChart;
+class QColor;
 class QChartView;
 class QWidget;
 
@@ -20,6 +21,7 @@ QString targetText(PeriodSummary::Target target);
 // "Within your limits 70–180 mg/dL, % of readings :".
 QString limitsCaption(int max, int min, GlucoseUnit unit);
 // Green when the share meets its target, red when not.
+QColor targetColour(bool met);
 QString targetStyle(bool met);
 
 // An empty chart for the bar, with its legend.

@@ -11,7 +11,7 @@ class QDateEdit;
 class QHBoxLayout;
 class QLabel;
 
-// The date range of the summary and the overlay day: DTPicker1 ~ DTPicker2 in
+// The date range of the summary, the overlay day and the files to take away: DTPicker1 ~ DTPicker2 in
 // the user's date format, at first the last 14 days that hold readings. Each
 // change of either end runs the given report again. With no dated reading the
 // pickers are greyed out and the no-data message shown once.

@@ -3,6 +3,7 @@
 #include "platform/ui/WindowParts.h"
 #include "reports/PeriodSummary.h"
 #include "reports/ui/BandParts.h"
+#include "reports/ui/SummaryFigures.h"
 #include "users/UserSettings.h"
 
 #include <QChart>
@@ -19,8 +20,6 @@ namespace {
 const QString kCaption = QStringLiteral("Summary");
 const char *const kShareNames[kTargets] = {"SummaryBelow54", "SummaryBelow70", "SummaryInRange", "SummaryAbove180",
                                            "SummaryAbove250"};
-const QStringList kDayPartNames{QStringLiteral("Whole day"), QStringLiteral("00–06"), QStringLiteral("06–12"),
-                                QStringLiteral("12–18"), QStringLiteral("18–24")};
 
 } // namespace
 
@@ -28,14 +27,6 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     : QWidget(parent)
     , heading(this, context.user.id)
     , pickers(this, context, [this] { run(); })
-    , SummaryReadings(ReportParts::value(this, "SummaryReadings", QStringLiteral("- -")))
-    , SummaryImpossibleDates(ReportParts::value(this, "SummaryImpossibleDates", QStringLiteral("- -")))
-    , SummaryDays(ReportParts::value(this, "SummaryDays", QStringLiteral("- -")))
-    , SummaryPerDay(ReportParts::value(this, "SummaryPerDay", QStringLiteral("- -")))
-    , SummaryMean(ReportParts::value(this, "SummaryMean", QStringLiteral("- - -")))
-    , SummarySD(ReportParts::value(this, "SummarySD", QStringLiteral("- - -")))
-    , SummaryCV(ReportParts::value(this, "SummaryCV", QStringLiteral("- - -")))
-    , SummaryGMI(ReportParts::value(this, "SummaryGMI", QStringLiteral("- - -")))
     , SummaryInLimits(ReportParts::value(this, "SummaryInLimits", QStringLiteral("- - -")))
     , SummaryBands(BandParts::bandChart(this))
     , SummaryMeals(WindowParts::named<QTableWidget>(this, "SummaryMeals"))
@@ -56,14 +47,11 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
         ReportParts::addRow(grid, row++, ReportParts::caption(this, name, caption), value,
                             after.isEmpty() ? nullptr : WindowParts::label(this, nullptr, after));
     };
-    addRow("LabelReadings", QStringLiteral("Readings :"), SummaryReadings);
-    addRow("LabelDays", QStringLiteral("Days with readings :"), SummaryDays);
-    addRow("LabelPerDay", QStringLiteral("Readings per day :"), SummaryPerDay);
-    addRow("LabelImpossibleDates", QStringLiteral("Left out, no calendar date :"), SummaryImpossibleDates);
-    addRow("LabelMean", QStringLiteral("Mean :"), SummaryMean, unitText);
-    addRow("LabelSD", QStringLiteral("Standard deviation :"), SummarySD, unitText);
-    addRow("LabelCV", QStringLiteral("Coefficient of variation :"), SummaryCV);
-    addRow("LabelGMI", QStringLiteral("GMI, estimated from meter readings (not a laboratory A1C) :"), SummaryGMI);
+    for (size_t f = 0; f < figures.size(); ++f) {
+        const SummaryFigures::Figure &figure = SummaryFigures::figures()[f];
+        figures[f] = ReportParts::value(this, figure.name, QString::fromLatin1(figure.designText));
+        addRow(figure.captionName, figure.caption, figures[f], figure.withUnit ? unitText : QString());
+    }
     for (int t = 0; t < kTargets; ++t) {
         shares[t] = ReportParts::value(this, kShareNames[t], QStringLiteral("- - -"));
         addRow(nullptr, BandParts::shareCaption(Target(t), unit), shares[t], BandParts::targetText(Target(t)));
@@ -72,12 +60,9 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     grid->setColumnStretch(3, 1);
 
     SummaryMeals->setColumnCount(4);
-    SummaryMeals->setRowCount(kDayPartNames.size());
-    SummaryMeals->setHorizontalHeaderLabels({QStringLiteral("Before meal (C), readings"),
-                                             QStringLiteral("Before meal, mean ") + unitText,
-                                             QStringLiteral("After meal (PC), readings"),
-                                             QStringLiteral("After meal, mean ") + unitText});
-    SummaryMeals->setVerticalHeaderLabels(kDayPartNames);
+    SummaryMeals->setRowCount(SummaryFigures::dayParts().size());
+    SummaryMeals->setHorizontalHeaderLabels(SummaryFigures::mealHeaders(unit));
+    SummaryMeals->setVerticalHeaderLabels(SummaryFigures::dayParts());
     SummaryMeals->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SummaryMeals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
@@ -97,24 +82,17 @@ void SummaryWindow::run()
     const GlucoseUnit unit = glucoseUnit(m_context.user.unit);
     const Report r = report(ReportPeriods::readingsIn(m_context.tables, pickers.period()), unit,
                             m_context.user.max, m_context.user.min);
-    SummaryReadings->setText(r.readings);
-    SummaryImpossibleDates->setText(r.impossibleDates);
-    SummaryDays->setText(r.days);
-    SummaryPerDay->setText(r.perDay);
-    SummaryMean->setText(r.mean);
-    SummarySD->setText(r.sd);
-    SummaryCV->setText(r.cv);
-    SummaryGMI->setText(r.gmi);
-    SummaryGMI->setToolTip(r.gmiReason);
+    for (size_t f = 0; f < figures.size(); ++f)
+        figures[f]->setText(r.*SummaryFigures::figures()[f].value);
+    figures[SummaryFigures::kGmi]->setToolTip(r.gmiReason);
     for (int t = 0; t < kTargets; ++t) {
         shares[t]->setText(r.shares[t]);
         shares[t]->setStyleSheet(BandParts::targetStyle(r.met[t]));
     }
     SummaryInLimits->setText(r.inLimits);
     BandParts::drawBands(SummaryBands->chart(), r.bandReadings, unit);
-    for (int p = 0; p < kDayPartNames.size(); ++p) {
-        const QStringList cells{r.beforeMeal[p].readings, r.beforeMeal[p].mean, r.afterMeal[p].readings,
-                                r.afterMeal[p].mean};
+    for (int p = 0; p < SummaryFigures::dayParts().size(); ++p) {
+        const QStringList cells = SummaryFigures::mealRow(r, p);
         for (int c = 0; c < cells.size(); ++c)
             SummaryMeals->setItem(p, c, new QTableWidgetItem(cells[c]));
     }

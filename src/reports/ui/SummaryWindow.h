@@ -25,8 +25,8 @@ public:
 
     ReportParts::Heading heading;
     PeriodPickers pickers;
-    QLabel *SummaryReadings, *SummaryImpossibleDates, *SummaryDays, *SummaryPerDay;
-    QLabel *SummaryMean, *SummarySD, *SummaryCV, *SummaryGMI;
+    // SummaryReadings … SummaryGMI, in the order of SummaryFigures::figures().
+    std::array<QLabel *, 8> figures;
     // Below54, Below70, InRange, Above180, Above250, each beside its target.
     std::array<QLabel *, 5> shares;
     QLabel *SummaryInLimits;

@@ -3,59 +3,17 @@
 #include "platform/ui/MessageService.h"
 #include "reports/Histogram.h"
 #include "reports/ReportTexts.h"
+#include "reports/ui/HistogramChart.h"
 #include "users/UserSettings.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QGridLayout>
 #include <QLabel>
-#include <QValueAxis>
 
 namespace {
 const QString kCaption = QStringLiteral("Histogram");
 const QString kCategoryTitle = QStringLiteral("Glucose mg/dL");
-const QString kValueTitle = QStringLiteral("# of Blood Glucose Readings");
-
-// The chart draws categories as rich text, so "<61" is escaped to show. A bar
-// axis also needs distinct categories: blank labels (a unit that is neither
-// mg/dL nor mmol/L) differ in their number of spaces.
-QStringList categoryTexts(const QStringList &labels)
-{
-    QStringList out;
-    for (qsizetype k = 0; k < labels.size(); ++k)
-        out << (labels[k].isEmpty() ? QString(k, u' ') : labels[k].toHtmlEscaped());
-    return out;
-}
-
-void drawBars(QChart *chart, const Histogram::Report &report)
-{
-    auto *bars = new QBarSet(QStringLiteral("Readings"));
-    qint64 most = 0;
-    for (qint64 n : report.counts) {
-        *bars << double(n);
-        most = qMax(most, n);
-    }
-    auto *series = new QBarSeries;
-    series->append(bars);
-    chart->addSeries(series);
-
-    auto *categories = new QBarCategoryAxis;
-    categories->setTitleText(kCategoryTitle);
-    categories->append(categoryTexts(report.labels));
-    chart->addAxis(categories, Qt::AlignBottom);
-    series->attachAxis(categories);
-
-    auto *counts = new QValueAxis;
-    counts->setTitleText(kValueTitle);
-    counts->setLabelFormat(QStringLiteral("%d"));
-    counts->setRange(0, qMax<qint64>(most, 4));
-    counts->applyNiceNumbers();
-    chart->addAxis(counts, Qt::AlignLeft);
-    series->attachAxis(counts);
-}
 } // namespace
 
 frmR05::frmR05(const PageContext &context, QWidget *parent)
@@ -94,7 +52,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
         Label2->setText(report.readings);
     if (!report.dateRange.isEmpty())
         Label15->setText(report.dateRange);
-    drawBars(MSChart1->chart(), report);
+    HistogramChart::draw(MSChart1->chart(), report.counts, report.labels, kCategoryTitle);
     if (report.showMmolTitle) {
         // Text2 stands where the mg/dL title keeps its room, and replaces it.
         QAbstractAxis *categories = MSChart1->chart()->axes(Qt::Horizontal).constFirst();

@@ -1,9 +1,7 @@
-#include "reports/ui/ExportReadingsWindow.h"
+#include "reports/ui/ExportWindow.h"
 
-#include "platform/TextFiles.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
-#include "reports/ReadingsCsv.h"
 #include "reports/ui/ReportParts.h"
 
 #include <QFileDialog>
@@ -12,7 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-ExportReadingsWindow::ExportReadingsWindow(const PageContext &context)
+ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     : QWidget(nullptr, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
     , Label3(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
     , pickers(this, context, [] {})
@@ -22,9 +20,11 @@ ExportReadingsWindow::ExportReadingsWindow(const PageContext &context)
     , cmdExport(WindowParts::button(this, "cmdExport", QStringLiteral("Export")))
     , cmdCancel(WindowParts::button(this, "cmdCancel", QStringLiteral("Cancel")))
     , m_context(context)
+    , m_kind(kind)
 {
-    setObjectName(QStringLiteral("ExportReadingsWindow"));
-    setWindowTitle(QStringLiteral("Export Readings"));
+    setObjectName(kind == ReportFiles::Kind::Readings ? QStringLiteral("ExportReadingsWindow")
+                                                      : QStringLiteral("DoctorReportWindow"));
+    setWindowTitle(ReportFiles::title(kind));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *grid = new QGridLayout;
@@ -39,32 +39,32 @@ ExportReadingsWindow::ExportReadingsWindow(const PageContext &context)
     cmdExport->setEnabled(pickers.hasReadings());
     txtFile->setMinimumWidth(320);
 
-    connect(cmdBrowse, &QPushButton::clicked, this, &ExportReadingsWindow::browse);
-    connect(cmdExport, &QPushButton::clicked, this, &ExportReadingsWindow::exportReadings);
+    connect(cmdBrowse, &QPushButton::clicked, this, &ExportWindow::browse);
+    connect(cmdExport, &QPushButton::clicked, this, &ExportWindow::exportFile);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void ExportReadingsWindow::browse()
+void ExportWindow::browse()
 {
     const QString path = QFileDialog::getSaveFileName(this, windowTitle(), txtFile->text(),
-                                                      QStringLiteral("CSV files (*.csv)"));
+                                                      ReportFiles::fileFilter(m_kind));
     if (!path.isEmpty())
         txtFile->setText(path);
 }
 
-void ExportReadingsWindow::exportReadings()
+void ExportWindow::exportFile()
 {
     const QString path = txtFile->text().trimmed();
     if (path.isEmpty()) {
-        Messages::show(this, QStringLiteral("Choose the file to write the readings to."));
+        Messages::show(this, QStringLiteral("Choose the file to write to."));
         return;
     }
-    const QByteArray csv = ReadingsCsv::csv(m_context.tables, pickers.period());
-    QString error;
-    if (!TextFiles::writeAtomically(path, csv, &error)) {
-        Messages::show(this, error, {}, Messages::Icon::Warning);
+    const ReportFiles::Written written =
+        ReportFiles::write(m_kind, m_context.user, m_context.tables, pickers.period(), QDate::currentDate(), path);
+    if (!written.ok) {
+        Messages::show(this, written.message, {}, Messages::Icon::Warning);
         return;
     }
-    Messages::show(this, QStringLiteral("%1 readings written to %2").arg(csv.count('\n') - 1).arg(path));
+    Messages::show(this, written.message);
     close();
 }

@@ -1,0 +1,14 @@
+#include "app/ui/CommandLineExport.h"
+
+#include "app/AppState.h"
+
+#include <QTextStream>
+
+int runCommandLineExport(const AppState &state, ReportFiles::Kind kind, const QString &path, QDate from, QDate to,
+                         QTextStream &out, QTextStream &err)
+{
+    const ReportFiles::Written written = ReportFiles::write(
+        kind, state.user, state.tables, ReportPeriods::withOpenEnds(state.tables, from, to), QDate::currentDate(), path);
+    (written.ok ? out : err) << written.message << Qt::endl;
+    return written.ok ? 0 : 1;
+}

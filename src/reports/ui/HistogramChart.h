@@ -1,0 +1,20 @@
+#pragma once
+
+#include "reports/Histogram.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class QChart;
+
+// Draws the histogram's twelve ranges as bars into an empty chart: the counts
+// over the category labels, with the value axis "# of Blood Glucose Readings".
+// The histogram page and the doctor's page draw it alike.
+namespace HistogramChart {
+
+void draw(QChart *chart, const std::array<qint64, Histogram::kRanges> &counts, const QStringList &labels,
+          const QString &categoryTitle);
+
+} // namespace HistogramChart

@@ -1,0 +1,45 @@
+#include "reports/ui/ReportFiles.h"
+
+#include "platform/TextFiles.h"
+#include "reports/DoctorReport.h"
+#include "reports/ReadingsCsv.h"
+#include "reports/ReportTexts.h"
+#include "reports/ui/DoctorReportPdf.h"
+
+namespace ReportFiles {
+
+Written write(Kind kind, const UserSettings &user, const ReadingTables &tables,
+              const std::optional<ReportPeriod> &period, QDate today, const QString &path)
+{
+    QByteArray content;
+    QString done;
+    if (kind == Kind::Readings) {
+        content = ReadingsCsv::csv(tables, period);
+        done = QStringLiteral("%1 readings written to %2").arg(content.count('\n') - 1).arg(path);
+    } else {
+        const std::optional<ReportPeriod> days = period ? period : ReportPeriods::lastDaysWithReadings(tables);
+        if (!days)
+            return {false, ReportTexts::kNoGlucoseData};
+        const DoctorReport::Page page = DoctorReport::page(tables, *days, user, today);
+        content = DoctorReportPdf::pdf(page);
+        if (content.isEmpty())
+            return {false, QStringLiteral("The report could not be drawn.")};
+        done = QStringLiteral("Report of %1 readings written to %2").arg(page.summary.readings, path);
+    }
+    QString error;
+    if (!TextFiles::writeAtomically(path, content, &error))
+        return {false, error};
+    return {true, done};
+}
+
+QString title(Kind kind)
+{
+    return kind == Kind::Readings ? QStringLiteral("Export Readings") : QStringLiteral("Report for My Doctor");
+}
+
+QString fileFilter(Kind kind)
+{
+    return kind == Kind::Readings ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("PDF files (*.pdf)");
+}
+
+} // namespace ReportFiles
