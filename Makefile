@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-asan bench demo clean
+.PHONY: all deps build run test test-asan bench demo package clean
 
 all: build
 
@@ -32,6 +32,10 @@ bench: build
 
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
+
+# The Debian package, in the build folder.
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

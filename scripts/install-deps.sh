@@ -11,6 +11,8 @@ packages=(
   libbenchmark-dev
   xvfb xauth
   python3
+  desktop-file-utils appstream
+  dpkg-dev fakeroot file lintian
 )
 
 missing=()
