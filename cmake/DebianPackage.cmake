@@ -24,11 +24,11 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # Every Debian package carries its copyright and a changelog.
 set(_doc ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 string(TIMESTAMP _stamp "%a, %d %b %Y %H:%M:%S +0000" UTC)
-file(WRITE ${CMAKE_BINARY_DIR}/changelog.Debian
+file(WRITE ${CMAKE_BINARY_DIR}/changelog
      "${CPACK_PACKAGE_NAME} (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
      "  * Version ${PROJECT_VERSION}.\n\n"
      " -- ${CPACK_PACKAGE_CONTACT}  ${_stamp}\n")
-execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog.Debian)
-install(FILES ${CMAKE_SOURCE_DIR}/desktop/copyright ${CMAKE_BINARY_DIR}/changelog.Debian.gz DESTINATION ${_doc})
+execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog)
+install(FILES ${CMAKE_SOURCE_DIR}/desktop/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${_doc})
 
 include(CPack)
