@@ -79,7 +79,7 @@ void MeterDownload::start()
     m_log.begin(m_dataDir, m_state.user.id, now,
                 {Product::kName + QLatin1Char(' ') + Product::kVersion,
                  QStringLiteral("User: ") + m_state.user.id,
-                 QStringLiteral("Port: %1 (%2)").arg(m_state.user.port).arg(deviceName()),
+                 QStringLiteral("Port: %1 (%2)").arg(m_state.user.port).arg(PortNames::deviceFor(m_state.user.port)),
                  QStringLiteral("Started: ") + now.toString(Qt::ISODate)});
     m_session.start();
 }
