@@ -1,5 +1,5 @@
 // The log a download leaves for whoever helps when it goes wrong: a line that
-// hangs up in the second pass shows its last bytes and the step it stopped in.
+// hangs up mid-download shows its last bytes and the step it stopped in.
 
 #include "DownloadRig.h"
 
@@ -30,10 +30,22 @@ private Q_SLOTS:
             QVERIFY2(m.hasMatch(), qPrintable(line));
             events << m.captured(1);
         }
-        QVERIFY2(inOrder(events, {"TX 00", "-- Meter Wake Up...Please Wait!", "-- On Line...", "-- First halves of the records",
-                                  "TX AC 01 A9", "-- Second halves of the records", "TX AD 01 A9",
-                                  "-- Failed: " + run.failures.first(), "-- Stopped"}),
+        QVERIFY2(inOrder(events, {"TX 00", "RX 00", "-- Meter Wake Up...Please Wait!", "-- On Line...",
+                                  "-- First halves of the records", "TX AC 01 A9", "-- Failed: " + run.failures.first(),
+                                  "-- Stopped"}),
                  qPrintable(events.join(u'\n')));
+
+        // The last request in the log is the last one the meter got, under the
+        // pass that asked it (how far the download came depends on repeats).
+        QString lastRequest, lastPass;
+        for (const QString &e : events) {
+            if (e.startsWith("TX "))
+                lastRequest = e.mid(3);
+            else if (e.endsWith(" halves of the records"))
+                lastPass = e;
+        }
+        QVERIFY2(rig.bytesSent().endsWith(QByteArray::fromHex(lastRequest.toLatin1())), qPrintable(lastRequest));
+        QCOMPARE(lastPass, lastRequest.startsWith("AD") ? "-- Second halves of the records" : "-- First halves of the records");
     }
 };
 
