@@ -6,7 +6,7 @@ CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(notdir $(wildcard tests/fuzz/corpus/*))
 
-.PHONY: all deps build run test test-asan fuzz-build test-fuzz fuzz bench demo clean
+.PHONY: all deps build run test test-asan fuzz-build test-fuzz fuzz bench demo package clean
 
 all: build
 
@@ -53,6 +53,10 @@ bench: build
 
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
+
+# The Debian package, in the build folder.
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -13,6 +13,8 @@ packages=(
   xvfb xauth
   python3
   poppler-utils
+  desktop-file-utils appstream
+  dpkg-dev fakeroot file lintian
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "meter/MeterTexts.h"
 #include "meter/serial/MeterDownload.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QTextStream>
 
@@ -38,6 +39,8 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
     });
     QObject::connect(&download.session(), &MeterSession::failed, &loop, [&](const QString &reason) {
         err << reason << Qt::endl;
+        if (!download.logPath().isEmpty())
+            err << "Download log: " << QDir::toNativeSeparators(download.logPath()) << Qt::endl;
         result = 1;
         loop.quit();
     });

@@ -107,7 +107,8 @@ int main(int argc, char *argv[])
         Messages::setHandler(Messages::printToStandardError);
 
     AppState state;
-    state.dataDir = DataFolder::resolve(options.dataDir);
+    QString folderNote;
+    state.dataDir = DataFolder::resolve(options.dataDir, &folderNote);
     QString error;
     if (!DataFolder::ensureExists(state.dataDir, &error)) {
         Messages::show(nullptr, error, {}, Messages::Icon::Critical);
@@ -124,6 +125,9 @@ int main(int argc, char *argv[])
     TextFiles::keepOwnerOnly(DataFolder::registryPath(state.dataDir));
     if (const QString warning = DataFolder::openToOthersWarning(state.dataDir); !warning.isEmpty())
         Messages::show(nullptr, warning, {}, Messages::Icon::Warning);
+
+    if (!folderNote.isEmpty())
+        Messages::show(nullptr, folderNote, {}, Messages::Icon::Information);
 
     if (options.withoutWindows())
         return runWithoutWindows(state, options);

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -10,7 +12,20 @@
 
 namespace DataFolder {
 
-QString resolve(const QString &fromCommandLine)
+Choice chooseOnWindows(const QString &root, const QString &perUser, const FileCheck &exists,
+                       const FileCheck &acceptsNewFile)
+{
+    if (exists(registryPath(root)) || acceptsNewFile(root))
+        return {root, {}};
+    Choice out{perUser, {}};
+    if (!exists(registryPath(perUser))) {
+        out.note = QStringLiteral("You may not create files in %1, so the user list and the readings are kept in %2.")
+                       .arg(QDir::toNativeSeparators(root), QDir::toNativeSeparators(perUser));
+    }
+    return out;
+}
+
+QString resolve(const QString &fromCommandLine, QString *note)
 {
     if (!fromCommandLine.isEmpty())
         return QDir(fromCommandLine).absolutePath();
@@ -18,8 +33,19 @@ QString resolve(const QString &fromCommandLine)
     if (!fromEnv.isEmpty())
         return QDir(fromEnv).absolutePath();
 #ifdef Q_OS_WIN
-    return QStringLiteral("C:/");
+    const auto exists = [](const QString &path) { return QFileInfo::exists(path); };
+    const auto acceptsNewFile = [](const QString &dir) {
+        QTemporaryFile probe(QDir(dir).filePath(QStringLiteral("dextrel-XXXXXX.tmp")));
+        return probe.open();
+    };
+    const Choice choice = chooseOnWindows(QStringLiteral("C:/"),
+                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                          exists, acceptsNewFile);
+    if (note)
+        *note = choice.note;
+    return choice.dir;
 #else
+    Q_UNUSED(note);
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 #endif
 }

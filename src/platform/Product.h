@@ -3,7 +3,7 @@
 #include <QString>
 
 // The program's name and version. The version is the build's project version,
-// so the title bar, the about box and --help always agree with the package.
+// so the title bar, the about box, --help and --version always agree with the package.
 namespace Product {
 
 inline const QString kName = QStringLiteral("Dextrel Management Software");

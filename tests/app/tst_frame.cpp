@@ -160,7 +160,8 @@ private Q_SLOTS:
                             "mnuReport4 Histogram(&H)", "mnuSummary Summary(&U)",
                             "mnuOverlayDay Overlay Day(&O)"},
                            {"mnuPrint Print(&P)", "mnuPSetup Print Setting(&S)...", "mnuPrintR Print Report(&R)"},
-                           {"mnuHelp Help(&H)", "mnuWeb Our Web(&W)", "mnuAbout About(&A)"}}));
+                           {"mnuHelp Help(&H)", "mnuWeb Our Web(&W)", "mnuDataFolder Open Data Folder",
+                            "mnuAbout About(&A)"}}));
     }
 
     void toolbar()

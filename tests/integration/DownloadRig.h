@@ -39,6 +39,7 @@ struct DownloadRun
     QString listLine;       // List3 at the end
     QList<int> progress;    // every value of ProgressBar1
     int progressMaximum = -1;
+    bool saveLogOffered = false;  // the window offers to save the download's log
 
     QString describe() const { return (labels + failures + messages).join(u'|'); }
 };
@@ -98,6 +99,7 @@ public:
             out.messages << m.title + ": " + m.text;
         out.listLine = form.List3->count() == 1 ? form.List3->item(0)->text() : "<List3 holds not one line>";
         out.progressMaximum = form.ProgressBar1->maximum();
+        out.saveLogOffered = form.CmdSaveLog->isVisibleTo(&form);
         return out;
     }
 

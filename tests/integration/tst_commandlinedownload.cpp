@@ -3,6 +3,8 @@
 
 #include "DownloadRig.h"
 
+#include "platform/DownloadLogFile.h"
+
 #include <QProcess>
 
 class CommandLineDownloadTest : public QObject
@@ -18,6 +20,8 @@ private Q_SLOTS:
         const QStringList answered{"Meter Wake Up...Please Wait!", "On Line...", " ( 3 ) Data in Meter !!",
                                    "Progress 1/6", "Progress 6/6", "Complete! Receive ( 3 ) Data from Meter !!"};
         QTest::newRow("meter answers") << FaultOptions{} << "" << answered << "";
+        QTest::newRow("line gone") << FaultOptions{.hangupAfter = 4} << "" << QStringList{"Progress 4/6"}
+                                   << "The connection to the meter was lost";
         QTest::newRow("no such device") << FaultOptions{} << "/nonexistent/ttyUSB9" << QStringList{} << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n/nonexistent/ttyUSB9: No such file or directory.\n";
     }
     void download()
@@ -44,6 +48,13 @@ private Q_SLOTS:
         QFETCH(QStringList, out);
         QVERIFY2(inOrder(printed.split(u'\n'), out), qPrintable(printed));
         QCOMPARE(rig.readingFile(), err.isEmpty() ? rig.cleanFile : kEarlierFile);
+
+        // A download that ran names its log when it fails; no log holds the password.
+        const QStringList logs = DownloadLogFile::logsOf(rig.state.dataDir, "alice");
+        QCOMPARE(logs.size(), device.isEmpty() ? 1 : 0);
+        QCOMPARE(errors.contains("Download log: " + logs.value(0) + '\n'), !logs.isEmpty() && !err.isEmpty());
+        for (const QString &log : logs)
+            QVERIFY(!rig.data.read(log).contains("wonder"));
     }
 };
 

@@ -1,7 +1,11 @@
 #include "platform/DataFolder.h"
+#include "platform/DownloadLogFile.h"
+#include "common/TestData.h"
 #include "platform/PortNames.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
@@ -40,6 +44,63 @@ private Q_SLOTS:
         const auto restore = setEnvironment("DEXTREL_DATA_DIR", environment);
         QCOMPARE(DataFolder::resolve(commandLine),
                  expected.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : expected);
+    }
+
+    // C:\ while it holds the older program's files or takes new ones; else the
+    // per-user folder, with a note only while that folder holds no user list yet.
+    void windowsFolder_data()
+    {
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<bool>("rootWritable");
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<bool>("note");
+        const QString root = "C:/", mine = "C:/Users/ann/AppData/Roaming/Dextrel/Dextrel";
+        QTest::newRow("older files in C:") << QStringList{"C:/DXRegister.txt"} << false << root << false;
+        QTest::newRow("C: writable") << QStringList{} << true << root << false;
+        QTest::newRow("first start in own folder") << QStringList{} << false << mine << true;
+        QTest::newRow("later starts") << QStringList{mine + "/DXRegister.txt"} << false << mine << false;
+    }
+    void windowsFolder()
+    {
+        QFETCH(QStringList, existing);
+        QFETCH(bool, rootWritable);
+        const DataFolder::Choice choice = DataFolder::chooseOnWindows(
+            "C:/", "C:/Users/ann/AppData/Roaming/Dextrel/Dextrel",
+            [&](const QString &path) { return existing.contains(path); },
+            [&](const QString &dir) { return rootWritable && dir == "C:/"; });
+        QFETCH(QString, dir);
+        QFETCH(bool, note);
+        QCOMPARE(choice.dir, dir);
+        QCOMPARE(!choice.note.isEmpty(), note);
+        if (note)
+            QVERIFY2(choice.note.contains(QDir::toNativeSeparators(dir)), qPrintable(choice.note));
+    }
+
+    // A user's 21st log removes the oldest one; other users' logs stay. The
+    // folder and every log are the owner's alone.
+    void downloadLogRotation()
+    {
+        ScratchFolder data;
+        const QDateTime first(QDate(2026, 12, 6), QTime(9, 0));
+        DownloadLogFile log;
+        QString error;
+        QVERIFY2(log.create(data.path(), "bob-x", first, &error), qPrintable(error));  // not bob's
+        for (int i = 0; i <= DownloadLogFile::kKeptPerUser; ++i)
+            QVERIFY2(log.create(data.path(), "bob", first.addSecs(i), &error), qPrintable(error));
+        QVERIFY(log.create(data.path(), "bob", first.addSecs(DownloadLogFile::kKeptPerUser), &error));  // same second
+
+        const QStringList logs = DownloadLogFile::logsOf(data.path(), "bob");
+        QCOMPARE(logs.size(), DownloadLogFile::kKeptPerUser);
+        QCOMPARE(QFileInfo(logs.first()).fileName(), "bob-20261206-090002.log");
+        QCOMPARE(QFileInfo(logs.last()).fileName(), "bob-20261206-090020-2.log");
+        QCOMPARE(log.path(), logs.last());
+        QCOMPARE(DownloadLogFile::logsOf(data.path(), "bob-x").size(), 1);
+#ifdef Q_OS_UNIX
+        const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        QCOMPARE(QFileInfo(DownloadLogFile::folder(data.path())).permissions() & 0x7077,
+                 ownerOnly | QFile::ExeOwner);
+        QCOMPARE(QFileInfo(logs.last()).permissions() & 0x7077, ownerOnly);
+#endif
     }
 
     // Ports 1 to 5 name the platform's serial devices unless DEXTREL_COM<n> names

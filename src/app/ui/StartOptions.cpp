@@ -43,6 +43,7 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(Product::kName);
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep the user list and reading files in <dir>."),
                                      QStringLiteral("dir"));
@@ -110,6 +111,11 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
         // cannot know the program's name by itself.
         out.text = parser.helpText().replace(QStringLiteral("<executable_name>"),
                                              QFileInfo(arguments.value(0)).fileName());
+        return out;
+    }
+    if (parser.isSet(version)) {
+        out.outcome = Outcome::Help;
+        out.text = Product::kName + QLatin1Char(' ') + Product::kVersion + QLatin1Char('\n');
         return out;
     }
     if (!parser.positionalArguments().isEmpty())

@@ -48,5 +48,5 @@ struct StartOptions::Parsed
 {
     Outcome outcome = Outcome::Run;
     StartOptions options;
-    QString text;  // the help text, or what is wrong with the arguments
+    QString text;  // the help or version text, or what is wrong with the arguments
 };

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -20,6 +21,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
@@ -158,6 +160,9 @@ void frmMain::buildMenus()
 
     mnuHelp = addMenu("mnuHelp", QStringLiteral("Help(&H)"));
     mnuWeb = addItem(mnuHelp, "mnuWeb", QStringLiteral("Our Web(&W)"), true, opens(PageCommand::Web));
+    // Where the user's readings are, to back them up or send a download log.
+    mnuDataFolder = addItem(mnuHelp, "mnuDataFolder", QStringLiteral("Open Data Folder"), true,
+                            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_state.dataDir)); });
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("About(&A)"), true, opens(PageCommand::About));
 }
 

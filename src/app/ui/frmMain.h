@@ -76,6 +76,7 @@ public:
     QAction *mnuPrintR;
     QMenu *mnuHelp;
     QAction *mnuWeb;
+    QAction *mnuDataFolder;
     QAction *mnuAbout;
     QToolBar *tbToolBar;
 

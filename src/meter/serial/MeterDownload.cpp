@@ -2,6 +2,7 @@
 
 #include "platform/DataFolder.h"
 #include "platform/PortNames.h"
+#include "platform/Product.h"
 #include "meter/ReadingMerge.h"
 #include "users/Session.h"
 
@@ -13,7 +14,8 @@ MeterDownload::MeterDownload(const QString &dataDir, Session &state, QObject *pa
     , m_dataDir(dataDir)
     , m_state(state)
     , m_link(PortNames::deviceFor(state.user.port))
-    , m_session(m_link, state.tables, [this](QString *error) { return save(error); },
+    , m_log(m_link, [] { return QTime::currentTime(); })
+    , m_session(m_log, state.tables, [this](QString *error) { return save(error); },
                 [this] { return m_clock.elapsed(); })
 {
     m_clock.start();
@@ -27,7 +29,38 @@ MeterDownload::MeterDownload(const QString &dataDir, Session &state, QObject *pa
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
+    logSteps();
     connect(&m_link, &SerialLink::lost, &m_session, &MeterSession::linkLost);
+}
+
+void MeterDownload::logSteps()
+{
+    // What each timer asks the meter, as a support reader wants to see it.
+    static const char *const kAsks[kSessionTimerCount] = {
+        nullptr, "Waking the meter", "Link probe", "Link request", "First halves of the records",
+        "Second halves of the records", "Sleep command and saving"};
+    connect(&m_session, &MeterSession::timerActiveChanged, this, [this, last = -1](SessionTimer timer, bool on) mutable {
+        if (on && kAsks[int(timer)] && int(timer) != last) {
+            last = int(timer);
+            m_log.step(QLatin1String(kAsks[last]));
+        }
+    });
+    connect(&m_session, &MeterSession::labelChanged, this, [this](const QString &text) {
+        if (!text.isEmpty())
+            m_log.step(text);
+    });
+    connect(&m_session, &MeterSession::progressChanged, this, [this](int value) {
+        m_log.step(QStringLiteral("Progress %1/%2").arg(value).arg(m_session.progressMaximum()));
+    });
+    connect(&m_session, &MeterSession::message, this,
+            [this](const QString &text) { m_log.step(QStringLiteral("Message: ") + text); });
+    connect(&m_session, &MeterSession::finished, this, [this](const QString &warning) {
+        m_log.step(warning.isEmpty() ? QStringLiteral("Finished") : QStringLiteral("Finished: ") + warning);
+    });
+    connect(&m_session, &MeterSession::failed, this,
+            [this](const QString &reason) { m_log.step(QStringLiteral("Failed: ") + reason); });
+    connect(&m_link, &SerialLink::lost, this,
+            [this](const QString &reason) { m_log.step(QStringLiteral("Line lost: ") + reason); });
 }
 
 MeterDownload::~MeterDownload()
@@ -42,12 +75,19 @@ bool MeterDownload::openPort()
 
 void MeterDownload::start()
 {
+    const QDateTime now = QDateTime::currentDateTime();
+    m_log.begin(m_dataDir, m_state.user.id, now,
+                {Product::kName + QLatin1Char(' ') + Product::kVersion,
+                 QStringLiteral("User: ") + m_state.user.id,
+                 QStringLiteral("Port: %1 (%2)").arg(m_state.user.port).arg(PortNames::deviceFor(m_state.user.port)),
+                 QStringLiteral("Started: ") + now.toString(Qt::ISODate)});
     m_session.start();
 }
 
 void MeterDownload::stop()
 {
     m_session.stop();
+    m_log.end(QStringLiteral("Stopped"));
 }
 
 QString MeterDownload::portFailure() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "meter/DownloadLog.h"
 #include "meter/MeterSession.h"
 #include "meter/serial/SerialLink.h"
 
@@ -14,7 +15,8 @@ struct Session;
 // Runs downloads from the meter on the logged-in user's serial port: owns the
 // port, the seven session timers (named and timed as the session says) and the
 // session, and saves a finished download into the user's reading file in the
-// data folder with the computer's clock.
+// data folder with the computer's clock. Each download leaves a log of the
+// bytes on the line and the session's steps in the data folder's logs folder.
 // Destroying it stops every timer and closes the port.
 class MeterDownload : public QObject
 {
@@ -35,6 +37,8 @@ public:
     QString deviceName() const { return m_link.deviceName(); }
     // Why openPort() failed, in plain words for a second line under "RS232 Setting Error !".
     QString portFailure() const;
+    // The log of the current or last download; empty when none could be made.
+    QString logPath() const { return m_log.path(); }
     // What the download reports (labels, progress, messages, the end) comes
     // from the session's own signals.
     const MeterSession &session() const { return m_session; }
@@ -42,11 +46,13 @@ public:
 private:
     bool save(QString *error);
     void setTimerActive(SessionTimer timer, bool active);
+    void logSteps();
 
     const QString m_dataDir;
     Session &m_state;
     QElapsedTimer m_clock;
     SerialLink m_link;
+    DownloadLog m_log;
     MeterSession m_session;
     std::array<QTimer *, kSessionTimerCount> m_timers{};
 };

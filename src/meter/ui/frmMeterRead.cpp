@@ -5,6 +5,9 @@
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,6 +53,9 @@ void frmMeterRead::buildControls()
     auto *step2Layout = new QVBoxLayout(step2);
     CommandMR = WindowParts::button(step2, "CommandMR", QStringLiteral("Start Reading"));
     step2Layout->addWidget(CommandMR);
+    CmdSaveLog = WindowParts::button(step2, "CmdSaveLog", QStringLiteral("Save Log..."));
+    CmdSaveLog->hide();
+    step2Layout->addWidget(CmdSaveLog);
     step2Layout->addWidget(WindowParts::wrappedLabel(step2, nullptr, QStringLiteral("Your meter will turn ON and display [PC] before downloading.")));
 
     auto *step3 = WindowParts::named<QGroupBox>(this, "Step3");
@@ -100,12 +106,30 @@ void frmMeterRead::connectDownload()
             Messages::show(this, warning);
     });
 
+    connect(&m_download->session(), &MeterSession::failed, this,
+            [this] { CmdSaveLog->setVisible(!m_download->logPath().isEmpty()); });
+    connect(CommandMR, &QPushButton::clicked, CmdSaveLog, &QWidget::hide);
     connect(CommandMR, &QPushButton::clicked, m_download, &MeterDownload::start);
+    connect(CmdSaveLog, &QPushButton::clicked, this, &frmMeterRead::saveLog);
     connect(CmdReportAC, &QPushButton::clicked, this,
             [this] { leaveFor(PageCommand::LineGraph); });
     connect(CmdReportPC, &QPushButton::clicked, this,
             [this] { leaveFor(PageCommand::PcLineGraph); });
     connect(CmdReport, &QPushButton::clicked, this, [this] { leaveFor(PageCommand::Menu); });
+}
+
+void frmMeterRead::saveLog()
+{
+    const QString log = m_download->logPath();
+    const QString target = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Log"), QDir::home().filePath(QFileInfo(log).fileName()),
+        QStringLiteral("Logs (*.log)"));
+    if (target.isEmpty())
+        return;
+    // The dialog has asked before an existing file is replaced.
+    QFile::remove(target);
+    if (!QFile::copy(log, target))
+        Messages::show(this, QStringLiteral("Cannot save the log as %1.").arg(QDir::toNativeSeparators(target)));
 }
 
 void frmMeterRead::leaveFor(PageCommand next)

@@ -27,6 +27,8 @@ public:
     QPushButton *CmdReportAC = nullptr;
     QPushButton *CmdReportPC = nullptr;
     QPushButton *CmdReport = nullptr;
+    // Shown after a failed download: a copy of its log for whoever helps.
+    QPushButton *CmdSaveLog = nullptr;
     QLabel *LabelRead = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     QListWidget *List3 = nullptr;
@@ -35,6 +37,7 @@ private:
     void buildControls();
     void connectDownload();
     void leaveFor(PageCommand next);
+    void saveLog();
 
     PageHost &m_host;
     MeterDownload *m_download = nullptr;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+// One download's log file in <data folder>/logs, named after the user and the
+// moment the download started: "alice-20261206-184501.log". The folder and the
+// file are owner-only (the log shows the user's readings as the meter sent them).
+// Lines are kept in memory and reach the disk at flush(), so a slow disk never
+// holds up the meter's 20 ms rhythm between the steps of a download.
+class DownloadLogFile
+{
+public:
+    static constexpr int kKeptPerUser = 20;
+
+    static QString folder(const QString &dataDir);
+    // The user's logs, oldest first.
+    static QStringList logsOf(const QString &dataDir, const QString &userId);
+
+    // Creates the user's next log, then removes the oldest ones beyond
+    // kKeptPerUser. The ID must have passed the user-ID checks. False with a
+    // reason when the file cannot be made; the download goes on without it.
+    bool create(const QString &dataDir, const QString &userId, const QDateTime &started, QString *error);
+    bool isOpen() const { return m_file.isOpen(); }
+    QString path() const { return m_path; }
+
+    void append(const QByteArray &line) { m_pending += line; }
+    // Writes what is pending; false when the disk refused it.
+    bool flush();
+    void close();
+
+private:
+    QFile m_file;
+    QString m_path;
+    QByteArray m_pending;
+};
