@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 inline const QByteArray kReadingHeader =
@@ -72,7 +73,7 @@ public:
         cleanFile = records.isEmpty() ? previous : ReadingFile::format(expected);
 
         QString error;
-        QVERIFY2(m_meter.open(&error), qPrintable(error));
+        QVERIFY2(m_meter.logTo(data.file("meter.log"), &error) && m_meter.open(&error), qPrintable(error));
         qputenv("DEXTREL_COM1", m_meter.devicePath().toLocal8Bit());
     }
 
@@ -101,6 +102,16 @@ public:
         out.progressMaximum = form.ProgressBar1->maximum();
         out.saveLogOffered = form.CmdSaveLog->isVisibleTo(&form);
         return out;
+    }
+
+    // Every byte the program sent, in order, from the emulator's log.
+    QByteArray bytesSent() const
+    {
+        QByteArray stream;
+        const QRegularExpression in(" in +([0-9A-F ]+)$", QRegularExpression::MultilineOption);
+        for (auto it = in.globalMatch(data.read("meter.log")); it.hasNext();)
+            stream += QByteArray::fromHex(it.next().captured(1).toLatin1());  // spaces are skipped
+        return stream;
     }
 
     QByteArray readingFile() const { return data.read("alice.txt"); }
