@@ -19,7 +19,7 @@ inline ReadingTables sampleReadingTables()
         r.hour = (i * 7) % 24;
         r.minute = (i * 13) % 60;
         r.year = 2000 + i / 5000;
-        r.event = i % 5 == 0 ? QStringLiteral("PC") : QStringLiteral("C");
+        r.event = i % 5 == 0 ? EventMark::PC : EventMark::C;
         readings.append(r);
     }
     return tables;

@@ -1,9 +1,8 @@
 // Opening the data list on 100 000 stored readings, up to its first paint: the
-// page made by the frame, the reading file read and cut into lines, the columns
-// sized and the first screenful of rows drawn.
+// page made by the frame over the store's lines, the columns sized and the
+// first screenful of rows drawn.
 
 #include "app/AppState.h"
-#include "platform/DataFolder.h"
 #include "app/ui/frmMain.h"
 #include "store/ReadingFile.h"
 #include "store/ReadingTexts.h"
@@ -14,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDateTime>
 #include <QTemporaryDir>
 
 namespace {
@@ -26,12 +24,7 @@ void BM_OpenDataListToFirstPaint(benchmark::State &state)
     app.dataDir = dir.path();
     app.user.id = QStringLiteral("anna");
     app.user.unit = int(GlucoseUnit::MgPerDl);
-    app.tables = sampleReadingTables();
-    QString error;
-    if (!ReadingFile::CreateAfile(DataFolder::readingFilePath(dir.path(), app.user.id), app.tables, QDateTime::currentDateTime(), &error)) {
-        state.SkipWithError("cannot write the reading file");
-        return;
-    }
+    app.store.setContent(ReadingFile::format(sampleReadingTables()));
     frmMain frame(app);
     frame.showPage(Page::Index);
     QCoreApplication::processEvents();

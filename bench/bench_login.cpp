@@ -1,6 +1,6 @@
 // From pressing Login to the index page in the frame, for a user with 100 000
 // stored readings: the user list read again, the password checked, the reading
-// file loaded into both tables, and the index page built and shown.
+// file loaded into the store, and the index page built and shown.
 
 #include "app/AppState.h"
 #include "platform/DataFolder.h"
@@ -42,9 +42,9 @@ void BM_LoginToIndexPage(benchmark::State &state)
         AppState app;
         app.dataDir = dir.path();
         frmMain frame(app);
-        LoginOutcome outcome = Login::logIn(app.dataDir, kUser, kPassword);
-        static_cast<Session &>(app) = std::move(outcome.session);
-        if (!outcome.ok || app.tables.count() != kSampleReadings) {
+        LoginOutcome outcome = Login::logIn(app.dataDir, kUser, kPassword, app.store);
+        app.user = outcome.user;
+        if (!outcome.ok || app.store.tables().count() != kSampleReadings) {
             state.SkipWithError("login failed");
             return;
         }

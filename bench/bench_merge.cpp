@@ -13,33 +13,16 @@ namespace {
 
 constexpr int kMeterRecords = 255;
 
-ReadingTables storedTables()
-{
-    ReadingTables tables = sampleReadingTables();
-    tables.downloads() = tables.readings();
-    return tables;
-}
-
 // A full meter whose last few records are already stored: the newest stored
 // reading equals meter record 250.
-void receiveDownload(ReadingTables &tables)
+QList<Reading> download(const ReadingTables &stored)
 {
-    for (int k = 1; k <= kMeterRecords; ++k) {
-        Reading &r = tables.downloadAt(k);
-        r.glucose = 70 + k;
-        r.month = 12;
-        r.day = 1 + k % 28;
-        r.hour = k % 24;
-        r.minute = k % 60;
-        r.event = QStringLiteral("0");
-    }
-    const Reading &newest = tables.reading(tables.count());
-    Reading &match = tables.downloadAt(250);
-    match.glucose = newest.glucose;
-    match.month = newest.month;
-    match.day = newest.day;
-    match.hour = newest.hour;
-    match.minute = newest.minute;
+    QList<Reading> records;
+    for (int k = 1; k <= kMeterRecords; ++k)
+        records << Reading{12, 1 + k % 28, k % 24, k % 60, 70 + k, 0, EventMark::C};
+    const Reading &newest = stored.reading(stored.count());
+    records[249] = Reading{newest.month, newest.day, newest.hour, newest.minute, newest.glucose, 0, EventMark::C};
+    return records;
 }
 
 void BM_MergeAndRewrite(benchmark::State &state)
@@ -47,19 +30,21 @@ void BM_MergeAndRewrite(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.txt"));
     const QDateTime now(QDate(2024, 6, 1), QTime(12, 0));
-    const ReadingTables stored = storedTables();
+    const ReadingTables stored = sampleReadingTables();
+    const QByteArray storedFile = ReadingFile::format(stored);
+    const QList<Reading> records = download(stored);
     for (auto _ : state) {
         state.PauseTiming();
-        ReadingTables tables = stored;
-        receiveDownload(tables);
+        ReadingStore store;
+        store.setContent(storedFile);
         state.ResumeTiming();
 
         QString error;
-        if (!ReadingMerge::SaveNewData(tables, QStringLiteral("bench"), kMeterRecords, now, path, &error)) {
+        if (!ReadingMerge::SaveNewData(store, QStringLiteral("bench"), records, now, path, &error)) {
             state.SkipWithError(qPrintable(error));
             return;
         }
-        if (tables.count() != kSampleReadings + 249) {
+        if (store.tables().count() != kSampleReadings + 249) {
             state.SkipWithError("the merge did not drop the stored records");
             return;
         }

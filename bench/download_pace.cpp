@@ -44,9 +44,11 @@ bool measure(int delayMs)
     if (!file.open(QIODevice::WriteOnly) || file.write(ReadingFile::newFileContent()) < 0)
         return false;
     file.close();
-    state.tables = ReadingFile::load(file.fileName()).tables;
+    QString warning;
+    if (!state.store.load(file.fileName(), &error, &warning))
+        return false;
 
-    MeterDownload download(state.dataDir, state);
+    MeterDownload download(state.dataDir, state.user, state.store);
     QEventLoop loop;
     QElapsedTimer clock;
     qint64 linkSetUpMs = -1, totalMs = -1;

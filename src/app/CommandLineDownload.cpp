@@ -12,7 +12,7 @@
 
 int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
 {
-    MeterDownload download(state.dataDir, state);
+    MeterDownload download(state.dataDir, state.user, state.store);
     if (!download.openPort()) {
         err << MeterTexts::kPortError << " (" << download.deviceName() << ")\n" << download.portFailure() << Qt::endl;
         return 1;

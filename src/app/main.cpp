@@ -44,7 +44,7 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
         err << error << Qt::endl;
         return 1;
     }
-    LoginOutcome login = Login::logIn(state.dataDir, options.user, options.password);
+    LoginOutcome login = Login::logIn(state.dataDir, options.user, options.password, state.store);
     if (!login.ok) {
         err << login.message << Qt::endl;
         return 1;
@@ -52,7 +52,7 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
     for (const QString &warning : login.warnings)
         err << warning << Qt::endl;
     state.users = std::move(login.users);
-    static_cast<Session &>(state) = std::move(login.session);
+    state.user = login.user;
     if (!options.exportCsv.isEmpty()) {
         return runCommandLineExport(state, ReportFiles::Kind::Readings, options.exportCsv, options.from, options.to,
                                     out, err);

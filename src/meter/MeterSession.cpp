@@ -5,11 +5,9 @@
 
 #include <algorithm>
 
-MeterSession::MeterSession(MeterLink &link, ReadingTables &tables, SaveStep save, Clock clock, QObject *parent)
+MeterSession::MeterSession(MeterLink &link, Clock clock, QObject *parent)
     : QObject(parent)
     , m_link(link)
-    , m_tables(tables)
-    , m_save(std::move(save))
     , m_clock(std::move(clock))
 {
 }
@@ -48,6 +46,7 @@ bool MeterSession::start()
     m_firstIndex = 0;
     m_secondIndex = 0;
     m_meterCount = 0;
+    m_records.clear();
     m_ask = {};
     m_drain = {};
     m_startedMs = m_wakeRoundStartMs = m_clock();
@@ -237,6 +236,7 @@ void MeterSession::countAnswered(int count)
         setLabel(MeterTexts::kNoNewData);
         return;
     }
+    m_records = QList<Reading>(m_meterCount);
     setLabel(MeterTexts::dataInMeter(m_meterCount));
     setProgressMaximum(2 * m_meterCount);
     setTimer(SessionTimer::T3, true);
@@ -253,7 +253,7 @@ void MeterSession::storeHalf(quint8 b0, quint8 b1)
         return;
     answered();
     if (first) {
-        RecordCodec::decodeFirstHalf(b0, b1, m_tables.downloadAt(k));
+        RecordCodec::decodeFirstHalf(b0, b1, m_records[k - 1]);
         if (k < m_meterCount) {
             ++m_firstIndex;
             return;
@@ -265,7 +265,7 @@ void MeterSession::storeHalf(quint8 b0, quint8 b1)
         setTimer(SessionTimer::T4, true);
         return;
     }
-    RecordCodec::decodeSecondHalf(b0, b1, m_tables.downloadAt(k));
+    RecordCodec::decodeSecondHalf(b0, b1, m_records[k - 1]);
     if (k < m_meterCount) {
         ++m_secondIndex;
         return;
@@ -389,16 +389,18 @@ void MeterSession::sleepTick()
     setTimer(SessionTimer::Sleep, false);
     if (m_meterCount == 0)
         return;
-    QString error;
-    if (m_save && !m_save(&error)) {
-        stopAllTimers();
-        m_link.close();
-        const QString text = MeterTexts::notSaved(error);
-        Q_EMIT message(text);
-        Q_EMIT failed(text);
-        return;
-    }
     m_resultIn = true;
+    Q_EMIT recordsComplete(m_records);
+}
+
+void MeterSession::notSaved(const QString &error)
+{
+    m_resultIn = false;
+    stopAllTimers();
+    m_link.close();
+    const QString text = MeterTexts::notSaved(error);
+    Q_EMIT message(text);
+    Q_EMIT failed(text);
 }
 
 void MeterSession::ask(const QByteArray &request)

@@ -2,8 +2,9 @@
 
 #include "meter/MeterLink.h"
 #include "meter/MeterTexts.h"
-#include "store/ReadingTables.h"
+#include "store/Reading.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -25,7 +26,8 @@ inline constexpr int kSessionTimerIntervalMs[kSessionTimerCount] = {20, 50, 100,
 // LinkStep; the other timers ask the meter in turn: wake-up (TimerOP), link
 // probe (Timer1), link request (Timer2), first halves (Timer3), second halves
 // (Timer4), and finally the sleep command and the save step (TimerSleep).
-// Received record halves go into the download table.
+// Received record halves go into the session's own list of records; saving
+// them is its owner's part, on recordsComplete().
 //
 // Answers carry no request of their own (a record half does not even say which
 // record it belongs to), so one request is on the line at a time. A request is
@@ -41,9 +43,6 @@ class MeterSession : public QObject
 {
     Q_OBJECT
 public:
-    // Merges the download and rewrites the reading file; false with a reason
-    // when the file could not be written.
-    using SaveStep = std::function<bool(QString *error)>;
     // Milliseconds from any fixed moment, never going back.
     using Clock = std::function<qint64()>;
 
@@ -56,8 +55,7 @@ public:
     // A meter that woke must be on line this long after Start Reading.
     static constexpr int kLinkLimitMs = 45000;
 
-    MeterSession(MeterLink &link, ReadingTables &tables, SaveStep save, Clock clock,
-                 QObject *parent = nullptr);
+    MeterSession(MeterLink &link, Clock clock, QObject *parent = nullptr);
 
     // Opening the window: the port is opened with DTR off and the progress
     // bar emptied. False when the port cannot be opened.
@@ -70,6 +68,9 @@ public:
     void linkLost(const QString &reason);
     // Leaving the window: every timer off, port closed, nothing saved.
     void stop();
+    // The owner could not save the records of recordsComplete(): the download
+    // ends without result, for the reason given.
+    void notSaved(const QString &error);
 
     int linkStep() const { return m_linkStep; }
     int wakeTicks() const { return m_wakeTicks; }
@@ -79,6 +80,8 @@ public:
     int secondIndex() const { return m_secondIndex; }
     int sleepTicks() const { return m_sleepTicks; }
     int meterCount() const { return m_meterCount; }
+    // The records received so far; records()[k - 1] is meter record k.
+    const QList<Reading> &records() const { return m_records; }
     // The slowest answer seen in this download, as the repeat interval uses it.
     qint64 slowestAnswerMs() const;
 
@@ -97,6 +100,10 @@ Q_SIGNALS:
     // A message box for the user.
     void message(const QString &text);
     void timerActiveChanged(SessionTimer timer, bool active);
+    // Every record is in and the sleep command has just gone out: the owner
+    // saves the records now, before the session goes on, and calls notSaved()
+    // when it cannot.
+    void recordsComplete(const QList<Reading> &records);
     // The download is over with its result in: the readings saved (or none in
     // the meter). A warning, when not empty, says that the meter did not
     // acknowledge the sleep command and may still be on.
@@ -165,9 +172,8 @@ private:
     void setProgressMaximum(int maximum);
 
     MeterLink &m_link;
-    ReadingTables &m_tables;
-    SaveStep m_save;
     Clock m_clock;
+    QList<Reading> m_records;
 
     int m_linkStep = 0;
     int m_wakeTicks = 0;

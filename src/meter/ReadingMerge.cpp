@@ -1,9 +1,6 @@
 #include "meter/ReadingMerge.h"
 
-#include "store/ReadingFile.h"
 #include "users/UserRegistry.h"
-
-#include <algorithm>
 
 namespace ReadingMerge {
 
@@ -15,18 +12,14 @@ int inferYear(const Reading &record, const QDateTime &now)
     return timeKey(record) <= nowKey ? date.year() : date.year() - 1;
 }
 
-void NewOldCutCombin(ReadingTables &tables, int meterCount, const QDateTime &now)
+void NewOldCutCombin(ReadingTables &tables, const QList<Reading> &records, const QDateTime &now)
 {
-    const int n = qMax(0, meterCount);
+    const int n = int(records.size());
     if (n == 0)
         return;
     const int c = tables.count();
-
-    // Make sure entries 1..n exist, then reverse them: entry j becomes meter
-    // record n - j + 1, the oldest first.
-    tables.downloadAt(n);
-    QList<Reading> &downloads = tables.downloads();
-    std::reverse(downloads.begin(), downloads.begin() + n);
+    // Oldest first: p = 1 is meter record n.
+    const auto record = [&records, n](int p) -> const Reading & { return records.at(n - p); };
 
     // A table without readings has nothing to overlap with: an erased memory
     // slot (glucose, month, day, hour and minute all 0) would match the template
@@ -35,11 +28,11 @@ void NewOldCutCombin(ReadingTables &tables, int meterCount, const QDateTime &now
     int alreadyStored = 0;
     if (!noReadings) {
         // The highest-numbered meter record equal to the previous file's first
-        // line (entry c): the smallest matching index after the reversal.
+        // line (entry c): the oldest matching one.
         const Reading &newestStored = tables.reading(c);
         const int storedKey = timeKey(newestStored);
         for (int p = 1; p <= n; ++p) {
-            const Reading &d = downloads.at(p - 1);
+            const Reading &d = record(p);
             if (timeKey(d) == storedKey && d.glucose == newestStored.glucose) {
                 alreadyStored = p;
                 break;
@@ -53,28 +46,19 @@ void NewOldCutCombin(ReadingTables &tables, int meterCount, const QDateTime &now
     tables.setCount(insertAt + added);
     for (int q = 1; q <= added; ++q) {
         Reading &entry = tables.readingAt(insertAt + q);
-        const Reading &d = downloads.at(q + alreadyStored - 1);
-        entry.month = d.month;
-        entry.day = d.day;
-        entry.hour = d.hour;
-        entry.minute = d.minute;
-        entry.glucose = d.glucose;
-        entry.event = d.event;
+        entry = record(q + alreadyStored);
         entry.year = inferYear(entry, now);
     }
 }
 
-bool SaveNewData(ReadingTables &tables, const QString &userId, int meterCount,
+bool SaveNewData(ReadingStore &store, const QString &userId, const QList<Reading> &records,
                  const QDateTime &now, const QString &readingFilePath, QString *error)
 {
-    ReadingTables merged = tables;
+    ReadingTables merged = store.tables();
     if (userId == UserRegistry::kGuestId)
         merged.setCount(0);
-    NewOldCutCombin(merged, meterCount, now);
-    if (!ReadingFile::CreateAfile(readingFilePath, merged, now, error))
-        return false;
-    tables = std::move(merged);
-    return true;
+    NewOldCutCombin(merged, records, now);
+    return store.rewrite(readingFilePath, std::move(merged), now, error);
 }
 
 } // namespace ReadingMerge

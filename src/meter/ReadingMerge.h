@@ -1,8 +1,9 @@
 #pragma once
 
-#include "store/ReadingTables.h"
+#include "store/ReadingStore.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 // Merging a download into the reading table and saving the result.
@@ -17,16 +18,16 @@ namespace ReadingMerge {
 // later than now within the year, the year before otherwise.
 int inferYear(const Reading &record, const QDateTime &now);
 
-// Reverses download entries 1..meterCount in place, drops the ones already
-// stored, appends the rest to the reading table with an inferred year, and
-// replaces a lone template row. The reading table grows as needed.
-void NewOldCutCombin(ReadingTables &tables, int meterCount, const QDateTime &now);
+// Takes the meter's records (records[k - 1] is meter record k) oldest first,
+// drops the ones already stored, appends the rest to the reading table with an
+// inferred year, and replaces a lone template row. The table grows as needed.
+void NewOldCutCombin(ReadingTables &tables, const QList<Reading> &records, const QDateTime &now);
 
-// The end of a download: the guest starts afresh, the download is merged and
-// the reading file rewritten. When the file cannot be written, the tables are
-// left exactly as they were, so memory never shows readings that are not on
-// disk, and error says why.
-bool SaveNewData(ReadingTables &tables, const QString &userId, int meterCount,
+// The end of a download: the guest starts afresh, the records are merged and
+// the reading file rewritten through the store. When the file cannot be
+// written, the store is left exactly as it was, so memory never shows
+// readings that are not on disk, and error says why.
+bool SaveNewData(ReadingStore &store, const QString &userId, const QList<Reading> &records,
                  const QDateTime &now, const QString &readingFilePath, QString *error);
 
 } // namespace ReadingMerge

@@ -6,7 +6,7 @@ void decodeFirstHalf(quint8 b0, quint8 b1, Reading &into)
 {
     into.glucose = (b1 & 0x03) * 256 + b0;
     into.month = (b1 & 0xF0) >> 4;
-    into.event = (b1 & 0x04) ? QStringLiteral("1") : QStringLiteral("0");
+    into.event = (b1 & 0x04) ? EventMark::PC : EventMark::C;
 }
 
 void decodeSecondHalf(quint8 b0, quint8 b1, Reading &into)

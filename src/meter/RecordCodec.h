@@ -11,7 +11,7 @@
 namespace RecordCodec {
 
 // Glucose = (b1 & 03h) * 256 + b0, month = b1 bits 4-7, event = b1 bit 2.
-// Bit 3 of b1 carries nothing. The event is stored as "1" (mark set) or "0".
+// Bit 3 of b1 carries nothing. The event is PC (mark set) or C.
 void decodeFirstHalf(quint8 b0, quint8 b1, Reading &into);
 
 // Day = b1 bits 3-7, hour = b0 bits 6-7 plus b1 bits 0-2 times 4,

@@ -1,6 +1,6 @@
 #include "reports/DataListModel.h"
 
-#include <QFile>
+#include "store/ReadingStore.h"
 
 QStringList DataListModel::captions(GlucoseUnit unit)
 {
@@ -10,50 +10,24 @@ QStringList DataListModel::captions(GlucoseUnit unit)
             QStringLiteral("Glucose_mmol/L"), QStringLiteral("Year"), QStringLiteral("Date & Time")};
 }
 
-DataListModel::DataListModel(const QStringList &captions, QObject *parent)
+DataListModel::DataListModel(const ReadingStore &store, const QStringList &captions, bool emptyWithoutReadings,
+                             QObject *parent)
     : QAbstractTableModel(parent)
+    , m_store(store)
     , m_captions(captions)
+    , m_emptyWithoutReadings(emptyWithoutReadings)
 {
-}
-
-void DataListModel::setContent(const QByteArray &content)
-{
-    beginResetModel();
-    m_content = content;
-    m_lines.clear();
-    m_lines.reserve(content.size() / 56 + 1); // a stored line is about 56 bytes
-    bool header = true;
-    qsizetype start = 0;
-    while (start < content.size()) {
-        qsizetype end = content.indexOf('\n', start);
-        const qsizetype next = end < 0 ? content.size() : end + 1;
-        if (end < 0)
-            end = content.size();
-        if (end > start && content.at(end - 1) == '\r')
-            --end;
-        if (header)
-            header = false;
-        else if (end > start)
-            m_lines.append({start, end});
-        start = next;
-    }
-    endResetModel();
-}
-
-bool DataListModel::read(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setContent({});
-        return false;
-    }
-    setContent(file.readAll());
-    return true;
+    connect(&store, &ReadingStore::changed, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
 }
 
 int DataListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    if (parent.isValid() || (m_emptyWithoutReadings && m_store.tables().holdsNoReadings()))
+        return 0;
+    return m_store.lineCount();
 }
 
 int DataListModel::columnCount(const QModelIndex &parent) const
@@ -61,27 +35,16 @@ int DataListModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : kColumns;
 }
 
-QByteArrayView DataListModel::field(int row, int column) const
-{
-    const Line line = m_lines.at(row);
-    qsizetype start = line.start;
-    for (int c = 0; c < column; ++c) {
-        const qsizetype comma = m_content.indexOf(',', start);
-        if (comma < 0 || comma >= line.end)
-            return {};
-        start = comma + 1;
-    }
-    qsizetype end = m_content.indexOf(',', start);
-    if (end < 0 || end > line.end)
-        end = line.end;
-    return QByteArrayView(m_content).sliced(start, end - start);
-}
-
 QVariant DataListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_lines.size() || index.column() >= kColumns)
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() || index.column() >= kColumns)
         return {};
-    return QString::fromLocal8Bit(field(index.row(), index.column()));
+    // A reading's line has exactly ten fields.
+    QByteArrayView rest = m_store.line(index.row());
+    for (int c = 0; c < index.column(); ++c)
+        rest = rest.sliced(rest.indexOf(',') + 1);
+    const qsizetype comma = rest.indexOf(',');
+    return QString::fromLocal8Bit(comma < 0 ? rest : rest.first(comma));
 }
 
 QVariant DataListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -3,19 +3,20 @@
 #include "store/ReadingTexts.h"
 
 #include <QAbstractTableModel>
-#include <QByteArray>
-#include <QList>
 #include <QStringList>
 
-// The data list's table: the data lines of a reading file exactly as the file
-// holds them, one row per line and ten columns in file order, under the list's
-// captions. The file is kept whole and each cell is cut from its line when it is
-// asked for, so 100 000 lines open without building a million strings.
+class ReadingStore;
+
+// The data list's table: the store's reading lines exactly as the file holds
+// them, one row per reading in file order and ten columns, under the list's
+// captions. It reads no file: the lines are the ones the store read as
+// readings, so the list shows what every other page counts. Each cell is cut
+// from its line when asked for, so 100 000 lines open without a million strings,
+// and the list follows the store when a download changes it.
 //
 // Example: the line "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30"
 // is the row "T0001" "00120" "03" "14" "08" "30" "PC" "06.7" "2005"
-// "2005/03/14 - 08:30". The first line is the header and never a row; empty lines
-// are no rows; a line with fewer fields shows empty cells, extra fields are not shown.
+// "2005/03/14 - 08:30".
 class DataListModel : public QAbstractTableModel
 {
 public:
@@ -25,14 +26,10 @@ public:
     // (and any other unit) plain "Glucose".
     static QStringList captions(GlucoseUnit unit);
 
-    // An empty list under the captions.
-    explicit DataListModel(const QStringList &captions, QObject *parent = nullptr);
-
-    // Shows the data lines of the file's bytes (local 8-bit, CR LF or LF lines).
-    void setContent(const QByteArray &content);
-    // Reads the file and shows its data lines; false (and an empty list) when it
-    // cannot be read.
-    bool read(const QString &path);
+    // With emptyWithoutReadings, a store that holds only the template row
+    // shows no row at all.
+    DataListModel(const ReadingStore &store, const QStringList &captions, bool emptyWithoutReadings,
+                  QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -40,15 +37,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    struct Line
-    {
-        qsizetype start;
-        qsizetype end;
-    };
-
-    QByteArrayView field(int row, int column) const;
-
+    const ReadingStore &m_store;
     QStringList m_captions;
-    QByteArray m_content;
-    QList<Line> m_lines;
+    bool m_emptyWithoutReadings;
 };

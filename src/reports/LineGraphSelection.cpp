@@ -1,7 +1,6 @@
 #include "reports/LineGraphSelection.h"
 
 #include "reports/ReportTexts.h"
-#include "store/ReadingTexts.h"
 
 #include <cmath>
 #include <limits>
@@ -19,7 +18,7 @@ QDate dateOf(const Reading &r)
 
 bool LineGraphSelection::takes(const Reading &r) const
 {
-    return m_rule == Rule::AllReadings || ReadingTexts::isMealMarked(r.event);
+    return m_rule == Rule::AllReadings || r.event == EventMark::PC;
 }
 
 void LineGraphSelection::selectAtLoad(const ReadingTables &tables)

@@ -78,8 +78,7 @@ Report report(const PeriodReadings &period, GlucoseUnit unit, int max, int min)
         ++out.bandReadings[bandOf(r->glucose)];
         if (r->glucose >= min && r->glucose <= max)
             ++inLimits;
-        const QLatin1StringView mark = ReadingTexts::eventMark(r->event);
-        auto *sums = mark == QLatin1StringView("C") ? &before : mark == QLatin1StringView("PC") ? &after : nullptr;
+        auto *sums = r->event == EventMark::C ? &before : r->event == EventMark::PC ? &after : nullptr;
         if (sums) {
             (*sums)[0].add(r->glucose);
             if (const int part = dayPart(r->hour))

@@ -37,7 +37,7 @@ QByteArray csv(const ReadingTables &tables, const std::optional<ReportPeriod> &p
     QByteArray out = QByteArray(kHeader) + "\r\n";
     out.reserve(out.size() + rows.size() * 36);
     for (const Reading *r : rows) {
-        const QLatin1StringView mark = ReadingTexts::eventMark(r->event);
+        const QLatin1StringView mark = ReadingTexts::eventText(r->event);
         const bool valid = QDate(r->year, r->month, r->day).isValid();
         out += padded(r->year, 4) + '-' + padded(r->month, 2) + '-' + padded(r->day, 2) + ','
              + padded(r->hour, 2) + ':' + padded(r->minute, 2) + ',' + QByteArray::number(r->glucose) + ','

@@ -1,10 +1,16 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
+
+// The event mark of a reading, as the file writes it: "C" (an ordinary
+// reading, the meter's mark bit clear), "PC" (marked after a meal, the bit
+// set) or "QC" (a third mark the file keeps; the meter never sends it).
+enum class EventMark : quint8 { C, PC, QC };
 
 // One glucose reading as the meter and the reading file know it. The meter sends
 // no year, so Year is inferred when a record is downloaded. Values are kept as
 // received: the meter can report impossible dates, and they are stored as they came.
+// A few integers and a code: 100 000 of them are one block of memory.
 struct Reading
 {
     int month = 0;
@@ -13,9 +19,9 @@ struct Reading
     int minute = 0;
     int glucose = 0;   // mg/dL
     int year = 0;
-    // Event mark as stored: "0"/"1" for a record taken from the meter in this
-    // login (mark bit clear/set), otherwise the text of the file's Event column.
-    QString event;
+    // Other stored texts than the marks ("0000" of the template row, "X") are
+    // written "C", so they are C here; the data list shows the file's own text.
+    EventMark event = EventMark::C;
 
     friend bool operator==(const Reading &, const Reading &) = default;
 };

@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QDir>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <limits>
@@ -64,7 +65,7 @@ void appendLine(QByteArray &out, int rowNumber, const Reading &r)
     out.append(',');
     appendPadded(out, r.minute, 2);
     out.append(',');
-    const QLatin1StringView mark = ReadingTexts::eventMark(r.event);
+    const QLatin1StringView mark = ReadingTexts::eventText(r.event);
     out.append(mark.data(), mark.size());
     out.append(',');
     appendMmol(out, r.glucose);
@@ -106,23 +107,6 @@ bool parseInt(QByteArrayView text, int *value)
     return true;
 }
 
-// Nearly every event is one of the three marks: share their text instead of
-// allocating one per reading.
-void setEvent(QByteArrayView field, QString *event)
-{
-    static const QString c = QStringLiteral("C");
-    static const QString pc = QStringLiteral("PC");
-    static const QString qc = QStringLiteral("QC");
-    if (field == "C")
-        *event = c;
-    else if (field == "PC")
-        *event = pc;
-    else if (field == "QC")
-        *event = qc;
-    else
-        *event = QString::fromLocal8Bit(field);
-}
-
 // One data line into r; false when it is not ten fields with whole numbers in
 // the columns that are read (Test_No, Glucose_mmol and Date & Time are not).
 bool parseLine(QByteArrayView line, Reading *r)
@@ -144,13 +128,14 @@ bool parseLine(QByteArrayView line, Reading *r)
         || !parseInt(fields[3], &r->day) || !parseInt(fields[4], &r->hour)
         || !parseInt(fields[5], &r->minute) || !parseInt(fields[8], &r->year))
         return false;
-    setEvent(fields[6], &r->event);
+    r->event = ReadingTexts::eventMark(fields[6]);
     return true;
 }
 
-// For reserving the tables once: an upper bound on the readings in content,
-// whichever line ends it uses.
-qsizetype lineCount(const QByteArray &content)
+// For reserving the table once: an upper bound on the readings in content,
+// whichever line ends it uses. A reading's line is at least 15 bytes
+// ("T,1,1,1,1,1,,,1,"), so a file of empty lines reserves little.
+qsizetype readingCount(const QByteArray &content)
 {
     // memchr runs a line at a time in a few instructions, where counting
     // byte by byte took a fifth of the whole load.
@@ -163,7 +148,7 @@ qsizetype lineCount(const QByteArray &content)
         return n;
     };
     const qsizetype lf = count('\n');
-    return 1 + (lf > 0 ? lf : count('\r'));
+    return std::min(1 + (lf > 0 ? lf : count('\r')), content.size() / 15 + 1);
 }
 
 QString nativePath(const QString &path)
@@ -216,29 +201,20 @@ LoadResult load(const QString &path)
         failed.error = error;
         return failed;
     }
-    return parse(content);
+    return parse(std::move(content));
 }
 
-LoadResult parse(const QByteArray &content)
+LoadResult parse(QByteArray content)
 {
     LoadResult result;
-    QList<Reading> &downloads = result.tables.downloads();
-    downloads.reserve(lineCount(content));
+    result.content = std::move(content);
+    const QByteArray &bytes = result.content;
+    QList<Reading> &readings = result.tables.readings();
+    readings.reserve(readingCount(bytes));
+    result.lineStarts.reserve(readings.capacity());
 
-    const auto skip = [&result](int lineNumber) {
-        if (result.skippedLines++ == 0)
-            result.firstSkippedLine = lineNumber;
-    };
-    // Parsed in place: a reading copied into the table would cost its event's
-    // reference count twice over, 100 000 times.
-    const auto read = [&downloads](QByteArrayView line) {
-        if (parseLine(line, &downloads.emplace_back()))
-            return true;
-        downloads.removeLast();
-        return false;
-    };
     int lineNumber = 0;
-    TextFiles::LineSplitter lines(content);
+    TextFiles::LineSplitter lines(bytes);
     for (QByteArrayView line; lines.next(&line);) {
         ++lineNumber;
         if (lineNumber == 1) {
@@ -252,11 +228,18 @@ LoadResult parse(const QByteArray &content)
         } else if (line.isEmpty()) {
             continue;
         }
-        if (!read(line))
-            skip(lineNumber);
+        // Parsed in place, into the table in file order; reversed at the end.
+        if (line.size() <= kLongestLine && parseLine(line, &readings.emplace_back())) {
+            result.lineStarts.append(line.data() - bytes.constData());
+            continue;
+        }
+        if (readings.size() > result.lineStarts.size())
+            readings.removeLast();
+        if (result.skippedLines++ == 0)
+            result.firstSkippedLine = lineNumber;
     }
 
-    result.tables.readings() = QList<Reading>(downloads.crbegin(), downloads.crend());
+    std::reverse(readings.begin(), readings.end());
     result.tables.setKeepOriginalBeforeRewrite(result.skippedLines > 0);
     result.ok = true;
     return result;
@@ -267,7 +250,8 @@ QString backupPath(const QString &path)
     return path + QStringLiteral(".bak");
 }
 
-bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error)
+bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error,
+                 QByteArray *written)
 {
     if (tables.keepOriginalBeforeRewrite()) {
         // Lines that could not be read are about to be dropped: keep them first,
@@ -286,7 +270,12 @@ bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &no
         }
         tables.setKeepOriginalBeforeRewrite(false);
     }
-    return TextFiles::writeAtomically(path, format(tables), error);
+    QByteArray content = format(tables);
+    if (!TextFiles::writeAtomically(path, content, error))
+        return false;
+    if (written)
+        *written = std::move(content);
+    return true;
 }
 
 QString skippedLinesWarning(const QString &path, const LoadResult &result)

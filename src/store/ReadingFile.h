@@ -7,8 +7,8 @@
 #include <QString>
 
 // A user's reading file: a header line and one comma-separated reading per line,
-// newest download first. The file is read whole at login into the two reading
-// tables and rewritten whole from the reading table after a download.
+// newest download first. The file is read whole at login into the reading
+// table and rewritten whole from it after a download.
 namespace ReadingFile {
 
 inline constexpr char kHeader[] =
@@ -16,6 +16,10 @@ inline constexpr char kHeader[] =
 // The only data line of a file that holds no reading yet.
 inline constexpr char kTemplateRow[] =
     "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000";
+// A longer line is damaged, whatever it holds. The longest line this program
+// writes is 161 bytes, with every number at its widest; the rest leaves room
+// for numbers padded by hand.
+inline constexpr qsizetype kLongestLine = 256;
 
 // Header and template row, as a new user's file holds them.
 QByteArray newFileContent();
@@ -34,27 +38,32 @@ struct LoadResult
     bool ok = false;
     QString error;
     ReadingTables tables;
+    // The file's bytes, and where the line of each reading starts in them, in
+    // file order (so the line of entry i is lineStarts[count() - i]).
+    QByteArray content;
+    QList<qsizetype> lineStarts;
     int skippedLines = 0;      // data lines that could not be read
     int firstSkippedLine = 0;  // line number in the file, the header being line 1
 };
 
-// Reads the file into the download table (file order) and the reading table
-// (reversed). Lines may end with CR LF, LF or a lone CR; a byte-order mark
-// before the header is ignored, and a first line that is a reading in place of
-// the header is read. Data lines that are not ten fields with whole numbers
-// where numbers belong, and any other first line than the header, are skipped
-// and counted; the tables then ask the next rewrite to keep the original.
-// Empty lines are ignored.
+// Reads the file into the reading table (last line first). Lines may end with
+// CR LF, LF or a lone CR; a byte-order mark before the header is ignored, and a
+// first line that is a reading in place of the header is read. Data lines that
+// are longer than kLongestLine or not ten fields with whole numbers where numbers
+// belong, and any other first line than the header, are skipped and counted; the
+// tables then ask the next rewrite to keep the original. Empty lines are ignored.
+// A link or anything else than a plain file is not read (see TextFiles::read).
 LoadResult load(const QString &path);
 // The same for the file's content.
-LoadResult parse(const QByteArray &content);
+LoadResult parse(QByteArray content);
 
 // Rewrites the file from the reading table. When the tables ask for it, the
 // file's current bytes are first kept as path + ".bak", or, when that name is
 // taken, under a name with the moment `now` in it (see BackupNames): no kept
 // copy is ever written over. On failure the file is left as it was and error
-// says why.
-bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error);
+// says why; on success written, when given, holds the file's new bytes.
+bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error,
+                 QByteArray *written = nullptr);
 
 // The path the first untouched original is kept under.
 QString backupPath(const QString &path);

@@ -17,19 +17,6 @@ Reading &ReadingTables::readingAt(int i)
     return m_readings[i - 1];
 }
 
-const Reading &ReadingTables::download(int k) const
-{
-    return (k >= 1 && k <= downloadSize()) ? m_downloads.at(k - 1) : kZero;
-}
-
-Reading &ReadingTables::downloadAt(int k)
-{
-    Q_ASSERT(k >= 1);
-    if (k > downloadSize())
-        m_downloads.resize(k);
-    return m_downloads[k - 1];
-}
-
 bool ReadingTables::holdsNoReadings() const
 {
     return count() == 0 || (count() == 1 && m_readings.first().day == 0);

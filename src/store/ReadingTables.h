@@ -4,17 +4,12 @@
 
 #include <QList>
 
-// The logged-in user's readings in memory.
+// The reading table: a user's readings in memory.
 //
-// Reading table: entry 1 is the LAST data line of the reading file and entry
-// count() the first, so a download appends its new records at the end. Entries
-// are numbered from 1; entry 0 is never written and reads as all zeros.
-//
-// Download table: the receive area of a download. At login it holds the file's
-// data lines in file order; a download overwrites entries 1..MeterCount. Entries
-// that a download did not answer keep what they held.
-//
-// Both tables grow as needed: there is no fixed capacity.
+// Entry 1 is the LAST data line of the reading file and entry count() the
+// first, so a download appends its new records at the end. Entries are
+// numbered from 1; entry 0 is never written and reads as all zeros. The table
+// grows as needed: there is no fixed capacity.
 class ReadingTables
 {
 public:
@@ -25,11 +20,6 @@ public:
     const Reading &reading(int i) const;
     // Writable entry i >= 1; the table grows to hold it.
     Reading &readingAt(int i);
-
-    int downloadSize() const { return int(m_downloads.size()); }
-    const Reading &download(int k) const;
-    // Writable download entry k >= 1; the table grows to hold it.
-    Reading &downloadAt(int k);
 
     // Two tests for the template row of a new file, asked by two different readers.
     // The reports ask whether there is anything to show and look at the day (no
@@ -50,11 +40,8 @@ public:
     // Direct access for loading and writing whole tables.
     QList<Reading> &readings() { return m_readings; }
     const QList<Reading> &readings() const { return m_readings; }
-    QList<Reading> &downloads() { return m_downloads; }
-    const QList<Reading> &downloads() const { return m_downloads; }
 
 private:
     QList<Reading> m_readings;   // m_readings[i - 1] is entry i
-    QList<Reading> m_downloads;  // m_downloads[k - 1] is entry k
     bool m_keepOriginal = false;
 };

@@ -56,18 +56,23 @@ QString unitText(GlucoseUnit unit)
     return unit == GlucoseUnit::MmolPerL ? QStringLiteral("mmol/L") : QStringLiteral("mg/dL");
 }
 
-QLatin1StringView eventMark(QStringView stored)
+EventMark eventMark(QByteArrayView stored)
 {
-    if (stored == u"1" || stored == u"PC")
-        return QLatin1StringView("PC");
-    if (stored == u"2" || stored == u"QC")
-        return QLatin1StringView("QC");
-    return QLatin1StringView("C");
+    if (stored == "PC" || stored == "1")
+        return EventMark::PC;
+    if (stored == "QC" || stored == "2")
+        return EventMark::QC;
+    return EventMark::C;
 }
 
-bool isMealMarked(QStringView stored)
+QLatin1StringView eventText(EventMark mark)
 {
-    return eventMark(stored) == QLatin1StringView("PC");
+    switch (mark) {
+    case EventMark::PC: return QLatin1StringView("PC");
+    case EventMark::QC: return QLatin1StringView("QC");
+    case EventMark::C: break;
+    }
+    return QLatin1StringView("C");
 }
 
 QString dateText(int year, int month, int day, DateFormat format)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "store/Reading.h"
+
+#include <QByteArrayView>
 #include <QLatin1StringView>
 #include <QString>
 
@@ -37,11 +40,11 @@ QString glucoseText(int glucose, GlucoseUnit unit);
 // "mg/dL" or "mmol/L" (Other: "mg/dL", the design captions).
 QString unitText(GlucoseUnit unit);
 
-// The file's mark for a stored event value: "1" or "PC" -> "PC", "2" or "QC"
-// -> "QC", anything else ("0", "", "C", "0000", "X") -> "C".
-QLatin1StringView eventMark(QStringView stored);
-// A reading the meter marked after a meal: a loaded "PC" or a freshly downloaded 1.
-bool isMealMarked(QStringView stored);
+// The mark for the Event column's text: "1" or "PC" -> PC, "2" or "QC" -> QC,
+// anything else ("0", "", "C", "0000", "X") -> C.
+EventMark eventMark(QByteArrayView stored);
+// The file's text of a mark: "C", "PC" or "QC".
+QLatin1StringView eventText(EventMark mark);
 
 // A date in report texts: plain numbers joined by "/". YearMonthDay: "2006/3/5",
 // DayMonthYear: "5/3/2006"; Other gives an empty text (the report writes nothing).

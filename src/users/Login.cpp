@@ -2,7 +2,7 @@
 
 #include "platform/DataFolder.h"
 #include "platform/TextFiles.h"
-#include "store/ReadingFile.h"
+#include "store/ReadingStore.h"
 #include "users/UserIdRules.h"
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"
@@ -18,7 +18,7 @@ LoginOutcome refused(const QString &message)
 }
 
 LoginOutcome checkedLogIn(const QString &dataDir, const UserTable &users, const QString &id,
-                          const QString &password)
+                          const QString &password, ReadingStore &store)
 {
     if (id.isEmpty())
         return refused(UserTexts::kNoUserChosen);
@@ -57,17 +57,16 @@ LoginOutcome checkedLogIn(const QString &dataDir, const UserTable &users, const 
         if (!ReadingFile::create(readingPath, &error))
             return refused(UserTexts::cannotCreateReadingFile(id, error));
     }
-    ReadingFile::LoadResult loaded = ReadingFile::load(readingPath);
-    if (!loaded.ok)
-        return refused(UserTexts::cannotLoadReadings(id, loaded.error));
+    QString warning;
+    if (!store.load(readingPath, &error, &warning))
+        return refused(UserTexts::cannotLoadReadings(id, error));
 
     LoginOutcome outcome;
     outcome.ok = true;
     outcome.clearPassword = guest;
-    if (const QString warning = ReadingFile::skippedLinesWarning(readingPath, loaded); !warning.isEmpty())
+    if (!warning.isEmpty())
         outcome.warnings << warning;
-    outcome.session.user = UserRegistry::settingsOf(users.record(lastRecord));
-    outcome.session.tables = std::move(loaded.tables);
+    outcome.user = UserRegistry::settingsOf(users.record(lastRecord));
     return outcome;
 }
 
@@ -75,12 +74,12 @@ LoginOutcome checkedLogIn(const QString &dataDir, const UserTable &users, const 
 
 namespace Login {
 
-LoginOutcome logIn(const QString &dataDir, const QString &id, const QString &password)
+LoginOutcome logIn(const QString &dataDir, const QString &id, const QString &password, ReadingStore &store)
 {
     UserTable users;
     QString error;
     LoginOutcome outcome = UserRegistry::read(DataFolder::registryPath(dataDir), &users, &error)
-        ? checkedLogIn(dataDir, users, id, password)
+        ? checkedLogIn(dataDir, users, id, password, store)
         : refused(UserTexts::cannotReadUserList(error));
     outcome.users = std::move(users);
     return outcome;

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "users/Session.h"
+#include "users/UserSettings.h"
 #include "users/UserTable.h"
 
 #include <QString>
 #include <QStringList>
+
+class ReadingStore;
 
 // What the Login button led to, for the window (or a command-line run) to show.
 struct LoginOutcome
@@ -16,13 +18,14 @@ struct LoginOutcome
     bool clearPassword = false;
     QStringList warnings; // shown after a successful login
     UserTable users;      // the list as just read, whatever the outcome
-    Session session;      // the user's settings and readings, after a success
+    UserSettings user;    // the user's settings, after a success
 };
 
 namespace Login {
 
 // Re-reads the user list of the data folder, checks the ID and password, makes
-// sure the user has a reading file (a new one every time for guest) and loads it.
-LoginOutcome logIn(const QString &dataDir, const QString &id, const QString &password);
+// sure the user has a reading file (a new one every time for guest) and loads
+// it into the store. The store changes only with a successful login.
+LoginOutcome logIn(const QString &dataDir, const QString &id, const QString &password, ReadingStore &store);
 
 } // namespace Login

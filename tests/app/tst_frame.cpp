@@ -55,16 +55,16 @@ class FrameTest : public QObject
     Q_OBJECT
 
     MessageRecorder m_messages;
-    AppState m_state;
+    std::unique_ptr<AppState> m_state;
     std::unique_ptr<frmMain> m_frame;
 
 private Q_SLOTS:
     void init()
     {
-        m_state = AppState{};
+        m_state = std::make_unique<AppState>();
         // One reading, so the reports open without their no-data message.
-        m_state.tables.readingAt(1) = Reading{3, 5, 7, 5, 123, 2006, QStringLiteral("C")};
-        m_frame = std::make_unique<frmMain>(m_state);
+        m_state->store.setContent(crlf({ReadingFile::kHeader, "T0001,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05"}));
+        m_frame = std::make_unique<frmMain>(*m_state);
     }
     // Any message box is a fault, except the one the download page shows on a
     // machine without the meter's serial port.
@@ -209,7 +209,7 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(int, unit);
         QFETCH(OptPage, opens);
-        m_state.user.unit = unit;
+        m_state->user.unit = unit;
         // The start page, with a page under it.
         QPointer<QWidget> below = m_frame->showPage(Page::Index), start = m_frame->showPage(from);
         const QList<Page> before = loadedPages(*m_frame);
@@ -287,8 +287,8 @@ private Q_SLOTS:
     void splashThenLoginThenFrame()
     {
         ScratchFolder folder;
-        m_state.dataDir = folder.path();
-        Startup startup(m_state);
+        m_state->dataDir = folder.path();
+        Startup startup(*m_state);
         QElapsedTimer clock;
         clock.start();
         startup.run();

@@ -52,6 +52,12 @@ struct SessionRig : MeterLink
         QObject::connect(&session, &MeterSession::progressChanged, [this](int v) { progress << v; });
         QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
         QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
+        QObject::connect(&session, &MeterSession::recordsComplete, [this](const QList<Reading> &records) {
+            ++saves;
+            QString error = saveError;
+            if (saveStep ? !saveStep(records, &error) : !error.isEmpty())
+                session.notSaved(error);
+        });
     }
 
     // Bytes (or, with hangUp, the end of the line) reaching the program at atMs.
@@ -124,19 +130,10 @@ struct SessionRig : MeterLink
     QList<qint64> writtenMs;
     std::array<qint64, kSessionTimerCount> due{};
 
-    ReadingTables tables;
     QString saveError;
-    MeterSession::SaveStep saveStep;  // the real save, when set
+    std::function<bool(const QList<Reading> &, QString *error)> saveStep;  // the real save, when set
     int saves = 0;
-    MeterSession session{*this, tables,
-                         [this](QString *error) {
-                             ++saves;
-                             if (saveStep)
-                                 return saveStep(error);
-                             *error = saveError;
-                             return saveError.isEmpty();
-                         },
-                         [this] { return now; }};
+    MeterSession session{*this, [this] { return now; }};
     QStringList labels, messages, listLines, failures, warnings;
     QList<int> progress;
 };

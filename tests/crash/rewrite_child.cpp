@@ -5,7 +5,6 @@
 //   rewrite_child users FILE      the user list, one user's settings changed
 
 #include "meter/ReadingMerge.h"
-#include "SampleReadings.h"
 #include "users/UserRegistry.h"
 
 #include <QCoreApplication>
@@ -17,19 +16,22 @@
 
 namespace {
 
-// A download's records as the meter sends them: no year, marks "0"/"1".
+// A download's records as the meter sends them: no year.
 constexpr int kDownloaded = 255;
 const QDateTime kNow(QDate(2025, 6, 1), QTime(12, 0));
 
-// The file holds the sample readings (as the test wrote it): they are the
-// tables a login would have loaded.
+// The file holds the sample readings (as the test wrote it), loaded as a login does.
 bool rewriteReadings(const QString &path, const std::function<void()> &go, QString *error)
 {
-    ReadingTables tables = sampleReadingTables();
+    ReadingStore store;
+    QString warning;
+    if (!store.load(path, error, &warning))
+        return false;
+    QList<Reading> records;
     for (int k = 1; k <= kDownloaded; ++k)
-        tables.downloadAt(k) = Reading{5, 31 - k % 28, k % 24, k % 60, 100 + k, 0, k % 2 ? "1" : "0"};
+        records << Reading{5, 31 - k % 28, k % 24, k % 60, 100 + k, 0, k % 2 ? EventMark::PC : EventMark::C};
     go();
-    return ReadingMerge::SaveNewData(tables, QStringLiteral("anna"), kDownloaded, kNow, path, error);
+    return ReadingMerge::SaveNewData(store, QStringLiteral("anna"), records, kNow, path, error);
 }
 
 bool rewriteUsers(const QString &path, const std::function<void()> &go, QString *error)

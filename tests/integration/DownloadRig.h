@@ -9,6 +9,7 @@
 #include "common/TestData.h"
 #include "meter/serial/MeterDownload.h"
 #include "meter/ui/frmMeterRead.h"
+#include "reports/ui/ExportWindow.h"
 #include "store/ReadingFile.h"
 
 #include <QListWidget>
@@ -27,7 +28,7 @@ inline const QByteArray kEarlierFile = kReadingHeader
 // A meter record as the reading table holds it once downloaded.
 inline Reading asStored(const MeterRecord &m)
 {
-    return {m.month, m.day, m.hour, m.minute, m.glucose, m.year, m.event ? "1" : "0"};
+    return {m.month, m.day, m.hour, m.minute, m.glucose, m.year, m.event ? EventMark::PC : EventMark::C};
 }
 
 // What one download showed in the download window.
@@ -41,6 +42,7 @@ struct DownloadRun
     QList<int> progress;    // every value of ProgressBar1
     int progressMaximum = -1;
     bool saveLogOffered = false;  // the window offers to save the download's log
+    ReportPeriod exportPeriod;    // the dates of an export window open meanwhile
 
     QString describe() const { return (labels + failures + messages).join(u'|'); }
 };
@@ -59,20 +61,18 @@ public:
         state.dataDir = data.path();
         state.user = {QStringLiteral("alice"), 1, 1, 1};
         data.write("alice.txt", previous);
-        const ReadingFile::LoadResult loaded = ReadingFile::load(data.file("alice.txt"));
-        QVERIFY2(loaded.ok && loaded.skippedLines == 0, qPrintable(loaded.error));
-        state.tables = loaded.tables;
+        QString error, warning;
+        QVERIFY2(state.store.load(data.file("alice.txt"), &error, &warning) && warning.isEmpty(), qPrintable(error));
 
         // A clean download puts every record, with the year it was taken in,
         // in front of the previous lines.
-        ReadingTables expected = loaded.tables;
+        ReadingTables expected = state.store.tables();
         if (expected.holdsNoReadings())
             expected.setCount(0);
         for (qsizetype k = newRecords < 0 ? records.size() : newRecords; k-- > 0;)
             expected.readingAt(expected.count() + 1) = asStored(records.at(k));
         cleanFile = records.isEmpty() ? previous : ReadingFile::format(expected);
 
-        QString error;
         QVERIFY2(m_meter.logTo(data.file("meter.log"), &error) && m_meter.open(&error), qPrintable(error));
         qputenv("DEXTREL_COM1", m_meter.devicePath().toLocal8Bit());
     }
@@ -84,7 +84,9 @@ public:
         DownloadRun out;
         MessageRecorder recorder;
         frmMain frame(state);
-        frmMeterRead form(PageContext{frame, state.user, state.tables, state.dataDir}, state);
+        const PageContext context{frame, state.user, state.store, state.dataDir};
+        frmMeterRead form(context, state.store);
+        ExportWindow exportWindow(context, ReportFiles::Kind::Readings);  // open all along
         auto *download = form.findChild<MeterDownload *>();
         QObject::connect(&download->session(), &MeterSession::labelChanged,
                          [&](const QString &text) { out.labels << text; });
@@ -101,6 +103,7 @@ public:
         out.listLine = form.List3->count() == 1 ? form.List3->item(0)->text() : "<List3 holds not one line>";
         out.progressMaximum = form.ProgressBar1->maximum();
         out.saveLogOffered = form.CmdSaveLog->isVisibleTo(&form);
+        out.exportPeriod = exportWindow.pickers.period();
         return out;
     }
 

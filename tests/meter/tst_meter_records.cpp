@@ -7,6 +7,7 @@
 #include "meter/RecordCodec.h"
 #include "store/ReadingFile.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -14,40 +15,38 @@ namespace {
 using Readings = QList<Reading>;
 const QDateTime kNow(QDate(2024, 1, 5), QTime(10, 0));
 
-Reading at(int year, int month, int day, int hour, int minute, int glucose, const char *event = "0")
+Reading at(int year, int month, int day, int hour, int minute, int glucose, EventMark event = EventMark::C)
 {
-    return Reading{month, day, hour, minute, glucose, year, QString::fromLatin1(event)};
+    return Reading{month, day, hour, minute, glucose, year, event};
 }
 
 // Meter records 1..5, newest first, with the year a download at kNow gives them.
-const Readings kMeter = {at(2024, 1, 4, 20, 15, 140, "1"), at(2024, 1, 4, 8, 0, 95), at(2024, 1, 3, 21, 30, 180),
+const Readings kMeter = {at(2024, 1, 4, 20, 15, 140, EventMark::PC), at(2024, 1, 4, 8, 0, 95), at(2024, 1, 3, 21, 30, 180),
                          at(2024, 1, 3, 7, 45, 88), at(2023, 12, 31, 23, 59, 101)};
 // Lines of an earlier file; the first equals meter record 3.
-const Reading kLine1 = at(2019, 1, 3, 21, 30, 180, "PC");
-const Reading kLine2 = at(2019, 1, 2, 9, 0, 110, "C");
+const Reading kLine1 = at(2019, 1, 3, 21, 30, 180, EventMark::PC);
+const Reading kLine2 = at(2019, 1, 2, 9, 0, 110);
 
-// The meter's records received onto the tables login made of a file's lines,
-// saved for a user to r.txt.
+// The meter's records, merged into the store a login made of a file's lines
+// and saved for a user to r.txt.
 struct Download
 {
-    Download(const Readings &fileLines, const Readings &meter) : count(int(meter.size()))
+    Download(const Readings &fileLines, const Readings &meter) : records(meter)
     {
-        tables.downloads() = fileLines;
+        for (Reading &r : records)
+            r.year = 0;  // the meter sends none
+        ReadingTables tables;
         tables.readings() = Readings(fileLines.rbegin(), fileLines.rend());
-        for (int k = 1; k <= count; ++k) {
-            tables.downloadAt(k) = meter.at(k - 1);
-            tables.downloadAt(k).year = 0;  // the meter sends none
-        }
+        folder.write("old.txt", ReadingFile::format(tables));
+        QString warning;
+        store.load(folder.file("old.txt"), &error, &warning);
     }
-    bool save(const QString &user = QStringLiteral("ann"))
-    {
-        return ReadingMerge::SaveNewData(tables, user, count, kNow, folder.file("r.txt"), &error);
-    }
-    Readings fileOrder() const { return Readings(tables.readings().rbegin(), tables.readings().rend()); }
+    bool save(const QString &user) { return ReadingMerge::SaveNewData(store, user, records, kNow, folder.file("r.txt"), &error); }
+    Readings fileOrder() const { return Readings(store.tables().readings().rbegin(), store.tables().readings().rend()); }
 
-    const int count;
-    ReadingTables tables;
+    Readings records;
     ScratchFolder folder;
+    ReadingStore store;
     QString error;
 };
 
@@ -63,15 +62,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("halves");  // b0 b1 of the first half, then of the second
         QTest::addColumn<Reading>("expected");
         QTest::newRow("300 mg/dL in March, marked; the 14th at 09:30")
-            << QByteArray::fromHex("2C355E72") << at(1999, 3, 14, 9, 30, 300, "1");
-        QTest::newRow("all set, kept as sent") << QByteArray::fromHex("FFFFFFFF") << at(1999, 15, 31, 31, 63, 1023, "1");
+            << QByteArray::fromHex("2C355E72") << at(1999, 3, 14, 9, 30, 300, EventMark::PC);
+        QTest::newRow("all set, kept as sent") << QByteArray::fromHex("FFFFFFFF") << at(1999, 15, 31, 31, 63, 1023, EventMark::PC);
         QTest::newRow("bit 3 is no mark; high glucose bits")
             << QByteArray::fromHex("78CAFBFD") << at(1999, 12, 31, 23, 59, 632);
     }
     void decode()
     {
         QFETCH(QByteArray, halves);
-        Reading r = at(1999, 7, 8, 9, 10, 11, "QC");  // what the entry held before
+        Reading r = at(1999, 7, 8, 9, 10, 11, EventMark::QC);  // what the entry held before
         RecordCodec::decodeFirstHalf(quint8(halves[0]), quint8(halves[1]), r);
         RecordCodec::decodeSecondHalf(quint8(halves[2]), quint8(halves[3]), r);
         QTEST(r, "expected");
@@ -101,8 +100,8 @@ private Q_SLOTS:
 
         const Readings &m = kMeter;
         const Readings stored = {kLine1, kLine2};
-        const Reading nearMiss = at(2019, 1, 3, 21, 30, 181, "PC");
-        const Reading noDate = at(2024, 0, 0, 0, 0, 120, "C");
+        const Reading nearMiss = at(2019, 1, 3, 21, 30, 181, EventMark::PC);
+        const Reading noDate = at(2024, 0, 0, 0, 0, 120);
         QTest::newRow("no match with the first line: all 5 in front")
             << Readings{nearMiss, kLine1} << m << "ann" << m + Readings{nearMiss, kLine1};
         QTest::newRow("records 2 and 4 match: the higher counts")
@@ -113,12 +112,12 @@ private Q_SLOTS:
         const Reading erased = at(2024, 0, 0, 0, 0, 0);
         const Readings withErased = {m[0], erased, m[2]};
         QTest::newRow("new user, record 2 erased: every record")
-            << Readings{at(0, 0, 0, 0, 0, 0, "0000")} << withErased << "ann" << withErased;
+            << Readings{at(0, 0, 0, 0, 0, 0)} << withErased << "ann" << withErased;
         QTest::newRow("guest, record 2 erased: every record") << stored << withErased << "guest" << withErased;
         QTest::newRow("Guest is not the guest") << stored << m << "Guest" << Readings{m[0], m[1]} + stored;
         Readings many, downloaded;
         for (int i = 0; i < 100000; ++i)
-            many << at(2000 + i % 20, 1 + i % 12, 1 + i % 28, i % 24, i % 60, 40 + i % 500, "C");
+            many << at(2000 + i % 20, 1 + i % 12, 1 + i % 28, i % 24, i % 60, 40 + i % 500);
         for (int k = 0; k < 255; ++k)
             downloaded << at(2024, 1, 5, k % 10, k % 60, 300 + k);
         QTest::newRow("255 records onto 100 000 readings") << many << downloaded << "ann" << downloaded + many;
@@ -129,14 +128,15 @@ private Q_SLOTS:
         QFETCH(Readings, meter);
         QFETCH(QString, user);
         Download d(fileLines, meter);
+        QSignalSpy changed(&d.store, &ReadingStore::changed);
         TextFiles::testing::failNextCommit();  // a failed rewrite leaves everything as it was
         QVERIFY(!d.save(user));
         QVERIFY(!d.error.isEmpty());
-        QCOMPARE(d.fileOrder(), fileLines);
+        QCOMPARE(std::pair(d.fileOrder(), changed.count()), std::pair(fileLines, qsizetype(0)));
         QVERIFY(!d.folder.exists("r.txt"));
         QVERIFY2(d.save(user), qPrintable(d.error));
         QTEST(d.fileOrder(), "expected");
-        QCOMPARE(d.folder.read("r.txt"), ReadingFile::format(d.tables));
+        QCOMPARE(std::pair(d.folder.read("r.txt"), changed.count()), std::pair(ReadingFile::format(d.store.tables()), qsizetype(1)));
     }
 };
 

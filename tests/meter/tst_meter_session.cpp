@@ -34,12 +34,12 @@ QList<MeterRecord> records(int n)
 {
     return RecordList::generate(n, 7, QDateTime(QDate(2024, 3, 1), QTime(12, 0)));
 }
-// The download table as the meter's records fill it (the meter sends no year).
+// The session's records as the meter's fill them (the meter sends no year).
 QList<Reading> asDownloaded(const QList<MeterRecord> &meter)
 {
     QList<Reading> out;
     for (const MeterRecord &r : meter)
-        out << Reading{r.month, r.day, r.hour, r.minute, r.glucose, 0, QLatin1String(r.event ? "1" : "0")};
+        out << Reading{r.month, r.day, r.hour, r.minute, r.glucose, 0, r.event ? EventMark::PC : EventMark::C};
     return out;
 }
 
@@ -103,7 +103,7 @@ private Q_SLOTS:
             return;
         }
         const int n = int(meter.size());
-        QCOMPARE(rig.tables.downloads().mid(0, n), asDownloaded(meter));
+        QCOMPARE(rig.session.records(), asDownloaded(meter));
         QCOMPARE(std::tuple(rig.failures, rig.messages, rig.warnings, rig.saves, rig.labels.last(), rig.progress.last()),
                  std::tuple(QStringList(), QStringList(), QStringList{QString()}, 1,
                             QStringLiteral("Complete! Receive ( %1 ) Data from Meter !!").arg(n), 2 * n));
@@ -148,7 +148,7 @@ private Q_SLOTS:
             return !(rig.failures.isEmpty() && rig.warnings.isEmpty());
         });
         QVERIFY(rig.written.count(askFirst(2)) > 1);
-        QCOMPARE(rig.tables.downloads().mid(0, 3), asDownloaded(meter));
+        QCOMPARE(rig.session.records(), asDownloaded(meter));
         QCOMPARE(rig.warnings, QStringList{QString()});
     }
 
@@ -291,7 +291,7 @@ private Q_SLOTS:
         rig.run(60000, [&] { return rig.mute; });
         rig.arrive(QByteArray::fromHex("AA5AAA"), rig.now + 5);
         rig.run(60000, [&] { return rig.session.isTimerActive(T::T4); });
-        QCOMPARE(rig.tables.download(1), (Reading{5, 0, 0, 0, 682, 0, QStringLiteral("0")}));
+        QCOMPARE(rig.session.records(), (QList{Reading{5, 0, 0, 0, 682, 0}}));
     }
 
     void restartStopsTheOldPassesAndDropsLateAnswers()

@@ -51,7 +51,7 @@ struct Window
         state.dataDir = folder.path();
         state.user.id = QStringLiteral("ann");
         state.user.port = port;
-        page = std::make_unique<frmMeterRead>(PageContext{frame, state.user, state.tables, state.dataDir}, state);
+        page = std::make_unique<frmMeterRead>(PageContext{frame, state.user, state.store, state.dataDir}, state.store);
     }
     QStringList runningTimers() const
     {

@@ -3,6 +3,7 @@
 #include "reports/OverlayDay.h"
 #include "reports/PeriodSummary.h"
 #include "reports/ReadingsCsv.h"
+#include "store/ReadingTexts.h"
 
 #include <QTest>
 
@@ -10,7 +11,7 @@ namespace {
 
 Reading at(int year, int month, int day, int hour, int glucose, const char *event = "C")
 {
-    return {month, day, hour, 0, glucose, year, event};
+    return {month, day, hour, 0, glucose, year, ReadingTexts::eventMark(event)};
 }
 
 ReadingTables table(const QList<Reading> &entries)
@@ -227,7 +228,7 @@ private Q_SLOTS:
     {
         QList<Reading> entries{at(2006, 3, 5, 8, 140), at(2006, 3, 5, 8, 100), at(2006, 3, 6, 8, 120),
                                at(2006, 3, 7, 8, 110), at(2006, 3, 5, 24, 300), at(2006, 4, 1, 8, 999)};
-        entries << Reading{3, 5, 8, 59, 130, 2006, "C"};
+        entries << Reading{3, 5, 8, 59, 130, 2006};
         for (int g : {1, 2, 3, 4})
             entries << at(2006, 3, 5, 9, g);
         const ReadingTables t = table(entries);
@@ -247,7 +248,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("expected");
         const QByteArray header = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date\r\n";
         // Newest first in the table at times; oldest first in the file, same minute in table order.
-        const QList<Reading> entries{at(2006, 3, 6, 8, 99, "PC"), Reading{3, 5, 7, 5, 123, 2006, "1"},
+        const QList<Reading> entries{at(2006, 3, 6, 8, 99, "PC"), Reading{3, 5, 7, 5, 123, 2006, EventMark::PC},
                                      at(2006, 2, 30, 12, 40, "QC"), at(2006, 3, 5, 7, 90), at(2006, 4, 1, 0, 600, "")};
         QTest::newRow("whole table, an impossible date kept")
             << entries << true
@@ -260,7 +261,7 @@ private Q_SLOTS:
                         "2006-03-06,08:00,99,5.5,PC,1\r\n";
         QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << true << header;
         QTest::newRow("damaged values written in full")
-            << QList<Reading>{Reading{13, 5, 99, -1, 12345, 20061, "X"}} << true
+            << QList<Reading>{Reading{13, 5, 99, -1, 12345, 20061}} << true
             << header + "20061-13-05,99:-1,12345,685.8,C,0\r\n";
     }
     void csv()

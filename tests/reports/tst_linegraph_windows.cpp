@@ -1,7 +1,7 @@
 #include "common/TestData.h"
 #include "reports/LineGraphPointer.h"
 #include "reports/ui/LineGraphWindow.h"
-#include "store/ReadingFile.h"
+#include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QChart>
@@ -28,10 +28,10 @@ struct NoHost : PageHost
 
 // Table order (the file holds them newest first): three readings marked PC
 // with an unmarked one between them.
-const QList<Reading> kFour{{3, 3, 8, 10, 100, 2006, "PC"},
-                           {3, 5, 9, 0, 200, 2006, "C"},
-                           {3, 20, 8, 59, 151, 2006, "PC"},
-                           {4, 2, 12, 0, 90, 2006, "PC"}};
+const QList<Reading> kFour{{3, 3, 8, 10, 100, 2006, EventMark::PC},
+                           {3, 5, 9, 0, 200, 2006},
+                           {3, 20, 8, 59, 151, 2006, EventMark::PC},
+                           {4, 2, 12, 0, 90, 2006, EventMark::PC}};
 
 // 151 readings, one a day from 1 January 2006, of 101, 102, ... 251 mg/dL.
 QList<Reading> paged()
@@ -39,7 +39,7 @@ QList<Reading> paged()
     QList<Reading> out;
     for (int i = 1; i <= 151; ++i) {
         const QDate d = QDate(2006, 1, 1).addDays(i - 1);
-        out << Reading{d.month(), d.day(), 7, 30, 100 + i, d.year(), "C"};
+        out << Reading{d.month(), d.day(), 7, 30, 100 + i, d.year()};
     }
     return out;
 }
@@ -101,12 +101,12 @@ QStringList describe(const QJsonObject &dump, const QStringList &wanted)
     return out;
 }
 
-ReadingTables tablesOf(const QList<Reading> &readings)
+// A reading file whose reading-table entries 1, 2, ... are the readings.
+QByteArray fileOf(const QList<Reading> &readings)
 {
     ReadingTables tables;
-    for (qsizetype i = 0; i < readings.size(); ++i)
-        tables.readingAt(int(i + 1)) = readings[i];
-    return tables;
+    tables.readings() = readings;
+    return ReadingFile::format(tables);
 }
 
 const UserSettings kAlice{QStringLiteral("alice"), 1, 1, 1, 120, 80, 150, 70};
@@ -194,9 +194,9 @@ private Q_SLOTS:
                      crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "guest*,vorpa*,1,1,1,120,80,120,80",
                            "alice*,a*,1,1,1,120,80,150,70", "bob*,b*,1,2,2,180,72,150,70",
                            "carol*,c*,1,1,1,120,80,150,70"}));
-        folder.write(QStringLiteral("alice.txt"), ReadingFile::format(tablesOf(kFour)));
-        folder.write(QStringLiteral("bob.txt"), ReadingFile::format(tablesOf(kFour)));
-        folder.write(QStringLiteral("carol.txt"), ReadingFile::format(tablesOf(paged())));
+        folder.write(QStringLiteral("alice.txt"), fileOf(kFour));
+        folder.write(QStringLiteral("bob.txt"), fileOf(kFour));
+        folder.write(QStringLiteral("carol.txt"), fileOf(paged()));
 
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -236,8 +236,9 @@ private Q_SLOTS:
         QFETCH(int, position);
         QFETCH(int, above);
         QFETCH(QString, details);
-        const ReadingTables tables = tablesOf(paged ? ::paged() : kFour);
-        LineGraphWindow window({noHost, kAlice, tables, QString()}, LineGraphWindow::Form::R02);
+        ReadingStore store;
+        store.setContent(fileOf(paged ? ::paged() : kFour));
+        LineGraphWindow window({noHost, kAlice, store, QString()}, LineGraphWindow::Form::R02);
         window.resize(1000, 620);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -270,8 +271,9 @@ private Q_SLOTS:
     // loop, so closing the page meanwhile is safe.
     void hourRangeErrorThenClose()
     {
-        const ReadingTables tables = tablesOf(kFour);
-        auto *window = new LineGraphWindow({noHost, kAlice, tables, QString()}, LineGraphWindow::Form::R02);
+        ReadingStore store;
+        store.setContent(fileOf(kFour));
+        auto *window = new LineGraphWindow({noHost, kAlice, store, QString()}, LineGraphWindow::Form::R02);
         window->show();
         window->ComboLO->setEditText(QStringLiteral("10"));
         window->ComboHI->setEditText(QStringLiteral("9"));

@@ -2,6 +2,7 @@
 #include "reports/LineGraphPointer.h"
 #include "reports/ReportTexts.h"
 #include "reports/StandardDay.h"
+#include "store/ReadingTexts.h"
 
 #include <QTest>
 
@@ -16,7 +17,7 @@ namespace {
 
 Reading at(int year, int month, int day, int hour, int minute, int glucose, const char *event = "C")
 {
-    return {month, day, hour, minute, glucose, year, event};
+    return {month, day, hour, minute, glucose, year, ReadingTexts::eventMark(event)};
 }
 
 ReadingTables table(const QList<Reading> &entries)
@@ -35,7 +36,7 @@ ReadingTables values(const QList<int> &glucose)
     return table(entries);
 }
 
-const Reading kTemplateRow{0, 0, 0, 0, 0, 0, "0000"};
+const Reading kTemplateRow{};
 
 // Reading e of a numbered selection: glucose e, and a date its label gives back.
 Reading numbered(int e)

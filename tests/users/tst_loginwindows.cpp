@@ -81,9 +81,9 @@ struct LoginRig
     // A login window once its timer has listed the users.
     std::unique_ptr<frmLogin> openLogin()
     {
-        auto window = std::make_unique<frmLogin>(state.dataDir);
+        auto window = std::make_unique<frmLogin>(state.dataDir, state.store);
         QObject::connect(window.get(), &frmLogin::loggedIn, window.get(),
-                         [this](const LoginOutcome &outcome) { static_cast<Session &>(state) = outcome.session; });
+                         [this](const LoginOutcome &outcome) { state.user = outcome.user; });
         window->show();
         if (!QTest::qWaitFor([&window] { return !control<QTimer>(window.get(), "Timerload")->isActive(); }))
             qFatal("the user list was never read");
@@ -122,7 +122,7 @@ private Q_SLOTS:
 
         // The guest's readings start afresh at each login.
         click(login.get(), "CommandLoginIn");
-        QCOMPARE(std::tuple(s.folder.read("guest.txt"), s.state.user, s.state.tables.holdsNoReadings()),
+        QCOMPARE(std::tuple(s.folder.read("guest.txt"), s.state.user, s.state.store.tables().holdsNoReadings()),
                  std::tuple(kNewReadingFile, UserSettings{"guest", 1, 1, 1, 120, 80, 120, 80}, true));
 
         type(&add, {"TextName", "TextPasswd", "TextCheck"}, {"Guest", "Pw1", "Pw1"});
@@ -139,7 +139,7 @@ private Q_SLOTS:
                  std::pair(kNewReadingFile, UserSettings{"Guest", 4, 2, 2, 150, 80, 130, 70}));
         s.folder.write("Guest.txt", kReadingHeader + kReading);
         click(login.get(), "CommandLoginIn");
-        QCOMPARE(std::tuple(s.messages.texts(), s.folder.read("Guest.txt"), s.state.tables.count()),
+        QCOMPARE(std::tuple(s.messages.texts(), s.folder.read("Guest.txt"), s.state.store.tables().count()),
                  std::tuple(QStringList{"Add New User [Guest] Successfully !!"}, QByteArray(kReadingHeader + kReading), 1));
     }
 

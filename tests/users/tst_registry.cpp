@@ -1,7 +1,7 @@
 #include "platform/FolderCase.h"
 #include "platform/TextFiles.h"
 #include "common/TestData.h"
-#include "store/ReadingFile.h"
+#include "store/ReadingStore.h"
 #include "users/AddUser.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
@@ -118,7 +118,8 @@ private Q_SLOTS:
         QFETCH(QString, readingFile);
         ScratchFolder folder;
         folder.write(kRegistry, crlf({kHeader, kGuest, "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", record}));
-        const LoginOutcome outcome = Login::logIn(folder.path(), id, password);
+        ReadingStore store;
+        const LoginOutcome outcome = Login::logIn(folder.path(), id, password, store);
         QVERIFY2(outcome.ok == !readingFile.isEmpty(), qPrintable(outcome.message));
         QStringList expected{kRegistry};
         if (!readingFile.isEmpty())
@@ -161,10 +162,11 @@ private Q_SLOTS:
         else
             QVERIFY(QFile::link(kind == "link" ? outside.file("target") : kind == "dangling" ? outside.file("new") : kind, path));
 
-        LoginOutcome outcome = Login::logIn(folder.path(), user, "pw");
+        ReadingStore store;
+        LoginOutcome outcome = Login::logIn(folder.path(), user, "pw", store);
         QString error;
         const bool saved = outcome.ok
-            && ReadingFile::CreateAfile(folder.file("bob.txt"), outcome.session.tables, QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error);
+            && store.rewrite(folder.file("bob.txt"), store.tables(), QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error);
         if (reason.isEmpty()) {
             QVERIFY2(saved, qPrintable(outcome.message + error));
             QVERIFY(folder.exists("bob.txt.20050314-083000.bak"));
@@ -241,10 +243,11 @@ private Q_SLOTS:
         QVERIFY(AddUser::add(folder.path(), id, "pw", "pw").ok);
         for (const char *damaged : {"first", "second"}) {
             folder.write(id + ".txt", crlf({kReadingHeader, damaged}));
-            LoginOutcome outcome = Login::logIn(folder.path(), id, "pw");
+            ReadingStore store;
+            LoginOutcome outcome = Login::logIn(folder.path(), id, "pw", store);
             QString error;
-            QVERIFY2(outcome.ok && ReadingFile::CreateAfile(folder.file(id + ".txt"), outcome.session.tables,
-                                                            QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error),
+            QVERIFY2(outcome.ok && store.rewrite(folder.file(id + ".txt"), store.tables(),
+                                                 QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error),
                      qPrintable(outcome.message + error));
         }
         QCOMPARE(std::pair(folder.read(id + ".txt.bak"), folder.read(id + ".txt.20050314-083000.bak")),

@@ -17,11 +17,11 @@ namespace PageFactory {
 
 QWidget *create(Page page, PageHost &host, AppState &state)
 {
-    const PageContext context{host, state.user, state.tables, state.dataDir};
+    const PageContext context{host, state.user, state.store, state.dataDir};
     switch (page) {
     case Page::Index: return new frmIndex(host);
     case Page::Menu: return new frmMenu(host);
-    case Page::MeterRead: return new frmMeterRead(context, state);
+    case Page::MeterRead: return new frmMeterRead(context, state.store);
     case Page::R01: return new frmR01(context);
     case Page::R01unit: return new frmR01unit(context);
     case Page::R02: return new LineGraphWindow(context, LineGraphWindow::Form::R02);
@@ -57,7 +57,7 @@ void setHelpBrowserMaker(QWidget *(*maker)())
 
 QWidget *createExportWindow(PageHost &host, AppState &state, ReportFiles::Kind kind)
 {
-    return new ExportWindow(PageContext{host, state.user, state.tables, state.dataDir}, kind);
+    return new ExportWindow(PageContext{host, state.user, state.store, state.dataDir}, kind);
 }
 
 } // namespace PageFactory

@@ -60,7 +60,7 @@ void Startup::run(bool watched)
 
 void Startup::showLogin(bool addNewEnabled)
 {
-    m_login = new frmLogin(m_state.dataDir);
+    m_login = new frmLogin(m_state.dataDir, m_state.store);
     m_login->setAddNewEnabled(addNewEnabled);
     connect(m_login, &frmLogin::loggedIn, this, &Startup::onLoggedIn);
     connect(m_login, &frmLogin::addNewRequested, this, [this] {
@@ -88,7 +88,7 @@ void Startup::showLoginAdd()
 void Startup::onLoggedIn(const LoginOutcome &outcome)
 {
     m_state.users = outcome.users;
-    static_cast<Session &>(m_state) = outcome.session;
+    m_state.user = outcome.user;
     m_frame->open(PageCommand::Index);
     dismiss(m_login);
     m_loggedIn = true;

@@ -4,19 +4,19 @@
 #include "platform/PortNames.h"
 #include "platform/Product.h"
 #include "meter/ReadingMerge.h"
-#include "users/Session.h"
+#include "users/UserSettings.h"
 
 #include <QDateTime>
 #include <QTimer>
 
-MeterDownload::MeterDownload(const QString &dataDir, Session &state, QObject *parent)
+MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, ReadingStore &store, QObject *parent)
     : QObject(parent)
     , m_dataDir(dataDir)
-    , m_state(state)
-    , m_link(PortNames::deviceFor(state.user.port))
+    , m_user(user)
+    , m_store(store)
+    , m_link(PortNames::deviceFor(user.port))
     , m_log(m_link, [] { return QTime::currentTime(); })
-    , m_session(m_log, state.tables, [this](QString *error) { return save(error); },
-                [this] { return m_clock.elapsed(); })
+    , m_session(m_log, [this] { return m_clock.elapsed(); })
 {
     m_clock.start();
     for (int i = 0; i < kSessionTimerCount; ++i) {
@@ -29,6 +29,7 @@ MeterDownload::MeterDownload(const QString &dataDir, Session &state, QObject *pa
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
+    connect(&m_session, &MeterSession::recordsComplete, this, &MeterDownload::save);
     logSteps();
     connect(&m_link, &SerialLink::lost, &m_session, &MeterSession::linkLost);
 }
@@ -76,10 +77,10 @@ bool MeterDownload::openPort()
 void MeterDownload::start()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    m_log.begin(m_dataDir, m_state.user.id, now,
+    m_log.begin(m_dataDir, m_user.id, now,
                 {Product::kName + QLatin1Char(' ') + Product::kVersion,
-                 QStringLiteral("User: ") + m_state.user.id,
-                 QStringLiteral("Port: %1 (%2)").arg(m_state.user.port).arg(PortNames::deviceFor(m_state.user.port)),
+                 QStringLiteral("User: ") + m_user.id,
+                 QStringLiteral("Port: %1 (%2)").arg(m_user.port).arg(PortNames::deviceFor(m_user.port)),
                  QStringLiteral("Started: ") + now.toString(Qt::ISODate)});
     m_session.start();
 }
@@ -92,14 +93,15 @@ void MeterDownload::stop()
 
 QString MeterDownload::portFailure() const
 {
-    return deviceName().isEmpty() ? PortNames::noSuchPort(m_state.user.port) : m_link.openFailure();
+    return deviceName().isEmpty() ? PortNames::noSuchPort(m_user.port) : m_link.openFailure();
 }
 
-bool MeterDownload::save(QString *error)
+void MeterDownload::save(const QList<Reading> &records)
 {
-    const QString path = DataFolder::readingFilePath(m_dataDir, m_state.user.id);
-    return ReadingMerge::SaveNewData(m_state.tables, m_state.user.id, m_session.meterCount(),
-                                     QDateTime::currentDateTime(), path, error);
+    const QString path = DataFolder::readingFilePath(m_dataDir, m_user.id);
+    QString error;
+    if (!ReadingMerge::SaveNewData(m_store, m_user.id, records, QDateTime::currentDateTime(), path, &error))
+        m_session.notSaved(error);
 }
 
 void MeterDownload::setTimerActive(SessionTimer timer, bool active)

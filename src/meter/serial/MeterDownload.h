@@ -10,19 +10,20 @@
 #include <array>
 
 class QTimer;
-struct Session;
+class ReadingStore;
+struct UserSettings;
 
 // Runs downloads from the meter on the logged-in user's serial port: owns the
 // port, the seven session timers (named and timed as the session says) and the
-// session, and saves a finished download into the user's reading file in the
-// data folder with the computer's clock. Each download leaves a log of the
+// session, and has the store merge a finished download into the user's reading
+// file in the data folder, with the computer's clock. Each download leaves a log of the
 // bytes on the line and the session's steps in the data folder's logs folder.
 // Destroying it stops every timer and closes the port.
 class MeterDownload : public QObject
 {
     Q_OBJECT
 public:
-    MeterDownload(const QString &dataDir, Session &session, QObject *parent = nullptr);
+    MeterDownload(const QString &dataDir, const UserSettings &user, ReadingStore &store, QObject *parent = nullptr);
     ~MeterDownload() override;
 
     // Opens the port; false when it cannot be opened.
@@ -44,12 +45,13 @@ public:
     const MeterSession &session() const { return m_session; }
 
 private:
-    bool save(QString *error);
+    void save(const QList<Reading> &records);
     void setTimerActive(SessionTimer timer, bool active);
     void logSteps();
 
     const QString m_dataDir;
-    Session &m_state;
+    const UserSettings &m_user;
+    ReadingStore &m_store;
     QElapsedTimer m_clock;
     SerialLink m_link;
     DownloadLog m_log;

@@ -16,10 +16,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmMeterRead::frmMeterRead(const PageContext &context, Session &session, QWidget *parent)
+frmMeterRead::frmMeterRead(const PageContext &context, ReadingStore &store, QWidget *parent)
     : QWidget(parent)
     , m_host(context.host)
-    , m_download(new MeterDownload(context.dataDir, session, this))
+    , m_download(new MeterDownload(context.dataDir, context.user, store, this))
 {
     setObjectName(QStringLiteral("frmMeterRead"));
     setWindowTitle(QStringLiteral("Download Meter Readings"));

@@ -9,18 +9,18 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class MeterDownload;
-struct Session;
+class ReadingStore;
 
 // The page that downloads the meter's readings. The port of the user settings
 // is opened when the page is made; Start Reading runs a download whose labels,
 // progress and log line appear here; the Step3 buttons leave for the reports.
 // Leaving the page stops the download and closes the port. The one page that
-// writes: a download changes the session's readings.
+// writes: a download is merged into the store's readings.
 class frmMeterRead : public QWidget
 {
     Q_OBJECT
 public:
-    frmMeterRead(const PageContext &context, Session &session, QWidget *parent = nullptr);
+    frmMeterRead(const PageContext &context, ReadingStore &store, QWidget *parent = nullptr);
     ~frmMeterRead() override;
 
     QPushButton *CommandMR = nullptr;

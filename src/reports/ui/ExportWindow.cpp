@@ -3,6 +3,7 @@
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ui/ReportParts.h"
+#include "store/ReadingStore.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -13,7 +14,7 @@
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     : QWidget(nullptr, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
     , Label3(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
-    , pickers(this, context, [] {})
+    , pickers(this, context, [this] { cmdExport->setEnabled(pickers.hasReadings()); })
     , Label1(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
     , txtFile(WindowParts::named<QLineEdit>(this, "txtFile"))
     , cmdBrowse(WindowParts::button(this, "cmdBrowse", QStringLiteral("Browse...")))
@@ -60,7 +61,7 @@ void ExportWindow::exportFile()
         return;
     }
     const ReportFiles::Written written =
-        ReportFiles::write(m_kind, m_context.user, m_context.tables, pickers.period(), QDate::currentDate(), path);
+        ReportFiles::write(m_kind, m_context.user, m_context.store.tables(), pickers.period(), QDate::currentDate(), path);
     if (!written.ok) {
         Messages::show(this, written.message, {}, Messages::Icon::Warning);
         return;

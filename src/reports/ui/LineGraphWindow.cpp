@@ -4,6 +4,7 @@
 #include "platform/ui/WaitSeconds.h"
 #include "reports/ReportTexts.h"
 #include "reports/SummaryStatistics.h"
+#include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QApplication>
@@ -290,7 +291,7 @@ LineGraphPage::Settings LineGraphWindow::settings() const
 void LineGraphWindow::formLoad()
 {
     Label5->setText(m_context.user.id);
-    m_selection.selectAtLoad(m_context.tables);
+    m_selection.selectAtLoad(m_context.store.tables());
     if (m_selection.holdsReadings()) {
         showStatistics();
         if (settings().format != DateFormat::Other)
@@ -311,7 +312,7 @@ void LineGraphWindow::formLoad()
 void LineGraphWindow::rangeChanged()
 {
     const LineGraphSelection::Change change = m_selection.select(
-        m_context.tables, DTPicker1->date(), DTPicker2->date(), ComboLO ? ComboLO->currentText() : QString(),
+        m_context.store.tables(), DTPicker1->date(), DTPicker2->date(), ComboLO ? ComboLO->currentText() : QString(),
         ComboHI ? ComboHI->currentText() : QString());
     switch (change.outcome) {
     case LineGraphSelection::Outcome::HourNotNumber:

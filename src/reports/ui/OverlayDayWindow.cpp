@@ -1,6 +1,7 @@
 #include "reports/ui/OverlayDayWindow.h"
 
 #include "reports/ui/OverlayChart.h"
+#include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QChart>
@@ -37,7 +38,7 @@ OverlayDayWindow::OverlayDayWindow(const PageContext &context, QWidget *parent)
 
 void OverlayDayWindow::run()
 {
-    const OverlayDay::Result overlay = OverlayDay::overlay(ReportPeriods::readingsIn(m_context.tables, pickers.period()));
+    const OverlayDay::Result overlay = OverlayDay::overlay(ReportPeriods::readingsIn(m_context.store.tables(), pickers.period()));
     OverlayChart::draw(MSChart1->chart(), overlay, glucoseUnit(m_context.user.unit), m_context.user.max,
                        m_context.user.min);
 }

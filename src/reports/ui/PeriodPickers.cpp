@@ -3,12 +3,14 @@
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ReportTexts.h"
+#include "store/ReadingStore.h"
 #include "store/ReadingTexts.h"
 #include "users/UserSettings.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 
 PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::function<void()> changed)
     : QObject(parent)
@@ -28,18 +30,32 @@ PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::f
     m_layout->addWidget(DTPicker2);
     m_layout->addStretch();
 
-    const std::optional<ReportPeriod> last = ReportPeriods::lastDaysWithReadings(context.tables);
-    m_hasReadings = last.has_value();
-    if (!last) {
+    if (!follow(context.store.tables()))
         Messages::show(parent, ReportTexts::kNoGlucoseData);
-        DTPicker1->setEnabled(false);
-        DTPicker2->setEnabled(false);
-        return;
+    const auto run = [this, changed] {
+        if (m_hasReadings)
+            changed();
+    };
+    connect(DTPicker1, &QDateEdit::dateChanged, this, run);
+    connect(DTPicker2, &QDateEdit::dateChanged, this, run);
+    connect(&context.store, &ReadingStore::changed, this, [this, run, &store = context.store] {
+        follow(store.tables());
+        run();
+    });
+}
+
+bool PeriodPickers::follow(const ReadingTables &tables)
+{
+    const std::optional<ReportPeriod> last = ReportPeriods::lastDaysWithReadings(tables);
+    m_hasReadings = last.has_value();
+    DTPicker1->setEnabled(m_hasReadings);
+    DTPicker2->setEnabled(m_hasReadings);
+    if (last) {
+        const QSignalBlocker block1(DTPicker1), block2(DTPicker2);
+        DTPicker1->setDate(last->from);
+        DTPicker2->setDate(last->to);
     }
-    DTPicker1->setDate(last->from);
-    DTPicker2->setDate(last->to);
-    connect(DTPicker1, &QDateEdit::dateChanged, this, changed);
-    connect(DTPicker2, &QDateEdit::dateChanged, this, changed);
+    return m_hasReadings;
 }
 
 ReportPeriod PeriodPickers::period() const

@@ -4,6 +4,7 @@
 #include "reports/PeriodSummary.h"
 #include "reports/ui/BandParts.h"
 #include "reports/ui/SummaryFigures.h"
+#include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QChart>
@@ -80,7 +81,7 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
 void SummaryWindow::run()
 {
     const GlucoseUnit unit = glucoseUnit(m_context.user.unit);
-    const Report r = report(ReportPeriods::readingsIn(m_context.tables, pickers.period()), unit,
+    const Report r = report(ReportPeriods::readingsIn(m_context.store.tables(), pickers.period()), unit,
                             m_context.user.max, m_context.user.min);
     for (size_t f = 0; f < figures.size(); ++f)
         figures[f]->setText(r.*SummaryFigures::figures()[f].value);

@@ -1,11 +1,10 @@
 #include "reports/ui/frmR01.h"
 #include "reports/ui/frmR01unit.h"
 
-#include "platform/DataFolder.h"
 #include "platform/ui/MessageService.h"
 #include "reports/DataListModel.h"
 #include "reports/ReportTexts.h"
-#include "store/ReadingTables.h"
+#include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QHeaderView>
@@ -25,7 +24,7 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
                QWidget *parent)
     : QWidget(parent)
     , DBGrid1(new QTableView(this))
-    , m_model(new DataListModel(DataListModel::captions(captions), this))
+    , m_model(new DataListModel(context.store, DataListModel::captions(captions), noReadings == NoReadings::EmptyList, this))
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(kCaption);
@@ -40,12 +39,8 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(DBGrid1);
 
-    if (context.tables.holdsNoReadings()) {
-        if (noReadings == NoReadings::EmptyList)
-            return;
+    if (noReadings == NoReadings::MessageThenFile && context.store.tables().holdsNoReadings())
         Messages::show(this, ReportTexts::kNoGlucoseData);
-    }
-    m_model->read(DataFolder::readingFilePath(context.dataDir, context.user.id));
     // Measured on the header's sample of rows, not on every one of 100 000.
     DBGrid1->resizeColumnsToContents();
 }

@@ -8,9 +8,8 @@
 class DataListModel;
 class QTableView;
 
-// The data list for mg/dL users: the user's reading file as a read-only table,
-// read anew each time the page opens. A user without readings gets an empty
-// list and no message.
+// The data list for mg/dL users: the readings' lines of the user's file as a
+// read-only table. A user without readings gets an empty list and no message.
 class frmR01 : public QWidget
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "platform/ui/MessageService.h"
 #include "reports/ReportTexts.h"
 #include "reports/ui/HourRuler.h"
+#include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QChart>
@@ -67,7 +68,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     MSChart1->chart()->legend()->setAlignment(Qt::AlignTop);
 
     const UserSettings &user = context.user;
-    if (context.tables.holdsNoReadings()) {
+    if (context.store.tables().holdsNoReadings()) {
         Messages::show(this, ReportTexts::kNoGlucoseData);
         Combo4->setEnabled(false);
     }
@@ -76,7 +77,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
         statistics.setUnit(ReadingTexts::unitText(unit));
         Text7->setText(ReadingTexts::unitText(unit));
     }
-    Combo4->addItems(StandardDay::dates(context.tables, dateFormat(user.time)));
+    Combo4->addItems(StandardDay::dates(context.store.tables(), dateFormat(user.time)));
     Combo4->setCurrentIndex(-1);
     Combo4->setEditText(kSearch);
     connect(Combo4, &QComboBox::activated, this, &frmR04::showDay);
@@ -90,7 +91,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
 void frmR04::showDay()
 {
     const UserSettings &user = m_context.user;
-    const std::optional<StandardDay::Day> day = StandardDay::day(m_context.tables, Combo4->currentText(),
+    const std::optional<StandardDay::Day> day = StandardDay::day(m_context.store.tables(), Combo4->currentText(),
                                                                  glucoseUnit(user.unit), user.max, user.min);
     if (!day)
         return;

@@ -4,6 +4,7 @@
 #include "reports/Histogram.h"
 #include "reports/ReportTexts.h"
 #include "reports/ui/HistogramChart.h"
+#include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QChart>
@@ -43,7 +44,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
 
     const UserSettings &user = context.user;
     const GlucoseUnit unit = glucoseUnit(user.unit);
-    const Histogram::Report report = Histogram::report(context.tables, unit, dateFormat(user.time));
+    const Histogram::Report report = Histogram::report(context.store.tables(), unit, dateFormat(user.time));
     if (report.noData)
         Messages::show(this, ReportTexts::kNoGlucoseData);
     statistics.setUnit(report.unit);

@@ -3,7 +3,7 @@
 #include <QString>
 
 class QWidget;
-class ReadingTables;
+class ReadingStore;
 struct UserSettings;
 
 // What a page-opening command of the frame shows: its menu items, its toolbar,
@@ -39,11 +39,12 @@ protected:
 };
 
 // What the page factory hands each page: its host and what it may read of the
-// logged-in session. The data folder is where the user's files live.
+// logged-in user: the settings and the readings, whose changed() a page that
+// stays open follows. The data folder is where the user's files live.
 struct PageContext
 {
     PageHost &host;
     const UserSettings &user;
-    const ReadingTables &tables;
+    const ReadingStore &store;
     QString dataDir;
 };

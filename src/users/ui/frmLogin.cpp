@@ -24,9 +24,10 @@ constexpr int kTimerloadMs = 200;
 constexpr int kIconSize = 64;
 }
 
-frmLogin::frmLogin(const QString &dataDir, QWidget *parent)
+frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     : QWidget(parent, WindowParts::kFixedDialogFlags)
     , m_dataDir(dataDir)
+    , m_store(store)
     , ComboName(WindowParts::named<QComboBox>(this, "ComboName"))
     , Label1(WindowParts::label(this, "Label1", UserTexts::kUserIdLabel))
     , TextPasswd(WindowParts::passwordBox(this, "TextPasswd"))
@@ -116,7 +117,7 @@ void frmLogin::onLoginClicked()
     {
         frmReadOldData reading;
         reading.show();
-        outcome = Login::logIn(m_dataDir, ComboName->currentText(), TextPasswd->text());
+        outcome = Login::logIn(m_dataDir, ComboName->currentText(), TextPasswd->text(), m_store);
     }
     if (outcome.clearPassword)
         TextPasswd->clear();

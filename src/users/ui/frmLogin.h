@@ -5,6 +5,7 @@
 #include <QWidget>
 
 struct LoginOutcome;
+class ReadingStore;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -19,7 +20,8 @@ class frmLogin : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmLogin(const QString &dataDir, QWidget *parent = nullptr);
+    // A login loads the user's readings into store.
+    frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent = nullptr);
 
     // Off once a user has been added, until the window is made anew.
     void setAddNewEnabled(bool enabled);
@@ -27,7 +29,7 @@ public:
 Q_SIGNALS:
     // The users are listed and one can be chosen.
     void usersListed();
-    // A complete login: the outcome holds the user's session.
+    // A complete login: the outcome holds the user's settings, the store their readings.
     void loggedIn(const LoginOutcome &outcome);
     void addNewRequested();
     void cancelRequested();
@@ -39,6 +41,7 @@ private:
     void onLoginClicked();
 
     const QString m_dataDir;
+    ReadingStore &m_store;
     UserTable m_users;
     QComboBox *ComboName;
     QLabel *Label1;
