@@ -1,6 +1,7 @@
 #include "users/ui/frmLogin.h"
 
 #include "platform/DataFolder.h"
+#include "platform/LocalBytes.h"
 #include "platform/ui/MessageService.h"
 #include "store/ui/frmReadOldData.h"
 #include "users/Login.h"
@@ -88,8 +89,10 @@ void frmLogin::LoadUserList()
                        {}, Messages::Icon::Warning);
     }
     ComboName->clear();
+    // Shown as read; the ID itself rides along, as two users may look alike
+    // (a Latin-1 "café" beside a UTF-8 one).
     for (const UserRecord &record : m_users.records())
-        ComboName->addItem(record.id);
+        ComboName->addItem(LocalBytes::shown(record.id), record.id);
 }
 
 void frmLogin::onTimerload()
@@ -107,7 +110,7 @@ void frmLogin::onTimerload()
 void frmLogin::onUserChosen()
 {
     TextPasswd->clear();
-    TextPasswd->setEnabled(ComboName->currentText() != UserRegistry::kGuestId);
+    TextPasswd->setEnabled(ComboName->currentData().toString() != UserRegistry::kGuestId);
 }
 
 void frmLogin::onLoginClicked()
@@ -116,7 +119,7 @@ void frmLogin::onLoginClicked()
     {
         frmReadOldData reading;
         reading.show();
-        outcome = Login::logIn(m_dataDir, ComboName->currentText(), TextPasswd->text());
+        outcome = Login::logIn(m_dataDir, ComboName->currentData().toString(), TextPasswd->text());
     }
     if (outcome.clearPassword)
         TextPasswd->clear();
