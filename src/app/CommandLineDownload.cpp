@@ -46,6 +46,8 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
     });
 
     download.start();
+    if (const QString problem = download.logProblem(); !problem.isEmpty())
+        err << problem << Qt::endl;
     if (!result)
         loop.exec();
     return result.value_or(1);

@@ -2,6 +2,7 @@
 #include "app/AppState.h"
 #include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
+#include "platform/LocalBytes.h"
 #include "platform/TemporaryFiles.h"
 #include "platform/TextFiles.h"
 #include "platform/ui/MessageService.h"
@@ -19,16 +20,19 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
+// Bytes that are not valid in the local encoding are kept (see LocalBytes), so
+// that --user names a user of a list from another computer, such as "caf\xe9".
 QStringList argumentsOf(int argc, char *argv[])
 {
     QStringList out;
     for (int i = 0; i < argc; ++i)
-        out << QString::fromLocal8Bit(argv[i]);
+        out << LocalBytes::decode(argv[i]);
     return out;
 }
 
@@ -68,6 +72,10 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_UNIX
+    // Past a file-size limit a write fails with its reason instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const StartOptions::Parsed parsed = StartOptions::parse(argumentsOf(argc, argv));
     if (parsed.outcome == StartOptions::Outcome::Help) {
         std::fprintf(stdout, "%s", qPrintable(parsed.text));

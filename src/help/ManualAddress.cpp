@@ -4,6 +4,22 @@
 
 namespace ManualAddress {
 
+Route routeOf(const QUrl &url)
+{
+    const QString scheme = url.scheme();
+    if (scheme == QLatin1String(kScheme) || url == QUrl(QStringLiteral("about:blank")))
+        return Route::Show;
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        return Route::SystemBrowser;
+    return Route::Refuse;
+}
+
+QString refusal(const QUrl &url)
+{
+    return QStringLiteral("The help browser shows the manual only; it does not open %1")
+        .arg(url.toDisplayString(QUrl::RemovePassword));
+}
+
 QUrl home()
 {
     return QUrl(QStringLiteral("manual:/index.html"));

@@ -11,6 +11,15 @@ namespace ManualAddress {
 
 inline constexpr char kScheme[] = "manual";
 
+// Where an address given to the help browser goes: the manual's pages (and
+// the engine's empty page) are shown, web addresses go to the system's browser,
+// and everything else is refused: file:, data:, javascript:, view-source:,
+// chrome:, other about: pages... nothing but the manual runs in the window.
+enum class Route { Show, SystemBrowser, Refuse };
+Route routeOf(const QUrl &url);
+// Why an address is refused, naming it.
+QString refusal(const QUrl &url);
+
 QUrl home();    // manual:/index.html
 QUrl search();  // manual:/search.html
 

@@ -6,8 +6,27 @@
 #include <QDir>
 #include <QFile>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
+
+namespace {
+
+// Whatever a page asks for (a picture, a script, a frame, a link followed)
+// comes from the manual or not at all: no file of the computer, no web site.
+class ManualOnly : public QWebEngineUrlRequestInterceptor
+{
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (info.requestUrl().scheme() != QLatin1String(ManualAddress::kScheme))
+            info.block(true);
+    }
+};
+
+} // namespace
 
 void ManualScheme::registerScheme()
 {
@@ -23,6 +42,15 @@ QWebEngineProfile *ManualScheme::newProfile(QObject *parent)
 {
     auto *profile = new QWebEngineProfile(parent);
     profile->installUrlSchemeHandler(ManualAddress::kScheme, new ManualScheme(profile));
+    profile->setUrlRequestInterceptor(new ManualOnly(profile));
+    // The manual needs scripts for its search page, and nothing more.
+    QWebEngineSettings *settings = profile->settings();
+    for (const auto off : {QWebEngineSettings::LocalContentCanAccessFileUrls,
+                           QWebEngineSettings::LocalContentCanAccessRemoteUrls, QWebEngineSettings::PluginsEnabled,
+                           QWebEngineSettings::PdfViewerEnabled, QWebEngineSettings::JavascriptCanOpenWindows,
+                           QWebEngineSettings::JavascriptCanAccessClipboard, QWebEngineSettings::LocalStorageEnabled,
+                           QWebEngineSettings::NavigateOnDropEnabled, QWebEngineSettings::WebGLEnabled})
+        settings->setAttribute(off, false);
     return profile;
 }
 

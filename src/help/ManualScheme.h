@@ -17,7 +17,9 @@ public:
     static void registerScheme();
 
     // A profile for one help browser: kept in memory only, so nothing is
-    // written to disk, and serving the manual. It must outlive the browser's page.
+    // written to disk, serving the manual and loading nothing else, with what
+    // the manual does not need (plug-ins, pages reading files) turned off. It
+    // must outlive the browser's page.
     static QWebEngineProfile *newProfile(QObject *parent);
 
     // Where the pictures of the program's windows are looked for: beside the

@@ -11,7 +11,8 @@ void DownloadLog::begin(const QString &dataDir, const QString &userId, const QDa
 {
     m_file.close();
     m_path.clear();
-    if (!m_file.create(dataDir, userId, started, nullptr))
+    m_problem.clear();
+    if (!m_file.create(dataDir, userId, started, &m_problem))
         return;
     m_path = m_file.path();
     for (const QString &text : header)

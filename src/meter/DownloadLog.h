@@ -34,6 +34,8 @@ public:
     void end(const QString &text);
     // The log of the current or last download; empty when it could not be made.
     QString path() const { return m_path; }
+    // Why the current download has no log ("No download log is kept: ..."); empty when it has one.
+    QString problem() const { return m_problem; }
 
     bool open() override;
     void close() override;
@@ -50,4 +52,5 @@ private:
     Clock m_clock;
     DownloadLogFile m_file;
     QString m_path;
+    QString m_problem;
 };

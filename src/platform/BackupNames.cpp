@@ -1,5 +1,7 @@
 #include "platform/BackupNames.h"
 
+#include <QRegularExpression>
+
 namespace BackupNames {
 
 QStringList candidates(const QString &path, const QDateTime &now)
@@ -9,6 +11,12 @@ QStringList candidates(const QString &path, const QDateTime &now)
     for (int n = 2; names.size() < kTries; ++n)
         names << stamped + QStringLiteral("-%1.bak").arg(n);
     return names;
+}
+
+bool isKeptCopy(const QString &fileName)
+{
+    static const QRegularExpression kept(QStringLiteral("^.+\\.txt(\\.\\d{8}-\\d{6}(-\\d+)?)?\\.bak$"));
+    return kept.match(fileName).hasMatch();
 }
 
 } // namespace BackupNames

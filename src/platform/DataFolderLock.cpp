@@ -1,11 +1,13 @@
 #include "platform/DataFolderLock.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QSysInfo>
 
 DataFolderLock::DataFolderLock(const QString &dir)
     : m_dir(dir)
-    , m_path(QDir(dir).filePath(QStringLiteral("dextrel.lock")))
+    , m_path(QDir(dir).filePath(QLatin1String(kFileName)))
     , m_lock(m_path)
 {
     // A long run must not look abandoned: only a provably gone owner loses it.
@@ -14,10 +16,21 @@ DataFolderLock::DataFolderLock(const QString &dir)
 
 bool DataFolderLock::acquire(QString *error)
 {
-    if (m_lock.tryLock(0))
-        return true;
     const QString folder = QDir::toNativeSeparators(m_dir);
     const QString file = QDir::toNativeSeparators(m_path);
+    // The lock file reads its owner with a plain open, which would wait for
+    // ever on a FIFO and follow a link: whatever is there is looked at first
+    // without blocking and without following.
+    QFile existing;
+    QString why;
+    if (RegularFile::exists(m_path) && !RegularFile::open(existing, m_path, QIODevice::ReadOnly, &why)) {
+        *error = QStringLiteral("Cannot lock the data folder %1: the lock file %2 cannot be used: %3.")
+                     .arg(folder, file, why);
+        return false;
+    }
+    existing.close();
+    if (m_lock.tryLock(0))
+        return true;
     if (m_lock.error() != QLockFile::LockFailedError) {
         const QString reason = m_lock.error() == QLockFile::PermissionError
             ? QStringLiteral("you may not write in the folder")

@@ -9,9 +9,12 @@
 class DataFolderLock
 {
 public:
+    static constexpr char kFileName[] = "dextrel.lock";
+
     explicit DataFolderLock(const QString &dir);
 
-    // Takes the lock. A lock whose owner is provably gone (a process of this
+    // Takes the lock. Something other than an ordinary file in the lock's place
+    // (a link, a FIFO, a folder) is refused, naming it, and left alone. A lock whose owner is provably gone (a process of this
     // computer that has ended) or whose file cannot be read (empty, garbage) is
     // taken over. Otherwise false, with a message that names the lock file and
     // says how to clear it.

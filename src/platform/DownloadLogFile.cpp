@@ -4,6 +4,7 @@
 #include "platform/RegularFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 QString DownloadLogFile::folder(const QString &dataDir)
@@ -17,7 +18,10 @@ QStringList DownloadLogFile::logsOf(const QString &dataDir, const QString &userI
     const QRegularExpression own(QStringLiteral("^%1-\\d{8}-\\d{6}(-\\d+)?\\.log$")
                                      .arg(QRegularExpression::escape(userId)));
     QStringList names;
-    for (const QString &name : QDir(folder(dataDir)).entryList(QDir::Files | QDir::System | QDir::Hidden)) {
+    if (!folderProblem(dataDir).isEmpty())
+        return names;
+    const auto files = QDir::Files | QDir::System | QDir::Hidden | QDir::NoSymLinks;
+    for (const QString &name : QDir(folder(dataDir)).entryList(files)) {
         if (own.match(name).hasMatch())
             names << name;
     }
@@ -30,29 +34,44 @@ QStringList DownloadLogFile::logsOf(const QString &dataDir, const QString &userI
     return names;
 }
 
+QString DownloadLogFile::folderProblem(const QString &dataDir)
+{
+    const QFileInfo info(folder(dataDir));
+    if (info.isSymLink())
+        return QStringLiteral("it is a symbolic link, which the program does not follow");
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("it is not a folder");
+    return {};
+}
+
 bool DownloadLogFile::create(const QString &dataDir, const QString &userId, const QDateTime &started,
                              QString *error)
 {
     close();
     m_path.clear();
     const QString dir = folder(dataDir);
-    if (!DataFolder::ensureExists(dir, error))
+    const auto cannot = [&](const QString &reason) {
+        if (error)
+            *error = QStringLiteral("No download log is kept: %1 cannot hold it: %2.")
+                         .arg(QDir::toNativeSeparators(dir), reason);
         return false;
+    };
+    if (const QString problem = folderProblem(dataDir); !problem.isEmpty())
+        return cannot(problem);
+    if (!DataFolder::ensureExists(dir, nullptr))
+        return cannot(QStringLiteral("it cannot be created"));
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     const QString base = QDir(dir).filePath(userId + started.toString(QStringLiteral("-yyyyMMdd-HHmmss")));
     QString reason;
     bool taken = true;
-    for (int n = 1; m_path.isEmpty() && taken && n < 100; ++n) {
+    for (int n = 1; m_path.isEmpty() && taken && n < 100; ++n) {  // n < 100: see kLongestSuffix
         const QString path = n == 1 ? base + QStringLiteral(".log") : QStringLiteral("%1-%2.log").arg(base).arg(n);
         if (RegularFile::createNew(m_file, path, &reason, &taken))
             m_path = path;
     }
-    if (m_path.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("Cannot create a download log in %1: %2").arg(QDir::toNativeSeparators(dir), reason);
-        return false;
-    }
+    if (m_path.isEmpty())
+        return cannot(reason);
 
     const QStringList logs = logsOf(dataDir, userId);
     for (qsizetype i = 0; i + kKeptPerUser < logs.size(); ++i)

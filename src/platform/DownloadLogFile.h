@@ -15,14 +15,21 @@ class DownloadLogFile
 {
 public:
     static constexpr int kKeptPerUser = 20;
+    // The most bytes a log's name has beyond the user's ID: the 99th log of one second.
+    static constexpr int kLongestSuffix = int(sizeof "-20261206-184501-99.log") - 1;
 
     static QString folder(const QString &dataDir);
-    // The user's logs, oldest first.
+    // Why the logs folder cannot take logs: a link (to a folder elsewhere,
+    // whose files pruning would remove) or a file; empty when it is a folder of
+    // the data folder or not there yet.
+    static QString folderProblem(const QString &dataDir);
+    // The user's logs, oldest first; none while the folder is unfit.
     static QStringList logsOf(const QString &dataDir, const QString &userId);
 
     // Creates the user's next log, then removes the oldest ones beyond
     // kKeptPerUser. The ID must have passed the user-ID checks. False with a
-    // reason when the file cannot be made; the download goes on without it.
+    // message naming the folder and the reason when the file cannot be made
+    // ("No download log is kept: ..."); the download goes on without it.
     bool create(const QString &dataDir, const QString &userId, const QDateTime &started, QString *error);
     bool isOpen() const { return m_file.isOpen(); }
     QString path() const { return m_path; }

@@ -1,5 +1,7 @@
 #include "platform/FolderCase.h"
 
+#include "platform/TemporaryFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -16,7 +18,7 @@ bool ignoresCase(const QString &dir)
 {
     if (g_pretend)
         return *g_pretend;
-    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral("case-probe-XXXXXX")));
+    QTemporaryFile probe(TemporaryFiles::templateFor(QDir(dir).filePath(QStringLiteral("case-probe"))));
     if (!probe.open())
         return true;
     const QFileInfo info(probe.fileName());

@@ -1,5 +1,7 @@
 #include "platform/RegularFile.h"
 
+#include "platform/LocalBytes.h"
+
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
@@ -26,13 +28,13 @@ QString systemReason(int error)
 bool openNoFollow(QFile &file, const QString &path, int flags, QIODevice::OpenMode mode, QString *reason,
                   bool *taken)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    const int fd = ::open(LocalBytes::encode(path).constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {
         const int error = errno;
         if (taken)
             *taken = error == EEXIST;
         struct stat st;
-        const bool link = ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+        const bool link = ::lstat(LocalBytes::encode(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
         if (reason)
             *reason = link && error != EEXIST ? kLink : systemReason(error);
         return false;
@@ -60,18 +62,32 @@ namespace RegularFile {
 
 bool exists(const QString &path)
 {
+#ifdef Q_OS_UNIX
+    struct stat st;
+    return ::lstat(LocalBytes::encode(path).constData(), &st) == 0;
+#else
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+#endif
 }
 
 QString problem(const QString &path)
 {
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::lstat(LocalBytes::encode(path).constData(), &st) != 0)
+        return {};
+    if (S_ISLNK(st.st_mode))
+        return kLink;
+    return S_ISREG(st.st_mode) ? QString() : kNotRegular;
+#else
     const QFileInfo info(path);
     if (info.isSymLink())
         return kLink;
     if (info.exists() && !info.isFile())
         return kNotRegular;
     return {};
+#endif
 }
 
 bool open(QFile &file, const QString &path, QIODevice::OpenMode mode, QString *reason)

@@ -9,16 +9,21 @@ namespace TemporaryFiles {
 
 QString templateFor(const QString &path)
 {
-    return path + QStringLiteral(".XXXXXX");
+    return path + QStringLiteral(".XXXXXX") + QLatin1String(kEnding);
+}
+
+bool isTemporary(const QString &fileName)
+{
+    static const QRegularExpression own(
+        QStringLiteral("^.+\\.[A-Za-z0-9]{6}%1$").arg(QRegularExpression::escape(QLatin1String(kEnding))));
+    return own.match(fileName).hasMatch();
 }
 
 void removeLeftovers(const QString &dir)
 {
-    // Every file the program rewrites ends in ".txt"; backups end in ".bak".
-    static const QRegularExpression leftover(QStringLiteral("\\.txt\\.[A-Za-z0-9]{6}$"));
     const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
-        if (!entry.isSymLink() && entry.isFile() && leftover.match(entry.fileName()).hasMatch())
+        if (!entry.isSymLink() && entry.isFile() && isTemporary(entry.fileName()))
             QFile::remove(entry.filePath());
     }
 }

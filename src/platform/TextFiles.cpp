@@ -1,5 +1,6 @@
 #include "platform/TextFiles.h"
 
+#include "platform/LocalBytes.h"
 #include "platform/RegularFile.h"
 #include "platform/TemporaryFiles.h"
 
@@ -34,25 +35,45 @@ bool fail(QString *error, const QString &what, const QString &path, const QStrin
     return false;
 }
 
-QString systemReason()
-{
 #ifdef Q_OS_UNIX
-    return QString::fromLocal8Bit(std::strerror(errno));
-#else
-    return {};
-#endif
+// The system's words, except where plainer ones say what to do about it.
+QString systemReason(int error = errno)
+{
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("no space left on the disk");
+    case EFBIG:
+        return QStringLiteral("file too large for the disk or for the limit the system sets");
+    case EDQUOT:
+        return QStringLiteral("the disk space allowed to you is used up");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
+#endif
 
-// Writes, flushes and syncs: only then is the content on the disk.
+// Writes and syncs: only then is the content on the disk. On POSIX straight to
+// the file, so that a failure keeps the system's reason.
 bool writeAll(QFile &f, const QByteArray &content, QString *reason)
 {
-    if (f.write(content) != content.size() || !f.flush()) {
-        *reason = f.errorString();
-        return false;
-    }
 #ifdef Q_OS_UNIX
+    for (qsizetype done = 0; done < content.size();) {
+        const ssize_t n = ::write(f.handle(), content.constData() + done, size_t(content.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *reason = systemReason(n < 0 ? errno : ENOSPC);
+            return false;
+        }
+        done += n;
+    }
     if (::fsync(f.handle()) != 0) {
         *reason = systemReason();
+        return false;
+    }
+#else
+    if (f.write(content) != content.size() || !f.flush()) {
+        *reason = f.errorString();
         return false;
     }
 #endif
@@ -102,7 +123,7 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
         return fail(error, write, path, reason);
     if (takeFailNextCommit())
         return fail(error, write, path, QStringLiteral("the old file could not be replaced"));
-    if (::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+    if (::rename(QFile::encodeName(temp.fileName()).constData(), LocalBytes::encode(path).constData()) != 0)
         return fail(error, write, path, systemReason());
     temp.setAutoRemove(false);
     return true;

@@ -2,6 +2,8 @@
 
 #include "platform/BackupNames.h"
 #include "platform/DataFolder.h"
+#include "platform/DownloadLogFile.h"
+#include "platform/TemporaryFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,11 +13,16 @@
 
 namespace {
 
-// Longest file name most file systems accept, in bytes. Every name derived from
-// an ID must fit: its reading file, the temporary file of a rewrite (7 bytes
-// more) and the dated copy kept of a damaged file (the most).
+// Longest file name most file systems accept, in bytes. Every name made from an
+// ID must fit: its reading file "<ID>.txt", the temporary file of a rewrite
+// ("<ID>.txt.Xy12ab.dextrel-tmp"), a dated kept copy of a damaged file
+// ("<ID>.txt.20050314-083000-9.bak", the longest) and its download logs
+// ("<ID>-20261206-184501-99.log"). This allows IDs of up to 229 bytes.
 constexpr qsizetype kMaxFileNameBytes = 255;
-constexpr qsizetype kMaxDerivedSuffixBytes = BackupNames::kLongestSuffix;
+constexpr qsizetype kReadingFileEnding = 4;  // ".txt"
+constexpr qsizetype kMaxDerivedBytes = std::max({kReadingFileEnding + BackupNames::kLongestSuffix,
+                                                 kReadingFileEnding + TemporaryFiles::kLongestSuffix,
+                                                 qsizetype(DownloadLogFile::kLongestSuffix)});
 
 const QString kCommaReason = QStringLiteral("it contains a comma, which the user list file cannot hold");
 const QString kEncodingReason =
@@ -78,6 +85,9 @@ QString fileNameProblem(const QString &id)
         return QStringLiteral("the system reserves this name for a device");
     if (namesRegistryFile(id))
         return QStringLiteral("its reading file would be the user list file");
+    if (QFile::encodeName(id).size() + kMaxDerivedBytes > kMaxFileNameBytes)
+        return QStringLiteral("it is longer than %1 bytes, too long to name its files")
+            .arg(kMaxFileNameBytes - kMaxDerivedBytes);
     return {};
 }
 
@@ -93,9 +103,6 @@ QString idProblem(const QString &id)
         return QStringLiteral("it begins or ends with a dot");
     if (!storableInLocalEncoding(id))
         return kEncodingReason;
-    const QString fileName = QFileInfo(DataFolder::readingFilePath(QStringLiteral("."), id)).fileName();
-    if (QFile::encodeName(fileName).size() + kMaxDerivedSuffixBytes > kMaxFileNameBytes)
-        return QStringLiteral("it is too long to name a file");
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "users/UserRegistry.h"
 
+#include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
 #include "store/ReadingTexts.h"
 
@@ -79,6 +80,14 @@ QString decode(const QByteArray &bytes)
     return local.toLocal8Bit() == bytes ? local : QString::fromLatin1(bytes);
 }
 
+// The line end that follows line in content: CR LF, LF, a lone CR, or none.
+QByteArray endAfter(const QByteArray &content, QByteArrayView line)
+{
+    const qsizetype at = line.data() - content.constData() + line.size();
+    const QByteArrayView rest = QByteArrayView(content).sliced(at);
+    return (rest.startsWith("\r\n") ? rest.first(2) : rest.first(std::min<qsizetype>(rest.size(), 1))).toByteArray();
+}
+
 QString missingFile(const QString &path)
 {
     return QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path));
@@ -119,19 +128,23 @@ UserTable parse(const QByteArray &content)
     TextFiles::LineSplitter lines(content);
     QByteArrayView view;
     if (lines.next(&view))
-        table.setFirstLine(view.toByteArray());
+        table.setFirstLine(view.toByteArray(), endAfter(content, view));
     while (lines.next(&view)) {
         const QByteArray line = view.toByteArray();
+        const QByteArray end = endAfter(content, view);
         const QList<QByteArray> f = line.split(',');
-        const QString id = f.size() == kFieldCount ? withoutLastCharacter(decode(f.at(0))) : QString();
+        // The ID keeps bytes the local encoding cannot read (see LocalBytes):
+        // it names the user's files. The password is typed, so such bytes are
+        // read as Latin-1 characters.
+        const QString id = f.size() == kFieldCount ? withoutLastCharacter(LocalBytes::decode(f.at(0))) : QString();
         if (id.isEmpty()) {
-            table.addRawLine(line);
+            table.addRawLine(line, end);
             continue;
         }
         table.addRecord(UserRecord{id, withoutLastCharacter(decode(f.at(1))), decode(f.at(2)), decode(f.at(3)),
                                    decode(f.at(4)), decode(f.at(5)), decode(f.at(6)), decode(f.at(7)),
                                    decode(f.at(8))},
-                        line);
+                        line, end);
     }
     return table;
 }
@@ -170,7 +183,7 @@ bool append(const QString &path, const QString &id, const QString &password, QSt
     QByteArray bytes;
     if (content.isEmpty())
         bytes = TextFiles::encodeLine(QString::fromLatin1(kHeader));
-    else if (!content.endsWith('\n'))
+    else if (!content.endsWith('\n') && !content.endsWith('\r'))
         bytes = "\r\n";
     bytes += TextFiles::encodeLine(newUserRecord(id, password));
     QString appendError;
@@ -187,15 +200,18 @@ UserTable applySettings(const UserTable &table, const UserSettings &settings)
 {
     const bool emptyFile = table.firstLine().isEmpty() && table.lines().isEmpty();
     UserTable updated;
-    updated.setFirstLine(emptyFile ? QByteArray(kHeader) : table.firstLine());
+    if (emptyFile)
+        updated.setFirstLine(kHeader);
+    else
+        updated.setFirstLine(table.firstLine(), table.firstLineEnd());
     for (const UserTable::Line &line : table.lines()) {
         if (line.record == 0) {
-            updated.addRawLine(line.raw);
+            updated.addRawLine(line.raw, line.end);
         } else if (const UserRecord &r = table.record(line.record); r.id != settings.id) {
-            updated.addRecord(r, line.raw);
+            updated.addRecord(r, line.raw, line.end);
         } else {
             const UserRecord changed = withSettings(r, settings);
-            updated.addRecord(changed, lineWithSettings(line.raw, changed));
+            updated.addRecord(changed, lineWithSettings(line.raw, changed), line.end);
         }
     }
     return updated;
@@ -203,9 +219,9 @@ UserTable applySettings(const UserTable &table, const UserSettings &settings)
 
 QByteArray format(const UserTable &table)
 {
-    QByteArray content = table.firstLine() + "\r\n";
+    QByteArray content = table.firstLine() + table.firstLineEnd();
     for (const UserTable::Line &line : table.lines())
-        content += line.raw + "\r\n";
+        content += line.raw + line.end;
     return content;
 }
 

@@ -7,7 +7,8 @@
 #include <QString>
 
 // The registry file: a header line, then one comma-separated record per user,
-// ID and Passwd each followed by "*". Lines end with CR LF on disk.
+// ID and Passwd each followed by "*". The program ends the lines it writes with
+// CR LF; lines it reads keep the end they had.
 namespace UserRegistry {
 
 inline constexpr char kHeader[] = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp";
@@ -27,9 +28,10 @@ QByteArray defaultContent();
 
 // The first line is taken for the header, whatever it holds. A line of exactly
 // nine fields whose ID is not empty once its last character (the "*") is gone
-// is a record; every line is kept as read so that a rewrite loses nothing. Text
-// is of the local 8-bit encoding; a field that is not valid in it is read byte
-// by byte as Latin-1, so distinct bytes stay distinct IDs and passwords.
+// is a record; every line is kept as read, with its line end, so that a rewrite
+// loses nothing. Text is of the local 8-bit encoding; an ID that is not valid in
+// it keeps its bytes (see LocalBytes), so distinct bytes stay distinct users with
+// distinct files, and any other such field is read byte by byte as Latin-1.
 UserTable parse(const QByteArray &content);
 bool read(const QString &path, UserTable *table, QString *error);
 
@@ -44,7 +46,7 @@ bool append(const QString &path, const QString &id, const QString &password, QSt
 // every other line stays as read, and an empty file gets the header.
 UserTable applySettings(const UserTable &table, const UserSettings &settings);
 // The file's bytes: the first line and every line of the table in order, each
-// ended with CR LF.
+// with its own line end (CR LF for a line the program made).
 QByteArray format(const UserTable &table);
 // Replaces the whole file with the table given the settings (applySettings).
 // The table is changed only when the file was written.

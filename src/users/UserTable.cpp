@@ -20,13 +20,13 @@ int UserTable::firstSkippedLine() const
     return first == m_lines.cend() ? 0 : int(first - m_lines.cbegin()) + 2;
 }
 
-void UserTable::addRecord(const UserRecord &r, const QByteArray &raw)
+void UserTable::addRecord(const UserRecord &r, const QByteArray &raw, const QByteArray &end)
 {
     m_records.append(r);
-    m_lines.append(Line{int(m_records.size()), raw});
+    m_lines.append(Line{int(m_records.size()), raw, end});
 }
 
-void UserTable::addRawLine(const QByteArray &raw)
+void UserTable::addRawLine(const QByteArray &raw, const QByteArray &end)
 {
-    m_lines.append(Line{0, raw});
+    m_lines.append(Line{0, raw, end});
 }

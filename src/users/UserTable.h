@@ -22,8 +22,8 @@ struct UserRecord
 };
 
 // The in-memory copy of the registry file. Records are numbered from 1 in file
-// order. Every line is kept as read, so that a rewrite puts back byte for byte
-// what it does not change; lines that are not a usable record (too few fields,
+// order. Every line is kept as read, its line end too, so that a rewrite puts
+// back byte for byte what it does not change; lines that are not a usable record (too few fields,
 // empty ID) are not users.
 class UserTable
 {
@@ -37,13 +37,19 @@ public:
 
     // The first line of the file as read, normally the header; empty for an empty file.
     const QByteArray &firstLine() const { return m_firstLine; }
-    void setFirstLine(const QByteArray &line) { m_firstLine = line; }
+    const QByteArray &firstLineEnd() const { return m_firstLineEnd; }
+    void setFirstLine(const QByteArray &line, const QByteArray &end = "\r\n")
+    {
+        m_firstLine = line;
+        m_firstLineEnd = end;
+    }
 
-    // Every further line of the file in order, as read, without its line end.
+    // Every further line of the file in order, as read, and its line end.
     struct Line
     {
         int record = 0;      // 1-based record number, or 0 for a line that is not a user
         QByteArray raw;
+        QByteArray end;      // CR LF, LF, a lone CR, or none after an unfinished last line
     };
     const QList<Line> &lines() const { return m_lines; }
     // Lines that are neither a record nor empty, and the file line number of
@@ -51,11 +57,12 @@ public:
     int skippedLines() const;
     int firstSkippedLine() const;
 
-    void addRecord(const UserRecord &r, const QByteArray &raw);
-    void addRawLine(const QByteArray &raw);
+    void addRecord(const UserRecord &r, const QByteArray &raw, const QByteArray &end = "\r\n");
+    void addRawLine(const QByteArray &raw, const QByteArray &end = "\r\n");
 
 private:
     QByteArray m_firstLine;
+    QByteArray m_firstLineEnd;
     QList<UserRecord> m_records;
     QList<Line> m_lines;
 };

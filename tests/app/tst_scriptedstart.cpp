@@ -95,7 +95,7 @@ private Q_SLOTS:
         ScratchFolder folder;
         folder.write(QStringLiteral("DXRegister.txt"), kAlice);
         QFile::setPermissions(folder.file("DXRegister.txt"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        for (const char *name : {"DXRegister.txt.Ab12Cd", "alice.txt.x9Y8z7", "alice.txt.bak", "notes.txt"})
+        for (const char *name : {"DXRegister.txt.Ab12Cd.dextrel-tmp", "alice.txt.x9Y8z7.dextrel-tmp", "alice.txt.bak", "notes.txt"})
             folder.write(name, "x");
         const QString data = folder.file("new/data");
         QCOMPARE(run({"--data-dir", data, "--user", "guest", "--screenshot", folder.file("x.png")}).first, 0);
@@ -126,6 +126,11 @@ private Q_SLOTS:
             << QStringList{"frmAbout: About...", "frmIndex: Welcome!",
                            "frmMain: Dextrel Management Software v1.2 - [Welcome!]"}
             << QStringList{} << "";
+        QTest::newRow("help browser, a script for an address")
+            << QStringList{"--page", "web", "--set", "cboAddress=javascript:void(0)"}
+            << QStringList{"frmBrowser: Dextrel Management Software manual", "frmIndex: Welcome!",
+                           "frmMain: Dextrel Management Software v1.2 - [Welcome!]"}
+            << QStringList{"Qel: The help browser shows the manual only; it does not open javascript:void(0)"} << "";
         QTest::newRow("no such control") << QStringList{"--click", "cmdNone"} << QStringList{} << QStringList{}
                                          << "There is no control named \"cmdNone\".";
     }

@@ -1,6 +1,8 @@
 #include "common/TestData.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 ScratchFolder::ScratchFolder()
@@ -26,6 +28,26 @@ QByteArray ScratchFolder::read(const QString &name) const
 bool ScratchFolder::exists(const QString &name) const
 {
     return QFile::exists(file(name));
+}
+
+QMap<QString, QByteArray> folderContents(const QString &dir)
+{
+    QMap<QString, QByteArray> out;
+    const auto entries = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+    for (const QFileInfo &f : QDir(dir).entryInfoList(entries)) {
+        QFile file(f.filePath());
+        if (f.isSymLink()) {
+            out[f.fileName()] = "-> " + f.symLinkTarget().toLocal8Bit();
+        } else if (f.isDir()) {
+            out[f.fileName()] = "folder";
+            const QMap<QString, QByteArray> inside = folderContents(f.filePath());
+            for (auto it = inside.cbegin(); it != inside.cend(); ++it)
+                out[f.fileName() + '/' + it.key()] = it.value();
+        } else {
+            out[f.fileName()] = f.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
+        }
+    }
+    return out;
 }
 
 QByteArray crlf(const QList<QByteArray> &lines)

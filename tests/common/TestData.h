@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -19,6 +20,11 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Every entry under dir with what it holds: a file its bytes, a link "-> target"
+// (not followed), a folder "folder" (its entries follow as "folder/name"), and
+// anything else (a FIFO) "?".
+QMap<QString, QByteArray> folderContents(const QString &dir);
 
 // Joins lines with CR LF, each line ended, as the program writes its files.
 QByteArray crlf(const QList<QByteArray> &lines);

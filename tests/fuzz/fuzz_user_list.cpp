@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const UserTable::Line &before = table.lines().at(i);
         const UserTable::Line &after = reread.lines().at(i);
         const bool mine = before.record != 0 && table.record(before.record).id == changed.id;
-        if (after.record != before.record || (!mine && after.raw != before.raw))
+        if (after.record != before.record || after.end != before.end || (!mine && after.raw != before.raw))
             std::abort();
     }
     return 0;

@@ -132,6 +132,39 @@ private Q_SLOTS:
         }
     }
 
+    // Only the manual loads: any other address typed is refused with a message
+    // naming it, and the page, the caption and the address list stay as they were.
+    void refusedAddresses_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");  // in the message
+        QTest::newRow("a file") << "file:///etc/passwd" << "file:///etc/passwd";
+        QTest::newRow("a folder") << "/etc" << "file:///etc";
+        QTest::newRow("page source") << "view-source:manual:/index.html" << "view-source:manual:/index.html";
+        QTest::newRow("engine page") << "chrome://version" << "chrome://version";
+        QTest::newRow("other about: page") << "about:version" << "about:version";
+        QTest::newRow("data page") << "data:text/html,<script>document.title='x'</script>"
+                                   << "data:text/html,%3Cscript%3Edocument.title='x'%3C/script%3E";
+        QTest::newRow("script") << "javascript:document.title='x'" << "javascript:document.title='x'";
+    }
+    void refusedAddresses()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        frmBrowser &browser = *m_browser;
+        const auto state = [&browser] {
+            return QStringList{browser.brwWebBrowser->url().toString(), browser.windowTitle(),
+                               QString::number(browser.isBusy())} + items(browser.cboAddress);
+        };
+        const QStringList before = state();
+        MessageRecorder messages;
+        browser.cboAddress->lineEdit()->setText(typed);
+        QTest::keyClick(browser.cboAddress->lineEdit(), Qt::Key_Return);
+        QCOMPARE(messages.texts(), QStringList{"The help browser shows the manual only; it does not open " + shown});
+        QCOMPARE(state(), before);
+        QCOMPARE(evaluate(browser, "document.title").toString(), browser.windowTitle());
+    }
+
     void toolbar()
     {
         QStringList buttons;

@@ -1,7 +1,9 @@
 #include "platform/DataFolder.h"
+#include "platform/DataFolderLock.h"
 #include "platform/DownloadLogFile.h"
 #include "common/TestData.h"
 #include "platform/PortNames.h"
+#include "platform/TemporaryFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +11,8 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // Sets (or, for a null value, unsets) a variable until the end of the scope.
 auto setEnvironment(const char *name, const QByteArray &value)
@@ -101,6 +105,91 @@ private Q_SLOTS:
                  ownerOnly | QFile::ExeOwner);
         QCOMPARE(QFileInfo(logs.last()).permissions() & 0x7077, ownerOnly);
 #endif
+    }
+
+    // The start-up clean-up removes the program's temporary files and nothing
+    // else: names others chose, kept copies, an older version's leftovers, links.
+    void startUpCleanUp_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        for (const char *name : {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp",
+                                 "case-probe.Ab12Cd.dextrel-tmp"})
+            QTest::newRow(name) << name << true;
+        for (const char *name : {"taxes.txt.backup", "thesis.txt.final2", "alice.txt.BACKUP", "notes.txt.Zz9Yy8",
+                                 "anna.txt.bak", "anna.txt.Xy12ab.dextrel-tmp.txt", "anna.txt.Xy12a.dextrel-tmp"})
+            QTest::newRow(name) << name << false;
+    }
+    void startUpCleanUp()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        ScratchFolder data, outside;
+        data.write(name, "mine");
+        outside.write("target", "theirs");
+        QVERIFY(QFile::link(outside.file("target"), data.file("link.txt.Ab12Cd.dextrel-tmp")));
+        TemporaryFiles::removeLeftovers(data.path());
+        QMap<QString, QByteArray> expected{{"link.txt.Ab12Cd.dextrel-tmp", "-> " + outside.file("target").toLocal8Bit()}};
+        if (!removed)
+            expected[name] = "mine";
+        QCOMPARE(folderContents(data.path()), expected);
+        QCOMPARE(outside.read("target"), QByteArray("theirs"));
+    }
+
+    // Something other than a folder in the place of logs, or other than an
+    // ordinary file in the place of the lock, is refused with a message naming
+    // it, and nothing there or behind it changes: no log is written, no log of
+    // another folder pruned, no start waits on a FIFO.
+    void unsafeLogsAndLock_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("form");     // link (to a folder of 25 logs), file, fifo, folder
+        QTest::addColumn<QString>("message");  // DIR: the data folder; empty: made or taken
+        const QString noLog = "No download log is kept: DIR/logs cannot hold it: ";
+        const QString noLock = "Cannot lock the data folder DIR: the lock file DIR/dextrel.lock cannot be used: ";
+        const QString link = "it is a symbolic link, which the program does not follow.";
+        QTest::newRow("logs, a link") << "logs" << "link" << noLog + link;
+        QTest::newRow("logs, a file") << "logs" << "file" << noLog + "it is not a folder.";
+        QTest::newRow("logs, a FIFO") << "logs" << "fifo" << noLog + "it is not a folder.";
+        QTest::newRow("logs, a folder") << "logs" << "folder" << "";
+        QTest::newRow("lock, a link") << "dextrel.lock" << "link" << noLock + link;
+        QTest::newRow("lock, a FIFO") << "dextrel.lock" << "fifo" << noLock + "it is not an ordinary file.";
+        QTest::newRow("lock, a folder") << "dextrel.lock" << "folder" << noLock + "it is not an ordinary file.";
+        QTest::newRow("lock, an empty file") << "dextrel.lock" << "file" << "";
+    }
+    void unsafeLogsAndLock()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, form);
+        QFETCH(QString, message);
+        ScratchFolder data, outside;
+        for (int day = 1; day <= 25; ++day)
+            outside.write(QStringLiteral("bob-202612%1-101010.log").arg(day, 2, 10, QLatin1Char('0')), "old");
+        const QString path = data.file(name);
+        if (form == "link")
+            QVERIFY(QFile::link(outside.path(), path));
+        else if (form == "file")
+            data.write(name, "");
+        else if (form == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkdir(path));
+        const QMap<QString, QByteArray> before = folderContents(data.path()), theirs = folderContents(outside.path());
+
+        QString error;
+        bool ok = false;
+        if (name == "logs") {
+            DownloadLogFile log;
+            ok = log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error);
+        } else {
+            DataFolderLock lock(data.path());
+            ok = lock.acquire(&error);
+        }
+        QCOMPARE(error.replace(data.path(), "DIR"), message);
+        QCOMPARE(ok, message.isEmpty());
+        QCOMPARE(folderContents(outside.path()), theirs);
+        if (!ok)
+            QCOMPARE(folderContents(data.path()), before);
     }
 
     // Ports 1 to 5 name the platform's serial devices unless DEXTREL_COM<n> names

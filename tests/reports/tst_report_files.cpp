@@ -5,10 +5,14 @@
 #include "common/ProgramRun.h"
 #include "common/TestData.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -176,6 +180,64 @@ private Q_SLOTS:
                 missing << part;
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'|') + u'\n' + text));
+    }
+
+    // An export never lands on a file of the program, however the path is spelt:
+    // it is refused with a message naming the file, and the data folder stays
+    // byte for byte as it was. DIR is the data folder; ELSE a folder holding a
+    // link to it ("data") and a second hard link to the user list ("list.csv").
+    void exportOverOwnFiles_data()
+    {
+        QTest::addColumn<QString>("how");     // --export-csv, --report-pdf or the Export Readings window
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("own");     // what the target is
+        QTest::newRow("user list") << "--export-csv" << "DIR/DXRegister.txt" << "the user list DIR/DXRegister.txt";
+        QTest::newRow("user list, PDF, ./") << "--report-pdf" << "DIR/./DXRegister.txt"
+                                            << "the user list DIR/DXRegister.txt";
+        QTest::newRow("user list, hard link") << "--export-csv" << "ELSE/list.csv" << "the user list DIR/DXRegister.txt";
+        QTest::newRow("user list, window") << "window" << "DIR/DXRegister.txt" << "the user list DIR/DXRegister.txt";
+        QTest::newRow("reading file, linked folder") << "--export-csv" << "ELSE/data/ann.txt"
+                                                     << "the reading file DIR/ann.txt";
+        QTest::newRow("other user's, PDF, ..") << "--report-pdf" << "DIR/logs/../bob.txt" << "the reading file DIR/bob.txt";
+        QTest::newRow("reading file not made yet") << "--export-csv" << "DIR/carl.txt" << "the reading file DIR/carl.txt";
+        QTest::newRow("kept copy") << "--export-csv" << "DIR/ann.txt.bak" << "the kept copy DIR/ann.txt.bak";
+        QTest::newRow("download log") << "--report-pdf" << "DIR/logs/ann-20261206-101010.log"
+                                      << "the download log DIR/logs/ann-20261206-101010.log";
+        QTest::newRow("lock") << "--export-csv" << "DIR/dextrel.lock" << "the lock file DIR/dextrel.lock";
+    }
+    void exportOverOwnFiles()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, target);
+        QFETCH(QString, own);
+        ScratchFolder folder, elsewhere;
+        folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry + QList<QByteArray>{"carl*,pw*,1,1,1,1,1,1,1"}));
+        folder.write(QStringLiteral("ann.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
+        folder.write(QStringLiteral("bob.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
+        folder.write(QStringLiteral("ann.txt.bak"), crlf({kHeader}));
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("logs")));
+        folder.write(QStringLiteral("logs/ann-20261206-101010.log"), "log");
+        QVERIFY(QFile::link(folder.path(), elsewhere.file(QStringLiteral("data"))));
+        QCOMPARE(::link(QFile::encodeName(folder.file(QStringLiteral("DXRegister.txt"))).constData(),
+                        QFile::encodeName(elsewhere.file(QStringLiteral("list.csv"))).constData()), 0);
+        const QMap<QString, QByteArray> before = folderContents(folder.path());
+        const auto spelt = [&](QString text) {
+            return text.replace(QStringLiteral("DIR"), folder.path()).replace(QStringLiteral("ELSE"), elsewhere.path());
+        };
+        target = spelt(target);
+        const QStringList arguments = how == "window"
+            ? QStringList{"--click", "mnuExport", "--set", "txtFile=" + target, "--click", "cmdExport", "--dump",
+                          elsewhere.file(QStringLiteral("state.json"))}
+            : QStringList{how, target};
+        const auto [exitCode, errors] = runProgram(
+            QStringLiteral(DEXTREL_PROGRAM),
+            QStringList{"--data-dir", folder.path(), "--user", "ann", "--password", "pw"} + arguments);
+        // The window's run itself ends well; its message box is on standard error, after its title.
+        QCOMPARE(std::pair(exitCode, errors.trimmed().split(u'\n').last().remove(QRegularExpression("^Qel: "))),
+                 std::pair(how == "window" ? 0 : 1,
+                           "Cannot write " + target + ": it is " + spelt(own)
+                               + ", one of the program's own files. Choose another file."));
+        QCOMPARE(folderContents(folder.path()), before);
     }
 
     // The windows write the range of their pickers, at first the last 14 days with readings.

@@ -1,4 +1,6 @@
+#include "platform/DownloadLogFile.h"
 #include "platform/FolderCase.h"
+#include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
 #include "common/TestData.h"
 #include "store/ReadingStore.h"
@@ -7,9 +9,12 @@
 #include "users/UserRegistry.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
+#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QByteArray kHeader = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp";
@@ -17,17 +22,6 @@ const QByteArray kGuest = "guest*,vorpa*,1,1,1,120,80,120,80";
 const QString kRegistry = QStringLiteral("DXRegister.txt");
 const QByteArray kReadingHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
 
-// Every file in a folder with its content, links shown as "-> target".
-QMap<QString, QByteArray> contents(const QString &dir)
-{
-    QMap<QString, QByteArray> out;
-    for (const QFileInfo &f : QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
-        QFile file(f.filePath());
-        out[f.fileName()] = f.isSymLink() ? "-> " + f.symLinkTarget().toLocal8Bit()
-                                          : f.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
-    }
-    return out;
-}
 } // namespace
 
 class RegistryTest : public QObject
@@ -47,8 +41,9 @@ private Q_SLOTS:
         QTest::newRow("ten fields") << QByteArray("bob*,pw*,1,1,1,1,1,1,1,1") << QStringList();
         QTest::newRow("id only a mark") << QByteArray("*,pw*,1,1,1,1,1,1,1") << QStringList();
         QTest::newRow("empty id") << QByteArray(",pw*,1,1,1,1,1,1,1") << QStringList();
-        // Bytes of another code page stay distinct and can be typed.
-        QTest::newRow("Latin-1") << QByteArray("Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1") << QStringList{"José", "café"};
+        // Bytes of another code page stay distinct: the ID keeps them, the password can be typed.
+        QTest::newRow("Latin-1") << QByteArray("Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1")
+                                 << QStringList{LocalBytes::decode("Jos\xe9"), "café"};
         QTest::newRow("UTF-8") << QByteArray("Jos\xc3\xa9*,\xc3\xa9*,1,1,1,1,1,1,1") << QStringList{"José", "é"};
         // A character outside the Basic Multilingual Plane goes whole, not half of it.
         QTest::newRow("no mark after a wide character")
@@ -71,18 +66,21 @@ private Q_SLOTS:
     void rewrite()
     {
         ScratchFolder folder;
-        // Every line but the changed settings comes back byte for byte: a first
-        // line that is not the header, lines that are not users, Latin-1 bytes.
+        // Every line but the changed settings comes back byte for byte, its
+        // line end included: a first line that is not the header, lines that
+        // are not users, Latin-1 bytes, LF, a lone CR, an unfinished last line.
         const QByteArray first = "ID,Passwd (edited by hand)", raw = "broken line", carl = "carl*,c*, 3 ,x,1,1,1,1,1";
         const QByteArray jose = "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", joseToo = "Jos\xe8*,\xff*,1,1,1,1,1,1,1";
-        folder.write(kRegistry, crlf({first, kGuest, jose, "bob*,b1*,1,1,1,1,1,1,1", raw, joseToo, carl,
-                                      "bob*,b2*,5,1,2,9,9,9,9"}));
+        folder.write(kRegistry, first + "\n" + kGuest + "\r\n" + jose + "\r" + "bob*,b1*,1,1,1,1,1,1,1\n" + raw
+                                    + "\r\n" + joseToo + "\n" + carl + "\r" + "bob*,b2*,5,1,2,9,9,9,9");
         UserTable table;
         QVERIFY(UserRegistry::read(folder.file(kRegistry), &table, nullptr));
         QVERIFY(UserRegistry::rewrite(folder.file(kRegistry), table, {"bob", 3, 2, 2, 126, 68, 144, 72}, nullptr));
-        QVERIFY(UserRegistry::rewrite(folder.file(kRegistry), table, {"José", 2, 2, 1, 1, 1, 1, 1}, nullptr));
-        const QByteArray after = crlf({first, kGuest, "Jos\xe9*,caf\xe9*,2,2,1,1,1,1,1", "bob*,b1*,3,2,2,126,68,144,72",
-                                       raw, joseToo, carl, "bob*,b2*,3,2,2,126,68,144,72"});
+        QVERIFY(UserRegistry::rewrite(folder.file(kRegistry), table,
+                                      {LocalBytes::decode("Jos\xe9"), 2, 2, 1, 1, 1, 1, 1}, nullptr));
+        const QByteArray after = first + "\n" + kGuest + "\r\n" + "Jos\xe9*,caf\xe9*,2,2,1,1,1,1,1\r"
+            + "bob*,b1*,3,2,2,126,68,144,72\n" + raw + "\r\n" + joseToo + "\n" + carl + "\r"
+            + "bob*,b2*,3,2,2,126,68,144,72";
         QCOMPARE(folder.read(kRegistry), after);
 
         // A rewrite that cannot be committed leaves the file and the table as they were.
@@ -95,37 +93,55 @@ private Q_SLOTS:
     }
 
     // IDs older lists hold log in; distinct records are distinct users with
-    // distinct reading files.
+    // distinct reading files, a Latin-1 "José" beside a UTF-8 one too (its
+    // file named by its own bytes).
     void login_data()
     {
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("readingFile");  // empty: the login is refused
-        QTest::newRow("ends with a dot") << QByteArray("Jr.*,pw*,1,1,1,1,1,1,1") << "Jr." << "pw" << "Jr..txt";
-        QTest::newRow("begins with a space") << QByteArray(" ann*,pw*,1,1,1,1,1,1,1") << " ann" << "pw" << " ann.txt";
-        QTest::newRow("Latin-1 id and password") << QByteArray("Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1") << "José" << "café" << "José.txt";
-        QTest::newRow("its Latin-1 twin") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1") << "Josè" << "cafè" << "Josè.txt";
-        QTest::newRow("twin's password") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1") << "Josè" << "café" << "";
-        QTest::newRow("leads outside") << QByteArray("..*,pw*,1,1,1,1,1,1,1") << ".." << "pw" << "";
-        QTest::newRow("device name") << QByteArray("aux*,pw*,1,1,1,1,1,1,1") << "aux" << "pw" << "";
+        QTest::addColumn<QByteArray>("readingFile");  // its name's bytes; empty: the login is refused
+        QTest::newRow("ends with a dot") << QByteArray("Jr.*,pw*,1,1,1,1,1,1,1") << "Jr." << "pw" << QByteArray("Jr..txt");
+        QTest::newRow("begins with a space") << QByteArray(" ann*,pw*,1,1,1,1,1,1,1") << " ann" << "pw" << QByteArray(" ann.txt");
+        const QByteArray utf8 = "Jos\xc3\xa9*,utf*,1,1,1,1,1,1,1";
+        const QString latin1 = LocalBytes::decode("Jos\xe9");
+        QTest::newRow("Latin-1 id and password") << utf8 << latin1 << "café" << QByteArray("Jos\xe9.txt");
+        QTest::newRow("its UTF-8 look-alike") << utf8 << "José" << "utf" << QByteArray("Jos\xc3\xa9.txt");
+        QTest::newRow("look-alike's password") << utf8 << "José" << "café" << QByteArray();
+        QTest::newRow("its Latin-1 twin") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1") << LocalBytes::decode("Jos\xe8")
+                                          << "cafè" << QByteArray("Jos\xe8.txt");
+        QTest::newRow("twin's password") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1") << LocalBytes::decode("Jos\xe8")
+                                         << "café" << QByteArray();
+        QTest::newRow("leads outside") << QByteArray("..*,pw*,1,1,1,1,1,1,1") << ".." << "pw" << QByteArray();
+        QTest::newRow("device name") << QByteArray("aux*,pw*,1,1,1,1,1,1,1") << "aux" << "pw" << QByteArray();
     }
     void login()
     {
         QFETCH(QByteArray, record);
         QFETCH(QString, id);
         QFETCH(QString, password);
-        QFETCH(QString, readingFile);
+        QFETCH(QByteArray, readingFile);
         ScratchFolder folder;
         folder.write(kRegistry, crlf({kHeader, kGuest, "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", record}));
         ReadingStore store;
         const LoginOutcome outcome = Login::logIn(folder.path(), id, password, store);
         QVERIFY2(outcome.ok == !readingFile.isEmpty(), qPrintable(outcome.message));
-        QStringList expected{kRegistry};
+        QByteArrayList expected{kRegistry.toLatin1()};
         if (!readingFile.isEmpty())
             expected << readingFile;
-        expected.sort();
-        QCOMPARE(contents(folder.path()).keys(), expected);
+        std::sort(expected.begin(), expected.end());
+        // Listed byte for byte: Qt's own listing leaves out names not valid in the local encoding.
+        QByteArrayList names;
+        DIR *dir = ::opendir(QFile::encodeName(folder.path()).constData());
+        while (const dirent *entry = dir ? ::readdir(dir) : nullptr) {
+            if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                names << entry->d_name;
+        }
+        ::closedir(dir);
+        std::sort(names.begin(), names.end());
+        for (const QByteArray &name : names)  // ScratchFolder could not remove them either
+            ::unlink((QFile::encodeName(folder.path()) + '/' + name).constData());
+        QCOMPARE(names, expected);
     }
 
     // Whatever stands in the place of a file the program reads or writes is
@@ -152,7 +168,7 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         ScratchFolder folder, outside;
         outside.write("target", "precious");
-        const QMap<QString, QByteArray> before = contents(outside.path());
+        const QMap<QString, QByteArray> before = folderContents(outside.path());
         folder.write(kRegistry, crlf({kHeader, kGuest, "bob*,pw*,1,1,1,1,1,1,1"}));
         folder.write("bob.txt", crlf({kReadingHeader, "a line that cannot be read"}));
         QFile::remove(folder.file(name));
@@ -174,7 +190,7 @@ private Q_SLOTS:
             QVERIFY(!outcome.ok);
             QVERIFY2(outcome.message.contains(QDir::toNativeSeparators(path) + ": " + reason), qPrintable(outcome.message));
         }
-        QCOMPARE(contents(outside.path()), before);
+        QCOMPARE(folderContents(outside.path()), before);
     }
 
     void fieldsThatAreNotNumbersFallBack()
@@ -234,7 +250,9 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{kRegistry});
     }
 
-    // A download of the user with the longest ID is saved, its damaged file kept twice.
+    // The user with the longest ID has every file: the download saved, the
+    // damaged file kept twice, the settings saved, a download log. A longer ID
+    // in a list edited by hand is refused at login, with the reason.
     void longestIdSaves()
     {
         ScratchFolder folder;
@@ -252,6 +270,17 @@ private Q_SLOTS:
         }
         QCOMPARE(std::pair(folder.read(id + ".txt.bak"), folder.read(id + ".txt.20050314-083000.bak")),
                  std::pair(crlf({kReadingHeader, "first"}), crlf({kReadingHeader, "second"})));
+        UserTable users;
+        QString error;
+        QVERIFY(UserRegistry::read(folder.file(kRegistry), &users, nullptr));
+        QVERIFY2(UserRegistry::rewrite(folder.file(kRegistry), users, {id, 2, 1, 1, 1, 1, 1, 1}, &error), qPrintable(error));
+        DownloadLogFile log;
+        QVERIFY2(log.create(folder.path(), id, QDateTime(QDate(2026, 12, 6), QTime(18, 45, 1)), &error), qPrintable(error));
+
+        folder.write(kRegistry, crlf({kHeader, (id + "b*,pw*,1,1,1,1,1,1,1").toLatin1()}));
+        ReadingStore store;
+        QCOMPARE(Login::logIn(folder.path(), id + "b", "pw", store).message,
+                 "User ID [" + id + "b] cannot be used: it is longer than 229 bytes, too long to name its files.");
     }
 };
 

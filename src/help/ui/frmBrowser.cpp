@@ -2,6 +2,7 @@
 
 #include "help/ManualAddress.h"
 #include "help/ManualScheme.h"
+#include "platform/ui/MessageService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,11 +41,6 @@ constexpr ToolButton kToolButtons[] = {
     {"Search", "搜尋", QStyle::SP_FileDialogContentsView},
 };
 
-bool isWebAddress(const QUrl &url)
-{
-    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
-}
-
 // The manual stays in the window; links out of it go to the system's browser,
 // which has the user's own settings, bookmarks and updates.
 class ManualPage : public QWebEnginePage
@@ -55,11 +51,17 @@ public:
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
-        if (isMainFrame && isWebAddress(url)) {
-            QDesktopServices::openUrl(url);
+        switch (ManualAddress::routeOf(url)) {
+        case ManualAddress::Route::Show:
+            return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        case ManualAddress::Route::SystemBrowser:
+            if (isMainFrame)
+                QDesktopServices::openUrl(url);
             return false;
+        case ManualAddress::Route::Refuse:
+            break;
         }
-        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        return false;
     }
 };
 
@@ -223,12 +225,20 @@ void frmBrowser::navigate(const QUrl &url)
     timTimer->start();
     if (url.isEmpty() || !url.isValid())
         return;
-    if (isWebAddress(url)) {
+    switch (ManualAddress::routeOf(url)) {
+    case ManualAddress::Route::Show:
+        m_requested = true;
+        brwWebBrowser->load(url);
+        break;
+    case ManualAddress::Route::SystemBrowser:
         QDesktopServices::openUrl(url);
-        return;
+        break;
+    case ManualAddress::Route::Refuse:
+        // Never handed to the engine: a "javascript:" address would run in
+        // the manual's page and no load would ever end.
+        Messages::show(this, ManualAddress::refusal(url), {}, Messages::Icon::Warning);
+        break;
     }
-    m_requested = true;
-    brwWebBrowser->load(url);
 }
 
 void frmBrowser::onTick()

@@ -15,7 +15,9 @@ class QWebEngineView;
 // for each use, each with its own list of visited addresses (most recent
 // first, each once). While a page loads the caption says "Please wait...",
 // then it shows the page's title. Pages that fail to load show whatever the
-// engine shows; nothing is reported.
+// engine shows; nothing is reported. Only the manual loads in it: web
+// addresses go to the system's browser, and any other address is refused with
+// a message, the page staying as it was.
 class frmBrowser : public QWidget
 {
     Q_OBJECT

@@ -40,6 +40,8 @@ public:
     QString portFailure() const;
     // The log of the current or last download; empty when none could be made.
     QString logPath() const { return m_log.path(); }
+    // Why the download that started has no log; empty when it has one.
+    QString logProblem() const { return m_log.problem(); }
     // What the download reports (labels, progress, messages, the end) comes
     // from the session's own signals.
     const MeterSession &session() const { return m_session; }

@@ -109,7 +109,11 @@ void frmMeterRead::connectDownload()
     connect(&m_download->session(), &MeterSession::failed, this,
             [this] { CmdSaveLog->setVisible(!m_download->logPath().isEmpty()); });
     connect(CommandMR, &QPushButton::clicked, CmdSaveLog, &QWidget::hide);
-    connect(CommandMR, &QPushButton::clicked, m_download, &MeterDownload::start);
+    connect(CommandMR, &QPushButton::clicked, this, [this] {
+        m_download->start();
+        if (const QString problem = m_download->logProblem(); !problem.isEmpty())
+            Messages::show(this, problem, {}, Messages::Icon::Warning);
+    });
     connect(CmdSaveLog, &QPushButton::clicked, this, &frmMeterRead::saveLog);
     connect(CmdReportAC, &QPushButton::clicked, this,
             [this] { leaveFor(PageCommand::LineGraph); });

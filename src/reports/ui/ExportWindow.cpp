@@ -61,7 +61,8 @@ void ExportWindow::exportFile()
         return;
     }
     const ReportFiles::Written written =
-        ReportFiles::write(m_kind, m_context.user, m_context.store.tables(), pickers.period(), QDate::currentDate(), path);
+        ReportFiles::write(m_kind, m_context.user, m_context.store.tables(), pickers.period(), QDate::currentDate(), path,
+                           m_context.dataDir);
     if (!written.ok) {
         Messages::show(this, written.message, {}, Messages::Icon::Warning);
         return;

@@ -5,12 +5,16 @@
 #include "reports/ReadingsCsv.h"
 #include "reports/ReportTexts.h"
 #include "reports/ui/DoctorReportPdf.h"
+#include "users/OwnFiles.h"
 
 namespace ReportFiles {
 
 Written write(Kind kind, const UserSettings &user, const ReadingTables &tables,
-              const std::optional<ReportPeriod> &period, QDate today, const QString &path)
+              const std::optional<ReportPeriod> &period, QDate today, const QString &path,
+              const QString &dataDir)
 {
+    if (const QString refusal = OwnFiles::exportRefusal(dataDir, path); !refusal.isEmpty())
+        return {false, refusal};
     QByteArray content;
     QString done;
     if (kind == Kind::Readings) {

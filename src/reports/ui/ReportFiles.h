@@ -24,9 +24,11 @@ struct Written
 
 // No period: every reading for the CSV, the last 14 days that hold readings
 // for the doctor's report (which then fails when no reading has a calendar
-// date). today is the day the report is made.
+// date). today is the day the report is made. A path that is one of the
+// program's own files in dataDir is refused and left as it is.
 Written write(Kind kind, const UserSettings &user, const ReadingTables &tables,
-              const std::optional<ReportPeriod> &period, QDate today, const QString &path);
+              const std::optional<ReportPeriod> &period, QDate today, const QString &path,
+              const QString &dataDir);
 
 // "Export Readings" / "Report for My Doctor".
 QString title(Kind kind);

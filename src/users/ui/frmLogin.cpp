@@ -1,6 +1,7 @@
 #include "users/ui/frmLogin.h"
 
 #include "platform/DataFolder.h"
+#include "platform/LocalBytes.h"
 #include "platform/ui/MessageService.h"
 #include "store/ui/frmReadOldData.h"
 #include "users/Login.h"
@@ -89,8 +90,10 @@ void frmLogin::LoadUserList()
                        {}, Messages::Icon::Warning);
     }
     ComboName->clear();
+    // Shown as read; the ID itself rides along, as two users may look alike
+    // (a Latin-1 "café" beside a UTF-8 one).
     for (const UserRecord &record : m_users.records())
-        ComboName->addItem(record.id);
+        ComboName->addItem(LocalBytes::shown(record.id), record.id);
 }
 
 void frmLogin::onTimerload()
@@ -108,7 +111,7 @@ void frmLogin::onTimerload()
 void frmLogin::onUserChosen()
 {
     TextPasswd->clear();
-    TextPasswd->setEnabled(ComboName->currentText() != UserRegistry::kGuestId);
+    TextPasswd->setEnabled(ComboName->currentData().toString() != UserRegistry::kGuestId);
 }
 
 void frmLogin::onLoginClicked()
@@ -117,7 +120,7 @@ void frmLogin::onLoginClicked()
     {
         frmReadOldData reading;
         reading.show();
-        outcome = Login::logIn(m_dataDir, ComboName->currentText(), TextPasswd->text(), m_store);
+        outcome = Login::logIn(m_dataDir, ComboName->currentData().toString(), TextPasswd->text(), m_store);
     }
     if (outcome.clearPassword)
         TextPasswd->clear();

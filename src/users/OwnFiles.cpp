@@ -1,0 +1,108 @@
+#include "users/OwnFiles.h"
+
+#include "platform/BackupNames.h"
+#include "platform/DataFolder.h"
+#include "platform/DataFolderLock.h"
+#include "platform/DownloadLogFile.h"
+#include "platform/LocalBytes.h"
+#include "platform/TemporaryFiles.h"
+#include "users/UserRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// What makes two paths the same file: device and inode where there are such,
+// else the path with every link and "." or ".." resolved. Empty when nothing is there.
+QString identity(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(LocalBytes::encode(path).constData(), &st) != 0)
+        return {};
+    return QStringLiteral("%1:%2").arg(quint64(st.st_dev)).arg(quint64(st.st_ino));
+#else
+    return QFileInfo(path).canonicalFilePath();
+#endif
+}
+
+struct OwnFile
+{
+    QString kind;  // "the user list"
+    QString path;
+};
+
+// The program's files in dataDir that are there now, and the names a new one
+// takes (compared without case, as a file system may).
+QList<OwnFile> ownFiles(const QString &dataDir)
+{
+    QList<OwnFile> own{{QStringLiteral("the user list"), DataFolder::registryPath(dataDir)},
+                       {QStringLiteral("the lock file"), QDir(dataDir).filePath(QLatin1String(DataFolderLock::kFileName))}};
+    UserTable users;
+    if (UserRegistry::read(DataFolder::registryPath(dataDir), &users, nullptr)) {
+        for (const UserRecord &r : users.records())
+            own.append({QStringLiteral("the reading file"), DataFolder::readingFilePath(dataDir, r.id)});
+    }
+    const auto files = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QFileInfo &entry : QDir(dataDir).entryInfoList(files)) {
+        if (TemporaryFiles::isTemporary(entry.fileName()))
+            own.append({QStringLiteral("the temporary file"), entry.filePath()});
+        else if (BackupNames::isKeptCopy(entry.fileName()))
+            own.append({QStringLiteral("the kept copy"), entry.filePath()});
+    }
+    if (DownloadLogFile::folderProblem(dataDir).isEmpty()) {
+        for (const QFileInfo &entry : QDir(DownloadLogFile::folder(dataDir)).entryInfoList(files))
+            own.append({QStringLiteral("the download log"), entry.filePath()});
+    }
+    return own;
+}
+
+QString refusal(const QString &path, const OwnFile &own)
+{
+    return QStringLiteral("Cannot write %1: it is %2 %3, one of the program's own files. Choose another file.")
+        .arg(QDir::toNativeSeparators(path), own.kind, QDir::toNativeSeparators(own.path));
+}
+
+} // namespace
+
+namespace OwnFiles {
+
+QString exportRefusal(const QString &dataDir, const QString &path)
+{
+    const QList<OwnFile> own = ownFiles(dataDir);
+    if (const QString target = identity(path); !target.isEmpty()) {
+        for (const OwnFile &file : own) {
+            if (identity(file.path) == target)
+                return refusal(path, file);
+        }
+        return {};
+    }
+    // A new file is the program's when its folder is the data folder and its
+    // name one the program uses, or when its folder is the logs folder.
+    const QFileInfo info(path);
+    const QString folder = identity(info.absolutePath());
+    if (folder.isEmpty())
+        return {};
+    if (folder == identity(DownloadLogFile::folder(dataDir)) && DownloadLogFile::folderProblem(dataDir).isEmpty())
+        return refusal(path, {QStringLiteral("the download log"), path});
+    if (folder != identity(dataDir))
+        return {};
+    const QString name = info.fileName();
+    for (const OwnFile &file : own) {
+        if (QFileInfo(file.path).fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return refusal(path, file);
+    }
+    if (TemporaryFiles::isTemporary(name))
+        return refusal(path, {QStringLiteral("the temporary file"), path});
+    if (BackupNames::isKeptCopy(name))
+        return refusal(path, {QStringLiteral("the kept copy"), path});
+    return {};
+}
+
+} // namespace OwnFiles
