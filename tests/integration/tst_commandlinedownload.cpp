@@ -144,8 +144,9 @@ private Q_SLOTS:
                  rig.data.read("shown.json").constData());
         QCOMPARE(rig.data.read("DXRegister.txt"), registry);
         const QStringList logs = DownloadLogFile::logsOf(rig.state.dataDir, "alice");
-        QVERIFY(rig.data.read(logs.value(0)).contains(" -- Serial device " + meter.toUtf8()
-                                                       + " for port 1, from the settings file"));
+        QFile log(logs.value(0));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains(" -- Serial device " + meter.toUtf8() + " for port 1, from the settings file"));
     }
 };
 
