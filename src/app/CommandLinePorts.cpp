@@ -27,7 +27,8 @@ int runFindMeter(const QStringList &devices, QTextStream &out, QTextStream &err)
     }
     MeterFinder finder(devices.isEmpty() ? listed : candidates);
     QEventLoop loop;
-    QObject::connect(&finder.probe(), &MeterProbe::trying, &loop, [&out](const QString &text) { out << text << Qt::endl; });
+    QObject::connect(&finder.probe(), &MeterProbe::trying, &loop,
+                     [&out](const QString &text) { out << text << Qt::endl; });
     QObject::connect(&finder.probe(), &MeterProbe::tried, &loop, [&out](const MeterProbe::Result &result) {
         if (result.outcome != MeterProbe::Outcome::Found)
             out << result.text() << Qt::endl;

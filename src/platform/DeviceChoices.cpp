@@ -12,7 +12,8 @@ const QByteArray kSection = QByteArrayLiteral("[SerialDevices]");
 
 QString fallback(const QString &problem)
 {
-    return problem + QStringLiteral(" The serial ports open their default devices until one is chosen in the settings again.");
+    return problem
+           + QStringLiteral(" The serial ports open their default devices until one is chosen in the settings again.");
 }
 
 } // namespace

@@ -63,9 +63,10 @@ QString deviceGone(const QString &device, const QList<SerialPortEntry> &present)
     QStringList labels;
     for (const SerialPortEntry &p : present)
         labels << p.label();
-    return QStringLiteral("%1 is not there. ").arg(device)
-           + (labels.isEmpty() ? QStringLiteral("This computer lists no serial ports.")
-                               : QStringLiteral("The serial ports of this computer: %1.").arg(labels.join(QStringLiteral(", "))));
+    const QString there = labels.isEmpty()
+                              ? QStringLiteral("This computer lists no serial ports.")
+                              : QStringLiteral("The serial ports of this computer: %1.").arg(labels.join(QStringLiteral(", ")));
+    return QStringLiteral("%1 is not there. ").arg(device) + there;
 }
 
 } // namespace SerialPorts

@@ -27,8 +27,8 @@ inline const QString kSaveButton = QStringLiteral("SAVE");
 
 // The device the chosen port number opens, kept for the user in the program's own settings file.
 inline const QString kDeviceLabel = QStringLiteral("Device of this port:");
-inline const QString kDeviceHint =
-    QStringLiteral("Choose a serial port of this computer, such as a USB serial adapter, or type its name and press Enter.");
+inline const QString kDeviceHint = QStringLiteral(
+    "Choose a serial port of this computer, such as a USB serial adapter, or type its name and press Enter.");
 inline QString defaultDevice(const QString &device)
 {
     return QStringLiteral("Default (%1)").arg(device);

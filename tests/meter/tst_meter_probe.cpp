@@ -78,8 +78,6 @@ private Q_SLOTS:
                            "/dev/ttyS0: no answer", "/dev/ttyS1 (noise): answers, but not as the meter does",
                            meterFound, meterFound}
             << "/dev/ttyUSB0" << QByteArray("0055B5A5A9");
-        QTest::newRow("first") << QStringList{"/dev/ttyUSB0", "/dev/ttyS0"} << QStringList{meterFound, meterFound}
-                               << "/dev/ttyUSB0" << QByteArray("0055B5A5A9");
         QTest::newRow("asleep for good") << QStringList{"/dev/ttyUSB1", "/dev/ttyUSB97"}
                                          << QStringList{"/dev/ttyUSB1: no answer",
                                                         "/dev/ttyUSB97: cannot be opened: No such file or directory.",

@@ -123,7 +123,6 @@ private Q_SLOTS:
                                        << "/dev/ttyUSB0 for port 1, from the settings file";
         QTest::newRow("environment wins") << 1 << QByteArray("/dev/pts/4") << "/dev/ttyUSB0"
                                           << "/dev/pts/4 for port 1, from DEXTREL_COM1";
-        QTest::newRow("empty environment") << 1 << QByteArray("") << "" << first + " for port 1, the default";
         QTest::newRow("port 0") << 0 << QByteArray() << "/dev/ttyUSB0" << "";
         QTest::newRow("port 6") << 6 << QByteArray("/dev/pts/4") << "" << "";
     }
@@ -152,7 +151,6 @@ private Q_SLOTS:
         QTest::newRow("none") << QByteArray("") << "" << "";
         QTest::newRow("as written") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0"}) << "/dev/ttyUSB0" << "";
         QTest::newRow("by hand") << QByteArray("; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n") << "/dev/ttyACM0" << "";
-        QTest::newRow("other section") << crlf({"[Other]", "alice/2=x"}) << "" << "The settings file %1 is damaged (line 2: \"alice/2=x\")." + fallback;
         QTest::newRow("port 7") << crlf({"[SerialDevices]", "alice/7=x"}) << "" << "The settings file %1 is damaged (line 2: \"alice/7=x\")." + fallback;
         QTest::newRow("garbage") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0", "\x01\x02"}) << ""
                                  << "The settings file %1 is damaged (line 3: \"\x01\x02\")." + fallback;

@@ -32,7 +32,7 @@ struct SettingsRig
     MessageRecorder messages;
     QPointer<QWidget> window;
 
-    explicit SettingsRig(const QByteArray &aliceFields)
+    explicit SettingsRig(const QByteArray &aliceFields, frmSet::MeterFinder findMeter = {})
     {
         state.dataDir = folder.path();
         folder.write(kRegistry, crlf({kHeader, kGuest, "alice*,secret*," + aliceFields, kOther}));
@@ -40,7 +40,7 @@ struct SettingsRig
         if (!UserRegistry::read(folder.file(kRegistry), &state.users, &error))
             qFatal("%s", qPrintable(error));
         state.user = UserRegistry::settingsOf(state.users.record(2));
-        window = new frmSet(state.user, state.users, state.dataDir);
+        window = new frmSet(state.user, state.users, state.dataDir, std::move(findMeter));
         window->show();
     }
     ~SettingsRig() { delete window; }
@@ -149,7 +149,10 @@ private Q_SLOTS:
         } listed;
         SerialPorts::setCatalogue(&listed);
         const auto restore = qScopeGuard([] { SerialPorts::setCatalogue(nullptr); });
-        SettingsRig rig("2,1,1,120,80,120,80");
+        // Find Meter's window stands aside: the meter is on /dev/ttyACM0.
+        SettingsRig rig("2,1,1,120,80,120,80", [](QWidget *, int, const std::function<void(const QString &)> &use) {
+            use("/dev/ttyACM0");
+        });
         const QByteArray registry = rig.folder.read(kRegistry);
         auto *box = rig.control<QComboBox>("ComboDevice");
         const auto shown = [box] {
@@ -177,6 +180,8 @@ private Q_SLOTS:
         box->setCurrentIndex(0);
         Q_EMIT box->activated(0);
         QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9"}));
+        rig.click("CmdFindMeter");
+        QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyACM0"}));
         QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size()), std::tuple(registry, 0));
     }
 

@@ -103,7 +103,12 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     CmdFindMeter->setAccessibleName(SettingsTexts::kFindMeterButton);
     CmdFindMeter->setVisible(bool(m_findMeter));
     connect(CmdFindMeter, &QPushButton::clicked, this, [this] {
-        m_findMeter(this, m_user.port, [this](const QString &device) { chooseDevice(device); });
+        // Taken for the port the search was for, even if another was chosen meanwhile.
+        const int port = m_user.port;
+        m_findMeter(this, port, [this, port](const QString &device) {
+            ComOption[port - 1]->setChecked(true);
+            chooseDevice(device);
+        });
     });
     onChosen(UnitOption1, this, [this] { chooseUnit(1); });
     onChosen(UnitOption2, this, [this] { chooseUnit(2); });
@@ -193,7 +198,8 @@ void frmSet::showDevices()
     const QString chosen = DeviceChoices::load(m_dataDir, &warning).device(m_user.id, m_user.port);
     ComboDevice->addItem(SettingsTexts::defaultDevice(PortNames::defaultDevice(m_user.port)), QString());
     QList<SerialPortEntry> ports = SerialPorts::catalogue().ports();
-    if (!chosen.isEmpty() && std::none_of(ports.begin(), ports.end(), [&](const SerialPortEntry &p) { return p.device == chosen; }))
+    const auto isChosen = [&chosen](const SerialPortEntry &p) { return p.device == chosen; };
+    if (!chosen.isEmpty() && std::none_of(ports.begin(), ports.end(), isChosen))
         ports << SerialPortEntry{chosen, {}, {}, {}, {}, {}};
     for (const SerialPortEntry &port : std::as_const(ports)) {
         ComboDevice->addItem(port.label(), port.device);
