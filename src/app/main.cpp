@@ -11,6 +11,8 @@
 #include "app/ui/StartOptions.h"
 #include "app/ui/Startup.h"
 #include "app/CommandLineDownload.h"
+#include "app/CommandLinePorts.h"
+#include "meter/serial/SystemSerialPorts.h"
 #include "app/ui/PageFactory.h"
 #include "help/BrowserEngine.h"
 #include "help/ui/frmBrowser.h"
@@ -95,6 +97,17 @@ int main(int argc, char *argv[])
     // The doctor's report draws charts, which need the widgets' application
     // object, but shows nothing: it runs on the screenless platform, with or
     // without a display.
+    const SystemSerialPorts systemPorts;
+    SerialPorts::setCatalogue(&systemPorts);
+    // The serial ports alone: no data folder, no login, no lock.
+    if (options.portsOnly()) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        const int listed = options.listPorts ? runListPorts(out) : 0;
+        return options.findMeter ? runFindMeter(options.meterDevices, out, err) : listed;
+    }
+
     if (options.drawsWithoutWindows() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;

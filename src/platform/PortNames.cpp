@@ -2,18 +2,38 @@
 
 namespace PortNames {
 
-QString deviceFor(int port)
+QString defaultDevice(int port)
 {
     if (port < kFirstPort || port > kLastPort)
         return {};
-    const QString override = qEnvironmentVariable(qPrintable(QStringLiteral("DEXTREL_COM%1").arg(port)));
-    if (!override.isEmpty())
-        return override;
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(port);
 #else
     return QStringLiteral("/dev/ttyS%1").arg(port - 1);
 #endif
+}
+
+Choice choose(int port, const QString &chosen)
+{
+    if (port < kFirstPort || port > kLastPort)
+        return {};
+    const QString override = qEnvironmentVariable(qPrintable(QStringLiteral("DEXTREL_COM%1").arg(port)));
+    if (!override.isEmpty())
+        return {override, Source::Environment};
+    if (!chosen.isEmpty())
+        return {chosen, Source::SettingsFile};
+    return {defaultDevice(port), Source::Default};
+}
+
+QString describe(int port, const Choice &choice)
+{
+    QString how;
+    switch (choice.source) {
+    case Source::Default: how = QStringLiteral("the default"); break;
+    case Source::SettingsFile: how = QStringLiteral("from the settings file"); break;
+    case Source::Environment: how = QStringLiteral("from DEXTREL_COM%1").arg(port); break;
+    }
+    return QStringLiteral("%1 for port %2, %3").arg(choice.device).arg(port).arg(how);
 }
 
 QString noSuchPort(int port)

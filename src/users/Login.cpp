@@ -1,6 +1,7 @@
 #include "users/Login.h"
 
 #include "platform/DataFolder.h"
+#include "platform/DeviceChoices.h"
 #include "platform/TextFiles.h"
 #include "store/ReadingStore.h"
 #include "users/UserIdRules.h"
@@ -66,6 +67,11 @@ LoginOutcome checkedLogIn(const QString &dataDir, const UserTable &users, const 
     outcome.clearPassword = guest;
     if (!warning.isEmpty())
         outcome.warnings << warning;
+    // Said once here; every download then opens the default devices.
+    QString devicesWarning;
+    DeviceChoices::load(dataDir, &devicesWarning);
+    if (!devicesWarning.isEmpty())
+        outcome.warnings << devicesWarning;
     outcome.user = UserRegistry::settingsOf(users.record(lastRecord));
     return outcome;
 }

@@ -25,6 +25,20 @@ inline const QString kHint =
     QStringLiteral("Choose the proper port, data, glucose unit and glucose value limit before pressing save.");
 inline const QString kSaveButton = QStringLiteral("SAVE");
 
+// The device the chosen port number opens, kept for the user in the program's own settings file.
+inline const QString kDeviceLabel = QStringLiteral("Device of this port:");
+inline const QString kDeviceHint = QStringLiteral(
+    "Choose a serial port of this computer, such as a USB serial adapter, or type its name and press Enter.");
+inline QString defaultDevice(const QString &device)
+{
+    return QStringLiteral("Default (%1)").arg(device);
+}
+inline const QString kFindMeterButton = QStringLiteral("Find Meter...");
+inline QString deviceNotKept(const QString &reason)
+{
+    return QStringLiteral("The device was NOT kept for the port. %1").arg(reason);
+}
+
 inline const QString kLowerAboveUpper =
     QStringLiteral("Error: The lower limit Setting of Glucose Value > The Uper limit Setting of Glucose Value!!");
 inline QString cannotSave(const QString &reason)

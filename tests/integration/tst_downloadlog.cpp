@@ -30,7 +30,8 @@ private Q_SLOTS:
             QVERIFY2(m.hasMatch(), qPrintable(line));
             events << m.captured(1);
         }
-        QVERIFY2(inOrder(events, {"TX 00", "RX 00", "-- Meter Wake Up...Please Wait!", "-- On Line...",
+        const QString device = "-- Serial device " + qEnvironmentVariable("DEXTREL_COM1") + " for port 1, from DEXTREL_COM1";
+        QVERIFY2(inOrder(events, {device, "TX 00", "RX 00", "-- Meter Wake Up...Please Wait!", "-- On Line...",
                                   "-- First halves of the records", "TX AC 01 A9", "-- Failed: " + run.failures.first(),
                                   "-- Stopped"}),
                  qPrintable(events.join(u'\n')));

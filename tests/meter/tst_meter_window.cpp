@@ -90,7 +90,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no device") << 1 << "/nonexistent/tty: No such file or directory.";
+        QTest::newRow("no device") << 1 << "/nonexistent/tty is not there. This computer lists no serial ports.";
         QTest::newRow("hand-edited port 0") << 0 << "Serial port 0 does not exist: choose a port from 1 to 5 in the settings.";
         QTest::newRow("hand-edited port 6") << 6 << "Serial port 6 does not exist: choose a port from 1 to 5 in the settings.";
     }

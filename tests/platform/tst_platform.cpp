@@ -2,6 +2,7 @@
 #include "platform/DataFolderLock.h"
 #include "platform/DownloadLogFile.h"
 #include "common/TestData.h"
+#include "platform/DeviceChoices.h"
 #include "platform/PortNames.h"
 #include "platform/TemporaryFiles.h"
 
@@ -192,21 +193,90 @@ private Q_SLOTS:
             QCOMPARE(folderContents(data.path()), before);
     }
 
-    // Ports 1 to 5 name the platform's serial devices unless DEXTREL_COM<n> names
-    // another; an override for one port leaves the others alone.
-    void portNames()
+    // DEXTREL_COM<n> wins over the device chosen in the settings file, which
+    // wins over the platform's device; the download log says which it was.
+    void portChoice_data()
     {
-        const auto restoreOne = setEnvironment("DEXTREL_COM1", QByteArray());
-        const auto restoreThree = setEnvironment("DEXTREL_COM3", "/dev/ttyUSB0");
-        QStringList names;
-        for (int port = 0; port <= 6; ++port)
-            names << PortNames::deviceFor(port);
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QByteArray>("environment");  // DEXTREL_COM<port>; null: not set
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("described");       // empty: no device
 #ifdef Q_OS_WIN
-        const QStringList expected{"", "COM1", "COM2", "/dev/ttyUSB0", "COM4", "COM5", ""};
+        const QString first = "COM1", third = "COM3";
 #else
-        const QStringList expected{"", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0", "/dev/ttyS3", "/dev/ttyS4", ""};
+        const QString first = "/dev/ttyS0", third = "/dev/ttyS2";
 #endif
-        QCOMPARE(names, expected);
+        QTest::newRow("default") << 1 << QByteArray() << "" << first + " for port 1, the default";
+        QTest::newRow("default of port 3") << 3 << QByteArray() << "" << third + " for port 3, the default";
+        QTest::newRow("settings file") << 1 << QByteArray() << "/dev/ttyUSB0"
+                                       << "/dev/ttyUSB0 for port 1, from the settings file";
+        QTest::newRow("environment wins") << 1 << QByteArray("/dev/pts/4") << "/dev/ttyUSB0"
+                                          << "/dev/pts/4 for port 1, from DEXTREL_COM1";
+        QTest::newRow("port 0") << 0 << QByteArray() << "/dev/ttyUSB0" << "";
+        QTest::newRow("port 6") << 6 << QByteArray("/dev/pts/4") << "" << "";
+    }
+    void portChoice()
+    {
+        QFETCH(int, port);
+        QFETCH(QByteArray, environment);
+        QFETCH(QString, chosen);
+        QFETCH(QString, described);
+        const QByteArray variable = "DEXTREL_COM" + QByteArray::number(port);
+        const auto restore = setEnvironment(variable.constData(), environment);
+        const auto restoreOther = setEnvironment("DEXTREL_COM2", "/dev/other");  // another port's leaves it alone
+        const PortNames::Choice choice = PortNames::choose(port, chosen);
+        QCOMPARE(choice.device.isEmpty() ? QString() : PortNames::describe(port, choice), described);
+    }
+
+    // The program's own settings file: the device each user chose per port,
+    // owner-only and rewritten whole; one it cannot read or make sense of
+    // counts as none, with a warning.
+    void deviceChoices_data()
+    {
+        QTest::addColumn<QByteArray>("content");  // null: a folder in its place
+        QTest::addColumn<QString>("alicePort2");
+        QTest::addColumn<QString>("warning");     // %1: the file
+        const QString fallback = " The serial ports open their default devices until one is chosen in the settings again.";
+        QTest::newRow("none") << QByteArray("") << "" << "";
+        QTest::newRow("as written") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0"}) << "/dev/ttyUSB0" << "";
+        QTest::newRow("by hand") << QByteArray("; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n") << "/dev/ttyACM0" << "";
+        QTest::newRow("port 7") << crlf({"[SerialDevices]", "alice/7=x"}) << "" << "The settings file %1 is damaged (line 2: \"alice/7=x\")." + fallback;
+        QTest::newRow("garbage") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0", "\x01\x02"}) << ""
+                                 << "The settings file %1 is damaged (line 3: \"\x01\x02\")." + fallback;
+        QTest::newRow("unreadable") << QByteArray() << "" << "Cannot read %1: it is not an ordinary file." + fallback;
+    }
+    void deviceChoices()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, alicePort2);
+        QFETCH(QString, warning);
+        ScratchFolder data;
+        const QString file = DeviceChoices::path(data.path());
+        if (content.isNull())
+            QDir(data.path()).mkdir("dextrel.ini");
+        else if (!content.isEmpty())
+            data.write("dextrel.ini", content);
+        QString said;
+        QCOMPARE(DeviceChoices::load(data.path(), &said).device("alice", 2), alicePort2);
+        QCOMPARE(said, warning.contains("%1") ? warning.arg(QDir::toNativeSeparators(file)) : warning);
+    }
+
+    void deviceChoiceKept()
+    {
+        ScratchFolder data;
+        data.write("DXRegister.txt", "untouched");
+        QString error;
+        for (const auto &[user, port, device] : {std::tuple{"alice", 2, "/dev/ttyUSB0"}, {"bob", 1, "COM7"},
+                                                 {"a=b [c]", 1, "/dev/pts/3"}, {"bob", 1, ""}, {"alice", 1, "x"}})
+            QVERIFY2(DeviceChoices::store(data.path(), user, port, device, &error), qPrintable(error));
+        QCOMPARE(data.read("dextrel.ini"),
+                 crlf({"[SerialDevices]", "a%3Db%20%5Bc%5D/1=/dev/pts/3", "alice/1=x", "alice/2=/dev/ttyUSB0"}));
+        QString warning;
+        QCOMPARE(DeviceChoices::load(data.path(), &warning).device("a=b [c]", 1), "/dev/pts/3");
+        QCOMPARE(data.read("DXRegister.txt"), "untouched");
+#ifdef Q_OS_UNIX
+        QCOMPARE(QFileInfo(data.file("dextrel.ini")).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+#endif
     }
 };
 

@@ -1,8 +1,13 @@
 #include "app/AppState.h"
 #include "common/MessageRecorder.h"
 #include "common/TestData.h"
+#include "platform/PortNames.h"
+#include "platform/SerialPortCatalogue.h"
 #include "users/UserRegistry.h"
 #include "users/ui/frmSet.h"
+
+#include <QComboBox>
+#include <QScopeGuard>
 
 #include <QDir>
 #include <QLabel>
@@ -27,7 +32,7 @@ struct SettingsRig
     MessageRecorder messages;
     QPointer<QWidget> window;
 
-    explicit SettingsRig(const QByteArray &aliceFields)
+    explicit SettingsRig(const QByteArray &aliceFields, frmSet::MeterFinder findMeter = {})
     {
         state.dataDir = folder.path();
         folder.write(kRegistry, crlf({kHeader, kGuest, "alice*,secret*," + aliceFields, kOther}));
@@ -35,7 +40,7 @@ struct SettingsRig
         if (!UserRegistry::read(folder.file(kRegistry), &state.users, &error))
             qFatal("%s", qPrintable(error));
         state.user = UserRegistry::settingsOf(state.users.record(2));
-        window = new frmSet(state.user, state.users, state.dataDir);
+        window = new frmSet(state.user, state.users, state.dataDir, std::move(findMeter));
         window->show();
     }
     ~SettingsRig() { delete window; }
@@ -128,6 +133,56 @@ private Q_SLOTS:
         QTRY_VERIFY(!rig.window);
         QCOMPARE(rig.aliceLine(), QByteArray("alice*,secret*,1,1,1,120,80,120,80"));
         QCOMPARE(rig.state.user.port, 3);
+    }
+
+    // The device a port number opens: its default, a port the computer lists or
+    // a device typed in, kept for the user and port at once in the program's own
+    // settings file, never in the user list.
+    void deviceOfThePort()
+    {
+        struct Listed : SerialPortCatalogue
+        {
+            QList<SerialPortEntry> ports() const override
+            {
+                return {{"/dev/ttyUSB0", "USB serial adapter", "FTDI", 0x0403, 0x6001, "A10K"}};
+            }
+        } listed;
+        SerialPorts::setCatalogue(&listed);
+        const auto restore = qScopeGuard([] { SerialPorts::setCatalogue(nullptr); });
+        // Find Meter's window stands aside: the meter is on /dev/ttyACM0.
+        SettingsRig rig("2,1,1,120,80,120,80", [](QWidget *, int, const std::function<void(const QString &)> &use) {
+            use("/dev/ttyACM0");
+        });
+        const QByteArray registry = rig.folder.read(kRegistry);
+        auto *box = rig.control<QComboBox>("ComboDevice");
+        const auto shown = [box] {
+            QStringList out;
+            for (int i = 0; i < box->count(); ++i)
+                out << box->itemText(i);
+            return out << "current: " + box->currentText();
+        };
+        const QString default1 = "Default (" + PortNames::defaultDevice(1) + ")";
+        const QString default2 = "Default (" + PortNames::defaultDevice(2) + ")";
+        const QString adapter = "/dev/ttyUSB0 (USB serial adapter)";
+        QCOMPARE(shown(), (QStringList{default2, adapter, "current: " + default2}));
+
+        box->setCurrentIndex(1);
+        Q_EMIT box->activated(1);
+        rig.click("ComOption1");
+        box->setEditText("/dev/pts/9");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(shown(), (QStringList{default1, adapter, "/dev/pts/9", "current: /dev/pts/9"}));
+        QCOMPARE(rig.folder.read("dextrel.ini"),
+                 crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyUSB0"}));
+
+        rig.click("ComOption2");
+        QCOMPARE(shown(), (QStringList{default2, adapter, "current: " + adapter}));
+        box->setCurrentIndex(0);
+        Q_EMIT box->activated(0);
+        QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9"}));
+        rig.click("CmdFindMeter");
+        QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyACM0"}));
+        QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size()), std::tuple(registry, 0));
     }
 
     // A refused SAVE says why, stores nothing and takes OK back.

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/ui/frmIndex.h"
 #include "app/ui/frmMenu.h"
+#include "meter/ui/frmFindMeter.h"
 #include "meter/ui/frmMeterRead.h"
 #include "reports/ui/ExportWindow.h"
 #include "reports/ui/LineGraphWindow.h"
@@ -38,7 +39,10 @@ QWidget *create(Page page, PageHost &host, AppState &state)
 
 QWidget *createSettingsWindow(AppState &state)
 {
-    return new frmSet(state.user, state.users, state.dataDir);
+    const auto findMeter = [](QWidget *parent, int port, std::function<void(const QString &)> use) {
+        (new frmFindMeter(SerialPorts::catalogue().ports(), port, std::move(use), parent))->show();
+    };
+    return new frmSet(state.user, state.users, state.dataDir, findMeter);
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // QCommandLineParser keeps the values of each option apart; the steps must
@@ -94,8 +96,14 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
                                   QStringLiteral("Then save the open windows, their named controls and every "
                                                  "message shown as JSON in <file>, and end."),
                                   QStringLiteral("file"));
+    const QCommandLineOption listPorts(QStringLiteral("list-ports"),
+                                       QStringLiteral("Print the serial ports of this computer with their details, "
+                                                      "one a line, and end."));
+    const QCommandLineOption findMeter(QStringLiteral("find-meter"),
+                                       QStringLiteral("Look for the meter on the devices named after the options, "
+                                                      "or else on every serial port listed, and end: 0 when found."));
     parser.addOptions({dataDir, user, passwordStdin, password, page, set, click, dump, screenshot, download,
-                       exportCsv, reportPdf, from, to});
+                       exportCsv, reportPdf, from, to, listPorts, findMeter});
 
     Parsed out;
     const auto fail = [&out](const QString &why) {
@@ -118,10 +126,19 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
         out.text = Product::kName + QLatin1Char(' ') + Product::kVersion + QLatin1Char('\n');
         return out;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().constFirst()));
-
     StartOptions &o = out.options;
+    o.listPorts = parser.isSet(listPorts);
+    o.findMeter = parser.isSet(findMeter);
+    if (o.findMeter)
+        o.meterDevices = parser.positionalArguments();
+    else if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().constFirst()));
+    const QStringList portOptions{listPorts.names().constFirst(), findMeter.names().constFirst()};
+    const QStringList given = parser.optionNames();
+    if (o.portsOnly()
+        && std::any_of(given.begin(), given.end(), [&](const QString &name) { return !portOptions.contains(name); }))
+        return fail(QStringLiteral("--list-ports and --find-meter run alone."));
+
     o.dataDir = parser.value(dataDir);
     o.user = parser.value(user);
     o.password = parser.value(password);

@@ -28,9 +28,14 @@ struct StartOptions
     QString exportCsv;                // write the readings as CSV to this file, without windows
     QString reportPdf;                // write the report for the doctor to this file, without windows
     QDate from, to;                   // --from, --to (ISO dates) of either file; invalid: open end
+    bool listPorts = false;           // print the serial ports and end
+    bool findMeter = false;           // look for the meter and end
+    QStringList meterDevices;         // where to look; empty: every serial port listed
 
     // A run that nobody watches: its message boxes go to standard error.
     bool unattended() const { return !user.isEmpty() || download; }
+    // Runs without windows or data folder: the serial ports alone.
+    bool portsOnly() const { return listPorts || findMeter; }
     // Runs without windows: the download and the two files.
     bool withoutWindows() const { return download || !exportCsv.isEmpty() || !reportPdf.isEmpty(); }
     // Draws charts, so needs the widgets' application object though it shows nothing.

@@ -1,7 +1,8 @@
 #include "meter/serial/MeterDownload.h"
 
 #include "platform/DataFolder.h"
-#include "platform/PortNames.h"
+#include "platform/DeviceChoices.h"
+#include "platform/SerialPortCatalogue.h"
 #include "platform/Product.h"
 #include "meter/ReadingMerge.h"
 #include "users/UserSettings.h"
@@ -9,12 +10,25 @@
 #include <QDateTime>
 #include <QTimer>
 
+namespace {
+
+// The device of the user's port number, read afresh: the settings window may
+// have changed it since the last download.
+PortNames::Choice chosenDevice(const QString &dataDir, const UserSettings &user)
+{
+    QString warning;  // told at login
+    return PortNames::choose(user.port, DeviceChoices::load(dataDir, &warning).device(user.id, user.port));
+}
+
+} // namespace
+
 MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, ReadingStore &store, QObject *parent)
     : QObject(parent)
     , m_dataDir(dataDir)
     , m_user(user)
     , m_store(store)
-    , m_link(PortNames::deviceFor(user.port))
+    , m_port(chosenDevice(dataDir, user))
+    , m_link(m_port.device)
     , m_log(m_link, [] { return QTime::currentTime(); })
     , m_session(m_log, [this] { return m_clock.elapsed(); })
 {
@@ -80,8 +94,9 @@ void MeterDownload::start()
     m_log.begin(m_dataDir, m_user.id, now,
                 {Product::kName + QLatin1Char(' ') + Product::kVersion,
                  QStringLiteral("User: ") + m_user.id,
-                 QStringLiteral("Port: %1 (%2)").arg(m_user.port).arg(PortNames::deviceFor(m_user.port)),
+                 QStringLiteral("Port: %1 (%2)").arg(m_user.port).arg(m_port.device),
                  QStringLiteral("Started: ") + now.toString(Qt::ISODate)});
+    m_log.step(QStringLiteral("Serial device ") + PortNames::describe(m_user.port, m_port));
     m_session.start();
 }
 
@@ -93,7 +108,11 @@ void MeterDownload::stop()
 
 QString MeterDownload::portFailure() const
 {
-    return deviceName().isEmpty() ? PortNames::noSuchPort(m_user.port) : m_link.openFailure();
+    if (deviceName().isEmpty())
+        return PortNames::noSuchPort(m_user.port);
+    if (m_link.deviceMissing())
+        return SerialPorts::deviceGone(deviceName(), SerialPorts::catalogue().ports());
+    return m_link.openFailure();
 }
 
 void MeterDownload::save(const QList<Reading> &records)

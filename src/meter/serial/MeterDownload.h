@@ -3,6 +3,7 @@
 #include "meter/DownloadLog.h"
 #include "meter/MeterSession.h"
 #include "meter/serial/SerialLink.h"
+#include "platform/PortNames.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -13,11 +14,12 @@ class QTimer;
 class ReadingStore;
 struct UserSettings;
 
-// Runs downloads from the meter on the logged-in user's serial port: owns the
-// port, the seven session timers (named and timed as the session says) and the
-// session, and has the store merge a finished download into the user's reading
-// file in the data folder, with the computer's clock. Each download leaves a log of the
-// bytes on the line and the session's steps in the data folder's logs folder.
+// Runs downloads from the meter on the device of the logged-in user's serial
+// port (PortNames::choose): owns the port, the seven session timers (named and
+// timed as the session says) and the session, and has the store merge a
+// finished download into the user's reading file in the data folder, with the
+// computer's clock. Each download leaves a log of the bytes on the line and the
+// session's steps in the data folder's logs folder.
 // Destroying it stops every timer and closes the port.
 class MeterDownload : public QObject
 {
@@ -55,6 +57,7 @@ private:
     const UserSettings &m_user;
     ReadingStore &m_store;
     QElapsedTimer m_clock;
+    const PortNames::Choice m_port;
     SerialLink m_link;
     DownloadLog m_log;
     MeterSession m_session;

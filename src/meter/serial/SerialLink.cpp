@@ -3,6 +3,7 @@
 #include <QFile>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -18,7 +19,21 @@ bool SerialLink::open()
 {
     if (m_port.isOpen())
         return true;
+    m_openError = QSerialPort::NoError;
+#ifdef Q_OS_UNIX
+    // Bytes for the meter must never land in an ordinary file named by mistake.
+    struct stat st;
+    // Where the port's name leads, as the serial port itself resolves it.
+    const QString name = m_port.portName();
+    const QByteArray path = QFile::encodeName(name.startsWith(u'/') || name.startsWith(u'.') ? name
+                                                                                           : QStringLiteral("/dev/") + name);
+    if (::stat(path.constData(), &st) == 0 && !S_ISCHR(st.st_mode)) {
+        m_openFailure = QStringLiteral("not a serial port");
+        return false;
+    }
+#endif
     if (!m_port.open(QIODevice::ReadWrite)) {
+        m_openError = m_port.error();
         m_openFailure = m_port.errorString();
         return false;
     }
@@ -37,7 +52,12 @@ bool SerialLink::open()
 
 QString SerialLink::openFailure() const
 {
-    QString reason = QStringLiteral("%1: %2").arg(deviceName(), m_openFailure);
+    return QStringLiteral("%1: %2").arg(deviceName(), openProblem());
+}
+
+QString SerialLink::openProblem() const
+{
+    QString reason = m_openFailure;
 #ifdef Q_OS_LINUX
     // The usual reason on Linux: serial devices belong to the group dialout.
     const QByteArray device = QFile::encodeName(deviceName());

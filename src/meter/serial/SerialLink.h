@@ -27,6 +27,10 @@ public:
     // The device and the system's reason the last open() failed, with a hint
     // when the user may not use the device.
     QString openFailure() const;
+    // The same without the device's name.
+    QString openProblem() const;
+    // The last open() failed because there is no such device.
+    bool deviceMissing() const { return m_openError == QSerialPort::DeviceNotFoundError; }
 
 Q_SIGNALS:
     void lost(const QString &reason);
@@ -39,4 +43,5 @@ private:
     QSerialPort m_port;
     const QString m_device;  // as the user named it, e.g. /dev/ttyUSB0
     QString m_openFailure;
+    QSerialPort::SerialPortError m_openError = QSerialPort::NoError;
 };

@@ -1,6 +1,9 @@
 #include "users/ui/frmSet.h"
 
 #include "platform/DataFolder.h"
+#include "platform/DeviceChoices.h"
+#include "platform/PortNames.h"
+#include "platform/SerialPortCatalogue.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 #include "users/LimitSettings.h"
@@ -8,6 +11,7 @@
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,11 +56,14 @@ void onChosen(QRadioButton *option, QObject *context, Handler handler)
 
 } // namespace
 
-frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, QWidget *parent)
+frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, MeterFinder findMeter, QWidget *parent)
     : QWidget(parent, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
     , m_user(user)
     , m_users(users)
     , m_dataDir(dataDir)
+    , m_findMeter(std::move(findMeter))
+    , ComboDevice(WindowParts::named<QComboBox>(this, "ComboDevice"))
+    , CmdFindMeter(WindowParts::button(this, "CmdFindMeter", SettingsTexts::kFindMeterButton))
     , UnitOption1(option(this, QStringLiteral("UnitOption1"), SettingsTexts::kUnitMgdlOption))
     , UnitOption2(option(this, QStringLiteral("UnitOption2"), SettingsTexts::kUnitMmolOption))
     , TimeOption1(option(this, QStringLiteral("TimeOption1"), SettingsTexts::kTimeYmdOption))
@@ -76,8 +85,31 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, QWi
 
     for (int i = 0; i < 5; ++i) {
         ComOption[i] = option(this, QStringLiteral("ComOption%1").arg(i + 1), SettingsTexts::kPortOptions[i]);
-        onChosen(ComOption[i], this, [this, i] { m_user.port = i + 1; });
+        onChosen(ComOption[i], this, [this, i] {
+            m_user.port = i + 1;
+            showDevices();
+        });
     }
+    // A device typed in is taken with Enter, and stays in the list.
+    ComboDevice->setEditable(true);
+    ComboDevice->setInsertPolicy(QComboBox::InsertAtBottom);
+    ComboDevice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ComboDevice->setAccessibleName(SettingsTexts::kDeviceLabel);
+    ComboDevice->setToolTip(SettingsTexts::kDeviceHint);
+    connect(ComboDevice, &QComboBox::activated, this, [this](int index) {
+        const QVariant listed = ComboDevice->itemData(index);
+        chooseDevice(listed.isValid() ? listed.toString() : ComboDevice->itemText(index).trimmed());
+    });
+    CmdFindMeter->setAccessibleName(SettingsTexts::kFindMeterButton);
+    CmdFindMeter->setVisible(bool(m_findMeter));
+    connect(CmdFindMeter, &QPushButton::clicked, this, [this] {
+        // Taken for the port the search was for, even if another was chosen meanwhile.
+        const int port = m_user.port;
+        m_findMeter(this, port, [this, port](const QString &device) {
+            ComOption[port - 1]->setChecked(true);
+            chooseDevice(device);
+        });
+    });
     onChosen(UnitOption1, this, [this] { chooseUnit(1); });
     onChosen(UnitOption2, this, [this] { chooseUnit(2); });
     onChosen(TimeOption1, this, [this] { m_user.time = 1; });
@@ -106,7 +138,16 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, QWi
     }
 
     auto *options = new QHBoxLayout;
-    options->addWidget(frame(this, "Frame1", SettingsTexts::kPortFrame, {ComOption, ComOption + 5}));
+    QGroupBox *ports = frame(this, "Frame1", SettingsTexts::kPortFrame, {ComOption, ComOption + 5});
+    auto *portsLayout = static_cast<QVBoxLayout *>(ports->layout());
+    auto *deviceLabel = WindowParts::label(ports, "LabelDevice", SettingsTexts::kDeviceLabel);
+    deviceLabel->setBuddy(ComboDevice);
+    ComboDevice->setParent(ports);
+    CmdFindMeter->setParent(ports);
+    portsLayout->addWidget(deviceLabel);
+    portsLayout->addWidget(ComboDevice);
+    portsLayout->addWidget(CmdFindMeter);
+    options->addWidget(ports);
     auto *right = new QVBoxLayout;
     right->addWidget(frame(this, "Frame2", SettingsTexts::kUnitFrame, {UnitOption1, UnitOption2}));
     right->addWidget(frame(this, "Frame3", SettingsTexts::kTimeFrame, {TimeOption1, TimeOption2}));
@@ -129,6 +170,8 @@ void frmSet::load()
     cmdOK->setEnabled(false);
     if (m_user.port >= 1 && m_user.port <= 5)
         ComOption[m_user.port - 1]->setChecked(true);
+    else
+        showDevices();
     if (m_user.unit == 1 || m_user.unit == 2) {
         (m_user.unit == 1 ? UnitOption1 : UnitOption2)->setChecked(true);
         const int unit = m_user.unit;
@@ -141,6 +184,36 @@ void frmSet::load()
         TimeOption1->setChecked(true);
     else if (m_user.time == 2)
         TimeOption2->setChecked(true);
+}
+
+void frmSet::showDevices()
+{
+    const bool portChosen = m_user.port >= PortNames::kFirstPort && m_user.port <= PortNames::kLastPort;
+    ComboDevice->setEnabled(portChosen);
+    CmdFindMeter->setEnabled(portChosen);
+    ComboDevice->clear();
+    if (!portChosen)
+        return;
+    QString warning;  // told at login
+    const QString chosen = DeviceChoices::load(m_dataDir, &warning).device(m_user.id, m_user.port);
+    ComboDevice->addItem(SettingsTexts::defaultDevice(PortNames::defaultDevice(m_user.port)), QString());
+    QList<SerialPortEntry> ports = SerialPorts::catalogue().ports();
+    const auto isChosen = [&chosen](const SerialPortEntry &p) { return p.device == chosen; };
+    if (!chosen.isEmpty() && std::none_of(ports.begin(), ports.end(), isChosen))
+        ports << SerialPortEntry{chosen, {}, {}, {}, {}, {}};
+    for (const SerialPortEntry &port : std::as_const(ports)) {
+        ComboDevice->addItem(port.label(), port.device);
+        if (port.device == chosen)
+            ComboDevice->setCurrentIndex(ComboDevice->count() - 1);
+    }
+}
+
+void frmSet::chooseDevice(const QString &device)
+{
+    QString error;
+    if (!DeviceChoices::store(m_dataDir, m_user.id, m_user.port, device, &error))
+        Messages::show(this, SettingsTexts::deviceNotKept(error), {}, Messages::Icon::Critical);
+    showDevices();
 }
 
 void frmSet::chooseUnit(int unit)

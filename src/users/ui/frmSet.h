@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,10 +23,21 @@ class frmSet : public QWidget
     Q_OBJECT
 
 public:
-    frmSet(UserSettings &user, UserTable &users, const QString &dataDir, QWidget *parent = nullptr);
+    // Looks for the meter in a window of its own, over parent; calls use with
+    // the device the user takes for the port.
+    using MeterFinder =
+        std::function<void(QWidget *parent, int port, std::function<void(const QString &device)> use)>;
+
+    // Without a finder there is no Find Meter button.
+    frmSet(UserSettings &user, UserTable &users, const QString &dataDir, MeterFinder findMeter = {},
+           QWidget *parent = nullptr);
 
 private:
     void load();
+    // ComboDevice: the default, the serial ports the computer lists now, and
+    // the device chosen for the current port even when it is not listed.
+    void showDevices();
+    void chooseDevice(const QString &device);
     void chooseUnit(int unit);
     void onSaveClicked();
     void onOkClicked();
@@ -31,7 +45,10 @@ private:
     UserSettings &m_user;
     UserTable &m_users;
     const QString m_dataDir;
+    const MeterFinder m_findMeter;
     QRadioButton *ComOption[5];
+    QComboBox *ComboDevice;
+    QPushButton *CmdFindMeter;
     QRadioButton *UnitOption1;
     QRadioButton *UnitOption2;
     QRadioButton *TimeOption1;
