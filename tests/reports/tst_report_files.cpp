@@ -178,22 +178,25 @@ private Q_SLOTS:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'|') + u'\n' + text));
     }
 
-    // The windows write the range of their pickers, at first the last 14 days with readings.
+    // The windows write the range of their pickers, at first the last 14 days with
+    // readings; Enter after the file name exports, as the Export button does.
     void fromMenu_data()
     {
         QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("typed");       // the file name typed
         QTest::addColumn<QString>("name");        // of the file written
         QTest::addColumn<QByteArray>("csv");      // its content; empty: a PDF
         QTest::addColumn<QString>("message");     // before the file's path
-        QTest::newRow("readings") << "mnuExport" << "out.csv"
+        QTest::newRow("readings") << "mnuExport" << "out.csv" << "out.csv"
                                   << crlf({kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"})
                                   << "2 readings written to ";
-        QTest::newRow("doctor's report") << "mnuDoctorReport" << "out.pdf" << QByteArray()
+        QTest::newRow("doctor's report, its extension added") << "mnuDoctorReport" << "out" << "out.pdf" << QByteArray()
                                          << "Report of 2 readings written to ";
     }
     void fromMenu()
     {
         QFETCH(QString, item);
+        QFETCH(QString, typed);
         QFETCH(QString, name);
         QFETCH(QByteArray, csv);
         QFETCH(QString, message);
@@ -204,7 +207,7 @@ private Q_SLOTS:
         const auto [code, errors] = runProgram(
             QStringLiteral(DEXTREL_PROGRAM),
             {"--data-dir", folder.path(), "--user", "ann", "--password", "pw", "--click", item, "--set",
-             "DTPicker1=2006/3/6", "--set", "txtFile=" + target, "--click", "cmdExport", "--dump",
+             "DTPicker1=2006/3/6", "--set", "txtFile=" + folder.file(typed), "--dump",
              folder.file(QStringLiteral("state.json"))});
         QVERIFY2(code == 0, qPrintable(errors));
         QVERIFY2(errors.contains(message + target), qPrintable(errors));

@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QLegend>
 #include <QStackedBarSeries>
 #include <QValueAxis>
@@ -68,7 +69,10 @@ QChartView *bandChart(QWidget *parent)
     view->setObjectName(QStringLiteral("SummaryBands"));
     view->chart()->legend()->setAlignment(Qt::AlignRight);
     view->chart()->legend()->show();
-    view->setMinimumSize(260, 260);
+    // Wide enough for the legend's longest entry whole beside the bar, which
+    // gets half the chart.
+    const QFontMetrics metrics(view->chart()->legend()->font());
+    view->setMinimumSize(2 * (metrics.horizontalAdvance(QStringLiteral("10.1–13.9 mmol/L")) + 48), 260);
     return view;
 }
 
