@@ -326,6 +326,17 @@ private Q_SLOTS:
         QVERIFY(screen.contains(opened->frameGeometry()));
     }
 
+    // Where nothing can show a folder (as on the screenless platform), Open Data
+    // Folder says where the folder is.
+    void dataFolderAsPath()
+    {
+        m_state.dataDir = QStringLiteral("/data/dextrel");
+        m_frame->mnuDataFolder->trigger();
+        QCOMPARE(m_messages.single(),
+                 QStringLiteral("No program to show the folder was found. Your readings are in:\n/data/dextrel"));
+        m_messages.clear();
+    }
+
     void aboutBox()
     {
         m_frame->mnuAbout->trigger();

@@ -61,7 +61,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
     for (const QString &label : report.labels)
         widest = qMax(widest, labels.horizontalAdvance(label));
     const QFontMetrics titles(categories->titleFont());
-    MSChart1->setMinimumSize(int(report.labels.size()) * (widest + 12) + 4 * titles.height(),
+    MSChart1->setMinimumSize(int(report.labels.size()) * (widest + 24) + 8 * titles.height(),
                              titles.horizontalAdvance(HistogramChart::kValueTitle) + 6 * titles.height());
     if (report.showMmolTitle) {
         // Text2 stands where the mg/dL title keeps its room, and replaces it,
