@@ -29,7 +29,10 @@ awk 'BEGIN {
 chmod 600 "$work"/*.txt
 
 mkdir -p "$out"
-export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 DEXTREL_PASSWORD=manual ASAN_OPTIONS=detect_leaks=0
+# A 1280×1024 screen, on which the frame opens at its full size.
+printf '{"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96}]}\n' \
+  >"$work/screen.json"
+export QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" QTWEBENGINE_DISABLE_SANDBOX=1 DEXTREL_PASSWORD=manual ASAN_OPTIONS=detect_leaks=0
 for page in "$@"; do
   extra=()
   [ "$page" = standardday ] && extra=(--set Combo4=2006/3/14)

@@ -41,4 +41,18 @@ Result overlay(const PeriodReadings &period)
     return out;
 }
 
+QList<std::pair<int, int>> runs(const Result &result)
+{
+    QList<std::pair<int, int>> out;
+    for (int h = 0; h < int(result.hours.size()); ++h) {
+        if (!result.hours[h])
+            continue;
+        if (!out.isEmpty() && out.last().second == h - 1)
+            out.last().second = h;
+        else
+            out.append({h, h});
+    }
+    return out;
+}
+
 } // namespace OverlayDay

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 // The overlay day: every reading of a period laid on one day by its minute of
 // the day, and per hour of the day the median with the 25-75 and 10-90
@@ -36,6 +37,12 @@ struct Result
 
 // Readings at a time outside the day (a meter's hour 24) have no place on it.
 Result overlay(const PeriodReadings &period);
+
+// The runs of consecutive hours that have percentiles, as (first, last) hour:
+// hours 7, 8, 9 and 13 give (7, 9) and (13, 13). The median and bands are
+// drawn along each run and broken between runs, never across an hour with
+// too few readings.
+QList<std::pair<int, int>> runs(const Result &result);
 
 // The p-quantile (0..1) of sorted values, interpolated linearly between the
 // order statistics at (n - 1) × p: {100, 110, 120, 130} at 0.25 gives 107.5.

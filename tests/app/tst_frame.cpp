@@ -9,9 +9,11 @@
 #include "meter/MeterTexts.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
+#include "reports/ui/LineGraphWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -19,7 +21,10 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
+#include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +47,22 @@ QList<Page> loadedPages(const frmMain &frame)
             out << p;
     return out;
 }
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QMap<QObject *, int> *paints) : m_paints(paints) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++(*m_paints)[watched];
+        return false;
+    }
+
+private:
+    QMap<QObject *, int> *m_paints;
+};
 
 // Runs the deletions that windows and pages leave for after their handlers.
 void flushDeletes()
@@ -177,7 +198,7 @@ private Q_SLOTS:
     }
 
     // command: "tool:" a toolbar key, "menu:" a menu item, "click:" a control of
-    // the start page. opens: the page in front afterwards; the start page itself
+    // the start page, "key:" Enter on it after Tab reached it. opens: the page in front afterwards; the start page itself
     // means the command left it alone.
     void commands_data()
     {
@@ -202,6 +223,7 @@ private Q_SLOTS:
         QTest::newRow("index Reports") << Page::Index << "click:Command2" << 1 << OptPage(Page::Menu);
         QTest::newRow("menu data list mmol/L") << Page::Menu << "click:Picture1" << 2 << OptPage(Page::R01unit);
         QTest::newRow("menu caption") << Page::Menu << "click:Label1" << 1 << OptPage(Page::Menu);
+        QTest::newRow("menu line graph by keyboard") << Page::Menu << "key:Picture3" << 1 << OptPage(Page::R02);
     }
     void commands()
     {
@@ -218,7 +240,10 @@ private Q_SLOTS:
             m_frame->toolbarClick(name);
         else if (how == QLatin1String("menu"))
             m_frame->findChild<QAction *>(name)->trigger();
-        else if (QWidget *control = start->findChild<QWidget *>(name))
+        else if (QWidget *control = start->findChild<QWidget *>(name); control && how == u"key") {
+            QVERIFY(control->focusPolicy() & Qt::TabFocus);
+            QTest::keyClick(control, Qt::Key_Return);
+        } else if (control)
             QTest::mouseClick(control, Qt::LeftButton);
         else
             QFAIL("no such control");
@@ -232,18 +257,40 @@ private Q_SLOTS:
         QCOMPARE(loaded, alone ? before : opens ? QList<Page>{*opens} : QList<Page>{});
     }
 
+    // To a PDF file: one landscape page for a wide page, drawn without what only
+    // the pointer brings up; a file that cannot be opened says so.
     void printing()
     {
         ScratchFolder folder;
         QPrinter printer;
         printer.setOutputFileName(folder.file(QStringLiteral("page.pdf")));
         m_frame->mnuPrintR->trigger();
-        m_frame->printActivePage(printer);
-        QVERIFY(!folder.exists(QStringLiteral("page.pdf")));
-        m_frame->showPage(Page::Index);
-        m_frame->printActivePage(printer);
-        const QByteArray pdf = folder.read(QStringLiteral("page.pdf"));
-        QVERIFY2(pdf.startsWith("%PDF-") && pdf.size() > 5000, "no page image in the PDF");
+        QVERIFY(!m_frame->printActivePage(printer) && !folder.exists(QStringLiteral("page.pdf")));
+        auto *graph = static_cast<LineGraphWindow *>(m_frame->showPage(Page::R02));
+        QMap<QObject *, int> paints;
+        PaintCounter counter(&paints);
+        for (QLabel *label : {graph->Text3, graph->Text4, graph->Label1})
+            label->installEventFilter(&counter);
+        const bool detailsShown = graph->Text4->isVisibleTo(graph);
+        QVERIFY(m_frame->printActivePage(printer));
+        QCOMPARE(std::tuple(paints.value(graph->Text3), paints.value(graph->Text4), paints.value(graph->Label1) > 0,
+                            graph->Text4->isVisibleTo(graph)),
+                 std::tuple(0, 0, true, detailsShown));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {folder.file(QStringLiteral("page.pdf"))});
+        QVERIFY(info.waitForFinished());
+        const QRegularExpressionMatch seen =
+            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+).*Page size:\\s+([\\d.]+) x ([\\d.]+)"),
+                               QRegularExpression::DotMatchesEverythingOption)
+                .match(QString::fromLocal8Bit(info.readAllStandardOutput()));
+        QVERIFY2(seen.hasMatch() && seen.captured(1) == u"1" && seen.captured(2).toDouble() > seen.captured(3).toDouble(),
+                 "not one landscape page");
+
+        printer.setOutputFileName(folder.file(QStringLiteral("no such folder/page.pdf")));
+        QVERIFY(!m_frame->printActivePage(printer));
+        QCOMPARE(m_messages.single(),
+                 QStringLiteral("The page could not be printed: the printer or file could not be opened."));
+        m_messages.clear();
 
         QString title;
         // Print Setting is modal: cancel it from its own event loop.
@@ -253,6 +300,41 @@ private Q_SLOTS:
         });
         m_frame->mnuPSetup->trigger();
         QCOMPARE(title, QStringLiteral("畫面設定"));
+    }
+
+    // The frame fits the screen; its own windows belong to it and open on the
+    // screen, even with the frame at the screen's corner.
+    void ownWindows_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("settings") << "mnuSetup" << "frmSet";
+        QTest::newRow("export") << "mnuExport" << "ExportReadingsWindow";
+        QTest::newRow("doctor's report") << "mnuDoctorReport" << "DoctorReportWindow";
+    }
+    void ownWindows()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        const QRect screen = m_frame->screen()->availableGeometry();
+        QVERIFY(m_frame->width() <= screen.width() && m_frame->height() <= screen.height());
+        m_frame->showPage(Page::Index);
+        m_frame->move(screen.bottomRight() - QPoint(100, 100));
+        m_frame->findChild<QAction *>(item)->trigger();
+        auto *opened = m_frame->findChild<QWidget *>(window, Qt::FindDirectChildrenOnly);
+        QVERIFY(opened && opened->isWindow() && opened->isVisible());
+        QVERIFY(screen.contains(opened->frameGeometry()));
+    }
+
+    // Where nothing can show a folder (as on the screenless platform), Open Data
+    // Folder says where the folder is.
+    void dataFolderAsPath()
+    {
+        m_state->dataDir = QStringLiteral("/data/dextrel");
+        m_frame->mnuDataFolder->trigger();
+        QCOMPARE(m_messages.single(),
+                 QStringLiteral("No program to show the folder was found. Your readings are in:\n/data/dextrel"));
+        m_messages.clear();
     }
 
     void aboutBox()

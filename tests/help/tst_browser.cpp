@@ -247,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(ManualAddress::fileFor(QUrl(address), "/pics"), file);
     }
 
-    // Each "Our Web(&W)" opens a window of its own.
+    // Each "Our Web(&W)" opens a window of its own, belonging to the frame.
     void windowPerCommand()
     {
         MessageRecorder messages;
@@ -262,6 +262,7 @@ private Q_SLOTS:
                 windows << browser;
         QCOMPARE(windows.size(), 2);
         for (frmBrowser *browser : windows) {
+            QCOMPARE(browser->parentWidget(), &frame);
             QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), kHomeTitle, 20000);
             browser->close();
         }

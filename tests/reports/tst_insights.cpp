@@ -239,6 +239,11 @@ private Q_SLOTS:
                            {540, 1}, {540, 2}, {540, 3}, {540, 4}};
         expected.hours[8] = OverlayDay::Percentiles{104, 110, 120, 130, 136};
         QCOMPARE(result, expected);
+
+        // The lines break between runs of hours that have percentiles.
+        for (int h : {0, 1, 2, 5, 23})
+            expected.hours[h] = OverlayDay::Percentiles{};
+        QCOMPARE(OverlayDay::runs(expected), (QList<std::pair<int, int>>{{0, 2}, {5, 5}, {8, 8}, {23, 23}}));
     }
 
     void csv_data()

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPointer>
 #include <QProcess>
@@ -267,23 +268,47 @@ private Q_SLOTS:
         QVERIFY(box.top() > pointer.y());
     }
 
-    // The error shows at once and is cleared a second later from the event
-    // loop, so closing the page meanwhile is safe.
-    void hourRangeErrorThenClose()
+    // An hour counts when committed with Enter, not at each keystroke ("12"
+    // passes through "1"); the boxes then show what the chart covers. A range
+    // error shows at once and is cleared a second later from the event loop,
+    // so closing the page meanwhile is safe.
+    void hourCommit_data()
     {
+        QTest::addColumn<QString>("lower");
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QStringList>("shown"); // LabelError, ComboLO, ComboHI, Label2
+        QTest::newRow("two-digit upper hour") << "8" << "12" << QStringList{"", "8", "12", "4"};
+        QTest::newRow("upper below lower") << "10" << "9" << QStringList{"Range of date Error!", "0", "9", "3"};
+    }
+    void hourCommit()
+    {
+        QFETCH(QString, lower);
+        QFETCH(QString, upper);
+        QFETCH(QStringList, shown);
         ReadingStore store;
         store.setContent(fileOf(kFour));
         auto *window = new LineGraphWindow({noHost, kAlice, store, QString()}, LineGraphWindow::Form::R02);
         window->show();
-        window->ComboLO->setEditText(QStringLiteral("10"));
-        window->ComboHI->setEditText(QStringLiteral("9"));
-        QCOMPARE(window->LabelError->text(), QStringLiteral("Range of date Error!"));
-        QCOMPARE(window->ComboLO->currentText(), QStringLiteral("0"));
-        QCOMPARE(window->Label2->text(), QStringLiteral("1"));
+        const auto type = [](QComboBox *box, const QString &hour) {
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box, hour);
+        };
+        const auto seen = [window] {
+            return QStringList{window->LabelError->text(), window->ComboLO->currentText(),
+                               window->ComboHI->currentText(), window->Label2->text()};
+        };
+        type(window->ComboLO, lower);
+        QTest::keyClick(window->ComboLO, Qt::Key_Return);
+        const QStringList committed = seen();
+        type(window->ComboHI, upper);
+        QCOMPARE(seen(), QStringList(committed.mid(0, 2)) << upper << committed.last());
+        QTest::keyClick(window->ComboHI, Qt::Key_Return);
+        QCOMPARE(seen(), shown);
         const QPointer<QLabel> label(window->LabelError);
         window->deleteLater();
         QTRY_VERIFY(label.isNull());
-        QTest::qWait(1500); // the wait that was pending has ended without its label
+        if (!shown.first().isEmpty())
+            QTest::qWait(1500); // the wait that was pending has ended without its label
     }
 };
 

@@ -195,7 +195,8 @@ private Q_SLOTS:
         QTest::newRow("user list, PDF, ./") << "--report-pdf" << "DIR/./DXRegister.txt"
                                             << "the user list DIR/DXRegister.txt";
         QTest::newRow("user list, hard link") << "--export-csv" << "ELSE/list.csv" << "the user list DIR/DXRegister.txt";
-        QTest::newRow("user list, window") << "window" << "DIR/DXRegister.txt" << "the user list DIR/DXRegister.txt";
+        // The window adds ".csv" to a name without it, so it is shown the hard link.
+        QTest::newRow("user list, window") << "window" << "ELSE/list.csv" << "the user list DIR/DXRegister.txt";
         QTest::newRow("reading file, linked folder") << "--export-csv" << "ELSE/data/ann.txt"
                                                      << "the reading file DIR/ann.txt";
         QTest::newRow("other user's, PDF, ..") << "--report-pdf" << "DIR/logs/../bob.txt" << "the reading file DIR/bob.txt";
@@ -226,7 +227,7 @@ private Q_SLOTS:
         };
         target = spelt(target);
         const QStringList arguments = how == "window"
-            ? QStringList{"--click", "mnuExport", "--set", "txtFile=" + target, "--click", "cmdExport", "--dump",
+            ? QStringList{"--click", "mnuExport", "--set", "txtFile=" + target, "--dump",
                           elsewhere.file(QStringLiteral("state.json"))}
             : QStringList{how, target};
         const auto [exitCode, errors] = runProgram(
@@ -240,22 +241,25 @@ private Q_SLOTS:
         QCOMPARE(folderContents(folder.path()), before);
     }
 
-    // The windows write the range of their pickers, at first the last 14 days with readings.
+    // The windows write the range of their pickers, at first the last 14 days with
+    // readings; Enter after the file name exports, as the Export button does.
     void fromMenu_data()
     {
         QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("typed");       // the file name typed
         QTest::addColumn<QString>("name");        // of the file written
         QTest::addColumn<QByteArray>("csv");      // its content; empty: a PDF
         QTest::addColumn<QString>("message");     // before the file's path
-        QTest::newRow("readings") << "mnuExport" << "out.csv"
+        QTest::newRow("readings") << "mnuExport" << "out.csv" << "out.csv"
                                   << crlf({kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"})
                                   << "2 readings written to ";
-        QTest::newRow("doctor's report") << "mnuDoctorReport" << "out.pdf" << QByteArray()
+        QTest::newRow("doctor's report, its extension added") << "mnuDoctorReport" << "out" << "out.pdf" << QByteArray()
                                          << "Report of 2 readings written to ";
     }
     void fromMenu()
     {
         QFETCH(QString, item);
+        QFETCH(QString, typed);
         QFETCH(QString, name);
         QFETCH(QByteArray, csv);
         QFETCH(QString, message);
@@ -266,7 +270,7 @@ private Q_SLOTS:
         const auto [code, errors] = runProgram(
             QStringLiteral(DEXTREL_PROGRAM),
             {"--data-dir", folder.path(), "--user", "ann", "--password", "pw", "--click", item, "--set",
-             "DTPicker1=2006/3/6", "--set", "txtFile=" + target, "--click", "cmdExport", "--dump",
+             "DTPicker1=2006/3/6", "--set", "txtFile=" + folder.file(typed), "--dump",
              folder.file(QStringLiteral("state.json"))});
         QVERIFY2(code == 0, qPrintable(errors));
         QVERIFY2(errors.contains(message + target), qPrintable(errors));

@@ -1,5 +1,6 @@
 #include "reports/Histogram.h"
 #include "reports/LineGraphPointer.h"
+#include "reports/ReportFileNames.h"
 #include "reports/ReportTexts.h"
 #include "reports/StandardDay.h"
 #include "store/ReadingTexts.h"
@@ -401,6 +402,31 @@ private Q_SLOTS:
                             LineGraphPointer::detailsText(r, GlucoseUnit::MmolPerL, DateFormat::YearMonthDay)),
                  std::tuple(std::optional(QString("14/3/2006 8:5  123mg/dL")),
                             std::optional(QString("2006/3/14 8:5  6.8mmol/L"))));
+    }
+
+    // What the file dialogs offer, and the extension their filter names added
+    // to a name typed without it.
+    void fileNames_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << "doctor" << ReportFileNames::kPdfFilter << "doctor.pdf";
+        QTest::newRow("present, other case") << "/tmp/a.PDF" << ReportFileNames::kPdfFilter << "/tmp/a.PDF";
+        QTest::newRow("another one") << "notes.txt" << ReportFileNames::kCsvFilter << "notes.txt.csv";
+        QTest::newRow("dot in a folder") << "/home/a.csv/out" << ReportFileNames::kCsvFilter << "/home/a.csv/out.csv";
+    }
+    void fileNames()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, filter);
+        QTEST(ReportFileNames::withExtension(path, filter), "expected");
+        const ReportPeriod days{QDate(2026, 11, 1), QDate(2026, 11, 14)};
+        QCOMPARE(QStringList({ReportFileNames::periodName("ann", days, ReportFileNames::kPdfFilter),
+                              ReportFileNames::periodName("ann", days, ReportFileNames::kCsvFilter),
+                              ReportFileNames::printName("ann", " Line  Graph")}),
+                 QStringList({"ann-2026-11-01-to-2026-11-14.pdf", "ann-2026-11-01-to-2026-11-14.csv",
+                              "ann-line-graph.pdf"}));
     }
 };
 

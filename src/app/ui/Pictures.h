@@ -17,7 +17,7 @@ QIcon icon(const QString &name);
 } // namespace Pictures
 
 // A picture that reacts to a click of the left mouse button, as the pictures of
-// the index and menu pages do.
+// the index and menu pages do; Tab reaches it, and Enter or Space clicks it.
 class ClickablePicture : public QLabel
 {
     Q_OBJECT
@@ -31,6 +31,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;

@@ -6,10 +6,15 @@
 #include "app/ui/Pictures.h"
 #include "app/ui/ShellTexts.h"
 #include "app/ui/frmAbout.h"
+#include "platform/ui/MessageService.h"
+#include "platform/ui/WindowParts.h"
+#include "reports/ReportFileNames.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
@@ -18,6 +23,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -26,7 +33,6 @@
 namespace {
 
 const QString kCaption = Product::kName + QStringLiteral(" v") + Product::kVersion;
-const QString kPrintDialogTitle = QStringLiteral("畫面設定");
 const QString kLineGraphItem = QStringLiteral("Line Graph(&G)");
 
 struct ToolButton
@@ -75,6 +81,27 @@ QMdiSubWindow *subWindowOf(QWidget *page)
     return page ? qobject_cast<QMdiSubWindow *>(page->parentWidget()) : nullptr;
 }
 
+// The page as the user sees it, less what only the pointer brings up, drawn at
+// twice the screen's resolution so that its text stays sharp on paper.
+QImage pageImage(QWidget *page)
+{
+    constexpr qreal kSharpness = 2;
+    QList<QWidget *> hidden;
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        if (WindowParts::isHoverOnly(w) && !w->isHidden()) {
+            w->hide();
+            hidden << w;
+        }
+    }
+    QImage image(page->size() * kSharpness, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(kSharpness);
+    image.fill(Qt::white);
+    page->render(&image);
+    for (QWidget *w : std::as_const(hidden))
+        w->show();
+    return image;
+}
+
 } // namespace
 
 frmMain::frmMain(AppState &state, QWidget *parent)
@@ -86,8 +113,11 @@ frmMain::frmMain(AppState &state, QWidget *parent)
     setWindowTitle(kCaption);
     setWindowIcon(Pictures::icon(QStringLiteral("frame")));
     m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    // A page larger than the frame (a small screen, large fonts) scrolls.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
-    resize(1024, 740);
+    resize(WindowParts::fittedToScreen(this, QSize(1024, 740)));
 
     buildMenus();
     buildToolBar();
@@ -119,7 +149,7 @@ void frmMain::buildMenus()
     const auto exports = [this](ReportFiles::Kind kind) {
         return [this, kind] {
             if (QWidget *window = PageFactory::createExportWindow(*this, m_state, kind))
-                window->show();
+                showOwned(window);
         };
     };
     // X, not E: Exit(&E) below has that letter.
@@ -162,7 +192,7 @@ void frmMain::buildMenus()
     mnuWeb = addItem(mnuHelp, "mnuWeb", QStringLiteral("Our Web(&W)"), true, opens(PageCommand::Web));
     // Where the user's readings are, to back them up or send a download log.
     mnuDataFolder = addItem(mnuHelp, "mnuDataFolder", QStringLiteral("Open Data Folder"), true,
-                            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_state.dataDir)); });
+                            [this] { openDataFolder(); });
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("About(&A)"), true, opens(PageCommand::About));
 }
 
@@ -267,21 +297,34 @@ QWidget *frmMain::activePage() const
     return sub ? sub->widget() : nullptr;
 }
 
-void frmMain::printActivePage(QPrinter &printer)
+bool frmMain::printActivePage(QPrinter &printer)
 {
     QWidget *active = activePage();
     if (!active)
-        return;
-    const QPixmap image = active->grab();
+        return false;
+    const QImage image = pageImage(active);
+    printer.setPageOrientation(active->width() > active->height() ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait);
     QPainter painter;
-    if (!painter.begin(&printer))
-        return;
+    if (!painter.begin(&printer)) {
+        Messages::show(this, ShellTexts::kCannotPrint, {}, Messages::Icon::Warning);
+        return false;
+    }
     const QRect paper = painter.viewport();
-    QSize size = image.size();
-    if (size.width() > paper.width() || size.height() > paper.height())
-        size.scale(paper.size(), Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(paper.topLeft(), size), image);
+    const QSize size = active->size().scaled(paper.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(QPoint(paper.x() + (paper.width() - size.width()) / 2, paper.y()), size), image);
     painter.end();
+    return true;
+}
+
+QPrinter &frmMain::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (QPrinterInfo::availablePrinters().isEmpty())
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+    }
+    return *m_printer;
 }
 
 QWidget *frmMain::open(PageCommand command)
@@ -316,12 +359,7 @@ QWidget *frmMain::showSettings()
 {
     if (!m_settings)
         m_settings = PageFactory::createSettingsWindow(m_state);
-    if (m_settings) {
-        m_settings->show();
-        m_settings->raise();
-        m_settings->activateWindow();
-    }
-    return m_settings;
+    return m_settings ? showOwned(m_settings) : nullptr;
 }
 
 QWidget *frmMain::showAbout()
@@ -337,27 +375,57 @@ QWidget *frmMain::showAbout()
 QWidget *frmMain::openHelpBrowser()
 {
     QWidget *browser = PageFactory::createHelpBrowser();
-    if (browser)
-        browser->show();
-    return browser;
+    return browser ? showOwned(browser) : nullptr;
 }
 
-// Printing problems are not reported: a printer that cannot be opened simply
-// prints nothing (printActivePage checks).
+// The frame's separate windows belong to it: window managers keep them over it,
+// and they open centred on it, within the screen.
+QWidget *frmMain::showOwned(QWidget *window)
+{
+    if (window->parentWidget() != this)
+        window->setParent(this, window->windowFlags() | Qt::Window);
+    if (!window->isVisible())
+        WindowParts::placeOver(window, this);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+// To a printer this prints at once; to a PDF file (the only way on a computer
+// without a printer) it first asks for the file, offering the last one.
 void frmMain::printReport()
 {
-    if (!activePage())
+    QWidget *active = activePage();
+    if (!active)
         return;
-    QPrinter printer;
-    printActivePage(printer);
+    QPrinter &chosen = printer();
+    if (chosen.outputFormat() == QPrinter::PdfFormat) {
+        QString path = chosen.outputFileName();
+        if (path.isEmpty()) {
+            path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                       .filePath(ReportFileNames::printName(m_state.user.id, active->windowTitle()));
+        }
+        path = QFileDialog::getSaveFileName(this, ShellTexts::kPrintToPdf, path, ReportFileNames::kPdfFilter);
+        if (path.isEmpty())
+            return;
+        chosen.setOutputFileName(ReportFileNames::withExtension(path, ReportFileNames::kPdfFilter));
+    }
+    printActivePage(chosen);
 }
 
+// Cancel means the user does not want a printout.
 void frmMain::printSetting()
 {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(kPrintDialogTitle);
-    // Cancel means the user does not want a printout.
+    QPrintDialog dialog(&printer(), this);
+    dialog.setWindowTitle(ShellTexts::kPrintDialogTitle);
     if (dialog.exec() == QDialog::Accepted)
-        printActivePage(printer);
+        printActivePage(printer());
+}
+
+void frmMain::openDataFolder()
+{
+    const QString folder = QDir::toNativeSeparators(m_state.dataDir);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_state.dataDir)))
+        Messages::show(this, ShellTexts::cannotOpenDataFolder(folder), {}, Messages::Icon::Warning);
 }

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <map>
+#include <memory>
 
 struct AppState;
 class QAction;
@@ -35,9 +36,11 @@ public:
     void unloadPage(Page page);
     QWidget *page(Page page) const;
     QWidget *activePage() const;
-    // Prints the active page's image, scaled to fit the paper; nothing without
-    // an active page or when the printer cannot be opened.
-    void printActivePage(QPrinter &printer);
+    // Prints the active page as shown, without what only the pointer brings up,
+    // scaled to the paper and turned to landscape when the page is wide. False,
+    // after a message, when the printer cannot be opened; false without an
+    // active page.
+    bool printActivePage(QPrinter &printer);
 
     // Runs a page-opening command as its menu item does. Returns what is in front
     // afterwards: the separate window the command opened, else its page; nullptr
@@ -89,8 +92,13 @@ private:
     QWidget *showSettings();
     QWidget *showAbout();
     QWidget *openHelpBrowser();
+    QWidget *showOwned(QWidget *window);
+    // The printer chosen for this login: the default printer, or a PDF file when
+    // the computer has no printer; Print Setting changes it for later prints.
+    QPrinter &printer();
     void printReport();
     void printSetting();
+    void openDataFolder();
 
     AppState &m_state;
     QMdiArea *m_mdi;
@@ -99,4 +107,5 @@ private:
     std::map<Page, QPointer<QWidget>> m_pages;
     QPointer<QWidget> m_settings;
     QPointer<QWidget> m_about;
+    std::unique_ptr<QPrinter> m_printer;
 };

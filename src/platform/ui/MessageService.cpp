@@ -29,6 +29,8 @@ void show(QWidget *parent, const QString &text, const QString &title, Icon icon)
         return;
     }
     QMessageBox box(boxIcon(icon), message.title, message.text, QMessageBox::Ok, parent);
+    // A path or an error can be copied from the box.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 

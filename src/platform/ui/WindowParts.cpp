@@ -1,11 +1,51 @@
 #include "platform/ui/WindowParts.h"
 
+#include <algorithm>
+#include <functional>
+
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace WindowParts {
+
+namespace {
+
+constexpr char kHoverOnlyProperty[] = "dextrelHoverOnly";
+// Room for the window manager's title bar and borders.
+constexpr QSize kFrameAllowance(16, 48);
+
+// Keys that nothing in the window took (list boxes, text boxes and option
+// buttons let Enter and Escape through to their window) run the action, which
+// says whether it used the key.
+class KeyFilter : public QObject
+{
+public:
+    KeyFilter(QWidget *window, QList<int> keys, std::function<bool()> action)
+        : QObject(window), m_keys(std::move(keys)), m_action(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::KeyPress && m_keys.contains(static_cast<QKeyEvent *>(event)->key())
+               && m_action();
+    }
+
+private:
+    const QList<int> m_keys;
+    const std::function<bool()> m_action;
+};
+
+QRect availableArea(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
 
 QLabel *label(QWidget *parent, const char *name, const QString &text)
 {
@@ -52,6 +92,58 @@ QBoxLayout *buttonRow(const QList<QPushButton *> &buttons)
     for (QPushButton *b : buttons)
         row->addWidget(b);
     return row;
+}
+
+
+void setMainButton(QWidget *window, QPushButton *button)
+{
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+        b->setAutoDefault(true);
+    button->setDefault(true);
+    window->installEventFilter(new KeyFilter(window, {Qt::Key_Return, Qt::Key_Enter}, [button] {
+        if (!button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }));
+}
+
+void closeOnEscape(QWidget *window)
+{
+    window->installEventFilter(new KeyFilter(window, {Qt::Key_Escape}, [window] { return window->close(); }));
+}
+
+void setHoverOnly(QWidget *widget)
+{
+    widget->setProperty(kHoverOnlyProperty, true);
+}
+
+bool isHoverOnly(const QWidget *widget)
+{
+    return widget->property(kHoverOnlyProperty).toBool();
+}
+
+QSize fittedToScreen(const QWidget *window, QSize preferred)
+{
+    const QRect area = availableArea(window);
+    if (area.isEmpty())
+        return preferred;
+    return preferred.boundedTo(area.size() - kFrameAllowance);
+}
+
+void placeOver(QWidget *window, const QWidget *owner)
+{
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    // The window will have a title bar and borders like its owner's.
+    const QSize decoration = owner->frameGeometry().size() - owner->geometry().size();
+    QRect placed(QPoint(), window->size() + decoration);
+    placed.moveCenter(owner->frameGeometry().center());
+    if (const QRect area = availableArea(owner); !area.isEmpty()) {
+        placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+        placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    }
+    window->move(placed.topLeft());
 }
 
 } // namespace WindowParts

@@ -6,6 +6,7 @@
 
 class QBoxLayout;
 class QLabel;
+class QSize;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -35,5 +36,21 @@ QLineEdit *passwordBox(QWidget *parent, const char *name);
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
 // The buttons side by side, right-aligned.
 QBoxLayout *buttonRow(const QList<QPushButton *> &buttons);
+
+// Enter anywhere in the window clicks its main button, as in a dialog; a
+// focused button still answers Enter itself.
+void setMainButton(QWidget *window, QPushButton *button);
+// Escape closes the window, as its close button does.
+void closeOnEscape(QWidget *window);
+
+// Something drawn only while the pointer is over a chart (a marker, a details
+// box): left out when the page is printed.
+void setHoverOnly(QWidget *widget);
+bool isHoverOnly(const QWidget *widget);
+
+// preferred, or less where the screen is smaller, leaving room for the title bar.
+QSize fittedToScreen(const QWidget *window, QSize preferred);
+// Centres the window over its owner and keeps it within the owner's screen.
+void placeOver(QWidget *window, const QWidget *owner);
 
 } // namespace WindowParts

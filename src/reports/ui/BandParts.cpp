@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QLegend>
 #include <QStackedBarSeries>
 #include <QValueAxis>
@@ -68,7 +69,11 @@ QChartView *bandChart(QWidget *parent)
     view->setObjectName(QStringLiteral("SummaryBands"));
     view->chart()->legend()->setAlignment(Qt::AlignRight);
     view->chart()->legend()->show();
-    view->setMinimumSize(260, 260);
+    // Room for the legend's longest entry whole, with its marker, beside the bar.
+    const QFontMetrics metrics(view->chart()->legend()->font());
+    const int legendWidth = metrics.horizontalAdvance(QStringLiteral("10.1–13.9 mmol/L")) + 4 * metrics.height();
+    view->chart()->legend()->setMinimumWidth(legendWidth);
+    view->setMinimumSize(2 * legendWidth, 260);
     return view;
 }
 
@@ -97,6 +102,8 @@ void drawBands(QChart *chart, const std::array<qint64, kBands> &readings, Glucos
     chart->addSeries(series);
     auto *categories = new QBarCategoryAxis;
     categories->append(QStringLiteral("Readings"));
+    // The axis title and the legend say what the one bar is; its label would be cut short.
+    categories->setLabelsVisible(false);
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto *percent = new QValueAxis;

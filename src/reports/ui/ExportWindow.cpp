@@ -2,14 +2,23 @@
 
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
+#include "reports/ReportFileNames.h"
 #include "reports/ui/ReportParts.h"
 #include "store/ReadingStore.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+// The folder of the last file written, for the rest of the login.
+QString g_lastFolder;
+} // namespace
 
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     : QWidget(nullptr, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
@@ -43,23 +52,35 @@ ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     connect(cmdBrowse, &QPushButton::clicked, this, &ExportWindow::browse);
     connect(cmdExport, &QPushButton::clicked, this, &ExportWindow::exportFile);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    WindowParts::setMainButton(this, cmdExport);
+    WindowParts::closeOnEscape(this);
 }
 
+// Offers the user's documents folder (or the last one written to) and a name
+// of the user and period.
 void ExportWindow::browse()
 {
-    const QString path = QFileDialog::getSaveFileName(this, windowTitle(), txtFile->text(),
-                                                      ReportFiles::fileFilter(m_kind));
+    const QString filter = ReportFiles::fileFilter(m_kind);
+    QString offered = txtFile->text().trimmed();
+    if (offered.isEmpty()) {
+        const QString folder = g_lastFolder.isEmpty()
+                                   ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                   : g_lastFolder;
+        offered = QDir(folder).filePath(ReportFileNames::periodName(m_context.user.id, pickers.period(), filter));
+    }
+    const QString path = QFileDialog::getSaveFileName(this, windowTitle(), offered, filter);
     if (!path.isEmpty())
-        txtFile->setText(path);
+        txtFile->setText(ReportFileNames::withExtension(path, filter));
 }
 
 void ExportWindow::exportFile()
 {
-    const QString path = txtFile->text().trimmed();
+    QString path = txtFile->text().trimmed();
     if (path.isEmpty()) {
         Messages::show(this, QStringLiteral("Choose the file to write to."));
         return;
     }
+    path = ReportFileNames::withExtension(path, ReportFiles::fileFilter(m_kind));
     const ReportFiles::Written written =
         ReportFiles::write(m_kind, m_context.user, m_context.store.tables(), pickers.period(), QDate::currentDate(), path,
                            m_context.dataDir);
@@ -67,6 +88,7 @@ void ExportWindow::exportFile()
         Messages::show(this, written.message, {}, Messages::Icon::Warning);
         return;
     }
+    g_lastFolder = QFileInfo(path).absolutePath();
     Messages::show(this, written.message);
     close();
 }

@@ -10,8 +10,6 @@ namespace HistogramChart {
 
 namespace {
 
-const QString kValueTitle = QStringLiteral("# of Blood Glucose Readings");
-
 // The chart draws categories as rich text, so "<61" is escaped to show. A bar
 // axis also needs distinct categories: blank labels (a unit that is neither
 // mg/dL nor mmol/L) differ in their number of spaces.

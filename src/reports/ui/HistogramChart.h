@@ -14,6 +14,8 @@ class QChart;
 // The histogram page and the doctor's page draw it alike.
 namespace HistogramChart {
 
+inline const QString kValueTitle = QStringLiteral("# of Blood Glucose Readings");
+
 void draw(QChart *chart, const std::array<qint64, Histogram::kRanges> &counts, const QStringList &labels,
           const QString &categoryTitle);
 

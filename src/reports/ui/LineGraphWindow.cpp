@@ -2,6 +2,7 @@
 
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WaitSeconds.h"
+#include "platform/ui/WindowParts.h"
 #include "reports/ReportTexts.h"
 #include "reports/SummaryStatistics.h"
 #include "store/ReadingStore.h"
@@ -14,6 +15,7 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPointer>
@@ -81,9 +83,13 @@ LineGraphWindow::LineGraphWindow(const PageContext &context, Form form, QWidget 
     connect(DTPicker1, &QDateEdit::dateChanged, this, &LineGraphWindow::rangeChanged);
     connect(DTPicker2, &QDateEdit::dateChanged, this, &LineGraphWindow::rangeChanged);
     if (ComboLO) {
-        // Typing and choosing an entry both change the text.
-        connect(ComboLO, &QComboBox::editTextChanged, this, &LineGraphWindow::rangeChanged);
-        connect(ComboHI, &QComboBox::editTextChanged, this, &LineGraphWindow::rangeChanged);
+        // An hour counts once it is committed (Enter, leaving the box, a choice
+        // from the list), not at each keystroke: "12" passes through "1".
+        for (QComboBox *box : {ComboLO, ComboHI}) {
+            connect(box, &QComboBox::activated, this, &LineGraphWindow::hoursCommitted);
+            connect(box->lineEdit(), &QLineEdit::editingFinished, this, &LineGraphWindow::hoursCommitted);
+        }
+        m_hours = {ComboLO->currentText(), ComboHI->currentText()};
     }
     // With tracking on, dragging the thumb changes the value too: the chart follows it.
     connect(HScroll1, &QScrollBar::valueChanged, this, &LineGraphWindow::scrollTo);
@@ -218,6 +224,9 @@ QLayout *LineGraphWindow::buildChartArea()
     MSChart1 = new QChartView(m_chart, this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing);
+    // A narrower range redraws the whole plot: partial updates left the old
+    // points' markers behind.
+    MSChart1->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     MSChart1->setMinimumSize(400, 220);
     MSChart1->viewport()->setMouseTracking(true);
     MSChart1->viewport()->installEventFilter(this);
@@ -229,8 +238,10 @@ QLayout *LineGraphWindow::buildChartArea()
                         Text4->sizeHint().height());
     Text3 = boxLabel("Text3", kMarker, QStringLiteral("color: magenta; font-weight: bold;"), over);
     Text3->setFixedSize(Text3->sizeHint());
-    for (QLabel *box : {Text4, Text3})
+    for (QLabel *box : {Text4, Text3}) {
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        WindowParts::setHoverOnly(box);
+    }
 
     // The band under the chart: date labels on two staggered rows, so that
     // neighbouring labels never overlap, and the scroll bar under them.
@@ -309,11 +320,35 @@ void LineGraphWindow::formLoad()
     drawChart();
 }
 
+void LineGraphWindow::hoursCommitted()
+{
+    const std::pair<QString, QString> hours{ComboLO->currentText(), ComboHI->currentText()};
+    if (hours == m_hours)
+        return; // leaving a box unchanged keeps the chart's page
+    m_hours = hours;
+    rangeChanged();
+}
+
+LineGraphSelection::Change LineGraphWindow::selectFromControls()
+{
+    return m_selection.select(m_context.store.tables(), DTPicker1->date(), DTPicker2->date(),
+                              ComboLO ? ComboLO->currentText() : QString(),
+                              ComboHI ? ComboHI->currentText() : QString());
+}
+
 void LineGraphWindow::rangeChanged()
 {
-    const LineGraphSelection::Change change = m_selection.select(
-        m_context.store.tables(), DTPicker1->date(), DTPicker2->date(), ComboLO ? ComboLO->currentText() : QString(),
-        ComboHI ? ComboHI->currentText() : QString());
+    LineGraphSelection::Change change = selectFromControls();
+    if (change.outcome == LineGraphSelection::Outcome::HourRangeError) {
+        LabelError->setText(change.error);
+        {
+            const QSignalBlocker quiet(ComboLO);
+            ComboLO->setEditText(QStringLiteral("0"));
+        }
+        m_hours.first = ComboLO->currentText();
+        // The chart follows the hours the boxes now show.
+        change = selectFromControls();
+    }
     switch (change.outcome) {
     case LineGraphSelection::Outcome::HourNotNumber:
         return; // until the text is a number again
@@ -324,12 +359,8 @@ void LineGraphWindow::rangeChanged()
             Messages::show(this, change.error);
         setPickers(change.restoredFrom, change.restoredTo);
         break;
-    case LineGraphSelection::Outcome::HourRangeError: {
-        LabelError->setText(change.error);
-        const QSignalBlocker quiet(ComboLO);
-        ComboLO->setEditText(QStringLiteral("0"));
-        break;
-    }
+    case LineGraphSelection::Outcome::HourRangeError:
+        break; // not after the lower hour's reset to 0
     case LineGraphSelection::Outcome::Selected:
         if (m_selection.count() == 0)
             showPage(LineGraphPage::empty(settings()));

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 class QChart;
 class QChartView;
 class QComboBox;
@@ -56,6 +58,8 @@ private:
 
     LineGraphPage::Settings settings() const;
     void formLoad();
+    void hoursCommitted();
+    LineGraphSelection::Change selectFromControls();
     void rangeChanged();
     void showStatistics();
     void drawChart();
@@ -72,4 +76,5 @@ private:
     QChart *m_chart;
     QLineSeries *m_readings, *m_high, *m_low;
     bool m_pointerSeen = false;   // until then the boxes keep their design place
+    std::pair<QString, QString> m_hours;   // the hour range last committed
 };

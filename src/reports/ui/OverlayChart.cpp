@@ -2,6 +2,8 @@
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
@@ -28,32 +30,54 @@ QLineSeries *line(const QString &name, const QColor &colour, Qt::PenStyle style 
     return series;
 }
 
-// A shaded band between two percentiles over the hours that have them, joined
-// across the hours between as the median line is.
+using Run = std::pair<int, int>;
+
+// A run of hours as x positions: mid-hour, a lone hour as a short flat piece
+// across its middle so that it shows.
+QList<double> positions(const Run &run)
+{
+    if (run.first == run.second)
+        return {run.first + 0.25, run.first + 0.75};
+    QList<double> out;
+    for (int h = run.first; h <= run.second; ++h)
+        out << h + 0.5;
+    return out;
+}
+
+QLineSeries *along(const OverlayDay::Result &overlay, const Run &run, Band band, GlucoseUnit unit,
+                   QLineSeries *series)
+{
+    for (double x : positions(run))
+        series->append(x, shown((*overlay.hours[int(x)]).*band, unit));
+    return series;
+}
+
+// Each run after the first repeats its series' name; the legend names it once.
+void addOnce(QChart *chart, QAbstractSeries *series, bool first)
+{
+    chart->addSeries(series);
+    if (!first) {
+        for (QLegendMarker *marker : chart->legend()->markers(series))
+            marker->setVisible(false);
+    }
+}
+
+// A shaded band between two percentiles along each run of hours that have them.
 void addBand(QChart *chart, const OverlayDay::Result &overlay, Band low, Band high, const QString &name,
              const QColor &colour, GlucoseUnit unit)
 {
-    auto *upper = new QLineSeries;
-    auto *lower = new QLineSeries;
-    for (int h = 0; h < 24; ++h) {
-        if (const auto &p = overlay.hours[h]) {
-            upper->append(h + 0.5, shown((*p).*high, unit));
-            lower->append(h + 0.5, shown((*p).*low, unit));
-        }
+    const QList<Run> runs = OverlayDay::runs(overlay);
+    for (const Run &run : runs) {
+        auto *area = new QAreaSeries(along(overlay, run, high, unit, new QLineSeries),
+                                     along(overlay, run, low, unit, new QLineSeries));
+        // The edges go with the area when the chart is drawn again.
+        area->upperSeries()->setParent(area);
+        area->lowerSeries()->setParent(area);
+        area->setName(name);
+        area->setColor(colour);
+        area->setBorderColor(colour);
+        addOnce(chart, area, &run == &runs.first());
     }
-    if (upper->count() == 0) {
-        delete upper;
-        delete lower;
-        return;
-    }
-    auto *area = new QAreaSeries(upper, lower);
-    // The edges go with the area when the chart is drawn again.
-    upper->setParent(area);
-    lower->setParent(area);
-    area->setName(name);
-    area->setColor(colour);
-    area->setBorderColor(colour);
-    chart->addSeries(area);
 }
 
 } // namespace
@@ -66,8 +90,8 @@ void draw(QChart *chart, const OverlayDay::Result &overlay, GlucoseUnit unit, in
 
     auto *readings = new QScatterSeries;
     readings->setName(QStringLiteral("Readings"));
-    readings->setMarkerSize(5);
-    readings->setColor(QColor(30, 60, 140, 60));
+    readings->setMarkerSize(8);
+    readings->setColor(QColor(30, 30, 30, 150));
     readings->setBorderColor(Qt::transparent);
     double highest = shown(300, unit);
     for (const QPointF &p : overlay.points) {
@@ -84,12 +108,13 @@ void draw(QChart *chart, const OverlayDay::Result &overlay, GlucoseUnit unit, in
     addBand(chart, overlay, &OverlayDay::Percentiles::p25, &OverlayDay::Percentiles::p75,
             QStringLiteral("25–75 %"), QColor(70, 130, 200, 120), unit);
 
-    QLineSeries *median = line(QStringLiteral("Median"), QColor(10, 40, 120), Qt::SolidLine, 2.5);
-    for (int h = 0; h < 24; ++h) {
-        if (overlay.hours[h])
-            median->append(h + 0.5, shown(overlay.hours[h]->median, unit));
-    }
-    chart->addSeries(median);
+    // A period without such hours keeps an empty median, so the legend names it.
+    const QList<Run> runs = OverlayDay::runs(overlay);
+    const auto median = [] { return line(QStringLiteral("Median"), QColor(10, 40, 120), Qt::SolidLine, 2.5); };
+    if (runs.isEmpty())
+        chart->addSeries(median());
+    for (const Run &run : runs)
+        addOnce(chart, along(overlay, run, &OverlayDay::Percentiles::median, unit, median()), &run == &runs.first());
 
     const auto reference = [&](const QString &name, int mgPerDl, const QColor &colour, Qt::PenStyle style) {
         QLineSeries *l = line(name, colour, style, 1);
@@ -112,6 +137,8 @@ void draw(QChart *chart, const OverlayDay::Result &overlay, GlucoseUnit unit, in
     values->setTitleText(QStringLiteral("Glucose ") + ReadingTexts::unitText(unit));
     values->setRange(0, highest);
     values->applyNiceNumbers();
+    // Whole mg/dL ("300"), mmol/L to one decimal.
+    values->setLabelFormat(unit == GlucoseUnit::MmolPerL ? QStringLiteral("%.1f") : QStringLiteral("%d"));
     chart->addAxis(hours, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     for (QAbstractSeries *series : chart->series()) {

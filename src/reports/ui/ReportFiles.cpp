@@ -3,6 +3,7 @@
 #include "platform/TextFiles.h"
 #include "reports/DoctorReport.h"
 #include "reports/ReadingsCsv.h"
+#include "reports/ReportFileNames.h"
 #include "reports/ReportTexts.h"
 #include "reports/ui/DoctorReportPdf.h"
 #include "users/OwnFiles.h"
@@ -43,7 +44,7 @@ QString title(Kind kind)
 
 QString fileFilter(Kind kind)
 {
-    return kind == Kind::Readings ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("PDF files (*.pdf)");
+    return kind == Kind::Readings ? ReportFileNames::kCsvFilter : ReportFileNames::kPdfFilter;
 }
 
 } // namespace ReportFiles

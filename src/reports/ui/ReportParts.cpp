@@ -28,6 +28,8 @@ QChartView *chart(QWidget *parent)
     auto *view = new QChartView(chart, parent);
     view->setObjectName(QStringLiteral("MSChart1"));
     view->setRenderHint(QPainter::Antialiasing);
+    // A changed series redraws the whole plot: partial updates leave old markers behind.
+    view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     view->setMinimumSize(320, 200);
     return view;
 }

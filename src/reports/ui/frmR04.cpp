@@ -111,8 +111,9 @@ void frmR04::draw(const StandardDay::DayTable &table)
 
     m_readings = new QScatterSeries;
     m_readings->setName(QStringLiteral("Glucose"));
-    m_readings->setMarkerSize(9);
+    m_readings->setMarkerSize(12);
     m_readings->setColor(QColor(0x00, 0x60, 0xc0));
+    m_readings->setBorderColor(Qt::white);
     double top = qMax(table.high, table.low);
     double bottom = qMin(0.0, qMin(table.high, table.low));
     for (int m = 0; m < table.readings.size(); ++m) {

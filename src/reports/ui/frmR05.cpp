@@ -9,6 +9,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -54,20 +55,33 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
     if (!report.dateRange.isEmpty())
         Label15->setText(report.dateRange);
     HistogramChart::draw(MSChart1->chart(), report.counts, report.labels, kCategoryTitle);
+    QAbstractAxis *categories = MSChart1->chart()->axes(Qt::Horizontal).constFirst();
+    // Wide and tall enough that no range label and neither axis title is cut short.
+    const QFontMetrics labels(categories->labelsFont());
+    int widest = 0;
+    for (const QString &label : report.labels)
+        widest = qMax(widest, labels.horizontalAdvance(label));
+    const QFontMetrics titles(categories->titleFont());
+    MSChart1->setMinimumSize(int(report.labels.size()) * (widest + 24) + 8 * titles.height(),
+                             titles.horizontalAdvance(HistogramChart::kValueTitle) + 6 * titles.height());
     if (report.showMmolTitle) {
-        // Text2 stands where the mg/dL title keeps its room, and replaces it.
-        QAbstractAxis *categories = MSChart1->chart()->axes(Qt::Horizontal).constFirst();
+        // Text2 stands where the mg/dL title keeps its room, and replaces it,
+        // drawn as the chart draws that title.
         Text2->setFont(categories->titleFont());
+        QPalette palette = Text2->palette();
+        palette.setBrush(QPalette::WindowText, categories->titleBrush());
+        Text2->setPalette(palette);
         categories->setTitleBrush(Qt::transparent);
         Text2->show();
-        connect(MSChart1->chart(), &QChart::plotAreaChanged, this, &frmR05::placeMmolTitle);
+        // Queued: the view maps the new plot area only after the chart has told of it.
+        connect(MSChart1->chart(), &QChart::plotAreaChanged, this, &frmR05::placeMmolTitle, Qt::QueuedConnection);
     }
 }
 
 void frmR05::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    placeMmolTitle();
+    QMetaObject::invokeMethod(this, &frmR05::placeMmolTitle, Qt::QueuedConnection);
 }
 
 // Centred under the plot area, at the bottom of the chart where the category
@@ -77,7 +91,7 @@ void frmR05::placeMmolTitle()
     if (Text2->isHidden())
         return;
     Text2->adjustSize();
-    const QRectF plot = MSChart1->chart()->plotArea();
-    const QPoint centre = MSChart1->mapFromScene(QPointF(plot.center().x(), 0));
+    QChart *chart = MSChart1->chart();
+    const QPoint centre = MSChart1->viewport()->mapTo(MSChart1, MSChart1->mapFromScene(chart->mapToScene(chart->plotArea().center())));
     Text2->move(centre.x() - Text2->width() / 2, MSChart1->height() - Text2->height() - 8);
 }

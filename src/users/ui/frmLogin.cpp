@@ -60,6 +60,7 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     connect(CommandAddNew, &QPushButton::clicked, this, &frmLogin::addNewRequested);
     connect(CommandCancel, &QPushButton::clicked, this, &frmLogin::cancelRequested);
     connect(Timerload, &QTimer::timeout, this, &frmLogin::onTimerload);
+    WindowParts::setMainButton(this, CommandLoginIn);
 
     const QString registry = DataFolder::registryPath(m_dataDir);
     QString error;
@@ -105,6 +106,8 @@ void frmLogin::onTimerload()
         ComboName->setCurrentIndex(ComboName->count() - 1);
     }
     onUserChosen();
+    // The password is what the user types next, for the user just added too.
+    (TextPasswd->isEnabled() ? static_cast<QWidget *>(TextPasswd) : ComboName)->setFocus();
     Q_EMIT usersListed();
 }
 

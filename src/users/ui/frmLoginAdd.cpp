@@ -35,6 +35,7 @@ frmLoginAdd::frmLoginAdd(const QString &dataDir, QWidget *parent)
 
     connect(CommandAddOk, &QPushButton::clicked, this, &frmLoginAdd::onOkClicked);
     connect(CommandCancel, &QPushButton::clicked, this, &frmLoginAdd::cancelled);
+    WindowParts::setMainButton(this, CommandAddOk);
 }
 
 void frmLoginAdd::onOkClicked()

@@ -160,6 +160,8 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
 
     connect(CmdSave, &QPushButton::clicked, this, &frmSet::onSaveClicked);
     connect(cmdOK, &QPushButton::clicked, this, &frmSet::onOkClicked);
+    // Escape leaves as the close button does, writing nothing.
+    WindowParts::closeOnEscape(this);
     load();
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "reports/ReportPeriod.h"
+
+#include <QString>
+
+// The names the file dialogs offer and the extension they make sure of, for
+// the files a user takes away: the readings as CSV, the doctor's report and
+// a printed page as PDF.
+namespace ReportFileNames {
+
+inline const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
+inline const QString kPdfFilter = QStringLiteral("PDF files (*.pdf)");
+
+// The user and the period: "ann-2026-11-01-to-2026-11-14.pdf" for the filter
+// kPdfFilter.
+QString periodName(const QString &userId, const ReportPeriod &period, const QString &filter);
+// The user and the page's title: "ann-line-graph.pdf" for "Line Graph".
+QString printName(const QString &userId, const QString &pageTitle);
+
+// The path with the extension the filter names ("(*.pdf)") added when it does
+// not already end so, in any case: "doctor" → "doctor.pdf", "a.PDF" stays.
+QString withExtension(const QString &path, const QString &filter);
+
+} // namespace ReportFileNames
