@@ -1,8 +1,11 @@
 #include "app/ui/Pictures.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
 namespace Pictures {
@@ -38,6 +41,7 @@ ClickablePicture::ClickablePicture(const QString &name, QSize size, QWidget *par
     setPixmap(Pictures::pixmap(name, size));
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ClickablePicture::mousePressEvent(QMouseEvent *event)
@@ -55,4 +59,29 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     if (click)
         Q_EMIT clicked();
+}
+
+void ClickablePicture::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickablePicture::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

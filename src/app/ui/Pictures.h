@@ -17,7 +17,8 @@ QIcon icon(const QString &name);
 } // namespace Pictures
 
 // A picture that reacts to a click of the left mouse button, as the pictures of
-// the index and menu pages do.
+// the index and menu pages do, and to Space or Enter once it has the focus, so
+// that it can be reached without a mouse.
 class ClickablePicture : public QLabel
 {
     Q_OBJECT
@@ -31,6 +32,9 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // The focus shows as the style's focus frame.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;

@@ -3,6 +3,7 @@
 #include "platform/ui/MessageService.h"
 #include "reports/Histogram.h"
 #include "reports/ReportTexts.h"
+#include "reports/ui/ChartValues.h"
 #include "reports/ui/HistogramChart.h"
 #include "users/UserSettings.h"
 
@@ -24,6 +25,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
     , Label2(ReportParts::value(this, "Label2", QStringLiteral("- -")))
     , statistics(this)
     , MSChart1(ReportParts::chart(this))
+    , chartValues(new ChartValues(MSChart1, this))
     , Text2(new QLabel(QStringLiteral("Glucose mmol/L"), MSChart1))
 {
     setObjectName(QStringLiteral("frmR05"));
@@ -40,6 +42,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(MSChart1, 1);
+    layout->addWidget(chartValues);
 
     const UserSettings &user = context.user;
     const GlucoseUnit unit = glucoseUnit(user.unit);
@@ -61,6 +64,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
         Text2->show();
         connect(MSChart1->chart(), &QChart::plotAreaChanged, this, &frmR05::placeMmolTitle);
     }
+    chartValues->show(ChartTexts::histogram(report));
 }
 
 void frmR05::resizeEvent(QResizeEvent *event)

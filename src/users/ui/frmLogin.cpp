@@ -1,6 +1,7 @@
 #include "users/ui/frmLogin.h"
 
 #include "platform/DataFolder.h"
+#include "platform/Product.h"
 #include "platform/ui/MessageService.h"
 #include "store/ui/frmReadOldData.h"
 #include "users/Login.h"
@@ -40,6 +41,10 @@ frmLogin::frmLogin(const QString &dataDir, QWidget *parent)
     setWindowTitle(UserTexts::kLoginCaption);
     ComboName->setEditable(false);
     picIcon->setPixmap(QIcon(QStringLiteral(":/images/product.svg")).pixmap(kIconSize, kIconSize));
+    picIcon->setAccessibleName(Product::kName);
+    // A screen reader reads each field with its caption.
+    Label1->setBuddy(ComboName);
+    Label2->setBuddy(TextPasswd);
 
     auto *fields = new QGridLayout;
     fields->addWidget(Label1, 0, 0);

@@ -96,6 +96,7 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, QWi
         QLabel *caption = WindowParts::label(limits, rows[r].name, rows[r].text);
         rows[r].box->setParent(limits);
         rows[r].unit->setParent(limits);
+        caption->setBuddy(rows[r].box);
         grid->addWidget(caption, r, 0);
         grid->addWidget(rows[r].box, r, 1);
         grid->addWidget(rows[r].unit, r, 2);
