@@ -32,6 +32,10 @@ struct TargetRule
 };
 inline constexpr std::array<TargetRule, kTargets> kTargetRules{{{1, true}, {4, true}, {70, false}, {25, true}, {5, true}}};
 bool meets(Target target, qint64 readings, qint64 total);
+// Beside each share, so that meeting a target is said in words and not by colour alone.
+inline const QString kMet = QStringLiteral("✓ met");
+inline const QString kNotMet = QStringLiteral("✗ not met");
+inline const QString &metText(bool met) { return met ? kMet : kNotMet; }
 
 // The GMI needs this much data to mean anything.
 inline constexpr int kGmiMinDays = 14;

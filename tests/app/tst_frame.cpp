@@ -11,12 +11,15 @@
 #include "users/ui/frmLoginAdd.h"
 #include "reports/ui/LineGraphWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QChartView>
 #include <QComboBox>
-#include <QLabel>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMetaEnum>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -26,10 +29,12 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 
+#include <map>
 #include <memory>
 
 Q_DECLARE_METATYPE(Page)
@@ -63,6 +68,26 @@ public:
 private:
     QMap<QObject *, int> *m_paints;
 };
+// The elements of an accessibility tree a user can reach or act on that have no
+// name, as "Role objectName". The cells of tables and lists are their data,
+// named by their texts; hidden elements are not read.
+void unnamed(QAccessibleInterface *node, QStringList &out)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        const bool actionable = child->actionInterface() && !child->actionInterface()->actionNames().isEmpty();
+        if ((child->state().focusable || actionable) && child->text(QAccessible::Name).trimmed().isEmpty()) {
+            const QObject *o = child->object();
+            out << QStringLiteral("%1 %2 %3").arg(QLatin1String(QMetaEnum::fromType<QAccessible::Role>().valueToKey(child->role())),
+                                                  QLatin1String(o ? o->metaObject()->className() : ""),
+                                                  o ? o->objectName() : QString());
+        }
+        if (!child->tableInterface() && child->role() != QAccessible::List)
+            unnamed(child, out);
+    }
+}
 
 // Runs the deletions that windows and pages leave for after their handlers.
 void flushDeletes()
@@ -155,6 +180,110 @@ private Q_SLOTS:
         QWidget *target = control.isEmpty() ? w : w->findChild<QWidget *>(control);
         QVERIFY2(target, qPrintable(control));
         QTEST(control.isEmpty() ? w->windowTitle() : target->property("text").toString(), "text");
+    }
+
+    // With the font at twice its size, every element a user can reach is named,
+    // every text fits its label, and every chart has a name and a description
+    // stating the figures its page shows (the labels named in figures).
+    void accessible_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("figures");
+        QTest::addColumn<QString>("description"); // of the window's chart
+        QTest::newRow("frame") << "frame" << QStringList() << "";
+        for (const char *window : {"index", "menu", "download", "data list", "settings", "login", "new user", "about",
+                                   "export", "doctor's report"})
+            QTest::newRow(window) << window << QStringList() << "";
+        const QStringList statistics{"Label2", "Label12", "Label13"};
+        QTest::newRow("line graph") << "line graph" << statistics
+            << "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL";
+        QTest::newRow("line graph mmol/L") << "line graph mmol/L" << statistics
+            << "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 13.9, lowest 3.3 mmol/L";
+        QTest::newRow("PC line graph") << "PC line graph" << statistics
+            << "PC line graph, 1 reading from 2006/3/6 to 2006/3/6, highest 250, lowest 250 mg/dL";
+        QTest::newRow("standard day") << "standard day" << QStringList() << "Standard day, no day chosen";
+        QTest::newRow("histogram") << "histogram" << statistics
+            << "Histogram, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL, most in <61 (1)";
+        QTest::newRow("summary") << "summary" << QStringList{"SummaryBelow70", "SummaryInRange", "SummaryAbove180"}
+            << "Band bar, 3 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 33.3 %, 70–180 mg/dL 33.3 %, "
+               "181–250 mg/dL 33.3 %, Above 250 mg/dL 0.0 %";
+        QTest::newRow("overlay day") << "overlay day" << QStringList() << "Overlay day, 3 readings, a median for 0 of 24 hours";
+    }
+    void accessible()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, figures);
+        QFETCH(QString, description);
+        const QFont usual = QApplication::font();
+        QFont doubled = usual;
+        doubled.setPointSizeF(2 * usual.pointSizeF());
+        QApplication::setFont(doubled);
+        const auto restore = qScopeGuard([&usual] { QApplication::setFont(usual); });
+        // As on a desktop set so before the program starts.
+        m_state->store.setContent(crlf({ReadingFile::kHeader, "T0001,00060,03,07,20,00,C,03.3,2006,2006/03/07 - 20:00",
+                                        "T0002,00250,03,06,09,30,PC,13.9,2006,2006/03/06 - 09:30",
+                                        "T0003,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05"}));
+        m_state->user.unit = window.endsWith(QLatin1String("mmol/L")) ? 2 : 1;
+        m_state->user.time = 1;
+        m_frame = std::make_unique<frmMain>(*m_state);
+
+        ScratchFolder folder;
+        m_state->dataDir = folder.path();
+        const std::map<QString, Page> pages{
+            {"index", Page::Index}, {"menu", Page::Menu}, {"download", Page::MeterRead}, {"data list", Page::R01},
+            {"line graph", Page::R02}, {"line graph mmol/L", Page::R02unit}, {"PC line graph", Page::R02p},
+            {"standard day", Page::R04}, {"histogram", Page::R05}, {"summary", Page::Summary},
+            {"overlay day", Page::OverlayDay}};
+        std::unique_ptr<QWidget> own;
+        QWidget *w = nullptr;
+        if (pages.count(window)) {
+            w = m_frame->showPage(pages.at(window));
+        } else if (window == "frame") {
+            w = m_frame.get();
+        } else if (window == "settings" || window == "export" || window == "doctor's report") {
+            const std::map<QString, std::pair<const char *, const char *>> items{
+                {"settings", {"mnuSetup", "frmSet"}},
+                {"export", {"mnuExport", "ExportReadingsWindow"}},
+                {"doctor's report", {"mnuDoctorReport", "DoctorReportWindow"}}};
+            const auto [item, name] = items.at(window);
+            m_frame->findChild<QAction *>(item)->trigger();
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (top->objectName() == QLatin1String(name))
+                    own.reset(w = top);
+        } else {
+            own.reset(window == "login" ? static_cast<QWidget *>(new frmLogin(folder.path(), m_state->store))
+                      : window == "new user" ? static_cast<QWidget *>(new frmLoginAdd(folder.path()))
+                                             : new frmAbout);
+            w = own.get();
+        }
+        QVERIFY(w);
+        m_frame->show();
+        w->show();
+        QApplication::processEvents();
+
+        QStringList missing;
+        unnamed(QAccessible::queryAccessibleInterface(w->window()), missing);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
+        for (const QLabel *label : w->findChildren<QLabel *>()) {
+            const QSize need = label->minimumSizeHint();
+            // The standard day's hour bands keep their texts for the dump and show only their colour.
+            const bool shown = !label->styleSheet().contains(QLatin1String("color: transparent"));
+            if (label->isVisible() && shown && !label->wordWrap() && !label->text().isEmpty())
+                QVERIFY2(label->width() >= need.width() && label->height() >= need.height(),
+                         qPrintable(QStringLiteral("%1 %2: %3x%4, needs %5x%6").arg(label->objectName(), label->text())
+                                        .arg(label->width()).arg(label->height()).arg(need.width()).arg(need.height())));
+        }
+        const QList<QChartView *> charts = w->findChildren<QChartView *>();
+        QCOMPARE(charts.size(), description.isEmpty() ? 0 : 1);
+        for (QChartView *chart : charts) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(chart);
+            QVERIFY(!a->text(QAccessible::Name).isEmpty());
+            QCOMPARE(a->text(QAccessible::Description), description);
+            for (const QString &figure : figures) {
+                const QString shown = w->findChild<QLabel *>(figure)->text();
+                QVERIFY2(description.contains(shown), qPrintable(figure + u' ' + shown));
+            }
+        }
     }
 
     // Each menu, then its items: "objectName caption", "-" in front when not

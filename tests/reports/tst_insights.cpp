@@ -1,5 +1,7 @@
-// The summary of a period and the overlay day, against hand-computed tables.
+// The summary of a period and the overlay day, against hand-computed tables;
+// what a screen reader says of each chart.
 
+#include "reports/ChartText.h"
 #include "reports/OverlayDay.h"
 #include "reports/PeriodSummary.h"
 #include "reports/ReadingsCsv.h"
@@ -55,6 +57,28 @@ QStringList figures(const PeriodSummary::Report &r)
         met += m ? u'+' : u'-';
     out << met;
     return out;
+}
+
+// The text alternative of one kind of chart over the entries, limits 180 and 70.
+ChartText chartText(const QString &kind, const ReadingTables &t, GlucoseUnit unit, DateFormat format)
+{
+    if (kind.endsWith(QLatin1String("line graph"))) {
+        const bool meal = kind.startsWith(QLatin1String("PC"));
+        LineGraphSelection selection(meal ? LineGraphSelection::Rule::MealMarked : LineGraphSelection::Rule::AllReadings);
+        selection.selectAtLoad(t);
+        const auto page = LineGraphPage::draw(selection, {unit, format, 180, 70});
+        return ChartTexts::lineGraph(meal, selection, *page, unit, format);
+    }
+    if (kind == QLatin1String("standard day")) {
+        const auto day = StandardDay::day(t, QStringLiteral("2006/3/5"), unit, 180, 70);
+        return ChartTexts::standardDay(QStringLiteral("2006/3/5"), &*day, unit);
+    }
+    if (kind == QLatin1String("histogram"))
+        return ChartTexts::histogram(Histogram::report(t, unit, format));
+    const PeriodReadings period = ReportPeriods::readingsIn(t, kMarch);
+    if (kind == QLatin1String("bands"))
+        return ChartTexts::bands(PeriodSummary::report(period, unit, 180, 70).bandReadings, unit);
+    return ChartTexts::overlayDay(OverlayDay::overlay(period), unit);
 }
 
 QString mealFigures(const std::array<PeriodSummary::MealFigure, PeriodSummary::kDayParts> &parts)
@@ -244,6 +268,66 @@ private Q_SLOTS:
         for (int h : {0, 1, 2, 5, 23})
             expected.hours[h] = OverlayDay::Percentiles{};
         QCOMPARE(OverlayDay::runs(expected), (QList<std::pair<int, int>>{{0, 2}, {5, 5}, {8, 8}, {23, 23}}));
+    }
+
+    // Name, description and the value table's rows (cells joined by spaces) of each chart.
+    void chartTexts_data()
+    {
+        QTest::addColumn<QList<Reading>>("entries");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("expected"); // name, description, rows
+
+        const QList<Reading> four{at(2006, 3, 1, 8, 123), at(2006, 3, 5, 9, 60, "PC"), at(2006, 3, 21, 7, 200, "PC"),
+                                  at(2006, 3, 5, 19, 250)};
+        QTest::newRow("line graph") << four << "line graph" << 1 << 1
+            << QStringList{"Line graph", "Line graph, 4 readings from 2006/3/1 to 2006/3/5, highest 250, lowest 60 mg/dL",
+                           "2006/3/1 08:00 123", "2006/3/5 09:00 60", "2006/3/21 07:00 200", "2006/3/5 19:00 250"};
+        QTest::newRow("PC line graph, mmol/L, day first") << four << "PC line graph" << 2 << 2
+            << QStringList{"PC line graph",
+                           "PC line graph, 2 readings from 5/3/2006 to 21/3/2006, highest 11.1, lowest 3.3 mmol/L",
+                           "5/3/2006 09:00 3.3", "21/3/2006 07:00 11.1"};
+        QTest::newRow("line graph, no readings") << QList<Reading>{} << "line graph" << 1 << 1
+            << QStringList{"Line graph", "Line graph, no readings"};
+        QTest::newRow("standard day") << four << "standard day" << 1 << 1
+            << QStringList{"Standard day", "Standard day, 2006/3/5, 2 readings, highest 250, lowest 60, average 155 mg/dL",
+                           "09:00 60", "19:00 250"};
+        QTest::newRow("histogram, mmol/L") << four << "histogram" << 2 << 1
+            << QStringList{"Histogram",
+                           "Histogram, 4 readings from 2006/3/1 to 2006/3/5, highest 13.9, lowest 3.3 mmol/L, most in <3.4 (1)",
+                           "<3.4 1", "3.4-5.0 0", "5.1-6.7 0", "6.8-8.3 1", "8.4-10.0 0", "10.1-11.6 1", "11.7-13.3 0",
+                           "13.4-15.0 1", "15.1-16.6 0", "16.7-18.3 0", "18.4-20.0 0", ">=20.1 0"};
+        QTest::newRow("bands") << four << "bands" << 1 << 1
+            << QStringList{"Band bar",
+                           "Band bar, 4 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 25.0 %, 70–180 mg/dL 25.0 %, "
+                           "181–250 mg/dL 50.0 %, Above 250 mg/dL 0.0 %",
+                           "Below 54 mg/dL 0 0.0 %", "54–69 mg/dL 1 25.0 %", "70–180 mg/dL 1 25.0 %",
+                           "181–250 mg/dL 2 50.0 %", "Above 250 mg/dL 0 0.0 %"};
+        // Hour 8: 100, 110, 120, 130, 140 (p10 104, p25 110, median 120, p75 130, p90 136); hour 9: one reading.
+        QList<Reading> overlay;
+        for (int g : {140, 100, 120, 110, 130})
+            overlay << at(2006, 3, 5, 8, g);
+        overlay << at(2006, 3, 6, 9, 99);
+        QStringList hours;
+        for (int h = 0; h < 24; ++h)
+            hours << QStringLiteral("%1–%2 %3 – – –").arg(h, 2, 10, QChar(u'0')).arg(h + 1, 2, 10, QChar(u'0')).arg(int(h == 9));
+        hours[8] = "08–09 5 6.7 6.1–7.2 5.8–7.6";
+        QTest::newRow("overlay day, mmol/L") << overlay << "overlay day" << 2 << 1
+            << QStringList{"Overlay day", "Overlay day, 6 readings, a median for 1 of 24 hours, lowest 6.7 at 08–09, "
+                                          "highest 6.7 at 08–09 mmol/L"} + hours;
+    }
+    void chartTexts()
+    {
+        QFETCH(QList<Reading>, entries);
+        QFETCH(QString, kind);
+        QFETCH(int, unit);
+        QFETCH(int, format);
+        const ChartText text = chartText(kind, table(entries), glucoseUnit(unit), dateFormat(format));
+        QStringList got{text.name, text.description};
+        for (const QStringList &row : text.rows)
+            got << row.join(u' ');
+        QTEST(got, "expected");
     }
 
     void csv_data()

@@ -117,15 +117,15 @@ private Q_SLOTS:
             << QStringList{"Dextrel Management Software", "ID : ann", "Period : 2006/3/5 ~ 2006/4/20",
                            "Unit : mmol/L", "Readings : 3", "Days with readings : 3", "Left out, no calendar date : 1",
                            "Mean : 8.7 mmol/L", "Standard deviation : 4.5 mmol/L", "variation : 51.6 %", "GMI",
-                           "3.9–10.0 mmol/L, % of readings : 66.7 % target: over 70 %",
-                           "Above 10.0 mmol/L, % of readings : 33.3 % target: under 25 %",
+                           "3.9–10.0 mmol/L, % of readings : 66.7 % target: over 70 % ✗ not met",
+                           "Above 10.0 mmol/L, % of readings : 33.3 % target: under 25 % ✗ not met",
                            "your limits 4.0–10.0 mmol/L", "Overlay Day", "Histogram",
                            "Glucose mmol/L", "Not medical advice"}
             << "";
         QTest::newRow("a period, mg/dL, day/month/year")
             << bob + QStringList{"--from", "2006-03-06", "--to", "2006-04-20"} << file << 0
             << QStringList{"ID : bob", "Period : 6/3/2006 ~ 20/4/2006", "Readings : 2", "Mean : 175 mg/dL",
-                           "Below 70 mg/dL, % of readings : 0.0 %", "Above 250 mg/dL, % of readings : 0.0 %",
+                           "Below 70 mg/dL, % of readings : 0.0 % target: under 4 % ✓ met", "Above 250 mg/dL, % of readings : 0.0 %",
                            "Glucose mg/dL", "Not medical advice"}
             << "";
         QTest::newRow("an open end") << bob + QStringList{"--from", "2006-04-01"} << file << 0

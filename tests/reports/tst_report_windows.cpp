@@ -157,7 +157,8 @@ private Q_SLOTS:
              "SummaryMean": {"text": "175"}, "SummarySD": {"text": "107"}, "SummaryCV": {"text": "61.2 %"},
              "SummaryGMI": {"text": "–"}, "SummaryBelow54": {"text": "0.0 %"}, "SummaryBelow70": {"text": "0.0 %"},
              "SummaryInRange": {"text": "50.0 %"}, "SummaryAbove180": {"text": "50.0 %"},
-             "SummaryAbove250": {"text": "0.0 %"}, "SummaryInLimits": {"text": "50.0 %"}})");
+             "SummaryAbove250": {"text": "0.0 %"}, "SummaryInLimits": {"text": "50.0 %"},
+             "SummaryBelow54Met": {"text": "✓ met"}, "SummaryInRangeMet": {"text": "✗ not met"}})");
         QTest::newRow("summary mmol/L d/m/y, scripted page")
             << "mmoldmy" << kReadings << QStringList{"--page", "summary"} << "SummaryWindow" << "" << json(R"(
             {"DTPicker1": {"text": "5/3/2006"}, "DTPicker2": {"text": "20/4/2006"},

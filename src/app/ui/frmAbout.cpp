@@ -29,6 +29,7 @@ frmAbout::frmAbout(QWidget *parent)
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
 
     picIcon->setPixmap(Pictures::pixmap(QStringLiteral("product"), QSize(64, 64)));
+    picIcon->setAccessibleName(Product::kName);
     lblTitle->setWordWrap(true);
     lblTitle->setFixedWidth(220);
     cmdOK->setDefault(true);

@@ -44,6 +44,10 @@ frmIndex::frmIndex(PageHost &host, QWidget *parent)
     Command2->setObjectName(QStringLiteral("Command2"));
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setPixmap(Pictures::pixmap(QStringLiteral("drop"), kPictureSize));
+    // The pictures say in words what their buttons say.
+    Picture1->setAccessibleName(Command1->text());
+    Picture3->setAccessibleName(Command2->text());
+    Picture2->setAccessibleName(QStringLiteral("Blood drop"));
 
     WindowParts::setTitleFont(lblProductName, 1.8);
 

@@ -55,6 +55,9 @@ frmMenu::frmMenu(PageHost &host, QWidget *parent)
         const int row = 1 + 2 * (i / 2);
         layout->addWidget(cells[i].first, row, i % 2, Qt::AlignHCenter | Qt::AlignBottom);
         layout->addWidget(cells[i].second, row + 1, i % 2);
+        // The picture is read with its caption.
+        cells[i].first->setAccessibleName(cells[i].second->text());
+        cells[i].second->setBuddy(cells[i].first);
     }
     layout->setRowStretch(5, 1);
 

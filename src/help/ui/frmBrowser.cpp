@@ -117,6 +117,7 @@ frmBrowser::frmBrowser(QWidget *parent)
     cboAddress->setEditable(true);
     // The list holds the visited addresses; the program puts them there itself.
     cboAddress->setInsertPolicy(QComboBox::NoInsert);
+    cboAddress->lineEdit()->setAccessibleName(QStringLiteral("Address"));
     auto *enter = new EnterFilter(this, [this] { navigateToAddress(); });
     cboAddress->installEventFilter(enter);
     cboAddress->lineEdit()->installEventFilter(enter);
@@ -126,6 +127,7 @@ frmBrowser::frmBrowser(QWidget *parent)
     });
 
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    brwWebBrowser->setAccessibleName(QStringLiteral("Manual page"));
     brwWebBrowser->setPage(new ManualPage(m_profile, brwWebBrowser));
     connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
         m_requested = false;

@@ -79,6 +79,9 @@ void frmMeterRead::buildControls()
     ProgressBar1->setValue(m_download->session().progress());
     List3 = new QListWidget(this);
     List3->setObjectName(QStringLiteral("List3"));
+    // What a screen reader calls the controls that have no caption.
+    ProgressBar1->setAccessibleName(QStringLiteral("Download progress"));
+    List3->setAccessibleName(QStringLiteral("Download messages"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(explanation);

@@ -1,5 +1,6 @@
 #include "reports/ui/BandParts.h"
 
+#include "reports/ChartText.h"
 #include "reports/ui/ReportParts.h"
 
 #include <QBarCategoryAxis>
@@ -53,9 +54,11 @@ QString limitsCaption(int max, int min, GlucoseUnit unit)
         .arg(ReadingTexts::glucoseText(min, unit), ReadingTexts::glucoseText(max, unit), ReadingTexts::unitText(unit));
 }
 
+// Bluish green and vermillion stay apart for every common colour-vision
+// deficiency (scripts/cvd-palette.py), and the words beside them say it anyway.
 QColor targetColour(bool met)
 {
-    return met ? QColor(0x1a, 0x7f, 0x37) : QColor(0xb0, 0x00, 0x20);
+    return met ? QColor(0x00, 0x7a, 0x5a) : QColor(0xb8, 0x46, 0x0a);
 }
 
 QString targetStyle(bool met)
@@ -85,16 +88,14 @@ void drawBands(QChart *chart, const std::array<qint64, kBands> &readings, Glucos
     qint64 total = 0;
     for (qint64 n : readings)
         total += n;
-    const QString u = QLatin1Char(' ') + ReadingTexts::unitText(unit);
-    const std::array<QString, kBands> names{
-        QStringLiteral("Below ") + edge(54, unit) + u, edge(54, unit) + u'–' + edge(69, unit) + u,
-        edge(70, unit) + u'–' + edge(180, unit) + u, edge(181, unit) + u'–' + edge(250, unit) + u,
-        QStringLiteral("Above ") + edge(250, unit) + u};
-    const std::array<QColor, kBands> colours{QColor(0x8b, 0x00, 0x00), QColor(0xe0, 0x40, 0x40), QColor(0x2e, 0x9e, 0x4f),
-                                             QColor(0xf0, 0xb4, 0x29), QColor(0xe0, 0x7b, 0x00)};
+    // Wine, vermillion, bluish green, yellow and orange of the Okabe–Ito palette:
+    // neighbours stay apart under protanopia, deuteranopia and tritanopia
+    // (scripts/cvd-palette.py).
+    const std::array<QColor, kBands> colours{QColor(0x88, 0x22, 0x55), QColor(0xd5, 0x5e, 0x00), QColor(0x00, 0x9e, 0x73),
+                                             QColor(0xf0, 0xe4, 0x42), QColor(0xe6, 0x9f, 0x00)};
     auto *series = new QStackedBarSeries;
     for (int b = 0; b < kBands; ++b) {
-        auto *set = new QBarSet(names[b]);
+        auto *set = new QBarSet(ChartTexts::bandName(Band(b), unit));
         set->setColor(colours[b]);
         *set << (total ? 100.0 * double(readings[b]) / double(total) : 0.0);
         series->append(set);

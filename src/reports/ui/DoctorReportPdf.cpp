@@ -95,7 +95,7 @@ public:
     }
 
     static constexpr qreal kValueWidth = 52;
-    static constexpr qreal kAfterWidth = 108;
+    static constexpr qreal kAfterWidth = 180;
     static inline const QFont kCaptionFont = font(8, true);
     void skip(qreal height) { m_y += height; }
     qreal bottom() const { return m_y; }
@@ -131,7 +131,7 @@ qreal drawSummary(QPainter &painter, const DoctorReport::Page &page, qreal top, 
 {
     const Report &r = page.summary;
     const QString unitText = ReadingTexts::unitText(page.unit);
-    const qreal textWidth = width - 270;
+    const qreal textWidth = width - 250;
     Rows rows(painter, kMargin, textWidth - 6 - Rows::kValueWidth - Rows::kAfterWidth, top);
     for (const SummaryFigures::Figure &figure : SummaryFigures::figures())
         rows.add(figure.caption, r.*figure.value, figure.withUnit ? unitText : QString());
@@ -144,7 +144,8 @@ qreal drawSummary(QPainter &painter, const DoctorReport::Page &page, qreal top, 
     }
     rows.skip(6);
     for (int t = 0; t < kTargets; ++t) {
-        rows.add(BandParts::shareCaption(Target(t), page.unit), r.shares[t], BandParts::targetText(Target(t)),
+        rows.add(BandParts::shareCaption(Target(t), page.unit), r.shares[t],
+                 BandParts::targetText(Target(t)) + u' ' + metText(r.met[t]),
                  BandParts::targetColour(r.met[t]), true);
     }
     rows.add(BandParts::limitsCaption(page.max, page.min, page.unit), r.inLimits);

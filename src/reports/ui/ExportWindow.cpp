@@ -7,6 +7,7 @@
 #include "store/ReadingStore.h"
 
 #include <QDir>
+#include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -39,6 +40,8 @@ ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
 
     auto *grid = new QGridLayout;
     grid->addWidget(Label3, 0, 0);
+    Label3->setBuddy(pickers.DTPicker1);
+    Label1->setBuddy(txtFile);
     grid->addLayout(pickers.layout(), 0, 1, 1, 2);
     grid->addWidget(Label1, 1, 0);
     grid->addWidget(txtFile, 1, 1);

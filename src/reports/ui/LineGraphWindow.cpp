@@ -6,6 +6,7 @@
 #include "reports/ReportTexts.h"
 #include "reports/SummaryStatistics.h"
 #include "store/ReadingStore.h"
+#include "reports/ui/ChartValues.h"
 #include "users/UserSettings.h"
 
 #include <QApplication>
@@ -77,6 +78,20 @@ LineGraphWindow::LineGraphWindow(const PageContext &context, Form form, QWidget 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buildHeader(!isMealMarked(form)));
     layout->addLayout(buildChartArea(), 1);
+
+    // What a screen reader says of the controls whose captions do not name them.
+    Label3->setBuddy(DTPicker1);
+    DTPicker1->setAccessibleName(ReportTexts::kFromDate);
+    DTPicker2->setAccessibleName(ReportTexts::kToDate);
+    HScroll1->setAccessibleName(ReportTexts::kReadingsPage);
+    if (ComboLO) {
+        Label16->setBuddy(ComboLO);
+        // The typing box inside an editable list is what takes the focus.
+        for (QComboBox *box : {ComboLO, ComboHI}) {
+            box->setAccessibleName(box == ComboLO ? ReportTexts::kFromHour : ReportTexts::kToHour);
+            box->lineEdit()->setAccessibleName(box->accessibleName());
+        }
+    }
 
     formLoad();
 
@@ -288,6 +303,8 @@ QLayout *LineGraphWindow::buildChartArea()
     grid->addWidget(MSChart1, 0, 1);
     grid->addWidget(Text2, 1, 1);
     grid->addLayout(axisTexts, 2, 1);
+    chartValues = new ChartValues(MSChart1, this);
+    grid->addWidget(chartValues, 3, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(0, 1);
     return grid;
@@ -431,6 +448,8 @@ void LineGraphWindow::showPage(const LineGraphPage::Page &page)
     // Date format Other: the labels keep their texts.
     for (int k = 0; k < page.labels.size() && k < X.size(); ++k)
         X[k]->setText(page.labels[k]);
+    chartValues->show(ChartTexts::lineGraph(m_selection.rule() == LineGraphSelection::Rule::MealMarked, m_selection,
+                                            page, m_unit, settings().format));
     placeOverlays();
 }
 

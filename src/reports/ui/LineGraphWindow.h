@@ -9,6 +9,7 @@
 
 #include <utility>
 
+class ChartValues;
 class QChart;
 class QChartView;
 class QComboBox;
@@ -43,6 +44,7 @@ public:
     QComboBox *ComboLO = nullptr, *ComboHI = nullptr;
     QLabel *Label7, *Label12, *Label6, *Label8, *Label13, *Label10, *Label9, *Label14, *Label11;
     QChartView *MSChart1;
+    ChartValues *chartValues;          // the chart's words and values for a screen reader
     QWidget *Text2;               // the band under the chart holding the date labels
     QList<QLabel *> X;            // X1..X26
     QScrollBar *HScroll1;

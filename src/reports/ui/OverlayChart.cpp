@@ -123,10 +123,12 @@ void draw(QChart *chart, const OverlayDay::Result &overlay, GlucoseUnit unit, in
         l->append(24, y);
         chart->addSeries(l);
     };
-    reference(QStringLiteral("Max"), max, QColor(200, 40, 40), Qt::SolidLine);
-    reference(QStringLiteral("Min"), min, QColor(200, 120, 0), Qt::SolidLine);
-    reference(ReadingTexts::glucoseText(70, unit), 70, QColor(40, 140, 60), Qt::DashLine);
-    reference(ReadingTexts::glucoseText(180, unit), 180, QColor(40, 140, 60), Qt::DashLine);
+    // Vermillion, reddish purple and bluish green: apart for every common
+    // colour-vision deficiency (scripts/cvd-palette.py); 70 and 180 are dashed too.
+    reference(QStringLiteral("Max"), max, QColor(0xd5, 0x5e, 0x00), Qt::SolidLine);
+    reference(QStringLiteral("Min"), min, QColor(0xcc, 0x79, 0xa7), Qt::SolidLine);
+    reference(ReadingTexts::glucoseText(70, unit), 70, QColor(0x00, 0x9e, 0x73), Qt::DashLine);
+    reference(ReadingTexts::glucoseText(180, unit), 180, QColor(0x00, 0x9e, 0x73), Qt::DashLine);
 
     auto *hours = new QValueAxis;
     hours->setTitleText(QStringLiteral("Time of Day (hr)"));

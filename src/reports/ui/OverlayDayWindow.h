@@ -1,11 +1,13 @@
 #pragma once
 
+#include "reports/OverlayDay.h"
 #include "users/ui/PageHost.h"
 #include "reports/ui/PeriodPickers.h"
 #include "reports/ui/ReportParts.h"
 
 #include <QWidget>
 
+class ChartValues;
 class QChartView;
 
 // The overlay day: every reading of a period by its time of day, the hourly
@@ -21,9 +23,11 @@ public:
     ReportParts::Heading heading;
     PeriodPickers pickers;
     QChartView *MSChart1;
+    ChartValues *chartValues;   // the chart's words and values for a screen reader
 
 private:
     void run();
+    void draw(const OverlayDay::Result &overlay);
 
     const PageContext m_context;
 };

@@ -25,6 +25,8 @@ PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::f
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(format);
     }
+    DTPicker1->setAccessibleName(ReportTexts::kFromDate);
+    DTPicker2->setAccessibleName(ReportTexts::kToDate);
     m_layout->addWidget(DTPicker1);
     m_layout->addWidget(Label15);
     m_layout->addWidget(DTPicker2);

@@ -70,6 +70,8 @@ void Heading::addTo(QGridLayout *grid, QWidget *date)
 {
     addRow(grid, 0, Label1, Label5);
     addRow(grid, 1, Label3, date);
+    if (date->focusPolicy() != Qt::NoFocus)
+        Label3->setBuddy(date);
 }
 
 Statistics::Statistics(QWidget *parent)

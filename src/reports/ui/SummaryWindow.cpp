@@ -3,12 +3,14 @@
 #include "platform/ui/WindowParts.h"
 #include "reports/PeriodSummary.h"
 #include "reports/ui/BandParts.h"
+#include "reports/ui/ChartValues.h"
 #include "reports/ui/SummaryFigures.h"
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QChart>
 #include <QChartView>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +32,7 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     , pickers(this, context, [this] { run(); })
     , SummaryInLimits(ReportParts::value(this, "SummaryInLimits", QStringLiteral("- - -")))
     , SummaryBands(BandParts::bandChart(this))
+    , chartValues(new ChartValues(SummaryBands, this))
     , SummaryMeals(WindowParts::named<QTableWidget>(this, "SummaryMeals"))
     , m_context(context)
 {
@@ -41,7 +44,8 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     auto *grid = new QGridLayout;
     ReportParts::addRow(grid, 0, heading.Label1, heading.Label5);
     grid->addWidget(heading.Label3, 1, 0);
-    grid->addLayout(pickers.layout(), 1, 1, 1, 3);
+    heading.Label3->setBuddy(pickers.DTPicker1);
+    grid->addLayout(pickers.layout(), 1, 1, 1, 4);
     int row = 2;
     const auto addRow = [this, grid, &row](const char *name, const QString &caption, QLabel *value,
                                            const QString &after = {}) {
@@ -56,21 +60,27 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     for (int t = 0; t < kTargets; ++t) {
         shares[t] = ReportParts::value(this, kShareNames[t], QStringLiteral("- - -"));
         addRow(nullptr, BandParts::shareCaption(Target(t), unit), shares[t], BandParts::targetText(Target(t)));
+        met[t] = WindowParts::label(this, qPrintable(QLatin1String(kShareNames[t]) + QLatin1String("Met")), {});
+        grid->addWidget(met[t], row - 1, 3);
     }
     addRow("LabelInLimits", BandParts::limitsCaption(context.user.max, context.user.min, unit), SummaryInLimits);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
 
     SummaryMeals->setColumnCount(4);
     SummaryMeals->setRowCount(SummaryFigures::dayParts().size());
     SummaryMeals->setHorizontalHeaderLabels(SummaryFigures::mealHeaders(unit));
     SummaryMeals->setVerticalHeaderLabels(SummaryFigures::dayParts());
+    SummaryMeals->setAccessibleName(QStringLiteral("Before- and after-meal readings by part of the day"));
     SummaryMeals->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SummaryMeals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
     top->addLayout(grid, 3);
-    top->addWidget(SummaryBands, 2);
+    auto *bands = new QVBoxLayout;
+    bands->addWidget(SummaryBands, 1);
+    bands->addWidget(chartValues);
+    top->addLayout(bands, 2);
     layout->addLayout(top);
     layout->addWidget(SummaryMeals, 1);
 
@@ -89,9 +99,12 @@ void SummaryWindow::run()
     for (int t = 0; t < kTargets; ++t) {
         shares[t]->setText(r.shares[t]);
         shares[t]->setStyleSheet(BandParts::targetStyle(r.met[t]));
+        met[t]->setText(metText(r.met[t]));
+        met[t]->setStyleSheet(BandParts::targetStyle(r.met[t]));
     }
     SummaryInLimits->setText(r.inLimits);
     BandParts::drawBands(SummaryBands->chart(), r.bandReadings, unit);
+    chartValues->show(ChartTexts::bands(r.bandReadings, unit));
     for (int p = 0; p < SummaryFigures::dayParts().size(); ++p) {
         const QStringList cells = SummaryFigures::mealRow(r, p);
         for (int c = 0; c < cells.size(); ++c)

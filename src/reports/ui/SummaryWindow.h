@@ -8,6 +8,7 @@
 
 #include <array>
 
+class ChartValues;
 class QChartView;
 class QLabel;
 class QTableWidget;
@@ -29,8 +30,11 @@ public:
     std::array<QLabel *, 8> figures;
     // Below54, Below70, InRange, Above180, Above250, each beside its target.
     std::array<QLabel *, 5> shares;
+    // "✓ met" or "✗ not met" after each target: SummaryBelow54Met …
+    std::array<QLabel *, 5> met;
     QLabel *SummaryInLimits;
     QChartView *SummaryBands;
+    ChartValues *chartValues;   // the bar's words and values for a screen reader
     QTableWidget *SummaryMeals;
 
 private:

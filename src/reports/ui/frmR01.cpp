@@ -29,6 +29,7 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
     setObjectName(QLatin1String(name));
     setWindowTitle(kCaption);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(QStringLiteral("Readings"));
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Rows of one height are laid out without asking each row for its size.

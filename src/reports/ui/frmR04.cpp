@@ -2,6 +2,7 @@
 
 #include "platform/ui/MessageService.h"
 #include "reports/ReportTexts.h"
+#include "reports/ui/ChartValues.h"
 #include "reports/ui/HourRuler.h"
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -42,6 +44,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     , Text7(new QLabel(ReadingTexts::unitText(GlucoseUnit::MgPerDl), this))
     , MSChart1(ReportParts::chart(this))
     , ruler(new HourRuler(this))
+    , chartValues(new ChartValues(MSChart1, this))
     , m_context(context)
 {
     setObjectName(QStringLiteral("frmR04"));
@@ -52,6 +55,8 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     Combo4->setEditable(true);
     Combo4->setInsertPolicy(QComboBox::NoInsert);
     Combo4->setMinimumContentsLength(12);
+    Combo4->setAccessibleName(ReportTexts::kDay);
+    Combo4->lineEdit()->setAccessibleName(ReportTexts::kDay);
 
     auto *grid = new QGridLayout;
     heading.addTo(grid, Combo4);
@@ -64,6 +69,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     layout->addWidget(Text7);
     layout->addWidget(MSChart1, 1);
     layout->addWidget(ruler);
+    layout->addWidget(chartValues);
     MSChart1->chart()->legend()->show();
     MSChart1->chart()->legend()->setAlignment(Qt::AlignTop);
 
@@ -84,6 +90,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     // Queued: the view takes the chart's new size only after the plot area moves.
     connect(MSChart1->chart(), &QChart::plotAreaChanged, this, &frmR04::placeRuler, Qt::QueuedConnection);
     draw(StandardDay::emptyTable(unit, user.max, user.min));
+    chartValues->show(ChartTexts::standardDay({}, nullptr, unit));
 }
 
 // Unit and limits are read again at each choice: the settings window may have
@@ -100,6 +107,7 @@ void frmR04::showDay()
         Label18->setText(day->readings);
     }
     draw(day->table);
+    chartValues->show(ChartTexts::standardDay(Combo4->currentText(), &*day, glucoseUnit(user.unit)));
 }
 
 void frmR04::draw(const StandardDay::DayTable &table)
@@ -112,7 +120,7 @@ void frmR04::draw(const StandardDay::DayTable &table)
     m_readings = new QScatterSeries;
     m_readings->setName(QStringLiteral("Glucose"));
     m_readings->setMarkerSize(12);
-    m_readings->setColor(QColor(0x00, 0x60, 0xc0));
+    m_readings->setColor(QColor(0x00, 0x72, 0xb2));
     m_readings->setBorderColor(Qt::white);
     double top = qMax(table.high, table.low);
     double bottom = qMin(0.0, qMin(table.high, table.low));
@@ -125,8 +133,9 @@ void frmR04::draw(const StandardDay::DayTable &table)
         bottom = qMin(bottom, reading.value);
     }
     chart->addSeries(m_readings);
-    chart->addSeries(limitLine(QStringLiteral("Max"), table.high, QColor(0xd0, 0x10, 0x10)));
-    chart->addSeries(limitLine(QStringLiteral("Min"), table.low, QColor(0x10, 0x90, 0x10)));
+    // Blue, vermillion and bluish green: apart for every common colour-vision deficiency.
+    chart->addSeries(limitLine(QStringLiteral("Max"), table.high, QColor(0xd5, 0x5e, 0x00)));
+    chart->addSeries(limitLine(QStringLiteral("Min"), table.low, QColor(0x00, 0x9e, 0x73)));
 
     // Minutes of the day; the hours are written by the ruler under the chart.
     auto *minutes = new QValueAxis;

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class ChartValues;
 class HourRuler;
 class QChartView;
 class QComboBox;
@@ -30,6 +31,7 @@ public:
     QLabel *Text7;              // the value axis's unit
     QChartView *MSChart1;
     HourRuler *ruler;           // Text1..Text6, Text8
+    ChartValues *chartValues;   // the chart's words and values for a screen reader
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -3,6 +3,7 @@
 #include "platform/ui/MessageService.h"
 #include "reports/Histogram.h"
 #include "reports/ReportTexts.h"
+#include "reports/ui/ChartValues.h"
 #include "reports/ui/HistogramChart.h"
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
@@ -26,6 +27,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
     , Label2(ReportParts::value(this, "Label2", QStringLiteral("- -")))
     , statistics(this)
     , MSChart1(ReportParts::chart(this))
+    , chartValues(new ChartValues(MSChart1, this))
     , Text2(new QLabel(QStringLiteral("Glucose mmol/L"), MSChart1))
 {
     setObjectName(QStringLiteral("frmR05"));
@@ -42,6 +44,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(MSChart1, 1);
+    layout->addWidget(chartValues);
 
     const UserSettings &user = context.user;
     const GlucoseUnit unit = glucoseUnit(user.unit);
@@ -76,6 +79,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
         // Queued: the view maps the new plot area only after the chart has told of it.
         connect(MSChart1->chart(), &QChart::plotAreaChanged, this, &frmR05::placeMmolTitle, Qt::QueuedConnection);
     }
+    chartValues->show(ChartTexts::histogram(report));
 }
 
 void frmR05::resizeEvent(QResizeEvent *event)

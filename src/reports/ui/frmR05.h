@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class ChartValues;
 class QChartView;
 class QLabel;
 
@@ -23,6 +24,7 @@ public:
     QLabel *Label4, *Label2;    // "Datas covered :", number of readings
     ReportParts::Statistics statistics;
     QChartView *MSChart1;
+    ChartValues *chartValues;   // the chart's words and values for a screen reader
     // "Glucose mmol/L", over the category-axis title in mmol/L only.
     QLabel *Text2;
 

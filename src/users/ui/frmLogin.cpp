@@ -2,6 +2,7 @@
 
 #include "platform/DataFolder.h"
 #include "platform/LocalBytes.h"
+#include "platform/Product.h"
 #include "platform/ui/MessageService.h"
 #include "store/ui/frmReadOldData.h"
 #include "users/Login.h"
@@ -42,6 +43,10 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     setWindowTitle(UserTexts::kLoginCaption);
     ComboName->setEditable(false);
     picIcon->setPixmap(QIcon(QStringLiteral(":/images/product.svg")).pixmap(kIconSize, kIconSize));
+    picIcon->setAccessibleName(Product::kName);
+    // A screen reader reads each field with its caption.
+    Label1->setBuddy(ComboName);
+    Label2->setBuddy(TextPasswd);
 
     auto *fields = new QGridLayout;
     fields->addWidget(Label1, 0, 0);

@@ -25,6 +25,10 @@ frmLoginAdd::frmLoginAdd(const QString &dataDir, QWidget *parent)
 {
     setWindowTitle(UserTexts::kAddNewUser);
 
+    // A screen reader reads each box with its caption.
+    LabelName->setBuddy(TextName);
+    LabelPasswd->setBuddy(TextPasswd);
+    LabelCheck->setBuddy(TextCheck);
     auto *fields = new QFormLayout;
     fields->addRow(LabelName, TextName);
     fields->addRow(LabelPasswd, TextPasswd);

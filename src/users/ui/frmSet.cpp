@@ -95,6 +95,7 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     ComboDevice->setInsertPolicy(QComboBox::InsertAtBottom);
     ComboDevice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ComboDevice->setAccessibleName(SettingsTexts::kDeviceLabel);
+    ComboDevice->lineEdit()->setAccessibleName(SettingsTexts::kDeviceLabel);
     ComboDevice->setToolTip(SettingsTexts::kDeviceHint);
     connect(ComboDevice, &QComboBox::activated, this, [this](int index) {
         const QVariant listed = ComboDevice->itemData(index);
@@ -128,6 +129,7 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
         QLabel *caption = WindowParts::label(limits, rows[r].name, rows[r].text);
         rows[r].box->setParent(limits);
         rows[r].unit->setParent(limits);
+        caption->setBuddy(rows[r].box);
         grid->addWidget(caption, r, 0);
         grid->addWidget(rows[r].box, r, 1);
         grid->addWidget(rows[r].unit, r, 2);
