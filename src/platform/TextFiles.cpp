@@ -1,5 +1,6 @@
 #include "platform/TextFiles.h"
 
+#include "platform/LargeBuffers.h"
 #include "platform/LocalBytes.h"
 #include "platform/RegularFile.h"
 #include "platform/TemporaryFiles.h"
@@ -100,7 +101,16 @@ bool read(const QString &path, QByteArray *content, QString *error)
     QString reason;
     if (!RegularFile::open(f, path, QIODevice::ReadOnly, &reason))
         return fail(error, QStringLiteral("read"), path, reason);
-    *content = f.readAll();
+    // Read into a buffer of the file's size, which a reading file of years
+    // makes megabytes (see LargeBuffers); a file that grew meanwhile is read whole.
+    QByteArray bytes;
+    LargeBuffers::reserve(bytes, qsizetype(f.size()));
+    bytes.resize(bytes.capacity());
+    const qint64 got = f.read(bytes.data(), bytes.size());
+    bytes.resize(qMax(got, qint64(0)));
+    if (got >= 0 && f.error() == QFile::NoError)
+        bytes += f.readAll();
+    *content = std::move(bytes);
     if (f.error() != QFile::NoError)
         return fail(error, QStringLiteral("read"), path, f.errorString());
     return true;

@@ -1,6 +1,7 @@
 #include "store/ReadingFile.h"
 
 #include "platform/BackupNames.h"
+#include "platform/LargeBuffers.h"
 #include "platform/TextFiles.h"
 #include "store/ReadingTexts.h"
 
@@ -8,128 +9,150 @@
 #include <QDir>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <limits>
 
 namespace {
 
-constexpr int kFieldCount = 10;
 constexpr char kLineEnd[] = "\r\n";
+// The values that fit a width of 1 to 5 digits are those below these.
+constexpr qint64 kFits[] = {0, 10, 100, 1000, 10000, 100000};
 
 // Decimal digits of value, zero-padded to width; wider values are written in
-// full and negative ones get a minus sign before the padding ("-03").
-void appendPadded(QByteArray &out, qint64 value, int width)
+// full and negative ones get a minus sign before the padding ("-03"). Returns
+// the end of what was written.
+char *putPadded(char *out, qint64 value, int width)
 {
-    // Work on the negative side so the smallest 64-bit value has a magnitude too.
+    // The usual case: a value that fits its width, written digit by digit from the right.
+    if (value >= 0 && value < kFits[width]) {
+        for (quint32 rest = quint32(value), i = quint32(width); i-- > 0; rest /= 10)
+            out[i] = char('0' + rest % 10);
+        return out + width;
+    }
     const bool negative = value < 0;
-    qint64 rest = negative ? value : -value;
-    char digits[24];
+    quint64 rest = negative ? 0 - quint64(value) : quint64(value);
+    char digits[20];
     int n = 0;
     do {
-        digits[n++] = char('0' - rest % 10);
+        digits[n++] = char('0' + rest % 10);
         rest /= 10;
     } while (rest != 0);
     if (negative)
-        out.append('-');
+        *out++ = '-';
     for (int i = n; i < width; ++i)
-        out.append('0');
+        *out++ = '0';
     while (n > 0)
-        out.append(digits[--n]);
+        *out++ = digits[--n];
+    return out;
+}
+
+char *put(char *out, QLatin1StringView text)
+{
+    std::memcpy(out, text.data(), size_t(text.size()));
+    return out + text.size();
 }
 
 // Glucose_mmol, format "#00.0": at least two integer digits ("06.7").
-void appendMmol(QByteArray &out, int glucose)
+char *putMmol(char *out, int glucose)
 {
     const qint64 tenths = ReadingTexts::mmolTenths(glucose);
     const qint64 magnitude = tenths < 0 ? -tenths : tenths;
     if (tenths < 0)
-        out.append('-');
-    appendPadded(out, magnitude / 10, 2);
-    out.append('.');
-    out.append(char('0' + magnitude % 10));
+        *out++ = '-';
+    out = putPadded(out, magnitude / 10, 2);
+    *out++ = '.';
+    *out++ = char('0' + magnitude % 10);
+    return out;
 }
 
-void appendLine(QByteArray &out, int rowNumber, const Reading &r)
+// One data line into out, which has room for kLongestLine bytes; returns its end.
+char *putLine(char *out, int rowNumber, const Reading &r)
 {
-    out.append('T');
-    appendPadded(out, rowNumber, 4);
-    out.append(',');
-    appendPadded(out, r.glucose, 5);
-    out.append(',');
-    appendPadded(out, r.month, 2);
-    out.append(',');
-    appendPadded(out, r.day, 2);
-    out.append(',');
-    appendPadded(out, r.hour, 2);
-    out.append(',');
-    appendPadded(out, r.minute, 2);
-    out.append(',');
-    const QLatin1StringView mark = ReadingTexts::eventText(r.event);
-    out.append(mark.data(), mark.size());
-    out.append(',');
-    appendMmol(out, r.glucose);
-    out.append(',');
-    appendPadded(out, r.year, 4);
-    out.append(',');
-    appendPadded(out, r.year, 4);
-    out.append('/');
-    appendPadded(out, r.month, 2);
-    out.append('/');
-    appendPadded(out, r.day, 2);
-    out.append(" - ");
-    appendPadded(out, r.hour, 2);
-    out.append(':');
-    appendPadded(out, r.minute, 2);
+    *out++ = 'T';
+    out = putPadded(out, rowNumber, 4);
+    *out++ = ',';
+    out = putPadded(out, r.glucose, 5);
+    *out++ = ',';
+    out = putPadded(out, r.month, 2);
+    *out++ = ',';
+    out = putPadded(out, r.day, 2);
+    *out++ = ',';
+    out = putPadded(out, r.hour, 2);
+    *out++ = ',';
+    out = putPadded(out, r.minute, 2);
+    *out++ = ',';
+    out = put(out, ReadingTexts::eventText(r.event));
+    *out++ = ',';
+    out = putMmol(out, r.glucose);
+    *out++ = ',';
+    out = putPadded(out, r.year, 4);
+    *out++ = ',';
+    out = putPadded(out, r.year, 4);
+    *out++ = '/';
+    out = putPadded(out, r.month, 2);
+    *out++ = '/';
+    out = putPadded(out, r.day, 2);
+    out = put(out, QLatin1StringView(" - "));
+    out = putPadded(out, r.hour, 2);
+    *out++ = ':';
+    return putPadded(out, r.minute, 2);
 }
 
-// A whole number with an optional sign that fits an int; nothing else.
-bool parseInt(QByteArrayView text, int *value)
+// Skips a field that is not read: the start of the next field, or null when
+// the line has no further comma. Fields are short: a loop beats memchr here.
+const char *skipField(const char *p, const char *end)
 {
-    qsizetype i = 0;
-    const bool negative = !text.isEmpty() && text[0] == '-';
-    if (!text.isEmpty() && (text[0] == '-' || text[0] == '+'))
-        i = 1;
-    if (i == text.size())
-        return false;
+    for (; p < end; ++p) {
+        if (*p == ',')
+            return p + 1;
+    }
+    return nullptr;
+}
+
+// A field that is a whole number with an optional sign and fits an int, and
+// is followed by a comma: the start of the next field, or null when it is not.
+const char *intField(const char *p, const char *end, int *value)
+{
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+'))
+        ++p;
+    const char *digits = p;
+    // Nine digits cannot overflow; only longer numbers are checked against the limit.
+    quint32 small = 0;
+    for (; p < end && p - digits < 9 && quint32(*p - '0') < 10; ++p)
+        small = small * 10 + quint32(*p - '0');
+    qint64 magnitude = small;
     const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min())
                                   : qint64(std::numeric_limits<int>::max());
-    qint64 magnitude = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9')
-            return false;
-        magnitude = magnitude * 10 + (c - '0');
+    for (; p < end && quint32(*p - '0') < 10; ++p) {
+        magnitude = magnitude * 10 + (*p - '0');
         if (magnitude > limit)
-            return false;
+            return nullptr;
     }
+    if (p == digits || p == end || *p != ',')
+        return nullptr;
     *value = int(negative ? -magnitude : magnitude);
-    return true;
+    return p + 1;
 }
 
 // One data line into r; false when it is not ten fields with whole numbers in
 // the columns that are read (Test_No, Glucose_mmol and Date & Time are not).
+// Read in one pass, field by field, without splitting the line first.
 bool parseLine(QByteArrayView line, Reading *r)
 {
-    std::array<QByteArrayView, kFieldCount> fields;
-    int n = 0;
-    qsizetype fieldStart = 0;
-    for (qsizetype i = 0; i <= line.size(); ++i) {
-        if (i < line.size() && line[i] != ',')
-            continue;
-        if (n == kFieldCount)
-            return false;
-        fields[n++] = line.sliced(fieldStart, i - fieldStart);
-        fieldStart = i + 1;
-    }
-    if (n != kFieldCount)
+    const char *end = line.data() + line.size();
+    const char *p = skipField(line.data(), end);  // Test_No
+    if (!p || !(p = intField(p, end, &r->glucose)) || !(p = intField(p, end, &r->month))
+        || !(p = intField(p, end, &r->day)) || !(p = intField(p, end, &r->hour))
+        || !(p = intField(p, end, &r->minute)))
         return false;
-    if (!parseInt(fields[1], &r->glucose) || !parseInt(fields[2], &r->month)
-        || !parseInt(fields[3], &r->day) || !parseInt(fields[4], &r->hour)
-        || !parseInt(fields[5], &r->minute) || !parseInt(fields[8], &r->year))
+    const char *event = p;
+    if (!(p = skipField(p, end)))
         return false;
-    r->event = ReadingTexts::eventMark(fields[6]);
-    return true;
+    r->event = ReadingTexts::eventMark(QByteArrayView(event, p - 1 - event));
+    if (!(p = skipField(p, end)) || !(p = intField(p, end, &r->year)))  // Glucose_mmol, Year
+        return false;
+    return !skipField(p, end);  // Date & Time is the last field
 }
 
 // For reserving the table once: an upper bound on the readings in content,
@@ -172,22 +195,30 @@ bool create(const QString &path, QString *error)
 
 QByteArray formatLine(int rowNumber, const Reading &r)
 {
-    QByteArray out;
-    appendLine(out, rowNumber, r);
-    return out;
+    char line[kLongestLine];
+    return QByteArray(line, putLine(line, rowNumber, r) - line);
 }
 
-QByteArray format(const ReadingTables &tables)
+QByteArray format(const ReadingTables &tables, QList<qsizetype> *lineStarts)
 {
     const QList<Reading> &readings = tables.readings();
     QByteArray out;
-    // A line with ordinary values is 55 bytes and its end.
-    out.reserve(qsizetype(sizeof kHeader) + 2 + readings.size() * 57);
+    // A line with ordinary values is 55 bytes and its end, 58 from T10000 on.
+    LargeBuffers::reserve(out, qsizetype(sizeof kHeader) + 2 + readings.size() * 60);
     out.append(kHeader).append(kLineEnd);
+    if (lineStarts) {
+        lineStarts->clear();
+        LargeBuffers::reserve(*lineStarts, readings.size());
+    }
     int row = 1;
     for (auto it = readings.crbegin(); it != readings.crend(); ++it, ++row) {
-        appendLine(out, row, *it);
-        out.append(kLineEnd);
+        char line[kLongestLine + 2];
+        char *end = putLine(line, row, *it);
+        *end++ = '\r';
+        *end++ = '\n';
+        if (lineStarts)
+            lineStarts->append(out.size());
+        out.append(line, end - line);
     }
     return out;
 }
@@ -210,8 +241,8 @@ LoadResult parse(QByteArray content)
     result.content = std::move(content);
     const QByteArray &bytes = result.content;
     QList<Reading> &readings = result.tables.readings();
-    readings.reserve(readingCount(bytes));
-    result.lineStarts.reserve(readings.capacity());
+    LargeBuffers::reserve(readings, readingCount(bytes));
+    LargeBuffers::reserve(result.lineStarts, readings.capacity());
 
     int lineNumber = 0;
     TextFiles::LineSplitter lines(bytes);
@@ -251,7 +282,7 @@ QString backupPath(const QString &path)
 }
 
 bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error,
-                 QByteArray *written)
+                 QByteArray *written, QList<qsizetype> *lineStarts)
 {
     if (tables.keepOriginalBeforeRewrite()) {
         // Lines that could not be read are about to be dropped: keep them first,
@@ -270,7 +301,7 @@ bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &no
         }
         tables.setKeepOriginalBeforeRewrite(false);
     }
-    QByteArray content = format(tables);
+    QByteArray content = format(tables, lineStarts);
     if (!TextFiles::writeAtomically(path, content, error))
         return false;
     if (written)

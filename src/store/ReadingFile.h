@@ -30,8 +30,9 @@ bool create(const QString &path, QString *error);
 // "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30".
 QByteArray formatLine(int rowNumber, const Reading &r);
 // The whole file: header, then the reading table from entry count() down to
-// entry 1, numbered from T0001; every line ends with CR LF.
-QByteArray format(const ReadingTables &tables);
+// entry 1, numbered from T0001; every line ends with CR LF. lineStarts, when
+// given, gets where each reading's line starts, as LoadResult holds them.
+QByteArray format(const ReadingTables &tables, QList<qsizetype> *lineStarts = nullptr);
 
 struct LoadResult
 {
@@ -61,9 +62,10 @@ LoadResult parse(QByteArray content);
 // file's current bytes are first kept as path + ".bak", or, when that name is
 // taken, under a name with the moment `now` in it (see BackupNames): no kept
 // copy is ever written over. On failure the file is left as it was and error
-// says why; on success written, when given, holds the file's new bytes.
+// says why; on success written and lineStarts, when given, hold the file's new
+// bytes and where each reading's line starts in them (see format()).
 bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error,
-                 QByteArray *written = nullptr);
+                 QByteArray *written = nullptr, QList<qsizetype> *lineStarts = nullptr);
 
 // The path the first untouched original is kept under.
 QString backupPath(const QString &path);

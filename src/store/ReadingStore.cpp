@@ -30,10 +30,15 @@ QByteArrayView ReadingStore::line(int row) const
 
 bool ReadingStore::rewrite(const QString &path, ReadingTables tables, const QDateTime &now, QString *error)
 {
-    QByteArray written;
-    if (!ReadingFile::CreateAfile(path, tables, now, error, &written))
+    ReadingFile::LoadResult written;
+    if (!ReadingFile::CreateAfile(path, tables, now, error, &written.content, &written.lineStarts))
         return false;
-    // The lines written are the lines the data list shows from now on.
-    setContent(std::move(written));
+    // The lines written are the lines the data list shows from now on. The
+    // program formatted them from these very tables, so reading them back
+    // would give the tables again: they are kept as they are.
+    written.ok = true;
+    written.tables = std::move(tables);
+    m_file = std::move(written);
+    Q_EMIT changed();
     return true;
 }

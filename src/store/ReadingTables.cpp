@@ -1,5 +1,7 @@
 #include "store/ReadingTables.h"
 
+#include "platform/LargeBuffers.h"
+
 namespace {
 const Reading kZero{};
 }
@@ -20,4 +22,13 @@ Reading &ReadingTables::readingAt(int i)
 bool ReadingTables::holdsNoReadings() const
 {
     return count() == 0 || (count() == 1 && m_readings.first().day == 0);
+}
+
+ReadingTables ReadingTables::copyWithRoom(int more) const
+{
+    ReadingTables copy;
+    copy.m_keepOriginal = m_keepOriginal;
+    LargeBuffers::reserve(copy.m_readings, m_readings.size() + qMax(0, more));
+    copy.m_readings.append(m_readings.constBegin(), m_readings.constEnd());
+    return copy;
 }

@@ -37,6 +37,11 @@ public:
     bool keepOriginalBeforeRewrite() const { return m_keepOriginal; }
     void setKeepOriginalBeforeRewrite(bool keep) { m_keepOriginal = keep; }
 
+    // A copy with room for more entries, so that adding them moves nothing
+    // (a merge adds a download to a copy: the store keeps its table until the
+    // file is written).
+    ReadingTables copyWithRoom(int more) const;
+
     // Direct access for loading and writing whole tables.
     QList<Reading> &readings() { return m_readings; }
     const QList<Reading> &readings() const { return m_readings; }

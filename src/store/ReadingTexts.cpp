@@ -58,9 +58,11 @@ QString unitText(GlucoseUnit unit)
 
 EventMark eventMark(QByteArrayView stored)
 {
-    if (stored == "PC" || stored == "1")
+    // Compared by hand: the file asks this of every reading it reads.
+    const qsizetype n = stored.size();
+    if ((n == 1 && stored[0] == '1') || (n == 2 && stored[0] == 'P' && stored[1] == 'C'))
         return EventMark::PC;
-    if (stored == "QC" || stored == "2")
+    if ((n == 1 && stored[0] == '2') || (n == 2 && stored[0] == 'Q' && stored[1] == 'C'))
         return EventMark::QC;
     return EventMark::C;
 }
