@@ -1,16 +1,17 @@
-// Every fault the emulated meter can show, from every kind of starting file,
-// and damaged reading files, through to the file a download leaves behind:
-// the right readings, or the old file untouched and a message that says why.
-// The session runs on a fake line in a clock of its own with the real merge and
-// rewrite; only what needs a real line runs the download window on a
-// pseudo-terminal.
+// Every fault the emulated meter can show, and damaged reading files, through
+// to the file a download leaves behind: the right readings, or the old file
+// untouched and a message that says why. The session runs on a fake line in a
+// clock of its own with the real merge and rewrite; what needs a real line is in
+// tst_downloadlog.
 
-#include "DownloadRig.h"
 #include "common/FakeMeterLine.h"
+#include "common/TestData.h"
 
 #include "meter/ReadingMerge.h"
+#include "store/ReadingFile.h"
 
 #include <QDir>
+#include <QTest>
 
 namespace {
 
@@ -182,54 +183,6 @@ private Q_SLOTS:
         QCOMPARE(std::tuple(out.loadWarning, out.file, out.kept, out.failures, out.warnings),
                  std::tuple(warning, numbered(kNew + oldRows), warning.isEmpty() ? QByteArray() : content,
                             QStringList(), QStringList{QString()}));
-    }
-
-    // What only a real line shows: the window with its serial port and timers,
-    // an answer split over two reads, a meter slower than the timers' pace,
-    // and the port failing under the download.
-    void onTheLine_data()
-    {
-        QTest::addColumn<FaultOptions>("faults");
-        QTest::addColumn<int>("stored");  // the meter's oldest records the file holds already
-        QTest::addColumn<QString>("report");  // %1 stands for the port; empty: the right file
-        QTest::newRow("80 ms an answer, one split, records 2 and 3 stored")
-            << FaultOptions{.split = true, .delayMs = 80} << 2 << "";
-        const QString lost = "The connection to the meter was lost (%1). The download was abandoned and nothing was saved.";
-        // The meter closing the line, and the port gone before any answer came.
-        QTest::newRow("hang-up in the second pass") << FaultOptions{.hangupAfter = 4} << 0
-                                                    << lost.arg("%1 is gone: unplugged, or closed at the other end");
-        QTest::newRow("port vanishing") << FaultOptions{.portVanishes = true} << 0 << lost.arg("%1 could not be read");
-    }
-    void onTheLine()
-    {
-        QFETCH(FaultOptions, faults);
-        QFETCH(int, stored);
-        QFETCH(QString, report);
-        const QList<MeterRecord> records = recentRecords(3);
-        QByteArray previous = kEarlierFile;
-        if (stored) {
-            ReadingTables tables;
-            for (int k = 3; k > 3 - stored; --k)
-                tables.readingAt(tables.count() + 1) = asStored(records.at(k - 1));
-            previous = ReadingFile::format(tables);
-        }
-        DownloadRig rig(records, faults, previous, 3 - stored);
-        const DownloadRun run = rig.run(15000);
-        if (report.isEmpty()) {
-            QVERIFY2(run.finished && inOrder(run.labels, {"Meter Wake Up...Please Wait!", "Linking...", "On Line...",
-                                                          " ( 3 ) Data in Meter !!",
-                                                          "Complete! Receive ( 3 ) Data from Meter !!"}),
-                     qPrintable(run.describe()));
-            // The readings are in memory for the reports too.
-            QCOMPARE(std::tuple(rig.readingFile(), ReadingFile::format(rig.state.tables), run.progress,
-                                run.progressMaximum, run.listLine, run.messages),
-                     std::tuple(rig.cleanFile, rig.cleanFile, QList<int>{1, 2, 3, 4, 5, 6}, 6,
-                                QString("Read [3] data from Meter !!"), QStringList()));
-        } else {
-            report = report.arg(QString::fromLocal8Bit(qgetenv("DEXTREL_COM1")));
-            QCOMPARE(std::tuple(run.finished, run.failures, run.messages, rig.readingFile()),
-                     std::tuple(false, QStringList{report}, QStringList{"Qel: " + report}, previous));
-        }
     }
 };
 
