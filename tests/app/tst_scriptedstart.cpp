@@ -77,7 +77,7 @@ private Q_SLOTS:
         folder.write(QStringLiteral("DXRegister.txt"), kAlice);
         if (lock != "none")
             folder.write(QStringLiteral("dextrel.lock"), lock);
-        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--screenshot", folder.file("x.png"),
+        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--dump", folder.file("state.json"),
                                                     "--user", "alice"} + arguments, input);
         QVERIFY2(reason.isEmpty() ? code == 0 : code > 0 && errors.contains(reason), qPrintable(errors));
         QCOMPARE(folder.exists("alice.txt"), reason.isEmpty());
@@ -93,10 +93,10 @@ private Q_SLOTS:
             folder.write(name, "x");
         const QString data = folder.file("new/data");
         // The missing data folder is made, and the login works in it.
-        QCOMPARE(run({"--data-dir", data, "--user", "guest", "--screenshot", folder.file("x.png")}).first, 0);
+        QCOMPARE(run({"--data-dir", data, "--user", "guest", "--dump", folder.file("state.json")}).first, 0);
         QVERIFY(QFile::exists(data + QStringLiteral("/guest.txt")));
-        QCOMPARE(run({"--data-dir", folder.path(), "--user", "alice", "--password", "secret", "--screenshot",
-                      folder.file("x.png")}).first, 0);
+        QCOMPARE(run({"--data-dir", folder.path(), "--user", "alice", "--password", "secret", "--dump",
+                      folder.file("state.json")}).first, 0);
         const auto mode = [](const QString &path) { return QFileInfo(path).permissions().toInt() & 0x777; };
         QCOMPARE(QDir(folder.path()).entryList({"*.txt*"}, QDir::Files, QDir::Name),
                  (QStringList{"DXRegister.txt", "alice.txt", "alice.txt.bak", "notes.txt"}));
