@@ -6,7 +6,7 @@ CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(notdir $(wildcard tests/fuzz/corpus/*))
 
-.PHONY: all deps build run test test-asan fuzz-build test-fuzz fuzz bench demo package clean
+.PHONY: all deps build run test test-asan fuzz-build test-fuzz fuzz bench demo manual-pictures package clean
 
 all: build
 
@@ -20,8 +20,8 @@ build: deps
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)/dextrel $(ARGS)
 
-# Every test, then every test again built with AddressSanitizer and UBSan,
-# then a short run of each fuzz target.
+# Every test, then the tests of the logic again built with AddressSanitizer and
+# UBSan, then a short run of each fuzz target.
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j2
 	@$(MAKE) --no-print-directory test-asan
@@ -54,9 +54,15 @@ bench: build
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
 
-# The Debian package, in the build folder.
-package: build
+# The manual's pictures of the windows, beside the program (build/manual-pictures).
+manual-pictures: build
+	@cmake --build $(BUILD_DIR) --target manual_pictures
+
+# The Debian package, in the build folder, with the manual's pictures; then
+# unpacked into a scratch root, started from there and checked with lintian.
+package: manual-pictures
 	@cmake --build $(BUILD_DIR) --target package
+	@cd $(BUILD_DIR) && ctest -C Package -R '^package$$' --output-on-failure
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -1,26 +1,15 @@
 #include "app/ui/ControlScript.h"
 #include "app/ui/Pictures.h"
-#include "app/ui/StateDump.h"
 
 #include <QAction>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardItemModel>
-#include <QTableView>
 #include <QTest>
-#include <QTimer>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -38,27 +27,12 @@ T *named(const char *name, QWidget *window)
     return w;
 }
 
-QChartView *chartView(const char *name, QWidget *window, QAbstractSeries *series, QAbstractAxis *x,
-                      QValueAxis *y)
-{
-    auto *chart = new QChart;
-    chart->addSeries(series);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
-    auto *view = named<QChartView>(name, window);
-    view->setChart(chart);
-    return view;
-}
-
 // A window with one control of each kind a scripted start sets, each telling
 // `log` what its user-facing signals said.
 std::unique_ptr<QWidget> makeWindow(QStringList *log)
 {
     auto window = std::make_unique<QWidget>();
     window->setObjectName(QStringLiteral("frmTest"));
-    window->setWindowTitle(QStringLiteral("Test"));
     auto *w = window.get();
     new QVBoxLayout(w);
 
@@ -103,38 +77,6 @@ std::unique_ptr<QWidget> makeWindow(QStringList *log)
     auto *action = new QAction(QStringLiteral("Histogram(&H)"), w);
     action->setObjectName(QStringLiteral("mnuReport4"));
     QObject::connect(action, &QAction::triggered, w, [log] { *log << "mnuReport4 triggered"; });
-    new QTimer(w);  // unnamed: not listed
-    auto *timer = new QTimer(w);
-    timer->setObjectName(QStringLiteral("Timer1"));
-
-    auto *model = new QStandardItemModel(2, 2, w);
-    model->setHorizontalHeaderLabels({"Glucose", "Date"});
-    for (int r = 0; r < 2; ++r) {
-        for (int c = 0; c < 2; ++c)
-            model->setItem(r, c, new QStandardItem(QStringLiteral("%1.%2").arg(r).arg(c)));
-    }
-    named<QTableView>("DataGrid1", w)->setModel(model);
-
-    auto *line = new QLineSeries;
-    line->setName(QStringLiteral("Glucose"));
-    line->append({{0, 120}, {1, 95}});
-    auto *x = new QValueAxis;
-    x->setRange(0, 1);
-    auto *y = new QValueAxis;
-    y->setRange(0, 600);
-    y->setTitleText(QStringLiteral("mg/dL"));
-    chartView("MSChart1", w, line, x, y);
-
-    auto *set = new QBarSet(QStringLiteral("Count"));
-    *set << 3 << 0;
-    auto *bars = new QBarSeries;
-    bars->append(set);
-    auto *categories = new QBarCategoryAxis;
-    // Drawn as rich text: the dump gives the text as shown.
-    categories->append({"&lt;60", "61-90"});
-    auto *count = new QValueAxis;
-    count->setRange(0, 4);
-    chartView("MSChart2", w, bars, categories, count);
     return window;
 }
 
@@ -192,44 +134,6 @@ private Q_SLOTS:
         window->show();
         QCOMPARE(ControlScript::apply(step, dateFormat), error);
         QCOMPARE(seen.join(u'|'), log.join(u'|'));
-    }
-
-    void dumpWholeWindow()
-    {
-        QStringList log;
-        auto window = makeWindow(&log);
-        window->show();
-        window->findChild<QWidget *>(QStringLiteral("CmdSave"))->hide();
-        const QJsonObject dump = StateDump::window(window.get());
-        const QJsonObject controls = dump.value(u"controls").toObject();
-        QCOMPARE(controls.keys(),
-                 QStringList({"CmdSave", "Combo4", "ComboLO", "DTPicker1", "DataGrid1", "HScroll1", "Label1",
-                              "MSChart1", "MSChart2", "Picture1", "TextMax", "Timer1", "UnitOption1", "UnitOption2",
-                              "cmdOK", "mnuReport4"}));
-        const auto expect = [&controls](const char *name, const char *json) {
-            const QJsonObject wanted = QJsonDocument::fromJson(json).object();
-            QVERIFY2(!wanted.isEmpty(), json);
-            const QJsonObject got = controls.value(QLatin1String(name)).toObject();
-            QVERIFY2(got == wanted, QJsonDocument(got).toJson(QJsonDocument::Compact).constData());
-        };
-        QCOMPARE(dump.value(u"title").toString(), QStringLiteral("Test"));
-        expect("CmdSave", R"({"class":"QPushButton","text":"","visible":false,"enabled":false})");
-        expect("Combo4", R"({"class":"QComboBox","text":"2005/3/14","visible":true,"enabled":true,
-                            "items":["2005/3/14","2005/3/15"]})");
-        expect("DTPicker1", R"({"class":"QDateEdit","text":"2005/1/1","visible":true,"enabled":true})");
-        expect("DataGrid1", R"({"class":"QTableView","text":"","visible":true,"enabled":true,
-                               "headers":["Glucose","Date"],"rows":[["0.0","0.1"],["1.0","1.1"]]})");
-        expect("HScroll1", R"({"class":"QScrollBar","text":"","visible":true,"enabled":true,
-                              "value":0,"minimum":0,"maximum":300})");
-        expect("UnitOption1", R"({"class":"QRadioButton","text":"","visible":true,"enabled":true,"checked":true})");
-        expect("Timer1", R"({"class":"QTimer","text":"","visible":false,"enabled":false})");
-        expect("mnuReport4", R"j({"class":"QAction","text":"Histogram(&H)","visible":true,"enabled":true})j");
-        expect("MSChart1", R"({"class":"QChartView","text":"","visible":true,"enabled":true,
-            "series":[{"name":"Glucose","points":[[0,120],[1,95]]}],"categories":[],
-            "axes":[{"title":"","min":0,"max":1},{"title":"mg/dL","min":0,"max":600}]})");
-        expect("MSChart2", R"({"class":"QChartView","text":"","visible":true,"enabled":true,
-            "series":[{"name":"Count","points":[[0,3],[1,0]]}],"categories":["<60","61-90"],
-            "axes":[{"title":"","min":"<60","max":"61-90"},{"title":"","min":0,"max":4}]})");
     }
 };
 

@@ -105,7 +105,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("kills");
         QTest::addColumn<int>("entries");  // readings or users the new file holds
         QTest::newRow("download saved into 100 000 readings")
-            << "readings" << "anna.txt" << ReadingFile::format(sampleReadingTables()) << 50 << kSampleReadings + 255;
+            << "readings" << "anna.txt" << ReadingFile::format(sampleReadingTables()) << 20 << kSampleReadings + 255;
         QTest::newRow("settings saved into 10 000 users")
             << "users" << "DXRegister.txt" << userList(10000) << 10 << 10001;
     }

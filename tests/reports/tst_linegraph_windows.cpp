@@ -127,63 +127,34 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected"); // name=value, see describe()
         const QString noPort = QStringLiteral("messages=Qel: RS232 Setting Error !");
 
-        QTest::newRow("frmR02 from the frame's menu")
-            << "alice" << QStringList{"--click", "mnuReport5"}
-            << QStringList{"window=frmR02", "Label5=alice", "DTPicker1=2006/3/3", "DTPicker2=2006/4/2", "Label2=4",
-                           "Label12=200", "Label13=90", "Label14=135", "Label6=mg/dL", "LabelError=",
-                           "X1=3/3", "X2=3/5", "X3=3/20", "X4=4/2", "X5=", "X26=", "HScroll1=hidden",
-                           "Readings=100 200 151 90", "Max=120", "Min=80", "axes=0.5..25.5 0..600"};
-        QTest::newRow("hours 8 to 8, from the menu page")
-            << "alice" << QStringList{"--page", "menu", "--click", "Picture3", "--set", "ComboLO=8", "--set", "ComboHI=8"}
-            << QStringList{"window=frmR02", "Label2=2", "Label14=125", "X1=3/3", "X2=3/20", "X3=",
-                           "Readings=100 151"};
-        QTest::newRow("hour text not a number changes nothing")
-            << "alice" << QStringList{"--click", "mnuReport5", "--set", "ComboHI=8", "--set", "ComboLO=x"}
-            << QStringList{"ComboLO=x", "LabelError=", "Label2=2", "Readings=100 151"};
-        QTest::newRow("date range from the download form")
+        // Each form once, from where it is opened, with the texts it sets itself
+        // (the numbers are the reports' own) and the controls that choose.
+        QTest::newRow("frmR02unit, day/month, from the frame's menu")
+            << "bob" << QStringList{"--click", "mnuReport5"}
+            << QStringList{"window=frmR02unit", "DTPicker1=3/3/2006", "DTPicker2=2/4/2006", "Label2=4", "Label6=mmol/L",
+                           "Text7=mmol/L", "LOW=Low--", "X1=3/3", "X2=5/3", "X3=20/3", "X4=2/4", "X5=",
+                           "HScroll1=hidden", "Readings=5.6 11.1 8.4 5", "Max=10", "Min=4", "axes=0.5..25.5 0..35"};
+        QTest::newRow("hours and dates set, from the download form")
             << "alice"
             << QStringList{"--page", "download", "--click", "CmdReportAC", "--set", "DTPicker1=2006/3/5", "--set",
-                           "DTPicker2=2006/3/20"}
-            << QStringList{noPort, "window=frmR02", "Label2=2", "Readings=200 151", "X1=3/5", "X2=3/20"};
-        QTest::newRow("date range error restores the pickers")
-            << "alice"
-            << QStringList{"--click", "mnuReport5", "--set", "DTPicker1=2006/3/21", "--set", "DTPicker2=2006/3/20"}
-            << QStringList{"DTPicker1=2006/4/2", "DTPicker2=2006/4/2", "Label2=1", "Readings=90"};
-        QTest::newRow("a range matching nothing")
-            << "alice" << QStringList{"--click", "mnuReport5", "--set", "DTPicker2=2006/3/4", "--set", "DTPicker1=2006/3/4"}
-            << QStringList{"Label2=0", "Label12=0", "Label14=0", "Readings=", "X1=", "axes=0.5..150.5 0..600"};
-        QTest::newRow("frmR02unit, day/month")
-            << "bob" << QStringList{"--click", "mnuReport5"}
-            << QStringList{"window=frmR02unit", "DTPicker1=3/3/2006", "DTPicker2=2/4/2006", "Label2=4", "Label12=11.1",
-                           "Label13=5.0", "Label14=7.5", "Label6=mmol/L", "Text7=mmol/L", "LOW=Low--", "X1=3/3",
-                           "X2=5/3", "X3=20/3", "X4=2/4", "Readings=5.6 11.1 8.4 5", "Max=10", "Min=4",
-                           "axes=0.5..25.5 0..35"};
+                           "ComboLO=8", "--set", "ComboHI=8"}
+            << QStringList{noPort, "window=frmR02", "Label2=1", "Readings=151", "X1=3/20", "X2="};
         QTest::newRow("frmR02p from the download form")
             << "alice" << QStringList{"--page", "download", "--click", "CmdReportPC"}
-            << QStringList{noPort, "window=frmR02p", "Label4=PC Datas covered :", "Label2=3", "Label14=113",
-                           "DTPicker1=2006/3/3", "DTPicker2=2006/4/2", "X1=3/3", "X2=3/20", "X3=4/2",
-                           "Readings=100 151 90", "ComboLO=<none>", "LabelError=<none>"};
+            << QStringList{noPort, "window=frmR02p", "Label4=PC Datas covered :", "Label2=3", "X1=3/3", "X2=3/20",
+                           "X3=4/2", "Readings=100 151 90", "ComboLO=<none>", "LabelError=<none>"};
         QTest::newRow("frmR02unitp date range error")
             << "bob" << QStringList{"--page", "download", "--click", "CmdReportPC", "--set", "DTPicker1=5/4/2006"}
             << QStringList{noPort + QStringLiteral(" | Qel: There's an error in your range of data !"),
-                           "window=frmR02unitp", "DTPicker1=3/3/2006", "DTPicker2=2/4/2006", "Label2=3",
-                           "Readings=5.6 8.4 5", "Max=10"};
-        QTest::newRow("151 readings start on the last page")
-            << "carol" << QStringList{"--click", "mnuReport5"}
-            << QStringList{"Label2=151", "HScroll1=1 0..1", "X1=1/2", "X2=1/7", "X26=5/31",
-                           "Readings=" + numbers(102, 251), "axes=0.5..150.5 0..600"};
+                           "window=frmR02unitp", "DTPicker1=3/3/2006", "DTPicker2=2/4/2006", "Label2=3"};
         QTest::newRow("151 readings scrolled to the first page")
             << "carol" << QStringList{"--click", "mnuReport5", "--set", "HScroll1=0"}
             << QStringList{"Label2=151", "HScroll1=0 0..1", "X1=1/1", "X2=1/6", "X26=5/30",
-                           "Readings=" + numbers(101, 250)};
+                           "Readings=" + numbers(101, 250), "axes=0.5..150.5 0..600"};
         QTest::newRow("no readings")
             << "guest" << QStringList{"--click", "mnuReport5"}
             << QStringList{"LabelError=No data !", "DTPicker1.enabled=false", "DTPicker2.enabled=false", "Label2=- -",
                            "Label12=- - -", "Readings=0", "X1=", "axes=0.5..25.5 0..600"};
-        QTest::newRow("no readings marked PC")
-            << "guest" << QStringList{"--page", "download", "--click", "CmdReportPC"}
-            << QStringList{noPort + QStringLiteral(" | Qel: This ID have no Glucose data !! Please read from Meter!!"),
-                           "window=frmR02p", "DTPicker1.enabled=false", "Label2=- -", "Readings=0"};
     }
     void endToEnd()
     {
@@ -306,9 +277,9 @@ private Q_SLOTS:
         QCOMPARE(seen(), shown);
         const QPointer<QLabel> label(window->LabelError);
         window->deleteLater();
+        // The pending wait ran while the events were processed, and ended
+        // without its label.
         QTRY_VERIFY(label.isNull());
-        if (!shown.first().isEmpty())
-            QTest::qWait(1500); // the wait that was pending has ended without its label
     }
 };
 
