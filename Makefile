@@ -58,9 +58,8 @@ demo: build
 manual-pictures: build
 	@cmake --build $(BUILD_DIR) --target manual_pictures
 
-# The README's pictures (docs/screenshots), taken again with the built program;
-# the help browser's picture shows the manual with its pictures.
-screenshots: manual-pictures
+# The README's pictures (docs/screenshots), taken again with the built program.
+screenshots: build
 	@bash scripts/screenshots.sh $(BUILD_DIR) docs/screenshots
 
 # The Debian package, in the build folder, with the manual's pictures; then

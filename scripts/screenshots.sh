@@ -19,7 +19,8 @@ done
 
 bash "$here/manual-pictures.sh" "$exe" "$out" index menu download linegraph pclinegraph datalist \
   histogram standardday settings summary overlayday
-# The manual shows its pictures from beside the program (make manual-pictures).
+# The manual in the help browser shows its pictures from beside the program.
+cmake --build "$build" --target manual_pictures >/dev/null
 if bash "$here/manual-pictures.sh" "$exe" "$out" web 2>/dev/null; then
   mv "$out/web.png" "$out/browser.png"
 else
