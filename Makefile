@@ -6,7 +6,7 @@ CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(notdir $(wildcard tests/fuzz/corpus/*))
 
-.PHONY: all deps build run test test-asan fuzz-build test-fuzz fuzz bench demo manual-pictures package clean
+.PHONY: all deps build run test test-asan fuzz-build test-fuzz fuzz bench demo manual-pictures screenshots package clean
 
 all: build
 
@@ -57,6 +57,10 @@ demo: build
 # The manual's pictures of the windows, beside the program (build/manual-pictures).
 manual-pictures: build
 	@cmake --build $(BUILD_DIR) --target manual_pictures
+
+# The README's pictures (docs/screenshots), taken again with the built program.
+screenshots: build
+	@bash scripts/screenshots.sh $(BUILD_DIR) docs/screenshots
 
 # The Debian package, in the build folder, with the manual's pictures; then
 # unpacked into a scratch root, started from there and checked with lintian.

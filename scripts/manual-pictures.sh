@@ -32,12 +32,16 @@ mkdir -p "$out"
 # A 1280×1024 screen, on which the frame opens at its full size.
 printf '{"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96}]}\n' \
   >"$work/screen.json"
-export QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" QTWEBENGINE_DISABLE_SANDBOX=1 DEXTREL_PASSWORD=manual ASAN_OPTIONS=detect_leaks=0
+export QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" QTWEBENGINE_DISABLE_SANDBOX=1 ASAN_OPTIONS=detect_leaks=0
 for page in "$@"; do
-  extra=()
-  [ "$page" = standardday ] && extra=(--set Combo4=2006/3/14)
-  if ! "$exe" --data-dir "$work" --user ann --page "$page" "${extra[@]}" --screenshot "$out/$page.png" \
-       2>"$work/errors"; then
+  user=ann password=manual extra=()
+  case $page in
+    index) user=guest password=vorpa ;;   # the first page a newcomer sees
+    standardday) extra=(--set Combo4=2006/3/14) ;;
+    settings) extra=(--set ComboDevice=/dev/ttyUSB0) ;;   # port 1 opening a USB adapter
+  esac
+  if ! DEXTREL_PASSWORD=$password "$exe" --data-dir "$work" --user "$user" --page "$page" "${extra[@]}" \
+       --screenshot "$out/$page.png" 2>"$work/errors"; then
     cat "$work/errors" >&2
     exit 1
   fi

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Takes the README's pictures again with the built program: the windows on the
+# manual's scratch user and screen (scripts/manual-pictures.sh), the help browser
+# on the manual when the web engine runs here, and the doctor's page from a
+# download of the emulated meter, as the README tells.
+# Usage: scripts/screenshots.sh BUILD_DIR [OUTPUT_DIR]   (default docs/screenshots)
+set -euo pipefail
+build=${1:-build}
+out=${2:-docs/screenshots}
+here=$(dirname "$0")
+exe=$build/dextrel
+emulator=$build/meter-emulator
+for f in "$exe" "$emulator"; do
+  if [ ! -x "$f" ]; then
+    echo "$f is missing: build first (make build)." >&2
+    exit 1
+  fi
+done
+
+bash "$here/manual-pictures.sh" "$exe" "$out" index menu download linegraph pclinegraph datalist \
+  histogram standardday settings summary overlayday
+# The manual in the help browser shows its pictures from beside the program.
+cmake --build "$build" --target manual_pictures >/dev/null
+if bash "$here/manual-pictures.sh" "$exe" "$out" web 2>/dev/null; then
+  mv "$out/web.png" "$out/browser.png"
+else
+  echo "The help browser's web engine does not run here: browser.png left as it was." >&2
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-screenshots.XXXXXX")
+emulator_pid=
+cleanup() {
+  if [ -n "$emulator_pid" ]; then
+    kill "$emulator_pid" 2>/dev/null || true
+    wait "$emulator_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The doctor's page: 105 readings of the last weeks, downloaded from the meter.
+"$emulator" --generate 105 --seed 7 >"$work/meter.out" 2>"$work/meter.err" &
+emulator_pid=$!
+for _ in $(seq 50); do
+  [ -s "$work/meter.out" ] && break
+  kill -0 "$emulator_pid" 2>/dev/null || { cat "$work/meter.err" >&2; exit 1; }
+  sleep 0.1
+done
+mkdir "$work/data"
+printf 'ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nann*,manual*,1,1,1,180,70,180,70\r\n' \
+  >"$work/data/DXRegister.txt"
+chmod 600 "$work/data/DXRegister.txt"
+export QT_QPA_PLATFORM=offscreen DEXTREL_COM1=$(head -n 1 "$work/meter.out")
+echo manual | "$exe" --data-dir "$work/data" --user ann --password-stdin --download
+echo manual | "$exe" --data-dir "$work/data" --user ann --password-stdin --report-pdf "$work/doctor.pdf" \
+  --from 2026-11-01
+pdftoppm -png -r 90 -singlefile "$work/doctor.pdf" "$out/doctor-report"
