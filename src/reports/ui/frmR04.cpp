@@ -84,8 +84,8 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
         statistics.setUnit(ReadingTexts::unitText(unit));
         Text7->setText(ReadingTexts::unitText(unit));
     }
-    // A plain list of texts: a date for each day of a long-time user's file is
-    // 100 000 entries, each a heavy item in the list's own model.
+    // Plain texts: a long-time user's file can list 100 000 dates, too many for
+    // an item object each in the combo box's own model.
     Combo4->setModel(new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.time)), Combo4));
     Combo4->setCurrentIndex(-1);
     Combo4->setEditText(kSearch);
