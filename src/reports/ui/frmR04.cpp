@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QStringListModel>
 #include <QValueAxis>
 
 namespace {
@@ -83,7 +84,9 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
         statistics.setUnit(ReadingTexts::unitText(unit));
         Text7->setText(ReadingTexts::unitText(unit));
     }
-    Combo4->addItems(StandardDay::dates(context.store.tables(), dateFormat(user.time)));
+    // Plain texts: a long-time user's file can list 100 000 dates, too many for
+    // an item object each in the combo box's own model.
+    Combo4->setModel(new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.time)), Combo4));
     Combo4->setCurrentIndex(-1);
     Combo4->setEditText(kSearch);
     connect(Combo4, &QComboBox::activated, this, &frmR04::showDay);
