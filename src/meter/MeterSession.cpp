@@ -272,7 +272,6 @@ void MeterSession::storeHalf(quint8 b0, quint8 b1)
     }
     // Every record is complete: the sleep command and the save step follow.
     m_secondIndex = 0;
-    m_sleepTicks = 0;
     setTimer(SessionTimer::T4, false);
     setTimer(SessionTimer::Sleep, true);
 }
@@ -384,7 +383,6 @@ void MeterSession::sleepTick()
     if (!lineClear())
         return;
     // One tick is enough: the timer stops at once and the save step runs.
-    ++m_sleepTicks;
     Sleep();
     setTimer(SessionTimer::Sleep, false);
     if (m_meterCount == 0)

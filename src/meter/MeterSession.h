@@ -72,18 +72,8 @@ public:
     // ends without result, for the reason given.
     void notSaved(const QString &error);
 
-    int linkStep() const { return m_linkStep; }
-    int wakeTicks() const { return m_wakeTicks; }
-    int probeTries() const { return m_probeTries; }
-    int helloTries() const { return m_helloTries; }
-    int firstIndex() const { return m_firstIndex; }
-    int secondIndex() const { return m_secondIndex; }
-    int sleepTicks() const { return m_sleepTicks; }
-    int meterCount() const { return m_meterCount; }
     // The records received so far; records()[k - 1] is meter record k.
     const QList<Reading> &records() const { return m_records; }
-    // The slowest answer seen in this download, as the repeat interval uses it.
-    qint64 slowestAnswerMs() const;
 
     QString label() const { return m_label; }
     int progress() const { return m_progress; }
@@ -155,6 +145,8 @@ private:
     // Sending and repeating requests, and the quiet line after a repeat.
     void ask(const QByteArray &request);
     bool askOrRepeat(const QByteArray &request, SessionTimer timer);
+    // The slowest answer seen in this download, as the repeat interval uses it.
+    qint64 slowestAnswerMs() const;
     qint64 repeatAfterMs(SessionTimer timer) const;
     qint64 silenceLimitMs(SessionTimer timer) const;
     void answered();
@@ -181,7 +173,6 @@ private:
     int m_helloTries = 0;
     int m_firstIndex = 0;
     int m_secondIndex = 0;
-    int m_sleepTicks = 0;
     int m_meterCount = 0;
 
     Ask m_ask;

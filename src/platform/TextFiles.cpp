@@ -218,15 +218,6 @@ bool LineSplitter::next(QByteArrayView *line)
     return true;
 }
 
-QList<QByteArray> splitLines(const QByteArray &content)
-{
-    QList<QByteArray> lines;
-    LineSplitter splitter(content);
-    for (QByteArrayView line; splitter.next(&line);)
-        lines.append(line.toByteArray());
-    return lines;
-}
-
 } // namespace TextFiles
 
 namespace TextFiles::testing {

@@ -41,7 +41,6 @@ private:
     qsizetype m_pos = 0;
     qsizetype m_nextLf = -1;  // where the next LF is (size when none), found once per LF
 };
-QList<QByteArray> splitLines(const QByteArray &content);
 
 } // namespace TextFiles
 

@@ -32,10 +32,9 @@ struct Layout
     double boxShift = 0;    // details box's left edge left of the centre, second half
 };
 
-// The forms' design, in twips: frmR02 and the after-meal mg/dL form, and the
-// mmol/L forms (frmR02unit, frmR02unitp). A window derives its own from the plot area.
+// The design of frmR02 and the after-meal mg/dL form, in twips, as the worked
+// example above uses it. A window derives its own from the plot area.
 inline constexpr Layout kTwips{1125, 9285, 300, 4400, 800, 75, 1840};
-inline constexpr Layout kUnitTwips{1050, 9360, 300, 4400, 800, 75, 1840};
 
 // P[0..N] for a page of n categories.
 QList<double> edges(const Layout &layout, int n);

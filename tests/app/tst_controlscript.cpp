@@ -132,7 +132,7 @@ private Q_SLOTS:
         QStringList seen;
         auto window = makeWindow(&seen);
         window->show();
-        QCOMPARE(ControlScript::apply(step, dateFormat), error);
+        QCOMPARE(ControlScript::apply(step, ::dateFormat(dateFormat)), error);
         QCOMPARE(seen.join(u'|'), log.join(u'|'));
     }
 };

@@ -45,7 +45,7 @@ bool readNumber(const QString &text, int *value)
 }
 
 // "2005/3/14" (year/month/day) or, in date format 2, "14/3/2005".
-QDate readDate(const QString &text, int dateFormat)
+QDate readDate(const QString &text, DateFormat dateFormat)
 {
     const QStringList parts = text.trimmed().split(u'/');
     if (parts.size() != 3)
@@ -55,7 +55,7 @@ QDate readDate(const QString &text, int dateFormat)
         if (!readNumber(parts[i], &n[i]))
             return {};
     }
-    return dateFormat == 2 ? QDate(n[2], n[1], n[0]) : QDate(n[0], n[1], n[2]);
+    return dateFormat == DateFormat::DayMonthYear ? QDate(n[2], n[1], n[0]) : QDate(n[0], n[1], n[2]);
 }
 
 QString setCombo(QComboBox *box, const QString &text)
@@ -76,7 +76,7 @@ QString setCombo(QComboBox *box, const QString &text)
     return {};
 }
 
-QString setWidget(QWidget *widget, const QString &value, int dateFormat)
+QString setWidget(QWidget *widget, const QString &value, DateFormat dateFormat)
 {
     const QString name = widget->objectName();
     const auto notA = [&name, &value](const char *what) {
@@ -87,7 +87,7 @@ QString setWidget(QWidget *widget, const QString &value, int dateFormat)
     if (auto *dateEdit = qobject_cast<QDateEdit *>(widget)) {
         const QDate date = readDate(value, dateFormat);
         if (!date.isValid())
-            return notA(dateFormat == 2 ? "a date (day/month/year)" : "a date (year/month/day)");
+            return notA(dateFormat == DateFormat::DayMonthYear ? "a date (day/month/year)" : "a date (year/month/day)");
         dateEdit->setDate(date);
         return {};
     }
@@ -133,7 +133,7 @@ QObject *find(const QString &name)
     return nullptr;
 }
 
-QString apply(const ScriptStep &step, int dateFormat)
+QString apply(const ScriptStep &step, DateFormat dateFormat)
 {
     QObject *target = find(step.name);
     if (!target)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ReadingTexts.h"
+
 #include <QString>
 
 class QObject;
@@ -30,7 +32,7 @@ namespace ControlScript {
 QObject *find(const QString &name);
 
 // Carries out the step; empty when done, otherwise why it could not be.
-// dateFormat: 2 reads dates as day/month/year, anything else as year/month/day.
-QString apply(const ScriptStep &step, int dateFormat);
+// Dates are read day/month/year for DayMonthYear, year/month/day otherwise.
+QString apply(const ScriptStep &step, DateFormat dateFormat);
 
 } // namespace ControlScript

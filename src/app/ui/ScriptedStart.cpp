@@ -70,8 +70,8 @@ void ScriptedStart::logIn()
     auto *names = login->findChild<QComboBox *>(QStringLiteral("ComboName"));
     auto *password = login->findChild<QLineEdit *>(QStringLiteral("TextPasswd"));
     auto *loginButton = login->findChild<QPushButton *>(QStringLiteral("CommandLoginIn"));
-    if (!password || !loginButton) {
-        fail(QStringLiteral("The login window has no password box or Login button."));
+    if (!names || !password || !loginButton) {
+        fail(QStringLiteral("The login window has no user list, password box or Login button."));
         return;
     }
     const int index = names->findText(m_options.user, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -131,7 +131,7 @@ void ScriptedStart::nextStep()
         return;
     }
     const ScriptStep &step = m_options.steps[m_nextStep++];
-    const QString error = ControlScript::apply(step, m_state.user.time);
+    const QString error = ControlScript::apply(step, dateFormat(m_state.user.time));
     if (!error.isEmpty()) {
         fail(error);
         return;

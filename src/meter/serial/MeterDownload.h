@@ -36,7 +36,6 @@ public:
     // abandoned without saving.
     void stop();
 
-    bool isPortOpen() const { return m_link.isOpen(); }
     QString deviceName() const { return m_link.deviceName(); }
     // Why openPort() failed, in plain words for a second line under "RS232 Setting Error !".
     QString portFailure() const;
