@@ -1,7 +1,6 @@
 #include "reports/ui/LineGraphWindow.h"
 
 #include "platform/ui/MessageService.h"
-#include "platform/ui/WaitSeconds.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ReportTexts.h"
 #include "reports/SummaryStatistics.h"
@@ -9,7 +8,7 @@
 #include "reports/ui/ChartValues.h"
 #include "users/UserSettings.h"
 
-#include <QApplication>
+#include <QTimer>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -19,7 +18,6 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QValueAxis>
@@ -385,19 +383,10 @@ void LineGraphWindow::rangeChanged()
     }
     showStatistics();
     drawChart();
-    // A range error shows for about a second; "No data !" stays. The wait runs
-    // from the event loop, not inside this handler: the page may be closed
-    // while it waits, and its controls must not be on the stack then.
-    if (LabelError && LabelError->text() == ReportTexts::kRangeOfDateError) {
-        QMetaObject::invokeMethod(
-            qApp,
-            [label = QPointer<QLabel>(LabelError)] {
-                WaitSeconds(1);
-                if (label)
-                    label->clear();
-            },
-            Qt::QueuedConnection);
-    }
+    // A range error shows for a second; "No data !" stays. The timer belongs to
+    // the label, so a page closed meanwhile takes it along.
+    if (LabelError && LabelError->text() == ReportTexts::kRangeOfDateError)
+        QTimer::singleShot(1000, LabelError, &QLabel::clear);
 }
 
 void LineGraphWindow::showStatistics()
