@@ -24,34 +24,11 @@ MSG
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-demo.XXXXXX")
-emulator_pid=
-cleanup() {
-  if [ -n "$emulator_pid" ]; then
-    kill "$emulator_pid" 2>/dev/null || true
-    wait "$emulator_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/emulator.sh"
 trap 'exit 130' INT TERM HUP
 
 mkdir "$work/data"
-"$emulator" --generate 90 --seed 7 --log "$work/meter.log" >"$work/meter.out" 2>"$work/meter.err" &
-emulator_pid=$!
-# The emulator prints its terminal's path on its first line once it is ready.
-for _ in $(seq 50); do
-  [ -s "$work/meter.out" ] && break
-  if ! kill -0 "$emulator_pid" 2>/dev/null; then
-    cat "$work/meter.err" >&2
-    exit 1
-  fi
-  sleep 0.1
-done
-pty=$(head -n 1 "$work/meter.out")
-if [ -z "$pty" ]; then
-  echo "The meter emulator did not start." >&2
-  exit 1
-fi
+start_emulator --generate 90 --seed 7 --log "$work/meter.log"
 for n in 1 2 3 4 5; do
   export "DEXTREL_COM$n=$pty"
 done

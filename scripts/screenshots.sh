@@ -28,29 +28,15 @@ else
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-screenshots.XXXXXX")
-emulator_pid=
-cleanup() {
-  if [ -n "$emulator_pid" ]; then
-    kill "$emulator_pid" 2>/dev/null || true
-    wait "$emulator_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$here/emulator.sh"
 
 # The doctor's page: 105 readings of the last weeks, downloaded from the meter.
-"$emulator" --generate 105 --seed 7 >"$work/meter.out" 2>"$work/meter.err" &
-emulator_pid=$!
-for _ in $(seq 50); do
-  [ -s "$work/meter.out" ] && break
-  kill -0 "$emulator_pid" 2>/dev/null || { cat "$work/meter.err" >&2; exit 1; }
-  sleep 0.1
-done
+start_emulator --generate 105 --seed 7
 mkdir "$work/data"
 printf 'ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nann*,manual*,1,1,1,180,70,180,70\r\n' \
   >"$work/data/DXRegister.txt"
 chmod 600 "$work/data/DXRegister.txt"
-export QT_QPA_PLATFORM=offscreen DEXTREL_COM1=$(head -n 1 "$work/meter.out")
+export QT_QPA_PLATFORM=offscreen DEXTREL_COM1=$pty
 echo manual | "$exe" --data-dir "$work/data" --user ann --password-stdin --download
 echo manual | "$exe" --data-dir "$work/data" --user ann --password-stdin --report-pdf "$work/doctor.pdf" \
   --from 2026-11-01

@@ -1,0 +1,33 @@
+# Sourced by the scripts that need an emulated meter, once $emulator (the
+# built meter emulator) and $work (a scratch folder) are set. start_emulator
+# starts it in the background with the options given, waits until it answers
+# and sets `pty` to its pseudo-terminal; the emulator and $work go when the
+# script ends.
+emulator_pid=
+cleanup() {
+  if [ -n "$emulator_pid" ]; then
+    kill "$emulator_pid" 2>/dev/null || true
+    wait "$emulator_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_emulator() {
+  "$emulator" "$@" >"$work/meter.out" 2>"$work/meter.err" &
+  emulator_pid=$!
+  # The emulator prints its terminal's path on its first line once it is ready.
+  for _ in $(seq 50); do
+    [ -s "$work/meter.out" ] && break
+    if ! kill -0 "$emulator_pid" 2>/dev/null; then
+      cat "$work/meter.err" >&2
+      exit 1
+    fi
+    sleep 0.1
+  done
+  pty=$(head -n 1 "$work/meter.out")
+  if [ -z "$pty" ]; then
+    echo "The meter emulator did not start." >&2
+    exit 1
+  fi
+}
