@@ -8,12 +8,7 @@ shift || true
 exe=$build/dextrel
 [ -x "$exe" ] || exe=$build/src/app/dextrel
 emulator=$build/meter-emulator
-for f in "$exe" "$emulator"; do
-  if [ ! -x "$f" ]; then
-    echo "$f is missing: build first (make build)." >&2
-    exit 1
-  fi
-done
+. "$(dirname "$0")/emulator.sh"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   cat >&2 <<'MSG'
 There is no display to show the program on (DISPLAY is not set).
@@ -24,7 +19,6 @@ MSG
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-demo.XXXXXX")
-. "$(dirname "$0")/emulator.sh"
 trap 'exit 130' INT TERM HUP
 
 mkdir "$work/data"

@@ -1,15 +1,22 @@
-# Sourced by the scripts that need an emulated meter, once $emulator (the
-# built meter emulator) and $work (a scratch folder) are set. start_emulator
-# starts it in the background with the options given, waits until it answers
-# and sets `pty` to its pseudo-terminal; the emulator and $work go when the
-# script ends.
+# Sourced by the scripts that need an emulated meter, once $exe (the built
+# program) and $emulator (the built meter emulator) are set: both must be there.
+# start_emulator, once $work (a scratch folder) is set too, starts the emulator
+# in the background with the options given, waits until it answers and sets
+# `pty` to its pseudo-terminal; the emulator and $work go when the script ends.
+for f in "$exe" "$emulator"; do
+  if [ ! -x "$f" ]; then
+    echo "$f is missing: build first (make build)." >&2
+    exit 1
+  fi
+done
+
 emulator_pid=
 cleanup() {
   if [ -n "$emulator_pid" ]; then
     kill "$emulator_pid" 2>/dev/null || true
     wait "$emulator_pid" 2>/dev/null || true
   fi
-  rm -rf "$work"
+  [ -z "${work:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
 

@@ -10,12 +10,7 @@ out=${2:-docs/screenshots}
 here=$(dirname "$0")
 exe=$build/dextrel
 emulator=$build/meter-emulator
-for f in "$exe" "$emulator"; do
-  if [ ! -x "$f" ]; then
-    echo "$f is missing: build first (make build)." >&2
-    exit 1
-  fi
-done
+. "$here/emulator.sh"
 
 bash "$here/manual-pictures.sh" "$exe" "$out" index menu download linegraph pclinegraph datalist \
   histogram standardday settings summary overlayday
@@ -28,8 +23,6 @@ else
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-screenshots.XXXXXX")
-. "$here/emulator.sh"
-
 # The doctor's page: 105 readings of the last weeks, downloaded from the meter.
 start_emulator --generate 105 --seed 7
 mkdir "$work/data"
