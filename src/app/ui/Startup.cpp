@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 
-#include "platform/ui/WaitSeconds.h"
 #include "app/ui/frmMain.h"
 #include "app/ui/frmSplash.h"
 #include "users/Login.h"
@@ -10,6 +9,7 @@
 #include "users/ui/frmLoginAdd.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 // The windows' signals come from their own click handlers, so they are hidden
@@ -47,15 +47,18 @@ frmLoginAdd *Startup::loginAdd() const
 
 void Startup::run(bool watched)
 {
-    {
-        frmSplash splash;
-        splash.show();
-        splash.repaint();
-        m_frame = std::make_unique<frmMain>(m_state);
-        if (watched)
-            WaitSeconds(1);
-    }
-    showLogin(true);
+    m_splash = std::make_unique<frmSplash>();
+    m_splash->show();
+    m_splash->repaint();
+    m_frame = std::make_unique<frmMain>(m_state);
+    const auto loginAfterSplash = [this] {
+        m_splash.reset();
+        showLogin(true);
+    };
+    if (watched)
+        QTimer::singleShot(kSplashMs, this, loginAfterSplash);
+    else
+        loginAfterSplash();
 }
 
 void Startup::showLogin(bool addNewEnabled)

@@ -10,6 +10,7 @@ struct LoginOutcome;
 class frmLogin;
 class frmLoginAdd;
 class frmMain;
+class frmSplash;
 
 // The start of the program and the way from the login windows to the frame:
 // splash for a second while the frame is made hidden, then the login window;
@@ -22,9 +23,10 @@ public:
     explicit Startup(AppState &state, QObject *parent = nullptr);
     ~Startup() override;
 
-    // Shows the splash, waits a second with the frame made hidden meanwhile,
-    // then shows the login window. A run that nobody watches (a scripted
-    // start) makes the frame without waiting.
+    // Shows the splash and makes the frame hidden meanwhile; a second later
+    // (from the event loop, which keeps the splash's bar moving) the login
+    // window follows. A run that nobody watches (a scripted start) shows the
+    // login window at once.
     void run(bool watched = true);
 
     frmMain *frame() const { return m_frame.get(); }
@@ -42,7 +44,10 @@ private:
     void showLoginAdd();
     void onLoggedIn(const LoginOutcome &outcome);
 
+    static constexpr int kSplashMs = 1000;
+
     AppState &m_state;
+    std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<frmMain> m_frame;
     QPointer<frmLogin> m_login;
     QPointer<frmLoginAdd> m_loginAdd;
