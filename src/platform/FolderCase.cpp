@@ -6,18 +6,10 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <optional>
-
-namespace {
-std::optional<bool> g_pretend;
-}
-
 namespace FolderCase {
 
 bool ignoresCase(const QString &dir)
 {
-    if (g_pretend)
-        return *g_pretend;
     QTemporaryFile probe(TemporaryFiles::templateFor(QDir(dir).filePath(QStringLiteral("case-probe"))));
     if (!probe.open())
         return true;
@@ -27,10 +19,3 @@ bool ignoresCase(const QString &dir)
 }
 
 } // namespace FolderCase
-
-namespace FolderCase::testing {
-void pretendIgnoresCase(std::optional<bool> ignores)
-{
-    g_pretend = ignores;
-}
-} // namespace FolderCase::testing

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 // Whether the file system of a folder takes names that differ only in case for
 // the same file (usual on Windows and macOS, possible anywhere). Found out by
 // creating a probe file in the folder itself, not guessed from the system.
@@ -14,9 +12,3 @@ namespace FolderCase {
 bool ignoresCase(const QString &dir);
 
 } // namespace FolderCase
-
-namespace FolderCase::testing {
-// Makes ignoresCase() answer `ignores` for every folder, as a case-folding file
-// system would, until given nullopt; tests use it, the program never does.
-void pretendIgnoresCase(std::optional<bool> ignores);
-}

@@ -1,5 +1,6 @@
 #include "platform/TextFiles.h"
 
+#include "platform/FileCommit.h"
 #include "platform/LargeBuffers.h"
 #include "platform/LocalBytes.h"
 #include "platform/RegularFile.h"
@@ -15,14 +16,11 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
-
-bool g_failNextCommit = false;
 
 QString describe(const QString &what, const QString &path, const QString &reason)
 {
@@ -81,11 +79,6 @@ bool writeAll(QFile &f, const QByteArray &content, QString *reason)
     return true;
 }
 
-bool takeFailNextCommit()
-{
-    return std::exchange(g_failNextCommit, false);
-}
-
 } // namespace
 
 namespace TextFiles {
@@ -131,10 +124,8 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
         return fail(error, write, path, temp.errorString());
     if (!writeAll(temp, content, &reason))
         return fail(error, write, path, reason);
-    if (takeFailNextCommit())
-        return fail(error, write, path, QStringLiteral("the old file could not be replaced"));
-    if (::rename(QFile::encodeName(temp.fileName()).constData(), LocalBytes::encode(path).constData()) != 0)
-        return fail(error, write, path, systemReason());
+    if (const int e = FileCommit::rename(QFile::encodeName(temp.fileName()), LocalBytes::encode(path)))
+        return fail(error, write, path, systemReason(e));
     temp.setAutoRemove(false);
     return true;
 #else
@@ -146,9 +137,7 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
         f.cancelWriting();
         return fail(error, write, path, reason);
     }
-    if (takeFailNextCommit())
-        f.cancelWriting();
-    if (!f.commit())
+    if (!FileCommit::commit(f))
         return fail(error, write, path, f.errorString());
     return true;
 #endif
@@ -219,10 +208,3 @@ bool LineSplitter::next(QByteArrayView *line)
 }
 
 } // namespace TextFiles
-
-namespace TextFiles::testing {
-void failNextCommit()
-{
-    g_failNextCommit = true;
-}
-} // namespace TextFiles::testing

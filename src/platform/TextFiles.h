@@ -43,9 +43,3 @@ private:
 };
 
 } // namespace TextFiles
-
-namespace TextFiles::testing {
-// Makes the next atomic write fail just before it would replace the file, as a
-// full disk or a pulled USB stick would. Tests use it; the program never does.
-void failNextCommit();
-}

@@ -1,7 +1,6 @@
 #include "users/AddUser.h"
 
 #include "platform/DataFolder.h"
-#include "platform/FolderCase.h"
 #include "users/UserIdRules.h"
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"
@@ -30,7 +29,7 @@ bool isRegistered(const UserTable &users, const QString &id, Qt::CaseSensitivity
 namespace AddUser {
 
 AddUserOutcome add(const QString &dataDir, const QString &id, const QString &password,
-                   const QString &checkPassword)
+                   const QString &checkPassword, CaseProbe ignoresCase)
 {
     if (id.isEmpty())
         return refused(UserTexts::kKeyInUserId);
@@ -53,7 +52,7 @@ AddUserOutcome add(const QString &dataDir, const QString &id, const QString &pas
     if (!UserRegistry::read(registry, &users, &error))
         return AddUserOutcome{false, UserTexts::userNotAdded(id, error), true, false};
     if (isRegistered(users, id, Qt::CaseSensitive)
-        || (isRegistered(users, id, Qt::CaseInsensitive) && FolderCase::ignoresCase(dataDir)))
+        || (isRegistered(users, id, Qt::CaseInsensitive) && ignoresCase(dataDir)))
         return refused(UserTexts::kCannotUseUserId);
     if (!UserRegistry::append(registry, id, password, &error))
         return AddUserOutcome{false, UserTexts::userNotAdded(id, error), true, false};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FolderCase.h"
+
 #include <QString>
 
 // What the OK button of the new-user window led to.
@@ -13,10 +15,14 @@ struct AddUserOutcome
 
 namespace AddUser {
 
+// Whether the file system of a folder ignores case: FolderCase's probe, or a
+// test's stand-in for a file system that does.
+using CaseProbe = bool (*)(const QString &dir);
+
 // Checks the typed ID and passwords in the order the window has always used and
 // appends the new user's record to the user list in dataDir. A refused user
 // changes no file.
 AddUserOutcome add(const QString &dataDir, const QString &id, const QString &password,
-                   const QString &checkPassword);
+                   const QString &checkPassword, CaseProbe ignoresCase = FolderCase::ignoresCase);
 
 } // namespace AddUser

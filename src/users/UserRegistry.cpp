@@ -51,7 +51,7 @@ UserRecord withSettings(UserRecord record, const UserSettings &s)
 {
     record.port = QString::number(s.port);
     record.unit = QString::number(s.unit);
-    record.time = QString::number(s.time);
+    record.time = QString::number(s.dateFormat);
     record.max = QString::number(s.max);
     record.min = QString::number(s.min);
     record.maxp = QString::number(s.maxp);
@@ -240,7 +240,7 @@ UserSettings settingsOf(const UserRecord &r)
     return UserSettings{r.id,
                         fieldOr(r.port, d.port),
                         fieldOr(r.unit, d.unit),
-                        fieldOr(r.time, d.time),
+                        fieldOr(r.time, d.dateFormat),
                         fieldOr(r.max, d.max),
                         fieldOr(r.min, d.min),
                         fieldOr(r.maxp, d.maxp),

@@ -12,7 +12,7 @@ struct UserSettings
     // even a value this program does not know; glucoseUnit() and dateFormat()
     // (store/ReadingTexts.h) say what they mean.
     int unit = 0;   // 1 = mg/dL, 2 = mmol/L
-    int time = 0;   // date format: 1 = year/month/day, 2 = day/month/year
+    int dateFormat = 0;  // 1 = year/month/day, 2 = day/month/year
     int max = 0;
     int min = 0;
     int maxp = 0;   // after-meal limits: kept and saved, not drawn

@@ -201,7 +201,7 @@ private Q_SLOTS:
                                         "T0002,00250,03,06,09,30,PC,13.9,2006,2006/03/06 - 09:30",
                                         "T0003,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05"}));
         m_state->user.unit = window.endsWith(QLatin1String("mmol/L")) ? 2 : 1;
-        m_state->user.time = 1;
+        m_state->user.dateFormat = 1;
         m_frame = std::make_unique<frmMain>(*m_state);
 
         ScratchFolder folder;

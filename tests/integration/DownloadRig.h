@@ -4,7 +4,6 @@
 #include "meter-emulator/RecordList.h"
 
 #include "app/AppState.h"
-#include "app/ui/frmMain.h"
 #include "common/MessageRecorder.h"
 #include "common/TestData.h"
 #include "meter/serial/MeterDownload.h"
@@ -83,8 +82,7 @@ public:
     {
         DownloadRun out;
         MessageRecorder recorder;
-        frmMain frame(state);
-        const PageContext context{frame, state.user, state.store, state.dataDir};
+        const PageContext context{state.user, state.store, state.dataDir};
         frmMeterRead form(context, state.store);
         ExportWindow exportWindow(context, ReportFiles::Kind::Readings);  // open all along
         auto *download = form.findChild<MeterDownload *>();

@@ -1,8 +1,8 @@
 // Record halves, year inference, and merging a download into the reading file.
 
+#include "common/FailingCommit.h"
 #include "common/TestData.h"
 
-#include "platform/TextFiles.h"
 #include "meter/ReadingMerge.h"
 #include "meter/RecordCodec.h"
 #include "store/ReadingFile.h"
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QFETCH(QString, user);
         Download d(fileLines, meter);
         QSignalSpy changed(&d.store, &ReadingStore::changed);
-        TextFiles::testing::failNextCommit();  // a failed rewrite leaves everything as it was
+        FailingCommit::failNext();  // a failed rewrite leaves everything as it was
         QVERIFY(!d.save(user));
         QVERIFY(!d.error.isEmpty());
         QCOMPARE(std::pair(d.fileOrder(), changed.count()), std::pair(fileLines, qsizetype(0)));

@@ -4,6 +4,7 @@
 #include "common/TestData.h"
 
 #include "app/AppState.h"
+#include "app/ui/PageFactory.h"
 #include "app/ui/frmMain.h"
 #include "meter/ui/frmMeterRead.h"
 
@@ -42,7 +43,8 @@ struct PseudoTerminal
     QString devicePath;
 };
 
-// The download page of a user whose port 1 is the pseudo-terminal, or a missing device.
+// The download page of a user whose port 1 is the pseudo-terminal, or a missing
+// device, made as the frame makes it.
 struct Window
 {
     explicit Window(bool portThere = true, int port = 1)
@@ -51,7 +53,7 @@ struct Window
         state.dataDir = folder.path();
         state.user.id = QStringLiteral("ann");
         state.user.port = port;
-        page = std::make_unique<frmMeterRead>(PageContext{frame, state.user, state.store, state.dataDir}, state.store);
+        page.reset(static_cast<frmMeterRead *>(PageFactory::create(Page::MeterRead, frame, state)));
     }
     QStringList runningTimers() const
     {

@@ -21,12 +21,6 @@
 
 namespace {
 
-// The line graph never leads to another page: a host that opens nothing.
-struct NoHost : PageHost
-{
-    QWidget *open(PageCommand) override { return nullptr; }
-} noHost;
-
 // Table order (the file holds them newest first): three readings marked PC
 // with an unmarked one between them.
 const QList<Reading> kFour{{3, 3, 8, 10, 100, 2006, EventMark::PC},
@@ -210,7 +204,7 @@ private Q_SLOTS:
         QFETCH(QString, details);
         ReadingStore store;
         store.setContent(fileOf(paged ? ::paged() : kFour));
-        LineGraphWindow window({noHost, kAlice, store, QString()}, LineGraphWindow::Form::R02);
+        LineGraphWindow window({kAlice, store, QString()}, LineGraphWindow::Form::R02);
         window.resize(1000, 620);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -258,7 +252,7 @@ private Q_SLOTS:
         QFETCH(QStringList, shown);
         ReadingStore store;
         store.setContent(fileOf(kFour));
-        auto *window = new LineGraphWindow({noHost, kAlice, store, QString()}, LineGraphWindow::Form::R02);
+        auto *window = new LineGraphWindow({kAlice, store, QString()}, LineGraphWindow::Form::R02);
         window->show();
         const auto type = [](QComboBox *box, const QString &hour) {
             box->lineEdit()->selectAll();

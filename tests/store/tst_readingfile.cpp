@@ -1,4 +1,4 @@
-#include "platform/TextFiles.h"
+#include "common/FailingCommit.h"
 #include "common/TestData.h"
 #include "reports/DataListModel.h"
 #include "store/ReadingStore.h"
@@ -171,7 +171,7 @@ private Q_SLOTS:
         const QStringList kept{"anna.txt", "anna.txt.bak"};
 
         QString error;
-        TextFiles::testing::failNextCommit();
+        FailingCommit::failNext();
         QVERIFY(!ReadingFile::CreateAfile(path, result.tables, now, &error));
         QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
         QCOMPARE(std::pair(dir.read("anna.txt"), files()), std::pair(original, kept));

@@ -1,7 +1,7 @@
 #include "platform/DownloadLogFile.h"
 #include "platform/FolderCase.h"
 #include "platform/LocalBytes.h"
-#include "platform/TextFiles.h"
+#include "common/FailingCommit.h"
 #include "common/TestData.h"
 #include "store/ReadingStore.h"
 #include "users/AddUser.h"
@@ -85,7 +85,7 @@ private Q_SLOTS:
 
         // A rewrite that cannot be committed leaves the file and the table as they were.
         const QList<UserRecord> records = table.records();
-        TextFiles::testing::failNextCommit();
+        FailingCommit::failNext();
         QString error;
         QVERIFY(!UserRegistry::rewrite(folder.file(kRegistry), table, {"bob", 1, 1, 1, 1, 1, 1, 1}, &error)
                 && !error.isEmpty());
@@ -239,10 +239,10 @@ private Q_SLOTS:
         const QByteArray bob = "Bob*,b*,1,1,1,1,1,1,1";
         folder.write(kRegistry, crlf({kHeader, kGuest}) + bob);
         // Otherwise the real probe runs, on a folder that tells case apart.
+        AddUser::CaseProbe probe = FolderCase::ignoresCase;
         if (ignoresCase)
-            FolderCase::testing::pretendIgnoresCase(true);
-        const AddUserOutcome outcome = AddUser::add(folder.path(), id, password, password);
-        FolderCase::testing::pretendIgnoresCase(std::nullopt);
+            probe = [](const QString &) { return true; };
+        const AddUserOutcome outcome = AddUser::add(folder.path(), id, password, password, probe);
         QVERIFY2(refusal.isEmpty() ? outcome.ok : !outcome.ok && outcome.message.startsWith(refusal),
                  qPrintable(outcome.message));
         QCOMPARE(folder.read(kRegistry), refusal.isEmpty() ? crlf({kHeader, kGuest, bob, (id + "*," + password + "*,1,1,1,120,80,120,80").toLocal8Bit()})

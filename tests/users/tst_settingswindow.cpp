@@ -123,7 +123,7 @@ private Q_SLOTS:
         rig.click("TimeOption2");
         rig.click("UnitOption2");
         QCOMPARE(rig.shown(), (QStringList{"7", "3.8", "7", "3.8", "mmol/L", "OK disabled"}));
-        QCOMPARE((QList<int>{rig.state.user.port, rig.state.user.unit, rig.state.user.time, rig.state.user.max}),
+        QCOMPARE((QList<int>{rig.state.user.port, rig.state.user.unit, rig.state.user.dateFormat, rig.state.user.max}),
                  (QList<int>{3, 2, 2, 120}));
         rig.click("CmdSave");
         QCOMPARE((QList<int>{rig.state.user.max, rig.state.user.min, rig.state.user.maxp, rig.state.user.minp}),

@@ -1,6 +1,7 @@
 #include "app/ui/PageFactory.h"
 
 #include "app/AppState.h"
+#include "app/ui/PageHost.h"
 #include "app/ui/frmIndex.h"
 #include "app/ui/frmMenu.h"
 #include "meter/ui/frmFindMeter.h"
@@ -14,15 +15,37 @@
 #include "reports/ui/frmR05.h"
 #include "users/ui/frmSet.h"
 
+namespace {
+
+PageCommand commandFor(frmMeterRead::Next next)
+{
+    switch (next) {
+    case frmMeterRead::Next::LineGraph: return PageCommand::LineGraph;
+    case frmMeterRead::Next::PcLineGraph: return PageCommand::PcLineGraph;
+    case frmMeterRead::Next::Menu: break;
+    }
+    return PageCommand::Menu;
+}
+
+QWidget *meterRead(const PageContext &context, PageHost &host, AppState &state)
+{
+    auto *page = new frmMeterRead(context, state.store);
+    QObject::connect(page, &frmMeterRead::leaving, page,
+                     [&host](frmMeterRead::Next next) { host.open(commandFor(next)); });
+    return page;
+}
+
+} // namespace
+
 namespace PageFactory {
 
 QWidget *create(Page page, PageHost &host, AppState &state)
 {
-    const PageContext context{host, state.user, state.store, state.dataDir};
+    const PageContext context{state.user, state.store, state.dataDir};
     switch (page) {
     case Page::Index: return new frmIndex(host);
     case Page::Menu: return new frmMenu(host);
-    case Page::MeterRead: return new frmMeterRead(context, state.store);
+    case Page::MeterRead: return meterRead(context, host, state);
     case Page::R01: return new frmR01(context);
     case Page::R01unit: return new frmR01unit(context);
     case Page::R02: return new LineGraphWindow(context, LineGraphWindow::Form::R02);
@@ -59,9 +82,9 @@ void setHelpBrowserMaker(QWidget *(*maker)())
     helpBrowserMaker = maker;
 }
 
-QWidget *createExportWindow(PageHost &host, AppState &state, ReportFiles::Kind kind)
+QWidget *createExportWindow(AppState &state, ReportFiles::Kind kind)
 {
-    return new ExportWindow(PageContext{host, state.user, state.store, state.dataDir}, kind);
+    return new ExportWindow(PageContext{state.user, state.store, state.dataDir}, kind);
 }
 
 } // namespace PageFactory

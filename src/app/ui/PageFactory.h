@@ -26,6 +26,6 @@ void setHelpBrowserMaker(QWidget *(*maker)());
 
 // "Export Readings" (the readings of a date range as CSV) or "Report for My
 // Doctor" (its one-page PDF); deleting itself when closed.
-QWidget *createExportWindow(PageHost &host, AppState &state, ReportFiles::Kind kind);
+QWidget *createExportWindow(AppState &state, ReportFiles::Kind kind);
 
 } // namespace PageFactory

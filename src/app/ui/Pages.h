@@ -1,7 +1,5 @@
 #pragma once
 
-#include "users/ui/PageHost.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,6 +22,25 @@ enum class Page {
     MeterRead,  // meter download
     Menu,
     Index,
+};
+
+// What a page-opening command of the frame shows: its menu items, its toolbar,
+// the index and menu pages, the download page's report buttons and a scripted
+// start all speak in these.
+enum class PageCommand {
+    Index,
+    Menu,
+    Download,
+    DataList,
+    StandardDay,
+    LineGraph,
+    PcLineGraph,
+    Histogram,
+    Summary,
+    OverlayDay,
+    Settings,
+    About,
+    Web,
 };
 
 namespace Pages {

@@ -131,7 +131,7 @@ void ScriptedStart::nextStep()
         return;
     }
     const ScriptStep &step = m_options.steps[m_nextStep++];
-    const QString error = ControlScript::apply(step, dateFormat(m_state.user.time));
+    const QString error = ControlScript::apply(step, dateFormat(m_state.user.dateFormat));
     if (!error.isEmpty()) {
         fail(error);
         return;

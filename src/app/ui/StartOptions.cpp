@@ -8,6 +8,71 @@
 
 namespace {
 
+// Every option but --help and --version, in the order --help lists them.
+struct Options
+{
+    QCommandLineOption dataDir{QStringLiteral("data-dir"),
+                               QStringLiteral("Keep the user list and reading files in <dir>."), QStringLiteral("dir")};
+    QCommandLineOption user{QStringLiteral("user"), QStringLiteral("Log in as <id>."), QStringLiteral("id")};
+    QCommandLineOption passwordStdin{
+        QStringLiteral("password-stdin"),
+        QStringLiteral("Read the password of --user from the first line of standard input. Or set it in the "
+                       "environment variable DEXTREL_PASSWORD.")};
+    QCommandLineOption password{QStringLiteral("password"),
+                                QStringLiteral("The password of --user. Every user of the computer can see "
+                                               "it in the list of processes: prefer --password-stdin or "
+                                               "DEXTREL_PASSWORD."),
+                                QStringLiteral("password")};
+    QCommandLineOption page{QStringLiteral("page"),
+                            QStringLiteral("After login, open <name>: %1.")
+                                .arg(PageCommands::names().join(QStringLiteral(", "))),
+                            QStringLiteral("name")};
+    QCommandLineOption set{QStringLiteral("set"),
+                           QStringLiteral("After the page is shown, set the control <name> as a user would "
+                                          "(choose a list entry, type text and Enter, a date in the user's "
+                                          "date format, a number, choose an option). Repeatable."),
+                           QStringLiteral("name=value")};
+    QCommandLineOption click{QStringLiteral("click"),
+                             QStringLiteral("After the page is shown, click the control or menu item <name>. "
+                                            "Repeatable; --set and --click run in the order given."),
+                             QStringLiteral("name")};
+    QCommandLineOption dump{QStringLiteral("dump"),
+                            QStringLiteral("Then save the open windows, their named controls and every "
+                                           "message shown as JSON in <file>, and end."),
+                            QStringLiteral("file")};
+    QCommandLineOption screenshot{QStringLiteral("screenshot"),
+                                  QStringLiteral("After login (and --page), save a picture of the front "
+                                                 "window as <file> and end."),
+                                  QStringLiteral("file")};
+    QCommandLineOption download{QStringLiteral("download"),
+                                QStringLiteral("Download the meter's readings for --user without windows.")};
+    QCommandLineOption exportCsv{QStringLiteral("export-csv"),
+                                 QStringLiteral("Write the readings of --user as CSV to <file> without "
+                                                "windows (all of them, or --from/--to)."),
+                                 QStringLiteral("file")};
+    QCommandLineOption reportPdf{QStringLiteral("report-pdf"),
+                                 QStringLiteral("Write the one-page report for the doctor of --user as PDF to "
+                                                "<file> without windows (the last 14 days with readings, "
+                                                "or --from/--to)."),
+                                 QStringLiteral("file")};
+    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("First day of the export or report (yyyy-mm-dd)."),
+                            QStringLiteral("date")};
+    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("Last day of the export or report (yyyy-mm-dd)."),
+                          QStringLiteral("date")};
+    QCommandLineOption listPorts{QStringLiteral("list-ports"),
+                                 QStringLiteral("Print the serial ports of this computer with their details, "
+                                                "one a line, and end.")};
+    QCommandLineOption findMeter{QStringLiteral("find-meter"),
+                                 QStringLiteral("Look for the meter on the devices named after the options, "
+                                                "or else on every serial port listed, and end: 0 when found.")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {dataDir, user, passwordStdin, password, page, set, click, dump, screenshot, download,
+                exportCsv, reportPdf, from, to, listPorts, findMeter};
+    }
+};
+
 // QCommandLineParser keeps the values of each option apart; the steps must
 // run in the order they were written, across both options.
 QList<ScriptStep> stepsInOrder(const QStringList &arguments)
@@ -38,6 +103,101 @@ QList<ScriptStep> stepsInOrder(const QStringList &arguments)
     return steps;
 }
 
+// What the options say, each read on its own; whether they go together is
+// brokenRule()'s to say. An unknown page leaves page empty, a date that is
+// none leaves its date invalid.
+StartOptions readValues(const QCommandLineParser &parser, const Options &given, const QStringList &arguments)
+{
+    StartOptions o;
+    o.listPorts = parser.isSet(given.listPorts);
+    o.findMeter = parser.isSet(given.findMeter);
+    if (o.findMeter)
+        o.meterDevices = parser.positionalArguments();
+    o.dataDir = parser.value(given.dataDir);
+    o.user = parser.value(given.user);
+    o.password = parser.value(given.password);
+    o.passwordFromStdin = parser.isSet(given.passwordStdin);
+    if (!parser.isSet(given.password) && !o.passwordFromStdin)
+        o.password = qEnvironmentVariable(kPasswordVariable);
+    o.screenshot = parser.value(given.screenshot);
+    o.dump = parser.value(given.dump);
+    o.steps = stepsInOrder(arguments);
+    o.download = parser.isSet(given.download);
+    if (parser.isSet(given.page))
+        o.page = PageCommands::fromName(parser.value(given.page));
+    o.exportCsv = parser.value(given.exportCsv);
+    o.reportPdf = parser.value(given.reportPdf);
+    if (parser.isSet(given.from))
+        o.from = QDate::fromString(parser.value(given.from), Qt::ISODate);
+    if (parser.isSet(given.to))
+        o.to = QDate::fromString(parser.value(given.to), Qt::ISODate);
+    return o;
+}
+
+// The first rule that the options given together break, as a message; empty
+// when they go together. The rules are checked in this order.
+QString brokenRule(const QCommandLineParser &parser, const Options &given, const StartOptions &o)
+{
+    const auto isSet = [&parser](const QCommandLineOption &option) { return parser.isSet(option); };
+
+    if (!o.findMeter && !parser.positionalArguments().isEmpty())
+        return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().constFirst());
+    const QStringList portOptions{given.listPorts.names().constFirst(), given.findMeter.names().constFirst()};
+    const QStringList names = parser.optionNames();
+    if (o.portsOnly()
+        && std::any_of(names.begin(), names.end(), [&](const QString &name) { return !portOptions.contains(name); }))
+        return QStringLiteral("--list-ports and --find-meter run alone.");
+    if (isSet(given.page) && !o.page) {
+        return QStringLiteral("Unknown page \"%1\"; the pages are: %2.")
+            .arg(parser.value(given.page), PageCommands::names().join(QStringLiteral(", ")));
+    }
+
+    // Who logs in, and how the run ends.
+    if (isSet(given.dataDir) && o.dataDir.isEmpty())
+        return QStringLiteral("--data-dir needs a folder.");
+    if (isSet(given.user) && o.user.isEmpty())
+        return QStringLiteral("--user needs a user ID.");
+    if (isSet(given.password) && o.user.isEmpty())
+        return QStringLiteral("--password needs --user.");
+    if (o.passwordFromStdin && o.user.isEmpty())
+        return QStringLiteral("--password-stdin needs --user.");
+    if (o.passwordFromStdin && isSet(given.password))
+        return QStringLiteral("Give the password once: --password or --password-stdin.");
+    if (isSet(given.screenshot) && o.screenshot.isEmpty())
+        return QStringLiteral("--screenshot needs a file name.");
+    if (isSet(given.dump) && o.dump.isEmpty())
+        return QStringLiteral("--dump needs a file name.");
+    if (std::any_of(o.steps.cbegin(), o.steps.cend(), [](const ScriptStep &step) { return step.name.isEmpty(); }))
+        return QStringLiteral("--set and --click need the name of a control.");
+    if ((!o.steps.isEmpty() || !o.dump.isEmpty()) && o.user.isEmpty())
+        return QStringLiteral("--set, --click and --dump need --user.");
+    if (o.download && o.user.isEmpty())
+        return QStringLiteral("--download needs --user.");
+
+    // The two files written without windows.
+    if (isSet(given.exportCsv) && isSet(given.reportPdf))
+        return QStringLiteral("Give one file at a time: --export-csv or --report-pdf.");
+    const QString fileOption = isSet(given.reportPdf) ? QStringLiteral("--report-pdf") : QStringLiteral("--export-csv");
+    const QString &file = isSet(given.reportPdf) ? o.reportPdf : o.exportCsv;
+    if ((isSet(given.exportCsv) || isSet(given.reportPdf)) && file.isEmpty())
+        return fileOption + QStringLiteral(" needs a file name.");
+    if ((isSet(given.from) && !o.from.isValid()) || (isSet(given.to) && !o.to.isValid()))
+        return QStringLiteral("--from and --to need a calendar date as yyyy-mm-dd.");
+    if ((isSet(given.from) || isSet(given.to)) && file.isEmpty())
+        return QStringLiteral("--from and --to go with --export-csv or --report-pdf.");
+    if (o.from.isValid() && o.to.isValid() && o.from > o.to)
+        return QStringLiteral("--from must not be after --to.");
+    if (!file.isEmpty() && o.user.isEmpty())
+        return fileOption + QStringLiteral(" needs --user.");
+    if (!file.isEmpty() && (o.download || o.page || o.endsAfterPage() || !o.steps.isEmpty()))
+        return fileOption + QStringLiteral(" opens no window: it cannot be combined with --download, --page, "
+                                           "--set, --click, --dump or --screenshot.");
+    if (o.download && (o.page || o.endsAfterPage() || !o.steps.isEmpty()))
+        return QStringLiteral("--download opens no window: it cannot be combined with --page, --set, "
+                              "--click, --dump or --screenshot.");
+    return {};
+}
+
 } // namespace
 
 StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
@@ -46,165 +206,21 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
     parser.setApplicationDescription(Product::kName);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep the user list and reading files in <dir>."),
-                                     QStringLiteral("dir"));
-    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("Log in as <id>."), QStringLiteral("id"));
-    const QCommandLineOption passwordStdin(
-        QStringLiteral("password-stdin"),
-        QStringLiteral("Read the password of --user from the first line of standard input. Or set it in the "
-                       "environment variable DEXTREL_PASSWORD."));
-    const QCommandLineOption password(QStringLiteral("password"),
-                                      QStringLiteral("The password of --user. Every user of the computer can see "
-                                                     "it in the list of processes: prefer --password-stdin or "
-                                                     "DEXTREL_PASSWORD."),
-                                      QStringLiteral("password"));
-    const QCommandLineOption page(QStringLiteral("page"),
-                                  QStringLiteral("After login, open <name>: %1.")
-                                      .arg(PageCommands::names().join(QStringLiteral(", "))),
-                                  QStringLiteral("name"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("After login (and --page), save a picture of the front "
-                                                       "window as <file> and end."),
-                                        QStringLiteral("file"));
-    const QCommandLineOption download(QStringLiteral("download"),
-                                      QStringLiteral("Download the meter's readings for --user without windows."));
-    const QCommandLineOption exportCsv(QStringLiteral("export-csv"),
-                                       QStringLiteral("Write the readings of --user as CSV to <file> without "
-                                                      "windows (all of them, or --from/--to)."),
-                                       QStringLiteral("file"));
-    const QCommandLineOption reportPdf(QStringLiteral("report-pdf"),
-                                       QStringLiteral("Write the one-page report for the doctor of --user as PDF to "
-                                                      "<file> without windows (the last 14 days with readings, "
-                                                      "or --from/--to)."),
-                                       QStringLiteral("file"));
-    const QCommandLineOption from(QStringLiteral("from"),
-                                  QStringLiteral("First day of the export or report (yyyy-mm-dd)."),
-                                  QStringLiteral("date"));
-    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("Last day of the export or report (yyyy-mm-dd)."),
-                                QStringLiteral("date"));
-    const QCommandLineOption set(QStringLiteral("set"),
-                                 QStringLiteral("After the page is shown, set the control <name> as a user would "
-                                                "(choose a list entry, type text and Enter, a date in the user's "
-                                                "date format, a number, choose an option). Repeatable."),
-                                 QStringLiteral("name=value"));
-    const QCommandLineOption click(QStringLiteral("click"),
-                                   QStringLiteral("After the page is shown, click the control or menu item <name>. "
-                                                  "Repeatable; --set and --click run in the order given."),
-                                   QStringLiteral("name"));
-    const QCommandLineOption dump(QStringLiteral("dump"),
-                                  QStringLiteral("Then save the open windows, their named controls and every "
-                                                 "message shown as JSON in <file>, and end."),
-                                  QStringLiteral("file"));
-    const QCommandLineOption listPorts(QStringLiteral("list-ports"),
-                                       QStringLiteral("Print the serial ports of this computer with their details, "
-                                                      "one a line, and end."));
-    const QCommandLineOption findMeter(QStringLiteral("find-meter"),
-                                       QStringLiteral("Look for the meter on the devices named after the options, "
-                                                      "or else on every serial port listed, and end: 0 when found."));
-    parser.addOptions({dataDir, user, passwordStdin, password, page, set, click, dump, screenshot, download,
-                       exportCsv, reportPdf, from, to, listPorts, findMeter});
+    const Options given;
+    parser.addOptions(given.all());
 
-    Parsed out;
-    const auto fail = [&out](const QString &why) {
-        out.outcome = Outcome::Error;
-        out.text = why;
-        return out;
-    };
     if (!parser.parse(arguments))
-        return fail(parser.errorText());
+        return {Outcome::Error, {}, parser.errorText()};
     if (parser.isSet(help)) {
-        out.outcome = Outcome::Help;
         // Options are read before the application object exists, so the parser
         // cannot know the program's name by itself.
-        out.text = parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                             QFileInfo(arguments.value(0)).fileName());
-        return out;
+        return {Outcome::Help, {},
+                parser.helpText().replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName())};
     }
-    if (parser.isSet(version)) {
-        out.outcome = Outcome::Help;
-        out.text = Product::kName + QLatin1Char(' ') + Product::kVersion + QLatin1Char('\n');
-        return out;
-    }
-    StartOptions &o = out.options;
-    o.listPorts = parser.isSet(listPorts);
-    o.findMeter = parser.isSet(findMeter);
-    if (o.findMeter)
-        o.meterDevices = parser.positionalArguments();
-    else if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().constFirst()));
-    const QStringList portOptions{listPorts.names().constFirst(), findMeter.names().constFirst()};
-    const QStringList given = parser.optionNames();
-    if (o.portsOnly()
-        && std::any_of(given.begin(), given.end(), [&](const QString &name) { return !portOptions.contains(name); }))
-        return fail(QStringLiteral("--list-ports and --find-meter run alone."));
-
-    o.dataDir = parser.value(dataDir);
-    o.user = parser.value(user);
-    o.password = parser.value(password);
-    o.passwordFromStdin = parser.isSet(passwordStdin);
-    if (!parser.isSet(password) && !o.passwordFromStdin)
-        o.password = qEnvironmentVariable(kPasswordVariable);
-    o.screenshot = parser.value(screenshot);
-    o.dump = parser.value(dump);
-    o.steps = stepsInOrder(arguments);
-    o.download = parser.isSet(download);
-    if (parser.isSet(page)) {
-        o.page = PageCommands::fromName(parser.value(page));
-        if (!o.page) {
-            return fail(QStringLiteral("Unknown page \"%1\"; the pages are: %2.")
-                            .arg(parser.value(page), PageCommands::names().join(QStringLiteral(", "))));
-        }
-    }
-    if (parser.isSet(dataDir) && o.dataDir.isEmpty())
-        return fail(QStringLiteral("--data-dir needs a folder."));
-    if (parser.isSet(user) && o.user.isEmpty())
-        return fail(QStringLiteral("--user needs a user ID."));
-    if (parser.isSet(password) && o.user.isEmpty())
-        return fail(QStringLiteral("--password needs --user."));
-    if (o.passwordFromStdin && o.user.isEmpty())
-        return fail(QStringLiteral("--password-stdin needs --user."));
-    if (o.passwordFromStdin && parser.isSet(password))
-        return fail(QStringLiteral("Give the password once: --password or --password-stdin."));
-    if (parser.isSet(screenshot) && o.screenshot.isEmpty())
-        return fail(QStringLiteral("--screenshot needs a file name."));
-    if (parser.isSet(dump) && o.dump.isEmpty())
-        return fail(QStringLiteral("--dump needs a file name."));
-    for (const ScriptStep &step : std::as_const(o.steps)) {
-        if (step.name.isEmpty())
-            return fail(QStringLiteral("--set and --click need the name of a control."));
-    }
-    if ((!o.steps.isEmpty() || !o.dump.isEmpty()) && o.user.isEmpty())
-        return fail(QStringLiteral("--set, --click and --dump need --user."));
-    if (o.download && o.user.isEmpty())
-        return fail(QStringLiteral("--download needs --user."));
-    const auto isoDate = [&parser](const QCommandLineOption &option, QDate *date) {
-        if (!parser.isSet(option))
-            return true;
-        *date = QDate::fromString(parser.value(option), Qt::ISODate);
-        return date->isValid();
-    };
-    o.exportCsv = parser.value(exportCsv);
-    o.reportPdf = parser.value(reportPdf);
-    if (parser.isSet(exportCsv) && parser.isSet(reportPdf))
-        return fail(QStringLiteral("Give one file at a time: --export-csv or --report-pdf."));
-    const QString fileOption = parser.isSet(reportPdf) ? QStringLiteral("--report-pdf") : QStringLiteral("--export-csv");
-    const QString &file = parser.isSet(reportPdf) ? o.reportPdf : o.exportCsv;
-    if ((parser.isSet(exportCsv) || parser.isSet(reportPdf)) && file.isEmpty())
-        return fail(fileOption + QStringLiteral(" needs a file name."));
-    if (!isoDate(from, &o.from) || !isoDate(to, &o.to))
-        return fail(QStringLiteral("--from and --to need a calendar date as yyyy-mm-dd."));
-    if ((parser.isSet(from) || parser.isSet(to)) && file.isEmpty())
-        return fail(QStringLiteral("--from and --to go with --export-csv or --report-pdf."));
-    if (o.from.isValid() && o.to.isValid() && o.from > o.to)
-        return fail(QStringLiteral("--from must not be after --to."));
-    if (!file.isEmpty() && o.user.isEmpty())
-        return fail(fileOption + QStringLiteral(" needs --user."));
-    if (!file.isEmpty() && (o.download || o.page || o.endsAfterPage() || !o.steps.isEmpty()))
-        return fail(fileOption + QStringLiteral(" opens no window: it cannot be combined with --download, --page, "
-                                                "--set, --click, --dump or --screenshot."));
-    if (o.download && (o.page || o.endsAfterPage() || !o.steps.isEmpty()))
-        return fail(QStringLiteral("--download opens no window: it cannot be combined with --page, --set, "
-                                   "--click, --dump or --screenshot."));
-    return out;
+    if (parser.isSet(version))
+        return {Outcome::Help, {}, Product::kName + QLatin1Char(' ') + Product::kVersion + QLatin1Char('\n')};
+    const StartOptions options = readValues(parser, given, arguments);
+    if (const QString broken = brokenRule(parser, given, options); !broken.isEmpty())
+        return {Outcome::Error, {}, broken};
+    return {Outcome::Run, options, {}};
 }

@@ -1,8 +1,8 @@
 #include "app/ui/frmIndex.h"
 
+#include "app/ui/PageHost.h"
 #include "app/ui/Pictures.h"
 #include "platform/ui/WindowParts.h"
-#include "users/ui/PageHost.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -148,7 +148,7 @@ void frmMain::buildMenus()
     mnuSetup = addItem(mnuMain, "mnuSetup", QStringLiteral("Setup(&S)..."), true, opens(PageCommand::Settings));
     const auto exports = [this](ReportFiles::Kind kind) {
         return [this, kind] {
-            if (QWidget *window = PageFactory::createExportWindow(*this, m_state, kind))
+            if (QWidget *window = PageFactory::createExportWindow(m_state, kind))
                 showOwned(window);
         };
     };

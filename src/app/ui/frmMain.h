@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Pages.h"
+#include "app/ui/PageHost.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "app/ui/frmMenu.h"
 
+#include "app/ui/PageHost.h"
 #include "app/ui/Pictures.h"
 #include "app/ui/ShellTexts.h"
 #include "platform/ui/WindowParts.h"
-#include "users/ui/PageHost.h"
 
 #include <QGridLayout>
 #include <QLabel>

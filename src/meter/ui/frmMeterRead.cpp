@@ -18,7 +18,6 @@
 
 frmMeterRead::frmMeterRead(const PageContext &context, ReadingStore &store, QWidget *parent)
     : QWidget(parent)
-    , m_host(context.host)
     , m_download(new MeterDownload(context.dataDir, context.user, store, this))
 {
     setObjectName(QStringLiteral("frmMeterRead"));
@@ -118,11 +117,9 @@ void frmMeterRead::connectDownload()
             Messages::show(this, problem, {}, Messages::Icon::Warning);
     });
     connect(CmdSaveLog, &QPushButton::clicked, this, &frmMeterRead::saveLog);
-    connect(CmdReportAC, &QPushButton::clicked, this,
-            [this] { leaveFor(PageCommand::LineGraph); });
-    connect(CmdReportPC, &QPushButton::clicked, this,
-            [this] { leaveFor(PageCommand::PcLineGraph); });
-    connect(CmdReport, &QPushButton::clicked, this, [this] { leaveFor(PageCommand::Menu); });
+    connect(CmdReportAC, &QPushButton::clicked, this, [this] { leaveFor(Next::LineGraph); });
+    connect(CmdReportPC, &QPushButton::clicked, this, [this] { leaveFor(Next::PcLineGraph); });
+    connect(CmdReport, &QPushButton::clicked, this, [this] { leaveFor(Next::Menu); });
 }
 
 void frmMeterRead::saveLog()
@@ -139,9 +136,9 @@ void frmMeterRead::saveLog()
         Messages::show(this, QStringLiteral("Cannot save the log as %1.").arg(QDir::toNativeSeparators(target)));
 }
 
-void frmMeterRead::leaveFor(PageCommand next)
+void frmMeterRead::leaveFor(Next next)
 {
-    // The host destroys this page only later; the download must end now.
+    // The page is destroyed only later; the download must end now.
     m_download->stop();
-    m_host.open(next);
+    emit leaving(next);
 }

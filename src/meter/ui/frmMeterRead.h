@@ -1,6 +1,6 @@
 #pragma once
 
-#include "users/ui/PageHost.h"
+#include "users/ui/PageContext.h"
 
 #include <QWidget>
 
@@ -23,6 +23,10 @@ public:
     frmMeterRead(const PageContext &context, ReadingStore &store, QWidget *parent = nullptr);
     ~frmMeterRead() override;
 
+    // Where the Step3 buttons lead: the line graph, the meal line graph, the
+    // menu of reports.
+    enum class Next { LineGraph, PcLineGraph, Menu };
+
     QPushButton *CommandMR = nullptr;
     QPushButton *CmdReportAC = nullptr;
     QPushButton *CmdReportPC = nullptr;
@@ -33,12 +37,16 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     QListWidget *List3 = nullptr;
 
+Q_SIGNALS:
+    // A Step3 button was clicked and the download has stopped; whoever made
+    // the page shows the next one.
+    void leaving(frmMeterRead::Next next);
+
 private:
     void buildControls();
     void connectDownload();
-    void leaveFor(PageCommand next);
+    void leaveFor(Next next);
     void saveLog();
 
-    PageHost &m_host;
     MeterDownload *m_download = nullptr;
 };

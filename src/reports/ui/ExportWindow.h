@@ -1,6 +1,6 @@
 #pragma once
 
-#include "users/ui/PageHost.h"
+#include "users/ui/PageContext.h"
 #include "reports/ui/PeriodPickers.h"
 #include "reports/ui/ReportFiles.h"
 

@@ -115,7 +115,7 @@ LineGraphWindow::LineGraphWindow(const PageContext &context, Form form, QWidget 
 QLayout *LineGraphWindow::buildHeader(bool hourRange)
 {
     const QString unit = ReadingTexts::unitText(m_unit);
-    const int format = m_context.user.time;
+    const int format = m_context.user.dateFormat;
     const QString pickerFormat = dateFormat(format) == DateFormat::DayMonthYear ? QStringLiteral("d/M/yyyy")
                                                                                 : QStringLiteral("yyyy/M/d");
     const auto picker = [this, &pickerFormat](const char *name) {
@@ -311,7 +311,7 @@ QLayout *LineGraphWindow::buildChartArea()
 LineGraphPage::Settings LineGraphWindow::settings() const
 {
     // Read anew each time: a change of the limits shows at the next drawing.
-    return {m_unit, dateFormat(m_context.user.time), m_context.user.max, m_context.user.min};
+    return {m_unit, dateFormat(m_context.user.dateFormat), m_context.user.max, m_context.user.min};
 }
 
 void LineGraphWindow::formLoad()

@@ -3,7 +3,7 @@
 #include "reports/LineGraphPage.h"
 #include "reports/LineGraphPointer.h"
 #include "reports/LineGraphSelection.h"
-#include "users/ui/PageHost.h"
+#include "users/ui/PageContext.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reports/OverlayDay.h"
-#include "users/ui/PageHost.h"
+#include "users/ui/PageContext.h"
 #include "reports/ui/PeriodPickers.h"
 #include "reports/ui/ReportParts.h"
 

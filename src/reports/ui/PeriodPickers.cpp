@@ -19,7 +19,7 @@ PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::f
     , Label15(WindowParts::label(parent, "Label15", QStringLiteral(" ~")))
     , m_layout(new QHBoxLayout)
 {
-    const QString format = dateFormat(context.user.time) == DateFormat::DayMonthYear ? QStringLiteral("d/M/yyyy")
+    const QString format = dateFormat(context.user.dateFormat) == DateFormat::DayMonthYear ? QStringLiteral("d/M/yyyy")
                                                                                      : QStringLiteral("yyyy/M/d");
     for (QDateEdit *picker : {DTPicker1, DTPicker2}) {
         picker->setCalendarPopup(true);

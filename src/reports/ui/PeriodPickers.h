@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reports/ReportPeriod.h"
-#include "users/ui/PageHost.h"
+#include "users/ui/PageContext.h"
 
 #include <QObject>
 

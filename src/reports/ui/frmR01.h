@@ -1,6 +1,6 @@
 #pragma once
 
-#include "users/ui/PageHost.h"
+#include "users/ui/PageContext.h"
 #include "store/ReadingTexts.h"
 
 #include <QWidget>

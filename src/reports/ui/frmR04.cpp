@@ -86,7 +86,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     }
     // Plain texts: a long-time user's file can list 100 000 dates, too many for
     // an item object each in the combo box's own model.
-    Combo4->setModel(new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.time)), Combo4));
+    Combo4->setModel(new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.dateFormat)), Combo4));
     Combo4->setCurrentIndex(-1);
     Combo4->setEditText(kSearch);
     connect(Combo4, &QComboBox::activated, this, &frmR04::showDay);

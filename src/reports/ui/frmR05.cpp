@@ -48,7 +48,7 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
 
     const UserSettings &user = context.user;
     const GlucoseUnit unit = glucoseUnit(user.unit);
-    const Histogram::Report report = Histogram::report(context.store.tables(), unit, dateFormat(user.time));
+    const Histogram::Report report = Histogram::report(context.store.tables(), unit, dateFormat(user.dateFormat));
     if (report.noData)
         Messages::show(this, ReportTexts::kNoGlucoseData);
     statistics.setUnit(report.unit);

@@ -113,8 +113,8 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     });
     onChosen(UnitOption1, this, [this] { chooseUnit(1); });
     onChosen(UnitOption2, this, [this] { chooseUnit(2); });
-    onChosen(TimeOption1, this, [this] { m_user.time = 1; });
-    onChosen(TimeOption2, this, [this] { m_user.time = 2; });
+    onChosen(TimeOption1, this, [this] { m_user.dateFormat = 1; });
+    onChosen(TimeOption2, this, [this] { m_user.dateFormat = 2; });
 
     auto *limits = WindowParts::named<QGroupBox>(this, "Frame4");
     limits->setTitle(SettingsTexts::kLimitFrame);
@@ -184,9 +184,9 @@ void frmSet::load()
         TextMaxp->setText(LimitSettings::shown(m_user.maxp, unit));
         TextMinp->setText(LimitSettings::shown(m_user.minp, unit));
     }
-    if (m_user.time == 1)
+    if (m_user.dateFormat == 1)
         TimeOption1->setChecked(true);
-    else if (m_user.time == 2)
+    else if (m_user.dateFormat == 2)
         TimeOption2->setChecked(true);
 }
 

@@ -1,0 +1,24 @@
+#include "platform/FileCommit.h"
+
+#ifdef Q_OS_UNIX
+
+#include <QByteArray>
+
+#include <cerrno>
+#include <cstdio>
+
+int FileCommit::rename(const QByteArray &temporary, const QByteArray &path)
+{
+    return ::rename(temporary.constData(), path.constData()) == 0 ? 0 : errno;
+}
+
+#else
+
+#include <QSaveFile>
+
+bool FileCommit::commit(QSaveFile &file)
+{
+    return file.commit();
+}
+
+#endif

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QByteArray;
+class QSaveFile;
+
+// The step of a rewrite that puts the new content, already written in full and
+// on the disk, in the place of the old file (see TextFiles::writeAtomically).
+// It has a file of its own so that a test can link one in its place that fails
+// this step on request, as a full disk or a pulled USB stick would, and see
+// that such a failure changes nothing.
+namespace FileCommit {
+
+#ifdef Q_OS_UNIX
+// rename() of the temporary file to the file: 0, else the error number.
+int rename(const QByteArray &temporary, const QByteArray &path);
+#else
+// QSaveFile::commit().
+bool commit(QSaveFile &file);
+#endif
+
+} // namespace FileCommit

@@ -1,0 +1,41 @@
+#include "common/FailingCommit.h"
+
+#include "platform/FileCommit.h"
+
+#include <utility>
+
+namespace {
+bool g_failNext = false;
+}
+
+void FailingCommit::failNext()
+{
+    g_failNext = true;
+}
+
+#ifdef Q_OS_UNIX
+
+#include <QByteArray>
+
+#include <cerrno>
+#include <cstdio>
+
+int FileCommit::rename(const QByteArray &temporary, const QByteArray &path)
+{
+    if (std::exchange(g_failNext, false))
+        return EIO;
+    return ::rename(temporary.constData(), path.constData()) == 0 ? 0 : errno;
+}
+
+#else
+
+#include <QSaveFile>
+
+bool FileCommit::commit(QSaveFile &file)
+{
+    if (std::exchange(g_failNext, false))
+        file.cancelWriting();
+    return file.commit();
+}
+
+#endif
