@@ -73,8 +73,8 @@ void MeterSession::tick(SessionTimer timer)
     switch (timer) {
     case SessionTimer::Rt: followUpOneShots(); break;
     case SessionTimer::OP: wakeTick(); break;
-    case SessionTimer::T1: linkTick(MeterProtocol::kLinkProbe, timer, m_probeTries, 10); break;
-    case SessionTimer::T2: linkTick(MeterProtocol::kLinkRequest, timer, m_helloTries, 5); break;
+    case SessionTimer::T1: linkTick(MeterProtocol::kLinkProbe, timer, m_probeTries, kLinkProbeTries); break;
+    case SessionTimer::T2: linkTick(MeterProtocol::kLinkRequest, timer, m_helloTries, kLinkRequestTries); break;
     case SessionTimer::T3:
     case SessionTimer::T4: passTick(timer); break;
     case SessionTimer::Sleep: sleepTick(); break;
@@ -385,14 +385,15 @@ void MeterSession::wakeTick()
         setTimer(SessionTimer::OP, false);
         Q_EMIT failed(MeterTexts::kWakeFailed);
     } else if (m_wakeTicks % 10 == 0) {
+        // Tens of ticks, that is half-seconds, shown as "(1s)" to "(4s)": the
+        // count-down reads as it always has, not as a measured time.
         setLabel(MeterTexts::wakeWaiting(m_wakeTicks / 10));
     } else if (m_wakeTicks % 10 == 9) {
         setLabel(QString());
     }
 }
 
-// The link probe (Timer1, back to waking after 10 tries) and the link request
-// (Timer2, after 5).
+// The link probe (Timer1) and the link request (Timer2).
 void MeterSession::linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries)
 {
     if (m_clock() - m_startedMs >= kLinkLimitMs) {
@@ -471,7 +472,7 @@ bool MeterSession::askOrRepeat(const QByteArray &request, SessionTimer timer)
 
 qint64 MeterSession::repeatAfterMs(SessionTimer timer) const
 {
-    return std::max<qint64>(kSessionTimerIntervalMs[index(timer)], slowestAnswerMs() * 3 / 2 + kAnswerMarginMs);
+    return std::max<qint64>(sessionTimer(timer).intervalMs, slowestAnswerMs() * 3 / 2 + kAnswerMarginMs);
 }
 
 qint64 MeterSession::silenceLimitMs(SessionTimer timer) const
@@ -560,8 +561,8 @@ void MeterSession::setTimer(SessionTimer timer, bool active)
 
 void MeterSession::stopAllTimers()
 {
-    for (int i = 0; i < kSessionTimerCount; ++i)
-        setTimer(SessionTimer(i), false);
+    for (const SessionTimerSpec &spec : kSessionTimers)
+        setTimer(spec.timer, false);
 }
 
 void MeterSession::setLabel(const QString &text)

@@ -11,21 +11,47 @@
 #include <array>
 #include <functional>
 
-// The seven timers that drive a download, named as the download window names
-// them. The session only says which of them run; whoever owns real timers
-// starts and stops them and calls tick() when one fires.
+// The seven timers that drive a download. The session only says which of them
+// run; whoever owns real timers starts and stops them and calls tick() when one
+// fires.
 enum class SessionTimer { Rt, OP, T1, T2, T3, T4, Sleep };
-inline constexpr int kSessionTimerCount = 7;
-inline constexpr const char *kSessionTimerNames[kSessionTimerCount] = {"TimerRt", "TimerOP", "Timer1", "Timer2",
-                                                                        "Timer3", "Timer4", "TimerSleep"};
-inline constexpr int kSessionTimerIntervalMs[kSessionTimerCount] = {20, 50, 100, 1000, 50, 50, 50};
+
+struct SessionTimerSpec
+{
+    SessionTimer timer;
+    const char *name;  // as the download window names it
+    int intervalMs;
+    const char *asks;  // what it asks the meter, as the download log says; none for the poll
+};
+
+// One row per timer, in the order of SessionTimer.
+inline constexpr std::array kSessionTimers{
+    SessionTimerSpec{SessionTimer::Rt, "TimerRt", 20, nullptr},
+    SessionTimerSpec{SessionTimer::OP, "TimerOP", 50, "Waking the meter"},
+    SessionTimerSpec{SessionTimer::T1, "Timer1", 100, "Link probe"},
+    SessionTimerSpec{SessionTimer::T2, "Timer2", 1000, "Link request"},
+    SessionTimerSpec{SessionTimer::T3, "Timer3", 50, "First halves of the records"},
+    SessionTimerSpec{SessionTimer::T4, "Timer4", 50, "Second halves of the records"},
+    SessionTimerSpec{SessionTimer::Sleep, "TimerSleep", 50, "Sleep command and saving"},
+};
+inline constexpr int kSessionTimerCount = int(kSessionTimers.size());
+
+constexpr const SessionTimerSpec &sessionTimer(SessionTimer timer)
+{
+    return kSessionTimers[std::size_t(timer)];
+}
+
+static_assert([] {
+    for (int i = 0; i < kSessionTimerCount; ++i)
+        if (kSessionTimers[i].timer != SessionTimer(i))
+            return false;
+    return true;
+}());
 
 // One download from the meter, as a state machine driven by timer ticks.
 //
 // TimerRt polls the line every 20 ms and interprets what arrived according to
-// the state; the other timers ask the meter in turn: wake-up (TimerOP), link
-// probe (Timer1), link request (Timer2), first halves (Timer3), second halves
-// (Timer4), and finally the sleep command and the save step (TimerSleep).
+// the state; the other timers ask the meter in turn, as kSessionTimers says.
 // Received record halves go into the session's own list of records; saving
 // them is its owner's part, on recordsComplete().
 //
@@ -74,6 +100,10 @@ public:
     using Clock = std::function<qint64()>;
 
     static constexpr int kWakeTicksBeforeFailure = 50;
+    // A link probe or link request that goes out more often than this without
+    // its answer sends the session back to waking the meter.
+    static constexpr int kLinkProbeTries = 10;
+    static constexpr int kLinkRequestTries = 5;
     // A request unanswered this long (or four repeat intervals of a slow
     // meter, if longer) ends the download.
     static constexpr int kMaxSilenceMs = 2000;

@@ -33,13 +33,13 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
     , m_session(m_log, [this] { return m_clock.elapsed(); })
 {
     m_clock.start();
-    for (int i = 0; i < kSessionTimerCount; ++i) {
+    for (const SessionTimerSpec &spec : kSessionTimers) {
         auto *timer = new QTimer(this);
-        timer->setObjectName(QLatin1String(kSessionTimerNames[i]));
-        timer->setInterval(kSessionTimerIntervalMs[i]);
+        timer->setObjectName(QLatin1String(spec.name));
+        timer->setInterval(spec.intervalMs);
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, t = SessionTimer(i)] { m_session.tick(t); });
-        m_timers[i] = timer;
+        connect(timer, &QTimer::timeout, this, [this, t = spec.timer] { m_session.tick(t); });
+        m_timers[int(spec.timer)] = timer;
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
@@ -50,14 +50,11 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
 
 void MeterDownload::logSteps()
 {
-    // What each timer asks the meter, as a support reader wants to see it.
-    static const char *const kAsks[kSessionTimerCount] = {
-        nullptr, "Waking the meter", "Link probe", "Link request", "First halves of the records",
-        "Second halves of the records", "Sleep command and saving"};
+    // What a timer that starts asks the meter (not again when it was the last one logged).
     connect(&m_session, &MeterSession::timerActiveChanged, this, [this, last = -1](SessionTimer timer, bool on) mutable {
-        if (on && kAsks[int(timer)] && int(timer) != last) {
+        if (on && sessionTimer(timer).asks && int(timer) != last) {
             last = int(timer);
-            m_log.step(QLatin1String(kAsks[last]));
+            m_log.step(QLatin1String(sessionTimer(timer).asks));
         }
     });
     connect(&m_session, &MeterSession::labelChanged, this, [this](const QString &text) {
