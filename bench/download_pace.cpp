@@ -22,7 +22,7 @@
 namespace {
 
 constexpr int kRecords = RecordList::kMaxRecords;
-constexpr int kRequestMs = kSessionTimerIntervalMs[int(SessionTimer::T3)];
+constexpr int kRequestMs = sessionTimer(SessionTimer::T3).intervalMs;
 
 // One download from a meter answering every request in delayMs; false when it did not complete.
 bool measure(int delayMs)

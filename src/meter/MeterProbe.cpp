@@ -63,7 +63,7 @@ void MeterProbe::advance(qint64 nowMs)
     const qint64 quiet = nowMs - m_lastSentMs;
     switch (m_step) {
     case Step::Waking:
-        if (quiet >= kSessionTimerIntervalMs[int(SessionTimer::OP)]) {
+        if (quiet >= sessionTimer(SessionTimer::OP).intervalMs) {
             if (m_tries >= kWakeTries)
                 finish(m_heard ? Outcome::NotTheMeter : Outcome::Silent, nowMs);
             else
@@ -71,7 +71,7 @@ void MeterProbe::advance(qint64 nowMs)
         }
         break;
     case Step::Testing:
-        if (quiet >= kSessionTimerIntervalMs[int(SessionTimer::T1)]) {
+        if (quiet >= sessionTimer(SessionTimer::T1).intervalMs) {
             if (m_tries >= kLinkTestTries)
                 finish(Outcome::NotTheMeter, nowMs);
             else

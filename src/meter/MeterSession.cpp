@@ -28,6 +28,7 @@ bool MeterSession::start()
     stopAllTimers();
     if (!m_link.isOpen()) {
         if (!m_link.open()) {
+            m_state = State::Failed;
             Q_EMIT message(MeterTexts::kPortError);
             Q_EMIT failed(MeterTexts::kPortError);
             return false;
@@ -39,13 +40,12 @@ bool MeterSession::start()
     if (m_link.bytesWaiting() > 0)
         m_link.readAll();
 
-    m_linkStep = 1;
+    m_state = State::Waking;
     m_wakeTicks = 0;
     m_probeTries = 0;
     m_helloTries = 0;
-    m_firstIndex = 0;
-    m_secondIndex = 0;
     m_meterCount = 0;
+    m_record = 0;
     m_records.clear();
     m_ask = {};
     m_drain = {};
@@ -53,8 +53,6 @@ bool MeterSession::start()
     m_wakeAnswerMs = m_slowestMs = 0;
     m_timedExactly = false;
     m_wokeUp = false;
-    m_resultIn = false;
-    m_complete = false;
 
     m_link.write(MeterProtocol::kWakeUp);
     setTimer(SessionTimer::Rt, true);
@@ -75,23 +73,24 @@ void MeterSession::tick(SessionTimer timer)
     switch (timer) {
     case SessionTimer::Rt: followUpOneShots(); break;
     case SessionTimer::OP: wakeTick(); break;
-    case SessionTimer::T1: linkTick(MeterProtocol::kLinkProbe, timer, m_probeTries, 10); break;
-    case SessionTimer::T2: linkTick(MeterProtocol::kLinkRequest, timer, m_helloTries, 5); break;
-    case SessionTimer::T3: passTick(timer, m_firstIndex, MeterProtocol::firstHalfRequest, 0); break;
-    case SessionTimer::T4: passTick(timer, m_secondIndex, MeterProtocol::secondHalfRequest, m_meterCount); break;
+    case SessionTimer::T1: linkTick(MeterProtocol::kLinkProbe, timer, m_probeTries, kLinkProbeTries); break;
+    case SessionTimer::T2: linkTick(MeterProtocol::kLinkRequest, timer, m_helloTries, kLinkRequestTries); break;
+    case SessionTimer::T3:
+    case SessionTimer::T4: passTick(timer); break;
     case SessionTimer::Sleep: sleepTick(); break;
     }
 }
 
 void MeterSession::linkLost(const QString &reason)
 {
-    if (m_resultIn && !m_complete) {
+    if (m_state == State::SayingGoodbye) {
         finishSaved(MeterTexts::linkLost(reason), true);
         return;
     }
-    const bool downloading = isAnyTimerActive() && !m_complete;
+    const bool downloading = isAnyTimerActive() && m_state != State::Done;
     stopAllTimers();
     m_link.close();
+    m_state = State::Failed;
     const QString text = MeterTexts::linkLost(reason) + (downloading ? MeterTexts::kNothingSaved : QString());
     Q_EMIT message(text);
     Q_EMIT failed(text);
@@ -100,7 +99,7 @@ void MeterSession::linkLost(const QString &reason)
 void MeterSession::stop()
 {
     // A meter left awake mid-download stays on until its own time-out.
-    if (m_wokeUp && !m_complete && isAnyTimerActive())
+    if (m_wokeUp && m_state != State::Done && isAnyTimerActive())
         m_link.write(MeterProtocol::kSleep);
     stopAllTimers();
     m_link.close();
@@ -129,8 +128,9 @@ void MeterSession::takeWaiting()
 // poll asks again for them, and notices when the meter went quiet.
 void MeterSession::followUpOneShots()
 {
-    const bool awaitingCount = m_linkStep == 2;
-    const bool awaitingSleepAnswer = m_linkStep == 4 && !m_complete && !isTimerActive(SessionTimer::Sleep);
+    const bool awaitingCount = m_state == State::AwaitingCount;
+    // While TimerSleep runs, the sleep command has not gone out yet.
+    const bool awaitingSleepAnswer = m_state == State::SayingGoodbye && !isTimerActive(SessionTimer::Sleep);
     if ((!awaitingCount && !awaitingSleepAnswer) || !lineClear())
         return;
     const QByteArray request = awaitingCount ? MeterProtocol::kCountRequest : MeterProtocol::kSleep;
@@ -154,53 +154,55 @@ void MeterSession::followUpOneShots()
     }
 }
 
+// What each state awaits from the meter; anything else is ignored.
 void MeterSession::interpret(const QByteArray &rx)
 {
     using namespace MeterProtocol;
-    switch (rx.size()) {
-    case 0:
+    if (rx.size() > 3) {
+        receiveError(rx);
         return;
-    case 1:
-        // Waking, or failed to wake with only the poll still running.
-        if (rx == kWokeUp && m_linkStep == 1
-            && (isTimerActive(SessionTimer::OP) || !(isTimerActive(SessionTimer::T1) || isTimerActive(SessionTimer::T2))))
+    }
+    switch (m_state) {
+    case State::Waking:
+    case State::WakeFailed:
+        if (rx == kWokeUp) {
             wokeUp();
-        return;
-    case 2:
-        if (rx == kProbeAnswer && m_linkStep == 1 && isAwaiting(kLinkProbe)) {
-            answered();
-            setLabel(MeterTexts::kLinking);
-            // Also when the answer comes late, after waking went on.
-            setTimer(SessionTimer::OP, false);
-            setTimer(SessionTimer::T1, false);
-            m_helloTries = 0;
-            setTimer(SessionTimer::T2, true);
+            return;
         }
+        // A late answer to the probe or the link request still counts.
+        [[fallthrough]];
+    case State::LinkTesting:
+    case State::Linking:
+        if (rx == kProbeAnswer && isAwaiting(kLinkProbe))
+            linkTested();
+        else if (rx == kLinkAnswer && isAwaiting(kLinkRequest))
+            linked();
         return;
-    case 3:
-        if (rx == kLinkAnswer && m_linkStep == 1 && isAwaiting(kLinkRequest)) {
-            answered();
-            setLabel(MeterTexts::kOnLine);
-            setTimer(SessionTimer::OP, false);
-            setTimer(SessionTimer::T2, false);
-            m_linkStep = 2;
-            if (lineClear())
-                GetData();
-        } else if (rx == kLinkAnswer && m_linkStep == 4 && isAwaiting(kSleep)) {
-            answered();
-            setLabel(MeterTexts::complete(m_meterCount));
-            m_complete = true;
-            Q_EMIT finished(QString());
-        } else if (rx.at(1) == kCountMark && rx.at(2) == kAnswerEnd && m_linkStep == 2
-                   && isAwaiting(kCountRequest)) {
+    case State::AwaitingCount:
+        // AA 5A AA is a count here: 170 records.
+        if (rx.size() == 3 && rx.at(1) == kCountMark && rx.at(2) == kAnswerEnd && isAwaiting(kCountRequest)) {
             answered();
             countAnswered(quint8(rx.at(0)));
-        } else if (rx.at(2) == kAnswerEnd && m_linkStep == 3) {
-            storeHalf(quint8(rx.at(0)), quint8(rx.at(1)));
         }
         return;
-    default:
-        receiveError(rx);
+    case State::FirstHalves:
+    case State::SecondHalves:
+        // AA 5A AA is a record half here.
+        if (rx.size() == 3 && rx.at(2) == kAnswerEnd)
+            storeHalf(quint8(rx.at(0)), quint8(rx.at(1)));
+        return;
+    case State::SayingGoodbye:
+        if (rx == kLinkAnswer && isAwaiting(kSleep)) {
+            answered();
+            setLabel(MeterTexts::complete(m_meterCount));
+            m_state = State::Done;
+            Q_EMIT finished(QString());
+        }
+        return;
+    case State::Idle:
+    case State::Ending:
+    case State::Done:
+    case State::Failed:
         return;
     }
 }
@@ -218,17 +220,44 @@ void MeterSession::wokeUp()
     if (isTimerActive(SessionTimer::OP))
         m_wakeAnswerMs = std::max(m_wakeAnswerMs, m_clock() - m_wakeRoundStartMs);
     m_wokeUp = true;
+    m_state = State::LinkTesting;
     setLabel(MeterTexts::kWakePleaseWait);
     setTimer(SessionTimer::OP, false);
     setTimer(SessionTimer::T1, true);
 }
 
+void MeterSession::linkTested()
+{
+    answered();
+    m_state = State::Linking;
+    setLabel(MeterTexts::kLinking);
+    // Also when the answer comes late, after waking went on.
+    setTimer(SessionTimer::OP, false);
+    setTimer(SessionTimer::T1, false);
+    m_helloTries = 0;
+    setTimer(SessionTimer::T2, true);
+}
+
+void MeterSession::linked()
+{
+    answered();
+    m_state = State::AwaitingCount;
+    setLabel(MeterTexts::kOnLine);
+    // Only waking and the link request stop. An answer that comes late, once
+    // the meter woke again and the probe timer runs, leaves that timer running
+    // (see backToWaking()).
+    setTimer(SessionTimer::OP, false);
+    setTimer(SessionTimer::T2, false);
+    if (lineClear())
+        GetData();
+}
+
 void MeterSession::countAnswered(int count)
 {
     m_meterCount = count;
-    m_linkStep = 3;
     if (m_meterCount == 0) {
-        m_resultIn = true;
+        // Nothing to save: only goodbye is left, said once the line is clear.
+        m_state = State::SayingGoodbye;
         if (lineClear())
             Sleep();
         else
@@ -236,42 +265,48 @@ void MeterSession::countAnswered(int count)
         setLabel(MeterTexts::kNoNewData);
         return;
     }
+    m_state = State::FirstHalves;
     m_records = QList<Reading>(m_meterCount);
     setLabel(MeterTexts::dataInMeter(m_meterCount));
     setProgressMaximum(2 * m_meterCount);
     setTimer(SessionTimer::T3, true);
-    m_firstIndex = 1;
+    m_record = 1;
+}
+
+// The pass's request for the record it has reached.
+QByteArray MeterSession::halfRequest() const
+{
+    return m_state == State::FirstHalves ? MeterProtocol::firstHalfRequest(m_record)
+                                         : MeterProtocol::secondHalfRequest(m_record);
 }
 
 void MeterSession::storeHalf(quint8 b0, quint8 b1)
 {
     // Only the answer to the record request on the line is a record half.
-    const bool first = m_firstIndex >= 1 && m_firstIndex <= m_meterCount;
-    const int k = first ? m_firstIndex : m_secondIndex;
-    if (k < 1 || k > m_meterCount
-        || !isAwaiting(first ? MeterProtocol::firstHalfRequest(k) : MeterProtocol::secondHalfRequest(k)))
+    if (!isAwaiting(halfRequest()))
         return;
     answered();
-    if (first) {
-        RecordCodec::decodeFirstHalf(b0, b1, m_records[k - 1]);
-        if (k < m_meterCount) {
-            ++m_firstIndex;
+    Reading &record = m_records[m_record - 1];
+    if (m_state == State::FirstHalves) {
+        RecordCodec::decodeFirstHalf(b0, b1, record);
+        if (m_record < m_meterCount) {
+            ++m_record;
             return;
         }
         // The first pass is complete: on to the second halves.
-        m_firstIndex = 0;
+        m_state = State::SecondHalves;
         setTimer(SessionTimer::T3, false);
-        m_secondIndex = 1;
+        m_record = 1;
         setTimer(SessionTimer::T4, true);
         return;
     }
-    RecordCodec::decodeSecondHalf(b0, b1, m_records[k - 1]);
-    if (k < m_meterCount) {
-        ++m_secondIndex;
+    RecordCodec::decodeSecondHalf(b0, b1, record);
+    if (m_record < m_meterCount) {
+        ++m_record;
         return;
     }
     // Every record is complete: the sleep command and the save step follow.
-    m_secondIndex = 0;
+    m_state = State::Ending;
     setTimer(SessionTimer::T4, false);
     setTimer(SessionTimer::Sleep, true);
 }
@@ -279,7 +314,7 @@ void MeterSession::storeHalf(quint8 b0, quint8 b1)
 void MeterSession::receiveError(const QByteArray &rx)
 {
     const QString text = MeterTexts::receiveError(int(rx.size()), MeterProtocol::bracketedHex(rx));
-    if (m_resultIn && !m_complete) {
+    if (m_state == State::SayingGoodbye) {
         Sleep();
         finishSaved(text, true);
         return;
@@ -287,6 +322,7 @@ void MeterSession::receiveError(const QByteArray &rx)
     Sleep();
     stopAllTimers();
     m_link.close();
+    m_state = State::Failed;
     Q_EMIT message(text);
     setProgress(0);
     Q_EMIT failed(text);
@@ -298,6 +334,7 @@ void MeterSession::abandon(const QString &text)
     Sleep();
     stopAllTimers();
     m_link.close();
+    m_state = State::Failed;
     Q_EMIT message(text);
     setProgress(0);
     Q_EMIT failed(text);
@@ -311,6 +348,10 @@ void MeterSession::linkFailed()
 
 void MeterSession::backToWaking()
 {
+    // A probe timer left running by a late link answer wakes the meter again
+    // wherever the download is.
+    if (m_state == State::LinkTesting || m_state == State::Linking)
+        m_state = State::Waking;
     setTimer(SessionTimer::T1, false);
     setTimer(SessionTimer::T2, false);
     setLabel(MeterTexts::kLinkTesting);
@@ -326,7 +367,7 @@ void MeterSession::finishSaved(const QString &problem, bool closePort)
     if (closePort)
         m_link.close();
     setLabel(MeterTexts::complete(m_meterCount));
-    m_complete = true;
+    m_state = State::Done;
     Q_EMIT finished(MeterTexts::meterMayBeOn(problem));
 }
 
@@ -339,18 +380,20 @@ void MeterSession::wakeTick()
         // again would never end.
         linkFailed();
     } else if (m_wakeTicks >= kWakeTicksBeforeFailure) {
+        m_state = State::WakeFailed;
         setLabel(MeterTexts::kWakeFailed);
         setTimer(SessionTimer::OP, false);
         Q_EMIT failed(MeterTexts::kWakeFailed);
     } else if (m_wakeTicks % 10 == 0) {
+        // Tens of ticks, that is half-seconds, shown as "(1s)" to "(4s)": the
+        // count-down reads as it always has, not as a measured time.
         setLabel(MeterTexts::wakeWaiting(m_wakeTicks / 10));
     } else if (m_wakeTicks % 10 == 9) {
         setLabel(QString());
     }
 }
 
-// The link probe (Timer1, back to waking after 10 tries) and the link request
-// (Timer2, after 5).
+// The link probe (Timer1) and the link request (Timer2).
 void MeterSession::linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries)
 {
     if (m_clock() - m_startedMs >= kLinkLimitMs) {
@@ -365,17 +408,20 @@ void MeterSession::linkTick(const QByteArray &request, SessionTimer timer, int &
     }
 }
 
-void MeterSession::passTick(SessionTimer timer, int &recordIndex, QByteArray (*request)(int), int progressBase)
+// A pass's timer runs only in its state: Timer3 asks first halves, Timer4 second halves.
+void MeterSession::passTick(SessionTimer timer)
 {
-    if (recordIndex < 1 || recordIndex > m_meterCount || !lineClear())
+    if (!lineClear())
         return;
-    const QByteArray frame = request(recordIndex);
+    const QByteArray frame = halfRequest();
     if (isAwaiting(frame) && m_clock() - m_ask.firstSentMs >= silenceLimitMs(timer)) {
         abandon(MeterTexts::noAnswer(int(silenceLimitMs(timer) / 1000)));
         return;
     }
+    // Taken before the request goes out: a line lost while writing ends the pass.
+    const int progress = m_state == State::FirstHalves ? m_record : m_meterCount + m_record;
     if (askOrRepeat(frame, timer))
-        setProgress(recordIndex + progressBase);
+        setProgress(progress);
 }
 
 void MeterSession::sleepTick()
@@ -386,14 +432,14 @@ void MeterSession::sleepTick()
     Sleep();
     setTimer(SessionTimer::Sleep, false);
     if (m_meterCount == 0)
-        return;
-    m_resultIn = true;
+        return;  // already saying goodbye: nothing to save
+    m_state = State::SayingGoodbye;
     Q_EMIT recordsComplete(m_records);
 }
 
 void MeterSession::notSaved(const QString &error)
 {
-    m_resultIn = false;
+    m_state = State::Failed;
     stopAllTimers();
     m_link.close();
     const QString text = MeterTexts::notSaved(error);
@@ -426,7 +472,7 @@ bool MeterSession::askOrRepeat(const QByteArray &request, SessionTimer timer)
 
 qint64 MeterSession::repeatAfterMs(SessionTimer timer) const
 {
-    return std::max<qint64>(kSessionTimerIntervalMs[index(timer)], slowestAnswerMs() * 3 / 2 + kAnswerMarginMs);
+    return std::max<qint64>(sessionTimer(timer).intervalMs, slowestAnswerMs() * 3 / 2 + kAnswerMarginMs);
 }
 
 qint64 MeterSession::silenceLimitMs(SessionTimer timer) const
@@ -500,7 +546,6 @@ void MeterSession::GetData()
 
 void MeterSession::Sleep()
 {
-    m_linkStep = 4;
     ask(MeterProtocol::kSleep);
     Q_EMIT listLine(MeterTexts::readLine(m_meterCount));
 }
@@ -516,8 +561,8 @@ void MeterSession::setTimer(SessionTimer timer, bool active)
 
 void MeterSession::stopAllTimers()
 {
-    for (int i = 0; i < kSessionTimerCount; ++i)
-        setTimer(SessionTimer(i), false);
+    for (const SessionTimerSpec &spec : kSessionTimers)
+        setTimer(spec.timer, false);
 }
 
 void MeterSession::setLabel(const QString &text)

@@ -11,23 +11,76 @@
 #include <array>
 #include <functional>
 
-// The seven timers that drive a download, named as the download window names
-// them. The session only says which of them run; whoever owns real timers
-// starts and stops them and calls tick() when one fires.
+// The seven timers that drive a download. The session only says which of them
+// run; whoever owns real timers starts and stops them and calls tick() when one
+// fires.
 enum class SessionTimer { Rt, OP, T1, T2, T3, T4, Sleep };
-inline constexpr int kSessionTimerCount = 7;
-inline constexpr const char *kSessionTimerNames[kSessionTimerCount] = {"TimerRt", "TimerOP", "Timer1", "Timer2",
-                                                                        "Timer3", "Timer4", "TimerSleep"};
-inline constexpr int kSessionTimerIntervalMs[kSessionTimerCount] = {20, 50, 100, 1000, 50, 50, 50};
+
+struct SessionTimerSpec
+{
+    SessionTimer timer;
+    const char *name;  // as the download window names it
+    int intervalMs;
+    const char *asks;  // what it asks the meter, as the download log says; none for the poll
+};
+
+// One row per timer, in the order of SessionTimer.
+inline constexpr std::array kSessionTimers{
+    SessionTimerSpec{SessionTimer::Rt, "TimerRt", 20, nullptr},
+    SessionTimerSpec{SessionTimer::OP, "TimerOP", 50, "Waking the meter"},
+    SessionTimerSpec{SessionTimer::T1, "Timer1", 100, "Link probe"},
+    SessionTimerSpec{SessionTimer::T2, "Timer2", 1000, "Link request"},
+    SessionTimerSpec{SessionTimer::T3, "Timer3", 50, "First halves of the records"},
+    SessionTimerSpec{SessionTimer::T4, "Timer4", 50, "Second halves of the records"},
+    SessionTimerSpec{SessionTimer::Sleep, "TimerSleep", 50, "Sleep command and saving"},
+};
+inline constexpr int kSessionTimerCount = int(kSessionTimers.size());
+
+constexpr const SessionTimerSpec &sessionTimer(SessionTimer timer)
+{
+    return kSessionTimers[std::size_t(timer)];
+}
+
+static_assert([] {
+    for (int i = 0; i < kSessionTimerCount; ++i)
+        if (kSessionTimers[i].timer != SessionTimer(i))
+            return false;
+    return true;
+}());
 
 // One download from the meter, as a state machine driven by timer ticks.
 //
 // TimerRt polls the line every 20 ms and interprets what arrived according to
-// LinkStep; the other timers ask the meter in turn: wake-up (TimerOP), link
-// probe (Timer1), link request (Timer2), first halves (Timer3), second halves
-// (Timer4), and finally the sleep command and the save step (TimerSleep).
+// the state; the other timers ask the meter in turn, as kSessionTimers says.
 // Received record halves go into the session's own list of records; saving
 // them is its owner's part, on recordsComplete().
+//
+// The states of a download: what the session puts on the line, the answer it
+// awaits (interpret() takes no other), and where each answer or limit leads.
+//
+//   State          On the line (timer)           Awaited        Next
+//   Idle           nothing                       -              Start Reading: Waking
+//   Waking         00 (TimerOP)                  00             LinkTesting; 50 ticks: WakeFailed (once
+//                                                               it woke: 50 in all or 45 s: Failed)
+//   WakeFailed     nothing (TimerRt polls)       a late 00      LinkTesting
+//   LinkTesting    55 (Timer1)                   54 F1          Linking; 10 tries: Waking
+//   Linking        BA A5 A9 (Timer2)             AA 5A AA       AwaitingCount; 5 tries: Waking
+//   AwaitingCount  AE A5 A9 (TimerRt)            N 5A AA        FirstHalves; N = 0: SayingGoodbye
+//   FirstHalves    AC k A9, k = 1..N (Timer3)    b0 b1 AA       SecondHalves after record N
+//   SecondHalves   AD k A9, k = 1..N (Timer4)    b0 b1 AA       Ending after record N
+//   Ending         nothing (TimerSleep)          -              once the line is clear: sleep command,
+//                                                               records to the owner, SayingGoodbye
+//   SayingGoodbye  B5 A5 A9 (TimerRt repeats)    AA 5A AA       Done
+//   Done           nothing (TimerRt may poll)    -              -
+//   Failed         nothing, every timer off      -              -
+//
+// Start Reading leads to Waking from any state. Back in Waking after a link step ran out of tries, the late answer to the
+// probe or the link request still counts. The link steps end in Failed 45 s
+// (kLinkLimitMs) after Start Reading; a request unanswered too long
+// (silenceLimitMs()), more than three bytes in one poll and a lost line end
+// any state in Failed, except SayingGoodbye: the readings are saved there (or
+// the meter held none), so the download ends Done, with a warning. The owner's
+// notSaved() ends it in Failed.
 //
 // Answers carry no request of their own (a record half does not even say which
 // record it belongs to), so one request is on the line at a time. A request is
@@ -47,6 +100,10 @@ public:
     using Clock = std::function<qint64()>;
 
     static constexpr int kWakeTicksBeforeFailure = 50;
+    // A link probe or link request that goes out more often than this without
+    // its answer sends the session back to waking the meter.
+    static constexpr int kLinkProbeTries = 10;
+    static constexpr int kLinkRequestTries = 5;
     // A request unanswered this long (or four repeat intervals of a slow
     // meter, if longer) ends the download.
     static constexpr int kMaxSilenceMs = 2000;
@@ -102,6 +159,22 @@ Q_SIGNALS:
     void failed(const QString &reason);
 
 private:
+    // The states of the table above.
+    enum class State {
+        Idle,
+        Waking,
+        WakeFailed,
+        LinkTesting,
+        Linking,
+        AwaitingCount,
+        FirstHalves,
+        SecondHalves,
+        Ending,
+        SayingGoodbye,
+        Done,
+        Failed,
+    };
+
     // The request on the line: when it first and last went out, how often.
     struct Ask
     {
@@ -128,13 +201,16 @@ private:
     void followUpOneShots();
     void wakeTick();
     void linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries);
-    void passTick(SessionTimer timer, int &recordIndex, QByteArray (*request)(int), int progressBase);
+    void passTick(SessionTimer timer);
     void sleepTick();
 
     void interpret(const QByteArray &rx);
     bool isAwaiting(const QByteArray &request) const;
     void wokeUp();
+    void linkTested();
+    void linked();
     void countAnswered(int count);
+    QByteArray halfRequest() const;
     void storeHalf(quint8 b0, quint8 b1);
     void receiveError(const QByteArray &rx);
     void abandon(const QString &text);
@@ -167,13 +243,13 @@ private:
     Clock m_clock;
     QList<Reading> m_records;
 
-    int m_linkStep = 0;
+    State m_state = State::Idle;
     int m_wakeTicks = 0;
     int m_probeTries = 0;
     int m_helloTries = 0;
-    int m_firstIndex = 0;
-    int m_secondIndex = 0;
     int m_meterCount = 0;
+    // The record whose half the pass asks for, 1..m_meterCount.
+    int m_record = 0;
 
     Ask m_ask;
     Drain m_drain;
@@ -183,10 +259,9 @@ private:
     qint64 m_wakeAnswerMs = 0;
     qint64 m_slowestMs = 0;
     bool m_timedExactly = false;
+    // The meter answered a wake-up in this download: running out of wake-ups
+    // now means the link failed, and leaving must tell it to sleep.
     bool m_wokeUp = false;
-    // The readings are saved, or the meter held none: what follows is only goodbye.
-    bool m_resultIn = false;
-    bool m_complete = false;
 
     QString m_label = MeterTexts::kLabelBeforeDownload;
     int m_progress = 0;

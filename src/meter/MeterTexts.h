@@ -10,9 +10,10 @@ inline const QString kPortError = QStringLiteral("RS232 Setting Error !");
 // LabelRead before the first download of the window (spelled so on purpose).
 inline const QString kLabelBeforeDownload = QStringLiteral("Reading Massage...");
 
-inline QString wakeWaiting(int seconds)
+// The count-down while waking: tens of wake-up ticks, not seconds.
+inline QString wakeWaiting(int count)
 {
-    return QStringLiteral("Meter Wake Up...Waiting(%1s)").arg(seconds);
+    return QStringLiteral("Meter Wake Up...Waiting(%1s)").arg(count);
 }
 inline const QString kWakeFailed = QStringLiteral("Meter Wake Up...Failed");
 inline const QString kWakePleaseWait = QStringLiteral("Meter Wake Up...Please Wait!");

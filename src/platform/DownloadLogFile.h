@@ -9,8 +9,8 @@
 // One download's log file in <data folder>/logs, named after the user and the
 // moment the download started: "alice-20261206-184501.log". The folder and the
 // file are owner-only (the log shows the user's readings as the meter sent them).
-// Lines are kept in memory and reach the disk at flush(), so a slow disk never
-// holds up the meter's 20 ms rhythm between the steps of a download.
+// Lines are kept in memory and reach the disk only at flush() and close(), so
+// that a slow disk never holds up the meter's 20 ms rhythm during a download.
 class DownloadLogFile
 {
 public:

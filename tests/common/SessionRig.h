@@ -44,7 +44,7 @@ struct SessionRig : MeterLink
     {
         due.fill(-1);
         QObject::connect(&session, &MeterSession::timerActiveChanged, [this](SessionTimer t, bool on) {
-            due[int(t)] = on ? now + kSessionTimerIntervalMs[int(t)] : -1;
+            due[int(t)] = on ? now + sessionTimer(t).intervalMs : -1;
         });
         QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
         QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
@@ -100,7 +100,7 @@ struct SessionRig : MeterLink
                 break;
             now = timerAt;
             const SessionTimer timer = SessionTimer(next - due.begin());
-            due[int(timer)] = now + kSessionTimerIntervalMs[int(timer)];
+            due[int(timer)] = now + sessionTimer(timer).intervalMs;
             session.tick(timer);
         }
     }
@@ -113,9 +113,9 @@ struct SessionRig : MeterLink
     QString timersOn() const
     {
         QStringList on;
-        for (int i = 0; i < kSessionTimerCount; ++i)
-            if (session.isTimerActive(SessionTimer(i)))
-                on << QLatin1String(kSessionTimerNames[i]);
+        for (const SessionTimerSpec &spec : kSessionTimers)
+            if (session.isTimerActive(spec.timer))
+                on << QLatin1String(spec.name);
         return on.join(u' ');
     }
     Meter meter;

@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Answers answers(data, size);
     SessionRig rig([&answers](const QByteArray &, qint64 nowMs) { return answers.next(nowMs); });
     const auto onlyListening = [&rig] {
-        for (int t = 0; t < kSessionTimerCount; ++t)
-            if (SessionTimer(t) != SessionTimer::Rt && rig.session.isTimerActive(SessionTimer(t)))
+        for (const SessionTimerSpec &spec : kSessionTimers)
+            if (spec.timer != SessionTimer::Rt && rig.session.isTimerActive(spec.timer))
                 return false;
         return true;
     };

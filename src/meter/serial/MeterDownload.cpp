@@ -29,17 +29,20 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
     , m_store(store)
     , m_port(chosenDevice(dataDir, user))
     , m_link(m_port.device)
-    , m_log(m_link, [] { return QTime::currentTime(); })
-    , m_session(m_log, [this] { return m_clock.elapsed(); })
+    , m_log([] { return QTime::currentTime(); })
+    , m_loggedLink(
+          m_link, [this](const QByteArray &bytes) { m_log.received(bytes); },
+          [this](const QByteArray &bytes) { m_log.sent(bytes); })
+    , m_session(m_loggedLink, [this] { return m_clock.elapsed(); })
 {
     m_clock.start();
-    for (int i = 0; i < kSessionTimerCount; ++i) {
+    for (const SessionTimerSpec &spec : kSessionTimers) {
         auto *timer = new QTimer(this);
-        timer->setObjectName(QLatin1String(kSessionTimerNames[i]));
-        timer->setInterval(kSessionTimerIntervalMs[i]);
+        timer->setObjectName(QLatin1String(spec.name));
+        timer->setInterval(spec.intervalMs);
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, t = SessionTimer(i)] { m_session.tick(t); });
-        m_timers[i] = timer;
+        connect(timer, &QTimer::timeout, this, [this, t = spec.timer] { m_session.tick(t); });
+        m_timers[int(spec.timer)] = timer;
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
@@ -50,14 +53,11 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
 
 void MeterDownload::logSteps()
 {
-    // What each timer asks the meter, as a support reader wants to see it.
-    static const char *const kAsks[kSessionTimerCount] = {
-        nullptr, "Waking the meter", "Link probe", "Link request", "First halves of the records",
-        "Second halves of the records", "Sleep command and saving"};
+    // What a timer that starts asks the meter (not again when it was the last one logged).
     connect(&m_session, &MeterSession::timerActiveChanged, this, [this, last = -1](SessionTimer timer, bool on) mutable {
-        if (on && kAsks[int(timer)] && int(timer) != last) {
+        if (on && sessionTimer(timer).asks && int(timer) != last) {
             last = int(timer);
-            m_log.step(QLatin1String(kAsks[last]));
+            m_log.step(QLatin1String(sessionTimer(timer).asks));
         }
     });
     connect(&m_session, &MeterSession::labelChanged, this, [this](const QString &text) {
@@ -69,11 +69,15 @@ void MeterDownload::logSteps()
     });
     connect(&m_session, &MeterSession::message, this,
             [this](const QString &text) { m_log.step(QStringLiteral("Message: ") + text); });
+    // The download is over: nothing on the line waits for the disk now.
     connect(&m_session, &MeterSession::finished, this, [this](const QString &warning) {
         m_log.step(warning.isEmpty() ? QStringLiteral("Finished") : QStringLiteral("Finished: ") + warning);
+        m_log.flush();
     });
-    connect(&m_session, &MeterSession::failed, this,
-            [this](const QString &reason) { m_log.step(QStringLiteral("Failed: ") + reason); });
+    connect(&m_session, &MeterSession::failed, this, [this](const QString &reason) {
+        m_log.step(QStringLiteral("Failed: ") + reason);
+        m_log.flush();
+    });
     connect(&m_link, &SerialLink::lost, this,
             [this](const QString &reason) { m_log.step(QStringLiteral("Line lost: ") + reason); });
 }
@@ -97,6 +101,7 @@ void MeterDownload::start()
                  QStringLiteral("Port: %1 (%2)").arg(m_user.port).arg(m_port.device),
                  QStringLiteral("Started: ") + now.toString(Qt::ISODate)});
     m_log.step(QStringLiteral("Serial device ") + PortNames::describe(m_user.port, m_port));
+    m_log.flush();
     m_session.start();
 }
 
@@ -117,6 +122,9 @@ QString MeterDownload::portFailure() const
 
 void MeterDownload::save(const QList<Reading> &records)
 {
+    // The reading file is written now anyway; the log goes first, so that it
+    // holds the whole download should the save go wrong.
+    m_log.flush();
     const QString path = DataFolder::readingFilePath(m_dataDir, m_user.id);
     QString error;
     if (!ReadingMerge::SaveNewData(m_store, m_user.id, records, QDateTime::currentDateTime(), path, &error))

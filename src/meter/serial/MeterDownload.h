@@ -2,6 +2,7 @@
 
 #include "meter/DownloadLog.h"
 #include "meter/MeterSession.h"
+#include "meter/TappedLink.h"
 #include "meter/serial/SerialLink.h"
 #include "platform/PortNames.h"
 
@@ -19,7 +20,9 @@ struct UserSettings;
 // timed as the session says) and the session, and has the store merge a
 // finished download into the user's reading file in the data folder, with the
 // computer's clock. Each download leaves a log of the bytes on the line and the
-// session's steps in the data folder's logs folder.
+// session's steps in the data folder's logs folder; the log reaches the disk
+// before the first byte goes out, before the save and when the download ends,
+// never while the meter is being asked.
 // Destroying it stops every timer and closes the port.
 class MeterDownload : public QObject
 {
@@ -59,6 +62,7 @@ private:
     const PortNames::Choice m_port;
     SerialLink m_link;
     DownloadLog m_log;
+    TappedLink m_loggedLink;  // m_link, its bytes logged
     MeterSession m_session;
     std::array<QTimer *, kSessionTimerCount> m_timers{};
 };
