@@ -129,6 +129,8 @@ private Q_SLOTS:
         type(&add, {"TextName", "TextPasswd", "TextCheck"}, {"Guest", "Pw1", "Pw1"});
         click(&add, "CommandAddOk");
         QCOMPARE(s.folder.read(kRegistry), kDefaultRegistry + "Guest*,Pw1*,1,1,1,120,80,120,80\r\n");
+        // A damaged line is skipped, with a warning naming it.
+        s.folder.write(kRegistry, s.folder.read(kRegistry) + "damaged\r\n");
         login = s.openLogin();
         // The user just added is chosen, and the password is what is typed next.
         QCOMPARE(std::pair(listedIds(login.get()), login->focusWidget()->objectName()),
@@ -143,7 +145,10 @@ private Q_SLOTS:
         s.folder.write("Guest.txt", kReadingHeader + kReading);
         click(login.get(), "CommandLoginIn");
         QCOMPARE(std::tuple(s.messages.texts(), s.folder.read("Guest.txt"), s.state.store.tables().count()),
-                 std::tuple(QStringList{"Add New User [Guest] Successfully !!"}, QByteArray(kReadingHeader + kReading), 1));
+                 std::tuple(QStringList{"Add New User [Guest] Successfully !!",
+                                        "Line 4 of the user list " + s.folder.file(kRegistry)
+                                            + " could not be read and was skipped."},
+                            QByteArray(kReadingHeader + kReading), 1));
     }
 
     // A refused login (one box typed: the password) or new user (ID, password,
