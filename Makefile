@@ -42,6 +42,7 @@ fuzz: sanitized-build
 	done
 
 bench: build
+	@cmake --build $(BUILD_DIR) --target benchmarks
 	@bash scripts/bench.sh $(BUILD_DIR)
 
 demo: build
