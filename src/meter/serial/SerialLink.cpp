@@ -3,6 +3,9 @@
 #include <QFile>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -27,8 +30,16 @@ bool SerialLink::open()
     const QString name = m_port.portName();
     const QByteArray path = QFile::encodeName(name.startsWith(u'/') || name.startsWith(u'.') ? name
                                                                                            : QStringLiteral("/dev/") + name);
-    if (::stat(path.constData(), &st) == 0 && !S_ISCHR(st.st_mode)) {
-        m_openFailure = QStringLiteral("not a serial port");
+    if (::stat(path.constData(), &st) == 0) {
+        if (!S_ISCHR(st.st_mode)) {
+            m_openFailure = QStringLiteral("not a serial port");
+            return false;
+        }
+    } else if (errno == ENOENT || errno == ENOTDIR) {
+        // Said before the port takes its lock file: two programs asking at
+        // once for the same missing name would otherwise be told of a lock.
+        m_openError = QSerialPort::DeviceNotFoundError;
+        m_openFailure = QString::fromLocal8Bit(::strerror(errno));
         return false;
     }
 #endif
