@@ -78,15 +78,14 @@ struct LoginRig
             folder.write(kRegistry, registry);
     }
 
-    // A login window once its timer has listed the users.
+    // A login window once its timer has listed the users (fired at once, not waited for).
     std::unique_ptr<frmLogin> openLogin()
     {
         auto window = std::make_unique<frmLogin>(state.dataDir, state.store);
         QObject::connect(window.get(), &frmLogin::loggedIn, window.get(),
                          [this](const LoginOutcome &outcome) { state.user = outcome.user; });
         window->show();
-        if (!QTest::qWaitFor([&window] { return !control<QTimer>(window.get(), "Timerload")->isActive(); }))
-            qFatal("the user list was never read");
+        QMetaObject::invokeMethod(control<QTimer>(window.get(), "Timerload"), "timeout");
         return window;
     }
 
