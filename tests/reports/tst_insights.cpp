@@ -320,36 +320,28 @@ private Q_SLOTS:
         QTEST(got, "expected");
     }
 
+    // The whole table; the command line's test writes a period.
     void csv_data()
     {
         QTest::addColumn<QList<Reading>>("entries");
-        QTest::addColumn<bool>("wholeTable");   // else March 2006
         QTest::addColumn<QByteArray>("expected");
         const QByteArray header = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date\r\n";
         // Newest first in the table at times; oldest first in the file, same minute in table order.
         const QList<Reading> entries{at(2006, 3, 6, 8, 99, "PC"), Reading{3, 5, 7, 5, 123, 2006, EventMark::PC},
                                      at(2006, 2, 30, 12, 40, "QC"), at(2006, 3, 5, 7, 90), at(2006, 4, 1, 0, 600, "")};
         QTest::newRow("whole table, an impossible date kept")
-            << entries << true
-            << header + "2006-02-30,12:00,40,2.2,QC,0\r\n2006-03-05,07:00,90,5.0,C,1\r\n"
+            << entries << header + "2006-02-30,12:00,40,2.2,QC,0\r\n2006-03-05,07:00,90,5.0,C,1\r\n"
                         "2006-03-05,07:05,123,6.8,PC,1\r\n2006-03-06,08:00,99,5.5,PC,1\r\n"
                         "2006-04-01,00:00,600,33.3,C,1\r\n";
-        QTest::newRow("a period leaves impossible dates out")
-            << entries << false
-            << header + "2006-03-05,07:00,90,5.0,C,1\r\n2006-03-05,07:05,123,6.8,PC,1\r\n"
-                        "2006-03-06,08:00,99,5.5,PC,1\r\n";
-        QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << true << header;
+        QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << header;
         QTest::newRow("damaged values written in full")
-            << QList<Reading>{Reading{13, 5, 99, -1, 12345, 20061}} << true
-            << header + "20061-13-05,99:-1,12345,685.8,C,0\r\n";
+            << QList<Reading>{Reading{13, 5, 99, -1, 12345, 20061}} << header + "20061-13-05,99:-1,12345,685.8,C,0\r\n";
     }
     void csv()
     {
         QFETCH(QList<Reading>, entries);
-        QFETCH(bool, wholeTable);
         QFETCH(QByteArray, expected);
-        const auto period = wholeTable ? std::nullopt : std::optional<ReportPeriod>(kMarch);
-        QCOMPARE(ReadingsCsv::csv(table(entries), period), expected);
+        QCOMPARE(ReadingsCsv::csv(table(entries), std::nullopt), expected);
     }
 };
 

@@ -82,8 +82,6 @@ private Q_SLOTS:
                            "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"} << "";
         QTest::newRow("CSV, a period") << csv + QStringList{"--from", "2006-03-06", "--to", "2006-04-19"} << file << 0
                                        << QStringList{kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1"} << "";
-        QTest::newRow("CSV, an open start") << csv + QStringList{"--to", "2006-03-05"} << file << 0
-                                            << QStringList{kCsvHeader, "2006-03-05,07:05,123,6.8,C,1"} << "";
         QTest::newRow("CSV, a folder in the way") << QStringList{csv.mid(0, 5)} + QStringList{"DIR"} << file << 1
                                                   << QStringList{} << "";
         // 123, 99, 250 mg/dL on 5 and 6 March and 20 April 2006; 30 February left out.
