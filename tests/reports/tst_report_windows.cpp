@@ -165,13 +165,13 @@ private Q_SLOTS:
             << QStringList{"messages=", "window=frmR01: Data List",
                            "DBGrid1.headers=Test_No|Glucose_mg/dL|Month|Day|Hour|Minute|Event|Glucose_mmol/L|Year|Date & Time",
                            "DBGrid1.rows=" + kReadings.join(u'|')};
-        QTest::newRow("data list mmol/L, menu page") << "mmoldmy" << readings << menu + QStringList{"Picture1"}
-            << QStringList{"window=frmR01unit: Data List",
-                           "DBGrid1.headers=Test_No|Glucose|Month|Day|Hour|Minute|Event|Glucose_mmol/L|Year|Date & Time"};
-        QTest::newRow("data list mg/dL, no readings") << "mgdmy" << none << menu + QStringList{"Picture1"}
+        QTest::newRow("data list mg/dL, no readings") << "mgdmy" << none << QStringList{"--click", "mnuReport1"}
             << QStringList{"messages=", "window=frmR01: Data List", "DBGrid1.rows="};
-        QTest::newRow("data list mmol/L, no readings: the file's line") << "mmolymd" << none << QStringList{"--click", "mnuReport1"}
-            << QStringList{noData, "DBGrid1.rows=" + kTemplateRow};
+        QTest::newRow("data list mmol/L, menu page, no readings: the file's line") << "mmoldmy" << none
+            << menu + QStringList{"Picture1"}
+            << QStringList{noData, "window=frmR01unit: Data List",
+                           "DBGrid1.headers=Test_No|Glucose|Month|Day|Hour|Minute|Event|Glucose_mmol/L|Year|Date & Time",
+                           "DBGrid1.rows=" + kTemplateRow};
 
         QTest::newRow("histogram mmol/L, day/month/year, menu page") << "mmoldmy" << readings << menu + QStringList{"Picture4"}
             << QStringList{"messages=", "window=frmR05: Histogram", "Label15=5/3/2006 ~ 20/4/2006", "Label2=4",
