@@ -120,8 +120,6 @@ private Q_SLOTS:
         QTest::newRow("disabled button") << click("CmdSave") << 1 << QStringList{} << "\"CmdSave\" is disabled.";
         QTest::newRow("a label cannot be set") << set("Label1", "x") << 1 << QStringList{}
                                                << "\"Label1\" (QLabel) cannot be set.";
-        QTest::newRow("no such control") << click("cmdNone") << 1 << QStringList{}
-                                         << "There is no control named \"cmdNone\".";
     }
     void apply()
     {

@@ -1,6 +1,6 @@
 // The files a user takes away: the readings as CSV and the report for the
-// doctor as PDF, written by the real program without windows and from the
-// Main menu's windows.
+// doctor as PDF, written by the real program without windows; the Main menu's
+// windows are tst_report_windows'.
 
 #include "common/ProgramRun.h"
 #include "common/TestData.h"
@@ -24,7 +24,7 @@ const QList<QByteArray> kReadings{
     "T0003,00040,02,30,12,00,C,02.2,2006,2006/02/30 - 12:00",
     "T0004,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05",
 };
-const QByteArray kCsvHeader = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date";
+const char *const kCsvHeader = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date";
 const QList<QByteArray> kRegistry{"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp",
                                   "ann*,pw*,1,2,1,180,72,120,80", "bob*,pw*,1,1,2,180,72,120,80"};
 
@@ -63,56 +63,29 @@ class ReportFilesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void exportCsv_data()
-    {
-        QTest::addColumn<QStringList>("arguments");   // after the login; FILE stands for the target
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QByteArray>("csv");          // the file written; empty: none
-        QTest::addColumn<QString>("error");           // part of standard error
-        QTest::newRow("every reading, oldest first")
-            << QStringList{"--export-csv", "FILE"} << 0
-            << crlf({kCsvHeader, "2006-02-30,12:00,40,2.2,C,0", "2006-03-05,07:05,123,6.8,C,1",
-                     "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"}) << "";
-        QTest::newRow("a period") << QStringList{"--export-csv", "FILE", "--from", "2006-03-06", "--to", "2006-04-19"}
-                                  << 0 << crlf({kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1"}) << "";
-        QTest::newRow("an open start") << QStringList{"--export-csv", "FILE", "--to", "2006-03-05"}
-                                       << 0 << crlf({kCsvHeader, "2006-03-05,07:05,123,6.8,C,1"}) << "";
-        QTest::newRow("not a date") << QStringList{"--export-csv", "FILE", "--from", "2006-02-30"} << 2 << QByteArray()
-                                    << "--from and --to need a calendar date as yyyy-mm-dd.";
-        QTest::newRow("a folder in the way") << QStringList{"--export-csv", "."} << 1 << QByteArray() << "";
-    }
-    void exportCsv()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, code);
-        QFETCH(QByteArray, csv);
-        QFETCH(QString, error);
-        ScratchFolder folder;
-        folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
-        folder.write(QStringLiteral("ann.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
-        arguments.replaceInStrings(QStringLiteral("FILE"), folder.file(QStringLiteral("out.csv")));
-        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^\\.$")), folder.path());
-        const auto [exitCode, errors] = runProgram(
-            QStringLiteral(DEXTREL_PROGRAM),
-            QStringList{"--data-dir", folder.path(), "--user", "ann", "--password", "pw"} + arguments);
-        QCOMPARE(exitCode, code);
-        QVERIFY2(errors.contains(error), qPrintable(errors));
-        QCOMPARE(folder.exists(QStringLiteral("out.csv")) ? folder.read(QStringLiteral("out.csv")) : QByteArray(), csv);
-    }
-
-    void reportPdf_data()
+    // A file asked for on the command line: the CSV's lines (oldest first), or
+    // texts on the report's one page.
+    void writeFile_data()
     {
         QTest::addColumn<QStringList>("arguments");   // FILE stands for the target, which holds "old" at first
-        QTest::addColumn<QByteArray>("readings");     // ann's reading file
+        QTest::addColumn<QByteArray>("readings");     // the reading file of ann and of bob
         QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("shown");       // on the one page; empty: the old file is left
+        QTest::addColumn<QStringList>("shown");       // empty: the old file is left
         QTest::addColumn<QString>("error");           // part of standard error
 
         const QByteArray file = crlf(QList<QByteArray>{kHeader} + kReadings);
+        const QStringList csv{"--user", "ann", "--password", "pw", "--export-csv", "FILE"};
         const QStringList ann{"--user", "ann", "--password", "pw", "--report-pdf", "FILE"};
         const QStringList bob{"--user", "bob", "--password", "pw", "--report-pdf", "FILE"};
+        QTest::newRow("CSV, every reading") << csv << file << 0
+            << QStringList{kCsvHeader, "2006-02-30,12:00,40,2.2,C,0", "2006-03-05,07:05,123,6.8,C,1",
+                           "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"} << "";
+        QTest::newRow("CSV, a period") << csv + QStringList{"--from", "2006-03-06", "--to", "2006-04-19"} << file << 0
+                                       << QStringList{kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1"} << "";
+        QTest::newRow("CSV, a folder in the way") << QStringList{csv.mid(0, 5)} + QStringList{"DIR"} << file << 1
+                                                  << QStringList{} << "";
         // 123, 99, 250 mg/dL on 5 and 6 March and 20 April 2006; 30 February left out.
-        QTest::newRow("the last 14 days with readings, mmol/L")
+        QTest::newRow("PDF, the last 14 days with readings, mmol/L")
             << ann << file << 0
             << QStringList{"Dextrel Management Software", "ID : ann", "Period : 2006/3/5 ~ 2006/4/20",
                            "Unit : mmol/L", "Readings : 3", "Days with readings : 3", "Left out, no calendar date : 1",
@@ -122,32 +95,30 @@ private Q_SLOTS:
                            "your limits 4.0–10.0 mmol/L", "Overlay Day", "Histogram",
                            "Glucose mmol/L", "Not medical advice"}
             << "";
-        QTest::newRow("a period, mg/dL, day/month/year")
+        QTest::newRow("PDF, a period, mg/dL, day/month/year")
             << bob + QStringList{"--from", "2006-03-06", "--to", "2006-04-20"} << file << 0
             << QStringList{"ID : bob", "Period : 6/3/2006 ~ 20/4/2006", "Readings : 2", "Mean : 175 mg/dL",
                            "Below 70 mg/dL, % of readings : 0.0 % target: under 4 % ✓ met", "Above 250 mg/dL, % of readings : 0.0 %",
                            "Glucose mg/dL", "Not medical advice"}
             << "";
-        QTest::newRow("an open end") << bob + QStringList{"--from", "2006-04-01"} << file << 0
-                                     << QStringList{"Period : 1/4/2006 ~ 20/4/2006", "Readings : 1"} << "";
         QList<QByteArray> oneHour{kHeader};
         for (const char *minute : {"01", "02", "03", "04", "05"})
             oneHour << "T0001,00100,03,05,08," + QByteArray(minute) + ",C,05.6,2006,2006/03/05 - 08:" + minute;
-        QTest::newRow("percentiles in a single hour") << ann << crlf(oneHour) << 0
-                                                      << QStringList{"Readings : 5", "Mean : 5.6 mmol/L"} << "";
+        QTest::newRow("PDF, percentiles in a single hour") << ann << crlf(oneHour) << 0
+                                                           << QStringList{"Readings : 5", "Mean : 5.6 mmol/L"} << "";
         QTest::newRow("not a date") << ann + QStringList{"--to", "2006-04-31"} << file << 2 << QStringList{}
                                     << "--from and --to need a calendar date as yyyy-mm-dd.";
-        QTest::newRow("from after to") << ann + QStringList{"--from", "2006-04-02", "--to", "2006-04-01"} << file << 2
+        QTest::newRow("from after to") << csv + QStringList{"--from", "2006-04-02", "--to", "2006-04-01"} << file << 2
                                        << QStringList{} << "--from must not be after --to.";
         QTest::newRow("unknown user") << QStringList{"--user", "eve", "--password", "pw", "--report-pdf", "FILE"}
                                       << file << 1 << QStringList{} << "User ID [eve]";
         QTest::newRow("no reading with a calendar date")
             << ann << crlf({kHeader, "T0003,00040,02,30,12,00,C,02.2,2006,2006/02/30 - 12:00"}) << 1 << QStringList{}
             << "This ID have no Glucose data !! Please read from Meter!!";
-        QTest::newRow("no folder for the file") << QStringList{ann.mid(0, 5)} + QStringList{"missing/out.pdf"} << file
+        QTest::newRow("no folder for the file") << QStringList{ann.mid(0, 5)} + QStringList{"DIR/missing/out.pdf"} << file
                                                 << 1 << QStringList{} << "missing/out.pdf";
     }
-    void reportPdf()
+    void writeFile()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, readings);
@@ -158,20 +129,21 @@ private Q_SLOTS:
         folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
         folder.write(QStringLiteral("ann.txt"), readings);
         folder.write(QStringLiteral("bob.txt"), readings);
-        folder.write(QStringLiteral("out.pdf"), "old");
-        arguments.replaceInStrings(QStringLiteral("FILE"), folder.file(QStringLiteral("out.pdf")));
-        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^missing/")), folder.file("missing/"));
+        const QString out = arguments.contains(u"--export-csv") ? QStringLiteral("out.csv") : QStringLiteral("out.pdf");
+        folder.write(out, "old");
+        arguments.replaceInStrings(QStringLiteral("FILE"), folder.file(out));
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^DIR")), folder.path());
         // No display either way: the program finds its screenless platform itself.
         const auto [exitCode, errors] = runProgram(QStringLiteral(DEXTREL_PROGRAM),
                                                    QStringList{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=",
                                                                "--data-dir", folder.path()} + arguments);
         QCOMPARE(exitCode, code);
         QVERIFY2(errors.contains(error), qPrintable(errors));
-        if (shown.isEmpty()) {
-            QCOMPARE(folder.read(QStringLiteral("out.pdf")), QByteArray("old"));
+        if (shown.isEmpty() || out.endsWith(u".csv")) {
+            QCOMPARE(folder.read(out), shown.isEmpty() ? QByteArray("old") : (shown.join("\r\n") + "\r\n").toUtf8());
             return;
         }
-        const auto [pages, text, faults] = readPdf(folder.file(QStringLiteral("out.pdf")));
+        const auto [pages, text, faults] = readPdf(folder.file(out));
         QCOMPARE(pages, 1);
         QCOMPARE(faults, QString());
         QStringList missing;
@@ -239,48 +211,6 @@ private Q_SLOTS:
                            "Cannot write " + target + ": it is " + spelt(own)
                                + ", one of the program's own files. Choose another file."));
         QCOMPARE(folderContents(folder.path()), before);
-    }
-
-    // The windows write the range of their pickers, at first the last 14 days with
-    // readings; Enter after the file name exports, as the Export button does.
-    void fromMenu_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("typed");       // the file name typed
-        QTest::addColumn<QString>("name");        // of the file written
-        QTest::addColumn<QByteArray>("csv");      // its content; empty: a PDF
-        QTest::addColumn<QString>("message");     // before the file's path
-        QTest::newRow("readings") << "mnuExport" << "out.csv" << "out.csv"
-                                  << crlf({kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"})
-                                  << "2 readings written to ";
-        QTest::newRow("doctor's report, its extension added") << "mnuDoctorReport" << "out" << "out.pdf" << QByteArray()
-                                         << "Report of 2 readings written to ";
-    }
-    void fromMenu()
-    {
-        QFETCH(QString, item);
-        QFETCH(QString, typed);
-        QFETCH(QString, name);
-        QFETCH(QByteArray, csv);
-        QFETCH(QString, message);
-        ScratchFolder folder;
-        folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
-        folder.write(QStringLiteral("ann.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
-        const QString target = folder.file(name);
-        const auto [code, errors] = runProgram(
-            QStringLiteral(DEXTREL_PROGRAM),
-            {"--data-dir", folder.path(), "--user", "ann", "--password", "pw", "--click", item, "--set",
-             "DTPicker1=2006/3/6", "--set", "txtFile=" + folder.file(typed), "--dump",
-             folder.file(QStringLiteral("state.json"))});
-        QVERIFY2(code == 0, qPrintable(errors));
-        QVERIFY2(errors.contains(message + target), qPrintable(errors));
-        if (!csv.isEmpty()) {
-            QCOMPARE(folder.read(name), csv);
-            return;
-        }
-        const auto [pages, text, faults] = readPdf(target);
-        QCOMPARE(pages, 1);
-        QVERIFY2(text.contains("Period : 2006/3/6 ~ 2006/4/20"), qPrintable(text));
     }
 };
 

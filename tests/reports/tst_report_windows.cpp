@@ -1,12 +1,28 @@
-// The report windows end to end: the real program logs in, opens a report from
-// the frame's menu or from the menu page, and describes the screen in a dump.
+// The report windows as a logged-in user reaches them: the frame worked in
+// process by the steps of a scripted start, then once the real program. The
+// reports' figures are pinned by tst_reports and tst_insights; here each window
+// is checked once for how it is reached, its unit and date format, its own
+// texts and its answer to a user without readings.
 
+#include "app/AppState.h"
+#include "app/ui/ControlScript.h"
+#include "app/ui/StateDump.h"
+#include "app/ui/frmMain.h"
+#include "common/MessageRecorder.h"
 #include "common/ProgramRun.h"
 #include "common/TestData.h"
+#include "reports/ui/LineGraphWindow.h"
 
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -23,41 +39,96 @@ const QList<QByteArray> kReadings{
 // The meter's hour 24: counted on its day, with no place on the chart.
 const QByteArray kHour24 = "T0000,00200,03,05,24,10,C,11.1,2006,2006/03/05 - 24:10";
 
-// Users by unit and date format; limits 180 and 72 (10.0 and 4.0 mmol/L).
-const QList<QByteArray> kRegistry{
-    "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp",
-    "mgymd*,pw*,1,1,1,180,72,120,80",
-    "mgdmy*,pw*,1,1,2,180,72,120,80",
-    "mmolymd*,pw*,1,2,1,180,72,120,80",
-    "mmoldmy*,pw*,1,2,2,180,72,120,80",
-};
+// For the line graphs, in table order: three readings marked PC with an
+// unmarked one between them.
+const QList<Reading> kFour{{3, 3, 8, 10, 100, 2006, EventMark::PC},
+                           {3, 5, 9, 0, 200, 2006},
+                           {3, 20, 8, 59, 151, 2006, EventMark::PC},
+                           {4, 2, 12, 0, 90, 2006, EventMark::PC}};
 
-QJsonObject json(const char *text)
+QByteArray fileOf(const QList<QByteArray> &lines)
 {
-    return QJsonDocument::fromJson(text).object();
+    return crlf(QList<QByteArray>{kHeader} + lines);
 }
 
-// The dump keeps only what a row names: for each control, the named properties.
-QJsonObject shownPart(const QJsonObject &controls, const QJsonObject &wanted)
+QByteArray fileOf(const QList<Reading> &readings)
 {
-    QJsonObject out;
-    for (auto c = wanted.begin(); c != wanted.end(); ++c) {
-        const QJsonObject control = controls.value(c.key()).toObject();
-        QJsonObject part;
-        for (const QString &property : c.value().toObject().keys())
-            part.insert(property, control.value(property));
-        out.insert(c.key(), part);
+    ReadingTables tables;
+    tables.readings() = readings;
+    return ReadingFile::format(tables);
+}
+
+// 151 readings, one a day from 1 January 2006, of 101, 102, ... 251 mg/dL.
+QList<Reading> paged()
+{
+    QList<Reading> out;
+    for (int i = 1; i <= 151; ++i) {
+        const QDate d = QDate(2006, 1, 1).addDays(i - 1);
+        out << Reading{d.month(), d.day(), 7, 30, 100 + i, d.year()};
     }
     return out;
 }
 
-QJsonArray fileRows(const QList<QByteArray> &lines)
+// A user named after unit and date format ("mmoldmy": mmol/L, day/month/year),
+// limits 180 and 72 mg/dL (10.0 and 4.0 mmol/L).
+UserSettings userNamed(const QString &id)
 {
-    QJsonArray rows;
-    for (const QByteArray &line : lines)
-        rows << QJsonArray::fromStringList(QString::fromLatin1(line).split(u','));
-    return rows;
+    return {id, 1, id.startsWith(u"mmol") ? 2 : 1, id.endsWith(u"dmy") ? 2 : 1, 180, 72, 120, 80};
 }
+
+// A list as "a|b", a row or a point as "x,y", an axis as "min..max".
+QString flat(const QJsonValue &v, QChar separator = u'|')
+{
+    if (v.isArray()) {
+        QStringList parts;
+        for (const QJsonValue e : v.toArray())
+            parts << flat(e, u',');
+        return parts.join(separator);
+    }
+    if (v.isObject())
+        return flat(v[u"min"]) + QStringLiteral("..") + flat(v[u"max"]);
+    return v.isUndefined() ? QStringLiteral("<none>") : v.toVariant().toString();
+}
+
+// The screen as "name=value" texts, for the names asked: "messages" (each
+// "title: first line"), "window" (the front one's "objectName: title"),
+// "windows" (all of them, front first), a control of the front window (its
+// text) or "control.property", where a chart's series goes by its name; and
+// "file:NAME", a file of the folder.
+QStringList describe(const QJsonObject &screen, const QStringList &wanted, const ScratchFolder &folder)
+{
+    QStringList messages, windows;
+    for (const QJsonValue m : screen[u"messages"].toArray())
+        messages << m[u"title"].toString() + QStringLiteral(": ") + m[u"text"].toString().section(u'\n', 0, 0);
+    for (const QJsonValue w : screen[u"windows"].toArray())
+        windows << w[u"objectName"].toString() + QStringLiteral(": ") + w[u"title"].toString();
+    const QJsonObject controls = screen[u"windows"][0][u"controls"].toObject();
+    QStringList out;
+    for (const QString &w : wanted) {
+        const QString name = w.section(u'=', 0, 0);
+        const QString control = name.section(u'.', 0, 0), property = name.section(u'.', 1);
+        QString value;
+        if (name == u"messages" || name == u"windows")
+            value = (name == u"messages" ? messages : windows).join(QStringLiteral(" | "));
+        else if (name == u"window")
+            value = windows.value(0);
+        else if (name.startsWith(u"file:"))
+            value = QString::fromUtf8(folder.read(name.mid(5)));
+        else if (property.isEmpty())
+            value = flat(controls[control][u"text"]);
+        else if (controls[control][property].isUndefined()) {
+            value = QStringLiteral("<none>");
+            for (const QJsonValue s : controls[control][u"series"].toArray())
+                if (s[u"name"] == property)
+                    value = flat(s[u"points"]);
+        } else {
+            value = flat(controls[control][property]);
+        }
+        out << name + u'=' + value;
+    }
+    return out;
+}
+
 
 } // namespace
 
@@ -66,133 +137,250 @@ class ReportWindowsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void opens_data()
+    void initTestCase()
+    {
+        // The download page's port, certainly not there.
+        qputenv("DEXTREL_COM1", "/nonexistent/tty");
+    }
+
+    // The user logged in with the file of readings; the steps as the command
+    // line gives them ("--page", "--click", "--set"), then the screen.
+    void screen_data()
     {
         QTest::addColumn<QString>("user");
-        QTest::addColumn<QList<QByteArray>>("lines");  // data lines of the user's file
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("window");           // front page: objectName
-        QTest::addColumn<QString>("message");          // the run's one message, or none
-        QTest::addColumn<QJsonObject>("controls");     // the properties to compare
+        QTest::addColumn<QStringList>("expected"); // name=value, see describe()
+        const QByteArray readings = fileOf(kReadings), none = fileOf({kTemplateRow}), four = fileOf(kFour);
+        const QString noData = QStringLiteral("messages=Qel: This ID have no Glucose data !! Please read from Meter!!");
+        const QString noPort = QStringLiteral("messages=Qel: RS232 Setting Error !");
+        const QStringList menu{"--page", "menu", "--click"};
 
-        const QList<QByteArray> none{kTemplateRow};
-        const QStringList fromFrame1{"--click", "mnuReport1"}, fromMenu1{"--page", "menu", "--click", "Picture1"};
-        const QString noData = QStringLiteral("This ID have no Glucose data !! Please read from Meter!!");
+        QTest::newRow("data list mg/dL, frame") << "mgymd" << readings << QStringList{"--click", "mnuReport1"}
+            << QStringList{"messages=", "window=frmR01: Data List",
+                           "DBGrid1.headers=Test_No|Glucose_mg/dL|Month|Day|Hour|Minute|Event|Glucose_mmol/L|Year|Date & Time",
+                           "DBGrid1.rows=" + kReadings.join(u'|')};
+        QTest::newRow("data list mg/dL, no readings") << "mgdmy" << none << QStringList{"--click", "mnuReport1"}
+            << QStringList{"messages=", "window=frmR01: Data List", "DBGrid1.rows="};
+        QTest::newRow("data list mmol/L, menu page, no readings: the file's line") << "mmoldmy" << none
+            << menu + QStringList{"Picture1"}
+            << QStringList{noData, "window=frmR01unit: Data List",
+                           "DBGrid1.headers=Test_No|Glucose|Month|Day|Hour|Minute|Event|Glucose_mmol/L|Year|Date & Time",
+                           "DBGrid1.rows=" + kTemplateRow};
 
-        // Data list: the rows are the file's data lines (added by the test).
-        QTest::newRow("data list mg/dL, frame") << "mgymd" << kReadings << fromFrame1 << "frmR01" << "" << json(R"(
-            {"DBGrid1": {"headers": ["Test_No", "Glucose_mg/dL", "Month", "Day", "Hour", "Minute", "Event",
-                                     "Glucose_mmol/L", "Year", "Date & Time"]}})");
-        QTest::newRow("data list mmol/L, menu page") << "mmoldmy" << kReadings << fromMenu1 << "frmR01unit" << ""
-                                                     << json(R"({"DBGrid1": {"headers": ["Test_No", "Glucose",
-            "Month", "Day", "Hour", "Minute", "Event", "Glucose_mmol/L", "Year", "Date & Time"]}})");
-        QTest::newRow("data list mg/dL, no readings") << "mgdmy" << none << fromMenu1 << "frmR01" << ""
-                                                      << json(R"({"DBGrid1": {"rows": []}})");
-        QTest::newRow("data list mmol/L, no readings") << "mmolymd" << none << fromFrame1 << "frmR01unit" << noData
-                                                       << QJsonObject();
+        QTest::newRow("histogram mmol/L, day/month/year, menu page") << "mmoldmy" << readings << menu + QStringList{"Picture4"}
+            << QStringList{"messages=", "window=frmR05: Histogram", "Label15=5/3/2006 ~ 20/4/2006", "Label2=4",
+                           "Label11=mmol/L", "Text2=Glucose mmol/L", "Text2.visible=true"};
+        QTest::newRow("histogram, no readings") << "mmolymd" << none << QStringList{"--click", "mnuReport4"}
+            << QStringList{noData, "Label2=- -", "Label12=- - -", "Label15=- - - -/ - - / - - ~ - - - - / - - / - -"};
 
-        // The other reports: how each is reached, in which unit and date format,
-        // and the texts the window itself sets (the numbers are the reports' own).
-        QTest::newRow("histogram mmol/L d/m/y, menu page")
-            << "mmoldmy" << kReadings << QStringList{"--page", "menu", "--click", "Picture4"} << "frmR05" << ""
-            << json(R"(
-            {"Label15": {"text": "5/3/2006 ~ 20/4/2006"}, "Label2": {"text": "4"}, "Label11": {"text": "mmol/L"},
-             "Text2": {"text": "Glucose mmol/L", "visible": true}})");
-        QTest::newRow("histogram, no readings")
-            << "mmolymd" << none << QStringList{"--click", "mnuReport4"} << "frmR05" << noData << json(R"(
-            {"Label2": {"text": "- -"}, "Label12": {"text": "- - -"}, "Label15": {"text": "- - - -/ - - / - - ~ - - - - / - - / - -"}})");
+        // The standard day lists the days at load; a day chosen (07:05 is minute 425).
+        QTest::newRow("standard day at load") << "mgymd" << readings << QStringList{"--click", "mnuReport2"}
+            << QStringList{"messages=", "window=frmR04: Standard Day", "Combo4.items=2006/3/5|2006/3/6|2006/4/20",
+                           "Combo4=Search", "Combo4.enabled=true", "Label18=- -", "Text7=mg/dL",
+                           "Text3=12A 1 2 3 4 5 6 7 8 9 10 11 12P 1 2 3 4 5 6 7 8 9 10 11 12A"};
+        QTest::newRow("standard day, day/month/year, a day chosen") << "mgdmy" << fileOf(QList{kHour24} + kReadings)
+            << QStringList{"--click", "mnuReport2", "--set", "Combo4=5/3/2006"}
+            << QStringList{"Combo4.items=5/3/2006|6/3/2006|20/4/2006|5/3/2006", "Label18=3",
+                           "MSChart1.Glucose=425,123|1170,180", "MSChart1.Max=0,180|1440,180", "MSChart1.Min=0,72|1440,72"};
+        QTest::newRow("standard day mmol/L, no readings") << "mmoldmy" << none << QStringList{"--click", "mnuReport2"}
+            << QStringList{noData, "Combo4.items=0/0/0", "Combo4.enabled=false", "Label12=- - -", "Text7=mmol/L"};
 
-        // Standard day: the list at load, then a chosen day (07:05 is minute 425).
-        QTest::newRow("standard day at load, frame")
-            << "mgymd" << kReadings << QStringList{"--click", "mnuReport2"} << "frmR04" << "" << json(R"(
-            {"Combo4": {"items": ["2006/3/5", "2006/3/6", "2006/4/20"], "text": "Search", "enabled": true},
-             "Label18": {"text": "- -"}, "Text7": {"text": "mg/dL"},
-             "Text3": {"text": "12A 1 2 3 4 5 6 7 8 9 10 11 12P 1 2 3 4 5 6 7 8 9 10 11 12A"}})");
-        QTest::newRow("standard day mg/dL d/m/y, a day chosen")
-            << "mgdmy" << (QList<QByteArray>{kHour24} + kReadings)
-            << QStringList{"--click", "mnuReport2", "--set", "Combo4=5/3/2006"} << "frmR04" << "" << json(R"(
-            {"Combo4": {"items": ["5/3/2006", "6/3/2006", "20/4/2006", "5/3/2006"]}, "Label18": {"text": "3"},
-             "MSChart1": {"series": [{"name": "Glucose", "points": [[425, 123], [1170, 180]]},
-                                     {"name": "Max", "points": [[0, 180], [1440, 180]]},
-                                     {"name": "Min", "points": [[0, 72], [1440, 72]]}]}})");
-        QTest::newRow("standard day, no readings")
-            << "mmoldmy" << none << QStringList{"--click", "mnuReport2"} << "frmR04" << noData << json(R"(
-            {"Combo4": {"items": ["0/0/0"], "enabled": false}, "Label12": {"text": "- - -"}})");
+        // The summary and the overlay day: at first the last 14 days with
+        // readings (here all four), or the range set.
+        QTest::newRow("summary, day/month/year, a range set") << "mgdmy" << readings
+            << QStringList{"--click", "mnuSummary", "--set", "DTPicker1=6/3/2006"}
+            << QStringList{"messages=", "window=SummaryWindow: Summary", "DTPicker1=6/3/2006", "DTPicker2=20/4/2006",
+                           "SummaryReadings=2", "SummaryCV=61.2 %", "SummaryGMI=–", "SummaryBelow54Met=✓ met",
+                           "SummaryInRangeMet=✗ not met"};
+        QTest::newRow("summary, no readings") << "mgymd" << none << QStringList{"--page", "summary"}
+            << QStringList{noData, "DTPicker1.enabled=false", "DTPicker2.enabled=false", "SummaryReadings=- -"};
+        QTest::newRow("overlay day mmol/L") << "mmolymd" << readings
+            << QStringList{"--page", "overlayday", "--set", "DTPicker1=2006/3/6"}
+            << QStringList{"messages=", "window=OverlayDayWindow: Overlay Day", "MSChart1.Readings=8,5.5|19.5,13.9",
+                           "MSChart1.Median=", "MSChart1.Max=0,10|24,10", "MSChart1.Min=0,4|24,4",
+                           "MSChart1.3.9=0,3.888888888888889|24,3.888888888888889"};
 
-        // The summary and the overlay day: at first the last 14 days with readings
-        // (here all four), or the range set.
-        QTest::newRow("summary mg/dL, frame, a range set")
-            << "mgymd" << kReadings << QStringList{"--click", "mnuSummary", "--set", "DTPicker1=2006/3/6"}
-            << "SummaryWindow" << "" << json(R"(
-            {"DTPicker1": {"text": "2006/3/6"}, "DTPicker2": {"text": "2006/4/20"}, "SummaryReadings": {"text": "2"},
-             "SummaryCV": {"text": "61.2 %"}, "SummaryGMI": {"text": "–"},
-             "SummaryBelow54Met": {"text": "✓ met"}, "SummaryInRangeMet": {"text": "✗ not met"}})");
-        QTest::newRow("summary, no readings")
-            << "mgymd" << none << QStringList{"--page", "summary"} << "SummaryWindow" << noData << json(R"(
-            {"DTPicker1": {"enabled": false}, "SummaryReadings": {"text": "- -"}})");
-        QTest::newRow("overlay day mmol/L, scripted page")
-            << "mmolymd" << kReadings << QStringList{"--page", "overlayday", "--set", "DTPicker1=2006/3/6"}
-            << "OverlayDayWindow" << "" << json(R"(
-            {"MSChart1": {"series": [{"name": "Readings", "points": [[8, 5.5], [19.5, 13.9]]},
-                                     {"name": "Median", "points": []},
-                                     {"name": "Max", "points": [[0, 10], [24, 10]]},
-                                     {"name": "Min", "points": [[0, 4], [24, 4]]},
-                                     {"name": "3.9", "points": [[0, 3.888888888888889], [24, 3.888888888888889]]},
-                                     {"name": "10.0", "points": [[0, 10], [24, 10]]}]}})");
+        // The Main menu's windows write the range of their pickers; Enter after
+        // the file name exports, and the doctor's report adds its extension.
+        QTest::newRow("export readings") << "mgymd" << readings
+            << QStringList{"--click", "mnuExport", "--set", "DTPicker1=2006/3/6", "--set", "txtFile=DIR/out.csv"}
+            << QStringList{"messages=Qel: 2 readings written to DIR/out.csv",
+                           "file:out.csv=date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date\r\n"
+                           "2006-03-06,08:00,99,5.5,PC,1\r\n2006-04-20,19:30,250,13.9,C,1\r\n"};
+        QTest::newRow("report for the doctor") << "mgymd" << readings
+            << QStringList{"--click", "mnuDoctorReport", "--set", "DTPicker1=2006/3/6", "--set", "txtFile=DIR/out"}
+            << QStringList{"messages=Qel: Report of 2 readings written to DIR/out.pdf"};
+
+        // The line graphs: each form from where it is opened, with the texts
+        // it sets itself and the controls that choose.
+        QTest::newRow("line graph mmol/L, day/month, frame") << "mmoldmy" << four << QStringList{"--click", "mnuReport5"}
+            << QStringList{"window=frmR02unit: Line Graph", "DTPicker1=3/3/2006", "DTPicker2=2/4/2006", "Label2=4",
+                           "Label6=mmol/L", "Text7=mmol/L", "LOW=Low--", "X1=3/3", "X2=5/3", "X3=20/3", "X4=2/4", "X5=",
+                           "HScroll1.visible=false", "MSChart1.Readings=1,5.6|2,11.1|3,8.4|4,5",
+                           "MSChart1.Max=0.5,10|25.5,10", "MSChart1.Min=0.5,4|25.5,4", "MSChart1.axes=0.5..25.5|0..35"};
+        QTest::newRow("line graph, hours and dates set, download page") << "mgymd" << four
+            << QStringList{"--page", "download", "--click", "CmdReportAC", "--set", "DTPicker1=2006/3/5", "--set",
+                           "ComboLO=8", "--set", "ComboHI=8"}
+            << QStringList{noPort, "window=frmR02: Line Graph", "Label2=1", "LOW=Low", "MSChart1.Readings=1,151",
+                           "X1=3/20", "X2="};
+        QTest::newRow("PC line graph, download page") << "mgymd" << four
+            << QStringList{"--page", "download", "--click", "CmdReportPC"}
+            << QStringList{noPort, "window=frmR02p: Line Graph", "Label4=PC Datas covered :", "Label2=3", "X1=3/3",
+                           "X2=3/20", "X3=4/2", "MSChart1.Readings=1,100|2,151|3,90", "ComboLO=<none>",
+                           "LabelError=<none>"};
+        QTest::newRow("PC line graph mmol/L, date range error") << "mmoldmy" << four
+            << QStringList{"--page", "download", "--click", "CmdReportPC", "--set", "DTPicker1=5/4/2006"}
+            << QStringList{noPort + QStringLiteral(" | Qel: There's an error in your range of data !"),
+                           "window=frmR02unitp: Line Graph", "DTPicker1=3/3/2006", "DTPicker2=2/4/2006", "Label2=3"};
+        QTest::newRow("line graph, no readings") << "mgymd" << none << QStringList{"--click", "mnuReport5"}
+            << QStringList{"messages=", "LabelError=No data !", "DTPicker1.enabled=false", "DTPicker2.enabled=false",
+                           "Label2=- -", "Label12=- - -", "MSChart1.Readings=1,0", "X1=", "MSChart1.axes=0.5..25.5|0..600"};
     }
-    void opens()
+    void screen()
     {
         QFETCH(QString, user);
-        QFETCH(QList<QByteArray>, lines);
+        QFETCH(QByteArray, file);
         QFETCH(QStringList, steps);
-        QFETCH(QString, window);
-        QFETCH(QString, message);
-        QFETCH(QJsonObject, controls);
+        QFETCH(QStringList, expected);
         ScratchFolder folder;
-        folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
-        folder.write(user + QStringLiteral(".txt"), crlf(QList<QByteArray>{kHeader} + lines));
-        const auto [code, errors] = runProgram(
-            QStringLiteral(DEXTREL_PROGRAM),
-            QStringList{"--data-dir", folder.path(), "--user", user, "--password", "pw", "--dump",
-                        folder.file(QStringLiteral("state.json"))} + steps);
-        QVERIFY2(code == 0, qPrintable(errors));
-
-        const QJsonObject dump = QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object();
-        QJsonArray messages;
-        if (!message.isEmpty())
-            messages << QJsonObject{{"title", "Qel"}, {"text", message}};
-        QCOMPARE(dump.value(u"messages").toArray(), messages);
-        const QJsonObject front = dump.value(u"windows").toArray().first().toObject();
-        QCOMPARE(front.value(u"objectName").toString(), window);
-        const QJsonObject shown = front.value(u"controls").toObject();
-        QCOMPARE(shownPart(shown, controls), controls);
-        if (window.startsWith(QLatin1String("frmR01"))) {
-            // Every data line of the file, as written there; the mg/dL list
-            // shows none for a user without readings.
-            const bool empty = window == QLatin1String("frmR01") && lines == QList<QByteArray>{kTemplateRow};
-            QCOMPARE(shown.value(u"DBGrid1")[u"rows"].toArray(), empty ? QJsonArray() : fileRows(lines));
+        steps.replaceInStrings(QStringLiteral("DIR"), folder.path());
+        expected.replaceInStrings(QStringLiteral("DIR"), folder.path());
+        MessageRecorder messages;
+        AppState state;
+        state.dataDir = folder.path();
+        state.user = userNamed(user);
+        state.store.setContent(file);
+        frmMain frame(state);
+        frame.show();
+        for (qsizetype i = 0; i + 1 < steps.size(); i += 2) {
+            const QString &step = steps[i], &name = steps[i + 1];
+            if (step == u"--page")
+                QVERIFY(frame.open(*PageCommands::fromName(name)));
+            else
+                QCOMPARE(ControlScript::apply({step == u"--set" ? ScriptStep::Kind::Set : ScriptStep::Kind::Click,
+                                               name.section(u'=', 0, 0), name.section(u'=', 1)},
+                                              dateFormat(state.user.dateFormat)),
+                         QString());
+            // What a step opens is shown, and what it closes gone, before the next.
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
+        QCOMPARE(describe(StateDump::screen(messages.messages()), expected, folder), expected);
     }
 
-    // The window titles, and each report's page replacing the one before.
-    void captions()
+    // The real program: report after report replaces the one before, each
+    // without a message, and the frame's caption names the last.
+    void inTheProgram()
     {
         ScratchFolder folder;
-        folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
-        folder.write(QStringLiteral("mgymd.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
+        folder.write(QStringLiteral("DXRegister.txt"),
+                     crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "mgdmy*,pw*,1,1,2,180,72,120,80"}));
+        folder.write(QStringLiteral("mgdmy.txt"), fileOf(kReadings));
         const auto [code, errors] = runProgram(
             QStringLiteral(DEXTREL_PROGRAM),
-            {"--data-dir", folder.path(), "--user", "mgymd", "--password", "pw", "--dump",
-             folder.file(QStringLiteral("state.json")), "--click", "mnuReport1", "--click", "mnuReport4",
-             "--click", "mnuReport2"});
+            {"--data-dir", folder.path(), "--user", "mgdmy", "--password", "pw", "--dump",
+             folder.file(QStringLiteral("state.json")), "--page", "menu", "--click", "Picture1", "--click",
+             "mnuReport4", "--click", "mnuSummary", "--click", "mnuOverlayDay", "--click", "mnuReport5", "--click",
+             "mnuReport2", "--set", "Combo4=5/3/2006"});
         QVERIFY2(code == 0, qPrintable(errors));
-        QStringList titles;
-        for (const QJsonValue w : QJsonDocument::fromJson(folder.read(QStringLiteral("state.json")))[u"windows"].toArray())
-            titles << w[u"objectName"].toString() + QStringLiteral(": ") + w[u"title"].toString();
-        QCOMPARE(titles, (QStringList{"frmR04: Standard Day",
-                                      "frmMain: Dextrel Management Software v1.2 - [Standard Day]"}));
+        const QStringList expected{"messages=",
+                                   "windows=frmR04: Standard Day | frmMain: Dextrel Management Software v1.2 - [Standard Day]",
+                                   "Label18=2"};
+        QCOMPARE(describe(QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object(), expected, folder),
+                 expected);
+    }
+
+    // The pointer over the chart: the details box names the reading drawn under
+    // it, the marker sits over it, and the box opens towards the chart's middle.
+    // The paged graph is scrolled back to its first page.
+    void pointer_data()
+    {
+        QTest::addColumn<bool>("paged");
+        QTest::addColumn<int>("position");    // page position under the pointer
+        QTest::addColumn<QString>("details"); // empty: the box is hidden
+        QTest::newRow("first reading, box to the right") << false << 1 << "2006/3/3 8:10  100mg/dL";
+        QTest::newRow("empty position") << false << 10 << "";
+        QTest::newRow("scrolled, right half") << true << 140 << "2006/5/20 7:30  240mg/dL";
+    }
+    void pointer()
+    {
+        QFETCH(bool, paged);
+        QFETCH(int, position);
+        QFETCH(QString, details);
+        ReadingStore store;
+        store.setContent(fileOf(paged ? ::paged() : kFour));
+        const UserSettings user = userNamed(QStringLiteral("mgymd"));
+        LineGraphWindow window({user, store, QString()}, LineGraphWindow::Form::R02);
+        window.resize(1000, 620);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.HScroll1->setValue(0);
+
+        QChart *chart = window.MSChart1->chart();
+        auto *series = qobject_cast<QLineSeries *>(chart->series().constFirst());
+        // On the reading drawn at that position, or mid-plot over an empty one.
+        const QPointF at = details.isEmpty() ? chart->mapToPosition(QPointF(position, 300), series)
+                                             : chart->mapToPosition(series->at(position - 1), series);
+        const QPoint pointer = window.MSChart1->mapFromScene(chart->mapToScene(at));
+        QTest::mouseMove(window.MSChart1->viewport(), pointer);
+
+        QCOMPARE(window.Text4->isVisibleTo(&window), !details.isEmpty());
+        QCOMPARE(window.Text3->text(), details.isEmpty() ? QString() : QStringLiteral(" Y"));
+        if (details.isEmpty())
+            return;
+        QCOMPARE(window.Text4->text(), details);
+        const QRect marker = window.Text3->geometry();
+        QVERIFY2(qAbs(marker.center().x() - pointer.x()) <= 1, "marker over the point");
+        const QRect box = window.Text4->geometry();
+        QVERIFY2(qAbs((paged ? box.right() + 1 : box.left()) - pointer.x()) <= 1, "box beside the point");
+        QVERIFY(box.top() > pointer.y());
+    }
+
+    // An hour counts when committed with Enter, not at each keystroke ("12"
+    // passes through "1"); the boxes then show what the chart covers. A range
+    // error shows at once and is cleared a second later from the event loop,
+    // so closing the page meanwhile is safe.
+    void hourCommit_data()
+    {
+        QTest::addColumn<QString>("lower");
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QStringList>("shown"); // LabelError, ComboLO, ComboHI, Label2
+        QTest::newRow("two-digit upper hour") << "8" << "12" << QStringList{"", "8", "12", "4"};
+        QTest::newRow("upper below lower") << "10" << "9" << QStringList{"Range of date Error!", "0", "9", "3"};
+    }
+    void hourCommit()
+    {
+        QFETCH(QString, lower);
+        QFETCH(QString, upper);
+        QFETCH(QStringList, shown);
+        ReadingStore store;
+        store.setContent(fileOf(kFour));
+        const UserSettings user = userNamed(QStringLiteral("mgymd"));
+        auto *window = new LineGraphWindow({user, store, QString()}, LineGraphWindow::Form::R02);
+        window->show();
+        const auto type = [](QComboBox *box, const QString &hour) {
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box, hour);
+        };
+        const auto seen = [window] {
+            return QStringList{window->LabelError->text(), window->ComboLO->currentText(),
+                               window->ComboHI->currentText(), window->Label2->text()};
+        };
+        type(window->ComboLO, lower);
+        QTest::keyClick(window->ComboLO, Qt::Key_Return);
+        const QStringList committed = seen();
+        type(window->ComboHI, upper);
+        QCOMPARE(seen(), QStringList(committed.mid(0, 2)) << upper << committed.last());
+        QTest::keyClick(window->ComboHI, Qt::Key_Return);
+        QCOMPARE(seen(), shown);
+        const QPointer<QLabel> label(window->LabelError);
+        window->deleteLater();
+        // The pending wait ran while the events were processed, and ended
+        // without its label.
+        QTRY_VERIFY(label.isNull());
     }
 };
 
-QTEST_GUILESS_MAIN(ReportWindowsTest)
+QTEST_MAIN(ReportWindowsTest)
 #include "tst_report_windows.moc"

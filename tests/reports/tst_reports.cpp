@@ -75,10 +75,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("glucose");
         QTest::addColumn<QString>("text");
-        QTest::newRow("100") << 100 << "5.6";
-        QTest::newRow("90") << 90 << "5.0";
-        QTest::newRow("5") << 5 << "0.3";
-        QTest::newRow("1800") << 1800 << "100.0";
         QTest::newRow("-1") << -1 << "-0.1";
         QTest::newRow("INT_MAX") << INT_MAX << "119304647.1";
     }
@@ -113,8 +109,6 @@ private Q_SLOTS:
             << "0 0 0 9 1 0 0 0 0 0 0 0 | <61..>=361 | 10 | 2006/3/5 ~ 2006/3/5 | 159 150 150 | mg/dL";
         QTest::newRow("template row") << table({kTemplateRow}) << 2 << 1
             << "no data | 0 0 0 0 0 0 0 0 0 0 0 0 | <3.4..>=20.1 |  |  |    | mmol/L Text2";
-        QTest::newRow("no entry at all") << ReadingTables() << 1 << 1
-            << "no data | 0 0 0 0 0 0 0 0 0 0 0 0 | <61..>=361 |  |  |    | mg/dL";
         QTest::newRow("unit and format unknown") << values({100}) << 7 << 0
             << "0 0 1 0 0 0 0 0 0 0 0 0 | .. | 1 |  |    | mg/dL";
         QTest::newRow("damaged values") << table({at(2006, -1, 5, 99, 0, INT_MAX), at(-1, 13, 0, 8, 0, INT_MAX)}) << 1 << 1
@@ -208,8 +202,6 @@ private Q_SLOTS:
                                            << Change{} << QList{200};
         QTest::newRow("hour 8 to 8") << three << 0 << QList{100, 200, 151} << QList{d5, d7} << QStringList{"8", "8.5"}
                                      << Change{} << QList{100, 151};
-        QTest::newRow("matches nothing") << three << 0 << QList{100, 200, 151} << QList{d7.addDays(1), d7.addDays(9)}
-                                         << allDay << Change{} << QList<int>{};
         QTest::newRow("dates reversed") << three << 0 << QList{100, 200, 151} << QList{d7, d5} << allDay
             << Change{Outcome::DateRangeError, ReportTexts::kRangeOfDateError, d5, d7} << QList{100, 200, 151};
         QTest::newRow("hours reversed") << three << 0 << QList{100, 200, 151} << QList{d5, d5} << QStringList{"10", "9"}
