@@ -368,6 +368,7 @@ private Q_SLOTS:
             << Update{hidden, cleared, {}, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75};
         QTest::newRow("on the band's edge") << 150 << QPointF(1279, 300)
             << Update{{}, {}, {}, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75};
+        QTest::newRow("left of the chart") << 150 << QPointF(1000, 1000) << Update{hidden, cleared, {}, 0, 1800, 1125, 1050};
         QTest::newRow("right of the chart") << 150 << QPointF(10500, 1000) << Update{hidden, cleared, {}, 0, 1800, 8570, 10335};
         QTest::newRow("paging: page from entry 2") << 151 << QPointF(1130, 1000)
             << Update{shown, y, details(2), 2, 1800, 1125 + w / 2, 1125 + w / 2 - 75};
