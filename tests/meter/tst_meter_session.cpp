@@ -266,11 +266,11 @@ private Q_SLOTS:
             rig.arrive({}, rig.now + 5, true);
         rig.run(600000);
 
-        // Kept open only after a complete download.
-        QCOMPARE(std::tuple(rig.failures, rig.warnings, rig.saves, rig.timersOn(), rig.opened),
+        // Kept open only after a complete download; the bar is emptied when the meter stopped answering.
+        QCOMPARE(std::tuple(rig.failures, rig.warnings, rig.saves, rig.timersOn(), rig.opened, rig.session.progress()),
                  std::tuple(failure.isEmpty() ? QStringList() : QStringList{failure},
                             warning.isEmpty() ? QStringList() : QStringList{warning}, after == kSleep ? 1 : 0, QString(),
-                            fault == Quiet && !warning.isEmpty()));
+                            fault == Quiet && !warning.isEmpty(), after == kSleep ? 6 : 0));
         if (!warning.isEmpty())
             QCOMPARE(rig.labels.last(), QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!"));
         else if (fault != SaveFails)
