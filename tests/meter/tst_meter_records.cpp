@@ -106,6 +106,8 @@ private Q_SLOTS:
             << Readings{nearMiss, kLine1} << m << "ann" << m + Readings{nearMiss, kLine1};
         QTest::newRow("records 2 and 4 match: the higher counts")
             << Readings{kLine1} << Readings{m[0], m[2], m[1], m[2], m[4]} << "ann" << Readings{m[0], m[2], m[1], kLine1};
+        QTest::newRow("nothing new: the meter's newest is the first line")
+            << Readings{m[0], m[1], kLine1} << m.mid(0, 2) << "ann" << Readings{m[0], m[1], kLine1};
         QTest::newRow("a lone undated reading is no template row")
             << Readings{noDate} << m.mid(0, 1) << "ann" << Readings{m[0], noDate};
         // An erased memory slot reads as all zeros, like the template row and entry 0.
