@@ -238,7 +238,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("warning");     // %1: the file
         const QString fallback = " The serial ports open their default devices until one is chosen in the settings again.";
         QTest::newRow("none") << QByteArray("") << "" << "";
-        QTest::newRow("as written") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0"}) << "/dev/ttyUSB0" << "";
+        QTest::newRow("as written, a one-letter ID too") << crlf({"[SerialDevices]", "a/1=/dev/ttyS9", "alice/2=/dev/ttyUSB0"})
+                                                        << "/dev/ttyUSB0" << "";
         QTest::newRow("by hand") << QByteArray("; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n") << "/dev/ttyACM0" << "";
         QTest::newRow("port 7") << crlf({"[SerialDevices]", "alice/7=x"}) << "" << "The settings file %1 is damaged (line 2: \"alice/7=x\")." + fallback;
         QTest::newRow("garbage") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0", "\x01\x02"}) << ""
