@@ -561,8 +561,8 @@ void MeterSession::setTimer(SessionTimer timer, bool active)
 
 void MeterSession::stopAllTimers()
 {
-    for (const SessionTimerSpec &spec : kSessionTimers)
-        setTimer(spec.timer, false);
+    for (const SessionTimerRow &row : kSessionTimers)
+        setTimer(row.timer, false);
 }
 
 void MeterSession::setLabel(const QString &text)

@@ -16,7 +16,7 @@
 // fires.
 enum class SessionTimer { Rt, OP, T1, T2, T3, T4, Sleep };
 
-struct SessionTimerSpec
+struct SessionTimerRow
 {
     SessionTimer timer;
     const char *name;  // as the download window names it
@@ -26,17 +26,17 @@ struct SessionTimerSpec
 
 // One row per timer, in the order of SessionTimer.
 inline constexpr std::array kSessionTimers{
-    SessionTimerSpec{SessionTimer::Rt, "TimerRt", 20, nullptr},
-    SessionTimerSpec{SessionTimer::OP, "TimerOP", 50, "Waking the meter"},
-    SessionTimerSpec{SessionTimer::T1, "Timer1", 100, "Link probe"},
-    SessionTimerSpec{SessionTimer::T2, "Timer2", 1000, "Link request"},
-    SessionTimerSpec{SessionTimer::T3, "Timer3", 50, "First halves of the records"},
-    SessionTimerSpec{SessionTimer::T4, "Timer4", 50, "Second halves of the records"},
-    SessionTimerSpec{SessionTimer::Sleep, "TimerSleep", 50, "Sleep command and saving"},
+    SessionTimerRow{SessionTimer::Rt, "TimerRt", 20, nullptr},
+    SessionTimerRow{SessionTimer::OP, "TimerOP", 50, "Waking the meter"},
+    SessionTimerRow{SessionTimer::T1, "Timer1", 100, "Link probe"},
+    SessionTimerRow{SessionTimer::T2, "Timer2", 1000, "Link request"},
+    SessionTimerRow{SessionTimer::T3, "Timer3", 50, "First halves of the records"},
+    SessionTimerRow{SessionTimer::T4, "Timer4", 50, "Second halves of the records"},
+    SessionTimerRow{SessionTimer::Sleep, "TimerSleep", 50, "Sleep command and saving"},
 };
 inline constexpr int kSessionTimerCount = int(kSessionTimers.size());
 
-constexpr const SessionTimerSpec &sessionTimer(SessionTimer timer)
+constexpr const SessionTimerRow &sessionTimer(SessionTimer timer)
 {
     return kSessionTimers[std::size_t(timer)];
 }

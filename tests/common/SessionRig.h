@@ -113,9 +113,9 @@ struct SessionRig : MeterLink
     QString timersOn() const
     {
         QStringList on;
-        for (const SessionTimerSpec &spec : kSessionTimers)
-            if (session.isTimerActive(spec.timer))
-                on << QLatin1String(spec.name);
+        for (const SessionTimerRow &row : kSessionTimers)
+            if (session.isTimerActive(row.timer))
+                on << QLatin1String(row.name);
         return on.join(u' ');
     }
     Meter meter;

@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Answers answers(data, size);
     SessionRig rig([&answers](const QByteArray &, qint64 nowMs) { return answers.next(nowMs); });
     const auto onlyListening = [&rig] {
-        for (const SessionTimerSpec &spec : kSessionTimers)
-            if (spec.timer != SessionTimer::Rt && rig.session.isTimerActive(spec.timer))
+        for (const SessionTimerRow &row : kSessionTimers)
+            if (row.timer != SessionTimer::Rt && rig.session.isTimerActive(row.timer))
                 return false;
         return true;
     };

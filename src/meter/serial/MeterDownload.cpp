@@ -36,13 +36,13 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
     , m_session(m_loggedLink, [this] { return m_clock.elapsed(); })
 {
     m_clock.start();
-    for (const SessionTimerSpec &spec : kSessionTimers) {
+    for (const SessionTimerRow &row : kSessionTimers) {
         auto *timer = new QTimer(this);
-        timer->setObjectName(QLatin1String(spec.name));
-        timer->setInterval(spec.intervalMs);
+        timer->setObjectName(QLatin1String(row.name));
+        timer->setInterval(row.intervalMs);
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, t = spec.timer] { m_session.tick(t); });
-        m_timers[int(spec.timer)] = timer;
+        connect(timer, &QTimer::timeout, this, [this, t = row.timer] { m_session.tick(t); });
+        m_timers[int(row.timer)] = timer;
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
