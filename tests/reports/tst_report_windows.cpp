@@ -346,14 +346,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lower");
         QTest::addColumn<QString>("upper");
         QTest::addColumn<QStringList>("shown"); // LabelError, ComboLO, ComboHI, Label2
-        QTest::newRow("two-digit upper hour") << "8" << "12" << QStringList{"", "8", "12", "4"};
-        QTest::newRow("upper below lower") << "10" << "9" << QStringList{"Range of date Error!", "0", "9", "3"};
+        QTest::addColumn<bool>("leave");        // the upper hour counts on leaving its box, not on Enter
+        QTest::newRow("two-digit upper hour") << "8" << "12" << QStringList{"", "8", "12", "4"} << false;
+        QTest::newRow("upper below lower") << "10" << "9" << QStringList{"Range of date Error!", "0", "9", "3"} << false;
+        QTest::newRow("upper hour left by Tab") << "8" << "9" << QStringList{"", "8", "9", "3"} << true;
     }
     void hourCommit()
     {
         QFETCH(QString, lower);
         QFETCH(QString, upper);
         QFETCH(QStringList, shown);
+        QFETCH(bool, leave);
         ReadingStore store;
         store.setContent(fileOf(kFour));
         const UserSettings user = userNamed(QStringLiteral("mgymd"));
@@ -372,7 +375,12 @@ private Q_SLOTS:
         const QStringList committed = seen();
         type(window->ComboHI, upper);
         QCOMPARE(seen(), QStringList(committed.mid(0, 2)) << upper << committed.last());
-        QTest::keyClick(window->ComboHI, Qt::Key_Return);
+        if (leave) {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(window->ComboHI->lineEdit(), &out);
+        } else {
+            QTest::keyClick(window->ComboHI, Qt::Key_Return);
+        }
         QCOMPARE(seen(), shown);
         const QPointer<QLabel> label(window->LabelError);
         window->deleteLater();
