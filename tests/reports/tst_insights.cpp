@@ -167,34 +167,23 @@ private Q_SLOTS:
         QCOMPARE(mealFigures(report.afterMeal), after);
     }
 
-    void lastDaysWithReadings_data()
+    // The period a page opens with (no dates given: the last 14 days with
+    // readings) or the one set, an open end reaching the readings.
+    void periods_data()
     {
         QTest::addColumn<QList<Reading>>("entries");
-        QTest::addColumn<QList<QDate>>("expected");   // from, to; empty for none
-        QTest::newRow("15 days: the last 14") << everyDay(15, {100})
-                                              << QList<QDate>{QDate(2006, 3, 2), QDate(2006, 3, 15)};
-        QTest::newRow("gaps and impossible dates")
-            << QList<Reading>{at(2006, 3, 9, 8, 1), at(2006, 2, 30, 8, 1), at(2005, 12, 31, 8, 1), at(2006, 3, 9, 9, 1)}
-            << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 9)};
-        QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << QList<QDate>{};
-        QTest::newRow("only impossible dates") << QList<Reading>{at(2006, 2, 30, 8, 1)} << QList<QDate>{};
-    }
-    void lastDaysWithReadings()
-    {
-        QFETCH(QList<Reading>, entries);
-        QFETCH(QList<QDate>, expected);
-        const auto period = ReportPeriods::lastDaysWithReadings(table(entries));
-        const QList<QDate> shown = period ? QList<QDate>{period->from, period->to} : QList<QDate>();
-        QCOMPARE(shown, expected);
-    }
-
-    void withOpenEnds_data()
-    {
-        QTest::addColumn<QList<Reading>>("entries");
-        QTest::addColumn<QList<QDate>>("given");      // from, to; null for an open end
+        QTest::addColumn<QList<QDate>>("given");      // from, to; null for an open end; empty: at first
         QTest::addColumn<QList<QDate>>("expected");   // from, to; empty for none
         const QList<Reading> dated{at(2006, 3, 9, 8, 1), at(2006, 2, 30, 8, 1), at(2005, 12, 31, 8, 1)};
+        const QList<Reading> impossible{at(2006, 2, 30, 8, 1)};
         const QDate open;
+        QTest::newRow("at first: 15 days, the last 14") << everyDay(15, {100}) << QList<QDate>{}
+                                                        << QList<QDate>{QDate(2006, 3, 2), QDate(2006, 3, 15)};
+        QTest::newRow("at first: gaps and impossible dates") << dated << QList<QDate>{}
+                                                             << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 9)};
+        QTest::newRow("at first: template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << QList<QDate>{}
+                                                << QList<QDate>{};
+        QTest::newRow("at first: only impossible dates") << impossible << QList<QDate>{} << QList<QDate>{};
         QTest::newRow("open start") << dated << QList<QDate>{open, QDate(2006, 3, 1)}
                                     << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 1)};
         QTest::newRow("open end") << dated << QList<QDate>{QDate(2006, 1, 1), open}
@@ -203,37 +192,19 @@ private Q_SLOTS:
                                                       << QList<QDate>{QDate(2006, 5, 1), QDate(2006, 5, 1)};
         QTest::newRow("end before the first reading") << dated << QList<QDate>{open, QDate(2005, 1, 1)}
                                                       << QList<QDate>{QDate(2005, 1, 1), QDate(2005, 1, 1)};
-        QTest::newRow("no calendar date") << QList<Reading>{at(2006, 2, 30, 8, 1)}
-                                          << QList<QDate>{open, QDate(2006, 3, 1)}
+        QTest::newRow("no calendar date") << impossible << QList<QDate>{open, QDate(2006, 3, 1)}
                                           << QList<QDate>{QDate(2006, 3, 1), QDate(2006, 3, 1)};
         QTest::newRow("both open") << dated << QList<QDate>{open, open} << QList<QDate>{};
     }
-    void withOpenEnds()
+    void periods()
     {
         QFETCH(QList<Reading>, entries);
         QFETCH(QList<QDate>, given);
-        QFETCH(QList<QDate>, expected);
-        const auto period = ReportPeriods::withOpenEnds(table(entries), given[0], given[1]);
+        const ReadingTables t = table(entries);
+        const auto period = given.isEmpty() ? ReportPeriods::lastDaysWithReadings(t)
+                                            : ReportPeriods::withOpenEnds(t, given[0], given[1]);
         const QList<QDate> shown = period ? QList<QDate>{period->from, period->to} : QList<QDate>();
-        QCOMPARE(shown, expected);
-    }
-
-    void percentile_data()
-    {
-        QTest::addColumn<QList<int>>("sorted");
-        QTest::addColumn<double>("p");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("between order statistics") << QList<int>{100, 110, 120, 130} << 0.25 << 107.5;
-        QTest::newRow("median of an even count") << QList<int>{100, 110, 120, 130} << 0.5 << 115.0;
-        QTest::newRow("the top") << QList<int>{100, 110} << 1.0 << 110.0;
-        QTest::newRow("one value") << QList<int>{42} << 0.75 << 42.0;
-    }
-    void percentile()
-    {
-        QFETCH(QList<int>, sorted);
-        QFETCH(double, p);
-        QFETCH(double, expected);
-        QCOMPARE(OverlayDay::percentile(sorted, p), expected);
+        QTEST(shown, "expected");
     }
 
     // Five readings in hour 8 (given unsorted, one at 08:59) make percentiles; four in

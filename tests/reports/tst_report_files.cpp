@@ -77,9 +77,6 @@ private Q_SLOTS:
         const QStringList csv{"--user", "ann", "--password", "pw", "--export-csv", "FILE"};
         const QStringList ann{"--user", "ann", "--password", "pw", "--report-pdf", "FILE"};
         const QStringList bob{"--user", "bob", "--password", "pw", "--report-pdf", "FILE"};
-        QTest::newRow("CSV, every reading") << csv << file << 0
-            << QStringList{kCsvHeader, "2006-02-30,12:00,40,2.2,C,0", "2006-03-05,07:05,123,6.8,C,1",
-                           "2006-03-06,08:00,99,5.5,PC,1", "2006-04-20,19:30,250,13.9,C,1"} << "";
         QTest::newRow("CSV, a period") << csv + QStringList{"--from", "2006-03-06", "--to", "2006-04-19"} << file << 0
                                        << QStringList{kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1"} << "";
         QTest::newRow("CSV, a folder in the way") << QStringList{csv.mid(0, 5)} + QStringList{"DIR"} << file << 1
