@@ -156,24 +156,6 @@ private Q_SLOTS:
         QCOMPARE(StandardDay::day(tables, QString(), glucoseUnit(unit), 180, 70), std::nullopt);
     }
 
-    void standardDayDates_data()
-    {
-        QTest::addColumn<ReadingTables>("tables");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QStringList>("dates");
-        const Reading a = at(2006, 3, 5, 8, 0, 100), b = at(2006, 4, 20, 8, 0, 100);
-        QTest::newRow("runs, unsorted") << table({b, b, a, b}) << 1 << QStringList{"2006/4/20", "2006/3/5", "2006/4/20"};
-        QTest::newRow("day/month/year") << table({a, b, a}) << 2 << QStringList{"5/3/2006", "20/4/2006", "5/3/2006"};
-        QTest::newRow("format unknown") << table({a}) << 3 << QStringList{};
-        QTest::newRow("template row") << table({kTemplateRow}) << 1 << QStringList{"0/0/0"};
-    }
-    void standardDayDates()
-    {
-        QFETCH(ReadingTables, tables);
-        QFETCH(int, format);
-        QTEST(StandardDay::dates(tables, dateFormat(format)), "dates");
-    }
-
     void selection_data()
     {
         QTest::addColumn<ReadingTables>("tables");
