@@ -109,17 +109,10 @@ private Q_SLOTS:
                                   "-- First halves of the records", "TX AC 01 A9", "-- Failed: " + report, "-- Stopped"}),
                  qPrintable(events.join(u'\n')));
 
-        // The last request in the log is the last one the meter got, under the
-        // pass that asked it (how far the download came depends on repeats).
-        QString lastRequest, lastPass;
-        for (const QString &e : events) {
-            if (e.startsWith("TX "))
-                lastRequest = e.mid(3);
-            else if (e.endsWith(" halves of the records"))
-                lastPass = e;
-        }
+        // The last request in the log is the last one the meter got (how far
+        // the download came depends on repeats).
+        const QString lastRequest = events.filter(QRegularExpression("^TX ")).last().mid(3);
         QVERIFY2(rig.bytesSent().endsWith(QByteArray::fromHex(lastRequest.toLatin1())), qPrintable(lastRequest));
-        QCOMPARE(lastPass, lastRequest.startsWith("AD") ? "-- Second halves of the records" : "-- First halves of the records");
     }
 };
 
