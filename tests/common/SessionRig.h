@@ -49,11 +49,11 @@ struct SessionRig : MeterLink
         QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
         QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
         QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
-        QObject::connect(&session, &MeterSession::progressChanged, [this](int v) { progress << v; });
         QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
         QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
         QObject::connect(&session, &MeterSession::recordsComplete, [this] {
-            if (++saves && !saveError.isEmpty())
+            ++saves;
+            if (!saveError.isEmpty())
                 session.notSaved(saveError);
         });
     }
@@ -132,7 +132,6 @@ struct SessionRig : MeterLink
     int saves = 0;
     MeterSession session{*this, [this] { return now; }};
     QStringList labels, messages, listLines, failures, warnings;
-    QList<int> progress;
 };
 
 // The session against the emulated meter, with its latency and faults.

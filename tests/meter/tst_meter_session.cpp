@@ -9,9 +9,6 @@
 
 namespace {
 
-using T = SessionTimer;
-using Output = SessionRig::Output;
-
 const QByteArray kWake = QByteArray::fromHex("00");
 const QByteArray kProbe = QByteArray::fromHex("55");
 const QByteArray kLinkRequest = QByteArray::fromHex("BAA5A9");
@@ -22,9 +19,8 @@ const QString kStalled = QStringLiteral("The meter did not answer for 2 seconds.
     + QStringLiteral(" Check the cable and press Start Reading again.");
 const QString kLost = QStringLiteral("The connection to the meter was lost (cable pulled).");
 
-QByteArray ask(int opcode, int k) { return QByteArray(1, char(opcode)) + char(k) + char(0xA9); }
-QByteArray askFirst(int k) { return ask(0xAC, k); }
-QByteArray askSecond(int k) { return ask(0xAD, k); }
+QByteArray askFirst(int k) { return QByteArray(1, char(0xAC)) + char(k) + char(0xA9); }
+QByteArray askSecond(int k) { return QByteArray(1, char(0xAD)) + char(k) + char(0xA9); }
 QString mayBeOn(const QString &problem)
 {
     return "The download is complete, but the meter did not confirm that it went to sleep (" + problem
@@ -97,7 +93,7 @@ private Q_SLOTS:
         }
         const int n = int(meter.size());
         QCOMPARE(rig.session.records(), asDownloaded(meter));
-        QCOMPARE(std::tuple(rig.failures, rig.messages, rig.warnings, rig.saves, rig.labels.last(), rig.progress.last()),
+        QCOMPARE(std::tuple(rig.failures, rig.messages, rig.warnings, rig.saves, rig.labels.last(), rig.session.progress()),
                  std::tuple(QStringList(), QStringList(), QStringList{QString()}, 1,
                             QStringLiteral("Complete! Receive ( %1 ) Data from Meter !!").arg(n), 2 * n));
         // A meter answering within 45 ms is asked one record request per 50 ms tick.
@@ -123,7 +119,7 @@ private Q_SLOTS:
             if (heard < 0 && rig.mute)
                 heard = rig.written.indexOf(askFirst(2));
             while (heard >= 0 && heard < rig.written.size())
-                for (const Output &o : slow.hear(rig.written.at(heard++), rig.now))
+                for (const auto &o : slow.hear(rig.written.at(heard++), rig.now))
                     rig.arrive(o.bytes, o.atMs);
             return !(rig.failures.isEmpty() && rig.warnings.isEmpty());
         });
@@ -135,12 +131,12 @@ private Q_SLOTS:
     {
         FakeMeterLine rig({});
         rig.download();
-        QCOMPARE(rig.labels.mid(rig.labels.indexOf("On Line...")),
-                 (QStringList{"On Line...", "There is no new data in meter !!",
-                              "Complete! Receive ( 0 ) Data from Meter !!"}));
-        QCOMPARE(rig.written.mid(rig.written.indexOf(kCount)), (QByteArrayList{kCount, kSleep}));
-        QCOMPARE(std::tuple(rig.saves, rig.warnings, rig.listLines),
-                 std::tuple(0, QStringList{QString()}, QStringList{"Read [0] data from Meter !!"}));
+        QCOMPARE(std::tuple(rig.labels.mid(rig.labels.indexOf("On Line...")),
+                            rig.written.mid(rig.written.indexOf(kCount)), rig.saves, rig.warnings, rig.listLines),
+                 std::tuple(QStringList{"On Line...", "There is no new data in meter !!",
+                                        "Complete! Receive ( 0 ) Data from Meter !!"},
+                            QByteArrayList{kCount, kSleep}, 0, QStringList{QString()},
+                            QStringList{"Read [0] data from Meter !!"}));
     }
 
     // A meter that wakes but never completes the link: back to waking as often
@@ -262,7 +258,7 @@ private Q_SLOTS:
         rig.inbox = QByteArray::fromHex("0D00AA");  // a late answer for the old press
         const bool restarted = rig.session.start();
         const qsizetype writes = rig.written.size();
-        rig.session.tick(T::T3);  // a tick of the old pass already queued
+        rig.session.tick(SessionTimer::T3);  // a tick of the old pass already queued
         QCOMPARE(std::tuple(restarted, rig.inbox, rig.timersOn(), rig.written.size()),
                  std::tuple(true, QByteArray(), QStringLiteral("TimerRt TimerOP"), writes));
     }
