@@ -4,8 +4,9 @@
 #include "meter-emulator/MeterEmulator.h"
 #include "meter-emulator/RecordList.h"
 
+#include "common/TestData.h"
+
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
@@ -55,10 +56,10 @@ private Q_SLOTS:
         QFETCH(QString, script);
         QFETCH(QString, log);
         QFETCH(int, stepMs);
-        QTemporaryDir dir;
+        ScratchFolder dir;
         MeterEmulator meter(kRecords, faults);
         QString error;
-        QVERIFY2(meter.logTo(dir.filePath("meter.log"), &error) && meter.open(&error), qPrintable(error));
+        QVERIFY2(meter.logTo(dir.file("meter.log"), &error) && meter.open(&error), qPrintable(error));
         const int fd = ::open(qPrintable(meter.devicePath()), O_RDWR | O_NOCTTY | O_NONBLOCK);
         const auto closeLater = qScopeGuard([fd] { ::close(fd); });
         QByteArray received;
@@ -76,11 +77,9 @@ private Q_SLOTS:
         }
         receive(100);
 
-        QFile file(dir.filePath("meter.log"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
         QStringList entries;
         QByteArray answered;
-        for (const QByteArray &line : file.readAll().split('\n')) {
+        for (const QByteArray &line : dir.read("meter.log").split('\n')) {
             const QByteArrayList words = line.simplified().split(' ');
             if (words.size() < 2 || line.startsWith('#'))
                 continue;
