@@ -49,14 +49,12 @@ struct SessionRig : MeterLink
         QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
         QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
         QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
-        QObject::connect(&session, &MeterSession::progressChanged, [this](int v) { progress << v; });
         QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
         QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
-        QObject::connect(&session, &MeterSession::recordsComplete, [this](const QList<Reading> &records) {
+        QObject::connect(&session, &MeterSession::recordsComplete, [this] {
             ++saves;
-            QString error = saveError;
-            if (saveStep ? !saveStep(records, &error) : !error.isEmpty())
-                session.notSaved(error);
+            if (!saveError.isEmpty())
+                session.notSaved(saveError);
         });
     }
 
@@ -130,10 +128,19 @@ struct SessionRig : MeterLink
     QList<qint64> writtenMs;
     std::array<qint64, kSessionTimerCount> due{};
 
-    QString saveError;
-    std::function<bool(const QList<Reading> &, QString *error)> saveStep;  // the real save, when set
+    QString saveError;  // the save step fails with it, when set
     int saves = 0;
     MeterSession session{*this, [this] { return now; }};
     QStringList labels, messages, listLines, failures, warnings;
-    QList<int> progress;
+};
+
+// The session against the emulated meter, with its latency and faults.
+struct FakeMeterLine : SessionRig
+{
+    explicit FakeMeterLine(const QList<MeterRecord> &inMeter, const FaultOptions &faults = {}, int busy = 0)
+        : SessionRig([this](const QByteArray &bytes, qint64 nowMs) { return responder.hear(bytes, nowMs); }, busy),
+          responder(inMeter, faults)
+    {
+    }
+    MeterResponder responder;
 };

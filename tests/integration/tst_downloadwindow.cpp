@@ -1,0 +1,213 @@
+// The download window on its serial port: a device that is not there, a
+// pseudo-terminal that never answers like a meter, and the emulated meter's
+// pseudo-terminal for what only a real line shows: real timers, an answer
+// split over two reads, a meter slower than the timers' pace, the line closing
+// under the download, and the log a failed download leaves for whoever helps:
+// its last bytes and the step it stopped in.
+
+#include "DownloadRig.h"
+
+#include "app/ui/PageFactory.h"
+#include "app/ui/frmMain.h"
+#include "common/MessageRecorder.h"
+#include "meter/serial/MeterDownload.h"
+#include "meter/ui/frmMeterRead.h"
+#include "platform/DownloadLogFile.h"
+#include "reports/ui/ExportWindow.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace {
+
+// What one download showed in the download window.
+struct DownloadRun
+{
+    bool finished = false;  // the download ended complete
+    QStringList failures;   // why it ended without a result
+    QStringList messages;   // message boxes, "caption: text"
+    QString label;          // LabelRead at the end
+    QString listLine;       // List3 at the end
+    QList<int> progress;    // every value of ProgressBar1
+    int progressMaximum = -1;
+    bool saveLogOffered = false;  // the window offers to save the download's log
+    ReportPeriod exportPeriod;    // the dates of an export window open meanwhile
+};
+
+// Presses Start Reading in the download window and runs until the download
+// finishes or fails, then lets late bytes arrive.
+DownloadRun runWindow(DownloadRig &rig)
+{
+    DownloadRun out;
+    MessageRecorder recorder;
+    const PageContext context{rig.state.user, rig.state.store, rig.state.dataDir};
+    frmMeterRead form(context, rig.state.store);
+    ExportWindow exportWindow(context, ReportFiles::Kind::Readings);  // open all along
+    const MeterSession &session = form.findChild<MeterDownload *>()->session();
+    QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
+    QObject::connect(&session, &MeterSession::failed, [&](const QString &why) { out.failures << why; });
+    QObject::connect(&session, &MeterSession::finished, [&] { out.finished = true; });
+
+    form.CommandMR->click();
+    (void)QTest::qWaitFor([&] { return out.finished || !out.failures.isEmpty(); }, 15000);
+    QTest::qWait(100);  // bytes still on their way
+    for (const Messages::Message &m : recorder.messages())
+        out.messages << m.title + ": " + m.text;
+    out.label = form.LabelRead->text();
+    out.listLine = form.List3->count() == 1 ? form.List3->item(0)->text() : "<List3 holds not one line>";
+    out.progressMaximum = form.ProgressBar1->maximum();
+    out.saveLogOffered = form.CmdSaveLog->isVisibleTo(&form);
+    out.exportPeriod = exportWindow.pickers.period();
+    return out;
+}
+
+// A pseudo-terminal whose slave side stands in for the meter's serial port. It
+// never answers; tests only look at whether the program holds the port open.
+struct PseudoTerminal
+{
+    PseudoTerminal()
+    {
+        if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0)
+            devicePath = QString::fromLocal8Bit(::ptsname(master));
+    }
+    ~PseudoTerminal() { ::close(master); }
+    Q_DISABLE_COPY(PseudoTerminal)
+    // True once the slave side was opened and every handle of it closed again.
+    bool slaveClosed() const
+    {
+        pollfd p{master, POLLIN, 0};
+        return ::poll(&p, 1, 0) > 0 && (p.revents & POLLHUP);
+    }
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    QString devicePath;
+};
+
+// The download page of a user whose port 1 is the pseudo-terminal, or a missing
+// device, made as the frame makes it.
+struct Window
+{
+    explicit Window(bool portThere = true, int port = 1)
+    {
+        qputenv("DEXTREL_COM1", portThere ? pty.devicePath.toLocal8Bit() : QByteArray("/nonexistent/tty"));
+        state.dataDir = folder.path();
+        state.user.id = QStringLiteral("ann");
+        state.user.port = port;
+        page.reset(static_cast<frmMeterRead *>(PageFactory::create(Page::MeterRead, frame, state)));
+    }
+    QStringList runningTimers() const
+    {
+        QStringList names;
+        for (QTimer *t : page->findChildren<QTimer *>())
+            if (t->isActive())
+                names << t->objectName();
+        names.sort();
+        return names;
+    }
+
+    MessageRecorder messages;
+    PseudoTerminal pty;
+    ScratchFolder folder;
+    AppState state;
+    frmMain frame{state};
+    std::unique_ptr<frmMeterRead> page;
+};
+
+} // namespace
+
+class DownloadWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void missingPortIsReported_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no device") << 1 << "/nonexistent/tty is not there. This computer lists no serial ports.";
+        QTest::newRow("hand-edited port 6") << 6 << "Serial port 6 does not exist: choose a port from 1 to 5 in the settings.";
+    }
+    void missingPortIsReported()
+    {
+        QFETCH(int, port);
+        QFETCH(QString, reason);
+        Window w(false, port);
+        QCOMPARE(std::tuple(w.messages.single(), w.messages.messages().first().title, w.page->CommandMR->isEnabled()),
+                 std::tuple(QString("RS232 Setting Error !\n" + reason), QStringLiteral("Qel"), false));
+    }
+
+    // The page holds the port from the start; Start Reading wakes the meter,
+    // and a Step3 button ends the download and lets the port go.
+    void leavingEndsTheDownload()
+    {
+        Window w;
+        // "Massage" is spelled so.
+        QCOMPARE(std::tuple(w.page->LabelRead->text(), w.runningTimers(), w.pty.slaveClosed()),
+                 std::tuple(QStringLiteral("Reading Massage..."), QStringList(), false));
+        QTest::mouseClick(w.page->CommandMR, Qt::LeftButton);
+        QCOMPARE(std::pair(w.runningTimers(), w.messages.messages().size()),
+                 std::pair(QStringList{"TimerOP", "TimerRt"}, qsizetype(0)));
+        QTest::mouseClick(w.page->CmdReport, Qt::LeftButton);
+        QCOMPARE(std::tuple(w.runningTimers(), w.pty.slaveClosed(), bool(w.frame.page(Page::Menu))),
+                 std::tuple(QStringList(), true, true));
+    }
+
+    // 80 ms an answer, and one of them split. The readings are in memory for
+    // the reports too; an open export window follows them.
+    void downloadInTheWindow()
+    {
+        DownloadRig rig({.split = true, .delayMs = 80});
+        const DownloadRun run = runWindow(rig);
+        const MeterRecord &newest = rig.records.at(0);
+        QCOMPARE(std::tuple(run.finished, run.label, rig.readingFile(), ReadingFile::format(rig.state.store.tables()),
+                            run.progress, run.progressMaximum, run.listLine, run.messages, run.exportPeriod.to),
+                 std::tuple(true, QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!"), rig.cleanFile,
+                            rig.cleanFile, QList<int>{1, 2, 3, 4, 5, 6}, 6, QString("Read [3] data from Meter !!"),
+                            QStringList(), QDate(newest.year, newest.month, newest.day)));
+    }
+
+    // The meter closing the line in the second pass.
+    void lineLostLeavesALog()
+    {
+        DownloadRig rig({.hangupAfter = 4});
+        const DownloadRun run = runWindow(rig);
+        const QString device = qEnvironmentVariable("DEXTREL_COM1");
+        const QString report = "The connection to the meter was lost (" + device
+            + " is gone: unplugged, or closed at the other end). The download was abandoned and nothing was saved.";
+        const QStringList logs = DownloadLogFile::logsOf(rig.state.dataDir, "alice");
+        QCOMPARE(std::tuple(run.finished, run.failures, run.messages, rig.readingFile(), run.saveLogOffered, logs.size()),
+                 std::tuple(false, QStringList{report}, QStringList{"Qel: " + report}, kEarlierFile, true, qsizetype(1)));
+
+        QFile file(logs.first());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.mid(0, 2), (QStringList{"Dextrel Management Software " DEXTREL_VERSION, "User: alice"}));
+        // Each line after the header: a millisecond time, then what happened.
+        QStringList events;
+        const QRegularExpression timed("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d (.*)$");
+        for (const QString &line : lines.mid(4)) {
+            const QRegularExpressionMatch m = timed.match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            events << m.captured(1);
+        }
+        QVERIFY2(inOrder(events, {"-- Serial device " + device + " for port 1, from DEXTREL_COM1", "TX 00", "RX 00",
+                                  "-- Meter Wake Up...Please Wait!", "-- Linking...", "-- On Line...",
+                                  "-- First halves of the records", "TX AC 01 A9", "-- Failed: " + report, "-- Stopped"}),
+                 qPrintable(events.join(u'\n')));
+
+        // The last request in the log is the last one the meter got (how far
+        // the download came depends on repeats).
+        const QString lastRequest = events.filter(QRegularExpression("^TX ")).last().mid(3);
+        QVERIFY2(rig.bytesSent().endsWith(QByteArray::fromHex(lastRequest.toLatin1())), qPrintable(lastRequest));
+    }
+};
+
+QTEST_MAIN(DownloadWindowTest)
+#include "tst_downloadwindow.moc"
