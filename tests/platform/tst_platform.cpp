@@ -150,17 +150,12 @@ private Q_SLOTS:
         const QMap<QString, QByteArray> before = folderContents(data.path()), theirs = folderContents(outside.path());
 
         QString error;
-        bool ok = false;
-        if (name == "logs") {
-            DownloadLogFile log;
-            ok = log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error);
-        } else {
-            DataFolderLock lock(data.path());
-            ok = lock.acquire(&error);
-        }
-        QCOMPARE(error.replace(data.path(), "DIR"), message);
-        QCOMPARE(ok, message.isEmpty());
-        QCOMPARE(folderContents(outside.path()), theirs);
+        DownloadLogFile log;
+        DataFolderLock lock(data.path());
+        const bool ok = name == "logs" ? log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error)
+                                       : lock.acquire(&error);
+        QCOMPARE(std::tuple(error.replace(data.path(), "DIR"), ok, folderContents(outside.path())),
+                 std::tuple(message, message.isEmpty(), theirs));
         if (!ok)
             QCOMPARE(folderContents(data.path()), before);
     }
