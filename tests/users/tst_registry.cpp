@@ -239,9 +239,7 @@ private Q_SLOTS:
         const QByteArray bob = "Bob*,b*,1,1,1,1,1,1,1";
         folder.write(kRegistry, crlf({kHeader, kGuest}) + bob);
         // Otherwise the real probe runs, on a folder that tells case apart.
-        AddUser::CaseProbe probe = FolderCase::ignoresCase;
-        if (ignoresCase)
-            probe = [](const QString &) { return true; };
+        const AddUser::CaseProbe probe = ignoresCase ? [](const QString &) { return true; } : &FolderCase::ignoresCase;
         const AddUserOutcome outcome = AddUser::add(folder.path(), id, password, password, probe);
         QVERIFY2(refusal.isEmpty() ? outcome.ok : !outcome.ok && outcome.message.startsWith(refusal),
                  qPrintable(outcome.message));
