@@ -104,7 +104,6 @@ private Q_SLOTS:
                                   << QString();
         QTest::newRow("empty") << QByteArray() << QList<Reading>() << QList<QByteArray>() << QString();
         QTest::newRow("CR LF") << numbered({kR1, kR2, kR3}) << QList{r3, r2, r1} << QList{l1, l2, l3} << QString();
-        QTest::newRow("LF") << kHeader + "\n" + l1 + "\n" + l2 + "\n" << QList{r2, r1} << QList{l1, l2} << QString();
         QTest::newRow("lone CR") << kHeader + "\r" + l1 + "\r" + l2 + "\r" << QList{r2, r1} << QList{l1, l2} << QString();
         QTest::newRow("a lone CR in CR LF") << kHeader + "\r\n" + l1 + "\r" + l2 + "\r\n" + l3 << QList{r3, r2, r1}
                                             << QList{l1, l2, l3} << QString();

@@ -36,12 +36,10 @@ private Q_SLOTS:
         };
         row("mg/dL bounds", 1, {"600", "30", "600", "30"}, {}, {600, 30, 600, 30});
         row("601 refused", 1, {"601", "30", "126", "70"}, kUpperMgdl);
-        row("29 refused", 1, {"600", "29", "126", "70"}, kLowerMgdl);
         row("halves to even", 1, {"101.5", "100.5", "102.5", "99.5"}, {}, {102, 100, 102, 100});
         row("mmol/L bounds", 2, {"33.3", "1.7", "33.3", "1.7"}, {}, {599, 31, 599, 31});
         row("33.4 refused", 2, {"33.4", "1.7", "7", "3.8"}, kUpperMmol);
         row("1.6 refused", 2, {"7", "1.6", "7", "3.8"}, kLowerMmol);
-        row("mmol/L defaults", 2, {"7", "3.8", "7", "3.9"}, {}, {126, 68, 126, 70});
         row("lower above upper", 2, {"5.2", "5.6", "7", "3.8"}, kLowerAbove);
         row("lower equal to upper", 2, {"5.6", "5.6", "5.6", "5.6"}, {}, {101, 101, 101, 101});
         // The hidden after-meal boxes are checked after the visible pair, alike.
