@@ -30,55 +30,36 @@ class PlatformTest : public QObject
 
 private Q_SLOTS:
     // --data-dir wins over DEXTREL_DATA_DIR, which wins over the platform's folder.
-    void dataFolderPrecedence_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QByteArray>("environment");  // null: not set
-        QTest::addColumn<QString>("expected");        // empty: the per-user application data folder
-        QTest::newRow("both") << "/tmp/a" << QByteArray("/tmp/b") << "/tmp/a";
-        QTest::newRow("environment only") << "" << QByteArray("/tmp/b") << "/tmp/b";
-        QTest::newRow("relative, made absolute") << "rel" << QByteArray() << QDir::current().absoluteFilePath("rel");
-        QTest::newRow("neither") << "" << QByteArray() << "";
-        QTest::newRow("empty environment") << "" << QByteArray("") << "";
-    }
     void dataFolderPrecedence()
     {
-        QFETCH(QString, commandLine);
-        QFETCH(QByteArray, environment);
-        QFETCH(QString, expected);
-        const auto restore = setEnvironment("DEXTREL_DATA_DIR", environment);
-        QCOMPARE(DataFolder::resolve(commandLine),
-                 expected.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : expected);
+        QStringList resolved;
+        for (const auto &[commandLine, environment] : {std::pair{"/tmp/a", QByteArray("/tmp/b")}, {"", "/tmp/b"},
+                                                       {"rel", QByteArray()}, {"", QByteArray()}, {"", ""}}) {
+            const auto restore = setEnvironment("DEXTREL_DATA_DIR", environment);  // null: not set
+            resolved << DataFolder::resolve(commandLine);
+        }
+        const QString platforms = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QCOMPARE(resolved,
+                 (QStringList{"/tmp/a", "/tmp/b", QDir::current().absoluteFilePath("rel"), platforms, platforms}));
     }
 
     // C:\ while it holds the older program's files or takes new ones; else the
     // per-user folder, with a note only while that folder holds no user list yet.
-    void windowsFolder_data()
-    {
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<bool>("rootWritable");
-        QTest::addColumn<QString>("dir");
-        QTest::addColumn<bool>("note");
-        const QString root = "C:/", mine = "C:/Users/ann/AppData/Roaming/Dextrel/Dextrel";
-        QTest::newRow("older files in C:") << QStringList{"C:/DXRegister.txt"} << false << root << false;
-        QTest::newRow("C: writable") << QStringList{} << true << root << false;
-        QTest::newRow("first start in own folder") << QStringList{} << false << mine << true;
-        QTest::newRow("later starts") << QStringList{mine + "/DXRegister.txt"} << false << mine << false;
-    }
     void windowsFolder()
     {
-        QFETCH(QStringList, existing);
-        QFETCH(bool, rootWritable);
-        const DataFolder::Choice choice = DataFolder::chooseOnWindows(
-            "C:/", "C:/Users/ann/AppData/Roaming/Dextrel/Dextrel",
-            [&](const QString &path) { return existing.contains(path); },
-            [&](const QString &dir) { return rootWritable && dir == "C:/"; });
-        QFETCH(QString, dir);
-        QFETCH(bool, note);
-        QCOMPARE(choice.dir, dir);
-        QCOMPARE(!choice.note.isEmpty(), note);
-        if (note)
-            QVERIFY2(choice.note.contains(QDir::toNativeSeparators(dir)), qPrintable(choice.note));
+        const QString root = "C:/", mine = "C:/Users/ann/AppData/Roaming/Dextrel/Dextrel";
+        QStringList chosen;
+        for (const auto &[existing, rootWritable] : {std::pair{QStringList{root + "DXRegister.txt"}, false},
+                                                     {QStringList{}, true}, {QStringList{}, false},
+                                                     {QStringList{mine + "/DXRegister.txt"}, false}}) {
+            const DataFolder::Choice choice = DataFolder::chooseOnWindows(
+                root, mine, [&](const QString &path) { return existing.contains(path); },
+                [&](const QString &dir) { return rootWritable && dir == root; });
+            chosen << choice.dir + (choice.note.isEmpty() ? "" : ", note: " + choice.note);
+        }
+        const QString note = ", note: You may not create files in " + QDir::toNativeSeparators(root)
+            + ", so the user list and the readings are kept in " + QDir::toNativeSeparators(mine) + ".";
+        QCOMPARE(chosen, (QStringList{root, root, mine + note, mine}));
     }
 
     // A user's 21st log removes the oldest one; other users' logs stay. The
@@ -110,30 +91,22 @@ private Q_SLOTS:
 
     // The start-up clean-up removes the program's temporary files and nothing
     // else: names others chose, kept copies, an older version's leftovers, links.
-    void startUpCleanUp_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("removed");
-        for (const char *name : {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp",
-                                 "case-probe.Ab12Cd.dextrel-tmp"})
-            QTest::newRow(name) << name << true;
-        for (const char *name : {"taxes.txt.backup", "thesis.txt.final2", "alice.txt.BACKUP", "notes.txt.Zz9Yy8",
-                                 "anna.txt.bak", "anna.txt.Xy12ab.dextrel-tmp.txt", "anna.txt.Xy12a.dextrel-tmp"})
-            QTest::newRow(name) << name << false;
-    }
     void startUpCleanUp()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, removed);
         ScratchFolder data, outside;
-        data.write(name, "mine");
         outside.write("target", "theirs");
         QVERIFY(QFile::link(outside.file("target"), data.file("link.txt.Ab12Cd.dextrel-tmp")));
+        QMap<QString, QByteArray> kept{{"link.txt.Ab12Cd.dextrel-tmp", "-> " + outside.file("target").toLocal8Bit()}};
+        for (const char *name : {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp",
+                                 "case-probe.Ab12Cd.dextrel-tmp"})
+            data.write(name, "mine");
+        for (const char *name : {"taxes.txt.backup", "thesis.txt.final2", "alice.txt.BACKUP", "notes.txt.Zz9Yy8",
+                                 "anna.txt.bak", "anna.txt.Xy12ab.dextrel-tmp.txt", "anna.txt.Xy12a.dextrel-tmp"}) {
+            data.write(name, "theirs");
+            kept[name] = "theirs";
+        }
         TemporaryFiles::removeLeftovers(data.path());
-        QMap<QString, QByteArray> expected{{"link.txt.Ab12Cd.dextrel-tmp", "-> " + outside.file("target").toLocal8Bit()}};
-        if (!removed)
-            expected[name] = "mine";
-        QCOMPARE(folderContents(data.path()), expected);
+        QCOMPARE(folderContents(data.path()), kept);
         QCOMPARE(outside.read("target"), QByteArray("theirs"));
     }
 
@@ -151,7 +124,6 @@ private Q_SLOTS:
         const QString link = "it is a symbolic link, which the program does not follow.";
         QTest::newRow("logs, a link") << "logs" << "link" << noLog + link;
         QTest::newRow("logs, a file") << "logs" << "file" << noLog + "it is not a folder.";
-        QTest::newRow("logs, a FIFO") << "logs" << "fifo" << noLog + "it is not a folder.";
         QTest::newRow("logs, a folder") << "logs" << "folder" << "";
         QTest::newRow("lock, a link") << "dextrel.lock" << "link" << noLock + link;
         QTest::newRow("lock, a FIFO") << "dextrel.lock" << "fifo" << noLock + "it is not an ordinary file.";
@@ -178,54 +150,38 @@ private Q_SLOTS:
         const QMap<QString, QByteArray> before = folderContents(data.path()), theirs = folderContents(outside.path());
 
         QString error;
-        bool ok = false;
-        if (name == "logs") {
-            DownloadLogFile log;
-            ok = log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error);
-        } else {
-            DataFolderLock lock(data.path());
-            ok = lock.acquire(&error);
-        }
-        QCOMPARE(error.replace(data.path(), "DIR"), message);
-        QCOMPARE(ok, message.isEmpty());
-        QCOMPARE(folderContents(outside.path()), theirs);
+        DownloadLogFile log;
+        DataFolderLock lock(data.path());
+        const bool ok = name == "logs" ? log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error)
+                                       : lock.acquire(&error);
+        QCOMPARE(std::tuple(error.replace(data.path(), "DIR"), ok, folderContents(outside.path())),
+                 std::tuple(message, message.isEmpty(), theirs));
         if (!ok)
             QCOMPARE(folderContents(data.path()), before);
     }
 
     // DEXTREL_COM<n> wins over the device chosen in the settings file, which
     // wins over the platform's device; the download log says which it was.
-    void portChoice_data()
+    void portChoice()
     {
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QByteArray>("environment");  // DEXTREL_COM<port>; null: not set
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("described");       // empty: no device
+        const auto restoreOther = setEnvironment("DEXTREL_COM2", "/dev/other");  // another port's leaves it alone
+        const auto described = [](int port, const QByteArray &environment, const QString &chosen) {
+            const QByteArray variable = "DEXTREL_COM" + QByteArray::number(port);
+            const auto restore = setEnvironment(variable.constData(), environment);  // null: not set
+            const PortNames::Choice choice = PortNames::choose(port, chosen);
+            return choice.device.isEmpty() ? QString() : PortNames::describe(port, choice);
+        };
 #ifdef Q_OS_WIN
         const QString first = "COM1", third = "COM3";
 #else
         const QString first = "/dev/ttyS0", third = "/dev/ttyS2";
 #endif
-        QTest::newRow("default") << 1 << QByteArray() << "" << first + " for port 1, the default";
-        QTest::newRow("default of port 3") << 3 << QByteArray() << "" << third + " for port 3, the default";
-        QTest::newRow("settings file") << 1 << QByteArray() << "/dev/ttyUSB0"
-                                       << "/dev/ttyUSB0 for port 1, from the settings file";
-        QTest::newRow("environment wins") << 1 << QByteArray("/dev/pts/4") << "/dev/ttyUSB0"
-                                          << "/dev/pts/4 for port 1, from DEXTREL_COM1";
-        QTest::newRow("port 0") << 0 << QByteArray() << "/dev/ttyUSB0" << "";
-        QTest::newRow("port 6") << 6 << QByteArray("/dev/pts/4") << "" << "";
-    }
-    void portChoice()
-    {
-        QFETCH(int, port);
-        QFETCH(QByteArray, environment);
-        QFETCH(QString, chosen);
-        QFETCH(QString, described);
-        const QByteArray variable = "DEXTREL_COM" + QByteArray::number(port);
-        const auto restore = setEnvironment(variable.constData(), environment);
-        const auto restoreOther = setEnvironment("DEXTREL_COM2", "/dev/other");  // another port's leaves it alone
-        const PortNames::Choice choice = PortNames::choose(port, chosen);
-        QCOMPARE(choice.device.isEmpty() ? QString() : PortNames::describe(port, choice), described);
+        QCOMPARE((QStringList{described(1, {}, ""), described(3, {}, ""), described(1, {}, "/dev/ttyUSB0"),
+                              described(1, "/dev/pts/4", "/dev/ttyUSB0"), described(0, {}, "/dev/ttyUSB0"),
+                              described(6, "/dev/pts/4", "")}),
+                 (QStringList{first + " for port 1, the default", third + " for port 3, the default",
+                              "/dev/ttyUSB0 for port 1, from the settings file",
+                              "/dev/pts/4 for port 1, from DEXTREL_COM1", "", ""}));
     }
 
     // The program's own settings file: the device each user chose per port,
@@ -265,16 +221,13 @@ private Q_SLOTS:
     void deviceChoiceKept()
     {
         ScratchFolder data;
-        data.write("DXRegister.txt", "untouched");
         QString error;
         for (const auto &[user, port, device] : {std::tuple{"alice", 2, "/dev/ttyUSB0"}, {"bob", 1, "COM7"},
                                                  {"a=b [c]", 1, "/dev/pts/3"}, {"bob", 1, ""}, {"alice", 1, "x"}})
             QVERIFY2(DeviceChoices::store(data.path(), user, port, device, &error), qPrintable(error));
         QCOMPARE(data.read("dextrel.ini"),
                  crlf({"[SerialDevices]", "a%3Db%20%5Bc%5D/1=/dev/pts/3", "alice/1=x", "alice/2=/dev/ttyUSB0"}));
-        QString warning;
-        QCOMPARE(DeviceChoices::load(data.path(), &warning).device("a=b [c]", 1), "/dev/pts/3");
-        QCOMPARE(data.read("DXRegister.txt"), "untouched");
+        QCOMPARE(DeviceChoices::load(data.path(), &error).device("a=b [c]", 1), "/dev/pts/3");
 #ifdef Q_OS_UNIX
         QCOMPARE(QFileInfo(data.file("dextrel.ini")).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
 #endif

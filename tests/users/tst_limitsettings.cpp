@@ -36,13 +36,10 @@ private Q_SLOTS:
         };
         row("mg/dL bounds", 1, {"600", "30", "600", "30"}, {}, {600, 30, 600, 30});
         row("601 refused", 1, {"601", "30", "126", "70"}, kUpperMgdl);
-        row("29 refused", 1, {"600", "29", "126", "70"}, kLowerMgdl);
         row("halves to even", 1, {"101.5", "100.5", "102.5", "99.5"}, {}, {102, 100, 102, 100});
         row("mmol/L bounds", 2, {"33.3", "1.7", "33.3", "1.7"}, {}, {599, 31, 599, 31});
         row("33.4 refused", 2, {"33.4", "1.7", "7", "3.8"}, kUpperMmol);
         row("1.6 refused", 2, {"7", "1.6", "7", "3.8"}, kLowerMmol);
-        row("mmol/L defaults", 2, {"7", "3.8", "7", "3.9"}, {}, {126, 68, 126, 70});
-        row("round trip of 120 and 80", 2, {"6.7", "4.4", "6.7", "4.4"}, {}, {121, 79, 121, 79});
         row("lower above upper", 2, {"5.2", "5.6", "7", "3.8"}, kLowerAbove);
         row("lower equal to upper", 2, {"5.6", "5.6", "5.6", "5.6"}, {}, {101, 101, 101, 101});
         // The hidden after-meal boxes are checked after the visible pair, alike.
@@ -51,8 +48,6 @@ private Q_SLOTS:
         row("after-meal lower above upper", 1, {"126", "70", "100", "101"}, kLowerAbove);
         // Text that is not a finite number fails the range check of its box.
         row("empty upper", 1, {"", "70", "126", "70"}, kUpperMgdl);
-        row("letters", 2, {"7", "abc", "7", "3.8"}, kLowerMmol);
-        row("overflow", 1, {"1e999", "70", "126", "70"}, kUpperMgdl);
         row("not a number", 1, {"126", "nan", "126", "70"}, kLowerMgdl);
         row("unknown unit", 3, {"126", "70", "126", "70"}, {});
     }
@@ -64,16 +59,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, limits);
         const LimitSettings::SaveOutcome outcome = LimitSettings::save(unit, texts);
         const bool saved = message.isEmpty() && unit != 3;
-        QCOMPARE(outcome.ok, saved);
-        QCOMPARE(outcome.message, message);
-        QCOMPARE(QList<int>(outcome.limits.begin(), outcome.limits.end()), (saved ? limits : QList<int>{0, 0, 0, 0}));
-    }
-
-    void shown()
-    {
-        QCOMPARE((QStringList{LimitSettings::shown(120, 2), LimitSettings::shown(80, 2),
-                              LimitSettings::shown(599, 2), LimitSettings::shown(120, 1)}),
-                 (QStringList{"6.7", "4.4", "33.3", "120"}));
+        QCOMPARE(std::tuple(outcome.ok, outcome.message, QList<int>(outcome.limits.begin(), outcome.limits.end())),
+                 std::tuple(saved, message, saved ? limits : QList<int>{0, 0, 0, 0}));
     }
 };
 

@@ -1,15 +1,21 @@
 #include "app/AppState.h"
-#include "users/Login.h"
 #include "common/MessageRecorder.h"
 #include "common/TestData.h"
+#include "platform/PortNames.h"
+#include "platform/SerialPortCatalogue.h"
+#include "users/Login.h"
+#include "users/UserRegistry.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
+#include "users/ui/frmSet.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -17,8 +23,10 @@
 
 namespace {
 
-const QByteArray kHeader = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\n";
-const QByteArray kDefaultRegistry = kHeader + "guest*,vorpa*,1,1,1,120,80,120,80\r\n";
+const QByteArray kHeader = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp";
+const QByteArray kGuest = "guest*,vorpa*,1,1,1,120,80,120,80";
+const QByteArray kDefaultRegistry = crlf({kHeader, kGuest});
+const QByteArray kOther = "bob*,pw*,02,1,2,130,070,140,60";  // kept byte for byte
 const QByteArray kReadingHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time\r\n";
 const QByteArray kNewReadingFile =
     kReadingHeader + "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000\r\n";
@@ -26,6 +34,7 @@ const QByteArray kReading = "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 0
 const QString kRegistry = QStringLiteral("DXRegister.txt");
 const QString kWrongPassword = QStringLiteral("User ID [Bob] ! Your Password have some error ! Please try again !");
 
+// A window's control by its object name: without it the test cannot go on.
 template<typename T = QLineEdit>
 T *control(QWidget *window, const char *name)
 {
@@ -65,13 +74,13 @@ QStringList listedIds(QWidget *window)
 }
 
 // A data folder, the state the windows share, and every message box shown.
-struct LoginRig
+struct Rig
 {
     ScratchFolder folder;
     AppState state;
     MessageRecorder messages;
 
-    explicit LoginRig(const QByteArray &registry = {})
+    explicit Rig(const QByteArray &registry = {})
     {
         state.dataDir = folder.path();
         if (!registry.isEmpty())
@@ -92,16 +101,53 @@ struct LoginRig
     QStringList files() const { return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
 };
 
+// The logged-in alice with the given record fields, and her settings window.
+struct SettingsRig : Rig
+{
+    QPointer<QWidget> window;
+
+    explicit SettingsRig(const QByteArray &aliceFields, frmSet::MeterFinder findMeter = {})
+        : Rig(crlf({kHeader, kGuest, "alice*,secret*," + aliceFields, kOther}))
+    {
+        QString error;
+        if (!UserRegistry::read(folder.file(kRegistry), &state.users, &error))
+            qFatal("%s", qPrintable(error));
+        state.user = UserRegistry::settingsOf(state.users.record(2));
+        window = new frmSet(state.user, state.users, state.dataDir, std::move(findMeter));
+        window->show();
+    }
+    ~SettingsRig() { delete window; }
+
+    template<typename T = QLineEdit>
+    T *control(const char *name) const { return ::control<T>(window, name); }
+    void click(const char *name) const { control<QAbstractButton>(name)->click(); }
+    void type(const char *box, const QString &text) const
+    {
+        control(box)->clear();
+        QTest::keyClicks(control(box), text);
+    }
+
+    // The four limit boxes, the unit label of the first, and whether OK is enabled.
+    QStringList shown() const
+    {
+        return {control("TextMax")->text(), control("TextMin")->text(), control("TextMaxp")->text(),
+                control("TextMinp")->text(), control<QLabel>("Label3")->text(),
+                control<QPushButton>("cmdOK")->isEnabled() ? "OK enabled" : "OK disabled"};
+    }
+    QByteArray aliceLine() const { return folder.read(kRegistry).split('\n').at(2).trimmed(); }
+};
+
 } // namespace
 
-class LoginWindowsTest : public QObject
+// The login window, the new user's and the settings window.
+class UserWindowsTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void freshFolderToFirstUser()
     {
-        LoginRig s;
+        Rig s;
         s.folder.write("guest.txt", kNewReadingFile + kReading);
         auto login = s.openLogin();
         QCOMPARE(std::tuple(s.folder.read(kRegistry), listedIds(login.get()), control(login.get(), "TextPasswd")->isEnabled(),
@@ -163,8 +209,8 @@ private Q_SLOTS:
         QTest::newRow("login, empty password") << bob << QStringList{""} << "Error: Please Chose your User ID And key in your password !!" << true;
         QTest::newRow("login, other case") << bob << QStringList{"Secret"} << "Qel: " + kWrongPassword << true;
         QTest::newRow("login, second record disagrees") << bob + "Bob*,other*,1,1,1,1,1,1,1\r\n" << QStringList{"secret"} << "Qel: " + kWrongPassword << true;
-        QTest::newRow("login, no user at all") << kHeader << QStringList{""} << "Qel: No User ID is chosen. The user list is empty: please add a new user first." << true;
-        QTest::newRow("login, hand-edited id") << kHeader + "../Bob*,secret*,1,1,1,1,1,1,1\r\n" << QStringList{"secret"} << "Qel: User ID [../Bob] cannot be used: it contains a path separator (/ or \\)." << false;
+        QTest::newRow("login, no user at all") << crlf({kHeader}) << QStringList{""} << "Qel: No User ID is chosen. The user list is empty: please add a new user first." << true;
+        QTest::newRow("login, hand-edited id") << crlf({kHeader, "../Bob*,secret*,1,1,1,1,1,1,1"}) << QStringList{"secret"} << "Qel: User ID [../Bob] cannot be used: it contains a path separator (/ or \\)." << false;
         // A folder where the reading file should be.
         QTest::newRow("login, unreadable reading file") << bob << QStringList{"secret"} << "Qel: The readings of User ID [Bob] cannot be loaded, so the login is refused. " << false;
         QTest::newRow("add, empty id") << kDefaultRegistry << QStringList{"", "pw", "pw"} << QString::fromUtf8("Qel: Please key in the User ID\xef\xbc\x81") << false;
@@ -182,7 +228,7 @@ private Q_SLOTS:
         QFETCH(QStringList, typed);
         QFETCH(QString, message);
         QFETCH(bool, emptied);
-        LoginRig s(registry);
+        Rig s(registry);
         QVERIFY(!QByteArray(QTest::currentDataTag()).contains("unreadable") || QDir(s.folder.path()).mkdir("Bob.txt"));
         const QStringList files = s.files();
         const UserSettings earlier{"earlier", 2, 1, 2, 100, 60, 100, 60};
@@ -209,7 +255,134 @@ private Q_SLOTS:
         const QStringList passwords = typed.mid(!login);
         QCOMPARE(texts(window.get(), boxes.mid(!login)).mid(1), emptied ? QStringList(passwords.size()) : passwords);
     }
+
+    // What the window shows on opening, then after SAVE and OK what the user list holds.
+    void loadSaveOk_data()
+    {
+        QTest::addColumn<QByteArray>("fields");  // alice's seven settings fields
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QByteArray>("saved");   // her line after SAVE and OK
+        QTest::newRow("mmol/L round trip") << QByteArray("1,2,1,120,80,120,80")
+                                           << QStringList{"6.7", "4.4", "6.7", "4.4", "mmol/L", "OK disabled"}
+                                           << QByteArray("alice*,secret*,1,2,1,121,79,121,79");
+        QTest::newRow("mg/dL, day first, port 5") << QByteArray("5,1,2,140,60,150,50")
+                                                  << QStringList{"140", "60", "150", "50", "mg/dL", "OK disabled"}
+                                                  << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
+        // An unknown unit leaves the design texts; SAVE then does nothing.
+        QTest::newRow("unknown unit") << QByteArray("1,7,1,120,80,120,80")
+                                      << QStringList{"", "", "", "", "mg/dL", "OK disabled"} << QByteArray();
+    }
+    void loadSaveOk()
+    {
+        QFETCH(QByteArray, fields);
+        QFETCH(QStringList, shown);
+        QFETCH(QByteArray, saved);
+        SettingsRig rig(fields);
+        QCOMPARE(rig.shown(), shown);
+        rig.click("CmdSave");
+        QCOMPARE(rig.control<QPushButton>("cmdOK")->isEnabled(), !saved.isEmpty());
+        if (saved.isEmpty())
+            return;
+        rig.click("cmdOK");
+        QTRY_VERIFY(!rig.window);
+        QCOMPARE(rig.folder.read(kRegistry), crlf({kHeader, kGuest, saved, kOther}));
+        QCOMPARE(rig.messages.texts(), QStringList{});
+    }
+
+    // Options change the settings at once; a unit choice resets the boxes and OK.
+    void optionsTakeEffectAtOnce()
+    {
+        SettingsRig rig("1,1,1,120,80,120,80");
+        rig.click("CmdSave");
+        rig.click("ComOption3");
+        rig.click("TimeOption2");
+        rig.click("UnitOption2");
+        QCOMPARE(rig.shown(), (QStringList{"7", "3.8", "7", "3.8", "mmol/L", "OK disabled"}));
+        QCOMPARE(rig.state.user, (UserSettings{"alice", 3, 2, 2, 120, 80, 120, 80}));
+        rig.click("CmdSave");
+        QCOMPARE(rig.state.user, (UserSettings{"alice", 3, 2, 2, 126, 68, 126, 68}));
+        // Escape closes as the close button does: it writes nothing, and the settings stay changed.
+        QTest::keyClick(rig.control("TextMax"), Qt::Key_Escape);
+        QTRY_VERIFY(!rig.window);
+        QCOMPARE(std::pair(rig.aliceLine(), rig.state.user.port),
+                 std::pair(QByteArray("alice*,secret*,1,1,1,120,80,120,80"), 3));
+    }
+
+    // The device a port number opens: its default, a port the computer lists or
+    // a device typed in, kept for the user and port at once in the program's own
+    // settings file, never in the user list.
+    void deviceOfThePort()
+    {
+        struct Listed : SerialPortCatalogue
+        {
+            QList<SerialPortEntry> ports() const override
+            {
+                return {{"/dev/ttyUSB0", "USB serial adapter", "FTDI", 0x0403, 0x6001, "A10K"}};
+            }
+        } listed;
+        SerialPorts::setCatalogue(&listed);
+        const auto restore = qScopeGuard([] { SerialPorts::setCatalogue(nullptr); });
+        // Find Meter's window stands aside: the meter is on /dev/ttyACM0.
+        SettingsRig rig("2,1,1,120,80,120,80", [](QWidget *, int, const std::function<void(const QString &)> &use) {
+            use("/dev/ttyACM0");
+        });
+        const QByteArray registry = rig.folder.read(kRegistry);
+        auto *box = rig.control<QComboBox>("ComboDevice");
+        const auto shown = [box] {
+            QStringList out;
+            for (int i = 0; i < box->count(); ++i)
+                out << box->itemText(i);
+            return out << "current: " + box->currentText();
+        };
+        const QString default1 = "Default (" + PortNames::defaultDevice(1) + ")";
+        const QString default2 = "Default (" + PortNames::defaultDevice(2) + ")";
+        const QString adapter = "/dev/ttyUSB0 (USB serial adapter)";
+        QCOMPARE(shown(), (QStringList{default2, adapter, "current: " + default2}));
+
+        box->setCurrentIndex(1);
+        Q_EMIT box->activated(1);
+        rig.click("ComOption1");
+        box->setEditText("/dev/pts/9");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(shown(), (QStringList{default1, adapter, "/dev/pts/9", "current: /dev/pts/9"}));
+        QCOMPARE(rig.folder.read("dextrel.ini"),
+                 crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyUSB0"}));
+
+        rig.click("ComOption2");
+        QCOMPARE(shown(), (QStringList{default2, adapter, "current: " + adapter}));
+        box->setCurrentIndex(0);
+        Q_EMIT box->activated(0);
+        QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9"}));
+        rig.click("CmdFindMeter");
+        QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyACM0"}));
+        QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size()), std::tuple(registry, 0));
+    }
+
+    // A refused SAVE says why, stores nothing and takes OK back; OK that cannot
+    // write the user list says so and keeps the window and its values.
+    void refusedSaveAndFailedRewrite()
+    {
+        SettingsRig rig("1,1,1,120,80,120,80");
+        rig.click("CmdSave");
+        rig.type("TextMin", "29");
+        rig.click("CmdSave");
+        QCOMPARE(rig.messages.single(), QStringLiteral("Error: The normal lower limit Setting of Glucose Value "
+                                                       "ranges between 30mg/dL and 600mg/dL !!"));
+        QCOMPARE(std::pair(rig.shown(), rig.state.user.min),
+                 std::pair(QStringList{"120", "29", "120", "80", "mg/dL", "OK disabled"}, 80));
+
+        rig.messages.clear();
+        rig.type("TextMin", "80");
+        rig.type("TextMax", "200");
+        rig.click("CmdSave");
+        QVERIFY(QFile::remove(rig.folder.file(kRegistry)));
+        QVERIFY(QDir(rig.folder.path()).mkdir(kRegistry));  // a folder cannot be replaced by the file
+        rig.click("cmdOK");
+        QVERIFY(rig.window && rig.window->isVisible());
+        QVERIFY(rig.messages.single().startsWith("The settings were NOT saved in the user list."));
+        QCOMPARE(rig.shown(), (QStringList{"200", "80", "120", "80", "mg/dL", "OK enabled"}));
+    }
 };
 
-QTEST_MAIN(LoginWindowsTest)
-#include "tst_loginwindows.moc"
+QTEST_MAIN(UserWindowsTest)
+#include "tst_userwindows.moc"
