@@ -107,8 +107,6 @@ private Q_SLOTS:
         const QStringList edgeShares{"12.5 %", "37.5 %", "25.0 %", "37.5 %", "12.5 %", "25.0 %", "-----"};
         QTest::newRow("band edges, mg/dL") << edges << 1
             << QStringList{"8", "0", "1", "8.0", "139", "87", "62.6 %", "–"} + edgeShares;
-        QTest::newRow("band edges, mmol/L") << edges << 2
-            << QStringList{"8", "0", "1", "8.0", "7.7", "4.8", "62.6 %", "–"} + edgeShares;
         const QStringList allInRange{"0.0 %", "0.0 %", "100.0 %", "0.0 %", "0.0 %", "100.0 %", "+++++"};
         QTest::newRow("one reading: no SD") << oneDay({100}) << 1
             << QStringList{"1", "0", "1", "1.0", "100", "–", "–", "–"} + allInRange;

@@ -190,9 +190,6 @@ private Q_SLOTS:
                                            at(2006, 3, 20, 8, 0, 5, "2"), at(2006, 4, 2, 8, 0, 6, "PC")});
         QTest::newRow("after meal: PC and 1") << marks << 1 << QList{1, 3, 6} << QList{QDate(2006, 3, 1), QDate(2006, 3, 31)}
                                               << QStringList() << Change{} << QList{1, 3};
-        QTest::newRow("after meal: dates reversed") << marks << 1 << QList{1, 3, 6} << QList{QDate(2006, 4, 5), QDate(2006, 4, 1)}
-            << QStringList() << Change{Outcome::DateRangeError, ReportTexts::kRangeOfDataError, QDate(2006, 3, 3), QDate(2006, 4, 2)}
-            << QList{1, 3, 6};
     }
     void selection()
     {
