@@ -136,10 +136,8 @@ private Q_SLOTS:
         ReadingStore store;
         QString error, shown;
         QVERIFY2(store.load(path, &error, &shown), qPrintable(error));
-        QCOMPARE(store.tables().readings(), readings);
-        QCOMPARE(listed(store), rows);
-        QCOMPARE(shown, warning.replace("%1", QDir::toNativeSeparators(path)));
-        QCOMPARE(store.tables().keepOriginalBeforeRewrite(), !warning.isEmpty());
+        QCOMPARE(std::tuple(store.tables().readings(), listed(store), shown, store.tables().keepOriginalBeforeRewrite()),
+                 std::tuple(readings, rows, warning.replace("%1", QDir::toNativeSeparators(path)), !warning.isEmpty()));
     }
 
     // The first rewrite after a damaged load keeps the original, once; a failed
