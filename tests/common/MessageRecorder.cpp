@@ -1,7 +1,5 @@
 #include "common/MessageRecorder.h"
 
-#include <QTest>
-
 MessageRecorder::MessageRecorder()
 {
     Messages::setHandler([this](const Messages::Message &m) { m_messages.append(m); });
@@ -22,9 +20,6 @@ QStringList MessageRecorder::texts() const
 
 QString MessageRecorder::single() const
 {
-    if (m_messages.size() != 1) {
-        qWarning() << "expected one message, got" << texts();
-        return QStringLiteral("<%1 messages>").arg(m_messages.size());
-    }
-    return m_messages.first().text;
+    return m_messages.size() == 1 ? m_messages.first().text
+                                  : QStringLiteral("<%1 messages: %2>").arg(m_messages.size()).arg(texts().join(u'|'));
 }

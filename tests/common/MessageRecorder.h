@@ -13,7 +13,8 @@ public:
 
     const QList<Messages::Message> &messages() const { return m_messages; }
     QStringList texts() const;
-    // The only message shown since the last clear(); fails the test otherwise.
+    // The only message shown since the last clear(); otherwise their count and
+    // texts, which a comparison then shows.
     QString single() const;
     void clear() { m_messages.clear(); }
 
