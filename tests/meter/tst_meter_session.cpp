@@ -75,7 +75,6 @@ private Q_SLOTS:
                                                  << "Data Receiving Error! Got 6 byte--it's [C9][30][AA][C9][30][AA]";
         QTest::newRow("line gone in the second pass, 150 ms") << FaultOptions{.hangupAfter = 4, .delayMs = 150} << 0
                                                               << kLost + kNothingSaved;
-        QTest::newRow("port gone at the first byte") << FaultOptions{.portVanishes = true} << 0 << kLost + kNothingSaved;
     }
     void download()
     {
@@ -218,7 +217,6 @@ private Q_SLOTS:
         const QString six = QStringLiteral("Data Receiving Error! Got 6 byte--it's [AA][5A][1][2][F][AA]");
         QTest::newRow("quiet at the count") << kCount << Quiet << kStalled << "";
         QTest::newRow("quiet in the first pass") << askFirst(2) << Quiet << kStalled << "";
-        QTest::newRow("quiet in the second pass") << askSecond(2) << Quiet << kStalled << "";
         QTest::newRow("save fails") << kSleep << SaveFails << "The readings from the meter were not saved: disk full" << "";
         QTest::newRow("sleep unacknowledged") << kSleep << Quiet << "" << mayBeOn("no answer for 2 seconds");
         QTest::newRow("six bytes after the save") << kSleep << SixBytes << "" << mayBeOn(six);
