@@ -141,7 +141,7 @@ private Q_SLOTS:
     }
 
     // The first rewrite after a damaged load keeps the original, once; a failed
-    // write changes nothing. (Renumbering and no copy of a sound file: the fault matrix.)
+    // write changes nothing. (Renumbering and no copy of a sound file: the merge tests.)
     void rewriteKeepsTheOriginalOnce()
     {
         const QByteArray original = crlf({kHeader, "T0005," + kR1, "T0006,oops", "T0007," + kR2});
