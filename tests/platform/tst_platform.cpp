@@ -49,9 +49,12 @@ private Q_SLOTS:
     {
         const QString root = "C:/", mine = "C:/Users/ann/AppData/Roaming/Dextrel/Dextrel";
         QStringList chosen;
-        for (const auto &[existing, rootWritable] : {std::pair{QStringList{root + "DXRegister.txt"}, false},
-                                                     {QStringList{}, true}, {QStringList{}, false},
-                                                     {QStringList{mine + "/DXRegister.txt"}, false}}) {
+        for (const auto &[files, writable] : {std::pair{QStringList{root + "DXRegister.txt"}, false},
+                                              {QStringList{}, true}, {QStringList{}, false},
+                                              {QStringList{mine + "/DXRegister.txt"}, false}}) {
+            // Copies, as a lambda cannot capture a structured binding in every compiler here.
+            const QStringList existing = files;
+            const bool rootWritable = writable;
             const DataFolder::Choice choice = DataFolder::chooseOnWindows(
                 root, mine, [&](const QString &path) { return existing.contains(path); },
                 [&](const QString &dir) { return rootWritable && dir == root; });
