@@ -21,7 +21,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
-#include <QProgressBar>
 #include <QScreen>
 #include <QPushButton>
 #include <QTest>
@@ -225,6 +224,7 @@ private Q_SLOTS:
             {"menu:mnuOverlayDay", 1, "OverlayDayWindow"},
             {"menu:mnuExport", 1, "same"},
             {"menu:mnuDoctorReport", 1, "same"},
+            {"menu:mnuAbout", 1, "same"},
         };
         const QRect screen = m_frame->screen()->availableGeometry();
         QVERIFY(m_frame->width() <= screen.width() && m_frame->height() <= screen.height());
@@ -330,34 +330,6 @@ private Q_SLOTS:
         QCOMPARE(m_messages.single(),
                  QStringLiteral("No program to show the folder was found. Your readings are in:\n/data/dextrel"));
         m_messages.clear();
-    }
-
-    // One about box, modal, in front of the page.
-    void aboutBox()
-    {
-        const QPointer<QWidget> page = m_frame->showPage(Page::Menu);
-        m_frame->mnuAbout->trigger();
-        m_frame->mnuAbout->trigger();
-        const QList<frmAbout *> abouts = m_frame->findChildren<frmAbout *>();
-        QVERIFY(page && abouts.size() == 1 && abouts[0]->isVisible()
-                && abouts[0]->windowModality() == Qt::ApplicationModal);
-        QCOMPARE(accessProblems(abouts[0]), QStringList());
-        QTest::mouseClick(abouts[0]->cmdOK, Qt::LeftButton);
-        flushDeletes();
-        QVERIFY(m_frame->findChildren<frmAbout *>().isEmpty());
-    }
-
-    // Under the product's name the bar fills in tens, one a tick of its timer, and stays full.
-    void splashFills()
-    {
-        frmSplash splash;
-        QList<int> values{splash.ProgressBar1->value()};
-        connect(splash.ProgressBar1, &QProgressBar::valueChanged, this, [&values](int v) { values << v; });
-        for (int tick = 0; tick < 12; ++tick)
-            QMetaObject::invokeMethod(splash.Timer1, "timeout");
-        QCOMPARE(std::tuple(splash.lblProductName->text(), splash.Timer1->isActive(), splash.Timer1->interval(), values),
-                 std::tuple(QStringLiteral("Dextrel Management Software"), true, 100,
-                            QList<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
     }
 
     void splashThenLoginThenFrame()

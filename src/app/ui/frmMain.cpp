@@ -366,10 +366,7 @@ QWidget *frmMain::showAbout()
 {
     if (!m_about)
         m_about = new frmAbout(this);
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
-    return m_about;
+    return showOwned(m_about);
 }
 
 QWidget *frmMain::openHelpBrowser()
