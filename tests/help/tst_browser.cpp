@@ -9,10 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -162,26 +160,6 @@ private Q_SLOTS:
         QCOMPARE(messages.texts(), QStringList{"The help browser shows the manual only; it does not open " + shown});
         QCOMPARE(state(), before);
         QCOMPARE(evaluate(browser, "document.title").toString(), browser.windowTitle());
-    }
-
-    // Every page of the manual has a title and links only to pages that exist
-    // or to web sites; browse() shows a few of them in the engine.
-    void manualPages()
-    {
-        const QStringList pages = QDir(":/manual").entryList({"*.html"});
-        QVERIFY(pages.size() >= 10);
-        static const QRegularExpression title("<title>[^<]+</title>"), link("<a [^>]*href=\"([^\"]*)\"");
-        for (const QString &page : pages) {
-            QFile file(":/manual/" + page);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString html = QString::fromUtf8(file.readAll());
-            QVERIFY2(title.match(html).hasMatch(), qPrintable(page));
-            for (const QRegularExpressionMatch &m : link.globalMatch(html)) {
-                const QUrl url = QUrl("manual:/" + page).resolved(QUrl(m.captured(1)));
-                QVERIFY2(url.scheme() == "https" || QFile::exists(ManualAddress::fileFor(url, {})),
-                         qPrintable(page + ": " + m.captured(1)));
-            }
-        }
     }
 
     // The manual's search finds the pages holding every word, in any case, titles included.

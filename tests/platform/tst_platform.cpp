@@ -43,28 +43,6 @@ private Q_SLOTS:
                  (QStringList{"/tmp/a", "/tmp/b", QDir::current().absoluteFilePath("rel"), platforms, platforms}));
     }
 
-    // C:\ while it holds the older program's files or takes new ones; else the
-    // per-user folder, with a note only while that folder holds no user list yet.
-    void windowsFolder()
-    {
-        const QString root = "C:/", mine = "C:/Users/ann/AppData/Roaming/Dextrel/Dextrel";
-        QStringList chosen;
-        for (const auto &[files, writable] : {std::pair{QStringList{root + "DXRegister.txt"}, false},
-                                              {QStringList{}, true}, {QStringList{}, false},
-                                              {QStringList{mine + "/DXRegister.txt"}, false}}) {
-            // Copies, as a lambda cannot capture a structured binding in every compiler here.
-            const QStringList existing = files;
-            const bool rootWritable = writable;
-            const DataFolder::Choice choice = DataFolder::chooseOnWindows(
-                root, mine, [&](const QString &path) { return existing.contains(path); },
-                [&](const QString &dir) { return rootWritable && dir == root; });
-            chosen << choice.dir + (choice.note.isEmpty() ? "" : ", note: " + choice.note);
-        }
-        const QString note = ", note: You may not create files in " + QDir::toNativeSeparators(root)
-            + ", so the user list and the readings are kept in " + QDir::toNativeSeparators(mine) + ".";
-        QCOMPARE(chosen, (QStringList{root, root, mine + note, mine}));
-    }
-
     // A user's 21st log removes the oldest one; other users' logs stay. The
     // folder and every log are the owner's alone.
     void downloadLogRotation()
@@ -79,11 +57,10 @@ private Q_SLOTS:
         QVERIFY(log.create(data.path(), "bob", first.addSecs(DownloadLogFile::kKeptPerUser), &error));  // same second
 
         const QStringList logs = DownloadLogFile::logsOf(data.path(), "bob");
-        QCOMPARE(logs.size(), DownloadLogFile::kKeptPerUser);
-        QCOMPARE(QFileInfo(logs.first()).fileName(), "bob-20261206-090002.log");
-        QCOMPARE(QFileInfo(logs.last()).fileName(), "bob-20261206-090020-2.log");
-        QCOMPARE(log.path(), logs.last());
-        QCOMPARE(DownloadLogFile::logsOf(data.path(), "bob-x").size(), 1);
+        QCOMPARE(std::tuple(logs.size(), QFileInfo(logs.first()).fileName(), QFileInfo(logs.last()).fileName(),
+                            log.path(), DownloadLogFile::logsOf(data.path(), "bob-x").size()),
+                 std::tuple(qsizetype(DownloadLogFile::kKeptPerUser), QString("bob-20261206-090002.log"),
+                            QString("bob-20261206-090020-2.log"), logs.last(), qsizetype(1)));
 #ifdef Q_OS_UNIX
         const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
         QCOMPARE(QFileInfo(DownloadLogFile::folder(data.path())).permissions() & 0x7077,
