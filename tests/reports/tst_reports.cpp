@@ -207,31 +207,6 @@ private Q_SLOTS:
         QCOMPARE(std::tuple(got, glucoseOf(s.entries())), std::tuple(change, selected));
     }
 
-    void nothingToChart_data()
-    {
-        QTest::addColumn<ReadingTables>("tables");
-        QTest::addColumn<int>("rule");
-        QTest::newRow("template row") << table({kTemplateRow}) << 0;
-        QTest::newRow("no entry") << ReadingTables() << 0;
-        QTest::newRow("no PC reading") << values({100, 120}) << 1;
-    }
-    void nothingToChart()
-    {
-        QFETCH(ReadingTables, tables);
-        QFETCH(int, rule);
-        LineGraphSelection s(rule ? Rule::MealMarked : Rule::AllReadings);
-        s.selectAtLoad(tables);
-        // One zero entry: a page of 25 with a point at 0, no labels, no details.
-        const auto page = LineGraphPage::draw(s, {});
-        QVERIFY(page);
-        const auto pointer = LineGraphPointer::pointAt(LineGraphPointer::kTwips, *page, s, GlucoseUnit::MgPerDl,
-                                                       DateFormat::YearMonthDay, 1200, 1000);
-        QCOMPARE(std::tuple(s.holdsReadings(), selectionStatistics(s.entries()), page->size, page->readings[0].text,
-                            page->labels.join(""), pointer.detailsVisible, pointer.marker),
-                 std::tuple(false, SummaryStatistics{0, 0, 0, 0}, 25, QString("0"), QString(), std::optional(false),
-                            std::optional(QString())));
-    }
-
     void pages_data()
     {
         QTest::addColumn<int>("selected");
@@ -288,19 +263,11 @@ private Q_SLOTS:
         QCOMPARE(LineGraphPage::draw(s, {GlucoseUnit::MgPerDl, dateFormat(0), 180, 100})->labels, QStringList());
     }
 
-    // Halves go to even; a pointer on a shared edge belongs to the later category.
-    void pointerEdges()
-    {
-        const LineGraphPointer::Layout layout{0, 75, 0, 10, 0, 0, 0};
-        QCOMPARE(LineGraphPointer::edges(layout, 50).first(8), (QList<double>{0, 2, 3, 4, 6, 8, 9, 10}));
-    }
-
     // The window's own test moves a pointer over the chart; here the edges of
     // the band and the chart in the form's design units.
     void pointer_data()
     {
         using Update = LineGraphPointer::Update;
-        QTest::addColumn<int>("selected");
         QTest::addColumn<QPointF>("at");
         QTest::addColumn<Update>("update");
         const double w = 61.9;  // 9285 twips over a page of 150
@@ -309,24 +276,18 @@ private Q_SLOTS:
         const auto details = [](int e) {
             return std::optional(QString("2006/%1/%2 8:5  %3mg/dL").arg(e / 28 + 1).arg(e % 28 + 1).arg(e));
         };
-        QTest::newRow("on the edge P[2]") << 150 << QPointF(1249, 1000)
+        QTest::newRow("on the edge P[2]") << QPointF(1249, 1000)
             << Update{shown, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("right half opens left") << 150 << QPointF(7280, 4399)
-            << Update{shown, y, details(100), 100, 5199, 7253 + w / 2 - 1840, 7253 + w / 2 - 75};
-        QTest::newRow("below the band") << 150 << QPointF(1279, 4500)
+        QTest::newRow("below the band") << QPointF(1279, 4500)
             << Update{hidden, cleared, {}, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("on the band's edge") << 150 << QPointF(1279, 300)
+        QTest::newRow("on the band's edge") << QPointF(1279, 300)
             << Update{{}, {}, {}, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("left of the chart") << 150 << QPointF(1000, 1000) << Update{hidden, cleared, {}, 0, 1800, 1125, 1050};
-        QTest::newRow("right of the chart") << 150 << QPointF(10500, 1000) << Update{hidden, cleared, {}, 0, 1800, 8570, 10335};
-        QTest::newRow("paging: page from entry 2") << 151 << QPointF(1130, 1000)
-            << Update{shown, y, details(2), 2, 1800, 1125 + w / 2, 1125 + w / 2 - 75};
+        QTest::newRow("left of the chart") << QPointF(1000, 1000) << Update{hidden, cleared, {}, 0, 1800, 1125, 1050};
     }
     void pointer()
     {
-        QFETCH(int, selected);
         QFETCH(QPointF, at);
-        const LineGraphSelection s = numberedSelection(selected);
+        const LineGraphSelection s = numberedSelection(150);
         const auto page = LineGraphPage::draw(s, {GlucoseUnit::MgPerDl, DateFormat::YearMonthDay, 180, 70});
         QTEST(LineGraphPointer::pointAt(LineGraphPointer::kTwips, *page, s, GlucoseUnit::MgPerDl,
                                         DateFormat::YearMonthDay, at.x(), at.y()),
