@@ -1,6 +1,7 @@
 // The summary of a period and the overlay day, against hand-computed tables;
 // what a screen reader says of each chart.
 
+#include "common/Readings.h"
 #include "reports/ChartText.h"
 #include "reports/OverlayDay.h"
 #include "reports/PeriodSummary.h"
@@ -11,24 +12,12 @@
 
 namespace {
 
-Reading at(int year, int month, int day, int hour, int glucose, const char *event = "C")
-{
-    return {month, day, hour, 0, glucose, year, ReadingTexts::eventMark(event)};
-}
-
-ReadingTables table(const QList<Reading> &entries)
-{
-    ReadingTables t;
-    t.readings() = entries;
-    return t;
-}
-
 // Readings on 5 March 2006 at 08:00.
 QList<Reading> oneDay(const QList<int> &glucose)
 {
     QList<Reading> out;
     for (int g : glucose)
-        out << at(2006, 3, 5, 8, g);
+        out << at(2006, 3, 5, 8, 0, g);
     return out;
 }
 
@@ -38,7 +27,7 @@ QList<Reading> everyDay(int days, const QList<int> &glucose)
     QList<Reading> out;
     for (int d = 1; d <= days; ++d) {
         for (int g : glucose)
-            out << at(2006, 3, d, 8, g);
+            out << at(2006, 3, d, 8, 0, g);
     }
     return out;
 }
@@ -117,8 +106,8 @@ private Q_SLOTS:
         QTest::newRow("no GMI at 13 days") << everyDay(13, {150, 160, 155}) << 1
             << QStringList{"39", "0", "13", "3.0", "155", "4", "2.7 %", "–"} + allInRange;
         QTest::newRow("impossible dates and other months left out")
-            << QList<Reading>{at(2006, 2, 30, 8, 40), at(2006, 4, 31, 8, 40), at(2006, 13, 1, 8, 40),
-                              at(2006, 4, 1, 8, 40), at(2006, 3, 31, 8, 100), at(0, 0, 0, 0, 40)}
+            << QList<Reading>{at(2006, 2, 30, 8, 0, 40), at(2006, 4, 31, 8, 0, 40), at(2006, 13, 1, 8, 0, 40),
+                              at(2006, 4, 1, 8, 0, 40), at(2006, 3, 31, 8, 0, 100), at(0, 0, 0, 0, 0, 40)}
             << 1
             << QStringList{"1", "4", "1", "1.0", "100", "–", "–", "–"} + allInRange;
         QTest::newRow("no readings") << QList<Reading>{} << 1
@@ -126,7 +115,7 @@ private Q_SLOTS:
         // Mean 143.93, SD 50.33, CV 34.97 %. 1 in 100 below 54 misses "under 1 %"; 3 in 100 below 70 meets "under 4 %".
         QList<Reading> hundred = everyDay(1, {53, 60, 60});
         for (int k = 0; k < 97; ++k)
-            hundred << at(2006, 3, 1, 9, k < 71 ? 120 : k < 92 ? 200 : 300);
+            hundred << at(2006, 3, 1, 9, 0, k < 71 ? 120 : k < 92 ? 200 : 300);
         QTest::newRow("targets at their edges") << hundred << 1
             << QStringList{"100", "0", "1", "100.0", "144", "50", "35.0 %", "–",
                            "1.0 %", "3.0 %", "71.0 %", "26.0 %", "5.0 %", "71.0 %", "-++--"};
@@ -157,9 +146,9 @@ private Q_SLOTS:
         QFETCH(QString, after);
         // 5:00 and 6:00 fall on either side of a part; hour 24 counts for the whole day
         // only; a QC reading (control solution) is neither.
-        const ReadingTables t = table({at(2006, 3, 5, 5, 100), at(2006, 3, 5, 6, 110), at(2006, 3, 5, 12, 120),
-                                       at(2006, 3, 5, 24, 126), at(2006, 3, 5, 18, 200, "PC"),
-                                       at(2006, 3, 5, 23, 202, "1"), at(2006, 3, 5, 8, 50, "QC")});
+        const ReadingTables t = table({at(2006, 3, 5, 5, 0, 100), at(2006, 3, 5, 6, 0, 110), at(2006, 3, 5, 12, 0, 120),
+                                       at(2006, 3, 5, 24, 0, 126), at(2006, 3, 5, 18, 0, 200, "PC"),
+                                       at(2006, 3, 5, 23, 0, 202, "1"), at(2006, 3, 5, 8, 0, 50, "QC")});
         const auto report = PeriodSummary::report(ReportPeriods::readingsIn(t, kMarch), glucoseUnit(unit), 180, 70);
         QCOMPARE(mealFigures(report.beforeMeal), before);
         QCOMPARE(mealFigures(report.afterMeal), after);
@@ -172,14 +161,14 @@ private Q_SLOTS:
         QTest::addColumn<QList<Reading>>("entries");
         QTest::addColumn<QList<QDate>>("given");      // from, to; null for an open end; empty: at first
         QTest::addColumn<QList<QDate>>("expected");   // from, to; empty for none
-        const QList<Reading> dated{at(2006, 3, 9, 8, 1), at(2006, 2, 30, 8, 1), at(2005, 12, 31, 8, 1)};
-        const QList<Reading> impossible{at(2006, 2, 30, 8, 1)};
+        const QList<Reading> dated{at(2006, 3, 9, 8, 0, 1), at(2006, 2, 30, 8, 0, 1), at(2005, 12, 31, 8, 0, 1)};
+        const QList<Reading> impossible{at(2006, 2, 30, 8, 0, 1)};
         const QDate open;
         QTest::newRow("at first: 15 days, the last 14") << everyDay(15, {100}) << QList<QDate>{}
                                                         << QList<QDate>{QDate(2006, 3, 2), QDate(2006, 3, 15)};
         QTest::newRow("at first: gaps and impossible dates") << dated << QList<QDate>{}
                                                              << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 9)};
-        QTest::newRow("at first: template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << QList<QDate>{}
+        QTest::newRow("at first: template row") << QList<Reading>{at(0, 0, 0, 0, 0, 0, "0000")} << QList<QDate>{}
                                                 << QList<QDate>{};
         QTest::newRow("at first: only impossible dates") << impossible << QList<QDate>{} << QList<QDate>{};
         QTest::newRow("open start") << dated << QList<QDate>{open, QDate(2006, 3, 1)}
@@ -209,11 +198,11 @@ private Q_SLOTS:
     // hour 9 do not; hour 24 is not on the day.
     void overlay()
     {
-        QList<Reading> entries{at(2006, 3, 5, 8, 140), at(2006, 3, 5, 8, 100), at(2006, 3, 6, 8, 120),
-                               at(2006, 3, 7, 8, 110), at(2006, 3, 5, 24, 300), at(2006, 4, 1, 8, 999)};
+        QList<Reading> entries{at(2006, 3, 5, 8, 0, 140), at(2006, 3, 5, 8, 0, 100), at(2006, 3, 6, 8, 0, 120),
+                               at(2006, 3, 7, 8, 0, 110), at(2006, 3, 5, 24, 0, 300), at(2006, 4, 1, 8, 0, 999)};
         entries << Reading{3, 5, 8, 59, 130, 2006};
         for (int g : {1, 2, 3, 4})
-            entries << at(2006, 3, 5, 9, g);
+            entries << at(2006, 3, 5, 9, 0, g);
         const ReadingTables t = table(entries);
         const OverlayDay::Result result = OverlayDay::overlay(ReportPeriods::readingsIn(t, kMarch));
 
@@ -238,8 +227,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("format");
         QTest::addColumn<QStringList>("expected"); // name, description, rows
 
-        const QList<Reading> four{at(2006, 3, 1, 8, 123), at(2006, 3, 5, 9, 60, "PC"), at(2006, 3, 21, 7, 200, "PC"),
-                                  at(2006, 3, 5, 19, 250)};
+        const QList<Reading> four{at(2006, 3, 1, 8, 0, 123), at(2006, 3, 5, 9, 0, 60, "PC"), at(2006, 3, 21, 7, 0, 200, "PC"),
+                                  at(2006, 3, 5, 19, 0, 250)};
         QTest::newRow("line graph") << four << "line graph" << 1 << 1
             << QStringList{"Line graph", "Line graph, 4 readings from 2006/3/1 to 2006/3/5, highest 250, lowest 60 mg/dL",
                            "2006/3/1 08:00 123", "2006/3/5 09:00 60", "2006/3/21 07:00 200", "2006/3/5 19:00 250"};
@@ -266,8 +255,8 @@ private Q_SLOTS:
         // Hour 8: 100, 110, 120, 130, 140 (p10 104, p25 110, median 120, p75 130, p90 136); hour 9: one reading.
         QList<Reading> overlay;
         for (int g : {140, 100, 120, 110, 130})
-            overlay << at(2006, 3, 5, 8, g);
-        overlay << at(2006, 3, 6, 9, 99);
+            overlay << at(2006, 3, 5, 8, 0, g);
+        overlay << at(2006, 3, 6, 9, 0, 99);
         QStringList hours;
         for (int h = 0; h < 24; ++h)
             hours << QStringLiteral("%1–%2 %3 – – –").arg(h, 2, 10, QChar(u'0')).arg(h + 1, 2, 10, QChar(u'0')).arg(int(h == 9));
@@ -296,13 +285,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("expected");
         const QByteArray header = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date\r\n";
         // Newest first in the table at times; oldest first in the file, same minute in table order.
-        const QList<Reading> entries{at(2006, 3, 6, 8, 99, "PC"), Reading{3, 5, 7, 5, 123, 2006, EventMark::PC},
-                                     at(2006, 2, 30, 12, 40, "QC"), at(2006, 3, 5, 7, 90), at(2006, 4, 1, 0, 600, "")};
+        const QList<Reading> entries{at(2006, 3, 6, 8, 0, 99, "PC"), Reading{3, 5, 7, 5, 123, 2006, EventMark::PC},
+                                     at(2006, 2, 30, 12, 0, 40, "QC"), at(2006, 3, 5, 7, 0, 90), at(2006, 4, 1, 0, 0, 600, "")};
         QTest::newRow("whole table, an impossible date kept")
             << entries << header + "2006-02-30,12:00,40,2.2,QC,0\r\n2006-03-05,07:00,90,5.0,C,1\r\n"
                         "2006-03-05,07:05,123,6.8,PC,1\r\n2006-03-06,08:00,99,5.5,PC,1\r\n"
                         "2006-04-01,00:00,600,33.3,C,1\r\n";
-        QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, "0000")} << header;
+        QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, 0, "0000")} << header;
         QTest::newRow("damaged values written in full")
             << QList<Reading>{Reading{13, 5, 99, -1, 12345, 20061}} << header + "20061-13-05,99:-1,12345,685.8,C,0\r\n";
     }

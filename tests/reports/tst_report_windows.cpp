@@ -10,6 +10,7 @@
 #include "app/ui/frmMain.h"
 #include "common/MessageRecorder.h"
 #include "common/ProgramRun.h"
+#include "common/Readings.h"
 #include "common/TestData.h"
 #include "reports/ui/LineGraphWindow.h"
 
@@ -53,9 +54,7 @@ QByteArray fileOf(const QList<QByteArray> &lines)
 
 QByteArray fileOf(const QList<Reading> &readings)
 {
-    ReadingTables tables;
-    tables.readings() = readings;
-    return ReadingFile::format(tables);
+    return ReadingFile::format(table(readings));
 }
 
 // 151 readings, one a day from 1 January 2006, of 101, 102, ... 251 mg/dL.

@@ -1,3 +1,4 @@
+#include "common/Readings.h"
 #include "reports/Histogram.h"
 #include "reports/LineGraphPointer.h"
 #include "reports/ReportFileNames.h"
@@ -15,18 +16,6 @@ using Outcome = LineGraphSelection::Outcome;
 using Rule = LineGraphSelection::Rule;
 
 namespace {
-
-Reading at(int year, int month, int day, int hour, int minute, int glucose, const char *event = "C")
-{
-    return {month, day, hour, minute, glucose, year, ReadingTexts::eventMark(event)};
-}
-
-ReadingTables table(const QList<Reading> &entries)
-{
-    ReadingTables t;
-    t.readings() = entries;
-    return t;
-}
 
 // Readings on 5 March 2006 at 08:00.
 ReadingTables values(const QList<int> &glucose)
