@@ -28,7 +28,8 @@ bool prepareDataFolder(const QString &dir)
     ReadingTables readings = sampleReadingTables();
     return UserRegistry::createDefault(DataFolder::registryPath(dir), &error)
            && UserRegistry::append(DataFolder::registryPath(dir), kUser, kPassword, &error)
-           && ReadingFile::CreateAfile(DataFolder::readingFilePath(dir, kUser), readings, QDateTime::currentDateTime(), &error);
+           && ReadingFile::CreateAfile(DataFolder::readingFilePath(dir, kUser), readings, QDateTime::currentDateTime(),
+                                       &error);
 }
 
 void BM_LoginToIndexPage(benchmark::State &state)

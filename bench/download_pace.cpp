@@ -74,8 +74,8 @@ bool measure(int delayMs)
     const qint64 pace = linkSetUpMs + 2 * kRecords * kRequestMs;
     std::printf("%d records, meter answering in %4d ms: %6.1f s; protocol pace %6.1f s "
                 "(link set-up %.1f s + %d requests x %d ms): %+.1f %%\n",
-                kRecords, delayMs, totalMs / 1000.0, pace / 1000.0, linkSetUpMs / 1000.0, 2 * kRecords,
-                kRequestMs, 100.0 * double(totalMs - pace) / double(pace));
+                kRecords, delayMs, totalMs / 1000.0, pace / 1000.0, linkSetUpMs / 1000.0, 2 * kRecords, kRequestMs,
+                100.0 * double(totalMs - pace) / double(pace));
     std::fflush(stdout);
     return true;
 }

@@ -9,7 +9,7 @@ packages=(
   qt6-svg-dev libqt6svg6
   qt6-qpa-plugins
   libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format git
   xvfb xauth
   python3
   poppler-utils

@@ -27,9 +27,8 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
     });
     QObject::connect(&download.session(), &MeterSession::progressMaximumChanged, &loop,
                      [&maximum](int value) { maximum = value; });
-    QObject::connect(&download.session(), &MeterSession::progressChanged, &loop, [&out, &maximum](int value) {
-        out << "Progress " << value << '/' << maximum << Qt::endl;
-    });
+    QObject::connect(&download.session(), &MeterSession::progressChanged, &loop,
+                     [&out, &maximum](int value) { out << "Progress " << value << '/' << maximum << Qt::endl; });
     std::optional<int> result;
     QObject::connect(&download.session(), &MeterSession::finished, &loop, [&](const QString &warning) {
         if (!warning.isEmpty())

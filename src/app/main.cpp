@@ -64,8 +64,8 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
                                     out, err);
     }
     if (!options.reportPdf.isEmpty()) {
-        return runCommandLineExport(state, ReportFiles::Kind::DoctorReport, options.reportPdf, options.from,
-                                    options.to, out, err);
+        return runCommandLineExport(state, ReportFiles::Kind::DoctorReport, options.reportPdf, options.from, options.to,
+                                    out, err);
     }
     return runCommandLineDownload(state, out, err);
 }

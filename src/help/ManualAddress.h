@@ -20,8 +20,8 @@ Route routeOf(const QUrl &url);
 // Why an address is refused, naming it.
 QString refusal(const QUrl &url);
 
-QUrl home();    // manual:/index.html
-QUrl search();  // manual:/search.html
+QUrl home();   // manual:/index.html
+QUrl search(); // manual:/search.html
 
 // What one manual address is served from: a file of the program's resources
 // (":/manual/connect.html") or a picture in the pictures folder

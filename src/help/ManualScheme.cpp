@@ -57,8 +57,8 @@ QWebEngineProfile *ManualScheme::newProfile(QObject *parent)
 QString ManualScheme::picturesFolder()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    for (const QString &candidate : {QStringLiteral("manual-pictures"),
-                                     QStringLiteral("../share/dextrel/manual-pictures")}) {
+    for (const QString &candidate :
+         {QStringLiteral("manual-pictures"), QStringLiteral("../share/dextrel/manual-pictures")}) {
         if (programDir.exists(candidate))
             return QDir::cleanPath(programDir.filePath(candidate));
     }

@@ -26,8 +26,7 @@ public:
 
     // Starts a new log for the download, with a header; the previous one ends.
     // The download goes on without a log when its file cannot be made.
-    void begin(const QString &dataDir, const QString &userId, const QDateTime &started,
-               const QStringList &header);
+    void begin(const QString &dataDir, const QString &userId, const QDateTime &started, const QStringList &header);
     // A step of the session.
     void step(const QString &text);
     // Bytes read from the meter, and bytes written to it.

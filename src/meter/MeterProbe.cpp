@@ -17,7 +17,9 @@ QString MeterProbe::Result::text() const
 }
 
 MeterProbe::MeterProbe(QList<SerialPortEntry> candidates, Opener opener, QObject *parent)
-    : QObject(parent), m_candidates(std::move(candidates)), m_opener(std::move(opener))
+    : QObject(parent)
+    , m_candidates(std::move(candidates))
+    , m_opener(std::move(opener))
 {
 }
 
@@ -83,8 +85,7 @@ void MeterProbe::advance(qint64 nowMs)
             finish(Outcome::Found, nowMs);
         break;
     case Step::Opening:
-    case Step::Done:
-        break;
+    case Step::Done: break;
     }
 }
 

@@ -32,7 +32,7 @@ public:
     {
         SerialPortEntry port;
         Outcome outcome = Outcome::Silent;
-        QString reason;  // why the device cannot be opened
+        QString reason; // why the device cannot be opened
 
         // "/dev/ttyUSB0 (USB serial adapter): no answer".
         QString text() const;
@@ -40,7 +40,7 @@ public:
     };
 
     static constexpr int kTickMs = 10;
-    static constexpr int kWakeTries = 50;  // as many as a download sends
+    static constexpr int kWakeTries = 50; // as many as a download sends
     static constexpr int kLinkTestTries = 10;
     // Longest wait for the meter's acknowledgement of the sleep command.
     static constexpr int kSleepAnswerMs = 500;
@@ -78,5 +78,5 @@ private:
     Step m_step = Step::Opening;
     qint64 m_lastSentMs = 0;
     int m_tries = 0;
-    bool m_heard = false;  // any byte from the device
+    bool m_heard = false; // any byte from the device
 };

@@ -202,8 +202,7 @@ void MeterSession::interpret(const QByteArray &rx)
     case State::Idle:
     case State::Ending:
     case State::Done:
-    case State::Failed:
-        return;
+    case State::Failed: return;
     }
 }
 
@@ -432,7 +431,7 @@ void MeterSession::sleepTick()
     Sleep();
     setTimer(SessionTimer::Sleep, false);
     if (m_meterCount == 0)
-        return;  // already saying goodbye: nothing to save
+        return; // already saying goodbye: nothing to save
     m_state = State::SayingGoodbye;
     Q_EMIT recordsComplete(m_records);
 }
@@ -495,12 +494,9 @@ void MeterSession::answered()
     // Since the first request went out is as slow as the meter can have been.
     const qint64 perCopy = std::max(slowestAnswerMs() * 3 / 2, now - m_ask.firstSentMs) + kAnswerMarginMs;
     const bool probe = m_ask.request == MeterProtocol::kLinkProbe;
-    m_drain = {m_ask.copies - 1,
-               now + (m_ask.copies - 1) * perCopy,
-               probe ? 2 : 3,
-               probe ? MeterProtocol::kProbeAnswer.back() : MeterProtocol::kAnswerEnd,
-               m_ask.firstSentMs,
-               now};
+    m_drain = {m_ask.copies - 1,  now + (m_ask.copies - 1) * perCopy,
+               probe ? 2 : 3,     probe ? MeterProtocol::kProbeAnswer.back() : MeterProtocol::kAnswerEnd,
+               m_ask.firstSentMs, now};
 }
 
 // While copies' answers may still come, whatever arrives is dropped. When
@@ -525,7 +521,7 @@ bool MeterSession::swallowedLateCopies(const QByteArray &rx)
 bool MeterSession::lineClear()
 {
     if (m_drain.copies > 0 && m_clock() >= m_drain.untilMs)
-        m_drain.copies = 0;  // the rest were lost
+        m_drain.copies = 0; // the rest were lost
     return m_drain.copies == 0;
 }
 

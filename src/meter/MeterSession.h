@@ -19,9 +19,9 @@ enum class SessionTimer { Rt, OP, T1, T2, T3, T4, Sleep };
 struct SessionTimerRow
 {
     SessionTimer timer;
-    const char *name;  // as the download window names it
+    const char *name; // as the download window names it
     int intervalMs;
-    const char *asks;  // what it asks the meter, as the download log says; none for the poll
+    const char *asks; // what it asks the meter, as the download log says; none for the poll
 };
 
 // One row per timer, in the order of SessionTimer.
@@ -191,7 +191,7 @@ private:
         qint64 untilMs = 0;
         int answerSize = 3;
         char lastByte = 0;
-        qint64 firstSentMs = 0;  // of the request, and when its first answer came
+        qint64 firstSentMs = 0; // of the request, and when its first answer came
         qint64 firstAnswerMs = 0;
     };
 

@@ -37,17 +37,16 @@ inline QString readLine(int count)
 }
 inline QString receiveError(int byteCount, const QString &bytesText)
 {
-    return QStringLiteral("Data Receiving Error!") + QStringLiteral(" Got ")
-        + QString::number(byteCount) + QStringLiteral(" byte--it's ") + bytesText;
+    return QStringLiteral("Data Receiving Error!") + QStringLiteral(" Got ") + QString::number(byteCount)
+           + QStringLiteral(" byte--it's ") + bytesText;
 }
 
 // A download that stops before it is complete leaves the reading file as it was.
-inline const QString kNothingSaved =
-    QStringLiteral(" The download was abandoned and nothing was saved.");
+inline const QString kNothingSaved = QStringLiteral(" The download was abandoned and nothing was saved.");
 inline QString noAnswer(int seconds)
 {
     return QStringLiteral("The meter did not answer for %1 seconds.").arg(seconds) + kNothingSaved
-        + QStringLiteral(" Check the cable and press Start Reading again.");
+           + QStringLiteral(" Check the cable and press Start Reading again.");
 }
 inline QString silentFor(int seconds)
 {
@@ -59,14 +58,15 @@ inline const QString kLinkRequestStep = QStringLiteral("link request");
 inline QString linkFailed(const QString &step)
 {
     return QStringLiteral("The meter woke up but did not answer the %1.").arg(step)
-        + QStringLiteral(" Check the cable and press Start Reading again.");
+           + QStringLiteral(" Check the cable and press Start Reading again.");
 }
 // After the readings were saved (or the meter held none), only the meter's
 // acknowledgement of the sleep command went wrong.
 inline QString meterMayBeOn(const QString &problem)
 {
     return QStringLiteral("The download is complete, but the meter did not confirm that it went to sleep (%1). "
-                          "It may still be on.").arg(problem);
+                          "It may still be on.")
+        .arg(problem);
 }
 inline QString linkLost(const QString &reason)
 {

@@ -51,8 +51,8 @@ void NewOldCutCombin(ReadingTables &tables, const QList<Reading> &records, const
     }
 }
 
-bool SaveNewData(ReadingStore &store, const QString &userId, const QList<Reading> &records,
-                 const QDateTime &now, const QString &readingFilePath, QString *error)
+bool SaveNewData(ReadingStore &store, const QString &userId, const QList<Reading> &records, const QDateTime &now,
+                 const QString &readingFilePath, QString *error)
 {
     ReadingTables merged = store.tables().copyWithRoom(int(records.size()));
     if (userId == UserRegistry::kGuestId)

@@ -27,7 +27,7 @@ void NewOldCutCombin(ReadingTables &tables, const QList<Reading> &records, const
 // the reading file rewritten through the store. When the file cannot be
 // written, the store is left exactly as it was, so memory never shows
 // readings that are not on disk, and error says why.
-bool SaveNewData(ReadingStore &store, const QString &userId, const QList<Reading> &records,
-                 const QDateTime &now, const QString &readingFilePath, QString *error);
+bool SaveNewData(ReadingStore &store, const QString &userId, const QList<Reading> &records, const QDateTime &now,
+                 const QString &readingFilePath, QString *error);
 
 } // namespace ReadingMerge

@@ -39,8 +39,8 @@ QString resolve(const QString &fromCommandLine, QString *note)
         return probe.open();
     };
     const Choice choice = chooseOnWindows(QStringLiteral("C:/"),
-                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                                          exists, acceptsNewFile);
+                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), exists,
+                                          acceptsNewFile);
     if (note)
         *note = choice.note;
     return choice.dir;

@@ -33,8 +33,8 @@ bool DataFolderLock::acquire(QString *error)
         return true;
     if (m_lock.error() != QLockFile::LockFailedError) {
         const QString reason = m_lock.error() == QLockFile::PermissionError
-            ? QStringLiteral("you may not write in the folder")
-            : QStringLiteral("the lock file %1 cannot be created").arg(file);
+                                   ? QStringLiteral("you may not write in the folder")
+                                   : QStringLiteral("the lock file %1 cannot be created").arg(file);
         *error = QStringLiteral("Cannot lock the data folder %1: %2.").arg(folder, reason);
         return false;
     }
@@ -52,8 +52,8 @@ bool DataFolderLock::acquire(QString *error)
         return false;
     }
     const QString owner = host.isEmpty() || host == QSysInfo::machineHostName()
-        ? QStringLiteral("process %1").arg(pid)
-        : QStringLiteral("process %1 on the computer %2").arg(pid).arg(host);
+                              ? QStringLiteral("process %1").arg(pid)
+                              : QStringLiteral("process %1 on the computer %2").arg(pid).arg(host);
     *error = QStringLiteral("Dextrel Management Software is already running with the data folder %1 (%2). "
                             "If it is not, delete the file %3 and start again.")
                  .arg(folder, owner, file);

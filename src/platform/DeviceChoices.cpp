@@ -35,16 +35,15 @@ DeviceChoices DeviceChoices::load(const QString &dataDir, QString *warning)
         *warning = fallback(why + QLatin1Char('.'));
     } else if (!choices.parse(content, &why)) {
         choices = {};
-        *warning = fallback(QStringLiteral("The settings file %1 is damaged (%2).")
-                                .arg(QDir::toNativeSeparators(file), why));
+        *warning = fallback(
+            QStringLiteral("The settings file %1 is damaged (%2).").arg(QDir::toNativeSeparators(file), why));
     }
     return choices;
 }
 
-bool DeviceChoices::store(const QString &dataDir, const QString &user, int port, const QString &device,
-                          QString *error)
+bool DeviceChoices::store(const QString &dataDir, const QString &user, int port, const QString &device, QString *error)
 {
-    QString ignored;  // a damaged file is replaced by what is known
+    QString ignored; // a damaged file is replaced by what is known
     DeviceChoices choices = load(dataDir, &ignored);
     choices.set(user, port, device);
     return TextFiles::writeAtomically(path(dataDir), choices.format(), error);

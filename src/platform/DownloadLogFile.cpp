@@ -15,8 +15,8 @@ QString DownloadLogFile::folder(const QString &dataDir)
 QStringList DownloadLogFile::logsOf(const QString &dataDir, const QString &userId)
 {
     // Only the user's own names: "bob" must not take "bob-x-20261206-101010.log".
-    const QRegularExpression own(QStringLiteral("^%1-\\d{8}-\\d{6}(-\\d+)?\\.log$")
-                                     .arg(QRegularExpression::escape(userId)));
+    const QRegularExpression own(
+        QStringLiteral("^%1-\\d{8}-\\d{6}(-\\d+)?\\.log$").arg(QRegularExpression::escape(userId)));
     QStringList names;
     if (!folderProblem(dataDir).isEmpty())
         return names;
@@ -26,9 +26,8 @@ QStringList DownloadLogFile::logsOf(const QString &dataDir, const QString &userI
             names << name;
     }
     // The time in the name orders them; a second log of the same second carries "-2".
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return a.chopped(4) < b.chopped(4);
-    });
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return a.chopped(4) < b.chopped(4); });
     for (QString &name : names)
         name = QDir(folder(dataDir)).filePath(name);
     return names;
@@ -44,8 +43,7 @@ QString DownloadLogFile::folderProblem(const QString &dataDir)
     return {};
 }
 
-bool DownloadLogFile::create(const QString &dataDir, const QString &userId, const QDateTime &started,
-                             QString *error)
+bool DownloadLogFile::create(const QString &dataDir, const QString &userId, const QDateTime &started, QString *error)
 {
     close();
     m_path.clear();
@@ -65,7 +63,7 @@ bool DownloadLogFile::create(const QString &dataDir, const QString &userId, cons
     const QString base = QDir(dir).filePath(userId + started.toString(QStringLiteral("-yyyyMMdd-HHmmss")));
     QString reason;
     bool taken = true;
-    for (int n = 1; m_path.isEmpty() && taken && n < 100; ++n) {  // n < 100: see kLongestSuffix
+    for (int n = 1; m_path.isEmpty() && taken && n < 100; ++n) { // n < 100: see kLongestSuffix
         const QString path = n == 1 ? base + QStringLiteral(".log") : QStringLiteral("%1-%2.log").arg(base).arg(n);
         if (RegularFile::createNew(m_file, path, &reason, &taken))
             m_path = path;

@@ -16,7 +16,7 @@ namespace LargeBuffers {
 void preferHugePages(const void *data, qsizetype bytes);
 
 // Reserves room for n elements in a QByteArray or QList, with huge pages.
-template <typename Buffer>
+template<typename Buffer>
 void reserve(Buffer &buffer, qsizetype n)
 {
     buffer.reserve(n);

@@ -32,7 +32,7 @@ QString decode(QByteArrayView bytes)
 QByteArray encode(const QString &text)
 {
     QByteArray out;
-    qsizetype run = 0;  // where the current run of ordinary text began
+    qsizetype run = 0; // where the current run of ordinary text began
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i < text.size() && !isHeldByte(text.at(i)))
             continue;

@@ -16,7 +16,7 @@ enum class Source { Default, SettingsFile, Environment };
 
 struct Choice
 {
-    QString device;  // empty for a port number outside 1..5 (a hand-edited user list)
+    QString device; // empty for a port number outside 1..5 (a hand-edited user list)
     Source source = Source::Default;
 
     friend bool operator==(const Choice &, const Choice &) = default;

@@ -25,8 +25,7 @@ QString systemReason(int error)
 
 // O_NONBLOCK: opening a FIFO must not wait for a writer. It has no effect on
 // the regular files that get past the check.
-bool openNoFollow(QFile &file, const QString &path, int flags, QIODevice::OpenMode mode, QString *reason,
-                  bool *taken)
+bool openNoFollow(QFile &file, const QString &path, int flags, QIODevice::OpenMode mode, QString *reason, bool *taken)
 {
     const int fd = ::open(LocalBytes::encode(path).constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {

@@ -16,8 +16,9 @@ QString SerialPortEntry::details() const
     if (!manufacturer.isEmpty())
         parts << QStringLiteral("maker ") + manufacturer;
     if (vendorId || productId) {
-        parts << QStringLiteral("USB %1:%2").arg(vendorId ? hex(*vendorId) : QStringLiteral("?"),
-                                                 productId ? hex(*productId) : QStringLiteral("?"));
+        parts << QStringLiteral("USB %1:%2")
+                     .arg(vendorId ? hex(*vendorId) : QStringLiteral("?"),
+                          productId ? hex(*productId) : QStringLiteral("?"));
     }
     if (!serialNumber.isEmpty())
         parts << QStringLiteral("serial number ") + serialNumber;
@@ -63,9 +64,10 @@ QString deviceGone(const QString &device, const QList<SerialPortEntry> &present)
     QStringList labels;
     for (const SerialPortEntry &p : present)
         labels << p.label();
-    const QString there = labels.isEmpty()
-                              ? QStringLiteral("This computer lists no serial ports.")
-                              : QStringLiteral("The serial ports of this computer: %1.").arg(labels.join(QStringLiteral(", ")));
+    const QString there
+        = labels.isEmpty()
+              ? QStringLiteral("This computer lists no serial ports.")
+              : QStringLiteral("The serial ports of this computer: %1.").arg(labels.join(QStringLiteral(", ")));
     return QStringLiteral("%1 is not there. ").arg(device) + there;
 }
 

@@ -8,10 +8,10 @@
 // One serial port the computer lists, with what the system says about it.
 struct SerialPortEntry
 {
-    QString device;        // what the program opens: /dev/ttyUSB0, COM6
-    QString description;   // "USB serial adapter"
+    QString device;      // what the program opens: /dev/ttyUSB0, COM6
+    QString description; // "USB serial adapter"
     QString manufacturer;
-    std::optional<quint16> vendorId;   // USB adapters only
+    std::optional<quint16> vendorId; // USB adapters only
     std::optional<quint16> productId;
     QString serialNumber;
 

@@ -39,14 +39,10 @@ bool fail(QString *error, const QString &what, const QString &path, const QStrin
 QString systemReason(int error = errno)
 {
     switch (error) {
-    case ENOSPC:
-        return QStringLiteral("no space left on the disk");
-    case EFBIG:
-        return QStringLiteral("file too large for the disk or for the limit the system sets");
-    case EDQUOT:
-        return QStringLiteral("the disk space allowed to you is used up");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
+    case ENOSPC: return QStringLiteral("no space left on the disk");
+    case EFBIG: return QStringLiteral("file too large for the disk or for the limit the system sets");
+    case EDQUOT: return QStringLiteral("the disk space allowed to you is used up");
+    default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
 #endif

@@ -33,13 +33,16 @@ QByteArray encodeLine(const QString &line);
 class LineSplitter
 {
 public:
-    explicit LineSplitter(QByteArrayView content) : m_content(content) {}
+    explicit LineSplitter(QByteArrayView content)
+        : m_content(content)
+    {
+    }
     bool next(QByteArrayView *line);
 
 private:
     QByteArrayView m_content;
     qsizetype m_pos = 0;
-    qsizetype m_nextLf = -1;  // where the next LF is (size when none), found once per LF
+    qsizetype m_nextLf = -1; // where the next LF is (size when none), found once per LF
 };
 
 } // namespace TextFiles

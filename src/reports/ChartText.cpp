@@ -43,15 +43,16 @@ ChartText lineGraph(bool mealMarked, const LineGraphSelection &selection, const 
 {
     ChartText out;
     out.name = mealMarked ? QStringLiteral("PC line graph") : QStringLiteral("Line graph");
-    out.headers = {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Glucose ") + ReadingTexts::unitText(unit)};
+    out.headers = {QStringLiteral("Date"), QStringLiteral("Time"),
+                   QStringLiteral("Glucose ") + ReadingTexts::unitText(unit)};
     const SummaryStatistics s = selectionStatistics(selection.entries());
     if (s.count == 0) {
         out.description = kNoReadings.arg(out.name);
         return out;
     }
     out.description = QStringLiteral("%1, %2 from %3 to %4, highest %5, lowest %6 %7")
-                          .arg(out.name, readingsText(s.count),
-                               date(selection.entry(1), format), date(selection.entry(selection.count()), format),
+                          .arg(out.name, readingsText(s.count), date(selection.entry(1), format),
+                               date(selection.entry(selection.count()), format),
                                ReadingTexts::glucoseText(s.highest, unit), ReadingTexts::glucoseText(s.lowest, unit),
                                ReadingTexts::unitText(unit));
     for (int r = 1; r <= page.readings.size(); ++r) {
@@ -141,8 +142,10 @@ ChartText bands(const std::array<qint64, kBands> &readings, GlucoseUnit unit)
         out.rows << QStringList{bandName(Band(b), unit), QString::number(readings[b]), share};
         shares << bandName(Band(b), unit) + QLatin1Char(' ') + share;
     }
-    out.description = total == 0 ? kNoReadings.arg(out.name)
-                                 : QStringLiteral("%1, %2: %3").arg(out.name, readingsText(total), shares.join(QStringLiteral(", ")));
+    out.description
+        = total == 0
+              ? kNoReadings.arg(out.name)
+              : QStringLiteral("%1, %2: %3").arg(out.name, readingsText(total), shares.join(QStringLiteral(", ")));
     return out;
 }
 

@@ -5,9 +5,11 @@
 QStringList DataListModel::captions(GlucoseUnit unit)
 {
     const QString glucose = unit == GlucoseUnit::MgPerDl ? QStringLiteral("Glucose_mg/dL") : QStringLiteral("Glucose");
-    return {QStringLiteral("Test_No"), glucose, QStringLiteral("Month"), QStringLiteral("Day"),
-            QStringLiteral("Hour"), QStringLiteral("Minute"), QStringLiteral("Event"),
-            QStringLiteral("Glucose_mmol/L"), QStringLiteral("Year"), QStringLiteral("Date & Time")};
+    return {QStringLiteral("Test_No"), glucose,
+            QStringLiteral("Month"),   QStringLiteral("Day"),
+            QStringLiteral("Hour"),    QStringLiteral("Minute"),
+            QStringLiteral("Event"),   QStringLiteral("Glucose_mmol/L"),
+            QStringLiteral("Year"),    QStringLiteral("Date & Time")};
 }
 
 DataListModel::DataListModel(const ReadingStore &store, const QStringList &captions, bool emptyWithoutReadings,

@@ -15,8 +15,8 @@ Page page(const ReadingTables &tables, const ReportPeriod &period, const UserSet
 {
     Page out;
     out.unit = glucoseUnit(user.unit) == GlucoseUnit::MmolPerL ? GlucoseUnit::MmolPerL : GlucoseUnit::MgPerDl;
-    const DateFormat format =
-        dateFormat(user.dateFormat) == DateFormat::DayMonthYear ? DateFormat::DayMonthYear : DateFormat::YearMonthDay;
+    const DateFormat format = dateFormat(user.dateFormat) == DateFormat::DayMonthYear ? DateFormat::DayMonthYear
+                                                                                      : DateFormat::YearMonthDay;
     out.userId = user.id;
     out.period = dayText(period.from, format) + QStringLiteral(" ~ ") + dayText(period.to, format);
     out.made = dayText(today, format);

@@ -27,10 +27,10 @@ namespace DoctorReport {
 struct Page
 {
     QString userId;
-    QString period;            // "2006/3/5 ~ 2006/4/20"
-    QString made;              // "2006/5/1"
+    QString period; // "2006/3/5 ~ 2006/4/20"
+    QString made;   // "2006/5/1"
     GlucoseUnit unit = GlucoseUnit::MgPerDl;
-    int max = 0, min = 0;      // the user's limits, mg/dL
+    int max = 0, min = 0; // the user's limits, mg/dL
     PeriodSummary::Report summary;
     OverlayDay::Result overlay;
     std::array<qint64, Histogram::kRanges> histogram{};

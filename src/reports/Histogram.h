@@ -34,15 +34,15 @@ struct Report
     // ReportTexts::kNoGlucoseData, zero counts, and keeps the statistics' design texts.
     bool noData = false;
     std::array<qint64, kRanges> counts{};
-    QStringList labels;          // twelve labels; empty texts for Other
-    SummaryStatistics stats;     // over every entry, in mg/dL
+    QStringList labels;      // twelve labels; empty texts for Other
+    SummaryStatistics stats; // over every entry, in mg/dL
     // Label texts; an empty text means "keep the design text": the statistics
     // when there is no data or the unit is Other, the dates for date format Other.
-    QString readings;            // Label2
-    QString dateRange;           // Label15, "2006/3/5 ~ 2006/4/20"
-    QString highest, lowest, average;   // Label12..Label14
-    QString unit;                // Label6, Label10, Label11 ("mg/dL" / "mmol/L")
-    bool showMmolTitle = false;  // Text2 "Glucose mmol/L"
+    QString readings;                 // Label2
+    QString dateRange;                // Label15, "2006/3/5 ~ 2006/4/20"
+    QString highest, lowest, average; // Label12..Label14
+    QString unit;                     // Label6, Label10, Label11 ("mg/dL" / "mmol/L")
+    bool showMmolTitle = false;       // Text2 "Glucose mmol/L"
 
     friend bool operator==(const Report &, const Report &) = default;
 };

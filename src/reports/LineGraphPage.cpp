@@ -29,9 +29,7 @@ Page build(const LineGraphSelection &selection, int n, qsizetype offset, const S
         for (int k = 1; k <= kLabels; ++k) {
             const int position = labelPosition(n, k);
             // X26 of a page of 25 names no position: it reads "0/0", so blank.
-            page.labels << (position == 0 ? QString()
-                                          : labelText(selection.entry(offset + position),
-                                                      settings.format));
+            page.labels << (position == 0 ? QString() : labelText(selection.entry(offset + position), settings.format));
         }
     }
     return page;
@@ -65,12 +63,9 @@ QString labelText(const Reading &r, DateFormat format)
     if (r.month == 0 && r.day == 0)
         return {};
     switch (format) {
-    case DateFormat::YearMonthDay:
-        return QStringLiteral("%1/%2").arg(r.month).arg(r.day);
-    case DateFormat::DayMonthYear:
-        return QStringLiteral("%1/%2").arg(r.day).arg(r.month);
-    case DateFormat::Other:
-        break;
+    case DateFormat::YearMonthDay: return QStringLiteral("%1/%2").arg(r.month).arg(r.day);
+    case DateFormat::DayMonthYear: return QStringLiteral("%1/%2").arg(r.day).arg(r.month);
+    case DateFormat::Other: break;
     }
     return {};
 }
@@ -95,8 +90,7 @@ Page scrolled(const LineGraphSelection &selection, qsizetype offset, const Setti
 
 Page empty(const Settings &settings)
 {
-    return build(LineGraphSelection(LineGraphSelection::Rule::AllReadings), kMaxPageSize, 0,
-                 settings);
+    return build(LineGraphSelection(LineGraphSelection::Rule::AllReadings), kMaxPageSize, 0, settings);
 }
 
 } // namespace LineGraphPage

@@ -29,8 +29,8 @@ struct Settings
 {
     GlucoseUnit unit = GlucoseUnit::MgPerDl;
     DateFormat format = DateFormat::YearMonthDay;
-    int max = 0;   // high limit, mg/dL
-    int min = 0;   // low limit, mg/dL
+    int max = 0; // high limit, mg/dL
+    int min = 0; // low limit, mg/dL
 };
 
 // N for a number of selected readings; 0 for none (the chart is left as it is).
@@ -44,12 +44,12 @@ QString labelText(const Reading &r, DateFormat format);
 
 struct Page
 {
-    int size = 0;                   // N
-    qsizetype offset = 0;           // the page shows entries offset + 1 .. offset + N
-    bool paging = false;            // HScroll1 shown
-    qsizetype lastOffset = 0;       // HScroll1's maximum while paging
-    QList<ChartReading> readings;   // N rows: mg/dL "123", mmol/L "6.8"; "" no point
-    double high = 0;                // limit lines (mmol/L: not rounded)
+    int size = 0;                 // N
+    qsizetype offset = 0;         // the page shows entries offset + 1 .. offset + N
+    bool paging = false;          // HScroll1 shown
+    qsizetype lastOffset = 0;     // HScroll1's maximum while paging
+    QList<ChartReading> readings; // N rows: mg/dL "123", mmol/L "6.8"; "" no point
+    double high = 0;              // limit lines (mmol/L: not rounded)
     double low = 0;
     // X1..X26; an empty list for date format Other (the labels keep their texts).
     QStringList labels;

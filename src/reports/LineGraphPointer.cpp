@@ -28,14 +28,12 @@ std::optional<QString> detailsText(const Reading &r, GlucoseUnit unit, DateForma
 {
     if (format == DateFormat::Other)
         return std::nullopt;
-    return ReadingTexts::dateText(r.year, r.month, r.day, format)
-           + QStringLiteral(" %1:%2  ").arg(r.hour).arg(r.minute)
+    return ReadingTexts::dateText(r.year, r.month, r.day, format) + QStringLiteral(" %1:%2  ").arg(r.hour).arg(r.minute)
            + ReadingTexts::glucoseText(r.glucose, unit) + ReadingTexts::unitText(unit);
 }
 
-Update pointAt(const Layout &layout, const LineGraphPage::Page &page,
-               const LineGraphSelection &selection, GlucoseUnit unit, DateFormat format,
-               double x, double y)
+Update pointAt(const Layout &layout, const LineGraphPage::Page &page, const LineGraphSelection &selection,
+               GlucoseUnit unit, DateFormat format, double x, double y)
 {
     Update out;
     const int n = page.size;

@@ -23,9 +23,9 @@ namespace LineGraphPointer {
 // The chart's geometry in the window's own units (twips, pixels).
 struct Layout
 {
-    double left = 0;        // left edge of the first category, P[0]
-    double width = 0;       // of all N categories together
-    double bandTop = 0;     // the pointer is over the plot from bandTop..bandBottom
+    double left = 0;    // left edge of the first category, P[0]
+    double width = 0;   // of all N categories together
+    double bandTop = 0; // the pointer is over the plot from bandTop..bandBottom
     double bandBottom = 0;
     double boxDrop = 0;     // details box top below the pointer
     double markerShift = 0; // marker's left edge left of a category centre
@@ -42,11 +42,11 @@ QList<double> edges(const Layout &layout, int n);
 // Changes to the two boxes; an unset field leaves that property as it was.
 struct Update
 {
-    std::optional<bool> detailsVisible;   // Text4 shown or hidden
-    std::optional<QString> marker;        // Text3: " Y" or ""
-    std::optional<QString> details;       // Text4's text
-    qsizetype entry = 0;                  // the selection entry described; 0 for none
-    double detailsTop = 0;                // pointer y + boxDrop
+    std::optional<bool> detailsVisible; // Text4 shown or hidden
+    std::optional<QString> marker;      // Text3: " Y" or ""
+    std::optional<QString> details;     // Text4's text
+    qsizetype entry = 0;                // the selection entry described; 0 for none
+    double detailsTop = 0;              // pointer y + boxDrop
     std::optional<double> detailsLeft;
     std::optional<double> markerLeft;
 
@@ -58,8 +58,7 @@ struct Update
 std::optional<QString> detailsText(const Reading &r, GlucoseUnit unit, DateFormat format);
 
 // The pointer at (x, y) over the chart showing page.
-Update pointAt(const Layout &layout, const LineGraphPage::Page &page,
-               const LineGraphSelection &selection, GlucoseUnit unit, DateFormat format,
-               double x, double y);
+Update pointAt(const Layout &layout, const LineGraphPage::Page &page, const LineGraphSelection &selection,
+               GlucoseUnit unit, DateFormat format, double x, double y);
 
 } // namespace LineGraphPointer

@@ -32,15 +32,13 @@ void LineGraphSelection::selectAtLoad(const ReadingTables &tables)
         m_entries.append(Reading{});
 }
 
-LineGraphSelection::Change LineGraphSelection::select(const ReadingTables &tables, QDate from,
-                                                      QDate to, const QString &lowestHour,
-                                                      const QString &highestHour)
+LineGraphSelection::Change LineGraphSelection::select(const ReadingTables &tables, QDate from, QDate to,
+                                                      const QString &lowestHour, const QString &highestHour)
 {
     const bool hours = m_rule == Rule::AllReadings;
     if (from > to) {
-        Change change{Outcome::DateRangeError,
-                      hours ? ReportTexts::kRangeOfDateError : ReportTexts::kRangeOfDataError,
-                      {}, {}};
+        Change change{
+            Outcome::DateRangeError, hours ? ReportTexts::kRangeOfDateError : ReportTexts::kRangeOfDataError, {}, {}};
         if (!m_entries.isEmpty()) {
             change.restoredFrom = firstDate();
             change.restoredTo = lastDate();

@@ -24,10 +24,10 @@ public:
     enum class Rule { AllReadings, MealMarked };
 
     enum class Outcome {
-        Selected,          // a new selection (maybe empty: draw the empty page)
-        DateRangeError,    // first date after the last: restoredFrom/To put back
-        HourRangeError,    // highest hour below the lowest: ComboLO becomes "0"
-        HourNotNumber,     // an hour text is not a number yet: nothing changes, no error
+        Selected,       // a new selection (maybe empty: draw the empty page)
+        DateRangeError, // first date after the last: restoredFrom/To put back
+        HourRangeError, // highest hour below the lowest: ComboLO becomes "0"
+        HourNotNumber,  // an hour text is not a number yet: nothing changes, no error
     };
 
     struct Change
@@ -45,7 +45,10 @@ public:
         friend bool operator==(const Change &, const Change &) = default;
     };
 
-    explicit LineGraphSelection(Rule rule) : m_rule(rule) {}
+    explicit LineGraphSelection(Rule rule)
+        : m_rule(rule)
+    {
+    }
 
     Rule rule() const { return m_rule; }
 
@@ -58,8 +61,8 @@ public:
     // calendar date (the template row, month 13, day 0) is never inside a range.
     // Hours compare as whole numbers, both ends included: the texts are read as
     // numbers rounded down ("8.5" is 8), so "0" to "24" takes every hour.
-    Change select(const ReadingTables &tables, QDate from, QDate to,
-                  const QString &lowestHour = QString(), const QString &highestHour = QString());
+    Change select(const ReadingTables &tables, QDate from, QDate to, const QString &lowestHour = QString(),
+                  const QString &highestHour = QString());
 
     // True unless the selection is only the template row or the zero entry of
     // selectAtLoad (one entry, day 0): the window then shows its no-data path.

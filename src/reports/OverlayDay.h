@@ -29,7 +29,7 @@ struct Percentiles
 
 struct Result
 {
-    QList<QPointF> points;   // (minute of the day, mg/dL), in table order
+    QList<QPointF> points; // (minute of the day, mg/dL), in table order
     std::array<std::optional<Percentiles>, 24> hours;
 
     friend bool operator==(const Result &, const Result &) = default;

@@ -35,7 +35,11 @@ struct Sums
 {
     qint64 n = 0;
     double sum = 0;
-    void add(int g) { ++n; sum += g; }
+    void add(int g)
+    {
+        ++n;
+        sum += g;
+    }
     MealFigure figure(GlucoseUnit unit) const
     {
         return {QString::number(n), n == 0 ? kNone : valueText(sum / double(n), unit)};
@@ -104,7 +108,10 @@ Report report(const PeriodReadings &period, GlucoseUnit unit, int max, int min)
         out.gmi = kNone;
         out.gmiReason = QStringLiteral("The estimate needs readings on at least %1 days and at least %2 readings; "
                                        "this period has %3 days and %4 readings.")
-                            .arg(kGmiMinDays).arg(kGmiMinReadings).arg(days.size()).arg(n);
+                            .arg(kGmiMinDays)
+                            .arg(kGmiMinReadings)
+                            .arg(days.size())
+                            .arg(n);
     }
 
     const auto &b = out.bandReadings;

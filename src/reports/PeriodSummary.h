@@ -28,14 +28,18 @@ enum Target { Under54, Under70, InRange, Over180, Over250, kTargets };
 struct TargetRule
 {
     int percent;
-    bool under;   // the share must stay below the percentage, else exceed it
+    bool under; // the share must stay below the percentage, else exceed it
 };
-inline constexpr std::array<TargetRule, kTargets> kTargetRules{{{1, true}, {4, true}, {70, false}, {25, true}, {5, true}}};
+inline constexpr std::array<TargetRule, kTargets> kTargetRules{
+    {{1, true}, {4, true}, {70, false}, {25, true}, {5, true}}};
 bool meets(Target target, qint64 readings, qint64 total);
 // Beside each share, so that meeting a target is said in words and not by colour alone.
 inline const QString kMet = QStringLiteral("✓ met");
 inline const QString kNotMet = QStringLiteral("✗ not met");
-inline const QString &metText(bool met) { return met ? kMet : kNotMet; }
+inline const QString &metText(bool met)
+{
+    return met ? kMet : kNotMet;
+}
 
 // The GMI needs this much data to mean anything.
 inline constexpr int kGmiMinDays = 14;
@@ -44,8 +48,8 @@ inline constexpr int kGmiMinReadings = 28;
 // Readings and mean of one kind of reading (before or after meals) in a part of the day.
 struct MealFigure
 {
-    QString readings;   // "3"
-    QString mean;       // "123" / "6.8", "–" when none
+    QString readings; // "3"
+    QString mean;     // "123" / "6.8", "–" when none
 
     friend bool operator==(const MealFigure &, const MealFigure &) = default;
 };
@@ -59,12 +63,12 @@ struct Report
     // decimal); "–" where there is nothing to show.
     QString readings, impossibleDates, days, perDay;
     QString mean, sd, cv, gmi;
-    QString gmiReason;                     // why the GMI is "–", else empty
-    std::array<QString, kTargets> shares;  // "12.5 %"
-    QString inLimits;                      // the user's own Min-Max
-    std::array<bool, kTargets> met{};      // each share against its target
+    QString gmiReason;                    // why the GMI is "–", else empty
+    std::array<QString, kTargets> shares; // "12.5 %"
+    QString inLimits;                     // the user's own Min-Max
+    std::array<bool, kTargets> met{};     // each share against its target
     std::array<qint64, kBands> bandReadings{};
-    std::array<MealFigure, kDayParts> beforeMeal, afterMeal;   // C and PC readings
+    std::array<MealFigure, kDayParts> beforeMeal, afterMeal; // C and PC readings
 
     friend bool operator==(const Report &, const Report &) = default;
 };

@@ -31,7 +31,7 @@ QByteArray csv(const ReadingTables &tables, const std::optional<ReportPeriod> &p
     // the same minute in table order.
     std::stable_sort(rows.begin(), rows.end(), [](const Reading *a, const Reading *b) {
         return std::tie(a->year, a->month, a->day, a->hour, a->minute)
-             < std::tie(b->year, b->month, b->day, b->hour, b->minute);
+               < std::tie(b->year, b->month, b->day, b->hour, b->minute);
     });
 
     QByteArray out = QByteArray(kHeader) + "\r\n";
@@ -39,10 +39,10 @@ QByteArray csv(const ReadingTables &tables, const std::optional<ReportPeriod> &p
     for (const Reading *r : rows) {
         const QLatin1StringView mark = ReadingTexts::eventText(r->event);
         const bool valid = QDate(r->year, r->month, r->day).isValid();
-        out += padded(r->year, 4) + '-' + padded(r->month, 2) + '-' + padded(r->day, 2) + ','
-             + padded(r->hour, 2) + ':' + padded(r->minute, 2) + ',' + QByteArray::number(r->glucose) + ','
-             + ReadingTexts::mmolText(r->glucose).toLatin1() + ',' + QByteArray(mark.data(), mark.size())
-             + ',' + (valid ? '1' : '0') + "\r\n";
+        out += padded(r->year, 4) + '-' + padded(r->month, 2) + '-' + padded(r->day, 2) + ',' + padded(r->hour, 2) + ':'
+               + padded(r->minute, 2) + ',' + QByteArray::number(r->glucose) + ','
+               + ReadingTexts::mmolText(r->glucose).toLatin1() + ',' + QByteArray(mark.data(), mark.size()) + ','
+               + (valid ? '1' : '0') + "\r\n";
     }
     return out;
 }

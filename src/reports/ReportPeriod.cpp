@@ -7,7 +7,7 @@ namespace {
 
 QDate dateOf(const Reading &r)
 {
-    return QDate(r.year, r.month, r.day);   // invalid unless a calendar date
+    return QDate(r.year, r.month, r.day); // invalid unless a calendar date
 }
 
 } // namespace

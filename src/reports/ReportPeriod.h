@@ -17,8 +17,8 @@ struct ReportPeriod
 
 struct PeriodReadings
 {
-    QList<const Reading *> readings;   // in table order, pointing into the table
-    qint64 impossibleDates = 0;        // readings of any date that is not a calendar date
+    QList<const Reading *> readings; // in table order, pointing into the table
+    qint64 impossibleDates = 0;      // readings of any date that is not a calendar date
 };
 
 namespace ReportPeriods {

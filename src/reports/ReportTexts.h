@@ -6,8 +6,7 @@
 // always has.
 namespace ReportTexts {
 
-inline const QString kNoGlucoseData =
-    QStringLiteral("This ID have no Glucose data !! Please read from Meter!!");
+inline const QString kNoGlucoseData = QStringLiteral("This ID have no Glucose data !! Please read from Meter!!");
 // The line graph's LabelError, for a wrong date range and a wrong hour range alike.
 inline const QString kRangeOfDateError = QStringLiteral("Range of date Error!");
 inline const QString kNoData = QStringLiteral("No data !");

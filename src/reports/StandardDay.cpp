@@ -67,8 +67,7 @@ DayTable emptyTable(GlucoseUnit unit, int max, int min)
     return table;
 }
 
-std::optional<Day> day(const ReadingTables &tables, const QString &choice, GlucoseUnit unit,
-                       int max, int min)
+std::optional<Day> day(const ReadingTables &tables, const QString &choice, GlucoseUnit unit, int max, int min)
 {
     if (choice.isEmpty())
         return std::nullopt;

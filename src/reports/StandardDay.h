@@ -34,9 +34,9 @@ int minuteOfDay(int hour, int minute);
 // The chart table: 1440 rows, row m = minute m of the day.
 struct DayTable
 {
-    QList<ChartReading> readings;   // mg/dL "###0.00" ("123.00"), mmol/L "###0.0" ("6.8")
-    double high = 0;                // Max; in mmol/L Max / 18, not rounded
-    double low = 0;                 // Min, the same way
+    QList<ChartReading> readings; // mg/dL "###0.00" ("123.00"), mmol/L "###0.0" ("6.8")
+    double high = 0;              // Max; in mmol/L Max / 18, not rounded
+    double low = 0;               // Min, the same way
 
     friend bool operator==(const DayTable &, const DayTable &) = default;
 };

@@ -17,7 +17,7 @@ struct Reading
     int day = 0;
     int hour = 0;
     int minute = 0;
-    int glucose = 0;   // mg/dL
+    int glucose = 0; // mg/dL
     int year = 0;
     // Other stored texts than the marks ("0000" of the template row, "X") are
     // written "C", so they are C here; the data list shows the file's own text.

@@ -122,8 +122,7 @@ const char *intField(const char *p, const char *end, int *value)
     for (; p < end && p - digits < 9 && quint32(*p - '0') < 10; ++p)
         small = small * 10 + quint32(*p - '0');
     qint64 magnitude = small;
-    const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min())
-                                  : qint64(std::numeric_limits<int>::max());
+    const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min()) : qint64(std::numeric_limits<int>::max());
     for (; p < end && quint32(*p - '0') < 10; ++p) {
         magnitude = magnitude * 10 + (*p - '0');
         if (magnitude > limit)
@@ -141,18 +140,17 @@ const char *intField(const char *p, const char *end, int *value)
 bool parseLine(QByteArrayView line, Reading *r)
 {
     const char *end = line.data() + line.size();
-    const char *p = skipField(line.data(), end);  // Test_No
+    const char *p = skipField(line.data(), end); // Test_No
     if (!p || !(p = intField(p, end, &r->glucose)) || !(p = intField(p, end, &r->month))
-        || !(p = intField(p, end, &r->day)) || !(p = intField(p, end, &r->hour))
-        || !(p = intField(p, end, &r->minute)))
+        || !(p = intField(p, end, &r->day)) || !(p = intField(p, end, &r->hour)) || !(p = intField(p, end, &r->minute)))
         return false;
     const char *event = p;
     if (!(p = skipField(p, end)))
         return false;
     r->event = ReadingTexts::eventMark(QByteArrayView(event, p - 1 - event));
-    if (!(p = skipField(p, end)) || !(p = intField(p, end, &r->year)))  // Glucose_mmol, Year
+    if (!(p = skipField(p, end)) || !(p = intField(p, end, &r->year))) // Glucose_mmol, Year
         return false;
-    return !skipField(p, end);  // Date & Time is the last field
+    return !skipField(p, end); // Date & Time is the last field
 }
 
 // For reserving the table once: an upper bound on the readings in content,
@@ -281,8 +279,8 @@ QString backupPath(const QString &path)
     return path + QStringLiteral(".bak");
 }
 
-bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error,
-                 QByteArray *written, QList<qsizetype> *lineStarts)
+bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &now, QString *error, QByteArray *written,
+                 QList<qsizetype> *lineStarts)
 {
     if (tables.keepOriginalBeforeRewrite()) {
         // Lines that could not be read are about to be dropped: keep them first,
@@ -315,10 +313,12 @@ QString skippedLinesWarning(const QString &path, const LoadResult &result)
         return {};
     const QString backup = backupPath(path);
     const QString kept = TextFiles::exists(backup)
-        ? QStringLiteral("The file will be kept unchanged beside %1, with the date and time in its name, "
-                         "before new readings are saved.").arg(nativePath(backup))
-        : QStringLiteral("The file will be kept unchanged as %1 before new readings are saved.")
-              .arg(nativePath(backup));
+                             ? QStringLiteral(
+                                   "The file will be kept unchanged beside %1, with the date and time in its name, "
+                                   "before new readings are saved.")
+                                   .arg(nativePath(backup))
+                             : QStringLiteral("The file will be kept unchanged as %1 before new readings are saved.")
+                                   .arg(nativePath(backup));
     if (result.skippedLines == 1) {
         return QStringLiteral("Line %1 of %2 could not be read and was skipped. %3")
             .arg(result.firstSkippedLine)

@@ -11,11 +11,9 @@
 // table and rewritten whole from it after a download.
 namespace ReadingFile {
 
-inline constexpr char kHeader[] =
-    "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
+inline constexpr char kHeader[] = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
 // The only data line of a file that holds no reading yet.
-inline constexpr char kTemplateRow[] =
-    "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000";
+inline constexpr char kTemplateRow[] = "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000";
 // A longer line is damaged, whatever it holds. The longest line this program
 // writes is 161 bytes, with every number at its widest; the rest leaves room
 // for numbers padded by hand.
@@ -43,8 +41,8 @@ struct LoadResult
     // file order (so the line of entry i is lineStarts[count() - i]).
     QByteArray content;
     QList<qsizetype> lineStarts;
-    int skippedLines = 0;      // data lines that could not be read
-    int firstSkippedLine = 0;  // line number in the file, the header being line 1
+    int skippedLines = 0;     // data lines that could not be read
+    int firstSkippedLine = 0; // line number in the file, the header being line 1
 };
 
 // Reads the file into the reading table (last line first). Lines may end with

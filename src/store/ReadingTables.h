@@ -47,6 +47,6 @@ public:
     const QList<Reading> &readings() const { return m_readings; }
 
 private:
-    QList<Reading> m_readings;   // m_readings[i - 1] is entry i
+    QList<Reading> m_readings; // m_readings[i - 1] is entry i
     bool m_keepOriginal = false;
 };

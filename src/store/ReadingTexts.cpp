@@ -80,12 +80,9 @@ QLatin1StringView eventText(EventMark mark)
 QString dateText(int year, int month, int day, DateFormat format)
 {
     switch (format) {
-    case DateFormat::YearMonthDay:
-        return QStringLiteral("%1/%2/%3").arg(year).arg(month).arg(day);
-    case DateFormat::DayMonthYear:
-        return QStringLiteral("%1/%2/%3").arg(day).arg(month).arg(year);
-    case DateFormat::Other:
-        break;
+    case DateFormat::YearMonthDay: return QStringLiteral("%1/%2/%3").arg(year).arg(month).arg(day);
+    case DateFormat::DayMonthYear: return QStringLiteral("%1/%2/%3").arg(day).arg(month).arg(year);
+    case DateFormat::Other: break;
     }
     return {};
 }

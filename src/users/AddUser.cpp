@@ -28,8 +28,8 @@ bool isRegistered(const UserTable &users, const QString &id, Qt::CaseSensitivity
 
 namespace AddUser {
 
-AddUserOutcome add(const QString &dataDir, const QString &id, const QString &password,
-                   const QString &checkPassword, CaseProbe ignoresCase)
+AddUserOutcome add(const QString &dataDir, const QString &id, const QString &password, const QString &checkPassword,
+                   CaseProbe ignoresCase)
 {
     if (id.isEmpty())
         return refused(UserTexts::kKeyInUserId);

@@ -10,7 +10,7 @@ struct AddUserOutcome
     bool ok = false;
     QString message;
     bool critical = false;
-    bool clearPasswords = false;  // empty the password and checking password boxes
+    bool clearPasswords = false; // empty the password and checking password boxes
 };
 
 namespace AddUser {
@@ -22,7 +22,7 @@ using CaseProbe = bool (*)(const QString &dir);
 // Checks the typed ID and passwords in the order the window has always used and
 // appends the new user's record to the user list in dataDir. A refused user
 // changes no file.
-AddUserOutcome add(const QString &dataDir, const QString &id, const QString &password,
-                   const QString &checkPassword, CaseProbe ignoresCase = FolderCase::ignoresCase);
+AddUserOutcome add(const QString &dataDir, const QString &id, const QString &password, const QString &checkPassword,
+                   CaseProbe ignoresCase = FolderCase::ignoresCase);
 
 } // namespace AddUser

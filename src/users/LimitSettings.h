@@ -15,8 +15,8 @@ using LimitTexts = std::array<QString, 4>;
 
 struct UnitShown
 {
-    QString label;     // "mg/dL" or "mmol/L"
-    QString upper;     // the default texts a unit choice puts in the boxes
+    QString label; // "mg/dL" or "mmol/L"
+    QString upper; // the default texts a unit choice puts in the boxes
     QString lower;
 };
 // Unit 1 or 2; nothing for any other unit.
@@ -31,8 +31,8 @@ int roundHalfEven(double value);
 struct SaveOutcome
 {
     bool ok = false;
-    QString message;   // the first failing check's; empty when ok
-    Limits limits{};   // whole mg/dL, when ok
+    QString message; // the first failing check's; empty when ok
+    Limits limits{}; // whole mg/dL, when ok
 };
 // SAVE: the six checks in order (each limit within the unit's range, each lower
 // not above its upper, as entered), then the conversion to mg/dL. A text that is

@@ -18,8 +18,8 @@ LoginOutcome refused(const QString &message)
     return outcome;
 }
 
-LoginOutcome checkedLogIn(const QString &dataDir, const UserTable &users, const QString &id,
-                          const QString &password, ReadingStore &store)
+LoginOutcome checkedLogIn(const QString &dataDir, const UserTable &users, const QString &id, const QString &password,
+                          ReadingStore &store)
 {
     if (id.isEmpty())
         return refused(UserTexts::kNoUserChosen);
@@ -85,8 +85,8 @@ LoginOutcome logIn(const QString &dataDir, const QString &id, const QString &pas
     UserTable users;
     QString error;
     LoginOutcome outcome = UserRegistry::read(DataFolder::registryPath(dataDir), &users, &error)
-        ? checkedLogIn(dataDir, users, id, password, store)
-        : refused(UserTexts::cannotReadUserList(error));
+                               ? checkedLogIn(dataDir, users, id, password, store)
+                               : refused(UserTexts::cannotReadUserList(error));
     outcome.users = std::move(users);
     return outcome;
 }

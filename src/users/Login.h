@@ -12,8 +12,8 @@ class ReadingStore;
 struct LoginOutcome
 {
     bool ok = false;
-    QString message;      // empty when there is nothing to say
-    QString title;        // empty: the application title
+    QString message; // empty when there is nothing to say
+    QString title;   // empty: the application title
     bool critical = false;
     bool clearPassword = false;
     QStringList warnings; // shown after a successful login

@@ -34,7 +34,7 @@ QString identity(const QString &path)
 
 struct OwnFile
 {
-    QString kind;  // "the user list"
+    QString kind; // "the user list"
     QString path;
 };
 
@@ -42,8 +42,9 @@ struct OwnFile
 // takes (compared without case, as a file system may).
 QList<OwnFile> ownFiles(const QString &dataDir)
 {
-    QList<OwnFile> own{{QStringLiteral("the user list"), DataFolder::registryPath(dataDir)},
-                       {QStringLiteral("the lock file"), QDir(dataDir).filePath(QLatin1String(DataFolderLock::kFileName))}};
+    QList<OwnFile> own{
+        {QStringLiteral("the user list"), DataFolder::registryPath(dataDir)},
+        {QStringLiteral("the lock file"), QDir(dataDir).filePath(QLatin1String(DataFolderLock::kFileName))}};
     UserTable users;
     if (UserRegistry::read(DataFolder::registryPath(dataDir), &users, nullptr)) {
         for (const UserRecord &r : users.records())

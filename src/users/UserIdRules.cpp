@@ -19,14 +19,14 @@ namespace {
 // ("<ID>.txt.20050314-083000-9.bak", the longest) and its download logs
 // ("<ID>-20261206-184501-99.log"). This allows IDs of up to 229 bytes.
 constexpr qsizetype kMaxFileNameBytes = 255;
-constexpr qsizetype kReadingFileEnding = 4;  // ".txt"
+constexpr qsizetype kReadingFileEnding = 4; // ".txt"
 constexpr qsizetype kMaxDerivedBytes = std::max({kReadingFileEnding + BackupNames::kLongestSuffix,
                                                  kReadingFileEnding + TemporaryFiles::kLongestSuffix,
                                                  qsizetype(DownloadLogFile::kLongestSuffix)});
 
 const QString kCommaReason = QStringLiteral("it contains a comma, which the user list file cannot hold");
-const QString kEncodingReason =
-    QStringLiteral("it contains characters that this computer's text encoding cannot store");
+const QString kEncodingReason = QStringLiteral(
+    "it contains characters that this computer's text encoding cannot store");
 
 bool storableInLocalEncoding(const QString &text)
 {
@@ -35,9 +35,8 @@ bool storableInLocalEncoding(const QString &text)
 
 bool hasControlCharacter(const QString &text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() < 0x20 || c.category() == QChar::Other_Control;
-    });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.category() == QChar::Other_Control; });
 }
 
 QChar forbiddenFileNameCharacter(const QString &id)
@@ -53,9 +52,8 @@ QChar forbiddenFileNameCharacter(const QString &id)
 // Windows refuses these as file names, also with any extension ("con.txt").
 bool isReservedDeviceName(const QString &id)
 {
-    static const QRegularExpression reserved(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
+                                             QRegularExpression::CaseInsensitiveOption);
     return reserved.match(id).hasMatch();
 }
 
@@ -63,8 +61,10 @@ bool isReservedDeviceName(const QString &id)
 bool namesRegistryFile(const QString &id)
 {
     const QString here = QStringLiteral(".");
-    return QFileInfo(DataFolder::readingFilePath(here, id)).fileName()
-               .compare(QFileInfo(DataFolder::registryPath(here)).fileName(), Qt::CaseInsensitive) == 0;
+    return QFileInfo(DataFolder::readingFilePath(here, id))
+               .fileName()
+               .compare(QFileInfo(DataFolder::registryPath(here)).fileName(), Qt::CaseInsensitive)
+           == 0;
 }
 
 } // namespace

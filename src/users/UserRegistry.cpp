@@ -105,7 +105,7 @@ UserSettings newUserSettings(const QString &id)
 QString formatRecord(const UserRecord &r)
 {
     return r.id + QStringLiteral("*,") + r.passwd + QStringLiteral("*,")
-        + QStringList{r.port, r.unit, r.time, r.max, r.min, r.maxp, r.minp}.join(QLatin1Char(','));
+           + QStringList{r.port, r.unit, r.time, r.max, r.min, r.maxp, r.minp}.join(QLatin1Char(','));
 }
 
 QString newUserRecord(const QString &id, const QString &password)
@@ -119,7 +119,7 @@ QString newUserRecord(const QString &id, const QString &password)
 QByteArray defaultContent()
 {
     return TextFiles::encodeLine(QString::fromLatin1(kHeader))
-        + TextFiles::encodeLine(newUserRecord(kGuestId, kGuestPassword));
+           + TextFiles::encodeLine(newUserRecord(kGuestId, kGuestPassword));
 }
 
 UserTable parse(const QByteArray &content)
@@ -142,8 +142,7 @@ UserTable parse(const QByteArray &content)
             continue;
         }
         table.addRecord(UserRecord{id, withoutLastCharacter(decode(f.at(1))), decode(f.at(2)), decode(f.at(3)),
-                                   decode(f.at(4)), decode(f.at(5)), decode(f.at(6)), decode(f.at(7)),
-                                   decode(f.at(8))},
+                                   decode(f.at(4)), decode(f.at(5)), decode(f.at(6)), decode(f.at(7)), decode(f.at(8))},
                         line, end);
     }
     return table;

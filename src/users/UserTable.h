@@ -47,9 +47,9 @@ public:
     // Every further line of the file in order, as read, and its line end.
     struct Line
     {
-        int record = 0;      // 1-based record number, or 0 for a line that is not a user
+        int record = 0; // 1-based record number, or 0 for a line that is not a user
         QByteArray raw;
-        QByteArray end;      // CR LF, LF, a lone CR, or none after an unfinished last line
+        QByteArray end; // CR LF, LF, a lone CR, or none after an unfinished last line
     };
     const QList<Line> &lines() const { return m_lines; }
     // Lines that are neither a record nor empty, and the file line number of

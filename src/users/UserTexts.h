@@ -7,7 +7,7 @@ namespace UserTexts {
 
 // Window captions, labels and buttons.
 inline const QString kLoginCaption = QStringLiteral("User Login");
-inline const QString kAddNewUser = QStringLiteral("Add New User");  // caption and button
+inline const QString kAddNewUser = QStringLiteral("Add New User"); // caption and button
 inline const QString kUserIdLabel = QStringLiteral("User ID :");
 inline const QString kPasswordLabel = QStringLiteral("Password :");
 inline const QString kCheckingPasswordLabel = QStringLiteral("Checking Password :");
@@ -17,15 +17,13 @@ inline const QString kCancelButton = QStringLiteral("Cancel");
 
 // Login.
 inline const QString kErrorTitle = QStringLiteral("Error");
-inline const QString kChoseIdAndPassword =
-    QStringLiteral("Please Chose your User ID And key in your password !!");
+inline const QString kChoseIdAndPassword = QStringLiteral("Please Chose your User ID And key in your password !!");
 inline QString wrongPassword(const QString &id)
 {
-    return QStringLiteral("User ID [") + id
-        + QStringLiteral("] ! Your Password have some error ! Please try again !");
+    return QStringLiteral("User ID [") + id + QStringLiteral("] ! Your Password have some error ! Please try again !");
 }
-inline const QString kNoUserChosen =
-    QStringLiteral("No User ID is chosen. The user list is empty: please add a new user first.");
+inline const QString kNoUserChosen = QStringLiteral(
+    "No User ID is chosen. The user list is empty: please add a new user first.");
 inline QString unknownUser(const QString &id)
 {
     return QStringLiteral("User ID [%1] is not in the user list any more. Please choose your User ID again.").arg(id);
@@ -36,12 +34,14 @@ inline QString cannotReadUserList(const QString &reason)
 }
 inline QString skippedUserListLines(const QString &file, int count, int firstLine)
 {
-    return count == 1
-        ? QStringLiteral("Line %1 of the user list %2 could not be read and was skipped.").arg(firstLine).arg(file)
-        : QStringLiteral("%1 lines of the user list %2 could not be read and were skipped; the first is line %3.")
-              .arg(count)
-              .arg(file)
-              .arg(firstLine);
+    return count == 1 ? QStringLiteral("Line %1 of the user list %2 could not be read and was skipped.")
+                            .arg(firstLine)
+                            .arg(file)
+                      : QStringLiteral(
+                            "%1 lines of the user list %2 could not be read and were skipped; the first is line %3.")
+                            .arg(count)
+                            .arg(file)
+                            .arg(firstLine);
 }
 inline QString cannotCreateReadingFile(const QString &id, const QString &reason)
 {
@@ -49,8 +49,7 @@ inline QString cannotCreateReadingFile(const QString &id, const QString &reason)
 }
 inline QString cannotLoadReadings(const QString &id, const QString &reason)
 {
-    return QStringLiteral("The readings of User ID [%1] cannot be loaded, so the login is refused. %2")
-        .arg(id, reason);
+    return QStringLiteral("The readings of User ID [%1] cannot be loaded, so the login is refused. %2").arg(id, reason);
 }
 inline QString cannotCreateUserList(const QString &reason)
 {
@@ -62,8 +61,8 @@ inline const QString kKeyInUserId = QStringLiteral("Please key in the User ID\uF
 inline const QString kCannotUseUserId = QStringLiteral("You can't use this User ID\uFF01");
 inline const QString kKeyInPassword = QStringLiteral("Please key in the Password\uFF01");
 inline const QString kKeyInCheckingPassword = QStringLiteral("Please key in the Checking Password !");
-inline const QString kPasswordsDiffer =
-    QStringLiteral("The password and checking password is not the same , Please try again !");
+inline const QString kPasswordsDiffer = QStringLiteral(
+    "The password and checking password is not the same , Please try again !");
 inline QString userAdded(const QString &id)
 {
     return QStringLiteral("Add New User [") + id + QStringLiteral("] Successfully !!");

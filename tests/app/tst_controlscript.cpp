@@ -36,9 +36,8 @@ std::unique_ptr<QWidget> makeWindow(QStringList *log)
     named<QLabel>("Label1", w)->setText(QStringLiteral("No data !"));
     auto *combo = named<QComboBox>("Combo4", w);
     combo->addItems({"2005/3/14", "2005/3/15"});
-    QObject::connect(combo, &QComboBox::activated, w, [log, combo](int i) {
-        *log << QStringLiteral("Combo4 activated %1").arg(combo->itemText(i));
-    });
+    QObject::connect(combo, &QComboBox::activated, w,
+                     [log, combo](int i) { *log << QStringLiteral("Combo4 activated %1").arg(combo->itemText(i)); });
     auto *date = named<QDateEdit>("DTPicker1", w);
     date->setDate(QDate(2005, 1, 1));
     QObject::connect(date, &QDateEdit::dateChanged, w,
@@ -62,24 +61,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<ScriptStep>("step");
         QTest::addColumn<int>("dateFormat");
-        QTest::addColumn<QStringList>("log");   // what the window's handlers saw
+        QTest::addColumn<QStringList>("log"); // what the window's handlers saw
         QTest::addColumn<QString>("error");
         const auto set = [](const char *name, const char *value) {
             return ScriptStep{ScriptStep::Kind::Set, QLatin1String(name), QLatin1String(value)};
         };
-        const auto click = [](const char *name) { return ScriptStep{ScriptStep::Kind::Click, QLatin1String(name), {}}; };
+        const auto click = [](const char *name) {
+            return ScriptStep{ScriptStep::Kind::Click, QLatin1String(name), {}};
+        };
         QTest::newRow("no such entry") << set("Combo4", "2005/3/16") << 1 << QStringList{}
                                        << "\"Combo4\" has no entry \"2005/3/16\".";
-        QTest::newRow("date, day first, zeros") << set("DTPicker1", "14/03/2005") << 2
-                                                << QStringList{"DTPicker1 2005-03-14"} << "";
+        QTest::newRow("date, day first, zeros")
+            << set("DTPicker1", "14/03/2005") << 2 << QStringList{"DTPicker1 2005-03-14"} << "";
         QTest::newRow("date in the other order") << set("DTPicker1", "2005/3/14") << 2 << QStringList{}
                                                  << "\"2005/3/14\" for \"DTPicker1\" is not a date (day/month/year).";
         QTest::newRow("scroll bar") << set("HScroll1", "150") << 1 << QStringList{"HScroll1 150"} << "";
-        QTest::newRow("scroll bar, no number") << set("HScroll1", "x") << 1 << QStringList{}
-                                               << "\"x\" for \"HScroll1\" is not a number.";
+        QTest::newRow("scroll bar, no number")
+            << set("HScroll1", "x") << 1 << QStringList{} << "\"x\" for \"HScroll1\" is not a number.";
         QTest::newRow("disabled button") << click("CmdSave") << 1 << QStringList{} << "\"CmdSave\" is disabled.";
-        QTest::newRow("a label cannot be set") << set("Label1", "x") << 1 << QStringList{}
-                                               << "\"Label1\" (QLabel) cannot be set.";
+        QTest::newRow("a label cannot be set")
+            << set("Label1", "x") << 1 << QStringList{} << "\"Label1\" (QLabel) cannot be set.";
     }
     void apply()
     {

@@ -65,7 +65,8 @@ void unnamed(QAccessibleInterface *node, QStringList &out)
         if ((child->state().focusable || actionable) && child->text(QAccessible::Name).trimmed().isEmpty()) {
             const QObject *o = child->object();
             out << (o ? QLatin1String(o->metaObject()->className()) + u' ' + o->objectName()
-                      : QStringLiteral("role %1").arg(child->role())) + QStringLiteral(" without a name");
+                      : QStringLiteral("role %1").arg(child->role()))
+                       + QStringLiteral(" without a name");
         }
         if (!child->tableInterface() && child->role() != QAccessible::List)
             unnamed(child, out);
@@ -84,8 +85,12 @@ QStringList accessProblems(QWidget *window)
         const bool shown = !label->styleSheet().contains(QLatin1String("color: transparent"));
         if (label->isVisible() && shown && !label->wordWrap() && !label->text().isEmpty()
             && (label->width() < need.width() || label->height() < need.height()))
-            out << QStringLiteral("%1 %2: %3x%4, needs %5x%6").arg(label->objectName(), label->text())
-                       .arg(label->width()).arg(label->height()).arg(need.width()).arg(need.height());
+            out << QStringLiteral("%1 %2: %3x%4, needs %5x%6")
+                       .arg(label->objectName(), label->text())
+                       .arg(label->width())
+                       .arg(label->height())
+                       .arg(need.width())
+                       .arg(need.height());
     }
     for (QChartView *chart : window->findChildren<QChartView *>())
         if (QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Name).isEmpty())
@@ -164,24 +169,30 @@ private Q_SLOTS:
         QStringList tools;
         for (QAction *action : m_frame->tbToolBar->actions())
             tools << (action->isSeparator() ? "|" : action->icon().isNull() ? "no icon" : action->toolTip());
-        QCOMPARE(seen << tools.join(QStringLiteral(", ")), (QStringList{
-            "Dextrel Management Software v1.2|Dextrel Management Software",
-            "About...|Dextrel Management Software                         Vision  1.2|OK",
-            "Welcome!|Dextrel  Management Software|Welcome to the Dextrel Management Software,a software that offers a "
-            "database of information to help better manage an individual's diabetes.|The software is not intended to "
-            "provide medical advice. Consult with your health care professional before making any life changing "
-            "decisions (i.e. your diet, exercise program or medication.).|The software was developed exclusively by "
-            "DX for use with Glucose Monitoring System.|Meter Readings|Reports",
-            "View Reports|View Reports|Data List|Standard Day|Line Graph|Histogram",
-            "Main(&M): Index(&I), Setup(&S)..., Export Readings(&X)..., Report for My Doctor(&R)..., -Logout(&O)..., "
-            "Exit(&E)",
-            "Meter(&M): Download Meter Readings(&D), -Meter Control(&C)...",
-            "Report(&R): Data List(&L), Standard Day(&D), Line Graph(&G), -PC Line Graph(&P), -Line Graph(&G), "
-            "Histogram(&H), Summary(&U), Overlay Day(&O)",
-            "Print(&P): Print Setting(&S)..., Print Report(&R)",
-            "Help(&H): Our Web(&W), Open Data Folder, About(&A)",
-            "Index, Setup, |, Download Meter Readings, Meter Control, |, Data List, Standard Day, Line Graph, "
-            "Histogram, |, Print Report"}));
+        QCOMPARE(
+            seen << tools.join(QStringLiteral(", ")),
+            (QStringList{
+                "Dextrel Management Software v1.2|Dextrel Management Software",
+                "About...|Dextrel Management Software                         Vision  1.2|OK",
+                "Welcome!|Dextrel  Management Software|Welcome to the Dextrel Management Software,a software that "
+                "offers a "
+                "database of information to help better manage an individual's diabetes.|The software is not intended "
+                "to "
+                "provide medical advice. Consult with your health care professional before making any life changing "
+                "decisions (i.e. your diet, exercise program or medication.).|The software was developed exclusively "
+                "by "
+                "DX for use with Glucose Monitoring System.|Meter Readings|Reports",
+                "View Reports|View Reports|Data List|Standard Day|Line Graph|Histogram",
+                "Main(&M): Index(&I), Setup(&S)..., Export Readings(&X)..., Report for My Doctor(&R)..., "
+                "-Logout(&O)..., "
+                "Exit(&E)",
+                "Meter(&M): Download Meter Readings(&D), -Meter Control(&C)...",
+                "Report(&R): Data List(&L), Standard Day(&D), Line Graph(&G), -PC Line Graph(&P), -Line Graph(&G), "
+                "Histogram(&H), Summary(&U), Overlay Day(&O)",
+                "Print(&P): Print Setting(&S)..., Print Report(&R)",
+                "Help(&H): Our Web(&W), Open Data Folder, About(&A)",
+                "Index, Setup, |, Download Meter Readings, Meter Control, |, Data List, Standard Day, Line Graph, "
+                "Histogram, |, Print Report"}));
     }
 
     // The commands of the frame and its pages one after the other, the frame at
@@ -255,7 +266,10 @@ private Q_SLOTS:
             // The command leads each side, so a failure names it.
             QCOMPARE(std::tuple(QString(command), loaded, m_frame->findChild<QMdiArea *>()->subWindowList().size(),
                                 page.isNull()),
-                     std::tuple(QString(command), same ? before : *opens ? QStringList{opens} : QStringList{},
+                     std::tuple(QString(command),
+                                same     ? before
+                                : *opens ? QStringList{opens}
+                                         : QStringList{},
                                 loaded.size(), !same));
             for (QWidget *window : QApplication::topLevelWidgets()) {
                 if (!window->isVisible())
@@ -263,25 +277,27 @@ private Q_SLOTS:
                 problems << accessProblems(window);
                 // A window larger than the screen (at this font) starts at its edge.
                 const QRect room(screen.topLeft(), screen.size().expandedTo(window->frameSize()));
-                if (window != m_frame.get() && (window->parentWidget() != m_frame.get()
-                                                || !room.contains(window->frameGeometry())))
+                if (window != m_frame.get()
+                    && (window->parentWidget() != m_frame.get() || !room.contains(window->frameGeometry())))
                     problems << window->objectName() + QStringLiteral(" is not the frame's or not on the screen");
             }
-            for (QChartView *chart : same || !m_frame->activePage() ? QList<QChartView *>()
-                                     : m_frame->activePage()->findChildren<QChartView *>())
+            for (QChartView *chart : same || !m_frame->activePage()
+                                         ? QList<QChartView *>()
+                                         : m_frame->activePage()->findChildren<QChartView *>())
                 charts << QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
         }
         problems.removeDuplicates();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-        QCOMPARE(charts, (QStringList{
-            "PC line graph, 1 reading from 2006/3/6 to 2006/3/6, highest 250, lowest 250 mg/dL",
-            "Standard day, no day chosen",
-            "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 13.9, lowest 3.3 mmol/L",
-            "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL",
-            "Histogram, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL, most in <61 (1)",
-            "Band bar, 3 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 33.3 %, 70–180 mg/dL 33.3 %, "
-            "181–250 mg/dL 33.3 %, Above 250 mg/dL 0.0 %",
-            "Overlay day, 3 readings, a median for 0 of 24 hours"}));
+        QCOMPARE(charts,
+                 (QStringList{
+                     "PC line graph, 1 reading from 2006/3/6 to 2006/3/6, highest 250, lowest 250 mg/dL",
+                     "Standard day, no day chosen",
+                     "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 13.9, lowest 3.3 mmol/L",
+                     "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL",
+                     "Histogram, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL, most in <61 (1)",
+                     "Band bar, 3 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 33.3 %, 70–180 mg/dL 33.3 %, "
+                     "181–250 mg/dL 33.3 %, Above 250 mg/dL 0.0 %",
+                     "Overlay day, 3 readings, a median for 0 of 24 hours"}));
     }
 
     // To a PDF file: landscape for a wide page, drawn without what only the

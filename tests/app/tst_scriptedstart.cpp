@@ -31,17 +31,17 @@ private Q_SLOTS:
     // a refused start writes no dump.
     void startWith_data()
     {
-        QTest::addColumn<QStringList>("arguments");  // after --user alice
+        QTest::addColumn<QStringList>("arguments"); // after --user alice
         QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QByteArray>("lock");        // "none": no lock file
-        QTest::addColumn<QString>("reason");         // empty: logged in
+        QTest::addColumn<QByteArray>("lock"); // "none": no lock file
+        QTest::addColumn<QString>("reason");  // empty: logged in
         QTest::newRow("password on standard input, an empty lock file")
             << QStringList{"--password-stdin"} << QByteArray("secret\n") << QByteArray("") << "";
         QTest::newRow("password in the environment, a lock file of garbage")
             << QStringList{"DEXTREL_PASSWORD=secret"} << QByteArray() << QByteArray("\x01garbage\n\n") << "";
         QTest::newRow("wrong password on standard input")
-            << QStringList{"--password-stdin", "DEXTREL_PASSWORD=secret"} << QByteArray("Secret\n") << QByteArray("none")
-            << "User ID [alice] ! Your Password have some error ! Please try again !";
+            << QStringList{"--password-stdin", "DEXTREL_PASSWORD=secret"} << QByteArray("Secret\n")
+            << QByteArray("none") << "User ID [alice] ! Your Password have some error ! Please try again !";
         QTest::newRow("lock of another computer")
             << QStringList{"--password", "secret"} << QByteArray() << QByteArray("1\nDextrel\nsome-other-computer\n")
             << "(process 1 on the computer some-other-computer). If it is not, delete the file ";
@@ -56,10 +56,13 @@ private Q_SLOTS:
         folder.write(QStringLiteral("DXRegister.txt"), kAlice);
         if (lock != "none")
             folder.write(QStringLiteral("dextrel.lock"), lock);
-        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--dump", folder.file("state.json"),
-                                                    "--user", "alice"} + arguments, input);
+        const auto [code, errors] = run(
+            QStringList{"--data-dir", folder.path(), "--dump", folder.file("state.json"), "--user", "alice"}
+                + arguments,
+            input);
         QVERIFY2(reason.isEmpty() ? code == 0 : code > 0 && errors.contains(reason), qPrintable(errors));
-        QCOMPARE(QList<bool>({folder.exists("alice.txt"), folder.exists("state.json")}), QList<bool>(2, reason.isEmpty()));
+        QCOMPARE(QList<bool>({folder.exists("alice.txt"), folder.exists("state.json")}),
+                 QList<bool>(2, reason.isEmpty()));
     }
 
     // Steps run in order, each on what the previous one opened; the dump lists
@@ -69,9 +72,9 @@ private Q_SLOTS:
     void steps_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("windows");   // objectName: title, front first
-        QTest::addColumn<QStringList>("messages");  // title: text
-        QTest::addColumn<QByteArray>("alice");      // her line afterwards
+        QTest::addColumn<QStringList>("windows");  // objectName: title, front first
+        QTest::addColumn<QStringList>("messages"); // title: text
+        QTest::addColumn<QByteArray>("alice");     // her line afterwards
         // The picture is of the page drawn.
         QTest::newRow("help browser, a script for an address, a picture")
             << QStringList{"--page", "web", "--set", "cboAddress=javascript:void(0)", "--screenshot", "PICTURE"}
@@ -81,8 +84,8 @@ private Q_SLOTS:
             << QByteArray("alice*,secret*,1,2,1,120,80,120,80");
         // OK writes the limits saved; a port chosen is used at once, and only written by OK.
         QTest::newRow("limits saved and written, then port 3 used on the download page")
-            << QStringList{"--page", "settings", "--set", "TextMax=8.5", "--click", "CmdSave", "--click", "cmdOK",
-                           "--click", "mnuSetup", "--set", "ComOption3=1", "--click", "mnuMeterRead"}
+            << QStringList{"--page", "settings", "--set",    "TextMax=8.5", "--click",      "CmdSave", "--click",
+                           "cmdOK",  "--click",  "mnuSetup", "--set",       "ComOption3=1", "--click", "mnuMeterRead"}
             << QStringList{"frmSet: Setting parameters", "frmMeterRead: Download Meter Readings",
                            "frmMain: Dextrel Management Software v1.2 - [Download Meter Readings]"}
             << QStringList{"Qel: RS232 Setting Error !\n/nonexistent/com3 is not there"}
@@ -97,8 +100,9 @@ private Q_SLOTS:
         ScratchFolder folder;
         folder.write(QStringLiteral("DXRegister.txt"), kAlice);
         arguments.replaceInStrings(QStringLiteral("PICTURE"), folder.file(QStringLiteral("x.png")));
-        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--user", "alice", "--password", "secret",
-                                                    "--dump", folder.file("state.json"), "DEXTREL_COM3=/nonexistent/com3"}
+        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--user", "alice", "--password",
+                                                    "secret", "--dump", folder.file("state.json"),
+                                                    "DEXTREL_COM3=/nonexistent/com3"}
                                         + arguments);
         QVERIFY2(code == 0, qPrintable(errors));
         const QJsonObject dump = QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object();
@@ -111,7 +115,8 @@ private Q_SLOTS:
         QCOMPARE(shownMessages, messages);
         QCOMPARE(folder.read(QStringLiteral("DXRegister.txt")), crlf({kAlice.first(kAlice.indexOf('\r')), alice}));
         const QByteArray png = folder.read(QStringLiteral("x.png"));
-        QCOMPARE(png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)) && png.size() > 10000, arguments.contains("--screenshot"));
+        QCOMPARE(png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)) && png.size() > 10000,
+                 arguments.contains("--screenshot"));
     }
 
     // A start clears what a killed rewrite left and takes others' access
@@ -121,10 +126,11 @@ private Q_SLOTS:
         ScratchFolder folder;
         folder.write(QStringLiteral("DXRegister.txt"), kAlice);
         QFile::setPermissions(folder.file("DXRegister.txt"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        for (const char *name : {"DXRegister.txt.Ab12Cd.dextrel-tmp", "alice.txt.x9Y8z7.dextrel-tmp", "alice.txt.bak", "notes.txt"})
+        for (const char *name :
+             {"DXRegister.txt.Ab12Cd.dextrel-tmp", "alice.txt.x9Y8z7.dextrel-tmp", "alice.txt.bak", "notes.txt"})
             folder.write(name, "x");
-        const auto [code, errors] = run({"--data-dir", folder.path(), "--user", "alice", "--password", "secret",
-                                         "--click", "cmdNone"});
+        const auto [code, errors] = run(
+            {"--data-dir", folder.path(), "--user", "alice", "--password", "secret", "--click", "cmdNone"});
         QVERIFY2(code > 0 && errors.contains("There is no control named \"cmdNone\"."), qPrintable(errors));
         QCOMPARE(QDir(folder.path()).entryList({"*.txt*"}, QDir::Files, QDir::Name),
                  (QStringList{"DXRegister.txt", "alice.txt", "alice.txt.bak", "notes.txt"}));
@@ -142,7 +148,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(data + QStringLiteral("/guest.txt")), 15000);
         const auto mode = [](const QString &path) { return int(QFileInfo(path).permissions().toInt() & 0x777); };
         QCOMPARE((QList<int>{mode(folder.file("new")), mode(data)}), (QList<int>{0x755, 0x700}));
-        const QStringList again{"--data-dir", data, "--user", "guest", "--screenshot", folder.file(QStringLiteral("again.png"))};
+        const QStringList again{"--data-dir", data,           "--user",
+                                "guest",      "--screenshot", folder.file(QStringLiteral("again.png"))};
         const auto [code, errors] = run(again);
         first.kill();
         first.waitForFinished();

@@ -24,7 +24,7 @@ struct SessionRig : MeterLink
     bool open() override { return opened = true; }
     void close() override { opened = false; }
     bool isOpen() const override { return opened; }
-    void setDtr(bool) override {}
+    void setDtr(bool) override { }
     qint64 bytesWaiting() override { return inbox.size(); }
     QByteArray readAll() override { return std::exchange(inbox, {}); }
     void write(const QByteArray &bytes) override
@@ -40,12 +40,12 @@ struct SessionRig : MeterLink
     }
 
     explicit SessionRig(Meter answers, int busy = 0)
-        : meter(std::move(answers)), busyMs(busy)
+        : meter(std::move(answers))
+        , busyMs(busy)
     {
         due.fill(-1);
-        QObject::connect(&session, &MeterSession::timerActiveChanged, [this](SessionTimer t, bool on) {
-            due[int(t)] = on ? now + sessionTimer(t).intervalMs : -1;
-        });
+        QObject::connect(&session, &MeterSession::timerActiveChanged,
+                         [this](SessionTimer t, bool on) { due[int(t)] = on ? now + sessionTimer(t).intervalMs : -1; });
         QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
         QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
         QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
@@ -74,12 +74,11 @@ struct SessionRig : MeterLink
         const qsizetype endings = failures.size() + warnings.size();
         const auto over = [&] { return stop ? stop() : failures.size() + warnings.size() > endings; };
         while (!over()) {
-            const auto next = std::min_element(due.begin(), due.end(), [](qint64 a, qint64 b) {
-                return b < 0 || (a >= 0 && a < b);
-            });
+            const auto next = std::min_element(due.begin(), due.end(),
+                                               [](qint64 a, qint64 b) { return b < 0 || (a >= 0 && a < b); });
             qint64 timerAt = *next;
             if (timerAt >= 0 && busyMs > 0 && timerAt % 170 < busyMs)
-                timerAt += busyMs - timerAt % 170;  // the program was busy
+                timerAt += busyMs - timerAt % 170; // the program was busy
             if (!incoming.isEmpty() && (timerAt < 0 || incoming.first().atMs <= timerAt)) {
                 if (incoming.first().atMs > end)
                     break;
@@ -118,7 +117,7 @@ struct SessionRig : MeterLink
     }
     Meter meter;
     int busyMs;
-    QByteArray muteAfter;  // the meter answers nothing once it heard this
+    QByteArray muteAfter; // the meter answers nothing once it heard this
     bool mute = false;
     bool opened = true;
     qint64 now = 0;
@@ -128,7 +127,7 @@ struct SessionRig : MeterLink
     QList<qint64> writtenMs;
     std::array<qint64, kSessionTimerCount> due{};
 
-    QString saveError;  // the save step fails with it, when set
+    QString saveError; // the save step fails with it, when set
     int saves = 0;
     MeterSession session{*this, [this] { return now; }};
     QStringList labels, messages, listLines, failures, warnings;
@@ -138,8 +137,8 @@ struct SessionRig : MeterLink
 struct FakeMeterLine : SessionRig
 {
     explicit FakeMeterLine(const QList<MeterRecord> &inMeter, const FaultOptions &faults = {}, int busy = 0)
-        : SessionRig([this](const QByteArray &bytes, qint64 nowMs) { return responder.hear(bytes, nowMs); }, busy),
-          responder(inMeter, faults)
+        : SessionRig([this](const QByteArray &bytes, qint64 nowMs) { return responder.hear(bytes, nowMs); }, busy)
+        , responder(inMeter, faults)
     {
     }
     MeterResponder responder;

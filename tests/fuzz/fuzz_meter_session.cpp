@@ -21,7 +21,11 @@ constexpr qint64 kSettledMs = 2000;
 class Answers
 {
 public:
-    Answers(const uint8_t *data, size_t size) : m_data(data), m_size(size) {}
+    Answers(const uint8_t *data, size_t size)
+        : m_data(data)
+        , m_size(size)
+    {
+    }
 
     QList<SessionRig::Output> next(qint64 nowMs)
     {
@@ -69,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         else if (listeningSinceMs < 0)
             listeningSinceMs = rig.now;
         return (listeningSinceMs >= 0 && rig.now - listeningSinceMs > kSettledMs)
-            || (quietSinceMs >= 0 && rig.now - quietSinceMs > kQuietEndsWithinMs);
+               || (quietSinceMs >= 0 && rig.now - quietSinceMs > kQuietEndsWithinMs);
     });
     // Listening for a late wake-up answer is all a quiet meter may leave running.
     if (!onlyListening())

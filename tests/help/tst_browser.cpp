@@ -134,15 +134,21 @@ private Q_SLOTS:
     void refusedAddresses_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");  // in the message
-        QTest::newRow("a file") << "file:///etc/passwd" << "file:///etc/passwd";
-        QTest::newRow("a folder") << "/etc" << "file:///etc";
-        QTest::newRow("page source") << "view-source:manual:/index.html" << "view-source:manual:/index.html";
-        QTest::newRow("engine page") << "chrome://version" << "chrome://version";
-        QTest::newRow("other about: page") << "about:version" << "about:version";
+        QTest::addColumn<QString>("shown"); // in the message
+        QTest::newRow("a file") << "file:///etc/passwd"
+                                << "file:///etc/passwd";
+        QTest::newRow("a folder") << "/etc"
+                                  << "file:///etc";
+        QTest::newRow("page source") << "view-source:manual:/index.html"
+                                     << "view-source:manual:/index.html";
+        QTest::newRow("engine page") << "chrome://version"
+                                     << "chrome://version";
+        QTest::newRow("other about: page") << "about:version"
+                                           << "about:version";
         QTest::newRow("data page") << "data:text/html,<script>document.title='x'</script>"
                                    << "data:text/html,%3Cscript%3Edocument.title='x'%3C/script%3E";
-        QTest::newRow("script") << "javascript:document.title='x'" << "javascript:document.title='x'";
+        QTest::newRow("script") << "javascript:document.title='x'"
+                                << "javascript:document.title='x'";
     }
     void refusedAddresses()
     {
@@ -151,7 +157,8 @@ private Q_SLOTS:
         frmBrowser &browser = *m_browser;
         const auto state = [&browser] {
             return QStringList{browser.brwWebBrowser->url().toString(), browser.windowTitle(),
-                               QString::number(browser.isBusy())} + items(browser.cboAddress);
+                               QString::number(browser.isBusy())}
+                   + items(browser.cboAddress);
         };
         const QStringList before = state();
         MessageRecorder messages;
@@ -171,7 +178,8 @@ private Q_SLOTS:
             url.setQuery("q=" + QUrl::toPercentEncoding(words));
             QVERIFY(loads(*m_browser, [&] { m_browser->brwWebBrowser->load(url); }));
             found << evaluate(*m_browser, "Array.from(document.querySelectorAll('#results a'), a => a.textContent)")
-                         .toStringList().join(u'|');
+                         .toStringList()
+                         .join(u'|');
         }
         QCOMPARE(found, (QStringList{"Summary", "", kHomeTitle + "|Command-line options|Histogram"}));
     }
@@ -182,9 +190,9 @@ private Q_SLOTS:
     void servedFiles()
     {
         QStringList served;
-        for (const char *address : {"manual:/connect.html", "manual:/pictures/index.png", "file:/connect.html",
-                                    "manual:/../connect.html", "manual:/pictures/%2e%2e%2fx.png",
-                                    "manual:/pictures/a/index.png", "manual:/pictures/index.html"})
+        for (const char *address :
+             {"manual:/connect.html", "manual:/pictures/index.png", "file:/connect.html", "manual:/../connect.html",
+              "manual:/pictures/%2e%2e%2fx.png", "manual:/pictures/a/index.png", "manual:/pictures/index.html"})
             served << ManualAddress::fileFor(QUrl(address), "/pics");
         QCOMPARE(served, (QStringList{":/manual/connect.html", "/pics/index.png", "", "", "", "", ""}));
     }

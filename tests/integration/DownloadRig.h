@@ -22,7 +22,8 @@ class DownloadRig
 {
 public:
     explicit DownloadRig(const FaultOptions &faults = {})
-        : records(RecordList::generate(3, 2024, QDateTime::currentDateTime())), m_meter(records, faults)
+        : records(RecordList::generate(3, 2024, QDateTime::currentDateTime()))
+        , m_meter(records, faults)
     {
         state.dataDir = data.path();
         state.user = {QStringLiteral("alice"), 1, 1, 1};
@@ -35,8 +36,8 @@ public:
         ReadingTables expected = state.store.tables();
         for (qsizetype k = records.size(); k-- > 0;) {
             const MeterRecord &m = records.at(k);
-            expected.readingAt(expected.count() + 1) = {m.month, m.day, m.hour, m.minute, m.glucose, m.year,
-                                                        m.event ? EventMark::PC : EventMark::C};
+            expected.readingAt(expected.count() + 1) = {
+                m.month, m.day, m.hour, m.minute, m.glucose, m.year, m.event ? EventMark::PC : EventMark::C};
         }
         cleanFile = ReadingFile::format(expected);
 
@@ -50,7 +51,7 @@ public:
         QByteArray stream;
         const QRegularExpression in(" in +([0-9A-F ]+)$", QRegularExpression::MultilineOption);
         for (auto it = in.globalMatch(data.read("meter.log")); it.hasNext();)
-            stream += QByteArray::fromHex(it.next().captured(1).toLatin1());  // spaces are skipped
+            stream += QByteArray::fromHex(it.next().captured(1).toLatin1()); // spaces are skipped
         return stream;
     }
 
@@ -59,7 +60,7 @@ public:
     const QList<MeterRecord> records;
     ScratchFolder data;
     AppState state;
-    QByteArray cleanFile;  // what a clean download leaves
+    QByteArray cleanFile; // what a clean download leaves
 
 private:
     MeterEmulator m_meter;

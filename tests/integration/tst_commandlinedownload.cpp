@@ -29,7 +29,8 @@ Ran runProgram(const QStringList &arguments, const QString &folder)
             QString::fromLocal8Bit(program.readAllStandardError())};
 }
 
-const QByteArray kRegistry = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nalice*,wonder*,1,1,1,180,70,180,70\r\n";
+const QByteArray kRegistry
+    = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nalice*,wonder*,1,1,1,180,70,180,70\r\n";
 
 QStringList aliceLogin(const DownloadRig &rig)
 {
@@ -46,13 +47,14 @@ private Q_SLOTS:
     void failedDownload_data()
     {
         QTest::addColumn<FaultOptions>("faults");
-        QTest::addColumn<QString>("device");   // empty: the emulated meter, <meter> in err
+        QTest::addColumn<QString>("device"); // empty: the emulated meter, <meter> in err
         QTest::addColumn<QString>("err");
         QTest::newRow("line gone") << FaultOptions{.portVanishes = true} << ""
                                    << "The connection to the meter was lost (<meter> could not be read). The download "
                                       "was abandoned and nothing was saved.\n";
-        QTest::newRow("no such device") << FaultOptions{} << "/nonexistent/ttyUSB9"
-                                        << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n/nonexistent/ttyUSB9 is not there. ";
+        QTest::newRow("no such device")
+            << FaultOptions{} << "/nonexistent/ttyUSB9"
+            << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n/nonexistent/ttyUSB9 is not there. ";
     }
     void failedDownload()
     {
@@ -77,13 +79,14 @@ private Q_SLOTS:
     // Find Meter tries a missing device, a file and the meter, one at a time.
     void findMeter_data()
     {
-        QTest::addColumn<QStringList>("devices");  // "<meter>": the emulated meter's
+        QTest::addColumn<QStringList>("devices"); // "<meter>": the emulated meter's
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("said");         // "<folder>": where the program runs
-        QTest::newRow("found") << QStringList{"/dev/ttyUSB97", "some-plain-file", "<meter>"} << 0
-                               << "Trying /dev/ttyUSB97...\n/dev/ttyUSB97: cannot be opened: No such file or directory.\n"
-                                  "Trying <folder>/some-plain-file...\n<folder>/some-plain-file: cannot be opened: not a "
-                                  "serial port.\nTrying <meter>...\nMeter found on <meter>\n";
+        QTest::addColumn<QString>("said"); // "<folder>": where the program runs
+        QTest::newRow("found")
+            << QStringList{"/dev/ttyUSB97", "some-plain-file", "<meter>"} << 0
+            << "Trying /dev/ttyUSB97...\n/dev/ttyUSB97: cannot be opened: No such file or directory.\n"
+               "Trying <folder>/some-plain-file...\n<folder>/some-plain-file: cannot be opened: not a "
+               "serial port.\nTrying <meter>...\nMeter found on <meter>\n";
         QTest::newRow("not found") << QStringList{"/dev/ttyUSB97"} << 1
                                    << "Trying /dev/ttyUSB97...\n/dev/ttyUSB97: cannot be opened: No such file or "
                                       "directory.\nNo meter found on /dev/ttyUSB97.\n";
@@ -112,8 +115,9 @@ private Q_SLOTS:
         rig.data.write("DXRegister.txt", kRegistry);
         const QString meter = qEnvironmentVariable("DEXTREL_COM1");
         qunsetenv("DEXTREL_COM1");
-        const Ran chosen = runProgram(aliceLogin(rig) + QStringList{"--page", "settings", "--set", "ComboDevice=" + meter,
-                                                                    "--dump", rig.data.file("chosen.json")},
+        const Ran chosen = runProgram(aliceLogin(rig)
+                                          + QStringList{"--page", "settings", "--set", "ComboDevice=" + meter, "--dump",
+                                                        rig.data.file("chosen.json")},
                                       rig.data.path());
         const Ran downloaded = runProgram(aliceLogin(rig) + QStringList{"--download"}, rig.data.path());
         QCOMPARE(std::tuple(chosen.exitCode, downloaded.exitCode, downloaded.err.contains("Download log")),

@@ -31,15 +31,15 @@ namespace {
 // What one download showed in the download window.
 struct DownloadRun
 {
-    bool finished = false;  // the download ended complete
-    QStringList failures;   // why it ended without a result
-    QStringList messages;   // message boxes, "caption: text"
-    QString label;          // LabelRead at the end
-    QString listLine;       // List3 at the end
-    QList<int> progress;    // every value of ProgressBar1
+    bool finished = false; // the download ended complete
+    QStringList failures;  // why it ended without a result
+    QStringList messages;  // message boxes, "caption: text"
+    QString label;         // LabelRead at the end
+    QString listLine;      // List3 at the end
+    QList<int> progress;   // every value of ProgressBar1
     int progressMaximum = -1;
-    bool saveLogOffered = false;  // the window offers to save the download's log
-    ReportPeriod exportPeriod;    // the dates of an export window open meanwhile
+    bool saveLogOffered = false; // the window offers to save the download's log
+    ReportPeriod exportPeriod;   // the dates of an export window open meanwhile
 };
 
 // Presses Start Reading in the download window and runs until the download
@@ -50,7 +50,7 @@ DownloadRun runWindow(DownloadRig &rig)
     MessageRecorder recorder;
     const PageContext context{rig.state.user, rig.state.store, rig.state.dataDir};
     frmMeterRead form(context, rig.state.store);
-    ExportWindow exportWindow(context, ReportFiles::Kind::Readings);  // open all along
+    ExportWindow exportWindow(context, ReportFiles::Kind::Readings); // open all along
     const MeterSession &session = form.findChild<MeterDownload *>()->session();
     QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
     QObject::connect(&session, &MeterSession::failed, [&](const QString &why) { out.failures << why; });
@@ -58,7 +58,7 @@ DownloadRun runWindow(DownloadRig &rig)
 
     form.CommandMR->click();
     (void)QTest::qWaitFor([&] { return out.finished || !out.failures.isEmpty(); }, 15000);
-    QTest::qWait(100);  // bytes still on their way
+    QTest::qWait(100); // bytes still on their way
     for (const Messages::Message &m : recorder.messages())
         out.messages << m.title + ": " + m.text;
     out.label = form.LabelRead->text();
@@ -132,7 +132,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("reason");
         QTest::newRow("no device") << 1 << "/nonexistent/tty is not there. This computer lists no serial ports.";
-        QTest::newRow("hand-edited port 6") << 6 << "Serial port 6 does not exist: choose a port from 1 to 5 in the settings.";
+        QTest::newRow("hand-edited port 6")
+            << 6 << "Serial port 6 does not exist: choose a port from 1 to 5 in the settings.";
     }
     void missingPortIsReported()
     {
@@ -179,11 +180,13 @@ private Q_SLOTS:
         DownloadRig rig({.hangupAfter = 4});
         const DownloadRun run = runWindow(rig);
         const QString device = qEnvironmentVariable("DEXTREL_COM1");
-        const QString report = "The connection to the meter was lost (" + device
-            + " is gone: unplugged, or closed at the other end). The download was abandoned and nothing was saved.";
+        const QString report
+            = "The connection to the meter was lost (" + device
+              + " is gone: unplugged, or closed at the other end). The download was abandoned and nothing was saved.";
         const QStringList logs = DownloadLogFile::logsOf(rig.state.dataDir, "alice");
-        QCOMPARE(std::tuple(run.finished, run.failures, run.messages, rig.readingFile(), run.saveLogOffered, logs.size()),
-                 std::tuple(false, QStringList{report}, QStringList{"Qel: " + report}, kEarlierFile, true, qsizetype(1)));
+        QCOMPARE(
+            std::tuple(run.finished, run.failures, run.messages, rig.readingFile(), run.saveLogOffered, logs.size()),
+            std::tuple(false, QStringList{report}, QStringList{"Qel: " + report}, kEarlierFile, true, qsizetype(1)));
 
         QFile file(logs.first());
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -197,10 +200,11 @@ private Q_SLOTS:
             QVERIFY2(m.hasMatch(), qPrintable(line));
             events << m.captured(1);
         }
-        QVERIFY2(inOrder(events, {"-- Serial device " + device + " for port 1, from DEXTREL_COM1", "TX 00", "RX 00",
-                                  "-- Meter Wake Up...Please Wait!", "-- Linking...", "-- On Line...",
-                                  "-- First halves of the records", "TX AC 01 A9", "-- Failed: " + report, "-- Stopped"}),
-                 qPrintable(events.join(u'\n')));
+        QVERIFY2(
+            inOrder(events, {"-- Serial device " + device + " for port 1, from DEXTREL_COM1", "TX 00", "RX 00",
+                             "-- Meter Wake Up...Please Wait!", "-- Linking...", "-- On Line...",
+                             "-- First halves of the records", "TX AC 01 A9", "-- Failed: " + report, "-- Stopped"}),
+            qPrintable(events.join(u'\n')));
 
         // The last request in the log is the last one the meter got (how far
         // the download came depends on repeats).

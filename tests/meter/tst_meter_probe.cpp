@@ -25,12 +25,18 @@ struct Line
 struct FakeDevice : MeterLink
 {
     using Answer = std::function<QList<Output>(const QByteArray &bytes, qint64 nowMs)>;
-    FakeDevice(Answer a, const qint64 &clock, Line &l) : answer(std::move(a)), now(clock), line(l) { line.open = true; }
+    FakeDevice(Answer a, const qint64 &clock, Line &l)
+        : answer(std::move(a))
+        , now(clock)
+        , line(l)
+    {
+        line.open = true;
+    }
 
     bool open() override { return true; }
     void close() override { line.open = false; }
     bool isOpen() const override { return line.open; }
-    void setDtr(bool) override {}
+    void setDtr(bool) override { }
     qint64 bytesWaiting() override { return arrived().size(); }
     QByteArray readAll() override
     {
@@ -67,24 +73,27 @@ private Q_SLOTS:
     void findMeter_data()
     {
         QTest::addColumn<QStringList>("candidates");
-        QTest::addColumn<QStringList>("said");        // each device's result, then the summary
+        QTest::addColumn<QStringList>("said"); // each device's result, then the summary
         QTest::addColumn<QString>("listen");
-        QTest::addColumn<QByteArray>("heard");        // by that device, hexadecimal
+        QTest::addColumn<QByteArray>("heard"); // by that device, hexadecimal
         const QString meterFound = "Meter found on /dev/ttyUSB0 (USB serial adapter)";
         QTest::newRow("among others")
             << QStringList{"/dev/ttyUSB97", "/dev/ttyS2", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0", "/dev/ttyS3"}
             << QStringList{"/dev/ttyUSB97: cannot be opened: No such file or directory.",
                            "/dev/ttyS2: cannot be opened: Permission denied. Add yourself to the group dialout.",
-                           "/dev/ttyS0: no answer", "/dev/ttyS1 (noise): answers, but not as the meter does",
-                           meterFound, meterFound}
+                           "/dev/ttyS0: no answer",
+                           "/dev/ttyS1 (noise): answers, but not as the meter does",
+                           meterFound,
+                           meterFound}
             << "/dev/ttyUSB0" << QByteArray("0055B5A5A9");
         QTest::newRow("asleep for good") << QStringList{"/dev/ttyUSB1", "/dev/ttyUSB97"}
                                          << QStringList{"/dev/ttyUSB1: no answer",
                                                         "/dev/ttyUSB97: cannot be opened: No such file or directory.",
                                                         "No meter found on /dev/ttyUSB1, /dev/ttyUSB97."}
                                          << "/dev/ttyUSB1" << QByteArray(100, '0');
-        QTest::newRow("nothing to try") << QStringList{} << QStringList{"No meter found: there is no serial port to try."}
-                                        << "" << QByteArray();
+        QTest::newRow("nothing to try") << QStringList{}
+                                        << QStringList{"No meter found: there is no serial port to try."} << ""
+                                        << QByteArray();
     }
     void findMeter()
     {
@@ -96,13 +105,16 @@ private Q_SLOTS:
             {"/dev/ttyUSB0", [&](const QByteArray &b, qint64 t) { return meter.hear(b, t); }},
             {"/dev/ttyUSB1", [&](const QByteArray &b, qint64 t) { return sleepy.hear(b, t); }},
             {"/dev/ttyS0", [](const QByteArray &, qint64) { return QList<Output>{}; }},
-            {"/dev/ttyS1", [](const QByteArray &, qint64 t) { return QList<Output>{{t + 5, "\xFF"}, {t + 8, QByteArray(1, 0)}}; }},
-        };
+            {"/dev/ttyS1",
+             [](const QByteArray &, qint64 t) {
+            return QList<Output>{{t + 5, "\xFF"}, {t + 8, QByteArray(1, 0)}};
+             }},
+            };
         const std::map<QString, QString> refusals{
             {"/dev/ttyUSB97", "No such file or directory."},
             {"/dev/ttyS2", "Permission denied. Add yourself to the group dialout."}};
         std::map<QString, Line> lines;
-        QStringList openTogether;  // devices open while another was opened
+        QStringList openTogether; // devices open while another was opened
         const auto open = [&](const QString &device, QString *failure) -> std::unique_ptr<MeterLink> {
             for (const auto &[name, line] : lines)
                 if (line.open)
@@ -115,7 +127,8 @@ private Q_SLOTS:
         };
         QList<SerialPortEntry> ports;
         for (const QString &c : candidates)
-            ports << SerialPortEntry{c, c == "/dev/ttyUSB0" ? "USB serial adapter" : c == "/dev/ttyS1" ? "noise" : "", {}, {}, {}, {}};
+            ports << SerialPortEntry{
+                c, c == "/dev/ttyUSB0" ? "USB serial adapter" : c == "/dev/ttyS1" ? "noise" : "", {}, {}, {}, {}};
 
         MeterProbe probe(ports, open);
         QStringList said;
@@ -125,7 +138,7 @@ private Q_SLOTS:
         said << probe.summary();
         for (const auto &[name, line] : lines)
             if (line.open)
-                openTogether << name;  // left open at the end
+                openTogether << name; // left open at the end
         QTEST(said, "said");
         QCOMPARE(openTogether, QStringList());
         // No request but wake-up, link test and sleep: nothing read or changed in the meter.

@@ -35,16 +35,23 @@ QByteArray fileOf(const Readings &lines)
 // and saved for a user over that file.
 struct Download
 {
-    Download(const QByteArray &content, const Readings &meter) : records(meter)
+    Download(const QByteArray &content, const Readings &meter)
+        : records(meter)
     {
         for (Reading &r : records)
-            r.year = 0;  // the meter sends none
+            r.year = 0; // the meter sends none
         folder.write("ann.txt", content);
         store.load(folder.file("ann.txt"), &error, &warning);
         warning.replace(folder.file("ann.txt"), "%1");
     }
-    bool save(const QString &user) { return ReadingMerge::SaveNewData(store, user, records, kNow, folder.file("ann.txt"), &error); }
-    Readings fileOrder() const { return Readings(store.tables().readings().rbegin(), store.tables().readings().rend()); }
+    bool save(const QString &user)
+    {
+        return ReadingMerge::SaveNewData(store, user, records, kNow, folder.file("ann.txt"), &error);
+    }
+    Readings fileOrder() const
+    {
+        return Readings(store.tables().readings().rbegin(), store.tables().readings().rend());
+    }
 
     Readings records;
     ScratchFolder folder;
@@ -61,18 +68,19 @@ class MeterRecordsTest : public QObject
 private Q_SLOTS:
     void decode_data()
     {
-        QTest::addColumn<QByteArray>("halves");  // b0 b1 of the first half, then of the second
+        QTest::addColumn<QByteArray>("halves"); // b0 b1 of the first half, then of the second
         QTest::addColumn<Reading>("expected");
         QTest::newRow("300 mg/dL in March, marked; the 14th at 09:30")
             << QByteArray::fromHex("2C355E72") << at(1999, 3, 14, 9, 30, 300, "PC");
-        QTest::newRow("all set, kept as sent") << QByteArray::fromHex("FFFFFFFF") << at(1999, 15, 31, 31, 63, 1023, "PC");
+        QTest::newRow("all set, kept as sent")
+            << QByteArray::fromHex("FFFFFFFF") << at(1999, 15, 31, 31, 63, 1023, "PC");
         QTest::newRow("bit 3 is no mark; high glucose bits")
             << QByteArray::fromHex("78CAFBFD") << at(1999, 12, 31, 23, 59, 632);
     }
     void decode()
     {
         QFETCH(QByteArray, halves);
-        Reading r = at(1999, 7, 8, 9, 10, 11, "QC");  // what the entry held before
+        Reading r = at(1999, 7, 8, 9, 10, 11, "QC"); // what the entry held before
         RecordCodec::decodeFirstHalf(quint8(halves[0]), quint8(halves[1]), r);
         RecordCodec::decodeSecondHalf(quint8(halves[2]), quint8(halves[3]), r);
         QTEST(r, "expected");
@@ -98,7 +106,7 @@ private Q_SLOTS:
         QTest::addColumn<Readings>("fileLines");
         QTest::addColumn<Readings>("meter");
         QTest::addColumn<QString>("user");
-        QTest::addColumn<Readings>("expected");  // in file order
+        QTest::addColumn<Readings>("expected"); // in file order
 
         const Readings &m = kMeter;
         const Readings stored = {kLine1, kLine2};
@@ -107,7 +115,8 @@ private Q_SLOTS:
         QTest::newRow("no match with the first line: all 5 in front")
             << Readings{nearMiss, kLine1} << m << "ann" << m + Readings{nearMiss, kLine1};
         QTest::newRow("records 2 and 4 match: the higher counts")
-            << Readings{kLine1} << Readings{m[0], m[2], m[1], m[2], m[4]} << "ann" << Readings{m[0], m[2], m[1], kLine1};
+            << Readings{kLine1} << Readings{m[0], m[2], m[1], m[2], m[4]} << "ann"
+            << Readings{m[0], m[2], m[1], kLine1};
         QTest::newRow("nothing new: the meter's newest is the first line")
             << Readings{m[0], m[1], kLine1} << m.mid(0, 2) << "ann" << Readings{m[0], m[1], kLine1};
         QTest::newRow("a lone undated reading is no template row")
@@ -127,7 +136,7 @@ private Q_SLOTS:
         QFETCH(QString, user);
         Download d(fileOf(fileLines), meter);
         QSignalSpy changed(&d.store, &ReadingStore::changed);
-        FailingCommit::failNext();  // a failed rewrite leaves everything as it was
+        FailingCommit::failNext(); // a failed rewrite leaves everything as it was
         QVERIFY(!d.save(user));
         QVERIFY(!d.error.isEmpty());
         QCOMPARE(std::tuple(d.fileOrder(), changed.count(), folderContents(d.folder.path())),
@@ -135,21 +144,25 @@ private Q_SLOTS:
         QVERIFY2(d.save(user), qPrintable(d.error));
         QTEST(d.fileOrder(), "expected");
         // A sound file is not kept beside the new one.
-        QCOMPARE(std::pair(folderContents(d.folder.path()), changed.count()),
-                 std::pair(QMap<QString, QByteArray>{{"ann.txt", ReadingFile::format(d.store.tables())}}, qsizetype(1)));
+        QCOMPARE(
+            std::pair(folderContents(d.folder.path()), changed.count()),
+            std::pair(QMap<QString, QByteArray>{{"ann.txt", ReadingFile::format(d.store.tables())}}, qsizetype(1)));
     }
 
     // A line that cannot be read is dropped by the rewrite: the original is
     // kept beside the file first. A full-width digit is no digit.
     void damagedFileIsKept()
     {
-        const QByteArray damaged = fileOf({kLine2}) + "T0002,00\xEF\xBC\x91" "42,11,18,07,15,C,04.9,2023,\r\n";
+        const QByteArray damaged = fileOf({kLine2})
+                                   + "T0002,00\xEF\xBC\x91"
+                                     "42,11,18,07,15,C,04.9,2023,\r\n";
         Download d(damaged, kMeter.mid(0, 1));
         QVERIFY2(d.save("ann"), qPrintable(d.error));
-        QCOMPARE(std::pair(d.warning, folderContents(d.folder.path())),
-                 std::pair(QStringLiteral("Line 3 of %1 could not be read and was skipped. The file will be kept "
-                                          "unchanged as %1.bak before new readings are saved."),
-                           QMap<QString, QByteArray>{{"ann.txt", fileOf({kMeter[0], kLine2})}, {"ann.txt.bak", damaged}}));
+        QCOMPARE(
+            std::pair(d.warning, folderContents(d.folder.path())),
+            std::pair(QStringLiteral("Line 3 of %1 could not be read and was skipped. The file will be kept "
+                                     "unchanged as %1.bak before new readings are saved."),
+                      QMap<QString, QByteArray>{{"ann.txt", fileOf({kMeter[0], kLine2})}, {"ann.txt.bak", damaged}}));
     }
 };
 

@@ -16,15 +16,21 @@ const QByteArray kCount = QByteArray::fromHex("AEA5A9");
 const QByteArray kSleep = QByteArray::fromHex("B5A5A9");
 const QString kNothingSaved = QStringLiteral(" The download was abandoned and nothing was saved.");
 const QString kStalled = QStringLiteral("The meter did not answer for 2 seconds.") + kNothingSaved
-    + QStringLiteral(" Check the cable and press Start Reading again.");
+                         + QStringLiteral(" Check the cable and press Start Reading again.");
 const QString kLost = QStringLiteral("The connection to the meter was lost (cable pulled).");
 
-QByteArray askFirst(int k) { return QByteArray(1, char(0xAC)) + char(k) + char(0xA9); }
-QByteArray askSecond(int k) { return QByteArray(1, char(0xAD)) + char(k) + char(0xA9); }
+QByteArray askFirst(int k)
+{
+    return QByteArray(1, char(0xAC)) + char(k) + char(0xA9);
+}
+QByteArray askSecond(int k)
+{
+    return QByteArray(1, char(0xAD)) + char(k) + char(0xA9);
+}
 QString mayBeOn(const QString &problem)
 {
     return "The download is complete, but the meter did not confirm that it went to sleep (" + problem
-        + "). It may still be on.";
+           + "). It may still be on.";
 }
 
 QList<MeterRecord> records(int n)
@@ -56,7 +62,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<FaultOptions>("faults");
         QTest::addColumn<int>("busyMs");
-        QTest::addColumn<QString>("report");  // empty: an exact download
+        QTest::addColumn<QString>("report"); // empty: an exact download
         for (const int ms : {0, 45, 80, 150, 1000}) {
             QTest::addRow("%d ms", ms) << FaultOptions{.delayMs = ms} << 0 << "";
             QTest::addRow("%d ms, first answer to each request lost", ms)
@@ -73,8 +79,8 @@ private Q_SLOTS:
         // Record 2's first half is C9 30 AA.
         QTest::newRow("two answers in one read") << FaultOptions{.doubleAnswer = true} << 0
                                                  << "Data Receiving Error! Got 6 byte--it's [C9][30][AA][C9][30][AA]";
-        QTest::newRow("line gone in the second pass, 150 ms") << FaultOptions{.hangupAfter = 4, .delayMs = 150} << 0
-                                                              << kLost + kNothingSaved;
+        QTest::newRow("line gone in the second pass, 150 ms")
+            << FaultOptions{.hangupAfter = 4, .delayMs = 150} << 0 << kLost + kNothingSaved;
     }
     void download()
     {
@@ -92,9 +98,10 @@ private Q_SLOTS:
         }
         const int n = int(meter.size());
         QCOMPARE(rig.session.records(), asDownloaded(meter));
-        QCOMPARE(std::tuple(rig.failures, rig.messages, rig.warnings, rig.saves, rig.labels.last(), rig.session.progress()),
-                 std::tuple(QStringList(), QStringList(), QStringList{QString()}, 1,
-                            QStringLiteral("Complete! Receive ( %1 ) Data from Meter !!").arg(n), 2 * n));
+        QCOMPARE(
+            std::tuple(rig.failures, rig.messages, rig.warnings, rig.saves, rig.labels.last(), rig.session.progress()),
+            std::tuple(QStringList(), QStringList(), QStringList{QString()}, 1,
+                       QStringLiteral("Complete! Receive ( %1 ) Data from Meter !!").arg(n), 2 * n));
         // A meter answering within 45 ms is asked one record request per 50 ms tick.
         if (faults == FaultOptions{.delayMs = faults.delayMs} && faults.delayMs <= 45 && busyMs == 0) {
             const qsizetype first = rig.written.indexOf(askFirst(1)), last = rig.written.indexOf(askSecond(n));
@@ -109,7 +116,7 @@ private Q_SLOTS:
     {
         const QList<MeterRecord> meter = records(3);
         FakeMeterLine rig(meter);
-        rig.muteAfter = askFirst(2);  // from here on the slow meter answers
+        rig.muteAfter = askFirst(2); // from here on the slow meter answers
         MeterResponder slow(meter, {.delayMs = 400});
         slow.hear(kWake, 0);
         qsizetype heard = -1;
@@ -145,18 +152,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("unanswered");
         QTest::addColumn<QString>("step");
-        QTest::addColumn<QByteArray>("answer");  // what the meter says instead; empty: nothing
+        QTest::addColumn<QByteArray>("answer"); // what the meter says instead; empty: nothing
         QTest::newRow("link test") << kProbe << "link test" << QByteArray();
         QTest::newRow("link request") << kLinkRequest << "link request" << QByteArray();
-        QTest::newRow("link request answered by a record half") << kLinkRequest << "link request"
-                                                                << QByteArray::fromHex("0D00AA");
+        QTest::newRow("link request answered by a record half")
+            << kLinkRequest << "link request" << QByteArray::fromHex("0D00AA");
     }
     void linkNeverCompletes()
     {
         QFETCH(QByteArray, unanswered);
         QFETCH(QString, step);
         QFETCH(QByteArray, answer);
-        FakeMeterLine rig({}, {.noWakeup = true});  // answered below instead
+        FakeMeterLine rig({}, {.noWakeup = true}); // answered below instead
         rig.session.start();
         // Each wake-up byte answered, as some meters do, and the probe unless it is the step that fails.
         qsizetype heard = 0;
@@ -171,7 +178,7 @@ private Q_SLOTS:
             return !rig.failures.isEmpty();
         });
         const QString failure = "The meter woke up but did not answer the " + step
-            + ". Check the cable and press Start Reading again.";
+                                + ". Check the cable and press Start Reading again.";
         QCOMPARE(std::tuple(rig.failures, rig.messages, rig.labels.contains(QStringLiteral("Link Testing...")),
                             rig.written.last()),
                  std::tuple(QStringList{failure}, QStringList{failure}, true, kSleep));
@@ -193,10 +200,10 @@ private Q_SLOTS:
         QCOMPARE(std::tuple(rig.labels, rig.written, rig.failures, rig.messages, rig.timersOn()),
                  std::tuple(labels, QByteArrayList(51, kWake), QStringList{labels.last()}, QStringList(),
                             QStringLiteral("TimerRt")));
-        rig.arrive(kWake, rig.now + 10);  // late
+        rig.arrive(kWake, rig.now + 10); // late
         rig.run(5000, [&] { return rig.labels.last() == QStringLiteral("Link Testing..."); });
         QCOMPARE(rig.timersOn(), QStringLiteral("TimerRt TimerOP"));
-        rig.arrive(QByteArray::fromHex("54F1"), rig.now);  // the late probe answer
+        rig.arrive(QByteArray::fromHex("54F1"), rig.now); // the late probe answer
         rig.run(60000);
         const qsizetype writes = rig.written.size();
         rig.run(60000, [] { return false; });
@@ -210,14 +217,15 @@ private Q_SLOTS:
     // before and after the readings were saved.
     void meterGoesWrong_data()
     {
-        QTest::addColumn<QByteArray>("after");  // the last request the meter answers... or not
+        QTest::addColumn<QByteArray>("after"); // the last request the meter answers... or not
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("warning");  // the download ended as saved, with this warning
+        QTest::addColumn<QString>("warning"); // the download ended as saved, with this warning
         const QString six = QStringLiteral("Data Receiving Error! Got 6 byte--it's [AA][5A][1][2][F][AA]");
         QTest::newRow("quiet at the count") << kCount << Quiet << kStalled << "";
         QTest::newRow("quiet in the first pass") << askFirst(2) << Quiet << kStalled << "";
-        QTest::newRow("save fails") << kSleep << SaveFails << "The readings from the meter were not saved: disk full" << "";
+        QTest::newRow("save fails") << kSleep << SaveFails << "The readings from the meter were not saved: disk full"
+                                    << "";
         QTest::newRow("sleep unacknowledged") << kSleep << Quiet << "" << mayBeOn("no answer for 2 seconds");
         QTest::newRow("six bytes after the save") << kSleep << SixBytes << "" << mayBeOn(six);
         QTest::newRow("line lost after the save") << kSleep << LineLost << "" << mayBeOn(kLost);
@@ -243,8 +251,9 @@ private Q_SLOTS:
         QCOMPARE(std::tuple(rig.failures, rig.warnings, rig.saves, rig.timersOn(), rig.opened, rig.session.progress(),
                             rig.labels.last() == QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!")),
                  std::tuple(failure.isEmpty() ? QStringList() : QStringList{failure},
-                            warning.isEmpty() ? QStringList() : QStringList{warning}, after == kSleep ? 1 : 0, QString(),
-                            fault == Quiet && !warning.isEmpty(), after == kSleep ? 6 : 0, !warning.isEmpty()));
+                            warning.isEmpty() ? QStringList() : QStringList{warning}, after == kSleep ? 1 : 0,
+                            QString(), fault == Quiet && !warning.isEmpty(), after == kSleep ? 6 : 0,
+                            !warning.isEmpty()));
     }
 
     void restartStopsTheOldPassesAndDropsLateAnswers()
@@ -253,10 +262,10 @@ private Q_SLOTS:
         rig.opened = false;
         rig.session.start();
         rig.run(60000, [&] { return rig.written.contains(askFirst(2)); });
-        rig.inbox = QByteArray::fromHex("0D00AA");  // a late answer for the old press
+        rig.inbox = QByteArray::fromHex("0D00AA"); // a late answer for the old press
         const bool restarted = rig.session.start();
         const qsizetype writes = rig.written.size();
-        rig.session.tick(SessionTimer::T3);  // a tick of the old pass already queued
+        rig.session.tick(SessionTimer::T3); // a tick of the old pass already queued
         QCOMPARE(std::tuple(restarted, rig.inbox, rig.timersOn(), rig.written.size()),
                  std::tuple(true, QByteArray(), QStringLiteral("TimerRt TimerOP"), writes));
     }

@@ -33,9 +33,12 @@ private Q_SLOTS:
     void dataFolderPrecedence()
     {
         QStringList resolved;
-        for (const auto &[commandLine, environment] : {std::pair{"/tmp/a", QByteArray("/tmp/b")}, {"", "/tmp/b"},
-                                                       {"rel", QByteArray()}, {"", QByteArray()}, {"", ""}}) {
-            const auto restore = setEnvironment("DEXTREL_DATA_DIR", environment);  // null: not set
+        for (const auto &[commandLine, environment] : {std::pair{"/tmp/a", QByteArray("/tmp/b")},
+                                                       {"", "/tmp/b"},
+                                                       {"rel", QByteArray()},
+                                                       {"", QByteArray()},
+                                                       {"", ""}}) {
+            const auto restore = setEnvironment("DEXTREL_DATA_DIR", environment); // null: not set
             resolved << DataFolder::resolve(commandLine);
         }
         const QString platforms = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -51,10 +54,10 @@ private Q_SLOTS:
         const QDateTime first(QDate(2026, 12, 6), QTime(9, 0));
         DownloadLogFile log;
         QString error;
-        QVERIFY2(log.create(data.path(), "bob-x", first, &error), qPrintable(error));  // not bob's
+        QVERIFY2(log.create(data.path(), "bob-x", first, &error), qPrintable(error)); // not bob's
         for (int i = 0; i <= DownloadLogFile::kKeptPerUser; ++i)
             QVERIFY2(log.create(data.path(), "bob", first.addSecs(i), &error), qPrintable(error));
-        QVERIFY(log.create(data.path(), "bob", first.addSecs(DownloadLogFile::kKeptPerUser), &error));  // same second
+        QVERIFY(log.create(data.path(), "bob", first.addSecs(DownloadLogFile::kKeptPerUser), &error)); // same second
 
         const QStringList logs = DownloadLogFile::logsOf(data.path(), "bob");
         QCOMPARE(std::tuple(logs.size(), QFileInfo(logs.first()).fileName(), QFileInfo(logs.last()).fileName(),
@@ -63,8 +66,7 @@ private Q_SLOTS:
                             QString("bob-20261206-090020-2.log"), logs.last(), qsizetype(1)));
 #ifdef Q_OS_UNIX
         const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-        QCOMPARE(QFileInfo(DownloadLogFile::folder(data.path())).permissions() & 0x7077,
-                 ownerOnly | QFile::ExeOwner);
+        QCOMPARE(QFileInfo(DownloadLogFile::folder(data.path())).permissions() & 0x7077, ownerOnly | QFile::ExeOwner);
         QCOMPARE(QFileInfo(logs.last()).permissions() & 0x7077, ownerOnly);
 #endif
     }
@@ -77,8 +79,8 @@ private Q_SLOTS:
         outside.write("target", "theirs");
         QVERIFY(QFile::link(outside.file("target"), data.file("link.txt.Ab12Cd.dextrel-tmp")));
         QMap<QString, QByteArray> kept{{"link.txt.Ab12Cd.dextrel-tmp", "-> " + outside.file("target").toLocal8Bit()}};
-        for (const char *name : {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp",
-                                 "case-probe.Ab12Cd.dextrel-tmp"})
+        for (const char *name :
+             {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp", "case-probe.Ab12Cd.dextrel-tmp"})
             data.write(name, "mine");
         for (const char *name : {"taxes.txt.backup", "thesis.txt.final2", "alice.txt.BACKUP", "notes.txt.Zz9Yy8",
                                  "anna.txt.bak", "anna.txt.Xy12ab.dextrel-tmp.txt", "anna.txt.Xy12a.dextrel-tmp"}) {
@@ -97,18 +99,27 @@ private Q_SLOTS:
     void unsafeLogsAndLock_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("form");     // link (to a folder of 25 logs), file, fifo, folder
-        QTest::addColumn<QString>("message");  // DIR: the data folder; empty: made or taken
+        QTest::addColumn<QString>("form");    // link (to a folder of 25 logs), file, fifo, folder
+        QTest::addColumn<QString>("message"); // DIR: the data folder; empty: made or taken
         const QString noLog = "No download log is kept: DIR/logs cannot hold it: ";
         const QString noLock = "Cannot lock the data folder DIR: the lock file DIR/dextrel.lock cannot be used: ";
         const QString link = "it is a symbolic link, which the program does not follow.";
-        QTest::newRow("logs, a link") << "logs" << "link" << noLog + link;
-        QTest::newRow("logs, a file") << "logs" << "file" << noLog + "it is not a folder.";
-        QTest::newRow("logs, a folder") << "logs" << "folder" << "";
-        QTest::newRow("lock, a link") << "dextrel.lock" << "link" << noLock + link;
-        QTest::newRow("lock, a FIFO") << "dextrel.lock" << "fifo" << noLock + "it is not an ordinary file.";
-        QTest::newRow("lock, a folder") << "dextrel.lock" << "folder" << noLock + "it is not an ordinary file.";
-        QTest::newRow("lock, an empty file") << "dextrel.lock" << "file" << "";
+        QTest::newRow("logs, a link") << "logs"
+                                      << "link" << noLog + link;
+        QTest::newRow("logs, a file") << "logs"
+                                      << "file" << noLog + "it is not a folder.";
+        QTest::newRow("logs, a folder") << "logs"
+                                        << "folder"
+                                        << "";
+        QTest::newRow("lock, a link") << "dextrel.lock"
+                                      << "link" << noLock + link;
+        QTest::newRow("lock, a FIFO") << "dextrel.lock"
+                                      << "fifo" << noLock + "it is not an ordinary file.";
+        QTest::newRow("lock, a folder") << "dextrel.lock"
+                                        << "folder" << noLock + "it is not an ordinary file.";
+        QTest::newRow("lock, an empty file") << "dextrel.lock"
+                                             << "file"
+                                             << "";
     }
     void unsafeLogsAndLock()
     {
@@ -132,8 +143,9 @@ private Q_SLOTS:
         QString error;
         DownloadLogFile log;
         DataFolderLock lock(data.path());
-        const bool ok = name == "logs" ? log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error)
-                                       : lock.acquire(&error);
+        const bool ok = name == "logs"
+                            ? log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error)
+                            : lock.acquire(&error);
         QCOMPARE(std::tuple(error.replace(data.path(), "DIR"), ok, folderContents(outside.path())),
                  std::tuple(message, message.isEmpty(), theirs));
         if (!ok)
@@ -144,10 +156,10 @@ private Q_SLOTS:
     // wins over the platform's device; the download log says which it was.
     void portChoice()
     {
-        const auto restoreOther = setEnvironment("DEXTREL_COM2", "/dev/other");  // another port's leaves it alone
+        const auto restoreOther = setEnvironment("DEXTREL_COM2", "/dev/other"); // another port's leaves it alone
         const auto described = [](int port, const QByteArray &environment, const QString &chosen) {
             const QByteArray variable = "DEXTREL_COM" + QByteArray::number(port);
-            const auto restore = setEnvironment(variable.constData(), environment);  // null: not set
+            const auto restore = setEnvironment(variable.constData(), environment); // null: not set
             const PortNames::Choice choice = PortNames::choose(port, chosen);
             return choice.device.isEmpty() ? QString() : PortNames::describe(port, choice);
         };
@@ -169,18 +181,25 @@ private Q_SLOTS:
     // counts as none, with a warning.
     void deviceChoices_data()
     {
-        QTest::addColumn<QByteArray>("content");  // null: a folder in its place
+        QTest::addColumn<QByteArray>("content"); // null: a folder in its place
         QTest::addColumn<QString>("alicePort2");
-        QTest::addColumn<QString>("warning");     // %1: the file
-        const QString fallback = " The serial ports open their default devices until one is chosen in the settings again.";
-        QTest::newRow("none") << QByteArray("") << "" << "";
-        QTest::newRow("as written, a one-letter ID too") << crlf({"[SerialDevices]", "a/1=/dev/ttyS9", "alice/2=/dev/ttyUSB0"})
-                                                        << "/dev/ttyUSB0" << "";
-        QTest::newRow("by hand") << QByteArray("; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n") << "/dev/ttyACM0" << "";
-        QTest::newRow("port 7") << crlf({"[SerialDevices]", "alice/7=x"}) << "" << "The settings file %1 is damaged (line 2: \"alice/7=x\")." + fallback;
+        QTest::addColumn<QString>("warning"); // %1: the file
+        const QString fallback
+            = " The serial ports open their default devices until one is chosen in the settings again.";
+        QTest::newRow("none") << QByteArray("") << ""
+                              << "";
+        QTest::newRow("as written, a one-letter ID too")
+            << crlf({"[SerialDevices]", "a/1=/dev/ttyS9", "alice/2=/dev/ttyUSB0"}) << "/dev/ttyUSB0"
+            << "";
+        QTest::newRow("by hand") << QByteArray("; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n")
+                                 << "/dev/ttyACM0"
+                                 << "";
+        QTest::newRow("port 7") << crlf({"[SerialDevices]", "alice/7=x"}) << ""
+                                << "The settings file %1 is damaged (line 2: \"alice/7=x\")." + fallback;
         QTest::newRow("garbage") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0", "\x01\x02"}) << ""
                                  << "The settings file %1 is damaged (line 3: \"\x01\x02\")." + fallback;
-        QTest::newRow("unreadable") << QByteArray() << "" << "Cannot read %1: it is not an ordinary file." + fallback;
+        QTest::newRow("unreadable") << QByteArray() << ""
+                                    << "Cannot read %1: it is not an ordinary file." + fallback;
     }
     void deviceChoices()
     {
@@ -202,8 +221,11 @@ private Q_SLOTS:
     {
         ScratchFolder data;
         QString error;
-        for (const auto &[user, port, device] : {std::tuple{"alice", 2, "/dev/ttyUSB0"}, {"bob", 1, "COM7"},
-                                                 {"a=b [c]", 1, "/dev/pts/3"}, {"bob", 1, ""}, {"alice", 1, "x"}})
+        for (const auto &[user, port, device] : {std::tuple{"alice", 2, "/dev/ttyUSB0"},
+                                                 {"bob", 1, "COM7"},
+                                                 {"a=b [c]", 1, "/dev/pts/3"},
+                                                 {"bob", 1, ""},
+                                                 {"alice", 1, "x"}})
             QVERIFY2(DeviceChoices::store(data.path(), user, port, device, &error), qPrintable(error));
         QCOMPARE(data.read("dextrel.ini"),
                  crlf({"[SerialDevices]", "a%3Db%20%5Bc%5D/1=/dev/pts/3", "alice/1=x", "alice/2=/dev/ttyUSB0"}));

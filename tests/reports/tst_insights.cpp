@@ -53,7 +53,8 @@ ChartText chartText(const QString &kind, const ReadingTables &t, GlucoseUnit uni
 {
     if (kind.endsWith(QLatin1String("line graph"))) {
         const bool meal = kind.startsWith(QLatin1String("PC"));
-        LineGraphSelection selection(meal ? LineGraphSelection::Rule::MealMarked : LineGraphSelection::Rule::AllReadings);
+        LineGraphSelection selection(meal ? LineGraphSelection::Rule::MealMarked
+                                          : LineGraphSelection::Rule::AllReadings);
         selection.selectAtLoad(t);
         const auto page = LineGraphPage::draw(selection, {unit, format, 180, 70});
         return ChartTexts::lineGraph(meal, selection, *page, unit, format);
@@ -94,31 +95,32 @@ private Q_SLOTS:
         // Band edges: 53 | 54 69 | 70 180 | 181 250 | 251. Mean 138.5, SD 86.68, CV 62.58 %.
         const QList<Reading> edges = oneDay({53, 54, 69, 70, 180, 181, 250, 251});
         const QStringList edgeShares{"12.5 %", "37.5 %", "25.0 %", "37.5 %", "12.5 %", "25.0 %", "-----"};
-        QTest::newRow("band edges, mg/dL") << edges << 1
-            << QStringList{"8", "0", "1", "8.0", "139", "87", "62.6 %", "–"} + edgeShares;
+        QTest::newRow("band edges, mg/dL")
+            << edges << 1 << QStringList{"8", "0", "1", "8.0", "139", "87", "62.6 %", "–"} + edgeShares;
         const QStringList allInRange{"0.0 %", "0.0 %", "100.0 %", "0.0 %", "0.0 %", "100.0 %", "+++++"};
-        QTest::newRow("one reading: no SD") << oneDay({100}) << 1
-            << QStringList{"1", "0", "1", "1.0", "100", "–", "–", "–"} + allInRange;
+        QTest::newRow("one reading: no SD")
+            << oneDay({100}) << 1 << QStringList{"1", "0", "1", "1.0", "100", "–", "–", "–"} + allInRange;
         // GMI 3.31 + 0.02392 × 155 = 7.02; SD 5.09, CV 3.29 %.
-        QTest::newRow("GMI at 14 days and 28 readings") << everyDay(14, {150, 160}) << 1
+        QTest::newRow("GMI at 14 days and 28 readings")
+            << everyDay(14, {150, 160}) << 1
             << QStringList{"28", "0", "14", "2.0", "155", "5", "3.3 %", "7.0 %"} + allInRange;
         // SD 4.14, CV 2.67 %.
-        QTest::newRow("no GMI at 13 days") << everyDay(13, {150, 160, 155}) << 1
+        QTest::newRow("no GMI at 13 days")
+            << everyDay(13, {150, 160, 155}) << 1
             << QStringList{"39", "0", "13", "3.0", "155", "4", "2.7 %", "–"} + allInRange;
         QTest::newRow("impossible dates and other months left out")
-            << QList<Reading>{at(2006, 2, 30, 8, 0, 40), at(2006, 4, 31, 8, 0, 40), at(2006, 13, 1, 8, 0, 40),
-                              at(2006, 4, 1, 8, 0, 40), at(2006, 3, 31, 8, 0, 100), at(0, 0, 0, 0, 0, 40)}
-            << 1
-            << QStringList{"1", "4", "1", "1.0", "100", "–", "–", "–"} + allInRange;
-        QTest::newRow("no readings") << QList<Reading>{} << 1
-            << QStringList{"0", "0", "0", "–", "–", "–", "–", "–", "–", "–", "–", "–", "–", "–", "-----"};
+            << QList<Reading>{at(2006, 2, 30, 8, 0, 40), at(2006, 4, 31, 8, 0, 40),  at(2006, 13, 1, 8, 0, 40),
+                              at(2006, 4, 1, 8, 0, 40),  at(2006, 3, 31, 8, 0, 100), at(0, 0, 0, 0, 0, 40)}
+            << 1 << QStringList{"1", "4", "1", "1.0", "100", "–", "–", "–"} + allInRange;
+        QTest::newRow("no readings") << QList<Reading>{} << 1 << QStringList{"0", "0", "0", "–", "–", "–", "–",    "–",
+                                                                             "–", "–", "–", "–", "–", "–", "-----"};
         // Mean 143.93, SD 50.33, CV 34.97 %. 1 in 100 below 54 misses "under 1 %"; 3 in 100 below 70 meets "under 4 %".
         QList<Reading> hundred = everyDay(1, {53, 60, 60});
         for (int k = 0; k < 97; ++k)
             hundred << at(2006, 3, 1, 9, 0, k < 71 ? 120 : k < 92 ? 200 : 300);
-        QTest::newRow("targets at their edges") << hundred << 1
-            << QStringList{"100", "0", "1", "100.0", "144", "50", "35.0 %", "–",
-                           "1.0 %", "3.0 %", "71.0 %", "26.0 %", "5.0 %", "71.0 %", "-++--"};
+        QTest::newRow("targets at their edges")
+            << hundred << 1 << QStringList{"100",   "0",     "1",      "100.0",  "144",   "50",     "35.0 %", "–",
+                                           "1.0 %", "3.0 %", "71.0 %", "26.0 %", "5.0 %", "71.0 %", "-++--"};
     }
     void summary()
     {
@@ -136,8 +138,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("unit");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("mg/dL") << 1 << "4/114 1/100 1/110 1/120 0/–" << "2/201 0/– 0/– 0/– 2/201";
-        QTest::newRow("mmol/L") << 2 << "4/6.3 1/5.6 1/6.1 1/6.7 0/–" << "2/11.2 0/– 0/– 0/– 2/11.2";
+        QTest::newRow("mg/dL") << 1 << "4/114 1/100 1/110 1/120 0/–"
+                               << "2/201 0/– 0/– 0/– 2/201";
+        QTest::newRow("mmol/L") << 2 << "4/6.3 1/5.6 1/6.1 1/6.7 0/–"
+                                << "2/11.2 0/– 0/– 0/– 2/11.2";
     }
     void mealsByPartOfDay()
     {
@@ -159,26 +163,26 @@ private Q_SLOTS:
     void periods_data()
     {
         QTest::addColumn<QList<Reading>>("entries");
-        QTest::addColumn<QList<QDate>>("given");      // from, to; null for an open end; empty: at first
-        QTest::addColumn<QList<QDate>>("expected");   // from, to; empty for none
+        QTest::addColumn<QList<QDate>>("given");    // from, to; null for an open end; empty: at first
+        QTest::addColumn<QList<QDate>>("expected"); // from, to; empty for none
         const QList<Reading> dated{at(2006, 3, 9, 8, 0, 1), at(2006, 2, 30, 8, 0, 1), at(2005, 12, 31, 8, 0, 1)};
         const QList<Reading> impossible{at(2006, 2, 30, 8, 0, 1)};
         const QDate open;
-        QTest::newRow("at first: 15 days, the last 14") << everyDay(15, {100}) << QList<QDate>{}
-                                                        << QList<QDate>{QDate(2006, 3, 2), QDate(2006, 3, 15)};
-        QTest::newRow("at first: gaps and impossible dates") << dated << QList<QDate>{}
-                                                             << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 9)};
-        QTest::newRow("at first: template row") << QList<Reading>{at(0, 0, 0, 0, 0, 0, "0000")} << QList<QDate>{}
-                                                << QList<QDate>{};
+        QTest::newRow("at first: 15 days, the last 14")
+            << everyDay(15, {100}) << QList<QDate>{} << QList<QDate>{QDate(2006, 3, 2), QDate(2006, 3, 15)};
+        QTest::newRow("at first: gaps and impossible dates")
+            << dated << QList<QDate>{} << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 9)};
+        QTest::newRow("at first: template row")
+            << QList<Reading>{at(0, 0, 0, 0, 0, 0, "0000")} << QList<QDate>{} << QList<QDate>{};
         QTest::newRow("at first: only impossible dates") << impossible << QList<QDate>{} << QList<QDate>{};
         QTest::newRow("open start") << dated << QList<QDate>{open, QDate(2006, 3, 1)}
                                     << QList<QDate>{QDate(2005, 12, 31), QDate(2006, 3, 1)};
         QTest::newRow("open end") << dated << QList<QDate>{QDate(2006, 1, 1), open}
                                   << QList<QDate>{QDate(2006, 1, 1), QDate(2006, 3, 9)};
-        QTest::newRow("start after the last reading") << dated << QList<QDate>{QDate(2006, 5, 1), open}
-                                                      << QList<QDate>{QDate(2006, 5, 1), QDate(2006, 5, 1)};
-        QTest::newRow("end before the first reading") << dated << QList<QDate>{open, QDate(2005, 1, 1)}
-                                                      << QList<QDate>{QDate(2005, 1, 1), QDate(2005, 1, 1)};
+        QTest::newRow("start after the last reading")
+            << dated << QList<QDate>{QDate(2006, 5, 1), open} << QList<QDate>{QDate(2006, 5, 1), QDate(2006, 5, 1)};
+        QTest::newRow("end before the first reading")
+            << dated << QList<QDate>{open, QDate(2005, 1, 1)} << QList<QDate>{QDate(2005, 1, 1), QDate(2005, 1, 1)};
         QTest::newRow("no calendar date") << impossible << QList<QDate>{open, QDate(2006, 3, 1)}
                                           << QList<QDate>{QDate(2006, 3, 1), QDate(2006, 3, 1)};
         QTest::newRow("both open") << dated << QList<QDate>{open, open} << QList<QDate>{};
@@ -198,7 +202,7 @@ private Q_SLOTS:
     // hour 9 do not; hour 24 is not on the day.
     void overlay()
     {
-        QList<Reading> entries{at(2006, 3, 5, 8, 0, 140), at(2006, 3, 5, 8, 0, 100), at(2006, 3, 6, 8, 0, 120),
+        QList<Reading> entries{at(2006, 3, 5, 8, 0, 140), at(2006, 3, 5, 8, 0, 100),  at(2006, 3, 6, 8, 0, 120),
                                at(2006, 3, 7, 8, 0, 110), at(2006, 3, 5, 24, 0, 300), at(2006, 4, 1, 8, 0, 999)};
         entries << Reading{3, 5, 8, 59, 130, 2006};
         for (int g : {1, 2, 3, 4})
@@ -208,7 +212,7 @@ private Q_SLOTS:
 
         OverlayDay::Result expected;
         expected.points = {{480, 140}, {480, 100}, {480, 120}, {480, 110}, {539, 130},
-                           {540, 1}, {540, 2}, {540, 3}, {540, 4}};
+                           {540, 1},   {540, 2},   {540, 3},   {540, 4}};
         expected.hours[8] = OverlayDay::Percentiles{104, 110, 120, 130, 136};
         QCOMPARE(result, expected);
 
@@ -227,31 +231,55 @@ private Q_SLOTS:
         QTest::addColumn<int>("format");
         QTest::addColumn<QStringList>("expected"); // name, description, rows
 
-        const QList<Reading> four{at(2006, 3, 1, 8, 0, 123), at(2006, 3, 5, 9, 0, 60, "PC"), at(2006, 3, 21, 7, 0, 200, "PC"),
-                                  at(2006, 3, 5, 19, 0, 250)};
-        QTest::newRow("line graph") << four << "line graph" << 1 << 1
-            << QStringList{"Line graph", "Line graph, 4 readings from 2006/3/1 to 2006/3/5, highest 250, lowest 60 mg/dL",
-                           "2006/3/1 08:00 123", "2006/3/5 09:00 60", "2006/3/21 07:00 200", "2006/3/5 19:00 250"};
-        QTest::newRow("PC line graph, mmol/L, day first") << four << "PC line graph" << 2 << 2
+        const QList<Reading> four{at(2006, 3, 1, 8, 0, 123), at(2006, 3, 5, 9, 0, 60, "PC"),
+                                  at(2006, 3, 21, 7, 0, 200, "PC"), at(2006, 3, 5, 19, 0, 250)};
+        QTest::newRow("line graph")
+            << four << "line graph" << 1 << 1
+            << QStringList{"Line graph",
+                           "Line graph, 4 readings from 2006/3/1 to 2006/3/5, highest 250, lowest 60 mg/dL",
+                           "2006/3/1 08:00 123",
+                           "2006/3/5 09:00 60",
+                           "2006/3/21 07:00 200",
+                           "2006/3/5 19:00 250"};
+        QTest::newRow("PC line graph, mmol/L, day first")
+            << four << "PC line graph" << 2 << 2
             << QStringList{"PC line graph",
                            "PC line graph, 2 readings from 5/3/2006 to 21/3/2006, highest 11.1, lowest 3.3 mmol/L",
                            "5/3/2006 09:00 3.3", "21/3/2006 07:00 11.1"};
-        QTest::newRow("line graph, no readings") << QList<Reading>{} << "line graph" << 1 << 1
-            << QStringList{"Line graph", "Line graph, no readings"};
-        QTest::newRow("standard day") << four << "standard day" << 1 << 1
-            << QStringList{"Standard day", "Standard day, 2006/3/5, 2 readings, highest 250, lowest 60, average 155 mg/dL",
-                           "09:00 60", "19:00 250"};
-        QTest::newRow("histogram, mmol/L") << four << "histogram" << 2 << 1
-            << QStringList{"Histogram",
-                           "Histogram, 4 readings from 2006/3/1 to 2006/3/5, highest 13.9, lowest 3.3 mmol/L, most in <3.4 (1)",
-                           "<3.4 1", "3.4-5.0 0", "5.1-6.7 0", "6.8-8.3 1", "8.4-10.0 0", "10.1-11.6 1", "11.7-13.3 0",
-                           "13.4-15.0 1", "15.1-16.6 0", "16.7-18.3 0", "18.4-20.0 0", ">=20.1 0"};
-        QTest::newRow("bands") << four << "bands" << 1 << 1
+        QTest::newRow("line graph, no readings")
+            << QList<Reading>{} << "line graph" << 1 << 1 << QStringList{"Line graph", "Line graph, no readings"};
+        QTest::newRow("standard day")
+            << four << "standard day" << 1 << 1
+            << QStringList{"Standard day",
+                           "Standard day, 2006/3/5, 2 readings, highest 250, lowest 60, average 155 mg/dL", "09:00 60",
+                           "19:00 250"};
+        QTest::newRow("histogram, mmol/L")
+            << four << "histogram" << 2 << 1
+            << QStringList{
+                   "Histogram",
+                   "Histogram, 4 readings from 2006/3/1 to 2006/3/5, highest 13.9, lowest 3.3 mmol/L, most in <3.4 (1)",
+                   "<3.4 1",
+                   "3.4-5.0 0",
+                   "5.1-6.7 0",
+                   "6.8-8.3 1",
+                   "8.4-10.0 0",
+                   "10.1-11.6 1",
+                   "11.7-13.3 0",
+                   "13.4-15.0 1",
+                   "15.1-16.6 0",
+                   "16.7-18.3 0",
+                   "18.4-20.0 0",
+                   ">=20.1 0"};
+        QTest::newRow("bands")
+            << four << "bands" << 1 << 1
             << QStringList{"Band bar",
                            "Band bar, 4 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 25.0 %, 70–180 mg/dL 25.0 %, "
                            "181–250 mg/dL 50.0 %, Above 250 mg/dL 0.0 %",
-                           "Below 54 mg/dL 0 0.0 %", "54–69 mg/dL 1 25.0 %", "70–180 mg/dL 1 25.0 %",
-                           "181–250 mg/dL 2 50.0 %", "Above 250 mg/dL 0 0.0 %"};
+                           "Below 54 mg/dL 0 0.0 %",
+                           "54–69 mg/dL 1 25.0 %",
+                           "70–180 mg/dL 1 25.0 %",
+                           "181–250 mg/dL 2 50.0 %",
+                           "Above 250 mg/dL 0 0.0 %"};
         // Hour 8: 100, 110, 120, 130, 140 (p10 104, p25 110, median 120, p75 130, p90 136); hour 9: one reading.
         QList<Reading> overlay;
         for (int g : {140, 100, 120, 110, 130})
@@ -259,11 +287,16 @@ private Q_SLOTS:
         overlay << at(2006, 3, 6, 9, 0, 99);
         QStringList hours;
         for (int h = 0; h < 24; ++h)
-            hours << QStringLiteral("%1–%2 %3 – – –").arg(h, 2, 10, QChar(u'0')).arg(h + 1, 2, 10, QChar(u'0')).arg(int(h == 9));
+            hours << QStringLiteral("%1–%2 %3 – – –")
+                         .arg(h, 2, 10, QChar(u'0'))
+                         .arg(h + 1, 2, 10, QChar(u'0'))
+                         .arg(int(h == 9));
         hours[8] = "08–09 5 6.7 6.1–7.2 5.8–7.6";
-        QTest::newRow("overlay day, mmol/L") << overlay << "overlay day" << 2 << 1
+        QTest::newRow("overlay day, mmol/L")
+            << overlay << "overlay day" << 2 << 1
             << QStringList{"Overlay day", "Overlay day, 6 readings, a median for 1 of 24 hours, lowest 6.7 at 08–09, "
-                                          "highest 6.7 at 08–09 mmol/L"} + hours;
+                                          "highest 6.7 at 08–09 mmol/L"}
+                   + hours;
     }
     void chartTexts()
     {
@@ -286,11 +319,14 @@ private Q_SLOTS:
         const QByteArray header = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date\r\n";
         // Newest first in the table at times; oldest first in the file, same minute in table order.
         const QList<Reading> entries{at(2006, 3, 6, 8, 0, 99, "PC"), Reading{3, 5, 7, 5, 123, 2006, EventMark::PC},
-                                     at(2006, 2, 30, 12, 0, 40, "QC"), at(2006, 3, 5, 7, 0, 90), at(2006, 4, 1, 0, 0, 600, "")};
+                                     at(2006, 2, 30, 12, 0, 40, "QC"), at(2006, 3, 5, 7, 0, 90),
+                                     at(2006, 4, 1, 0, 0, 600, "")};
         QTest::newRow("whole table, an impossible date kept")
-            << entries << header + "2006-02-30,12:00,40,2.2,QC,0\r\n2006-03-05,07:00,90,5.0,C,1\r\n"
-                        "2006-03-05,07:05,123,6.8,PC,1\r\n2006-03-06,08:00,99,5.5,PC,1\r\n"
-                        "2006-04-01,00:00,600,33.3,C,1\r\n";
+            << entries
+            << header
+                   + "2006-02-30,12:00,40,2.2,QC,0\r\n2006-03-05,07:00,90,5.0,C,1\r\n"
+                     "2006-03-05,07:05,123,6.8,PC,1\r\n2006-03-06,08:00,99,5.5,PC,1\r\n"
+                     "2006-04-01,00:00,600,33.3,C,1\r\n";
         QTest::newRow("template row") << QList<Reading>{at(0, 0, 0, 0, 0, 0, "0000")} << header;
         QTest::newRow("damaged values written in full")
             << QList<Reading>{Reading{13, 5, 99, -1, 12345, 20061}} << header + "20061-13-05,99:-1,12345,685.8,C,0\r\n";

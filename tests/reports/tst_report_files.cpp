@@ -25,14 +25,14 @@ const QList<QByteArray> kReadings{
     "T0004,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05",
 };
 const char *const kCsvHeader = "date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date";
-const QList<QByteArray> kRegistry{"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp",
-                                  "ann*,pw*,1,2,1,180,72,120,80", "bob*,pw*,1,1,2,180,72,120,80"};
+const QList<QByteArray> kRegistry{"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "ann*,pw*,1,2,1,180,72,120,80",
+                                  "bob*,pw*,1,1,2,180,72,120,80"};
 
 struct PdfSeen
 {
     int pages = 0;
-    QString text;     // laid out as on the page, every run of blanks made one
-    QString faults;   // what the reader found wrong in the page's drawing
+    QString text;   // laid out as on the page, every run of blanks made one
+    QString faults; // what the reader found wrong in the page's drawing
 };
 
 // What poppler-utils read in a PDF (scripts/install-deps.sh installs them).
@@ -49,8 +49,8 @@ PdfSeen readPdf(const QString &path)
         faults += QString::fromUtf8(p.readAllStandardError());
         return QString::fromUtf8(p.readAllStandardOutput());
     };
-    const QRegularExpressionMatch pages =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {path}));
+    const QRegularExpressionMatch pages
+        = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {path}));
     QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     text.replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
     return {pages.hasMatch() ? pages.captured(1).toInt() : 0, text, faults};
@@ -67,11 +67,11 @@ private Q_SLOTS:
     // texts on the report's one page.
     void writeFile_data()
     {
-        QTest::addColumn<QStringList>("arguments");   // FILE stands for the target, which holds "old" at first
-        QTest::addColumn<QByteArray>("readings");     // the reading file of ann and of bob
+        QTest::addColumn<QStringList>("arguments"); // FILE stands for the target, which holds "old" at first
+        QTest::addColumn<QByteArray>("readings");   // the reading file of ann and of bob
         QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("shown");       // empty: the old file is left
-        QTest::addColumn<QString>("error");           // part of standard error
+        QTest::addColumn<QStringList>("shown"); // empty: the old file is left
+        QTest::addColumn<QString>("error");     // part of standard error
 
         const QByteArray file = crlf(QList<QByteArray>{kHeader} + kReadings);
         const QStringList csv{"--user", "ann", "--password", "pw", "--export-csv", "FILE"};
@@ -79,30 +79,46 @@ private Q_SLOTS:
         const QStringList bob{"--user", "bob", "--password", "pw", "--report-pdf", "FILE"};
         QTest::newRow("CSV, a period") << csv + QStringList{"--from", "2006-03-06", "--to", "2006-04-19"} << file << 0
                                        << QStringList{kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1"} << "";
-        QTest::newRow("CSV, a folder in the way") << QStringList{csv.mid(0, 5)} + QStringList{"DIR"} << file << 1
-                                                  << QStringList{} << "";
+        QTest::newRow("CSV, a folder in the way")
+            << QStringList{csv.mid(0, 5)} + QStringList{"DIR"} << file << 1 << QStringList{} << "";
         // 123, 99, 250 mg/dL on 5 and 6 March and 20 April 2006; 30 February left out.
         QTest::newRow("PDF, the last 14 days with readings, mmol/L")
             << ann << file << 0
-            << QStringList{"Dextrel Management Software", "ID : ann", "Period : 2006/3/5 ~ 2006/4/20",
-                           "Unit : mmol/L", "Readings : 3", "Days with readings : 3", "Left out, no calendar date : 1",
-                           "Mean : 8.7 mmol/L", "Standard deviation : 4.5 mmol/L", "variation : 51.6 %", "GMI",
+            << QStringList{"Dextrel Management Software",
+                           "ID : ann",
+                           "Period : 2006/3/5 ~ 2006/4/20",
+                           "Unit : mmol/L",
+                           "Readings : 3",
+                           "Days with readings : 3",
+                           "Left out, no calendar date : 1",
+                           "Mean : 8.7 mmol/L",
+                           "Standard deviation : 4.5 mmol/L",
+                           "variation : 51.6 %",
+                           "GMI",
                            "3.9–10.0 mmol/L, % of readings : 66.7 % target: over 70 % ✗ not met",
                            "Above 10.0 mmol/L, % of readings : 33.3 % target: under 25 % ✗ not met",
-                           "your limits 4.0–10.0 mmol/L", "Overlay Day", "Histogram",
-                           "Glucose mmol/L", "Not medical advice"}
+                           "your limits 4.0–10.0 mmol/L",
+                           "Overlay Day",
+                           "Histogram",
+                           "Glucose mmol/L",
+                           "Not medical advice"}
             << "";
         QTest::newRow("PDF, a period, mg/dL, day/month/year")
             << bob + QStringList{"--from", "2006-03-06", "--to", "2006-04-20"} << file << 0
-            << QStringList{"ID : bob", "Period : 6/3/2006 ~ 20/4/2006", "Readings : 2", "Mean : 175 mg/dL",
-                           "Below 70 mg/dL, % of readings : 0.0 % target: under 4 % ✓ met", "Above 250 mg/dL, % of readings : 0.0 %",
-                           "Glucose mg/dL", "Not medical advice"}
+            << QStringList{"ID : bob",
+                           "Period : 6/3/2006 ~ 20/4/2006",
+                           "Readings : 2",
+                           "Mean : 175 mg/dL",
+                           "Below 70 mg/dL, % of readings : 0.0 % target: under 4 % ✓ met",
+                           "Above 250 mg/dL, % of readings : 0.0 %",
+                           "Glucose mg/dL",
+                           "Not medical advice"}
             << "";
         QList<QByteArray> oneHour{kHeader};
         for (const char *minute : {"01", "02", "03", "04", "05"})
             oneHour << "T0001,00100,03,05,08," + QByteArray(minute) + ",C,05.6,2006,2006/03/05 - 08:" + minute;
-        QTest::newRow("PDF, percentiles in a single hour") << ann << crlf(oneHour) << 0
-                                                           << QStringList{"Readings : 5", "Mean : 5.6 mmol/L"} << "";
+        QTest::newRow("PDF, percentiles in a single hour")
+            << ann << crlf(oneHour) << 0 << QStringList{"Readings : 5", "Mean : 5.6 mmol/L"} << "";
         QTest::newRow("not a date") << ann + QStringList{"--to", "2006-04-31"} << file << 2 << QStringList{}
                                     << "--from and --to need a calendar date as yyyy-mm-dd.";
         QTest::newRow("from after to") << csv + QStringList{"--from", "2006-04-02", "--to", "2006-04-01"} << file << 2
@@ -112,8 +128,8 @@ private Q_SLOTS:
         QTest::newRow("no reading with a calendar date")
             << ann << crlf({kHeader, "T0003,00040,02,30,12,00,C,02.2,2006,2006/02/30 - 12:00"}) << 1 << QStringList{}
             << "This ID have no Glucose data !! Please read from Meter!!";
-        QTest::newRow("no folder for the file") << QStringList{ann.mid(0, 5)} + QStringList{"DIR/missing/out.pdf"} << file
-                                                << 1 << QStringList{} << "missing/out.pdf";
+        QTest::newRow("no folder for the file") << QStringList{ann.mid(0, 5)} + QStringList{"DIR/missing/out.pdf"}
+                                                << file << 1 << QStringList{} << "missing/out.pdf";
     }
     void writeFile()
     {
@@ -131,9 +147,9 @@ private Q_SLOTS:
         arguments.replaceInStrings(QStringLiteral("FILE"), folder.file(out));
         arguments.replaceInStrings(QRegularExpression(QStringLiteral("^DIR")), folder.path());
         // No display either way: the program finds its screenless platform itself.
-        const auto [exitCode, errors] = runProgram(QStringLiteral(DEXTREL_PROGRAM),
-                                                   QStringList{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=",
-                                                               "--data-dir", folder.path()} + arguments);
+        const auto [exitCode, errors] = runProgram(
+            QStringLiteral(DEXTREL_PROGRAM),
+            QStringList{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=", "--data-dir", folder.path()} + arguments);
         QCOMPARE(exitCode, code);
         QVERIFY2(errors.contains(error), qPrintable(errors));
         if (shown.isEmpty() || out.endsWith(u".csv")) {
@@ -157,23 +173,40 @@ private Q_SLOTS:
     // link to it ("data") and a second hard link to the user list ("list.csv").
     void exportOverOwnFiles_data()
     {
-        QTest::addColumn<QString>("how");     // --export-csv, --report-pdf or the Export Readings window
+        QTest::addColumn<QString>("how"); // --export-csv, --report-pdf or the Export Readings window
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("own");     // what the target is
-        QTest::newRow("user list") << "--export-csv" << "DIR/DXRegister.txt" << "the user list DIR/DXRegister.txt";
-        QTest::newRow("user list, PDF, ./") << "--report-pdf" << "DIR/./DXRegister.txt"
+        QTest::addColumn<QString>("own"); // what the target is
+        QTest::newRow("user list") << "--export-csv"
+                                   << "DIR/DXRegister.txt"
+                                   << "the user list DIR/DXRegister.txt";
+        QTest::newRow("user list, PDF, ./") << "--report-pdf"
+                                            << "DIR/./DXRegister.txt"
                                             << "the user list DIR/DXRegister.txt";
-        QTest::newRow("user list, hard link") << "--export-csv" << "ELSE/list.csv" << "the user list DIR/DXRegister.txt";
+        QTest::newRow("user list, hard link") << "--export-csv"
+                                              << "ELSE/list.csv"
+                                              << "the user list DIR/DXRegister.txt";
         // The window adds ".csv" to a name without it, so it is shown the hard link.
-        QTest::newRow("user list, window") << "window" << "ELSE/list.csv" << "the user list DIR/DXRegister.txt";
-        QTest::newRow("reading file, linked folder") << "--export-csv" << "ELSE/data/ann.txt"
+        QTest::newRow("user list, window") << "window"
+                                           << "ELSE/list.csv"
+                                           << "the user list DIR/DXRegister.txt";
+        QTest::newRow("reading file, linked folder") << "--export-csv"
+                                                     << "ELSE/data/ann.txt"
                                                      << "the reading file DIR/ann.txt";
-        QTest::newRow("other user's, PDF, ..") << "--report-pdf" << "DIR/logs/../bob.txt" << "the reading file DIR/bob.txt";
-        QTest::newRow("reading file not made yet") << "--export-csv" << "DIR/carl.txt" << "the reading file DIR/carl.txt";
-        QTest::newRow("kept copy") << "--export-csv" << "DIR/ann.txt.bak" << "the kept copy DIR/ann.txt.bak";
-        QTest::newRow("download log") << "--report-pdf" << "DIR/logs/ann-20261206-101010.log"
+        QTest::newRow("other user's, PDF, ..") << "--report-pdf"
+                                               << "DIR/logs/../bob.txt"
+                                               << "the reading file DIR/bob.txt";
+        QTest::newRow("reading file not made yet") << "--export-csv"
+                                                   << "DIR/carl.txt"
+                                                   << "the reading file DIR/carl.txt";
+        QTest::newRow("kept copy") << "--export-csv"
+                                   << "DIR/ann.txt.bak"
+                                   << "the kept copy DIR/ann.txt.bak";
+        QTest::newRow("download log") << "--report-pdf"
+                                      << "DIR/logs/ann-20261206-101010.log"
                                       << "the download log DIR/logs/ann-20261206-101010.log";
-        QTest::newRow("lock") << "--export-csv" << "DIR/dextrel.lock" << "the lock file DIR/dextrel.lock";
+        QTest::newRow("lock") << "--export-csv"
+                              << "DIR/dextrel.lock"
+                              << "the lock file DIR/dextrel.lock";
     }
     void exportOverOwnFiles()
     {
@@ -189,24 +222,25 @@ private Q_SLOTS:
         folder.write(QStringLiteral("logs/ann-20261206-101010.log"), "log");
         QVERIFY(QFile::link(folder.path(), elsewhere.file(QStringLiteral("data"))));
         QCOMPARE(::link(QFile::encodeName(folder.file(QStringLiteral("DXRegister.txt"))).constData(),
-                        QFile::encodeName(elsewhere.file(QStringLiteral("list.csv"))).constData()), 0);
+                        QFile::encodeName(elsewhere.file(QStringLiteral("list.csv"))).constData()),
+                 0);
         const QMap<QString, QByteArray> before = folderContents(folder.path());
         const auto spelt = [&](QString text) {
             return text.replace(QStringLiteral("DIR"), folder.path()).replace(QStringLiteral("ELSE"), elsewhere.path());
         };
         target = spelt(target);
         const QStringList arguments = how == "window"
-            ? QStringList{"--click", "mnuExport", "--set", "txtFile=" + target, "--dump",
-                          elsewhere.file(QStringLiteral("state.json"))}
-            : QStringList{how, target};
+                                          ? QStringList{"--click", "mnuExport",
+                                                        "--set",   "txtFile=" + target,
+                                                        "--dump",  elsewhere.file(QStringLiteral("state.json"))}
+                                          : QStringList{how, target};
         const auto [exitCode, errors] = runProgram(
             QStringLiteral(DEXTREL_PROGRAM),
             QStringList{"--data-dir", folder.path(), "--user", "ann", "--password", "pw"} + arguments);
         // The window's run itself ends well; its message box is on standard error, after its title.
         QCOMPARE(std::pair(exitCode, errors.trimmed().split(u'\n').last().remove(QRegularExpression("^Qel: "))),
-                 std::pair(how == "window" ? 0 : 1,
-                           "Cannot write " + target + ": it is " + spelt(own)
-                               + ", one of the program's own files. Choose another file."));
+                 std::pair(how == "window" ? 0 : 1, "Cannot write " + target + ": it is " + spelt(own)
+                                                        + ", one of the program's own files. Choose another file."));
         QCOMPARE(folderContents(folder.path()), before);
     }
 };

@@ -67,8 +67,9 @@ private Q_SLOTS:
     {
         for (int g = -5000; g <= 50000; ++g)
             QCOMPARE(ReadingTexts::mmolTenths(g), qint64(std::nearbyint(g / 18.0 * 10)));
-        QCOMPARE(std::tuple(ReadingTexts::mmolText(-1), ReadingTexts::mmolText(INT_MAX), ReadingTexts::mmolRounded(INT_MAX)),
-                 std::tuple(QString("-0.1"), QString("119304647.1"), 119304647.1));
+        QCOMPARE(
+            std::tuple(ReadingTexts::mmolText(-1), ReadingTexts::mmolText(INT_MAX), ReadingTexts::mmolRounded(INT_MAX)),
+            std::tuple(QString("-0.1"), QString("119304647.1"), 119304647.1));
     }
 
     void histogram_data()
@@ -76,20 +77,24 @@ private Q_SLOTS:
         QTest::addColumn<ReadingTables>("tables");
         QTest::addColumn<int>("unit");
         QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("shown");  // see render()
-        QTest::newRow("range edges") << values({60, 61, 90, 91, 120, 121, 360, 361, 0, -5}) << 1 << 1
-            << "3 2 2 1 0 0 0 0 0 0 1 1 | <61..>=361 | 10 | 2006/3/5 ~ 2006/3/5 | 361 -5 125 | mg/dL";
+        QTest::addColumn<QString>("shown"); // see render()
+        QTest::newRow("range edges") << values(
+            {60, 61, 90, 91, 120, 121, 360, 361, 0,
+             -5}) << 1 << 1 << "3 2 2 1 0 0 0 0 0 0 1 1 | <61..>=361 | 10 | 2006/3/5 ~ 2006/3/5 | 361 -5 125 | mg/dL";
         QTest::newRow("mmol/L, date format 2")
             << table({at(2006, 3, 5, 8, 0, 100), at(2006, 3, 9, 8, 0, 90), at(2006, 4, 20, 9, 0, 361)}) << 2 << 2
             << "0 1 1 0 0 0 0 0 0 0 0 1 | <3.4..>=20.1 | 3 | 5/3/2006 ~ 20/4/2006 | 20.1 5.0 10.2 | mmol/L Text2";
-        QTest::newRow("truncating average") << values({150, 150, 150, 150, 150, 150, 150, 150, 150, 159}) << 1 << 1
+        QTest::newRow("truncating average")
+            << values({150, 150, 150, 150, 150, 150, 150, 150, 150, 159}) << 1 << 1
             << "0 0 0 9 1 0 0 0 0 0 0 0 | <61..>=361 | 10 | 2006/3/5 ~ 2006/3/5 | 159 150 150 | mg/dL";
         QTest::newRow("template row") << table({kTemplateRow}) << 2 << 1
-            << "no data | 0 0 0 0 0 0 0 0 0 0 0 0 | <3.4..>=20.1 |  |  |    | mmol/L Text2";
-        QTest::newRow("unit and format unknown") << values({100}) << 7 << 0
-            << "0 0 1 0 0 0 0 0 0 0 0 0 | .. | 1 |  |    | mg/dL";
-        QTest::newRow("damaged values") << table({at(2006, -1, 5, 99, 0, INT_MAX), at(-1, 13, 0, 8, 0, INT_MAX)}) << 1 << 1
-            << "0 0 0 0 0 0 0 0 0 0 0 2 | <61..>=361 | 2 | 2006/-1/5 ~ -1/13/0 | 2147483647 2147483647 2147483647 | mg/dL";
+                                      << "no data | 0 0 0 0 0 0 0 0 0 0 0 0 | <3.4..>=20.1 |  |  |    | mmol/L Text2";
+        QTest::newRow("unit and format unknown")
+            << values({100}) << 7 << 0 << "0 0 1 0 0 0 0 0 0 0 0 0 | .. | 1 |  |    | mg/dL";
+        QTest::newRow("damaged values") << table({at(2006, -1, 5, 99, 0, INT_MAX), at(-1, 13, 0, 8, 0, INT_MAX)}) << 1
+                                        << 1
+                                        << "0 0 0 0 0 0 0 0 0 0 0 2 | <61..>=361 | 2 | 2006/-1/5 ~ -1/13/0 | "
+                                           "2147483647 2147483647 2147483647 | mg/dL";
     }
     void histogram()
     {
@@ -102,9 +107,12 @@ private Q_SLOTS:
             counts << QString::number(c);
         QCOMPARE(r.labels.size(), Histogram::kRanges);
         const QString shown = QStringList{(r.noData ? "no data | " : "") + counts.join(' '),
-                                          r.labels.first() + ".." + r.labels.last(), r.readings, r.dateRange,
+                                          r.labels.first() + ".." + r.labels.last(),
+                                          r.readings,
+                                          r.dateRange,
                                           QStringList{r.highest, r.lowest, r.average}.join(' '),
-                                          r.unit + (r.showMmolTitle ? " Text2" : "")}.join(" | ");
+                                          r.unit + (r.showMmolTitle ? " Text2" : "")}
+                                  .join(" | ");
         QTEST(shown, "shown");
     }
 
@@ -113,13 +121,15 @@ private Q_SLOTS:
         QTest::addColumn<ReadingTables>("tables");
         QTest::addColumn<QString>("choice");
         QTest::addColumn<int>("unit");
-        QTest::addColumn<QString>("shown");  // charted rows | limits | count highest lowest average
-        const ReadingTables day = table({at(2006, 3, 5, 7, 5, 123), at(2006, 3, 6, 8, 0, 99), at(2006, 3, 5, 19, 30, 250)});
+        QTest::addColumn<QString>("shown"); // charted rows | limits | count highest lowest average
+        const ReadingTables day = table(
+            {at(2006, 3, 5, 7, 5, 123), at(2006, 3, 6, 8, 0, 99), at(2006, 3, 5, 19, 30, 250)});
         QTest::newRow("07:05 and 19:30") << day << "2006/3/5" << 1 << "425=123.00 1170=250.00 | 180 70 | 2 250 123 186";
         QTest::newRow("day/month/year") << day << "5/3/2006" << 1 << "425=123.00 1170=250.00 | 180 70 | 2 250 123 186";
         QTest::newRow("mmol/L") << day << "2006/3/5" << 2 << "425=6.8 1170=13.9 | 10 3.88889 | 2 13.9 6.8 10.3";
         QTest::newRow("leading zero matches nothing") << day << "2006/03/5" << 1 << " | 180 70 | none";
-        QTest::newRow("two in one minute") << values({100, 101}) << "2006/3/5" << 1 << "480=101.00 | 180 70 | 2 101 100 100";
+        QTest::newRow("two in one minute")
+            << values({100, 101}) << "2006/3/5" << 1 << "480=101.00 | 180 70 | 2 101 100 100";
         QTest::newRow("times outside the day count only")
             << table({at(2006, 3, 5, 24, 0, 90), at(2006, 3, 5, 99, 0, 91), at(2006, 3, 5, 0, -1, 92),
                       at(2006, 3, 5, INT_MAX, INT_MAX, INT_MAX), at(2006, 3, 5, 23, 59, 93)})
@@ -140,8 +150,9 @@ private Q_SLOTS:
         }
         const QString stats = day->stats ? QStringList{day->readings, day->highest, day->lowest, day->average}.join(' ')
                                          : "none";
-        QTEST(QStringList({rows.join(' '), QString("%1 %2").arg(day->table.high).arg(day->table.low), stats}).join(" | "),
-              "shown");
+        QTEST(
+            QStringList({rows.join(' '), QString("%1 %2").arg(day->table.high).arg(day->table.low), stats}).join(" | "),
+            "shown");
         QCOMPARE(StandardDay::day(tables, QString(), glucoseUnit(unit), 180, 70), std::nullopt);
     }
 
@@ -155,30 +166,35 @@ private Q_SLOTS:
         QTest::addColumn<Change>("change");
         QTest::addColumn<QList<int>>("selected");
         const QDate d5(2006, 3, 5), d6(2006, 3, 6), d7(2006, 3, 7);
-        const ReadingTables three = table({at(2006, 3, 5, 8, 10, 100), at(2006, 3, 6, 9, 0, 200), at(2006, 3, 7, 8, 59, 151)});
+        const ReadingTables three = table(
+            {at(2006, 3, 5, 8, 10, 100), at(2006, 3, 6, 9, 0, 200), at(2006, 3, 7, 8, 59, 151)});
         const QStringList allDay{"0", "24"};
-        QTest::newRow("one day, any time") << three << 0 << QList{100, 200, 151} << QList{d6, d6} << allDay
-                                           << Change{} << QList{200};
+        QTest::newRow("one day, any time")
+            << three << 0 << QList{100, 200, 151} << QList{d6, d6} << allDay << Change{} << QList{200};
         QTest::newRow("hour 8 to 8") << three << 0 << QList{100, 200, 151} << QList{d5, d7} << QStringList{"8", "8.5"}
                                      << Change{} << QList{100, 151};
         QTest::newRow("dates reversed") << three << 0 << QList{100, 200, 151} << QList{d7, d5} << allDay
-            << Change{Outcome::DateRangeError, ReportTexts::kRangeOfDateError, d5, d7} << QList{100, 200, 151};
+                                        << Change{Outcome::DateRangeError, ReportTexts::kRangeOfDateError, d5, d7}
+                                        << QList{100, 200, 151};
         QTest::newRow("hours reversed") << three << 0 << QList{100, 200, 151} << QList{d5, d5} << QStringList{"10", "9"}
-            << Change{Outcome::HourRangeError, ReportTexts::kRangeOfDateError, {}, {}} << QList{100, 200, 151};
+                                        << Change{Outcome::HourRangeError, ReportTexts::kRangeOfDateError, {}, {}}
+                                        << QList{100, 200, 151};
         QTest::newRow("hour letters") << three << 0 << QList{100, 200, 151} << QList{d5, d5} << QStringList{"0", "x1"}
-            << Change{Outcome::HourNotNumber, {}, {}, {}} << QList{100, 200, 151};
+                                      << Change{Outcome::HourNotNumber, {}, {}, {}} << QList{100, 200, 151};
         // Dates that are no calendar date show at load and are never inside a range.
         const ReadingTables odd = table({at(2006, 13, 5, 8, 0, 1), at(2006, 3, 0, 8, 0, 2), kTemplateRow,
                                          at(2006, -1, 5, 8, 0, 3), at(2006, 3, 5, 99, 0, INT_MAX, "1")});
-        QTest::newRow("invalid dates") << odd << 0 << QList{1, 2, 0, 3, INT_MAX} << QList{QDate(100, 1, 1), QDate(9999, 1, 1)}
-                                       << allDay << Change{} << QList<int>{};
-        QTest::newRow("after meal: no hours") << odd << 1 << QList{INT_MAX} << QList{d5, d5} << allDay
-                                              << Change{} << QList{INT_MAX};
+        QTest::newRow("invalid dates") << odd << 0 << QList{1, 2, 0, 3, INT_MAX}
+                                       << QList{QDate(100, 1, 1), QDate(9999, 1, 1)} << allDay << Change{}
+                                       << QList<int>{};
+        QTest::newRow("after meal: no hours")
+            << odd << 1 << QList{INT_MAX} << QList{d5, d5} << allDay << Change{} << QList{INT_MAX};
         const ReadingTables marks = table({at(2006, 3, 3, 8, 0, 1, "PC"), at(2006, 3, 4, 8, 0, 2, "QC"),
                                            at(2006, 3, 20, 8, 0, 3, "1"), at(2006, 3, 20, 8, 0, 4, "0"),
                                            at(2006, 3, 20, 8, 0, 5, "2"), at(2006, 4, 2, 8, 0, 6, "PC")});
-        QTest::newRow("after meal: PC and 1") << marks << 1 << QList{1, 3, 6} << QList{QDate(2006, 3, 1), QDate(2006, 3, 31)}
-                                              << QStringList() << Change{} << QList{1, 3};
+        QTest::newRow("after meal: PC and 1")
+            << marks << 1 << QList{1, 3, 6} << QList{QDate(2006, 3, 1), QDate(2006, 3, 31)} << QStringList() << Change{}
+            << QList{1, 3};
     }
     void selection()
     {
@@ -199,8 +215,8 @@ private Q_SLOTS:
     void pages_data()
     {
         QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("offset");   // -1: the drawing after a selection, else the scroll bar
-        QTest::addColumn<QString>("shown");  // see pages()
+        QTest::addColumn<int>("offset");    // -1: the drawing after a selection, else the scroll bar
+        QTest::addColumn<QString>("shown"); // see pages()
         const auto every = [](int first, int step, int last) {
             QStringList out{QString::number(first)};
             for (int e = qMax(first + 1, first - 1 + step); e <= last; e += step)
@@ -208,10 +224,13 @@ private Q_SLOTS:
             return out.join(' ');
         };
         QTest::newRow("25") << 25 << -1 << "N 25 at 0 | rows 1..25 | X " + every(1, 1, 25) + " -";
-        QTest::newRow("26") << 26 << -1 << "N 50 at 0 | rows 1..26 | X 1 2 4 6 8 10 12 14 16 18 20 22 24 26" + QString(" -").repeated(12);
+        QTest::newRow("26") << 26 << -1
+                            << "N 50 at 0 | rows 1..26 | X 1 2 4 6 8 10 12 14 16 18 20 22 24 26"
+                                   + QString(" -").repeated(12);
         QTest::newRow("150") << 150 << -1 << "N 150 at 0 | rows 1..150 | X " + every(1, 6, 150);
         QTest::newRow("151") << 151 << -1 << "N 150 at 1 scroll 0..1 | rows 2..151 | X " + every(2, 6, 151);
-        QTest::newRow("151 scrolled to 0") << 151 << 0 << "N 150 at 0 scroll 0..1 | rows 1..150 | X " + every(1, 6, 150);
+        QTest::newRow("151 scrolled to 0")
+            << 151 << 0 << "N 150 at 0 scroll 0..1 | rows 1..150 | X " + every(1, 6, 150);
         QTest::newRow("none") << 0 << -1 << "nothing drawn";
     }
     void pages()
@@ -229,7 +248,7 @@ private Q_SLOTS:
                 if (!r.isEmpty())
                     rows << r.text;
             }
-            for (const QString &label : page->labels) {  // back from "m/d" to the entry it names
+            for (const QString &label : page->labels) { // back from "m/d" to the entry it names
                 const QStringList md = label.split('/');
                 labels << (label.isEmpty() ? "-" : QString::number((md[0].toInt() - 1) * 28 + md[1].toInt() - 1));
             }
@@ -245,7 +264,8 @@ private Q_SLOTS:
     // the line graph window's rows.
     void unusualPages()
     {
-        const LineGraphPage::Page page = LineGraphPage::empty({GlucoseUnit::MmolPerL, DateFormat::DayMonthYear, 180, 90});
+        const LineGraphPage::Page page = LineGraphPage::empty(
+            {GlucoseUnit::MmolPerL, DateFormat::DayMonthYear, 180, 90});
         QCOMPARE(page, (LineGraphPage::Page{150, 0, false, 0, QList<ChartReading>(150), 10, 5, QStringList(26)}));
         LineGraphSelection s(Rule::AllReadings);
         s.selectAtLoad(table({at(2006, 3, 14, 8, 5, 123)}));
@@ -259,18 +279,18 @@ private Q_SLOTS:
         using Update = LineGraphPointer::Update;
         QTest::addColumn<QPointF>("at");
         QTest::addColumn<Update>("update");
-        const double w = 61.9;  // 9285 twips over a page of 150
+        const double w = 61.9; // 9285 twips over a page of 150
         const std::optional<bool> shown = true, hidden = false;
         const std::optional<QString> y = QString(" Y"), cleared = QString();
         const auto details = [](int e) {
             return std::optional(QString("2006/%1/%2 8:5  %3mg/dL").arg(e / 28 + 1).arg(e % 28 + 1).arg(e));
         };
-        QTest::newRow("on the edge P[2]") << QPointF(1249, 1000)
-            << Update{shown, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75};
+        QTest::newRow("on the edge P[2]")
+            << QPointF(1249, 1000) << Update{shown, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75};
         QTest::newRow("below the band") << QPointF(1279, 4500)
-            << Update{hidden, cleared, {}, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("on the band's edge") << QPointF(1279, 300)
-            << Update{{}, {}, {}, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75};
+                                        << Update{hidden, cleared, {}, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75};
+        QTest::newRow("on the band's edge")
+            << QPointF(1279, 300) << Update{{}, {}, {}, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75};
         QTest::newRow("left of the chart") << QPointF(1000, 1000) << Update{hidden, cleared, {}, 0, 1800, 1125, 1050};
     }
     void pointer()
@@ -313,8 +333,8 @@ private Q_SLOTS:
         QCOMPARE(QStringList({ReportFileNames::periodName("ann", days, ReportFileNames::kPdfFilter),
                               ReportFileNames::periodName("ann", days, ReportFileNames::kCsvFilter),
                               ReportFileNames::printName("ann", " Line  Graph")}),
-                 QStringList({"ann-2026-11-01-to-2026-11-14.pdf", "ann-2026-11-01-to-2026-11-14.csv",
-                              "ann-line-graph.pdf"}));
+                 QStringList(
+                     {"ann-2026-11-01-to-2026-11-14.pdf", "ann-2026-11-01-to-2026-11-14.csv", "ann-line-graph.pdf"}));
     }
 };
 

@@ -77,9 +77,11 @@ private Q_SLOTS:
         add("QC", 1, "00001", "QC", "00.1");
         add("2", 1800, "01800", "QC", "100.0");
         add("X", -1, "-00001", "C", "-00.1");
-        QTest::newRow("wide values are not cut") << 123456 << Reading{123, 456, 789, 100, 123456, 12345}
+        QTest::newRow("wide values are not cut")
+            << 123456 << Reading{123, 456, 789, 100, 123456, 12345}
             << QByteArray("T123456,123456,123,456,789,100,C,6858.7,12345,12345/123/456 - 789:100");
-        QTest::newRow("extreme ints") << INT_MAX << Reading{1, 1, 1, 1, INT_MIN, INT_MAX}
+        QTest::newRow("extreme ints")
+            << INT_MAX << Reading{1, 1, 1, 1, INT_MIN, INT_MAX}
             << QByteArray("T2147483647,-2147483648,01,01,01,01,C,-119304647.1,2147483647,2147483647/01/01 - 01:01");
     }
     void formatLine()
@@ -94,9 +96,9 @@ private Q_SLOTS:
     void load_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QList<Reading>>("readings");  // reading-table order: last line first
-        QTest::addColumn<QList<QByteArray>>("rows");   // the data list's, in file order
-        QTest::addColumn<QString>("warning");          // %1 stands for the file
+        QTest::addColumn<QList<Reading>>("readings"); // reading-table order: last line first
+        QTest::addColumn<QList<QByteArray>>("rows");  // the data list's, in file order
+        QTest::addColumn<QString>("warning");         // %1 stands for the file
         const QString kept = " The file will be kept unchanged as %1.bak before new readings are saved.";
         const QString two = "2 lines of %1 could not be read and were skipped; the first is line 3." + kept;
         const QByteArray l1 = "T0001," + kR1, l2 = "T0002," + kR2, l3 = "T0003," + kR3;
@@ -104,9 +106,10 @@ private Q_SLOTS:
                                   << QString();
         QTest::newRow("empty") << QByteArray() << QList<Reading>() << QList<QByteArray>() << QString();
         QTest::newRow("CR LF") << numbered({kR1, kR2, kR3}) << QList{r3, r2, r1} << QList{l1, l2, l3} << QString();
-        QTest::newRow("lone CR") << kHeader + "\r" + l1 + "\r" + l2 + "\r" << QList{r2, r1} << QList{l1, l2} << QString();
-        QTest::newRow("a lone CR in CR LF") << kHeader + "\r\n" + l1 + "\r" + l2 + "\r\n" + l3 << QList{r3, r2, r1}
-                                            << QList{l1, l2, l3} << QString();
+        QTest::newRow("lone CR") << kHeader + "\r" + l1 + "\r" + l2 + "\r" << QList{r2, r1} << QList{l1, l2}
+                                 << QString();
+        QTest::newRow("a lone CR in CR LF")
+            << kHeader + "\r\n" + l1 + "\r" + l2 + "\r\n" + l3 << QList{r3, r2, r1} << QList{l1, l2, l3} << QString();
         QTest::newRow("blank lines") << kHeader + "\r\n\r\n" + l1 + "\n\n" << QList{r1} << QList{l1} << QString();
         QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + crlf({kHeader, l1}) << QList{r1} << QList{l1} << QString();
         QTest::newRow("no header") << crlf({l1, l2}) << QList{r2, r1} << QList{l1, l2} << QString();
@@ -118,8 +121,8 @@ private Q_SLOTS:
         const QByteArray good = "x,00095,03,15,21,05,C,?,2005,";
         const QByteArray tooLong = good + QByteArray(ReadingFile::kLongestLine - good.size() + 1, ' ');
         for (const char *bad : {"T,95,3,15,21,5,C,,2005", "T,95,3,15,21,5,C,,2005,,", "T,9a,3,15,21,5,C,,2005,",
-                                "T,95,,15,21,5,C,,2005,", "T,95,3, 15,21,5,C,,2005,",
-                                "T,95,3,15,21,5,C,,2147483648,", "T,-2147483649,3,15,21,5,C,,2005,", tooLong.data()})
+                                "T,95,,15,21,5,C,,2005,", "T,95,3, 15,21,5,C,,2005,", "T,95,3,15,21,5,C,,2147483648,",
+                                "T,-2147483649,3,15,21,5,C,,2005,", tooLong.data()})
             QTest::addRow("%.40s", bad) << crlf({kHeader, l1, bad, good, "also bad"}) << QList{r2, r1}
                                         << QList{l1, good} << two;
     }
@@ -136,8 +139,9 @@ private Q_SLOTS:
         ReadingStore store;
         QString error, shown;
         QVERIFY2(store.load(path, &error, &shown), qPrintable(error));
-        QCOMPARE(std::tuple(store.tables().readings(), listed(store), shown, store.tables().keepOriginalBeforeRewrite()),
-                 std::tuple(readings, rows, warning.replace("%1", QDir::toNativeSeparators(path)), !warning.isEmpty()));
+        QCOMPARE(
+            std::tuple(store.tables().readings(), listed(store), shown, store.tables().keepOriginalBeforeRewrite()),
+            std::tuple(readings, rows, warning.replace("%1", QDir::toNativeSeparators(path)), !warning.isEmpty()));
     }
 
     // The first rewrite after a damaged load keeps the original, once; a failed

@@ -6,16 +6,16 @@ using LimitSettings::LimitTexts;
 
 namespace {
 
-const QString kUpperMgdl =
-    QStringLiteral("Error: The normal Uper limit Setting of Glucose Value ranges between 30mg/dL and 600mg/dL !!");
-const QString kLowerMgdl =
-    QStringLiteral("Error: The normal lower limit Setting of Glucose Value ranges between 30mg/dL and 600mg/dL !!");
-const QString kUpperMmol =
-    QStringLiteral("Error: The normal Uper limit Setting of Glucose Value ranges between 1.7mmol/L and 33.3mmol/L !!");
-const QString kLowerMmol =
-    QStringLiteral("Error: The normal lower limit Setting of Glucose Value ranges between 1.7mmol/L and 33.3mmol/L !!");
-const QString kLowerAbove =
-    QStringLiteral("Error: The lower limit Setting of Glucose Value > The Uper limit Setting of Glucose Value!!");
+const QString kUpperMgdl = QStringLiteral(
+    "Error: The normal Uper limit Setting of Glucose Value ranges between 30mg/dL and 600mg/dL !!");
+const QString kLowerMgdl = QStringLiteral(
+    "Error: The normal lower limit Setting of Glucose Value ranges between 30mg/dL and 600mg/dL !!");
+const QString kUpperMmol = QStringLiteral(
+    "Error: The normal Uper limit Setting of Glucose Value ranges between 1.7mmol/L and 33.3mmol/L !!");
+const QString kLowerMmol = QStringLiteral(
+    "Error: The normal lower limit Setting of Glucose Value ranges between 1.7mmol/L and 33.3mmol/L !!");
+const QString kLowerAbove = QStringLiteral(
+    "Error: The lower limit Setting of Glucose Value > The Uper limit Setting of Glucose Value!!");
 
 } // namespace
 
@@ -28,9 +28,9 @@ private Q_SLOTS:
     void save_data()
     {
         QTest::addColumn<int>("unit");
-        QTest::addColumn<LimitTexts>("texts");   // upper, lower, after-meal upper, after-meal lower
+        QTest::addColumn<LimitTexts>("texts"); // upper, lower, after-meal upper, after-meal lower
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QList<int>>("limits");   // when saved
+        QTest::addColumn<QList<int>>("limits"); // when saved
         const auto row = [](const char *name, int unit, LimitTexts texts, QString message, QList<int> limits = {}) {
             QTest::newRow(name) << unit << texts << message << limits;
         };

@@ -31,9 +31,10 @@ private Q_SLOTS:
     void parse_data()
     {
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QStringList>("user");  // ID and password; empty: not a user
+        QTest::addColumn<QStringList>("user"); // ID and password; empty: not a user
         QTest::newRow("guest") << kGuest << QStringList{"guest", "vorpa"};
-        QTest::newRow("id without mark loses a letter") << QByteArray("abc,pw*,1,1,1,1,1,1,1") << QStringList{"ab", "pw"};
+        QTest::newRow("id without mark loses a letter")
+            << QByteArray("abc,pw*,1,1,1,1,1,1,1") << QStringList{"ab", "pw"};
         QTest::newRow("any last character goes") << QByteArray("abc#,pw!,1,1,1,1,1,1,1") << QStringList{"abc", "pw"};
         QTest::newRow("leading zero kept") << QByteArray("007*,0123*,1,1,1,1,1,1,1") << QStringList{"007", "0123"};
         QTest::newRow("eight fields") << QByteArray("bob*,pw*,1,1,1,1,1,1") << QStringList();
@@ -70,16 +71,16 @@ private Q_SLOTS:
         // are not users, Latin-1 bytes, LF, a lone CR, an unfinished last line.
         const QByteArray first = "ID,Passwd (edited by hand)", raw = "broken line", carl = "carl*,c*, 3 ,x,1,1,1,1,1";
         const QByteArray jose = "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", joseToo = "Jos\xe8*,\xff*,1,1,1,1,1,1,1";
-        folder.write(kRegistry, first + "\n" + kGuest + "\r\n" + jose + "\r" + "bob*,b1*,1,1,1,1,1,1,1\n" + raw
-                                    + "\r\n" + joseToo + "\n" + carl + "\r" + "bob*,b2*,5,1,2,9,9,9,9");
+        folder.write(kRegistry, first + "\n" + kGuest + "\r\n" + jose + "\r" + "bob*,b1*,1,1,1,1,1,1,1\n" + raw + "\r\n"
+                                    + joseToo + "\n" + carl + "\r" + "bob*,b2*,5,1,2,9,9,9,9");
         UserTable table;
         QVERIFY(UserRegistry::read(folder.file(kRegistry), &table, nullptr));
         QVERIFY(UserRegistry::rewrite(folder.file(kRegistry), table, {"bob", 3, 2, 2, 126, 68, 144, 72}, nullptr));
         QVERIFY(UserRegistry::rewrite(folder.file(kRegistry), table,
                                       {LocalBytes::decode("Jos\xe9"), 2, 2, 1, 1, 1, 1, 1}, nullptr));
         const QByteArray after = first + "\n" + kGuest + "\r\n" + "Jos\xe9*,caf\xe9*,2,2,1,1,1,1,1\r"
-            + "bob*,b1*,3,2,2,126,68,144,72\n" + raw + "\r\n" + joseToo + "\n" + carl + "\r"
-            + "bob*,b2*,3,2,2,126,68,144,72";
+                                 + "bob*,b1*,3,2,2,126,68,144,72\n" + raw + "\r\n" + joseToo + "\n" + carl + "\r"
+                                 + "bob*,b2*,3,2,2,126,68,144,72";
         QCOMPARE(folder.read(kRegistry), after);
 
         // A rewrite that cannot be committed leaves the file and the table as they were.
@@ -99,20 +100,26 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<QByteArray>("readingFile");  // its name's bytes; empty: the login is refused
-        QTest::newRow("ends with a dot") << QByteArray("Jr.*,pw*,1,1,1,1,1,1,1") << "Jr." << "pw" << QByteArray("Jr..txt");
-        QTest::newRow("begins with a space") << QByteArray(" ann*,pw*,1,1,1,1,1,1,1") << " ann" << "pw" << QByteArray(" ann.txt");
+        QTest::addColumn<QByteArray>("readingFile"); // its name's bytes; empty: the login is refused
+        QTest::newRow("ends with a dot") << QByteArray("Jr.*,pw*,1,1,1,1,1,1,1") << "Jr."
+                                         << "pw" << QByteArray("Jr..txt");
+        QTest::newRow("begins with a space") << QByteArray(" ann*,pw*,1,1,1,1,1,1,1") << " ann"
+                                             << "pw" << QByteArray(" ann.txt");
         const QByteArray utf8 = "Jos\xc3\xa9*,utf*,1,1,1,1,1,1,1";
         const QString latin1 = LocalBytes::decode("Jos\xe9");
         QTest::newRow("Latin-1 id and password") << utf8 << latin1 << "café" << QByteArray("Jos\xe9.txt");
-        QTest::newRow("its UTF-8 look-alike") << utf8 << "José" << "utf" << QByteArray("Jos\xc3\xa9.txt");
-        QTest::newRow("look-alike's password") << utf8 << "José" << "café" << QByteArray();
-        QTest::newRow("its Latin-1 twin") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1") << LocalBytes::decode("Jos\xe8")
-                                          << "cafè" << QByteArray("Jos\xe8.txt");
-        QTest::newRow("twin's password") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1") << LocalBytes::decode("Jos\xe8")
-                                         << "café" << QByteArray();
-        QTest::newRow("leads outside") << QByteArray("..*,pw*,1,1,1,1,1,1,1") << ".." << "pw" << QByteArray();
-        QTest::newRow("device name") << QByteArray("aux*,pw*,1,1,1,1,1,1,1") << "aux" << "pw" << QByteArray();
+        QTest::newRow("its UTF-8 look-alike") << utf8 << "José"
+                                              << "utf" << QByteArray("Jos\xc3\xa9.txt");
+        QTest::newRow("look-alike's password") << utf8 << "José"
+                                               << "café" << QByteArray();
+        QTest::newRow("its Latin-1 twin") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1")
+                                          << LocalBytes::decode("Jos\xe8") << "cafè" << QByteArray("Jos\xe8.txt");
+        QTest::newRow("twin's password") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1")
+                                         << LocalBytes::decode("Jos\xe8") << "café" << QByteArray();
+        QTest::newRow("leads outside") << QByteArray("..*,pw*,1,1,1,1,1,1,1") << ".."
+                                       << "pw" << QByteArray();
+        QTest::newRow("device name") << QByteArray("aux*,pw*,1,1,1,1,1,1,1") << "aux"
+                                     << "pw" << QByteArray();
     }
     void login()
     {
@@ -133,7 +140,7 @@ private Q_SLOTS:
         while (const dirent *entry = ::readdir(dir)) {
             if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0) {
                 names << entry->d_name;
-                ::unlinkat(::dirfd(dir), entry->d_name, 0);  // ScratchFolder could not remove it either
+                ::unlinkat(::dirfd(dir), entry->d_name, 0); // ScratchFolder could not remove it either
             }
         }
         ::closedir(dir);
@@ -146,17 +153,30 @@ private Q_SLOTS:
     // refused with a message naming it, and nothing outside the folder changes.
     void linksAndSpecialFiles_data()
     {
-        QTest::addColumn<QString>("name");  // in the data folder
-        QTest::addColumn<QString>("kind");  // what it is
+        QTest::addColumn<QString>("name"); // in the data folder
+        QTest::addColumn<QString>("kind"); // what it is
         QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("reason");  // empty: the login and a save succeed
+        QTest::addColumn<QString>("reason"); // empty: the login and a save succeed
         const QString link = "it is a symbolic link, which the program does not follow";
-        QTest::newRow("guest's file, a link") << "guest.txt" << "link" << "guest" << link;
-        QTest::newRow("guest's file, a dangling link") << "guest.txt" << "dangling" << "guest" << link;
-        QTest::newRow("reading file, a link to /dev/zero") << "bob.txt" << "/dev/zero" << "bob" << link;
-        QTest::newRow("reading file, a FIFO") << "bob.txt" << "fifo" << "bob" << "it is not an ordinary file";
-        QTest::newRow("user list, a link") << kRegistry << "link" << "guest" << link;
-        QTest::newRow("kept copy, a link") << "bob.txt.bak" << "link" << "bob" << "";
+        QTest::newRow("guest's file, a link") << "guest.txt"
+                                              << "link"
+                                              << "guest" << link;
+        QTest::newRow("guest's file, a dangling link") << "guest.txt"
+                                                       << "dangling"
+                                                       << "guest" << link;
+        QTest::newRow("reading file, a link to /dev/zero") << "bob.txt"
+                                                           << "/dev/zero"
+                                                           << "bob" << link;
+        QTest::newRow("reading file, a FIFO") << "bob.txt"
+                                              << "fifo"
+                                              << "bob"
+                                              << "it is not an ordinary file";
+        QTest::newRow("user list, a link") << kRegistry << "link"
+                                           << "guest" << link;
+        QTest::newRow("kept copy, a link") << "bob.txt.bak"
+                                           << "link"
+                                           << "bob"
+                                           << "";
     }
     void linksAndSpecialFiles()
     {
@@ -174,19 +194,24 @@ private Q_SLOTS:
         if (kind == "fifo")
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         else
-            QVERIFY(QFile::link(kind == "link" ? outside.file("target") : kind == "dangling" ? outside.file("new") : kind, path));
+            QVERIFY(QFile::link(kind == "link"       ? outside.file("target")
+                                : kind == "dangling" ? outside.file("new")
+                                                     : kind,
+                                path));
 
         ReadingStore store;
         LoginOutcome outcome = Login::logIn(folder.path(), user, "pw", store);
         QString error;
         const bool saved = outcome.ok
-            && store.rewrite(folder.file("bob.txt"), store.tables(), QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error);
+                           && store.rewrite(folder.file("bob.txt"), store.tables(),
+                                            QDateTime(QDate(2005, 3, 14), QTime(8, 30)), &error);
         if (reason.isEmpty()) {
             QVERIFY2(saved, qPrintable(outcome.message + error));
             QVERIFY(folder.exists("bob.txt.20050314-083000.bak"));
         } else {
             QVERIFY(!outcome.ok);
-            QVERIFY2(outcome.message.contains(QDir::toNativeSeparators(path) + ": " + reason), qPrintable(outcome.message));
+            QVERIFY2(outcome.message.contains(QDir::toNativeSeparators(path) + ": " + reason),
+                     qPrintable(outcome.message));
         }
         QCOMPARE(folderContents(outside.path()), before);
     }
@@ -204,29 +229,59 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<bool>("ignoresCase");  // the data folder's file system
-        QTest::addColumn<QString>("refusal");   // how the message begins; empty: added
-        for (const char *bad : {"../outside", "a/b", "a\\b", "a..b", "c:x", "a*", "who?", "a<b", "a|b", "smith,john",
-                                "a\tb", "a\nb", "a\x7f" "b", " ann", "ann ", ".ann", "ann.", "CON", "prn", "Aux",
-                                "nul.txt", "com9", "lpt1.log", "DXRegister", "dxregister"})
+        QTest::addColumn<bool>("ignoresCase"); // the data folder's file system
+        QTest::addColumn<QString>("refusal");  // how the message begins; empty: added
+        for (const char *bad : {"../outside",
+                                "a/b",
+                                "a\\b",
+                                "a..b",
+                                "c:x",
+                                "a*",
+                                "who?",
+                                "a<b",
+                                "a|b",
+                                "smith,john",
+                                "a\tb",
+                                "a\nb",
+                                "a\x7f"
+                                "b",
+                                " ann",
+                                "ann ",
+                                ".ann",
+                                "ann.",
+                                "CON",
+                                "prn",
+                                "Aux",
+                                "nul.txt",
+                                "com9",
+                                "lpt1.log",
+                                "DXRegister",
+                                "dxregister"})
             QTest::newRow(QByteArray(bad).toPercentEncoding(" .,:*?<>|/\\").constData())
-                << QString::fromLatin1(bad) << "pw" << false << "User ID [" + QString::fromLatin1(bad) + "] cannot be used: ";
+                << QString::fromLatin1(bad) << "pw" << false
+                << "User ID [" + QString::fromLatin1(bad) + "] cannot be used: ";
         // The longest ID whose every file name fits in 255 bytes, and one byte more.
         const QString longest(229, QLatin1Char('a'));
         QTest::newRow("longest") << longest << "pw" << false << "";
-        QTest::newRow("one byte too long") << longest + "b" << "pw" << false
-                                           << "User ID [" + longest + "b] cannot be used: it is longer than 229 bytes, "
-                                              "too long to name its files.";
+        QTest::newRow("one byte too long") << longest + "b"
+                                           << "pw" << false
+                                           << "User ID [" + longest
+                                                  + "b] cannot be used: it is longer than 229 bytes, "
+                                                    "too long to name its files.";
         for (const char *bad : {"a,b", "a\rb", "a\nb"})
-            QTest::newRow(("password " + QByteArray(bad).toPercentEncoding()).constData()) << "Ann" << bad << false
-                                                                                         << "This password cannot be used: ";
+            QTest::newRow(("password " + QByteArray(bad).toPercentEncoding()).constData())
+                << "Ann" << bad << false << "This password cannot be used: ";
         for (const char *good : {"Guest", "bob", "ann.smith", "console", "COM10", "DXRegister2", "0007"})
             QTest::newRow(good) << QString::fromLatin1(good) << "pw" << false << "";
-        QTest::newRow("password with the mark") << "Ann" << "0099*" << false << "";
+        QTest::newRow("password with the mark") << "Ann"
+                                                << "0099*" << false << "";
         const QString cannotUse = QString::fromUtf8("You can't use this User ID\xef\xbc\x81");
-        QTest::newRow("registered") << "Bob" << "pw" << false << cannotUse;
-        QTest::newRow("registered, other case, folder ignores case") << "bob" << "pw" << true << cannotUse;
-        QTest::newRow("guest, other case, folder ignores case") << "GUEST" << "pw" << true << cannotUse;
+        QTest::newRow("registered") << "Bob"
+                                    << "pw" << false << cannotUse;
+        QTest::newRow("registered, other case, folder ignores case") << "bob"
+                                                                     << "pw" << true << cannotUse;
+        QTest::newRow("guest, other case, folder ignores case") << "GUEST"
+                                                                << "pw" << true << cannotUse;
     }
     void addRefusesUnsafeInput()
     {
@@ -243,9 +298,12 @@ private Q_SLOTS:
         const AddUserOutcome outcome = AddUser::add(folder.path(), id, password, password, probe);
         QVERIFY2(refusal.isEmpty() ? outcome.ok : !outcome.ok && outcome.message.startsWith(refusal),
                  qPrintable(outcome.message));
-        QCOMPARE(folder.read(kRegistry), refusal.isEmpty() ? crlf({kHeader, kGuest, bob, (id + "*," + password + "*,1,1,1,120,80,120,80").toLocal8Bit()})
-                                                           : crlf({kHeader, kGuest}) + bob);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{kRegistry});
+        QCOMPARE(folder.read(kRegistry),
+                 refusal.isEmpty()
+                     ? crlf({kHeader, kGuest, bob, (id + "*," + password + "*,1,1,1,120,80,120,80").toLocal8Bit()})
+                     : crlf({kHeader, kGuest}) + bob);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{kRegistry});
     }
 };
 

@@ -26,10 +26,9 @@ namespace {
 const QByteArray kHeader = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp";
 const QByteArray kGuest = "guest*,vorpa*,1,1,1,120,80,120,80";
 const QByteArray kDefaultRegistry = crlf({kHeader, kGuest});
-const QByteArray kOther = "bob*,pw*,02,1,2,130,070,140,60";  // kept byte for byte
+const QByteArray kOther = "bob*,pw*,02,1,2,130,070,140,60"; // kept byte for byte
 const QByteArray kReadingHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time\r\n";
-const QByteArray kNewReadingFile =
-    kReadingHeader + "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000\r\n";
+const QByteArray kNewReadingFile = kReadingHeader + "T0000,00000,00,00,00,00,0000,00000,0000,000000000000000000\r\n";
 const QByteArray kReading = "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30\r\n";
 const QString kRegistry = QStringLiteral("DXRegister.txt");
 const QString kWrongPassword = QStringLiteral("User ID [Bob] ! Your Password have some error ! Please try again !");
@@ -119,7 +118,10 @@ struct SettingsRig : Rig
     ~SettingsRig() { delete window; }
 
     template<typename T = QLineEdit>
-    T *control(const char *name) const { return ::control<T>(window, name); }
+    T *control(const char *name) const
+    {
+        return ::control<T>(window, name);
+    }
     void click(const char *name) const { control<QAbstractButton>(name)->click(); }
     void type(const char *box, const QString &text) const
     {
@@ -130,8 +132,11 @@ struct SettingsRig : Rig
     // The four limit boxes, the unit label of the first, and whether OK is enabled.
     QStringList shown() const
     {
-        return {control("TextMax")->text(), control("TextMin")->text(), control("TextMaxp")->text(),
-                control("TextMinp")->text(), control<QLabel>("Label3")->text(),
+        return {control("TextMax")->text(),
+                control("TextMin")->text(),
+                control("TextMaxp")->text(),
+                control("TextMinp")->text(),
+                control<QLabel>("Label3")->text(),
                 control<QPushButton>("cmdOK")->isEnabled() ? "OK enabled" : "OK disabled"};
     }
     QByteArray aliceLine() const { return folder.read(kRegistry).split('\n').at(2).trimmed(); }
@@ -150,8 +155,8 @@ private Q_SLOTS:
         Rig s;
         s.folder.write("guest.txt", kNewReadingFile + kReading);
         auto login = s.openLogin();
-        QCOMPARE(std::tuple(s.folder.read(kRegistry), listedIds(login.get()), control(login.get(), "TextPasswd")->isEnabled(),
-                            login->focusWidget()->objectName()),
+        QCOMPARE(std::tuple(s.folder.read(kRegistry), listedIds(login.get()),
+                            control(login.get(), "TextPasswd")->isEnabled(), login->focusWidget()->objectName()),
                  std::tuple(kDefaultRegistry, QStringList{">guest"}, false, QStringLiteral("ComboName")));
         frmLoginAdd add(s.state.dataDir);
         QCOMPARE(texts(login.get(), {"Label1", "Label2", "CommandLoginIn", "CommandAddNew", "CommandCancel"}),
@@ -159,7 +164,8 @@ private Q_SLOTS:
         QCOMPARE(texts(&add, {"LabelName", "LabelPasswd", "LabelCheck", "CommandAddOk", "CommandCancel"}),
                  (QStringList{"Add New User", "User ID :", "Password :", "Checking Password :", "OK", "Cancel"}));
         QStringList shown;
-        for (auto *box : {control(login.get(), "TextPasswd"), control(&add, "TextPasswd"), control(&add, "TextCheck")}) {
+        for (auto *box :
+             {control(login.get(), "TextPasswd"), control(&add, "TextPasswd"), control(&add, "TextCheck")}) {
             box->setText("pw1");
             shown << box->displayText();
             box->clear();
@@ -202,25 +208,45 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("registry");
         QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QString>("message");  // "title: text"; ending in a space: the reason follows
-        QTest::addColumn<bool>("emptied");  // the password boxes
+        QTest::addColumn<QString>("message"); // "title: text"; ending in a space: the reason follows
+        QTest::addColumn<bool>("emptied");    // the password boxes
         const QByteArray bob = kDefaultRegistry + "Bob*,secret*,3,2,2,150,70,140,60\r\n";
         const QString differ = "The password and checking password is not the same , Please try again !";
-        QTest::newRow("login, empty password") << bob << QStringList{""} << "Error: Please Chose your User ID And key in your password !!" << true;
+        QTest::newRow("login, empty password")
+            << bob << QStringList{""} << "Error: Please Chose your User ID And key in your password !!" << true;
         QTest::newRow("login, other case") << bob << QStringList{"Secret"} << "Qel: " + kWrongPassword << true;
-        QTest::newRow("login, second record disagrees") << bob + "Bob*,other*,1,1,1,1,1,1,1\r\n" << QStringList{"secret"} << "Qel: " + kWrongPassword << true;
-        QTest::newRow("login, no user at all") << crlf({kHeader}) << QStringList{""} << "Qel: No User ID is chosen. The user list is empty: please add a new user first." << true;
-        QTest::newRow("login, hand-edited id") << crlf({kHeader, "../Bob*,secret*,1,1,1,1,1,1,1"}) << QStringList{"secret"} << "Qel: User ID [../Bob] cannot be used: it contains a path separator (/ or \\)." << false;
+        QTest::newRow("login, second record disagrees") << bob + "Bob*,other*,1,1,1,1,1,1,1\r\n"
+                                                        << QStringList{"secret"} << "Qel: " + kWrongPassword << true;
+        QTest::newRow("login, no user at all")
+            << crlf({kHeader}) << QStringList{""}
+            << "Qel: No User ID is chosen. The user list is empty: please add a new user first." << true;
+        QTest::newRow("login, hand-edited id")
+            << crlf({kHeader, "../Bob*,secret*,1,1,1,1,1,1,1"}) << QStringList{"secret"}
+            << "Qel: User ID [../Bob] cannot be used: it contains a path separator (/ or \\)." << false;
         // A folder where the reading file should be.
-        QTest::newRow("login, unreadable reading file") << bob << QStringList{"secret"} << "Qel: The readings of User ID [Bob] cannot be loaded, so the login is refused. " << false;
-        QTest::newRow("add, empty id") << kDefaultRegistry << QStringList{"", "pw", "pw"} << QString::fromUtf8("Qel: Please key in the User ID\xef\xbc\x81") << false;
-        QTest::newRow("add, guest") << kDefaultRegistry << QStringList{"guest", "", ""} << QString::fromUtf8("Qel: You can't use this User ID\xef\xbc\x81") << false;
-        QTest::newRow("add, unsafe id first") << kDefaultRegistry << QStringList{"a:b", "", ""} << "Qel: User ID [a:b] cannot be used: it contains the character :, which a file name cannot hold." << false;
-        QTest::newRow("add, empty password") << kDefaultRegistry << QStringList{"Ann", "", "pw"} << QString::fromUtf8("Qel: Please key in the Password\xef\xbc\x81") << false;
-        QTest::newRow("add, empty check") << kDefaultRegistry << QStringList{"Ann", "pw", ""} << "Qel: Please key in the Checking Password !" << false;
-        QTest::newRow("add, differ in case") << kDefaultRegistry << QStringList{"Ann", "pw", "pW"} << "Qel: " + differ << true;
-        QTest::newRow("add, differ, one has a comma") << kDefaultRegistry << QStringList{"Ann", "p,w", "pw"} << "Qel: " + differ << true;
-        QTest::newRow("add, password with comma") << kDefaultRegistry << QStringList{"Ann", "p,w", "p,w"} << "Qel: This password cannot be used: it contains a comma, which the user list file cannot hold." << true;
+        QTest::newRow("login, unreadable reading file")
+            << bob << QStringList{"secret"}
+            << "Qel: The readings of User ID [Bob] cannot be loaded, so the login is refused. " << false;
+        QTest::newRow("add, empty id") << kDefaultRegistry << QStringList{"", "pw", "pw"}
+                                       << QString::fromUtf8("Qel: Please key in the User ID\xef\xbc\x81") << false;
+        QTest::newRow("add, guest") << kDefaultRegistry << QStringList{"guest", "", ""}
+                                    << QString::fromUtf8("Qel: You can't use this User ID\xef\xbc\x81") << false;
+        QTest::newRow("add, unsafe id first")
+            << kDefaultRegistry << QStringList{"a:b", "", ""}
+            << "Qel: User ID [a:b] cannot be used: it contains the character :, which a file name cannot hold."
+            << false;
+        QTest::newRow("add, empty password")
+            << kDefaultRegistry << QStringList{"Ann", "", "pw"}
+            << QString::fromUtf8("Qel: Please key in the Password\xef\xbc\x81") << false;
+        QTest::newRow("add, empty check") << kDefaultRegistry << QStringList{"Ann", "pw", ""}
+                                          << "Qel: Please key in the Checking Password !" << false;
+        QTest::newRow("add, differ in case")
+            << kDefaultRegistry << QStringList{"Ann", "pw", "pW"} << "Qel: " + differ << true;
+        QTest::newRow("add, differ, one has a comma")
+            << kDefaultRegistry << QStringList{"Ann", "p,w", "pw"} << "Qel: " + differ << true;
+        QTest::newRow("add, password with comma")
+            << kDefaultRegistry << QStringList{"Ann", "p,w", "p,w"}
+            << "Qel: This password cannot be used: it contains a comma, which the user list file cannot hold." << true;
     }
     void refusals()
     {
@@ -259,15 +285,15 @@ private Q_SLOTS:
     // What the window shows on opening, then after SAVE and OK what the user list holds.
     void loadSaveOk_data()
     {
-        QTest::addColumn<QByteArray>("fields");  // alice's seven settings fields
+        QTest::addColumn<QByteArray>("fields"); // alice's seven settings fields
         QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QByteArray>("saved");   // her line after SAVE and OK
-        QTest::newRow("mmol/L round trip") << QByteArray("1,2,1,120,80,120,80")
-                                           << QStringList{"6.7", "4.4", "6.7", "4.4", "mmol/L", "OK disabled"}
-                                           << QByteArray("alice*,secret*,1,2,1,121,79,121,79");
-        QTest::newRow("mg/dL, day first, port 5") << QByteArray("5,1,2,140,60,150,50")
-                                                  << QStringList{"140", "60", "150", "50", "mg/dL", "OK disabled"}
-                                                  << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
+        QTest::addColumn<QByteArray>("saved"); // her line after SAVE and OK
+        QTest::newRow("mmol/L round trip")
+            << QByteArray("1,2,1,120,80,120,80") << QStringList{"6.7", "4.4", "6.7", "4.4", "mmol/L", "OK disabled"}
+            << QByteArray("alice*,secret*,1,2,1,121,79,121,79");
+        QTest::newRow("mg/dL, day first, port 5")
+            << QByteArray("5,1,2,140,60,150,50") << QStringList{"140", "60", "150", "50", "mg/dL", "OK disabled"}
+            << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
         // An unknown unit leaves the design texts; SAVE then does nothing.
         QTest::newRow("unknown unit") << QByteArray("1,7,1,120,80,120,80")
                                       << QStringList{"", "", "", "", "mg/dL", "OK disabled"} << QByteArray();
@@ -323,9 +349,8 @@ private Q_SLOTS:
         SerialPorts::setCatalogue(&listed);
         const auto restore = qScopeGuard([] { SerialPorts::setCatalogue(nullptr); });
         // Find Meter's window stands aside: the meter is on /dev/ttyACM0.
-        SettingsRig rig("2,1,1,120,80,120,80", [](QWidget *, int, const std::function<void(const QString &)> &use) {
-            use("/dev/ttyACM0");
-        });
+        SettingsRig rig("2,1,1,120,80,120,80",
+                        [](QWidget *, int, const std::function<void(const QString &)> &use) { use("/dev/ttyACM0"); });
         const QByteArray registry = rig.folder.read(kRegistry);
         auto *box = rig.control<QComboBox>("ComboDevice");
         const auto shown = [box] {
@@ -354,7 +379,8 @@ private Q_SLOTS:
         Q_EMIT box->activated(0);
         QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9"}));
         rig.click("CmdFindMeter");
-        QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyACM0"}));
+        QCOMPARE(rig.folder.read("dextrel.ini"),
+                 crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyACM0"}));
         QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size()), std::tuple(registry, 0));
     }
 
@@ -376,7 +402,7 @@ private Q_SLOTS:
         rig.type("TextMax", "200");
         rig.click("CmdSave");
         QVERIFY(QFile::remove(rig.folder.file(kRegistry)));
-        QVERIFY(QDir(rig.folder.path()).mkdir(kRegistry));  // a folder cannot be replaced by the file
+        QVERIFY(QDir(rig.folder.path()).mkdir(kRegistry)); // a folder cannot be replaced by the file
         rig.click("cmdOK");
         QVERIFY(rig.window && rig.window->isVisible());
         QVERIFY(rig.messages.single().startsWith("The settings were NOT saved in the user list."));

@@ -1,7 +1,9 @@
 #include "meter-emulator/FaultPlan.h"
 
 FaultPlan::FaultPlan(const FaultOptions &options, int recordCount, quint32 seed)
-    : m_options(options), m_recordCount(recordCount), m_rng(seed)
+    : m_options(options)
+    , m_recordCount(recordCount)
+    , m_rng(seed)
 {
 }
 
@@ -9,8 +11,7 @@ FaultPlan::Decision FaultPlan::decide(const MeterRequest &request)
 {
     Decision d;
     if (m_options.portVanishes
-        || (request.isRecordRequest() && m_options.hangupAfter >= 0
-            && ++m_recordRequests > m_options.hangupAfter)) {
+        || (request.isRecordRequest() && m_options.hangupAfter >= 0 && ++m_recordRequests > m_options.hangupAfter)) {
         d.delivery = Delivery::HangUp;
         return d;
     }

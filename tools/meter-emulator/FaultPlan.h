@@ -51,7 +51,7 @@ private:
     FaultOptions m_options;
     int m_recordCount;
     QRandomGenerator m_rng;
-    QSet<int> m_answered;     // requests answered (or lost) before
+    QSet<int> m_answered; // requests answered (or lost) before
     int m_recordRequests = 0;
     int m_answers = 0;
 };

@@ -26,8 +26,8 @@ QByteArray hex(const QByteArray &bytes)
 
 MeterEmulator::MeterEmulator(const QList<MeterRecord> &records, const FaultOptions &faults, quint32 seed,
                              QObject *parent)
-    : QObject(parent),
-      m_meter(records, faults, seed)
+    : QObject(parent)
+    , m_meter(records, faults, seed)
 {
     m_clock.start();
 }
@@ -104,7 +104,7 @@ void MeterEmulator::log(const char *direction, const QByteArray &text)
         return;
     m_log.write(QByteArray::number(double(m_clock.nsecsElapsed()) / 1e6, 'f', 3).rightJustified(10) + ' '
                 + QByteArray(direction).leftJustified(5) + text + '\n');
-    m_log.flush();  // readable while the emulator runs
+    m_log.flush(); // readable while the emulator runs
 }
 
 void MeterEmulator::onReadable()
@@ -132,7 +132,9 @@ void MeterEmulator::deliver(const MeterResponder::Output &output)
 {
     const qint64 wait = output.atMs - m_clock.elapsed();
     if (wait > 0) {
-        QTimer::singleShot(int(wait), Qt::PreciseTimer, this, [this, output] { deliver({0, output.bytes, output.kind}); });
+        QTimer::singleShot(int(wait), Qt::PreciseTimer, this, [this, output] {
+            deliver({0, output.bytes, output.kind});
+        });
         return;
     }
     switch (output.kind) {
@@ -152,7 +154,7 @@ void MeterEmulator::send(const QByteArray &bytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            break;  // nobody reads and the buffer is full: the bytes are lost, as on a wire
+            break; // nobody reads and the buffer is full: the bytes are lost, as on a wire
         done += n;
     }
     if (done > 0)

@@ -45,7 +45,7 @@ private:
 
     MeterResponder m_meter;
     int m_master = -1;
-    int m_slave = -1;  // kept open so the line outlives the program's port
+    int m_slave = -1; // kept open so the line outlives the program's port
     QString m_devicePath;
     QSocketNotifier *m_notifier = nullptr;
     QElapsedTimer m_clock;

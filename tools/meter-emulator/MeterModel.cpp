@@ -5,7 +5,8 @@ const QByteArray kAcknowledge("\xAA\x5A\xAA", 3);
 }
 
 MeterModel::MeterModel(QList<MeterRecord> records, bool wakesUp)
-    : m_records(std::move(records)), m_wakesUp(wakesUp)
+    : m_records(std::move(records))
+    , m_wakesUp(wakesUp)
 {
     Q_ASSERT(m_records.size() <= 255);
 }
@@ -21,15 +22,11 @@ QByteArray MeterModel::answerTo(const MeterRequest &request) const
         return (request.kind == MeterRequest::WakeUp && m_wakesUp) ? QByteArray(1, '\0') : QByteArray();
 
     switch (request.kind) {
-    case MeterRequest::WakeUp:
-        return {};
-    case MeterRequest::LinkProbe:
-        return QByteArray("\x54\xF1", 2);
+    case MeterRequest::WakeUp: return {};
+    case MeterRequest::LinkProbe: return QByteArray("\x54\xF1", 2);
     case MeterRequest::LinkRequest:
-    case MeterRequest::Sleep:
-        return kAcknowledge;
-    case MeterRequest::CountRequest:
-        return QByteArray(1, char(m_records.size())) + QByteArray("\x5A\xAA", 2);
+    case MeterRequest::Sleep: return kAcknowledge;
+    case MeterRequest::CountRequest: return QByteArray(1, char(m_records.size())) + QByteArray("\x5A\xAA", 2);
     case MeterRequest::FirstHalf:
         if (const MeterRecord *r = record(request.record))
             return RecordHalves::first(*r);

@@ -24,7 +24,7 @@ public:
 private:
     const MeterRecord *record(int k) const;
 
-    QList<MeterRecord> m_records;  // m_records[k - 1] is record k
+    QList<MeterRecord> m_records; // m_records[k - 1] is record k
     bool m_wakesUp;
     bool m_awake = false;
 };

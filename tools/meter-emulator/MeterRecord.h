@@ -7,11 +7,11 @@
 // ought to infer.
 struct MeterRecord
 {
-    int glucose = 0;  // mg/dL, 0..1023
-    int month = 0;    // 0..15 as the meter can hold it
-    int day = 0;      // 0..31
-    int hour = 0;     // 0..31
-    int minute = 0;   // 0..63
+    int glucose = 0; // mg/dL, 0..1023
+    int month = 0;   // 0..15 as the meter can hold it
+    int day = 0;     // 0..31
+    int hour = 0;    // 0..31
+    int minute = 0;  // 0..63
     bool event = false;
     int year = 0;
 
@@ -24,4 +24,4 @@ struct MeterRecord
 namespace RecordHalves {
 QByteArray first(const MeterRecord &r);
 QByteArray second(const MeterRecord &r);
-}
+} // namespace RecordHalves

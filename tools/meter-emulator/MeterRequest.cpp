@@ -16,10 +16,8 @@ bool startsFrame(quint8 b)
 std::optional<MeterRequest> decodeFrame(quint8 opcode, quint8 arg)
 {
     switch (opcode) {
-    case 0xAC:
-        return MeterRequest{MeterRequest::FirstHalf, arg};
-    case 0xAD:
-        return MeterRequest{MeterRequest::SecondHalf, arg};
+    case 0xAC: return MeterRequest{MeterRequest::FirstHalf, arg};
+    case 0xAD: return MeterRequest{MeterRequest::SecondHalf, arg};
     case 0xBA:
         if (arg == kNoArgument)
             return MeterRequest{MeterRequest::LinkRequest, 0};
@@ -54,7 +52,7 @@ QList<MeterRequest> RequestParser::feed(const QByteArray &bytes)
             ++pos;
         } else if (startsFrame(b)) {
             if (m_pending.size() - pos < 3)
-                break;  // the rest of the frame is still on its way
+                break; // the rest of the frame is still on its way
             if (at(pos + 2) != kFrameEnd) {
                 ++m_skipped;
                 ++pos;

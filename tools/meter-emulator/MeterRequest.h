@@ -17,7 +17,7 @@ struct MeterRequest
     };
 
     Kind kind = WakeUp;
-    int record = 0;  // k of a half request, 0 otherwise
+    int record = 0; // k of a half request, 0 otherwise
 
     bool isRecordRequest() const { return kind == FirstHalf || kind == SecondHalf; }
     friend bool operator==(const MeterRequest &, const MeterRequest &) = default;

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 MeterResponder::MeterResponder(const QList<MeterRecord> &records, const FaultOptions &faults, quint32 seed)
-    : m_model(records, !faults.noWakeup), m_faults(faults, int(records.size()), seed), m_delayMs(faults.delayMs)
+    : m_model(records, !faults.noWakeup)
+    , m_faults(faults, int(records.size()), seed)
+    , m_delayMs(faults.delayMs)
 {
 }
 
@@ -28,20 +30,11 @@ QList<MeterResponder::Output> MeterResponder::answer(const MeterRequest &request
     const qint64 at = m_busyUntilMs = std::max(nowMs, m_busyUntilMs) + m_delayMs;
     QList<Output> out;
     switch (d.delivery) {
-    case FaultPlan::Delivery::HangUp:
-        m_hungUp = true;
-        return {{at, {}, Output::HangUp}};
-    case FaultPlan::Delivery::Drop:
-        return {{at, answer, Output::Lost}};
-    case FaultPlan::Delivery::Whole:
-        out.append({at, answer});
-        break;
-    case FaultPlan::Delivery::Double:
-        out.append({at, answer + answer});
-        break;
-    case FaultPlan::Delivery::Late:
-        out.append({at + kLateAnswerMs, answer});
-        break;
+    case FaultPlan::Delivery::HangUp: m_hungUp = true; return {{at, {}, Output::HangUp}};
+    case FaultPlan::Delivery::Drop: return {{at, answer, Output::Lost}};
+    case FaultPlan::Delivery::Whole: out.append({at, answer}); break;
+    case FaultPlan::Delivery::Double: out.append({at, answer + answer}); break;
+    case FaultPlan::Delivery::Late: out.append({at + kLateAnswerMs, answer}); break;
     case FaultPlan::Delivery::Split:
         out.append({at, answer.left(1)});
         out.append({at + kSplitGapMs, answer.mid(1)});

@@ -15,7 +15,7 @@ inline constexpr int kMaxRecords = 255;
 struct ParseResult
 {
     QList<MeterRecord> records;
-    QString error;  // empty when the whole text was read
+    QString error; // empty when the whole text was read
 };
 
 // One record per line: glucose month day hour minute event, separated by

@@ -27,9 +27,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("meter-emulator"));
 
     QCommandLineParser cli;
-    cli.setApplicationDescription(QStringLiteral(
-        "Answers the glucose meter's serial protocol on a pseudo-terminal.\n"
-        "Records file: one record per line, \"glucose month day hour minute event\", '#' comments."));
+    cli.setApplicationDescription(
+        QStringLiteral("Answers the glucose meter's serial protocol on a pseudo-terminal.\n"
+                       "Records file: one record per line, \"glucose month day hour minute event\", '#' comments."));
     cli.addHelpOption();
     cli.addPositionalArgument(QStringLiteral("records"), QStringLiteral("File of records, record 1 first."),
                               QStringLiteral("[records]"));
@@ -50,17 +50,18 @@ int main(int argc, char *argv[])
     const QCommandLineOption late(QStringLiteral("late"),
                                   QStringLiteral("Send the first answer for record 2 80 ms late."));
     const QCommandLineOption noise(QStringLiteral("noise"), QStringLiteral("Send a stray byte now and then."));
-    const QCommandLineOption hangupAfter(QStringLiteral("hangup-after"),
-                                         QStringLiteral("Close the line after K record requests."),
-                                         QStringLiteral("K"));
-    const QCommandLineOption vanish(QStringLiteral("vanish"),
-                                    QStringLiteral("Take the terminal away at the first byte heard, as a pulled adapter."));
+    const QCommandLineOption hangupAfter(
+        QStringLiteral("hangup-after"), QStringLiteral("Close the line after K record requests."), QStringLiteral("K"));
+    const QCommandLineOption vanish(
+        QStringLiteral("vanish"),
+        QStringLiteral("Take the terminal away at the first byte heard, as a pulled adapter."));
     const QCommandLineOption delay(QStringLiteral("delay"),
                                    QStringLiteral("Take MS milliseconds over every answer, one request at a time."),
                                    QStringLiteral("MS"));
     const QCommandLineOption logFile(QStringLiteral("log"), QStringLiteral("Log every byte with its time."),
                                      QStringLiteral("FILE"));
-    cli.addOptions({generate, seed, noWakeup, dropFirst, dropLast, split, doubleAnswer, late, noise, hangupAfter, vanish, delay, logFile});
+    cli.addOptions({generate, seed, noWakeup, dropFirst, dropLast, split, doubleAnswer, late, noise, hangupAfter,
+                    vanish, delay, logFile});
     cli.process(app);
 
     bool ok = false;

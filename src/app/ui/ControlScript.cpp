@@ -31,8 +31,7 @@ void clickInMiddle(QWidget *target)
     const QPointF middle = QRectF(target->rect()).center();
     const QPointF global = target->mapToGlobal(middle);
     QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &press);
     QCoreApplication::sendEvent(target, &release);
 }

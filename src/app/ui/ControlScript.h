@@ -11,8 +11,8 @@ struct ScriptStep
 {
     enum class Kind { Set, Click };
     Kind kind = Kind::Set;
-    QString name;   // the control's objectName
-    QString value;  // what --set gives it; empty for a click
+    QString name;  // the control's objectName
+    QString value; // what --set gives it; empty for a click
 
     friend bool operator==(const ScriptStep &, const ScriptStep &) = default;
 };

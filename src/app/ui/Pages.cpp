@@ -39,8 +39,8 @@ namespace Pages {
 
 QList<Page> all()
 {
-    return {Page::R01, Page::R01unit, Page::R02, Page::R02unit, Page::R02p, Page::R02unitp,
-            Page::R04, Page::R05, Page::Summary, Page::OverlayDay, Page::MeterRead, Page::Menu, Page::Index};
+    return {Page::R01, Page::R01unit, Page::R02,        Page::R02unit,   Page::R02p, Page::R02unitp, Page::R04,
+            Page::R05, Page::Summary, Page::OverlayDay, Page::MeterRead, Page::Menu, Page::Index};
 }
 
 } // namespace Pages

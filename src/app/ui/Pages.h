@@ -50,7 +50,6 @@ QList<Page> all();
 
 } // namespace Pages
 
-
 namespace PageCommands {
 
 // The page a command shows for the given unit: the unit-dependent commands follow

@@ -70,8 +70,7 @@ void ClickablePicture::keyPressEvent(QKeyEvent *event)
         event->accept();
         Q_EMIT clicked();
         return;
-    default:
-        QLabel::keyPressEvent(event);
+    default: QLabel::keyPressEvent(event);
     }
 }
 

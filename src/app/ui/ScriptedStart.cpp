@@ -26,10 +26,9 @@ namespace {
 constexpr int kListWaitMs = 10000;
 // Time the help browser is given to draw its loaded page before its picture.
 constexpr int kPageDrawnMs = 300;
-}
+} // namespace
 
-ScriptedStart::ScriptedStart(Startup &startup, const AppState &state, const StartOptions &options,
-                             QObject *parent)
+ScriptedStart::ScriptedStart(Startup &startup, const AppState &state, const StartOptions &options, QObject *parent)
     : QObject(parent)
     , m_startup(startup)
     , m_state(state)

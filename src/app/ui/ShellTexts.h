@@ -17,7 +17,8 @@ inline const QString kHistogram = QStringLiteral("Histogram");
 // Printing: the printer dialog's title, and what Print Report says.
 inline const QString kPrintDialogTitle = QStringLiteral("畫面設定");
 inline const QString kPrintToPdf = QStringLiteral("Print to PDF");
-inline const QString kCannotPrint = QStringLiteral("The page could not be printed: the printer or file could not be opened.");
+inline const QString kCannotPrint = QStringLiteral(
+    "The page could not be printed: the printer or file could not be opened.");
 
 // Open Data Folder on a computer that cannot show a folder.
 inline QString cannotOpenDataFolder(const QString &folder)

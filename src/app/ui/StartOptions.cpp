@@ -23,10 +23,10 @@ struct Options
                                                "it in the list of processes: prefer --password-stdin or "
                                                "DEXTREL_PASSWORD."),
                                 QStringLiteral("password")};
-    QCommandLineOption page{QStringLiteral("page"),
-                            QStringLiteral("After login, open <name>: %1.")
-                                .arg(PageCommands::names().join(QStringLiteral(", "))),
-                            QStringLiteral("name")};
+    QCommandLineOption page{
+        QStringLiteral("page"),
+        QStringLiteral("After login, open <name>: %1.").arg(PageCommands::names().join(QStringLiteral(", "))),
+        QStringLiteral("name")};
     QCommandLineOption set{QStringLiteral("set"),
                            QStringLiteral("After the page is shown, set the control <name> as a user would "
                                           "(choose a list entry, type text and Enter, a date in the user's "
@@ -68,8 +68,8 @@ struct Options
 
     QList<QCommandLineOption> all() const
     {
-        return {dataDir, user, passwordStdin, password, page, set, click, dump, screenshot, download,
-                exportCsv, reportPdf, from, to, listPorts, findMeter};
+        return {dataDir,    user,     passwordStdin, password,  page, set, click,     dump,
+                screenshot, download, exportCsv,     reportPdf, from, to,  listPorts, findMeter};
     }
 };
 
@@ -190,8 +190,9 @@ QString brokenRule(const QCommandLineParser &parser, const Options &given, const
     if (!file.isEmpty() && o.user.isEmpty())
         return fileOption + QStringLiteral(" needs --user.");
     if (!file.isEmpty() && (o.download || o.page || o.endsAfterPage() || !o.steps.isEmpty()))
-        return fileOption + QStringLiteral(" opens no window: it cannot be combined with --download, --page, "
-                                           "--set, --click, --dump or --screenshot.");
+        return fileOption
+               + QStringLiteral(" opens no window: it cannot be combined with --download, --page, "
+                                "--set, --click, --dump or --screenshot.");
     if (o.download && (o.page || o.endsAfterPage() || !o.steps.isEmpty()))
         return QStringLiteral("--download opens no window: it cannot be combined with --page, --set, "
                               "--click, --dump or --screenshot.");
@@ -214,8 +215,10 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
     if (parser.isSet(help)) {
         // Options are read before the application object exists, so the parser
         // cannot know the program's name by itself.
-        return {Outcome::Help, {},
-                parser.helpText().replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName())};
+        return {
+            Outcome::Help,
+            {},
+            parser.helpText().replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName())};
     }
     if (parser.isSet(version))
         return {Outcome::Help, {}, Product::kName + QLatin1Char(' ') + Product::kVersion + QLatin1Char('\n')};

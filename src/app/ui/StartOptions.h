@@ -16,21 +16,21 @@ inline constexpr char kPasswordVariable[] = "DEXTREL_PASSWORD";
 // What the command line asks of this run.
 struct StartOptions
 {
-    QString dataDir;                  // empty: the usual data folder
-    QString user;                     // log in as this user, no typing needed
-    QString password;                 // from --password, else DEXTREL_PASSWORD
-    bool passwordFromStdin = false;   // --password-stdin: the caller reads it
-    std::optional<PageCommand> page;  // opened after login, as its menu command would
-    QList<ScriptStep> steps;          // --set and --click, in command-line order, after the page
-    QString dump;                     // the screen's state as JSON, then end
-    QString screenshot;               // image of the front window, then end
-    bool download = false;            // download the meter without windows
-    QString exportCsv;                // write the readings as CSV to this file, without windows
-    QString reportPdf;                // write the report for the doctor to this file, without windows
-    QDate from, to;                   // --from, --to (ISO dates) of either file; invalid: open end
-    bool listPorts = false;           // print the serial ports and end
-    bool findMeter = false;           // look for the meter and end
-    QStringList meterDevices;         // where to look; empty: every serial port listed
+    QString dataDir;                 // empty: the usual data folder
+    QString user;                    // log in as this user, no typing needed
+    QString password;                // from --password, else DEXTREL_PASSWORD
+    bool passwordFromStdin = false;  // --password-stdin: the caller reads it
+    std::optional<PageCommand> page; // opened after login, as its menu command would
+    QList<ScriptStep> steps;         // --set and --click, in command-line order, after the page
+    QString dump;                    // the screen's state as JSON, then end
+    QString screenshot;              // image of the front window, then end
+    bool download = false;           // download the meter without windows
+    QString exportCsv;               // write the readings as CSV to this file, without windows
+    QString reportPdf;               // write the report for the doctor to this file, without windows
+    QDate from, to;                  // --from, --to (ISO dates) of either file; invalid: open end
+    bool listPorts = false;          // print the serial ports and end
+    bool findMeter = false;          // look for the meter and end
+    QStringList meterDevices;        // where to look; empty: every serial port listed
 
     // A run that nobody watches: its message boxes go to standard error.
     bool unattended() const { return !user.isEmpty() || download; }
@@ -53,5 +53,5 @@ struct StartOptions::Parsed
 {
     Outcome outcome = Outcome::Run;
     StartOptions options;
-    QString text;  // the help or version text, or what is wrong with the arguments
+    QString text; // the help or version text, or what is wrong with the arguments
 };

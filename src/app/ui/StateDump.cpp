@@ -106,13 +106,15 @@ void addChart(QJsonObject &out, const QChart *chart)
     QJsonArray series;
     for (QAbstractSeries *s : chart->series()) {
         if (auto *xy = qobject_cast<QXYSeries *>(s)) {
-            series << QJsonObject{{QStringLiteral("name"), xy->name()}, {QStringLiteral("points"), pointArray(xy->points())}};
+            series << QJsonObject{{QStringLiteral("name"), xy->name()},
+                                  {QStringLiteral("points"), pointArray(xy->points())}};
         } else if (auto *bars = qobject_cast<QAbstractBarSeries *>(s)) {
             for (const QBarSet *set : bars->barSets()) {
                 QList<QPointF> points;
                 for (int i = 0; i < set->count(); ++i)
                     points << QPointF(i, set->at(i));
-                series << QJsonObject{{QStringLiteral("name"), set->label()}, {QStringLiteral("points"), pointArray(points)}};
+                series << QJsonObject{{QStringLiteral("name"), set->label()},
+                                      {QStringLiteral("points"), pointArray(points)}};
             }
         }
     }
@@ -130,7 +132,9 @@ void addChart(QJsonObject &out, const QChart *chart)
                 categories << label;
         } else if (auto *b = qobject_cast<QBarCategoryAxis *>(axis)) {
             // Bar categories are drawn as rich text ("&lt;61" shows "<61").
-            const auto shown = [](const QString &label) { return QTextDocumentFragment::fromHtml(label).toPlainText(); };
+            const auto shown = [](const QString &label) {
+                return QTextDocumentFragment::fromHtml(label).toPlainText();
+            };
             a.insert(u"min", shown(b->min()));
             a.insert(u"max", shown(b->max()));
             for (const QString &label : b->categories())
@@ -147,7 +151,8 @@ void addChart(QJsonObject &out, const QChart *chart)
 
 QJsonObject control(QObject *o)
 {
-    QJsonObject out{{QStringLiteral("class"), QString::fromLatin1(o->metaObject()->className())}, {QStringLiteral("text"), textOf(o)}};
+    QJsonObject out{{QStringLiteral("class"), QString::fromLatin1(o->metaObject()->className())},
+                    {QStringLiteral("text"), textOf(o)}};
     if (auto *a = qobject_cast<QAction *>(o)) {
         out.insert(u"visible", a->isVisible());
         out.insert(u"enabled", a->isEnabled());

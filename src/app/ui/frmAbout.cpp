@@ -11,7 +11,7 @@
 namespace {
 // The spaces push the version onto the label's second line.
 const QString kTitle = Product::kName + QString(25, QLatin1Char(' ')) + QStringLiteral("Vision  ") + Product::kVersion;
-}
+} // namespace
 
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)

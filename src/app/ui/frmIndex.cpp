@@ -17,17 +17,21 @@ const QSize kPictureSize(96, 96);
 frmIndex::frmIndex(PageHost &host, QWidget *parent)
     : QWidget(parent)
     , Frame1(new QFrame(this))
-    , lblProductName(WindowParts::wrappedLabel(Frame1, "lblProductName", QStringLiteral("Dextrel  Management Software")))
-    , Label1(WindowParts::wrappedLabel(Frame1, "Label1",
-                          QStringLiteral("Welcome to the Dextrel Management Software,a software that offers a "
-                                         "database of information to help better manage an individual's diabetes.")))
-    , Label2(WindowParts::wrappedLabel(Frame1, "Label2",
-                          QStringLiteral("The software is not intended to provide medical advice. Consult with your "
-                                         "health care professional before making any life changing decisions "
-                                         "(i.e. your diet, exercise program or medication.).")))
-    , Label3(WindowParts::wrappedLabel(Frame1, "Label3",
-                          QStringLiteral("The software was developed exclusively by DX for use with Glucose "
-                                         "Monitoring System.")))
+    , lblProductName(
+          WindowParts::wrappedLabel(Frame1, "lblProductName", QStringLiteral("Dextrel  Management Software")))
+    , Label1(WindowParts::wrappedLabel(
+          Frame1, "Label1",
+          QStringLiteral("Welcome to the Dextrel Management Software,a software that offers a "
+                         "database of information to help better manage an individual's diabetes.")))
+    , Label2(WindowParts::wrappedLabel(
+          Frame1, "Label2",
+          QStringLiteral("The software is not intended to provide medical advice. Consult with your "
+                         "health care professional before making any life changing decisions "
+                         "(i.e. your diet, exercise program or medication.).")))
+    , Label3(
+          WindowParts::wrappedLabel(Frame1, "Label3",
+                                    QStringLiteral("The software was developed exclusively by DX for use with Glucose "
+                                                   "Monitoring System.")))
     , Picture1(new ClickablePicture(QStringLiteral("meterreadings"), kPictureSize, this))
     , Command1(new QPushButton(QStringLiteral("Meter Readings"), this))
     , Picture3(new ClickablePicture(QStringLiteral("reports"), kPictureSize, this))

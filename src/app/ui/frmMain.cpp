@@ -47,10 +47,8 @@ const QList<QList<ToolButton>> &toolButtonGroups()
 {
     static const QList<QList<ToolButton>> groups{
         {
-            {QStringLiteral("Index"), QStringLiteral("tb-index"),
-             [](frmMain &f) { f.open(PageCommand::Index); }},
-            {QStringLiteral("Setup"), QStringLiteral("tb-setup"),
-             [](frmMain &f) { f.open(PageCommand::Settings); }},
+            {QStringLiteral("Index"), QStringLiteral("tb-index"), [](frmMain &f) { f.open(PageCommand::Index); }},
+            {QStringLiteral("Setup"), QStringLiteral("tb-setup"), [](frmMain &f) { f.open(PageCommand::Settings); }},
         },
         {
             {QStringLiteral("Download Meter Readings"), QStringLiteral("tb-download"),
@@ -59,8 +57,7 @@ const QList<QList<ToolButton>> &toolButtonGroups()
              [](frmMain &f) { f.CloseChildForms(); }},
         },
         {
-            {ShellTexts::kDataList, QStringLiteral("tb-datalist"),
-             [](frmMain &f) { f.open(PageCommand::DataList); }},
+            {ShellTexts::kDataList, QStringLiteral("tb-datalist"), [](frmMain &f) { f.open(PageCommand::DataList); }},
             {ShellTexts::kStandardDay, QStringLiteral("tb-standardday"),
              [](frmMain &f) { f.open(PageCommand::StandardDay); }},
             {ShellTexts::kLineGraph, QStringLiteral("tb-linegraph"),
@@ -69,8 +66,7 @@ const QList<QList<ToolButton>> &toolButtonGroups()
              [](frmMain &f) { f.open(PageCommand::Histogram); }},
         },
         {
-            {QStringLiteral("Print Report"), QStringLiteral("tb-print"),
-             [](frmMain &f) { f.mnuPrintR->trigger(); }},
+            {QStringLiteral("Print Report"), QStringLiteral("tb-print"), [](frmMain &f) { f.mnuPrintR->trigger(); }},
         },
     };
     return groups;
@@ -133,8 +129,7 @@ void frmMain::buildMenus()
         menu->setObjectName(QLatin1String(name));
         return menu;
     };
-    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, bool available,
-                          auto command) {
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, bool available, auto command) {
         QAction *item = menu->addAction(caption);
         item->setObjectName(QLatin1String(name));
         item->setEnabled(available);
@@ -161,8 +156,7 @@ void frmMain::buildMenus()
     mnuLogout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
     mnuLogout->setObjectName(QStringLiteral("mnuLogout"));
     mnuLogout->setEnabled(false);
-    mnuExit = addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true,
-                      [] { QCoreApplication::exit(0); });
+    mnuExit = addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true, [] { QCoreApplication::exit(0); });
 
     mnuMeter = addMenu("mnuMeter", QStringLiteral("Meter(&M)"));
     mnuMeterRead = addItem(mnuMeter, "mnuMeterRead", QStringLiteral("Download Meter Readings(&D)"), true,
@@ -303,8 +297,7 @@ bool frmMain::printActivePage(QPrinter &printer)
     if (!active)
         return false;
     const QImage image = pageImage(active);
-    printer.setPageOrientation(active->width() > active->height() ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait);
+    printer.setPageOrientation(active->width() > active->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer)) {
         Messages::show(this, ShellTexts::kCannotPrint, {}, Messages::Icon::Warning);

@@ -18,7 +18,9 @@ class QToolBar;
 
 // The main frame. Every page of the program is shown inside it, one at a time,
 // as a maximised sub-window; the frame stays hidden until the first page is shown.
-class frmMain : public QMainWindow, public PageHost
+class frmMain
+    : public QMainWindow
+    , public PageHost
 {
     Q_OBJECT
 

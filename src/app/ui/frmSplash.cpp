@@ -15,7 +15,7 @@ namespace {
 constexpr int kStep = 10;
 constexpr int kFull = 100;
 constexpr int kTickMs = 100;
-}
+} // namespace
 
 frmSplash::frmSplash(QWidget *parent)
     // A splash window has no title bar and no taskbar entry.

@@ -33,12 +33,9 @@ struct ToolButton
 
 // In the toolbar's order.
 constexpr ToolButton kToolButtons[] = {
-    {"Back", "上一頁", QStyle::SP_ArrowBack},
-    {"Forward", "下一頁", QStyle::SP_ArrowForward},
-    {"Stop", "停止", QStyle::SP_BrowserStop},
-    {"Refresh", "重新整理", QStyle::SP_BrowserReload},
-    {"Home", "首頁", QStyle::SP_DirHomeIcon},
-    {"Search", "搜尋", QStyle::SP_FileDialogContentsView},
+    {"Back", "上一頁", QStyle::SP_ArrowBack}, {"Forward", "下一頁", QStyle::SP_ArrowForward},
+    {"Stop", "停止", QStyle::SP_BrowserStop}, {"Refresh", "重新整理", QStyle::SP_BrowserReload},
+    {"Home", "首頁", QStyle::SP_DirHomeIcon}, {"Search", "搜尋", QStyle::SP_FileDialogContentsView},
 };
 
 // The manual stays in the window; links out of it go to the system's browser,
@@ -52,14 +49,12 @@ protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
         switch (ManualAddress::routeOf(url)) {
-        case ManualAddress::Route::Show:
-            return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        case ManualAddress::Route::Show: return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
         case ManualAddress::Route::SystemBrowser:
             if (isMainFrame)
                 QDesktopServices::openUrl(url);
             return false;
-        case ManualAddress::Route::Refuse:
-            break;
+        case ManualAddress::Route::Refuse: break;
         }
         return false;
     }
@@ -70,7 +65,10 @@ class EnterFilter : public QObject
 {
 public:
     EnterFilter(QObject *parent, std::function<void()> onEnter)
-        : QObject(parent), m_onEnter(std::move(onEnter)) {}
+        : QObject(parent)
+        , m_onEnter(std::move(onEnter))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -232,9 +230,7 @@ void frmBrowser::navigate(const QUrl &url)
         m_requested = true;
         brwWebBrowser->load(url);
         break;
-    case ManualAddress::Route::SystemBrowser:
-        QDesktopServices::openUrl(url);
-        break;
+    case ManualAddress::Route::SystemBrowser: QDesktopServices::openUrl(url); break;
     case ManualAddress::Route::Refuse:
         // Never handed to the engine: a "javascript:" address would run in
         // the manual's page and no load would ever end.

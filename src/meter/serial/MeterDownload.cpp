@@ -16,7 +16,7 @@ namespace {
 // have changed it since the last download.
 PortNames::Choice chosenDevice(const QString &dataDir, const UserSettings &user)
 {
-    QString warning;  // told at login
+    QString warning; // told at login
     return PortNames::choose(user.port, DeviceChoices::load(dataDir, &warning).device(user.id, user.port));
 }
 
@@ -54,7 +54,8 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
 void MeterDownload::logSteps()
 {
     // What a timer that starts asks the meter (not again when it was the last one logged).
-    connect(&m_session, &MeterSession::timerActiveChanged, this, [this, last = -1](SessionTimer timer, bool on) mutable {
+    connect(&m_session, &MeterSession::timerActiveChanged, this,
+            [this, last = -1](SessionTimer timer, bool on) mutable {
         if (on && sessionTimer(timer).asks && int(timer) != last) {
             last = int(timer);
             m_log.step(QLatin1String(sessionTimer(timer).asks));
@@ -96,8 +97,7 @@ void MeterDownload::start()
 {
     const QDateTime now = QDateTime::currentDateTime();
     m_log.begin(m_dataDir, m_user.id, now,
-                {Product::kName + QLatin1Char(' ') + Product::kVersion,
-                 QStringLiteral("User: ") + m_user.id,
+                {Product::kName + QLatin1Char(' ') + Product::kVersion, QStringLiteral("User: ") + m_user.id,
                  QStringLiteral("Port: %1 (%2)").arg(m_user.port).arg(m_port.device),
                  QStringLiteral("Started: ") + now.toString(Qt::ISODate)});
     m_log.step(QStringLiteral("Serial device ") + PortNames::describe(m_user.port, m_port));

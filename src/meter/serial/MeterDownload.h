@@ -62,7 +62,7 @@ private:
     const PortNames::Choice m_port;
     SerialLink m_link;
     DownloadLog m_log;
-    TappedLink m_loggedLink;  // m_link, its bytes logged
+    TappedLink m_loggedLink; // m_link, its bytes logged
     MeterSession m_session;
     std::array<QTimer *, kSessionTimerCount> m_timers{};
 };

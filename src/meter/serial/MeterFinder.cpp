@@ -3,7 +3,8 @@
 #include "meter/serial/SerialLink.h"
 
 MeterFinder::MeterFinder(const QList<SerialPortEntry> &candidates, QObject *parent)
-    : QObject(parent), m_probe(candidates, &MeterFinder::open)
+    : QObject(parent)
+    , m_probe(candidates, &MeterFinder::open)
 {
     m_timer.setInterval(MeterProbe::kTickMs);
     m_timer.setTimerType(Qt::PreciseTimer);

@@ -11,7 +11,8 @@
 #endif
 
 SerialLink::SerialLink(const QString &deviceName, QObject *parent)
-    : QObject(parent), m_device(deviceName)
+    : QObject(parent)
+    , m_device(deviceName)
 {
     m_port.setObjectName(QStringLiteral("Comm1"));
     m_port.setPortName(deviceName);
@@ -28,8 +29,8 @@ bool SerialLink::open()
     struct stat st;
     // Where the port's name leads, as the serial port itself resolves it.
     const QString name = m_port.portName();
-    const QByteArray path = QFile::encodeName(name.startsWith(u'/') || name.startsWith(u'.') ? name
-                                                                                           : QStringLiteral("/dev/") + name);
+    const QByteArray path = QFile::encodeName(
+        name.startsWith(u'/') || name.startsWith(u'.') ? name : QStringLiteral("/dev/") + name);
     if (::stat(path.constData(), &st) == 0) {
         if (!S_ISCHR(st.st_mode)) {
             m_openFailure = QStringLiteral("not a serial port");
@@ -48,10 +49,8 @@ bool SerialLink::open()
         m_openFailure = m_port.errorString();
         return false;
     }
-    const bool configured = m_port.setBaudRate(QSerialPort::Baud9600)
-                            && m_port.setDataBits(QSerialPort::Data8)
-                            && m_port.setParity(QSerialPort::NoParity)
-                            && m_port.setStopBits(QSerialPort::OneStop)
+    const bool configured = m_port.setBaudRate(QSerialPort::Baud9600) && m_port.setDataBits(QSerialPort::Data8)
+                            && m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop)
                             && m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         m_openFailure = m_port.errorString();
@@ -118,14 +117,10 @@ void SerialLink::write(const QByteArray &bytes)
 QString SerialLink::lostReason(QSerialPort::SerialPortError error) const
 {
     switch (error) {
-    case QSerialPort::PermissionError:
-        return QStringLiteral("%1 may no longer be used").arg(m_device);
-    case QSerialPort::ReadError:
-        return QStringLiteral("%1 could not be read").arg(m_device);
-    case QSerialPort::WriteError:
-        return QStringLiteral("%1 could not be written to").arg(m_device);
-    default:
-        return QStringLiteral("%1 is gone: unplugged, or closed at the other end").arg(m_device);
+    case QSerialPort::PermissionError: return QStringLiteral("%1 may no longer be used").arg(m_device);
+    case QSerialPort::ReadError: return QStringLiteral("%1 could not be read").arg(m_device);
+    case QSerialPort::WriteError: return QStringLiteral("%1 could not be written to").arg(m_device);
+    default: return QStringLiteral("%1 is gone: unplugged, or closed at the other end").arg(m_device);
     }
 }
 

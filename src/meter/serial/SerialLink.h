@@ -8,7 +8,9 @@
 // The meter's serial line: 9600 baud, 8 data bits, no parity, one stop bit, no
 // flow control. A failure that ends the line (cable pulled, adapter unplugged)
 // is reported once through lost().
-class SerialLink : public QObject, public MeterLink
+class SerialLink
+    : public QObject
+    , public MeterLink
 {
     Q_OBJECT
 public:
@@ -41,7 +43,7 @@ private:
     QString lostReason(QSerialPort::SerialPortError error) const;
 
     QSerialPort m_port;
-    const QString m_device;  // as the user named it, e.g. /dev/ttyUSB0
+    const QString m_device; // as the user named it, e.g. /dev/ttyUSB0
     QString m_openFailure;
     QSerialPort::SerialPortError m_openError = QSerialPort::NoError;
 };

@@ -25,8 +25,9 @@ frmFindMeter::frmFindMeter(const QList<SerialPortEntry> &candidates, int port, U
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(WindowParts::wrappedLabel(
-        this, nullptr, QStringLiteral("Connect the meter with its cable. Each serial port is asked whether the meter "
-                                      "is there; nothing in the meter is read or changed.")));
+        this, nullptr,
+        QStringLiteral("Connect the meter with its cable. Each serial port is asked whether the meter "
+                       "is there; nothing in the meter is read or changed.")));
     layout->addWidget(ListTried);
     layout->addWidget(LabelResult);
     layout->addLayout(WindowParts::buttonRow({CmdUseMeter, CmdClose}));

@@ -39,13 +39,16 @@ frmMeterRead::~frmMeterRead()
 
 void frmMeterRead::buildControls()
 {
-    auto *explanation = WindowParts::wrappedLabel(this, nullptr, QStringLiteral("This operation will download the readings stored on your Blood Glucose "
+    auto *explanation = WindowParts::wrappedLabel(
+        this, nullptr,
+        QStringLiteral("This operation will download the readings stored on your Blood Glucose "
                        "Monitoring System and enter them in the database."));
 
     auto *step1 = WindowParts::named<QGroupBox>(this, "Step1");
     step1->setTitle(step1->objectName());
     auto *step1Layout = new QVBoxLayout(step1);
-    step1Layout->addWidget(WindowParts::wrappedLabel(step1, nullptr, QStringLiteral("Connect the meter to your computer by using the interface cable.")));
+    step1Layout->addWidget(WindowParts::wrappedLabel(
+        step1, nullptr, QStringLiteral("Connect the meter to your computer by using the interface cable.")));
 
     auto *step2 = WindowParts::named<QGroupBox>(this, "Step2");
     step2->setTitle(step2->objectName());
@@ -55,12 +58,14 @@ void frmMeterRead::buildControls()
     CmdSaveLog = WindowParts::button(step2, "CmdSaveLog", QStringLiteral("Save Log..."));
     CmdSaveLog->hide();
     step2Layout->addWidget(CmdSaveLog);
-    step2Layout->addWidget(WindowParts::wrappedLabel(step2, nullptr, QStringLiteral("Your meter will turn ON and display [PC] before downloading.")));
+    step2Layout->addWidget(WindowParts::wrappedLabel(
+        step2, nullptr, QStringLiteral("Your meter will turn ON and display [PC] before downloading.")));
 
     auto *step3 = WindowParts::named<QGroupBox>(this, "Step3");
     step3->setTitle(step3->objectName());
     auto *step3Layout = new QVBoxLayout(step3);
-    step3Layout->addWidget(WindowParts::wrappedLabel(step3, nullptr, QStringLiteral("View reports after downloading.")));
+    step3Layout->addWidget(
+        WindowParts::wrappedLabel(step3, nullptr, QStringLiteral("View reports after downloading.")));
     auto *reportButtons = new QHBoxLayout;
     CmdReportAC = WindowParts::button(step3, "CmdReportAC", QStringLiteral("Line Graph(AC)"));
     CmdReportPC = WindowParts::button(step3, "CmdReportPC", QStringLiteral("Line Graph(PC)"));
@@ -125,9 +130,9 @@ void frmMeterRead::connectDownload()
 void frmMeterRead::saveLog()
 {
     const QString log = m_download->logPath();
-    const QString target = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Log"), QDir::home().filePath(QFileInfo(log).fileName()),
-        QStringLiteral("Logs (*.log)"));
+    const QString target = QFileDialog::getSaveFileName(this, QStringLiteral("Save Log"),
+                                                        QDir::home().filePath(QFileInfo(log).fileName()),
+                                                        QStringLiteral("Logs (*.log)"));
     if (target.isEmpty())
         return;
     // The dialog has asked before an existing file is replaced.

@@ -25,7 +25,11 @@ class KeyFilter : public QObject
 {
 public:
     KeyFilter(QWidget *window, QList<int> keys, std::function<bool()> action)
-        : QObject(window), m_keys(std::move(keys)), m_action(std::move(action)) {}
+        : QObject(window)
+        , m_keys(std::move(keys))
+        , m_action(std::move(action))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -93,7 +97,6 @@ QBoxLayout *buttonRow(const QList<QPushButton *> &buttons)
         row->addWidget(b);
     return row;
 }
-
 
 void setMainButton(QWidget *window, QPushButton *button)
 {

@@ -16,8 +16,7 @@ class QWidget;
 namespace WindowParts {
 
 // A window of its own with a caption but no title-bar buttons.
-inline constexpr Qt::WindowFlags kFixedDialogFlags =
-    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
 template<typename T>
 T *named(QWidget *parent, const char *name)

@@ -44,7 +44,8 @@ QString shareCaption(Target target, GlucoseUnit unit)
 QString targetText(Target target)
 {
     const TargetRule rule = kTargetRules[target];
-    return QStringLiteral("target: %1 %2 %").arg(rule.under ? QStringLiteral("under") : QStringLiteral("over"))
+    return QStringLiteral("target: %1 %2 %")
+        .arg(rule.under ? QStringLiteral("under") : QStringLiteral("over"))
         .arg(rule.percent);
 }
 
@@ -91,8 +92,9 @@ void drawBands(QChart *chart, const std::array<qint64, kBands> &readings, Glucos
     // Wine, vermillion, bluish green, yellow and orange of the Okabe–Ito palette:
     // neighbours stay apart under protanopia, deuteranopia and tritanopia
     // (scripts/cvd-palette.py).
-    const std::array<QColor, kBands> colours{QColor(0x88, 0x22, 0x55), QColor(0xd5, 0x5e, 0x00), QColor(0x00, 0x9e, 0x73),
-                                             QColor(0xf0, 0xe4, 0x42), QColor(0xe6, 0x9f, 0x00)};
+    const std::array<QColor, kBands> colours{QColor(0x88, 0x22, 0x55), QColor(0xd5, 0x5e, 0x00),
+                                             QColor(0x00, 0x9e, 0x73), QColor(0xf0, 0xe4, 0x42),
+                                             QColor(0xe6, 0x9f, 0x00)};
     auto *series = new QStackedBarSeries;
     for (int b = 0; b < kBands; ++b) {
         auto *set = new QBarSet(ChartTexts::bandName(Band(b), unit));

@@ -70,7 +70,12 @@ class Rows
 {
 public:
     Rows(QPainter &painter, qreal left, qreal captionWidth, qreal top)
-        : m_painter(painter), m_left(left), m_captionWidth(captionWidth), m_y(top) {}
+        : m_painter(painter)
+        , m_left(left)
+        , m_captionWidth(captionWidth)
+        , m_y(top)
+    {
+    }
 
     // A caption too wide for its column takes two lines.
     void add(const QString &caption, const QString &value, const QString &after = {},
@@ -145,8 +150,7 @@ qreal drawSummary(QPainter &painter, const DoctorReport::Page &page, qreal top, 
     rows.skip(6);
     for (int t = 0; t < kTargets; ++t) {
         rows.add(BandParts::shareCaption(Target(t), page.unit), r.shares[t],
-                 BandParts::targetText(Target(t)) + u' ' + metText(r.met[t]),
-                 BandParts::targetColour(r.met[t]), true);
+                 BandParts::targetText(Target(t)) + u' ' + metText(r.met[t]), BandParts::targetColour(r.met[t]), true);
     }
     rows.add(BandParts::limitsCaption(page.max, page.min, page.unit), r.inLimits);
 
@@ -181,8 +185,7 @@ qreal drawMeals(QPainter &painter, const DoctorReport::Page &page, qreal top, qr
         painter.setPen(kValueColour);
         const QStringList cells = SummaryFigures::mealRow(page.summary, p);
         for (int c = 0; c < cells.size(); ++c) {
-            painter.drawText(QRectF(kMargin + first + c * column, y, column, kRow - 1), Qt::AlignCenter,
-                             cells[c]);
+            painter.drawText(QRectF(kMargin + first + c * column, y, column, kRow - 1), Qt::AlignCenter, cells[c]);
         }
         y += kRow - 1;
     }

@@ -84,9 +84,9 @@ void ExportWindow::exportFile()
         return;
     }
     path = ReportFileNames::withExtension(path, ReportFiles::fileFilter(m_kind));
-    const ReportFiles::Written written =
-        ReportFiles::write(m_kind, m_context.user, m_context.store.tables(), pickers.period(), QDate::currentDate(), path,
-                           m_context.dataDir);
+    const ReportFiles::Written written = ReportFiles::write(m_kind, m_context.user, m_context.store.tables(),
+                                                            pickers.period(), QDate::currentDate(), path,
+                                                            m_context.dataDir);
     if (!written.ok) {
         Messages::show(this, written.message, {}, Messages::Icon::Warning);
         return;

@@ -9,7 +9,7 @@ namespace {
 
 struct Band
 {
-    int fromHour;   // the band covers this hour's label and the next one's
+    int fromHour; // the band covers this hour's label and the next one's
     QColor colour;
     const char *name;
     const char *text;
@@ -20,7 +20,7 @@ const std::array<Band, 3> kBands{{
     {12, QColor(0xd0, 0x10, 0x10), "Text5", "12P     1"},
     {18, QColor(0x80, 0x20, 0xa0), "Text6", "  6     7"},
 }};
-const QColor kHourColour(0x00, 0x00, 0x80);   // dark blue
+const QColor kHourColour(0x00, 0x00, 0x80); // dark blue
 
 // 12A, 1 ... 11, 12P, 1 ... 11, 12A
 QString hourLabel(int hour)

@@ -64,11 +64,10 @@ const char *objectNameOf(LineGraphWindow::Form form)
 } // namespace
 
 LineGraphWindow::LineGraphWindow(const PageContext &context, Form form, QWidget *parent)
-    : QWidget(parent),
-      m_context(context),
-      m_unit(isMmol(form) ? GlucoseUnit::MmolPerL : GlucoseUnit::MgPerDl),
-      m_selection(isMealMarked(form) ? LineGraphSelection::Rule::MealMarked
-                                     : LineGraphSelection::Rule::AllReadings)
+    : QWidget(parent)
+    , m_context(context)
+    , m_unit(isMmol(form) ? GlucoseUnit::MmolPerL : GlucoseUnit::MgPerDl)
+    , m_selection(isMealMarked(form) ? LineGraphSelection::Rule::MealMarked : LineGraphSelection::Rule::AllReadings)
 {
     setObjectName(QLatin1String(objectNameOf(form)));
     setWindowTitle(QStringLiteral("Line Graph"));
@@ -186,8 +185,8 @@ QLayout *LineGraphWindow::buildHeader(bool hourRange)
         grid->addLayout(hourRow, 1, 2);
     }
 
-    const QList<QList<QLabel *>> statistics{{Label7, Label12, Label6}, {Label8, Label13, Label10},
-                                            {Label9, Label14, Label11}};
+    const QList<QList<QLabel *>> statistics{
+        {Label7, Label12, Label6}, {Label8, Label13, Label10}, {Label9, Label14, Label11}};
     for (int row = 0; row < 3; ++row) {
         for (int c = 0; c < 3; ++c)
             grid->addWidget(statistics[row][c], row, 3 + c);
@@ -365,8 +364,7 @@ void LineGraphWindow::rangeChanged()
         change = selectFromControls();
     }
     switch (change.outcome) {
-    case LineGraphSelection::Outcome::HourNotNumber:
-        return; // until the text is a number again
+    case LineGraphSelection::Outcome::HourNotNumber: return; // until the text is a number again
     case LineGraphSelection::Outcome::DateRangeError:
         if (LabelError)
             LabelError->setText(change.error);
@@ -374,8 +372,7 @@ void LineGraphWindow::rangeChanged()
             Messages::show(this, change.error);
         setPickers(change.restoredFrom, change.restoredTo);
         break;
-    case LineGraphSelection::Outcome::HourRangeError:
-        break; // not after the lower hour's reset to 0
+    case LineGraphSelection::Outcome::HourRangeError: break; // not after the lower hour's reset to 0
     case LineGraphSelection::Outcome::Selected:
         if (m_selection.count() == 0)
             showPage(LineGraphPage::empty(settings()));
@@ -495,11 +492,11 @@ void LineGraphWindow::pointerMoved(QPointF inView)
     // The rules of the design, with the geometry of the chart as drawn: the
     // details box drops below the pointer, and in the right half of the page
     // it ends at the category's centre.
-    const LineGraphPointer::Layout layout{plot.left(),         plot.width(),           plot.top(),
-                                          plot.bottom(),       2.0 * Text4->height(), Text3->width() / 2.0,
+    const LineGraphPointer::Layout layout{plot.left(),           plot.width(),          plot.top(),
+                                          plot.bottom(),         2.0 * Text4->height(), Text3->width() / 2.0,
                                           double(Text4->width())};
-    const LineGraphPointer::Update u = LineGraphPointer::pointAt(layout, m_page, m_selection, m_unit,
-                                                                 settings().format, p.x(), p.y());
+    const LineGraphPointer::Update u = LineGraphPointer::pointAt(layout, m_page, m_selection, m_unit, settings().format,
+                                                                 p.x(), p.y());
     m_pointerSeen = true;
     const auto inViewport = [this](QPointF c) { return MSChart1->mapFromScene(m_chart->mapToScene(c)); };
     if (u.detailsVisible)

@@ -44,12 +44,12 @@ public:
     QComboBox *ComboLO = nullptr, *ComboHI = nullptr;
     QLabel *Label7, *Label12, *Label6, *Label8, *Label13, *Label10, *Label9, *Label14, *Label11;
     QChartView *MSChart1;
-    ChartValues *chartValues;          // the chart's words and values for a screen reader
-    QWidget *Text2;               // the band under the chart holding the date labels
-    QList<QLabel *> X;            // X1..X26
+    ChartValues *chartValues; // the chart's words and values for a screen reader
+    QWidget *Text2;           // the band under the chart holding the date labels
+    QList<QLabel *> X;        // X1..X26
     QScrollBar *HScroll1;
     QLabel *Text1, *Text5, *Text7, *HIGH, *LOW;
-    QLabel *Text4, *Text3;        // details box and marker, over the chart
+    QLabel *Text4, *Text3; // details box and marker, over the chart
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,6 +77,6 @@ private:
     LineGraphPage::Page m_page;
     QChart *m_chart;
     QLineSeries *m_readings, *m_high, *m_low;
-    bool m_pointerSeen = false;   // until then the boxes keep their design place
-    std::pair<QString, QString> m_hours;   // the hour range last committed
+    bool m_pointerSeen = false;          // until then the boxes keep their design place
+    std::pair<QString, QString> m_hours; // the hour range last committed
 };

@@ -44,8 +44,7 @@ QList<double> positions(const Run &run)
     return out;
 }
 
-QLineSeries *along(const OverlayDay::Result &overlay, const Run &run, Band band, GlucoseUnit unit,
-                   QLineSeries *series)
+QLineSeries *along(const OverlayDay::Result &overlay, const Run &run, Band band, GlucoseUnit unit, QLineSeries *series)
 {
     for (double x : positions(run))
         series->append(x, shown((*overlay.hours[int(x)]).*band, unit));
@@ -103,10 +102,10 @@ void draw(QChart *chart, const OverlayDay::Result &overlay, GlucoseUnit unit, in
     }
     chart->addSeries(readings);
 
-    addBand(chart, overlay, &OverlayDay::Percentiles::p10, &OverlayDay::Percentiles::p90,
-            QStringLiteral("10–90 %"), QColor(70, 130, 200, 60), unit);
-    addBand(chart, overlay, &OverlayDay::Percentiles::p25, &OverlayDay::Percentiles::p75,
-            QStringLiteral("25–75 %"), QColor(70, 130, 200, 120), unit);
+    addBand(chart, overlay, &OverlayDay::Percentiles::p10, &OverlayDay::Percentiles::p90, QStringLiteral("10–90 %"),
+            QColor(70, 130, 200, 60), unit);
+    addBand(chart, overlay, &OverlayDay::Percentiles::p25, &OverlayDay::Percentiles::p75, QStringLiteral("25–75 %"),
+            QColor(70, 130, 200, 120), unit);
 
     // A period without such hours keeps an empty median, so the legend names it.
     const QList<Run> runs = OverlayDay::runs(overlay);

@@ -23,7 +23,7 @@ public:
     ReportParts::Heading heading;
     PeriodPickers pickers;
     QChartView *MSChart1;
-    ChartValues *chartValues;   // the chart's words and values for a screen reader
+    ChartValues *chartValues; // the chart's words and values for a screen reader
 
 private:
     void run();

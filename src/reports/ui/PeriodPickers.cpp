@@ -20,7 +20,7 @@ PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::f
     , m_layout(new QHBoxLayout)
 {
     const QString format = dateFormat(context.user.dateFormat) == DateFormat::DayMonthYear ? QStringLiteral("d/M/yyyy")
-                                                                                     : QStringLiteral("yyyy/M/d");
+                                                                                           : QStringLiteral("yyyy/M/d");
     for (QDateEdit *picker : {DTPicker1, DTPicker2}) {
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(format);

@@ -29,7 +29,7 @@ public:
     QHBoxLayout *layout() const { return m_layout; }
 
     QDateEdit *DTPicker1, *DTPicker2;
-    QLabel *Label15;   // " ~"
+    QLabel *Label15; // " ~"
 
 private:
     // The range of the last days with readings; false when there are none.

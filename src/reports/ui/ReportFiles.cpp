@@ -11,8 +11,7 @@
 namespace ReportFiles {
 
 Written write(Kind kind, const UserSettings &user, const ReadingTables &tables,
-              const std::optional<ReportPeriod> &period, QDate today, const QString &path,
-              const QString &dataDir)
+              const std::optional<ReportPeriod> &period, QDate today, const QString &path, const QString &dataDir)
 {
     if (const QString refusal = OwnFiles::exportRefusal(dataDir, path); !refusal.isEmpty())
         return {false, refusal};

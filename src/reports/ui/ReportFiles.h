@@ -19,7 +19,7 @@ enum class Kind { Readings, DoctorReport };
 struct Written
 {
     bool ok = false;
-    QString message;   // "3 readings written to out.csv", else why nothing was
+    QString message; // "3 readings written to out.csv", else why nothing was
 };
 
 // No period: every reading for the CSV, the last 14 days that hold readings
@@ -27,8 +27,7 @@ struct Written
 // date). today is the day the report is made. A path that is one of the
 // program's own files in dataDir is refused and left as it is.
 Written write(Kind kind, const UserSettings &user, const ReadingTables &tables,
-              const std::optional<ReportPeriod> &period, QDate today, const QString &path,
-              const QString &dataDir);
+              const std::optional<ReportPeriod> &period, QDate today, const QString &path, const QString &dataDir);
 
 // "Export Readings" / "Report for My Doctor".
 QString title(Kind kind);

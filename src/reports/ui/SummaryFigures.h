@@ -14,12 +14,12 @@ namespace SummaryFigures {
 
 struct Figure
 {
-    const char *name;          // the value label, "SummaryMean"
-    const char *captionName;   // its caption, "LabelMean"
-    QString caption;           // "Mean :"
+    const char *name;        // the value label, "SummaryMean"
+    const char *captionName; // its caption, "LabelMean"
+    QString caption;         // "Mean :"
     QString PeriodSummary::Report::*value;
-    bool withUnit;             // the unit follows the value
-    const char *designText;    // shown until a period is computed
+    bool withUnit;          // the unit follows the value
+    const char *designText; // shown until a period is computed
 };
 
 const std::array<Figure, 8> &figures();

@@ -47,8 +47,8 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     heading.Label3->setBuddy(pickers.DTPicker1);
     grid->addLayout(pickers.layout(), 1, 1, 1, 4);
     int row = 2;
-    const auto addRow = [this, grid, &row](const char *name, const QString &caption, QLabel *value,
-                                           const QString &after = {}) {
+    const auto addRow =
+        [this, grid, &row](const char *name, const QString &caption, QLabel *value, const QString &after = {}) {
         ReportParts::addRow(grid, row++, ReportParts::caption(this, name, caption), value,
                             after.isEmpty() ? nullptr : WindowParts::label(this, nullptr, after));
     };

@@ -34,7 +34,7 @@ public:
     std::array<QLabel *, 5> met;
     QLabel *SummaryInLimits;
     QChartView *SummaryBands;
-    ChartValues *chartValues;   // the bar's words and values for a screen reader
+    ChartValues *chartValues; // the bar's words and values for a screen reader
     QTableWidget *SummaryMeals;
 
 private:

@@ -24,7 +24,8 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
                QWidget *parent)
     : QWidget(parent)
     , DBGrid1(new QTableView(this))
-    , m_model(new DataListModel(context.store, DataListModel::captions(captions), noReadings == NoReadings::EmptyList, this))
+    , m_model(new DataListModel(context.store, DataListModel::captions(captions), noReadings == NoReadings::EmptyList,
+                                this))
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(kCaption);

@@ -22,8 +22,7 @@ public:
 protected:
     // What the list does for a user without readings; the mmol/L list differs.
     enum class NoReadings { EmptyList, MessageThenFile };
-    frmR01(const PageContext &context, const char *name, GlucoseUnit captions, NoReadings noReadings,
-           QWidget *parent);
+    frmR01(const PageContext &context, const char *name, GlucoseUnit captions, NoReadings noReadings, QWidget *parent);
 
 private:
     DataListModel *m_model;

@@ -86,7 +86,8 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     }
     // Plain texts: a long-time user's file can list 100 000 dates, too many for
     // an item object each in the combo box's own model.
-    Combo4->setModel(new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.dateFormat)), Combo4));
+    Combo4->setModel(
+        new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.dateFormat)), Combo4));
     Combo4->setCurrentIndex(-1);
     Combo4->setEditText(kSearch);
     connect(Combo4, &QComboBox::activated, this, &frmR04::showDay);
@@ -150,7 +151,7 @@ void frmR04::draw(const StandardDay::DayTable &table)
     glucose->setRange(bottom, top > 0 ? top * 1.1 : 10);
     glucose->applyNiceNumbers();
     glucose->setLabelFormat(glucoseUnit(m_context.user.unit) == GlucoseUnit::MmolPerL ? QStringLiteral("%.1f")
-                                                                                     : QStringLiteral("%d"));
+                                                                                      : QStringLiteral("%d"));
     chart->addAxis(minutes, Qt::AlignBottom);
     chart->addAxis(glucose, Qt::AlignLeft);
     for (QAbstractSeries *series : chart->series()) {

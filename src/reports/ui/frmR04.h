@@ -23,15 +23,15 @@ class frmR04 : public QWidget
 public:
     explicit frmR04(const PageContext &context, QWidget *parent = nullptr);
 
-    ReportParts::Heading heading;   // "ID :" and the user ID, "Report's date :"
-    QComboBox *Combo4;          // the dates; choosing one shows that day
-    QLabel *Label4, *Label2;    // "Days covered :", always "1"
-    QLabel *Label19, *Label18;  // "Datas covered :", readings of the day
+    ReportParts::Heading heading; // "ID :" and the user ID, "Report's date :"
+    QComboBox *Combo4;            // the dates; choosing one shows that day
+    QLabel *Label4, *Label2;      // "Days covered :", always "1"
+    QLabel *Label19, *Label18;    // "Datas covered :", readings of the day
     ReportParts::Statistics statistics;
-    QLabel *Text7;              // the value axis's unit
+    QLabel *Text7; // the value axis's unit
     QChartView *MSChart1;
-    HourRuler *ruler;           // Text1..Text6, Text8
-    ChartValues *chartValues;   // the chart's words and values for a screen reader
+    HourRuler *ruler;         // Text1..Text6, Text8
+    ChartValues *chartValues; // the chart's words and values for a screen reader
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

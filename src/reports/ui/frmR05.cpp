@@ -96,6 +96,7 @@ void frmR05::placeMmolTitle()
         return;
     Text2->adjustSize();
     QChart *chart = MSChart1->chart();
-    const QPoint centre = MSChart1->viewport()->mapTo(MSChart1, MSChart1->mapFromScene(chart->mapToScene(chart->plotArea().center())));
+    const QPoint centre = MSChart1->viewport()->mapTo(
+        MSChart1, MSChart1->mapFromScene(chart->mapToScene(chart->plotArea().center())));
     Text2->move(centre.x() - Text2->width() / 2, MSChart1->height() - Text2->height() - 8);
 }

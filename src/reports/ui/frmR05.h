@@ -19,12 +19,12 @@ class frmR05 : public QWidget
 public:
     explicit frmR05(const PageContext &context, QWidget *parent = nullptr);
 
-    ReportParts::Heading heading;   // "ID :" and the user ID, "Report's date :"
-    QLabel *Label15;            // first ~ last date
-    QLabel *Label4, *Label2;    // "Datas covered :", number of readings
+    ReportParts::Heading heading; // "ID :" and the user ID, "Report's date :"
+    QLabel *Label15;              // first ~ last date
+    QLabel *Label4, *Label2;      // "Datas covered :", number of readings
     ReportParts::Statistics statistics;
     QChartView *MSChart1;
-    ChartValues *chartValues;   // the chart's words and values for a screen reader
+    ChartValues *chartValues; // the chart's words and values for a screen reader
     // "Glucose mmol/L", over the category-axis title in mmol/L only.
     QLabel *Text2;
 

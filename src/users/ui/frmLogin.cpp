@@ -24,7 +24,7 @@
 namespace {
 constexpr int kTimerloadMs = 200;
 constexpr int kIconSize = 64;
-}
+} // namespace
 
 frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     : QWidget(parent, WindowParts::kFixedDialogFlags)
@@ -90,10 +90,10 @@ void frmLogin::LoadUserList()
     if (!UserRegistry::read(registry, &m_users, &error))
         Messages::show(this, UserTexts::cannotReadUserList(error), {}, Messages::Icon::Critical);
     if (const int skipped = m_users.skippedLines(); skipped > 0) {
-        Messages::show(this,
-                       UserTexts::skippedUserListLines(QDir::toNativeSeparators(registry), skipped,
-                                                       m_users.firstSkippedLine()),
-                       {}, Messages::Icon::Warning);
+        Messages::show(
+            this,
+            UserTexts::skippedUserListLines(QDir::toNativeSeparators(registry), skipped, m_users.firstSkippedLine()),
+            {}, Messages::Icon::Warning);
     }
     ComboName->clear();
     // Shown as read; the ID itself rides along, as two users may look alike

@@ -44,14 +44,12 @@ frmLoginAdd::frmLoginAdd(const QString &dataDir, QWidget *parent)
 
 void frmLoginAdd::onOkClicked()
 {
-    const AddUserOutcome outcome =
-        AddUser::add(m_dataDir, TextName->text(), TextPasswd->text(), TextCheck->text());
+    const AddUserOutcome outcome = AddUser::add(m_dataDir, TextName->text(), TextPasswd->text(), TextCheck->text());
     if (outcome.clearPasswords) {
         TextPasswd->clear();
         TextCheck->clear();
     }
-    Messages::show(this, outcome.message, {},
-                   outcome.critical ? Messages::Icon::Critical : Messages::Icon::None);
+    Messages::show(this, outcome.message, {}, outcome.critical ? Messages::Icon::Critical : Messages::Icon::None);
     if (outcome.ok)
         Q_EMIT added();
 }

@@ -119,7 +119,13 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     auto *limits = WindowParts::named<QGroupBox>(this, "Frame4");
     limits->setTitle(SettingsTexts::kLimitFrame);
     auto *grid = new QGridLayout(limits);
-    const struct { const char *name; const QString &text; QLineEdit *box; QLabel *unit; } rows[] = {
+    const struct
+    {
+        const char *name;
+        const QString &text;
+        QLineEdit *box;
+        QLabel *unit;
+    } rows[] = {
         {"Label1", SettingsTexts::kUpperLabel, TextMax, Label3},
         {"Label2", SettingsTexts::kLowerLabel, TextMin, Label4},
         {"Label7", SettingsTexts::kPcUpperLabel, TextMaxp, Label9},
@@ -198,7 +204,7 @@ void frmSet::showDevices()
     ComboDevice->clear();
     if (!portChosen)
         return;
-    QString warning;  // told at login
+    QString warning; // told at login
     const QString chosen = DeviceChoices::load(m_dataDir, &warning).device(m_user.id, m_user.port);
     ComboDevice->addItem(SettingsTexts::defaultDevice(PortNames::defaultDevice(m_user.port)), QString());
     QList<SerialPortEntry> ports = SerialPorts::catalogue().ports();
@@ -235,8 +241,8 @@ void frmSet::chooseUnit(int unit)
 
 void frmSet::onSaveClicked()
 {
-    const LimitSettings::SaveOutcome outcome =
-        LimitSettings::save(m_user.unit, {TextMax->text(), TextMin->text(), TextMaxp->text(), TextMinp->text()});
+    const LimitSettings::SaveOutcome outcome = LimitSettings::save(
+        m_user.unit, {TextMax->text(), TextMin->text(), TextMaxp->text(), TextMinp->text()});
     if (!outcome.ok) {
         cmdOK->setEnabled(false);
         if (!outcome.message.isEmpty())

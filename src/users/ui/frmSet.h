@@ -25,8 +25,7 @@ class frmSet : public QWidget
 public:
     // Looks for the meter in a window of its own, over parent; calls use with
     // the device the user takes for the port.
-    using MeterFinder =
-        std::function<void(QWidget *parent, int port, std::function<void(const QString &device)> use)>;
+    using MeterFinder = std::function<void(QWidget *parent, int port, std::function<void(const QString &device)> use)>;
 
     // Without a finder there is no Find Meter button.
     frmSet(UserSettings &user, UserTable &users, const QString &dataDir, MeterFinder findMeter = {},
