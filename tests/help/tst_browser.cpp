@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -99,7 +100,9 @@ private Q_SLOTS:
         for (const auto &[step, caption, addresses] : steps) {
             const QString how = step.section(u':', 0, 0), what = step.section(u':', 1);
             if (how == u"type") {
-                type(browser, what);
+                browser.cboAddress->clearEditText();
+                QTest::keyClicks(browser.cboAddress->lineEdit(), what);
+                QTest::keyClick(browser.cboAddress->lineEdit(), Qt::Key_Return);
             } else if (how == u"list") {
                 browser.cboAddress->setCurrentIndex(browser.cboAddress->findText(what));
                 emit browser.cboAddress->activated(browser.cboAddress->currentIndex());
@@ -163,6 +166,7 @@ private Q_SLOTS:
             {"manual:/manual.css", {}, "manual:/manual.css", "manual:/manual.css", ""},
             {"manual:/search.html?q=%3Cb%3Ex+%3C/b%3E", {}, words, "Search the manual", "No page holds “<b>x </b>”."},
         };
+        QTest::failOnWarning(QRegularExpression("QTextBrowser"));
         frmBrowser &browser = *m_browser;
         for (const auto &[typed, message, top, caption, shows] : rows) {
             type(browser, kHome);
