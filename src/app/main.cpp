@@ -13,9 +13,6 @@
 #include "app/CommandLineDownload.h"
 #include "app/CommandLinePorts.h"
 #include "meter/serial/SystemSerialPorts.h"
-#include "app/ui/PageFactory.h"
-#include "help/BrowserEngine.h"
-#include "help/ui/frmBrowser.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 
@@ -112,9 +109,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
     if (!options.withoutWindows()) {
-        BrowserEngine::prepare();
         app = std::make_unique<QApplication>(argc, argv);
-        PageFactory::setHelpBrowserMaker([]() -> QWidget * { return frmBrowser::openManual(); });
     } else if (options.drawsWithoutWindows()) {
         app = std::make_unique<QApplication>(argc, argv);
     } else {

@@ -236,6 +236,7 @@ private Q_SLOTS:
             {"menu:mnuExport", 1, "same"},
             {"menu:mnuDoctorReport", 1, "same"},
             {"menu:mnuAbout", 1, "same"},
+            {"menu:mnuWeb", 1, "same"},
         };
         const QRect screen = m_frame->screen()->availableGeometry();
         QVERIFY(m_frame->width() <= screen.width() && m_frame->height() <= screen.height());

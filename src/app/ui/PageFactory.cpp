@@ -4,6 +4,7 @@
 #include "app/ui/PageHost.h"
 #include "app/ui/frmIndex.h"
 #include "app/ui/frmMenu.h"
+#include "help/ui/frmBrowser.h"
 #include "meter/ui/frmFindMeter.h"
 #include "meter/ui/frmMeterRead.h"
 #include "reports/ui/ExportWindow.h"
@@ -68,18 +69,9 @@ QWidget *createSettingsWindow(AppState &state)
     return new frmSet(state.user, state.users, state.dataDir, findMeter);
 }
 
-namespace {
-QWidget *(*helpBrowserMaker)() = nullptr;
-}
-
 QWidget *createHelpBrowser()
 {
-    return helpBrowserMaker ? helpBrowserMaker() : nullptr;
-}
-
-void setHelpBrowserMaker(QWidget *(*maker)())
-{
-    helpBrowserMaker = maker;
+    return frmBrowser::openManual();
 }
 
 QWidget *createExportWindow(AppState &state, ReportFiles::Kind kind)

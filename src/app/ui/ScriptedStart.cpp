@@ -24,8 +24,6 @@ namespace {
 // The login window reads its list 200 ms after it appears; a slow disk gets
 // ten seconds before the start is given up.
 constexpr int kListWaitMs = 10000;
-// Time the help browser is given to draw its loaded page before its picture.
-constexpr int kPageDrawnMs = 300;
 } // namespace
 
 ScriptedStart::ScriptedStart(Startup &startup, const AppState &state, const StartOptions &options, QObject *parent)
@@ -100,27 +98,14 @@ void ScriptedStart::afterLogin()
         if (opened->isWindow())
             m_front = opened;
     }
-    continueWhenSettled();
+    scheduleNextStep();
 }
 
-void ScriptedStart::continueWhenSettled()
+void ScriptedStart::scheduleNextStep()
 {
-    // A window that is still filling itself (the help browser loading a page)
-    // says when it is done; the next step waits for that.
-    if (m_front && m_front->property("busy").toBool()) {
-        connect(m_front, SIGNAL(settled()), this, SLOT(afterSettled()), Qt::SingleShotConnection);
-        return;
-    }
     // Each step and the end run from the event loop, so what a step opens (a
     // window, a modal box) is shown before the next step looks for controls.
     QTimer::singleShot(0, this, &ScriptedStart::nextStep);
-}
-
-void ScriptedStart::afterSettled()
-{
-    // The web engine draws a loaded page a few frames later, on its own
-    // threads, and says nothing when it has: a picture taken at once is blank.
-    QTimer::singleShot(m_options.screenshot.isEmpty() ? 0 : kPageDrawnMs, this, &ScriptedStart::nextStep);
 }
 
 void ScriptedStart::nextStep()
@@ -135,7 +120,7 @@ void ScriptedStart::nextStep()
         fail(error);
         return;
     }
-    continueWhenSettled();
+    scheduleNextStep();
 }
 
 void ScriptedStart::finish()

@@ -27,13 +27,10 @@ public:
     // Call once the login window is shown.
     void begin();
 
-private slots:
-    void afterSettled();
-
 private:
     void logIn();
     void afterLogin();
-    void continueWhenSettled();
+    void scheduleNextStep();
     void nextStep();
     void finish();
     bool saveDump();
