@@ -5,11 +5,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A scratch data folder for one test, removed afterwards.
+// A scratch data folder for one test, removed afterwards with everything in
+// it, names of another encoding too.
 class ScratchFolder
 {
 public:
     ScratchFolder();
+    ~ScratchFolder();
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
