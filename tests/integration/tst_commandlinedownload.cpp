@@ -64,9 +64,8 @@ private Q_SLOTS:
         // Its log is named by the ID's bytes, and so is the path printed.
         QTest::newRow("line gone, a user of another encoding")
             << FaultOptions{.portVanishes = true} << "" << kLatin1 << lost;
-        QTest::newRow("no such device")
-            << FaultOptions{} << "/nonexistent/ttyUSB9" << QByteArray("alice")
-            << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n/nonexistent/ttyUSB9 is not there. ";
+        QTest::newRow("no such device") << FaultOptions{} << "/dev/ttyUSB97" << QByteArray("alice")
+                                        << "RS232 Setting Error ! (/dev/ttyUSB97)\n/dev/ttyUSB97 is not there. ";
     }
     void failedDownload()
     {

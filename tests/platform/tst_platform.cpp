@@ -69,6 +69,25 @@ private Q_SLOTS:
         const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
         QCOMPARE(QFileInfo(DownloadLogFile::folder(data.path())).permissions() & 0x7077, ownerOnly | QFile::ExeOwner);
         QCOMPARE(QFileInfo(logs.last()).permissions() & 0x7077, ownerOnly);
+
+        // A log the disk refuses (past a size limit here) is removed when none
+        // of it was written, and is named incomplete otherwise.
+        const auto flushUnder = [&log](qint64 limit) {
+            log.append("step\n");
+            return underFileSizeLimit(limit, [&log] { return log.flush(); });
+        };
+        QVERIFY(log.create(data.path(), "carl", first, &error));
+        const QString path = log.path();
+        bool flushed = flushUnder(0);
+        QCOMPARE(std::tuple(flushed, log.path(), QFile::exists(path), log.problem()),
+                 std::tuple(false, QString(), false,
+                            "No download log is kept: " + DownloadLogFile::folder(data.path())
+                                + " cannot hold it: File too large."));
+        QVERIFY(log.create(data.path(), "carl", first, &error) && flushUnder(5));
+        flushed = flushUnder(5);
+        QCOMPARE(std::tuple(flushed, log.path(), data.read("logs/carl-20261206-090000.log"), log.problem()),
+                 std::tuple(false, path, QByteArray("step\n"),
+                            "The download log " + path + " is incomplete: File too large."));
 #endif
     }
 
