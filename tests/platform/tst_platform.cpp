@@ -213,40 +213,34 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("content"); // null: a folder in its place
         QTest::addColumn<QString>("alicePort2");
-        QTest::addColumn<QString>("warning");   // %1: the file
+        QTest::addColumn<QString>("problem");   // %1: the file; empty: none
         QTest::addColumn<QByteArray>("stored"); // after bob's port 1 is stored; empty: refused
-        const QString fallback
-            = " The serial ports open their default devices until one is chosen in the settings again.";
-        const QByteArray bob = "bob/1=/dev/ttyUSB1";
-        QTest::newRow("none") << QByteArray("") << ""
-                              << "" << crlf({"[SerialDevices]", bob});
-        QTest::newRow("as written, a one-letter ID too")
-            << crlf({"[SerialDevices]", "a/1=/dev/ttyS9", "alice/2=/dev/ttyUSB0"}) << "/dev/ttyUSB0"
-            << "" << crlf({"[SerialDevices]", "a/1=/dev/ttyS9", "alice/2=/dev/ttyUSB0", bob});
-        QTest::newRow("by hand") << QByteArray("; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n")
-                                 << "/dev/ttyACM0"
-                                 << ""
-                                 << "; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n" + bob + "\r\n";
-        QTest::newRow("bob's choice changed in its place")
-            << crlf({"[SerialDevices]", "bob/1=/dev/old", "alice/2=/dev/ttyUSB0"}) << "/dev/ttyUSB0"
-            << "" << crlf({"[SerialDevices]", bob, "alice/2=/dev/ttyUSB0"});
-        QTest::newRow("port 7") << crlf({"[SerialDevices]", "alice/7=x"}) << ""
-                                << "The settings file %1 is damaged (line 2: \"alice/7=x\")." + fallback
-                                << QByteArray();
-        QTest::newRow("garbage") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0", "\x01\x02"}) << ""
-                                 << "The settings file %1 is damaged (line 3: \"\x01\x02\")." + fallback
-                                 << QByteArray();
-        QTest::newRow("larger than a megabyte")
-            << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0", "#" + QByteArray(1 << 20, ' ')}) << ""
-            << "The settings file %1 is damaged (larger than 1048576 bytes)." + fallback << QByteArray();
-        QTest::newRow("unreadable") << QByteArray() << ""
-                                    << "Cannot read %1: it is not an ordinary file." + fallback << QByteArray();
+        const auto row = [](const char *name, const QByteArray &content, const char *port2, const QString &problem,
+                            const QByteArray &stored) {
+            QTest::newRow(name) << content << QString(port2) << problem << stored;
+        };
+        const auto damaged = [](const char *why) {
+            return QString("The settings file %1 is damaged (%2).").arg("%1", why);
+        };
+        const QByteArray title = "[SerialDevices]", bob = "bob/1=/dev/ttyUSB1", alice = "alice/2=/dev/ttyUSB0";
+        row("none", "", "", "", crlf({title, bob}));
+        row("as written, a one-letter ID too", crlf({title, "a/1=/dev/ttyS9", alice}), "/dev/ttyUSB0", "",
+            crlf({title, "a/1=/dev/ttyS9", alice, bob}));
+        const QByteArray byHand = "; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n";
+        row("by hand", byHand, "/dev/ttyACM0", "", byHand + bob + "\r\n");
+        row("bob's choice changed in its place", crlf({title, "bob/1=/dev/old", alice}), "/dev/ttyUSB0", "",
+            crlf({title, bob, alice}));
+        row("port 7", crlf({title, "alice/7=x"}), "", damaged("line 2: \"alice/7=x\""), {});
+        row("garbage", crlf({title, alice, "\x01\x02"}), "", damaged("line 3: \"\x01\x02\""), {});
+        row("larger than a megabyte", crlf({title, alice, "#" + QByteArray(1 << 20, ' ')}), "",
+            damaged("larger than 1048576 bytes"), {});
+        row("unreadable", QByteArray(), "", "Cannot read %1: it is not an ordinary file.", {});
     }
     void deviceChoices()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, alicePort2);
-        QFETCH(QString, warning);
+        QFETCH(QString, problem);
         QFETCH(QByteArray, stored);
         ScratchFolder data;
         const QString file = DeviceChoices::path(data.path());
@@ -254,17 +248,17 @@ private Q_SLOTS:
             QDir(data.path()).mkdir("dextrel.ini");
         else if (!content.isEmpty())
             data.write("dextrel.ini", content);
-        QString said;
+        problem = problem.isEmpty() ? problem : problem.arg(QDir::toNativeSeparators(file));
+        const QString fallback
+            = " The serial ports open their default devices until one is chosen in the settings again.";
+        QString said, error;
         QCOMPARE(DeviceChoices::load(data.path(), &said).device("alice", 2), alicePort2);
-        warning = warning.contains("%1") ? warning.arg(QDir::toNativeSeparators(file)) : warning;
-        QCOMPARE(said, warning);
-        QString error;
         const bool kept = DeviceChoices::store(data.path(), "bob", 1, "/dev/ttyUSB1", &error);
-        const QString refusal = warning.section(" The serial ports", 0, 0)
-                                + " It is left as it is, so that no other choice in it is lost.";
-        QCOMPARE(
-            std::tuple(kept, error, content.isNull() ? QByteArray() : data.read("dextrel.ini")),
-            std::tuple(!stored.isEmpty(), stored.isEmpty() ? refusal : QString(), stored.isEmpty() ? content : stored));
+        QCOMPARE(std::tuple(said, kept, error, content.isNull() ? QByteArray() : data.read("dextrel.ini")),
+                 std::tuple(problem.isEmpty() ? problem : problem + fallback, !stored.isEmpty(),
+                            stored.isEmpty() ? problem + " It is left as it is, so that no other choice in it is lost."
+                                             : QString(),
+                            stored.isEmpty() ? content : stored));
     }
 
     // Kept per user and port, an ID of another encoding by its own bytes; a
