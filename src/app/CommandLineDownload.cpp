@@ -4,17 +4,39 @@
 #include "meter/MeterTexts.h"
 #include "meter/serial/MeterDownload.h"
 
+#include "platform/LocalBytes.h"
+
 #include <QDir>
 #include <QEventLoop>
 #include <QTextStream>
 
 #include <optional>
 
+namespace {
+
+// The path's own bytes, so that it names the file also when the user's ID
+// holds bytes not valid in the local encoding.
+void printPath(QTextStream &stream, const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+#ifdef Q_OS_UNIX
+    if (QIODevice *device = stream.device()) {
+        stream.flush();
+        device->write(LocalBytes::encode(native));
+        return;
+    }
+#endif
+    stream << native;
+}
+
+} // namespace
+
 int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
 {
     MeterDownload download(state.dataDir, state.user, state.store);
     if (!download.openPort()) {
-        err << MeterTexts::kPortError << " (" << download.deviceName() << ")\n" << download.portFailure() << Qt::endl;
+        err << MeterTexts::kPortError << " (" << LocalBytes::shown(download.deviceName()) << ")\n"
+            << LocalBytes::shown(download.portFailure()) << Qt::endl;
         return 1;
     }
 
@@ -37,16 +59,22 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
         loop.quit();
     });
     QObject::connect(&download.session(), &MeterSession::failed, &loop, [&](const QString &reason) {
-        err << reason << Qt::endl;
-        if (!download.logPath().isEmpty())
-            err << "Download log: " << QDir::toNativeSeparators(download.logPath()) << Qt::endl;
+        err << LocalBytes::shown(reason) << Qt::endl;
+        // A log that could not be written whole says so instead.
+        if (!download.logProblem().isEmpty() && !download.logPath().isEmpty()) {
+            err << LocalBytes::shown(download.logProblem()) << Qt::endl;
+        } else if (!download.logPath().isEmpty()) {
+            err << "Download log: ";
+            printPath(err, download.logPath());
+            err << Qt::endl;
+        }
         result = 1;
         loop.quit();
     });
 
     download.start();
     if (const QString problem = download.logProblem(); !problem.isEmpty())
-        err << problem << Qt::endl;
+        err << LocalBytes::shown(problem) << Qt::endl;
     if (!result)
         loop.exec();
     return result.value_or(1);

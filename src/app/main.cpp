@@ -3,7 +3,6 @@
 #include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
 #include "platform/LocalBytes.h"
-#include "platform/TemporaryFiles.h"
 #include "platform/TextFiles.h"
 #include "platform/ui/MessageService.h"
 #include "app/ui/CommandLineExport.h"
@@ -14,6 +13,7 @@
 #include "app/CommandLinePorts.h"
 #include "meter/serial/SystemSerialPorts.h"
 #include "users/Login.h"
+#include "users/OwnFiles.h"
 #include "users/UserRegistry.h"
 
 #include <QApplication>
@@ -44,16 +44,16 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
     QTextStream err(stderr);
     QString error;
     if (!UserRegistry::ensureExists(DataFolder::registryPath(state.dataDir), &error)) {
-        err << error << Qt::endl;
+        err << LocalBytes::shown(error) << Qt::endl;
         return 1;
     }
     LoginOutcome login = Login::logIn(state.dataDir, options.user, options.password, state.store);
     if (!login.ok) {
-        err << login.message << Qt::endl;
+        err << LocalBytes::shown(login.message) << Qt::endl;
         return 1;
     }
     for (const QString &warning : login.warnings)
-        err << warning << Qt::endl;
+        err << LocalBytes::shown(warning) << Qt::endl;
     state.users = std::move(login.users);
     state.user = login.user;
     if (!options.exportCsv.isEmpty()) {
@@ -137,7 +137,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     // Only now is no other copy of the program writing in the folder.
-    TemporaryFiles::removeLeftovers(state.dataDir);
+    OwnFiles::removeLeftovers(state.dataDir);
     TextFiles::keepOwnerOnly(DataFolder::registryPath(state.dataDir));
     if (const QString warning = DataFolder::openToOthersWarning(state.dataDir); !warning.isEmpty())
         Messages::show(nullptr, warning, {}, Messages::Icon::Warning);

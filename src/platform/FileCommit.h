@@ -15,6 +15,9 @@ namespace FileCommit {
 #ifdef Q_OS_UNIX
 // rename() of the temporary file to the file: 0, else the error number.
 int rename(const QByteArray &temporary, const QByteArray &path);
+// link() of the temporary file to a name that must not exist yet (a kept
+// copy): 0, else the error number; EEXIST when the name is taken.
+int link(const QByteArray &temporary, const QByteArray &path);
 #else
 // QSaveFile::commit().
 bool commit(QSaveFile &file);

@@ -16,6 +16,8 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -75,6 +77,53 @@ bool writeAll(QFile &f, const QByteArray &content, QString *reason)
     return true;
 }
 
+#ifdef Q_OS_UNIX
+// A temporary file beside path for a rewrite, owner-only, named by the path's
+// own bytes (an ID of another encoding keeps them, where QTemporaryFile would
+// change them) and removed unless it took the path's name.
+class Temporary
+{
+public:
+    explicit Temporary(const QString &path)
+        : m_name(LocalBytes::encode(TemporaryFiles::templateFor(path)))
+    {
+        const int fd = ::mkostemps(m_name.data(), int(sizeof TemporaryFiles::kEnding) - 1, O_CLOEXEC);
+        m_error = fd < 0 ? errno : 0;
+        if (fd >= 0 && !m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            ::unlink(m_name.constData());
+            m_error = EIO;
+        }
+    }
+    ~Temporary()
+    {
+        m_file.close();
+        if (m_error == 0 && !m_placed)
+            ::unlink(m_name.constData());
+    }
+    Temporary(const Temporary &) = delete;
+    Temporary &operator=(const Temporary &) = delete;
+
+    // Writes content and syncs it; false with the system's reason, also when
+    // the file could not be made.
+    bool fill(const QByteArray &content, QString *reason)
+    {
+        if (m_error != 0)
+            *reason = systemReason(m_error);
+        return m_error == 0 && writeAll(m_file, content, reason);
+    }
+    const QByteArray &name() const { return m_name; }
+    // It was renamed to the path: nothing to remove.
+    void placed() { m_placed = true; }
+
+private:
+    QByteArray m_name;
+    QFile m_file;
+    int m_error = 0;
+    bool m_placed = false;
+};
+#endif
+
 } // namespace
 
 namespace TextFiles {
@@ -115,14 +164,12 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
     // Not QSaveFile: it writes through a link to the link's target. rename()
     // replaces the name itself, so even a link swapped in meanwhile is only
     // replaced, never followed.
-    QTemporaryFile temp(TemporaryFiles::templateFor(path));
-    if (!temp.open())
-        return fail(error, write, path, temp.errorString());
-    if (!writeAll(temp, content, &reason))
+    Temporary temp(path);
+    if (!temp.fill(content, &reason))
         return fail(error, write, path, reason);
-    if (const int e = FileCommit::rename(QFile::encodeName(temp.fileName()), LocalBytes::encode(path)))
+    if (const int e = FileCommit::rename(temp.name(), LocalBytes::encode(path)))
         return fail(error, write, path, systemReason(e));
-    temp.setAutoRemove(false);
+    temp.placed();
     return true;
 #else
     QSaveFile f(path);
@@ -141,15 +188,46 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
 
 bool writeNew(const QString &path, const QByteArray &content, QString *error, bool *taken)
 {
-    QFile f;
+    const QString write = QStringLiteral("write");
+    const bool inUse = RegularFile::exists(path);
+    if (taken)
+        *taken = inUse;
+    if (inUse)
+        return fail(error, write, path, QStringLiteral("the name is taken"));
     QString reason;
-    if (!RegularFile::createNew(f, path, &reason, taken))
-        return fail(error, QStringLiteral("write"), path, reason);
-    if (!writeAll(f, content, &reason)) {
-        f.remove();
-        return fail(error, QStringLiteral("write"), path, reason);
+#ifdef Q_OS_UNIX
+    // The temporary file goes with this object, also after a failure.
+    Temporary temp(path);
+    if (!temp.fill(content, &reason))
+        return fail(error, write, path, reason);
+    // link() never replaces what took the name meanwhile, nor follows it.
+    int e = FileCommit::link(temp.name(), LocalBytes::encode(path));
+    // A file system without hard links (FAT): the name was free a moment ago.
+    if ((e == EPERM || e == EOPNOTSUPP || e == ENOSYS) && !RegularFile::exists(path)) {
+        e = FileCommit::rename(temp.name(), LocalBytes::encode(path));
+        if (e == 0)
+            temp.placed();
     }
+    if (taken)
+        *taken = e == EEXIST;
+    if (e != 0)
+        return fail(error, write, path, systemReason(e));
     return true;
+#else
+    QTemporaryFile temp(TemporaryFiles::templateFor(path));
+    if (!temp.open())
+        return fail(error, write, path, temp.errorString());
+    if (!writeAll(temp, content, &reason))
+        return fail(error, write, path, reason);
+    // QFile::rename() never replaces an existing file.
+    if (!temp.rename(path)) {
+        if (taken)
+            *taken = RegularFile::exists(path);
+        return fail(error, write, path, temp.errorString());
+    }
+    temp.setAutoRemove(false);
+    return true;
+#endif
 }
 
 bool append(const QString &path, const QByteArray &content, QString *error)
@@ -199,6 +277,7 @@ bool LineSplitter::next(QByteArrayView *line)
         next = end + 1 == m_nextLf ? end + 2 : end + 1;
     }
     *line = QByteArrayView(data + m_pos, end - m_pos);
+    m_lineEnd = end;
     m_pos = next;
     return true;
 }

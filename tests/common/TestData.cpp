@@ -5,9 +5,18 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <filesystem>
+
 ScratchFolder::ScratchFolder()
 {
     QVERIFY2(m_dir.isValid(), "cannot make a scratch folder");
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    // By the names' bytes, which Qt's own removal would take for others.
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(path()).toStdString(), ignored);
 }
 
 void ScratchFolder::write(const QString &name, const QByteArray &content) const

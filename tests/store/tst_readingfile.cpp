@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include <cerrno>
 #include <climits>
 
 namespace {
@@ -144,29 +145,56 @@ private Q_SLOTS:
             std::tuple(readings, rows, warning.replace("%1", QDir::toNativeSeparators(path)), !warning.isEmpty()));
     }
 
-    // The first rewrite after a damaged load keeps the original, once; a failed
-    // write changes nothing. (Renumbering and no copy of a sound file: the merge tests.)
+    // The first rewrite after a damaged load keeps the original, once. A
+    // failed write changes nothing: the copy is whole or absent, and the file as
+    // it was. (Renumbering and no copy of a sound file: the merge tests.)
+    void rewriteKeepsTheOriginalOnce_data()
+    {
+        QTest::addColumn<int>("error"); // at a commit; 0: a size limit halfway through the copy
+        QTest::addColumn<int>("commitsBefore");
+        QTest::addColumn<QString>("failed"); // the file the error names
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the rewrite fails") << EIO << 1 << "anna.txt"
+                                           << "Input/output error";
+#ifdef Q_OS_UNIX
+        QTest::newRow("the copy meets a full disk") << ENOSPC << 0 << "anna.txt.bak"
+                                                    << "no space left on the disk";
+        QTest::newRow("the copy meets a size limit") << 0 << 0 << "anna.txt.bak"
+                                                     << "file too large for the disk or for the limit the system sets";
+#endif
+    }
     void rewriteKeepsTheOriginalOnce()
     {
+        QFETCH(int, error);
+        QFETCH(int, commitsBefore);
+        QFETCH(QString, failed);
+        QFETCH(QString, reason);
         const QByteArray original = crlf({kHeader, "T0005," + kR1, "T0006,oops", "T0007," + kR2});
         ScratchFolder dir;
         const QString path = dir.file("anna.txt");
         dir.write("anna.txt", original);
         auto result = ReadingFile::load(path);
         const QDateTime now(QDate(2005, 3, 14), QTime(8, 30));
-        const auto files = [&dir] { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); };
+        const auto files = [&dir] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); };
         const QStringList kept{"anna.txt", "anna.txt.bak"};
 
-        QString error;
-        FailingCommit::failNext();
-        QVERIFY(!ReadingFile::CreateAfile(path, result.tables, now, &error));
-        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
-        QCOMPARE(std::pair(dir.read("anna.txt"), files()), std::pair(original, kept));
-        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &error), qPrintable(error));
+        FailingCommit::failNext(error, commitsBefore);
+        QString why;
+        const auto write = [&] { return ReadingFile::CreateAfile(path, result.tables, now, &why); };
+#ifdef Q_OS_UNIX
+        const bool written = error ? write() : underFileSizeLimit(original.size() / 2, write);
+#else
+        const bool written = write();
+#endif
+        const bool copied = failed == "anna.txt";
+        QCOMPARE(std::tuple(written, why, dir.read("anna.txt"), files(), dir.read("anna.txt.bak")),
+                 std::tuple(false, "Cannot write " + QDir::toNativeSeparators(dir.file(failed)) + ": " + reason,
+                            original, copied ? kept : QStringList{"anna.txt"}, copied ? original : QByteArray()));
+        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &why), qPrintable(why));
         QCOMPARE(dir.read("anna.txt"), numbered({kR1, kR2}));
         // A second download in the same login must not replace the kept original.
         result.tables.readingAt(result.tables.count() + 1) = r3;
-        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &error), qPrintable(error));
+        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &why), qPrintable(why));
         QCOMPARE(std::tuple(dir.read("anna.txt"), files(), dir.read("anna.txt.bak")),
                  std::tuple(numbered({kR3, kR1, kR2}), kept, original));
     }

@@ -282,36 +282,49 @@ private Q_SLOTS:
         QCOMPARE(texts(window.get(), boxes.mid(!login)).mid(1), emptied ? QStringList(passwords.size()) : passwords);
     }
 
-    // What the window shows on opening, then after SAVE and OK what the user list holds.
+    // What the window shows on opening, then after SAVE and OK what the user
+    // list holds, with what another program added while the window was open.
     void loadSaveOk_data()
     {
         QTest::addColumn<QByteArray>("fields"); // alice's seven settings fields
         QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QByteArray>("added"); // a line another program appends meanwhile
         QTest::addColumn<QByteArray>("saved"); // her line after SAVE and OK
         QTest::newRow("mmol/L round trip")
             << QByteArray("1,2,1,120,80,120,80") << QStringList{"6.7", "4.4", "6.7", "4.4", "mmol/L", "OK disabled"}
-            << QByteArray("alice*,secret*,1,2,1,121,79,121,79");
+            << QByteArray() << QByteArray("alice*,secret*,1,2,1,121,79,121,79");
         QTest::newRow("mg/dL, day first, port 5")
             << QByteArray("5,1,2,140,60,150,50") << QStringList{"140", "60", "150", "50", "mg/dL", "OK disabled"}
-            << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
+            << QByteArray() << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
+        QTest::newRow("a user added by another program while settings are open")
+            << QByteArray("5,1,2,140,60,150,50") << QStringList{"140", "60", "150", "50", "mg/dL", "OK disabled"}
+            << QByteArray("newuser*,np*,1,1,1,120,80,120,80") << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
         // An unknown unit leaves the design texts; SAVE then does nothing.
         QTest::newRow("unknown unit") << QByteArray("1,7,1,120,80,120,80")
-                                      << QStringList{"", "", "", "", "mg/dL", "OK disabled"} << QByteArray();
+                                      << QStringList{"", "", "", "", "mg/dL", "OK disabled"} << QByteArray()
+                                      << QByteArray();
     }
     void loadSaveOk()
     {
         QFETCH(QByteArray, fields);
         QFETCH(QStringList, shown);
+        QFETCH(QByteArray, added);
         QFETCH(QByteArray, saved);
         SettingsRig rig(fields);
         QCOMPARE(rig.shown(), shown);
+        const QByteArray before = rig.folder.read(kRegistry);
+        if (!added.isEmpty())
+            rig.folder.write(kRegistry, before + crlf({added}));
         rig.click("CmdSave");
         QCOMPARE(rig.control<QPushButton>("cmdOK")->isEnabled(), !saved.isEmpty());
         if (saved.isEmpty())
             return;
         rig.click("cmdOK");
         QTRY_VERIFY(!rig.window);
-        QCOMPARE(rig.folder.read(kRegistry), crlf({kHeader, kGuest, saved, kOther}));
+        QList<QByteArray> lines{kHeader, kGuest, saved, kOther};
+        if (!added.isEmpty())
+            lines << added;
+        QCOMPARE(rig.folder.read(kRegistry), crlf(lines));
         QCOMPARE(rig.messages.texts(), QStringList{});
     }
 

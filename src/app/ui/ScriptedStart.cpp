@@ -1,11 +1,13 @@
 #include "app/ui/ScriptedStart.h"
 
 #include "app/AppState.h"
+#include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
 #include "app/ui/OpenWindows.h"
 #include "app/ui/StateDump.h"
 #include "app/ui/Startup.h"
 #include "app/ui/frmMain.h"
+#include "users/OwnFiles.h"
 #include "users/ui/frmLogin.h"
 
 #include <QBuffer>
@@ -51,6 +53,8 @@ void ScriptedStart::begin()
 {
     if (m_options.user.isEmpty())
         return;
+    if (frmMain *frame = m_startup.frame())
+        frame->setScripted(true);
     frmLogin *login = m_startup.login();
     if (!login) {
         fail(QStringLiteral("The login window did not open."));
@@ -71,7 +75,9 @@ void ScriptedStart::logIn()
         fail(QStringLiteral("The login window has no user list, password box or Login button."));
         return;
     }
-    const int index = names->findText(m_options.user, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // By the ID itself, byte for byte: the list shows an ID of another
+    // encoding as Latin-1, and two IDs may look alike.
+    const int index = names->findData(m_options.user);
     if (index < 0) {
         fail(QStringLiteral("There is no user \"%1\".").arg(m_options.user));
         return;
@@ -141,6 +147,8 @@ void ScriptedStart::finish()
 bool ScriptedStart::saveDump()
 {
     const QByteArray json = QJsonDocument(StateDump::screen(m_messages)).toJson(QJsonDocument::Indented);
+    if (isOwnFile(m_options.dump))
+        return false;
     QString error;
     if (!TextFiles::writeAtomically(m_options.dump, json, &error)) {
         fail(error);
@@ -149,8 +157,18 @@ bool ScriptedStart::saveDump()
     return true;
 }
 
+bool ScriptedStart::isOwnFile(const QString &path)
+{
+    const QString refusal = OwnFiles::exportRefusal(m_state.dataDir, path);
+    if (!refusal.isEmpty())
+        fail(refusal);
+    return !refusal.isEmpty();
+}
+
 void ScriptedStart::saveScreenshot(QWidget *front)
 {
+    if (isOwnFile(m_options.screenshot))
+        return;
     QByteArray format = QFileInfo(m_options.screenshot).suffix().toLower().toLatin1();
     if (format.isEmpty())
         format = "png";
@@ -172,6 +190,6 @@ void ScriptedStart::saveScreenshot(QWidget *front)
 
 void ScriptedStart::fail(const QString &why)
 {
-    std::fprintf(stderr, "%s\n", qPrintable(why));
+    std::fprintf(stderr, "%s\n", qPrintable(LocalBytes::shown(why)));
     QCoreApplication::exit(1);
 }

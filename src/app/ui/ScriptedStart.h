@@ -34,6 +34,9 @@ private:
     void nextStep();
     void finish();
     bool saveDump();
+    // A file asked for is never one of the program's own: true, after failing
+    // the run with why, when path is one.
+    bool isOwnFile(const QString &path);
     void saveScreenshot(QWidget *front);
     void fail(const QString &why);
 

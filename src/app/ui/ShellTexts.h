@@ -19,6 +19,13 @@ inline const QString kPrintDialogTitle = QStringLiteral("畫面設定");
 inline const QString kPrintToPdf = QStringLiteral("Print to PDF");
 inline const QString kCannotPrint = QStringLiteral(
     "The page could not be printed: the printer or file could not be opened.");
+// A scripted run asks nothing: it prints to the file the dialog would offer.
+inline QString printedTo(const QString &file)
+{
+    return QStringLiteral("The page was printed to %1.").arg(file);
+}
+inline const QString kNoPrintSettingScripted = QStringLiteral(
+    "Print Setting asks for a printer, which a scripted run cannot answer: nothing was printed.");
 
 // Open Data Folder on a computer that cannot show a folder.
 inline QString cannotOpenDataFolder(const QString &folder)

@@ -9,6 +9,7 @@
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ReportFileNames.h"
+#include "users/OwnFiles.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -296,6 +297,13 @@ bool frmMain::printActivePage(QPrinter &printer)
     QWidget *active = activePage();
     if (!active)
         return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (const QString refusal = OwnFiles::exportRefusal(m_state.dataDir, printer.outputFileName());
+            !refusal.isEmpty()) {
+            Messages::show(this, refusal, {}, Messages::Icon::Warning);
+            return false;
+        }
+    }
     const QImage image = pageImage(active);
     printer.setPageOrientation(active->width() > active->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
@@ -390,23 +398,31 @@ void frmMain::printReport()
     if (!active)
         return;
     QPrinter &chosen = printer();
-    if (chosen.outputFormat() == QPrinter::PdfFormat) {
-        QString path = chosen.outputFileName();
-        if (path.isEmpty()) {
-            path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                       .filePath(ReportFileNames::printName(m_state.user.id, active->windowTitle()));
-        }
-        path = QFileDialog::getSaveFileName(this, ShellTexts::kPrintToPdf, path, ReportFileNames::kPdfFilter);
-        if (path.isEmpty())
-            return;
-        chosen.setOutputFileName(ReportFileNames::withExtension(path, ReportFileNames::kPdfFilter));
+    if (chosen.outputFormat() != QPrinter::PdfFormat) {
+        printActivePage(chosen);
+        return;
     }
-    printActivePage(chosen);
+    QString path = chosen.outputFileName();
+    if (path.isEmpty()) {
+        path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                   .filePath(ReportFileNames::printName(m_state.user.id, active->windowTitle()));
+    }
+    if (!m_scripted)
+        path = QFileDialog::getSaveFileName(this, ShellTexts::kPrintToPdf, path, ReportFileNames::kPdfFilter);
+    if (path.isEmpty())
+        return;
+    chosen.setOutputFileName(ReportFileNames::withExtension(path, ReportFileNames::kPdfFilter));
+    if (printActivePage(chosen) && m_scripted)
+        Messages::show(this, ShellTexts::printedTo(QDir::toNativeSeparators(chosen.outputFileName())));
 }
 
 // Cancel means the user does not want a printout.
 void frmMain::printSetting()
 {
+    if (m_scripted) {
+        Messages::show(this, ShellTexts::kNoPrintSettingScripted, {}, Messages::Icon::Warning);
+        return;
+    }
     QPrintDialog dialog(&printer(), this);
     dialog.setWindowTitle(ShellTexts::kPrintDialogTitle);
     if (dialog.exec() == QDialog::Accepted)

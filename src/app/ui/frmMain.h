@@ -40,9 +40,13 @@ public:
     QWidget *activePage() const;
     // Prints the active page as shown, without what only the pointer brings up,
     // scaled to the paper and turned to landscape when the page is wide. False,
-    // after a message, when the printer cannot be opened; false without an
-    // active page.
+    // after a message, when the printer cannot be opened or its PDF file is one
+    // of the program's own; false without an active page.
     bool printActivePage(QPrinter &printer);
+    // A scripted run: no command waits on a dialog. Print Report writes its PDF
+    // to the name the dialog would offer and says so; Print Setting says it
+    // cannot ask.
+    void setScripted(bool scripted) { m_scripted = scripted; }
 
     // Runs a page-opening command as its menu item does. Returns what is in front
     // afterwards: the separate window the command opened, else its page; nullptr
@@ -110,4 +114,5 @@ private:
     QPointer<QWidget> m_settings;
     QPointer<QWidget> m_about;
     std::unique_ptr<QPrinter> m_printer;
+    bool m_scripted = false;
 };

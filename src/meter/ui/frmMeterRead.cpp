@@ -4,6 +4,8 @@
 #include "meter/serial/MeterDownload.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
+#include "platform/TextFiles.h"
+#include "users/OwnFiles.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -19,6 +21,7 @@
 frmMeterRead::frmMeterRead(const PageContext &context, ReadingStore &store, QWidget *parent)
     : QWidget(parent)
     , m_download(new MeterDownload(context.dataDir, context.user, store, this))
+    , m_dataDir(context.dataDir)
 {
     setObjectName(QStringLiteral("frmMeterRead"));
     setWindowTitle(QStringLiteral("Download Meter Readings"));
@@ -135,9 +138,13 @@ void frmMeterRead::saveLog()
                                                         QStringLiteral("Logs (*.log)"));
     if (target.isEmpty())
         return;
+    if (const QString refusal = OwnFiles::exportRefusal(m_dataDir, target); !refusal.isEmpty()) {
+        Messages::show(this, refusal, {}, Messages::Icon::Warning);
+        return;
+    }
     // The dialog has asked before an existing file is replaced.
-    QFile::remove(target);
-    if (!QFile::copy(log, target))
+    QByteArray content;
+    if (!TextFiles::read(log, &content, nullptr) || !TextFiles::writeAtomically(target, content, nullptr))
         Messages::show(this, QStringLiteral("Cannot save the log as %1.").arg(QDir::toNativeSeparators(target)));
 }
 

@@ -49,4 +49,5 @@ private:
     void saveLog();
 
     MeterDownload *m_download = nullptr;
+    const QString m_dataDir;
 };

@@ -1,5 +1,7 @@
 #include "platform/ui/MessageService.h"
 
+#include "platform/LocalBytes.h"
+
 #include <QMessageBox>
 
 #include <cstdio>
@@ -23,7 +25,8 @@ QMessageBox::Icon boxIcon(Icon icon)
 
 void show(QWidget *parent, const QString &text, const QString &title, Icon icon)
 {
-    const Message message{text, title.isEmpty() ? kApplicationTitle : title, icon};
+    // An ID or a path may hold bytes not valid in the local encoding: shown as Latin-1.
+    const Message message{LocalBytes::shown(text), title.isEmpty() ? kApplicationTitle : title, icon};
     if (g_handler) {
         g_handler(message);
         return;
