@@ -1,6 +1,9 @@
 #include "reports/ui/chart/ChartCanvas.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPixmap>
+#include <QtMath>
 
 namespace Chart {
 
@@ -79,9 +82,22 @@ void PainterCanvas::text(const QRectF &box, const QString &text, const QFont &fo
 
 void PainterCanvas::line(const QPolygonF &points, const Stroke &stroke, Role)
 {
-    m_painter.setPen(pen(stroke));
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawPolyline(points);
+    if (stroke.style != Qt::SolidLine || points.size() < 3) {
+        m_painter.setPen(pen(stroke));
+        m_painter.drawPolyline(points);
+        return;
+    }
+    // Piece by piece, round at the ends so that the pieces join: a wide line
+    // over many points drawn as one outline takes twenty times as long.
+    QPen round = pen(stroke);
+    round.setCapStyle(Qt::RoundCap);
+    m_painter.setPen(round);
+    QList<QLineF> pieces;
+    pieces.reserve(points.size() - 1);
+    for (qsizetype i = 1; i < points.size(); ++i)
+        pieces << QLineF(points[i - 1], points[i]);
+    m_painter.drawLines(pieces);
 }
 
 void PainterCanvas::rect(const QRectF &rect, const QColor &fill, const QColor &outline, Role)
@@ -101,7 +117,12 @@ void PainterCanvas::polygon(const QPolygonF &points, const QColor &fill, Role)
 
 void PainterCanvas::dots(const QPolygonF &centres, double diameter, const QColor &fill, const QColor &outline)
 {
-    // Points with round caps: one call for all of them, quick for thousands.
+    constexpr qsizetype kMany = 32;
+    if (centres.size() > kMany) {
+        manyDots(centres, diameter, fill, outline);
+        return;
+    }
+    // Points with round caps: one call for all of them.
     if (outline.isValid()) {
         m_painter.setPen(QPen(outline, diameter + 2, Qt::SolidLine, Qt::RoundCap));
         m_painter.drawPoints(centres);
@@ -110,12 +131,52 @@ void PainterCanvas::dots(const QPolygonF &centres, double diameter, const QColor
     m_painter.drawPoints(centres);
 }
 
+// A dot drawn once and stamped at each place, once per whole pixel: an overlay
+// day of every reading lays 100 000 dots on a few thousand places.
+void PainterCanvas::manyDots(const QPolygonF &centres, double diameter, const QColor &fill, const QColor &outline)
+{
+    const qreal ratio = m_painter.paintEngine()->paintDevice()->devicePixelRatio();
+    const int side = qCeil(diameter + 3);
+    QPixmap dot(QSize(side, side) * ratio);
+    dot.setDevicePixelRatio(ratio);
+    dot.fill(Qt::transparent);
+    {
+        QPainter p(&dot);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QPointF centre(side / 2.0, side / 2.0);
+        if (outline.isValid()) {
+            p.setPen(QPen(outline, diameter + 2, Qt::SolidLine, Qt::RoundCap));
+            p.drawPoint(centre);
+        }
+        p.setPen(QPen(fill, diameter, Qt::SolidLine, Qt::RoundCap));
+        p.drawPoint(centre);
+    }
+    // Dots are drawn within the clip only.
+    const QRect area
+        = (m_painter.hasClipping() ? m_painter.clipBoundingRect() : centres.boundingRect()).toAlignedRect();
+    static thread_local QList<bool> taken;
+    static thread_local QList<QPainter::PixmapFragment> stamps;
+    taken.fill(false, qsizetype(area.width() + 1) * (area.height() + 1));
+    stamps.clear();
+    for (const QPointF &c : centres) {
+        const QPoint at = c.toPoint();
+        if (!area.contains(at))
+            continue;
+        bool &seen = taken[qsizetype(at.y() - area.top()) * (area.width() + 1) + (at.x() - area.left())];
+        if (!seen)
+            stamps << QPainter::PixmapFragment::create(at, QRectF(QPointF(0, 0), dot.size()));
+        seen = true;
+    }
+    m_painter.drawPixmapFragments(stamps.constData(), int(stamps.size()), dot);
+}
+
 void PainterCanvas::clip(const QRectF &rect)
 {
+    // Whole pixels: a fractional clip would be a path, costly for every stroke after it.
     if (rect.isEmpty())
         m_painter.setClipping(false);
     else
-        m_painter.setClipRect(rect);
+        m_painter.setClipRect(rect.toAlignedRect());
 }
 
 ChartRecorder::ChartRecorder(const QPaintDevice *device)

@@ -66,6 +66,8 @@ public:
     void clip(const QRectF &rect) override;
 
 private:
+    void manyDots(const QPolygonF &centres, double diameter, const QColor &fill, const QColor &outline);
+
     QPainter &m_painter;
 };
 
@@ -81,11 +83,11 @@ public:
     {
         QString kind; // text, line, rect, polygon, dots, clip
         Role role = Role::Text;
-        QRectF box; // text, rect, clip; the bounds of the others
-        QPolygonF points;
-        QColor colour; // text, line, the fill of the others
-        QColor outline;
-        QString text;
+        QRectF box = {}; // text, rect, clip; the bounds of the others
+        QPolygonF points = {};
+        QColor colour = {}; // text, line, the fill of the others
+        QColor outline = {};
+        QString text = {};
         double size = 0; // line width, dot diameter
     };
 

@@ -316,20 +316,31 @@ void paint(Canvas &canvas, const Model &model, const Style &style, const QRectF 
         switch (series.kind) {
         case Series::Kind::Line:
         case Series::Kind::Points: {
-            QPolygonF points;
-            points.reserve(series.points.size());
-            for (const QPointF &p : series.points)
-                points << at(p);
             const QColor colour = markColour(series, style);
-            if (series.kind == Series::Kind::Line && points.size() > 1)
+            if (series.kind == Series::Kind::Line && series.points.size() > 1) {
+                QPolygonF points;
+                points.reserve(series.points.size());
+                for (const QPointF &p : series.points)
+                    points << at(p);
                 canvas.line(points, Stroke{colour, series.width, series.style}, Role::Mark);
-            if (series.dotSize > 0 && !points.isEmpty()) {
+            }
+            if (series.dotSize > 0 && !series.points.isEmpty()) {
                 // Dots on the plot's edge are drawn whole; those beyond it not at all.
+                // Kept from one drawing to the next: its megabytes for 100 000
+                // readings cost more to map afresh than to fill.
+                static thread_local QPolygonF inside;
+                inside.clear();
+                inside.reserve(series.points.size());
+                const QPointF origin = at(QPointF(0, 0));
+                const QPointF unit = at(QPointF(1, 1)) - origin;
+                const double left = plot.left() - 0.5, right = plot.right() + 0.5;
+                const double top = plot.top() - 0.5, bottom = plot.bottom() + 0.5;
+                for (const QPointF &p : series.points) {
+                    const double x = origin.x() + p.x() * unit.x(), y = origin.y() + p.y() * unit.y();
+                    if (x >= left && x <= right && y >= top && y <= bottom)
+                        inside.emplace_back(x, y);
+                }
                 const double r = series.dotSize / 2 + 1;
-                QPolygonF inside;
-                for (const QPointF &p : std::as_const(points))
-                    if (plot.adjusted(-0.5, -0.5, 0.5, 0.5).contains(p))
-                        inside << p;
                 canvas.clip(plot.adjusted(-r, -r, r, r));
                 canvas.dots(inside, series.dotSize, colour,
                             series.kind == Series::Kind::Points ? background : QColor());
