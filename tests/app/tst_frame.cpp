@@ -4,15 +4,16 @@
 #include "app/ui/frmMain.h"
 #include "app/ui/frmSplash.h"
 #include "common/MessageRecorder.h"
+#include "common/PageChecks.h"
 #include "common/TestData.h"
 #include "meter/MeterTexts.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
 #include "reports/ui/LineGraphWindow.h"
+#include "reports/ui/chart/ChartView.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,7 +75,8 @@ void unnamed(QAccessibleInterface *node, QStringList &out)
 }
 
 // What keeps a person who sees poorly (the font at twice its size) from using a
-// window: an element without a name, a text its label cuts off, a chart without a name.
+// window: an element without a name, a text its label cuts off, a chart that is
+// not a named chart to a screen reader or whose texts are cut or overlap.
 QStringList accessProblems(QWidget *window)
 {
     QStringList out;
@@ -82,7 +84,7 @@ QStringList accessProblems(QWidget *window)
     for (const QLabel *label : window->findChildren<QLabel *>()) {
         const QSize need = label->minimumSizeHint();
         // The standard day's hour bands keep their texts for the dump and show only their colour.
-        const bool shown = !label->styleSheet().contains(QLatin1String("color: transparent"));
+        const bool shown = label->palette().color(label->foregroundRole()).alpha() > 0;
         if (label->isVisible() && shown && !label->wordWrap() && !label->text().isEmpty()
             && (label->width() < need.width() || label->height() < need.height()))
             out << QStringLiteral("%1 %2: %3x%4, needs %5x%6")
@@ -92,9 +94,13 @@ QStringList accessProblems(QWidget *window)
                        .arg(need.width())
                        .arg(need.height());
     }
-    for (QChartView *chart : window->findChildren<QChartView *>())
-        if (QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Name).isEmpty())
-            out << QStringLiteral("chart %1 without a name").arg(chart->objectName());
+    for (ChartView *chart : window->findChildren<ChartView *>()) {
+        const QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(chart);
+        if (reader->role() != QAccessible::Chart || reader->text(QAccessible::Name).isEmpty())
+            out << QStringLiteral("chart %1 without a name or not a chart").arg(chart->objectName());
+        if (chart->isVisible())
+            out << PageChecks::cutTexts(chart);
+    }
     return out;
 }
 
@@ -282,9 +288,8 @@ private Q_SLOTS:
                     && (window->parentWidget() != m_frame.get() || !room.contains(window->frameGeometry())))
                     problems << window->objectName() + QStringLiteral(" is not the frame's or not on the screen");
             }
-            for (QChartView *chart : same || !m_frame->activePage()
-                                         ? QList<QChartView *>()
-                                         : m_frame->activePage()->findChildren<QChartView *>())
+            for (ChartView *chart : same || !m_frame->activePage() ? QList<ChartView *>()
+                                                                   : m_frame->activePage()->findChildren<ChartView *>())
                 charts << QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
         }
         problems.removeDuplicates();
@@ -312,13 +317,14 @@ private Q_SLOTS:
         QVERIFY(!m_frame->printActivePage(printer) && !folder.exists(QStringLiteral("page.pdf")));
         auto *graph = static_cast<LineGraphWindow *>(m_frame->showPage(Page::R02));
         PaintCounter counter;
-        for (QLabel *label : {graph->Text3, graph->Text4, graph->Label1})
+        for (QLabel *label : {graph->marker, graph->details, graph->idCaption})
             label->installEventFilter(&counter);
-        const bool detailsShown = graph->Text4->isVisibleTo(graph);
+        const bool detailsShown = graph->details->isVisibleTo(graph);
         QVERIFY(m_frame->printActivePage(printer));
         const QMap<QObject *, int> &paints = counter.paints;
-        QCOMPARE(std::tuple(paints.value(graph->Text3), paints.value(graph->Text4), paints.value(graph->Label1) > 0,
-                            graph->Text4->isVisibleTo(graph), printer.pageLayout().orientation()),
+        QCOMPARE(std::tuple(paints.value(graph->marker), paints.value(graph->details),
+                            paints.value(graph->idCaption) > 0, graph->details->isVisibleTo(graph),
+                            printer.pageLayout().orientation()),
                  std::tuple(0, 0, true, detailsShown, QPageLayout::Landscape));
         QVERIFY(folder.exists(QStringLiteral("page.pdf")));
 

@@ -23,9 +23,9 @@ QString g_lastFolder;
 
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     : QWidget(nullptr, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
-    , Label3(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
+    , dateCaption(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
     , pickers(this, context, [this] { cmdExport->setEnabled(pickers.hasReadings()); })
-    , Label1(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
+    , fileCaption(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
     , txtFile(WindowParts::named<QLineEdit>(this, "txtFile"))
     , cmdBrowse(WindowParts::button(this, "cmdBrowse", QStringLiteral("Browse...")))
     , cmdExport(WindowParts::button(this, "cmdExport", QStringLiteral("Export")))
@@ -39,11 +39,11 @@ ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(Label3, 0, 0);
-    Label3->setBuddy(pickers.DTPicker1);
-    Label1->setBuddy(txtFile);
+    grid->addWidget(dateCaption, 0, 0);
+    dateCaption->setBuddy(pickers.fromDate);
+    fileCaption->setBuddy(txtFile);
     grid->addLayout(pickers.layout(), 0, 1, 1, 2);
-    grid->addWidget(Label1, 1, 0);
+    grid->addWidget(fileCaption, 1, 0);
     grid->addWidget(txtFile, 1, 1);
     grid->addWidget(cmdBrowse, 1, 2);
     auto *layout = new QVBoxLayout(this);

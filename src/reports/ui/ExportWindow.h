@@ -20,9 +20,9 @@ class ExportWindow : public QWidget
 public:
     ExportWindow(const PageContext &context, ReportFiles::Kind kind);
 
-    QLabel *Label3;
+    QLabel *dateCaption; // Label3 "Report's date :"
     PeriodPickers pickers;
-    QLabel *Label1;
+    QLabel *fileCaption; // Label1 "File :"
     QLineEdit *txtFile;
     QPushButton *cmdBrowse, *cmdExport, *cmdCancel;
 
