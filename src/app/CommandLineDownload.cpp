@@ -29,6 +29,8 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
                      [&maximum](int value) { maximum = value; });
     QObject::connect(&download.session(), &MeterSession::progressChanged, &loop,
                      [&out, &maximum](int value) { out << "Progress " << value << '/' << maximum << Qt::endl; });
+    QObject::connect(&download, &MeterDownload::notice, &loop,
+                     [&err](const QString &text) { err << text << Qt::endl; });
     std::optional<int> result;
     QObject::connect(&download.session(), &MeterSession::finished, &loop, [&](const QString &warning) {
         if (!warning.isEmpty())

@@ -1,10 +1,10 @@
 #include "meter/serial/MeterDownload.h"
 
-#include "platform/DataFolder.h"
 #include "platform/DeviceChoices.h"
 #include "platform/SerialPortCatalogue.h"
 #include "platform/Product.h"
 #include "meter/ReadingMerge.h"
+#include "users/UserRegistry.h"
 #include "users/UserSettings.h"
 
 #include <QDateTime>
@@ -125,10 +125,14 @@ void MeterDownload::save(const QList<Reading> &records)
     // The reading file is written now anyway; the log goes first, so that it
     // holds the whole download should the save go wrong.
     m_log.flush();
-    const QString path = DataFolder::readingFilePath(m_dataDir, m_user.id);
-    QString error;
-    if (!ReadingMerge::SaveNewData(m_store, m_user.id, records, QDateTime::currentDateTime(), path, &error))
-        m_session.notSaved(error);
+    const ReadingMerge::Saved saved = ReadingMerge::SaveNewData(m_store, m_user.id == UserRegistry::kGuestId, records,
+                                                                QDateTime::currentDateTime());
+    if (!saved.notice.isEmpty()) {
+        m_log.step(QStringLiteral("Notice: ") + saved.notice);
+        Q_EMIT notice(saved.notice);
+    }
+    if (!saved.ok)
+        m_session.notSaved(saved.error);
 }
 
 void MeterDownload::setTimerActive(SessionTimer timer, bool active)

@@ -50,6 +50,11 @@ public:
     // from the session's own signals.
     const MeterSession &session() const { return m_session; }
 
+Q_SIGNALS:
+    // Something the user should know about the reading file the download was
+    // saved into: it changed meanwhile, and lines of it are kept aside.
+    void notice(const QString &text);
+
 private:
     void save(const QList<Reading> &records);
     void setTimerActive(SessionTimer timer, bool active);

@@ -113,6 +113,8 @@ void frmMeterRead::connectDownload()
             Messages::show(this, warning);
     });
 
+    connect(m_download, &MeterDownload::notice, this,
+            [this](const QString &text) { Messages::show(this, text, {}, Messages::Icon::Warning); });
     connect(&m_download->session(), &MeterSession::failed, this,
             [this] { CmdSaveLog->setVisible(!m_download->logPath().isEmpty()); });
     connect(CommandMR, &QPushButton::clicked, CmdSaveLog, &QWidget::hide);
