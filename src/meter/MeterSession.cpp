@@ -53,6 +53,7 @@ bool MeterSession::start()
     m_wakeAnswerMs = m_slowestMs = 0;
     m_timedExactly = false;
     m_wokeUp = false;
+    m_goodbyeProblem.clear();
 
     m_link.write(MeterProtocol::kWakeUp);
     setTimer(SessionTimer::Rt, true);
@@ -87,6 +88,10 @@ void MeterSession::linkLost(const QString &reason)
         finishSaved(MeterTexts::linkLost(reason), true);
         return;
     }
+    if (m_state == State::Leaving) {
+        fail(m_failure, m_failureResetsProgress);
+        return;
+    }
     const bool downloading = isAnyTimerActive() && m_state != State::Done;
     stopAllTimers();
     m_link.close();
@@ -99,7 +104,7 @@ void MeterSession::linkLost(const QString &reason)
 void MeterSession::stop()
 {
     // A meter left awake mid-download stays on until its own time-out.
-    if (m_wokeUp && m_state != State::Done && isAnyTimerActive())
+    if (m_wokeUp && m_state != State::Done && m_state != State::Leaving && isAnyTimerActive())
         m_link.write(MeterProtocol::kSleep);
     stopAllTimers();
     m_link.close();
@@ -130,7 +135,8 @@ void MeterSession::followUpOneShots()
 {
     const bool awaitingCount = m_state == State::AwaitingCount;
     // While TimerSleep runs, the sleep command has not gone out yet.
-    const bool awaitingSleepAnswer = m_state == State::SayingGoodbye && !isTimerActive(SessionTimer::Sleep);
+    const bool awaitingSleepAnswer = (m_state == State::SayingGoodbye && !isTimerActive(SessionTimer::Sleep))
+                                     || m_state == State::Leaving;
     if ((!awaitingCount && !awaitingSleepAnswer) || !lineClear())
         return;
     const QByteArray request = awaitingCount ? MeterProtocol::kCountRequest : MeterProtocol::kSleep;
@@ -143,8 +149,10 @@ void MeterSession::followUpOneShots()
         const int seconds = int(silenceLimitMs(SessionTimer::Rt) / 1000);
         if (awaitingCount)
             abandon(MeterTexts::noAnswer(seconds));
+        else if (m_state == State::Leaving)
+            fail(m_failure, m_failureResetsProgress);
         else
-            finishSaved(MeterTexts::silentFor(seconds), false);
+            finishSaved(m_goodbyeProblem.isEmpty() ? MeterTexts::silentFor(seconds) : m_goodbyeProblem, false);
         return;
     }
     if (m_clock() - m_ask.lastSentMs >= repeatAfterMs(SessionTimer::Rt)) {
@@ -158,6 +166,22 @@ void MeterSession::followUpOneShots()
 void MeterSession::interpret(const QByteArray &rx)
 {
     using namespace MeterProtocol;
+    if (m_state == State::Leaving) {
+        // Only the meter's goodbye matters now; the download has failed already.
+        if (rx == kLinkAnswer && isAwaiting(kSleep)) {
+            answered();
+            fail(m_failure, m_failureResetsProgress);
+        }
+        return;
+    }
+    if ((m_state == State::Waking || m_state == State::WakeFailed) && !m_wokeUp) {
+        // Before the meter's first answer, whatever else arrives is left over
+        // from before the port was opened (an answer to a goodbye said as the
+        // port closed): dropped, and the wake-up answer behind it still counts.
+        if (rx.endsWith(kWokeUp))
+            wokeUp();
+        return;
+    }
     if (rx.size() > 3) {
         receiveError(rx);
         return;
@@ -201,6 +225,7 @@ void MeterSession::interpret(const QByteArray &rx)
         return;
     case State::Idle:
     case State::Ending:
+    case State::Leaving:
     case State::Done:
     case State::Failed: return;
     }
@@ -314,28 +339,47 @@ void MeterSession::receiveError(const QByteArray &rx)
 {
     const QString text = MeterTexts::receiveError(int(rx.size()), MeterProtocol::bracketedHex(rx));
     if (m_state == State::SayingGoodbye) {
+        // The readings are saved: the goodbye is said again and awaited; the
+        // garbled answer is the warning should the meter stay silent.
+        if (m_goodbyeProblem.isEmpty())
+            m_goodbyeProblem = text;
         Sleep();
-        finishSaved(text, true);
         return;
     }
-    Sleep();
-    stopAllTimers();
-    m_link.close();
-    m_state = State::Failed;
-    Q_EMIT message(text);
-    setProgress(0);
-    Q_EMIT failed(text);
+    leave(text, true);
 }
 
-// The meter is awake: it is told to sleep before the port closes.
 void MeterSession::abandon(const QString &text)
 {
+    leave(text, true);
+}
+
+// The download has failed. A meter that is awake is told to sleep, and the
+// port stays open until it says goodbye (or must have): an answer left on the
+// line would greet the next download.
+void MeterSession::leave(const QString &text, bool resetProgress)
+{
     Sleep();
+    const bool awake = m_wokeUp && m_state != State::Done && m_state != State::WakeFailed;
+    if (!awake) {
+        fail(text, resetProgress);
+        return;
+    }
+    stopAllTimers();
+    setTimer(SessionTimer::Rt, true);
+    m_state = State::Leaving;
+    m_failure = text;
+    m_failureResetsProgress = resetProgress;
+}
+
+void MeterSession::fail(const QString &text, bool resetProgress)
+{
     stopAllTimers();
     m_link.close();
     m_state = State::Failed;
     Q_EMIT message(text);
-    setProgress(0);
+    if (resetProgress)
+        setProgress(0);
     Q_EMIT failed(text);
 }
 
@@ -438,12 +482,10 @@ void MeterSession::sleepTick()
 
 void MeterSession::notSaved(const QString &error)
 {
-    m_state = State::Failed;
-    stopAllTimers();
-    m_link.close();
-    const QString text = MeterTexts::notSaved(error);
-    Q_EMIT message(text);
-    Q_EMIT failed(text);
+    // The sleep command has just gone out: its answer is awaited before the port closes.
+    m_state = State::Leaving;
+    m_failure = MeterTexts::notSaved(error);
+    m_failureResetsProgress = false;
 }
 
 void MeterSession::ask(const QByteArray &request)

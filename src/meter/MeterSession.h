@@ -71,16 +71,22 @@ static_assert([] {
 //   Ending         nothing (TimerSleep)          -              once the line is clear: sleep command,
 //                                                               records to the owner, SayingGoodbye
 //   SayingGoodbye  B5 A5 A9 (TimerRt repeats)    AA 5A AA       Done
+//   Leaving        B5 A5 A9 (TimerRt repeats)    AA 5A AA       Failed (also when it never comes)
 //   Done           nothing (TimerRt may poll)    -              -
 //   Failed         nothing, every timer off      -              -
 //
-// Start Reading leads to Waking from any state. Back in Waking after a link step ran out of tries, the late answer to the
-// probe or the link request still counts. The link steps end in Failed 45 s
-// (kLinkLimitMs) after Start Reading; a request unanswered too long
-// (silenceLimitMs()), more than three bytes in one poll and a lost line end
-// any state in Failed, except SayingGoodbye: the readings are saved there (or
-// the meter held none), so the download ends Done, with a warning. The owner's
-// notSaved() ends it in Failed.
+// Start Reading leads to Waking from any state. Before the meter's first
+// answer, bytes left on the line from before are dropped, and a wake-up answer
+// behind them still counts. Back in Waking after a link step ran out of tries,
+// the late answer to the probe or the link request still counts. The link
+// steps end the download 45 s (kLinkLimitMs) after Start Reading; so do a
+// request unanswered too long (silenceLimitMs()), more than three bytes in one
+// poll and the owner's notSaved(): a meter that woke is then told to sleep,
+// and the port closes once it says goodbye (Leaving), so that no answer is
+// left on the line for the next download. A lost line ends any state at once
+// in Failed, but SayingGoodbye and Leaving end as they would. In SayingGoodbye the
+// readings are saved (or the meter held none), so the download ends Done, with
+// a warning when the goodbye does not come.
 //
 // Answers carry no request of their own (a record half does not even say which
 // record it belongs to), so one request is on the line at a time. A request is
@@ -171,6 +177,7 @@ private:
         SecondHalves,
         Ending,
         SayingGoodbye,
+        Leaving,
         Done,
         Failed,
     };
@@ -214,6 +221,8 @@ private:
     void storeHalf(quint8 b0, quint8 b1);
     void receiveError(const QByteArray &rx);
     void abandon(const QString &text);
+    void leave(const QString &text, bool resetProgress);
+    void fail(const QString &text, bool resetProgress);
     void linkFailed();
     void backToWaking();
     void finishSaved(const QString &problem, bool closePort);
@@ -262,6 +271,11 @@ private:
     // The meter answered a wake-up in this download: running out of wake-ups
     // now means the link failed, and leaving must tell it to sleep.
     bool m_wokeUp = false;
+    // Leaving: why the download failed, said once the meter's goodbye is in.
+    QString m_failure;
+    bool m_failureResetsProgress = false;
+    // SayingGoodbye: what went wrong with the goodbye so far.
+    QString m_goodbyeProblem;
 
     QString m_label = MeterTexts::kLabelBeforeDownload;
     int m_progress = 0;

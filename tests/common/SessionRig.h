@@ -13,16 +13,27 @@
 
 // The fake line and the program's timers. Bytes written reach the meter at
 // once; what it sends back arrives at the moment it says; a read takes every
-// byte arrived by then. With busyMs the program is kept busy that long every
-// 170 ms, so that its timers fire late.
+// byte arrived by then. What arrives while the port is closed, or was not read
+// when it closed, stays on the line and arrives just after the next opening,
+// as on a pseudo-terminal or an adapter that buffers. With busyMs the program
+// is kept busy that long every 170 ms, so that its timers fire late.
 struct SessionRig : MeterLink
 {
     using Output = MeterResponder::Output;
     // The meter's side: what goes back, and when, for bytes heard at a moment.
     using Meter = std::function<QList<Output>(const QByteArray &bytes, qint64 nowMs)>;
 
-    bool open() override { return opened = true; }
-    void close() override { opened = false; }
+    bool open() override
+    {
+        if (!opened && !held.isEmpty())
+            arrive(std::exchange(held, {}), now);
+        return opened = true;
+    }
+    void close() override
+    {
+        opened = false;
+        held += std::exchange(inbox, {});
+    }
     bool isOpen() const override { return opened; }
     void setDtr(bool) override { }
     qint64 bytesWaiting() override { return inbox.size(); }
@@ -88,8 +99,8 @@ struct SessionRig : MeterLink
                     opened = false;
                     incoming.clear();
                     session.linkLost(QStringLiteral("cable pulled"));
-                } else if (opened) {
-                    inbox += o.bytes;
+                } else {
+                    (opened ? inbox : held) += o.bytes;
                 }
                 continue;
             }
@@ -123,6 +134,7 @@ struct SessionRig : MeterLink
     qint64 now = 0;
     QList<Output> incoming;
     QByteArray inbox;
+    QByteArray held; // on the line while the port is closed
     QByteArrayList written;
     QList<qint64> writtenMs;
     std::array<qint64, kSessionTimerCount> due{};

@@ -46,7 +46,7 @@ QList<Reading> asDownloaded(const QList<MeterRecord> &meter)
     return out;
 }
 
-enum Fault { Quiet, SixBytes, LineLost, SaveFails };
+enum Fault { Quiet, SixBytes, LineLost, SaveFails, Stopped };
 
 } // namespace
 
@@ -252,8 +252,44 @@ private Q_SLOTS:
                             rig.labels.last() == QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!")),
                  std::tuple(failure.isEmpty() ? QStringList() : QStringList{failure},
                             warning.isEmpty() ? QStringList() : QStringList{warning}, after == kSleep ? 1 : 0,
-                            QString(), fault == Quiet && !warning.isEmpty(), after == kSleep ? 6 : 0,
+                            QString(), fault != LineLost && !warning.isEmpty(), after == kSleep ? 6 : 0,
                             !warning.isEmpty()));
+    }
+
+    // Whatever ended a download, the meter is left asleep and the line clean:
+    // the next download works, and leaves nothing behind either.
+    void downloadAfterOneThatWentWrong_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("save fails, then download again")
+            << SaveFails << "The readings from the meter were not saved: disk full";
+        QTest::newRow("two answers in one read, then download again")
+            << SixBytes << "Data Receiving Error! Got 6 byte--it's [C9][30][AA][C9][30][AA]";
+        QTest::newRow("left in the first pass, then download again") << Stopped << "";
+    }
+    void downloadAfterOneThatWentWrong()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(QString, failure);
+        const QList<MeterRecord> meter = records(3);
+        FakeMeterLine rig(meter, {.doubleAnswer = fault == SixBytes});
+        rig.saveError = fault == SaveFails ? QStringLiteral("disk full") : QString();
+        rig.session.start();
+        rig.run(600000,
+                [&] { return !rig.failures.isEmpty() || (fault == Stopped && rig.written.contains(askFirst(2))); });
+        if (fault == Stopped)
+            rig.session.stop();
+        rig.run(5000, [] { return false; }); // what the meter still says
+        rig.saveError.clear();
+        rig.download();
+        QCOMPARE(std::tuple(rig.failures, rig.warnings, rig.session.records(), rig.labels.last()),
+                 std::tuple(failure.isEmpty() ? QStringList() : QStringList{failure}, QStringList{QString()},
+                            asDownloaded(meter), QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!")));
+        rig.session.stop();
+        rig.run(5000, [] { return false; });
+        QCOMPARE(std::tuple(rig.responder.isAwake(), rig.incoming.size(), rig.inbox, rig.held),
+                 std::tuple(false, qsizetype(0), QByteArray(), QByteArray()));
     }
 
     void restartStopsTheOldPassesAndDropsLateAnswers()
