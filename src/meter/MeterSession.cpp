@@ -39,6 +39,10 @@ bool MeterSession::start()
     // Late answers to the previous press are not answers to this one.
     if (m_link.bytesWaiting() > 0)
         m_link.readAll();
+    // Awake, the meter would not answer the wake-up byte: a download still
+    // running says goodbye first (its answer is left over, see interpret()).
+    if (meterAwake())
+        m_link.write(MeterProtocol::kSleep);
 
     m_state = State::Waking;
     m_wakeTicks = 0;
@@ -104,10 +108,24 @@ void MeterSession::linkLost(const QString &reason)
 void MeterSession::stop()
 {
     // A meter left awake mid-download stays on until its own time-out.
-    if (m_wokeUp && m_state != State::Done && m_state != State::Leaving && isAnyTimerActive())
+    if (meterAwake())
         m_link.write(MeterProtocol::kSleep);
     stopAllTimers();
     m_link.close();
+    m_state = State::Idle;
+}
+
+// Woken in this download and not told to sleep since.
+bool MeterSession::meterAwake() const
+{
+    switch (m_state) {
+    case State::Idle:
+    case State::WakeFailed:
+    case State::Leaving:
+    case State::Done:
+    case State::Failed: return false;
+    default: return m_wokeUp;
+    }
 }
 
 bool MeterSession::isAnyTimerActive() const
@@ -360,8 +378,7 @@ void MeterSession::abandon(const QString &text)
 void MeterSession::leave(const QString &text, bool resetProgress)
 {
     Sleep();
-    const bool awake = m_wokeUp && m_state != State::Done && m_state != State::WakeFailed;
-    if (!awake) {
+    if (!meterAwake()) {
         fail(text, resetProgress);
         return;
     }

@@ -75,7 +75,8 @@ static_assert([] {
 //   Done           nothing (TimerRt may poll)    -              -
 //   Failed         nothing, every timer off      -              -
 //
-// Start Reading leads to Waking from any state. Before the meter's first
+// Start Reading leads to Waking from any state (a meter that is awake is told
+// to sleep first, as leaving the window does). Before the meter's first
 // answer, bytes left on the line from before are dropped, and a wake-up answer
 // behind them still counts. Back in Waking after a link step ran out of tries,
 // the late answer to the probe or the link request still counts. The link
@@ -203,6 +204,7 @@ private:
     };
 
     static int index(SessionTimer timer) { return int(timer); }
+    bool meterAwake() const;
 
     void takeWaiting();
     void followUpOneShots();
