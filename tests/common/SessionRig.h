@@ -62,11 +62,14 @@ struct SessionRig : MeterLink
         QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
         QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
         QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
-        QObject::connect(&session, &MeterSession::recordsComplete, [this] {
-            ++saves;
-            if (!saveError.isEmpty())
-                session.notSaved(saveError);
-        });
+        QObject::connect(&session, &MeterSession::recordsComplete, [this](const QList<Reading> &r) { save(r); });
+    }
+    virtual ~SessionRig() = default;
+    virtual void save(const QList<Reading> &)
+    {
+        ++saves;
+        if (!saveError.isEmpty())
+            session.notSaved(saveError);
     }
 
     // Bytes (or, with hangUp, the end of the line) reaching the program at atMs.

@@ -1,0 +1,257 @@
+// Whole simulated downloads, compared with the transcripts they gave when they
+// were recorded: every byte on the line with its virtual time, every text the
+// download page shows, the save, the port, and how it all ended. Each download
+// comes from a seed: how many records the meter holds, how it answers (late,
+// split, garbled, lost, quiet), what the line and the user do meanwhile. The
+// file holds one line per seed with a digest of its transcript; a download that
+// differs is printed whole. DEXTREL_RECORD_TRANSCRIPTS=1 writes the file anew;
+// DEXTREL_TRANSCRIPT=seed prints that download's transcript.
+
+#include "common/SessionRig.h"
+#include "meter-emulator/RecordList.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+constexpr int kDownloads = 320;
+
+// One download's story, and the line that sums it up.
+struct Scenario
+{
+    QList<MeterRecord> records;
+    FaultOptions faults;
+    int busyMs = 0;
+    int mangleAnswer = -1, mangleKind = 0; // the answer changed, and how
+    int quietAfter = -1;                   // answers before the meter goes quiet
+    QList<std::pair<qint64, QByteArray>> garbage;
+    QList<std::pair<qint64, bool>> presses; // Start Reading (true) or leaving the page, at a moment
+    bool saveFails = false;
+    QStringList said;
+};
+
+Scenario scenario(quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const auto chance = [&rng](int percent) { return int(rng.bounded(100)) < percent; };
+    Scenario s;
+    const int pick = int(rng.bounded(100));
+    const int n = pick < 8 ? 0 : pick < 20 ? 1 : pick < 32 ? 2 : pick < 38 ? 255 : 3 + int(rng.bounded(10));
+    s.records = RecordList::generate(n, seed, QDateTime(QDate(2024, 3, 1), QTime(12, 0)));
+    const int delays[] = {0, 0, 0, 10, 45, 45, 80, 150, 400, 1000};
+    FaultOptions &f = s.faults;
+    f.delayMs = delays[rng.bounded(n == 255 ? 8 : 10)];
+    s.said << QStringLiteral("%1 records, %2 ms").arg(n).arg(f.delayMs);
+    const auto fault = [&](bool &on, int percent, const char *name) {
+        if ((on = chance(percent)))
+            s.said << QLatin1String(name);
+    };
+    fault(f.noWakeup, 4, "no wake-up");
+    fault(f.dropFirst, 12, "first answers lost");
+    fault(f.dropLast, 12, "last answers lost");
+    fault(f.split, 12, "split");
+    fault(f.doubleAnswer, 8, "two in one");
+    fault(f.lateAnswer, 10, "late");
+    fault(f.noise, 12, "noise");
+    fault(f.portVanishes, 2, "port gone");
+    fault(s.saveFails, 8, "save fails");
+    if (chance(6))
+        s.said << QStringLiteral("hang-up after %1").arg(f.hangupAfter = int(rng.bounded(2 * n + 1)));
+    if (chance(15))
+        s.said << QStringLiteral("busy %1 ms").arg(s.busyMs = chance(50) ? 25 : 60);
+    if (chance(15)) {
+        s.mangleAnswer = int(rng.bounded(4 + 2 * n));
+        s.mangleKind = int(rng.bounded(4));
+        s.said << QStringLiteral("answer %1 %2")
+                      .arg(s.mangleAnswer)
+                      .arg(QStringList{"cut to 1", "cut to 2", "one byte more", "end byte lost"}[s.mangleKind]);
+    }
+    if (chance(8))
+        s.said << QStringLiteral("quiet after answer %1").arg(s.quietAfter = int(rng.bounded(6 + 2 * n)));
+    for (int g = chance(10) ? 1 + int(rng.bounded(3)) : 0; g > 0; --g) {
+        QByteArray bytes(1 + int(rng.bounded(5)), 0);
+        for (char &b : bytes)
+            b = char(rng.bounded(256));
+        s.garbage.append({qint64(rng.bounded(4000)), bytes});
+        s.said << QStringLiteral("%1 at %2").arg(QString::fromLatin1(bytes.toHex())).arg(s.garbage.last().first);
+    }
+    if (chance(12)) {
+        s.presses.append({qint64(rng.bounded(3000)), true});
+        s.said << QStringLiteral("Start again at %1").arg(s.presses.last().first);
+    } else if (chance(9)) {
+        const qint64 at = rng.bounded(3000);
+        s.presses.append({at, false});
+        s.presses.append({at + 1 + rng.bounded(1000), true});
+        s.said << QStringLiteral("left at %1, Start at %2").arg(at).arg(s.presses.last().first);
+    }
+    return s;
+}
+
+QByteArray mangled(QByteArray bytes, int kind)
+{
+    switch (kind) {
+    case 0: return bytes.left(1);
+    case 1: return bytes.left(2);
+    case 2: return bytes + '\x01';
+    default: return bytes.chopped(1) + '\x55';
+    }
+}
+
+// The fake line, with each read and write and each text of the page written down.
+struct TranscriptRig : SessionRig
+{
+    explicit TranscriptRig(const Scenario &s)
+        : SessionRig([this](const QByteArray &b, qint64 t) { return answer(b, t); }, s.busyMs)
+        , meterSide(s.records, s.faults, 7)
+        , story(s)
+    {
+        saveError = s.saveFails ? QStringLiteral("disk full") : QString();
+        const auto text = [this](const char *what) { return [this, what](const QString &t) { log(what, t); }; };
+        const auto number = [this](const char *what) { return [this, what](int n) { log(what, QString::number(n)); }; };
+        QObject::connect(&session, &MeterSession::labelChanged, text("label"));
+        QObject::connect(&session, &MeterSession::progressChanged, number("progress"));
+        QObject::connect(&session, &MeterSession::progressMaximumChanged, number("maximum"));
+        QObject::connect(&session, &MeterSession::listLine, text("List3"));
+        QObject::connect(&session, &MeterSession::message, text("message"));
+        QObject::connect(&session, &MeterSession::finished, text("finished"));
+        QObject::connect(&session, &MeterSession::failed, text("failed"));
+    }
+    // The save step, as the owner runs it: written down, then done or failed.
+    void save(const QList<Reading> &records) override
+    {
+        QStringList r;
+        for (const Reading &x : records)
+            r << QStringLiteral("%1/%2 %3:%4 %5%6")
+                     .arg(x.month)
+                     .arg(x.day)
+                     .arg(x.hour)
+                     .arg(x.minute)
+                     .arg(x.glucose)
+                     .arg(x.event == EventMark::PC ? "PC" : "");
+        log("save", r.join(u','));
+        SessionRig::save(records);
+    }
+    QList<Output> answer(const QByteArray &bytes, qint64 nowMs)
+    {
+        QList<Output> out;
+        for (Output o : meterSide.hear(bytes, nowMs)) {
+            if (answers == story.quietAfter)
+                quiet = true;
+            if (answers++ == story.mangleAnswer)
+                o.bytes = mangled(o.bytes, story.mangleKind);
+            if (!quiet)
+                out << o;
+        }
+        return out;
+    }
+    QByteArray readAll() override
+    {
+        const QByteArray bytes = SessionRig::readAll();
+        log("RX", QString::fromLatin1(bytes.toHex(' ')));
+        return bytes;
+    }
+    void write(const QByteArray &bytes) override
+    {
+        log("TX", QString::fromLatin1(bytes.toHex(' ')));
+        SessionRig::write(bytes);
+    }
+    void close() override
+    {
+        if (opened)
+            log("port", "closed");
+        SessionRig::close();
+    }
+    void log(const char *what, const QString &text)
+    {
+        lines << QStringLiteral("%1 %2 %3").arg(now, 6).arg(QLatin1String(what), text);
+    }
+
+    MeterResponder meterSide;
+    const Scenario &story;
+    int answers = 0;
+    bool quiet = false;
+    QStringList lines;
+};
+
+// The transcript of download `seed`, and the line of the file for it.
+QStringList transcript(quint32 seed, QString *fileLine)
+{
+    const Scenario s = scenario(seed);
+    TranscriptRig rig(s);
+    for (const auto &[at, bytes] : s.garbage)
+        rig.arrive(bytes, at);
+    rig.log("press", "Start Reading");
+    rig.session.start();
+    for (const auto &[at, start] : s.presses) {
+        rig.run(at - rig.now, [] { return false; });
+        rig.log("press", start ? "Start Reading" : "leave");
+        start ? void(rig.session.start()) : rig.session.stop();
+    }
+    // Until it ended, and five seconds more for what comes late.
+    qint64 endedAt = -1;
+    rig.run(3600000, [&] {
+        if (endedAt < 0 && !(rig.failures.isEmpty() && rig.warnings.isEmpty()))
+            endedAt = rig.now;
+        return endedAt >= 0 && rig.now > endedAt + 5000;
+    });
+    rig.log("end",
+            QStringLiteral("label \"%1\", progress %2/%3, timers \"%4\", port %5")
+                .arg(rig.labels.value(rig.labels.size() - 1), QString::number(rig.session.progress()),
+                     QString::number(rig.session.progressMaximum()), rig.timersOn(), rig.opened ? "open" : "closed"));
+    const QString ending = rig.failures.isEmpty() ? rig.labels.value(rig.labels.size() - 1) : rig.failures.last();
+    *fileLine = QStringLiteral("%1 %2 %3: %4")
+                    .arg(seed)
+                    .arg(QString::fromLatin1(
+                             QCryptographicHash::hash(rig.lines.join(u'\n').toUtf8(), QCryptographicHash::Sha1)
+                                 .toHex()
+                                 .left(16)),
+                         s.said.join(QStringLiteral(", ")), ending.left(60));
+    return rig.lines;
+}
+
+} // namespace
+
+class SessionTranscriptsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void sameAsRecorded()
+    {
+        if (qEnvironmentVariableIsSet("DEXTREL_TRANSCRIPT")) {
+            QString line;
+            qInfo().noquote()
+                << transcript(quint32(qEnvironmentVariableIntValue("DEXTREL_TRANSCRIPT")), &line).join(u'\n');
+            QSKIP(qPrintable(line));
+        }
+        QStringList lines;
+        for (quint32 seed = 0; seed < kDownloads; ++seed) {
+            QString line;
+            transcript(seed, &line);
+            lines << line;
+        }
+        if (qEnvironmentVariableIsSet("DEXTREL_RECORD_TRANSCRIPTS")) {
+            QFile out(QStringLiteral(TRANSCRIPTS_SOURCE));
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(lines.join(u'\n').toUtf8() + '\n');
+            QSKIP("transcripts recorded");
+        }
+        QFile in(QStringLiteral(":/session_transcripts.txt"));
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QStringList recorded = QString::fromUtf8(in.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (lines.at(i) == recorded.value(i))
+                continue;
+            QString unused;
+            qInfo().noquote() << transcript(quint32(i), &unused).join(u'\n');
+            QFAIL(qPrintable("download " + QString::number(i) + " differs (printed above)\n   now: " + lines.at(i)
+                             + "\n   was: " + recorded.value(i)));
+        }
+        QCOMPARE(recorded.size(), lines.size());
+    }
+};
+
+QTEST_GUILESS_MAIN(SessionTranscriptsTest)
+#include "tst_session_transcripts.moc"
