@@ -1,5 +1,6 @@
 #pragma once
 
+#include "meter/DownloadStatus.h"
 #include "meter/MeterSession.h"
 
 #include "meter-emulator/MeterResponder.h"
@@ -57,19 +58,19 @@ struct SessionRig : MeterLink
         due.fill(-1);
         QObject::connect(&session, &MeterSession::timerActiveChanged,
                          [this](SessionTimer t, bool on) { due[int(t)] = on ? now + sessionTimer(t).intervalMs : -1; });
-        QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
-        QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
-        QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
-        QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
-        QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
-        QObject::connect(&session, &MeterSession::recordsComplete, [this](const QList<Reading> &r) { save(r); });
+        QObject::connect(&status, &DownloadStatus::labelChanged, [this](const QString &t) { labels << t; });
+        QObject::connect(&status, &DownloadStatus::message, [this](const QString &t) { messages << t; });
+        QObject::connect(&status, &DownloadStatus::listLine, [this](const QString &t) { listLines << t; });
+        QObject::connect(&status, &DownloadStatus::failed, [this](const QString &t) { failures << t; });
+        QObject::connect(&status, &DownloadStatus::finished, [this](const QString &w) { warnings << w; });
     }
     virtual ~SessionRig() = default;
-    virtual void save(const QList<Reading> &)
+    // The save step; it fails with saveError when that is set.
+    virtual bool save(const QList<Reading> &, QString *error)
     {
         ++saves;
-        if (!saveError.isEmpty())
-            session.notSaved(saveError);
+        *error = saveError;
+        return saveError.isEmpty();
     }
 
     // Bytes (or, with hangUp, the end of the line) reaching the program at atMs.
@@ -144,9 +145,20 @@ struct SessionRig : MeterLink
 
     QString saveError; // the save step fails with it, when set
     int saves = 0;
-    MeterSession session{*this, [this] { return now; }};
+    MeterSession session{*this, [this] { return now; },
+                         [this](const QList<Reading> &r, QString *error) { return save(r, error); }};
+    DownloadStatus status{session};
     QStringList labels, messages, listLines, failures, warnings;
 };
+
+// The session's records as the meter's fill them (the meter sends no year).
+inline QList<Reading> asDownloaded(const QList<MeterRecord> &meter)
+{
+    QList<Reading> out;
+    for (const MeterRecord &r : meter)
+        out << Reading{r.month, r.day, r.hour, r.minute, r.glucose, 0, r.event ? EventMark::PC : EventMark::C};
+    return out;
+}
 
 // The session against the emulated meter, with its latency and faults.
 struct FakeMeterLine : SessionRig

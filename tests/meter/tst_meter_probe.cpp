@@ -90,7 +90,8 @@ private Q_SLOTS:
                                          << QStringList{"/dev/ttyUSB1: no answer",
                                                         "/dev/ttyUSB97: cannot be opened: No such file or directory.",
                                                         "No meter found on /dev/ttyUSB1, /dev/ttyUSB97."}
-                                         << "/dev/ttyUSB1" << QByteArray(100, '0');
+                                         << "/dev/ttyUSB1"
+                                         << QByteArray(102, '0'); // 51 wake-up bytes, as a download sends
         QTest::newRow("nothing to try") << QStringList{}
                                         << QStringList{"No meter found: there is no serial port to try."} << ""
                                         << QByteArray();

@@ -12,38 +12,17 @@ namespace {
 const QByteArray kWake = QByteArray::fromHex("00");
 const QByteArray kProbe = QByteArray::fromHex("55");
 const QByteArray kLinkRequest = QByteArray::fromHex("BAA5A9");
-const QByteArray kCount = QByteArray::fromHex("AEA5A9");
 const QByteArray kSleep = QByteArray::fromHex("B5A5A9");
-const QString kNothingSaved = QStringLiteral(" The download was abandoned and nothing was saved.");
-const QString kStalled = QStringLiteral("The meter did not answer for 2 seconds.") + kNothingSaved
-                         + QStringLiteral(" Check the cable and press Start Reading again.");
 const QString kLost = QStringLiteral("The connection to the meter was lost (cable pulled).");
 
 QByteArray askFirst(int k)
 {
     return QByteArray(1, char(0xAC)) + char(k) + char(0xA9);
 }
-QByteArray askSecond(int k)
-{
-    return QByteArray(1, char(0xAD)) + char(k) + char(0xA9);
-}
-QString mayBeOn(const QString &problem)
-{
-    return "The download is complete, but the meter did not confirm that it went to sleep (" + problem
-           + "). It may still be on.";
-}
 
 QList<MeterRecord> records(int n)
 {
     return RecordList::generate(n, 7, QDateTime(QDate(2024, 3, 1), QTime(12, 0)));
-}
-// The session's records as the meter's fill them (the meter sends no year).
-QList<Reading> asDownloaded(const QList<MeterRecord> &meter)
-{
-    QList<Reading> out;
-    for (const MeterRecord &r : meter)
-        out << Reading{r.month, r.day, r.hour, r.minute, r.glucose, 0, r.event ? EventMark::PC : EventMark::C};
-    return out;
 }
 
 enum Fault { Quiet, SixBytes, LineLost, SaveFails, Stopped };
@@ -55,96 +34,6 @@ class MeterSessionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Halves carry no record number: whatever the meter's pace and the line's
-    // losses, every record must land where it belongs, or the download must
-    // end with a reason and save nothing.
-    void download_data()
-    {
-        QTest::addColumn<FaultOptions>("faults");
-        QTest::addColumn<int>("busyMs");
-        QTest::addColumn<QString>("report"); // empty: an exact download
-        for (const int ms : {0, 45, 80, 150, 1000}) {
-            QTest::addRow("%d ms", ms) << FaultOptions{.delayMs = ms} << 0 << "";
-            QTest::addRow("%d ms, first answer to each request lost", ms)
-                << FaultOptions{.dropFirst = true, .delayMs = ms} << 0 << "";
-            QTest::addRow("%d ms, last answer of each pass lost", ms)
-                << FaultOptions{.dropLast = true, .delayMs = ms} << 0 << "";
-        }
-        QTest::newRow("80 ms, answer late") << FaultOptions{.lateAnswer = true, .delayMs = 80} << 0 << "";
-        QTest::newRow("answer split") << FaultOptions{.split = true} << 0 << "";
-        QTest::newRow("noise") << FaultOptions{.noise = true} << 0 << "";
-        QTest::newRow("program busy 25 ms now and then") << FaultOptions{} << 25 << "";
-        QTest::newRow("program busy 60 ms now and then") << FaultOptions{} << 60 << "";
-        QTest::newRow("45 ms, program busy 60 ms") << FaultOptions{.delayMs = 45} << 60 << "";
-        // Record 2's first half is C9 30 AA.
-        QTest::newRow("two answers in one read") << FaultOptions{.doubleAnswer = true} << 0
-                                                 << "Data Receiving Error! Got 6 byte--it's [C9][30][AA][C9][30][AA]";
-        QTest::newRow("line gone in the second pass, 150 ms")
-            << FaultOptions{.hangupAfter = 4, .delayMs = 150} << 0 << kLost + kNothingSaved;
-    }
-    void download()
-    {
-        QFETCH(FaultOptions, faults);
-        QFETCH(int, busyMs);
-        QFETCH(QString, report);
-        const QList<MeterRecord> meter = records(busyMs ? 8 : 3);
-        FakeMeterLine rig(meter, faults, busyMs);
-        rig.download();
-        if (!report.isEmpty()) {
-            // A meter left awake is told to sleep before the port closes.
-            QCOMPARE(std::tuple(rig.failures, rig.messages, rig.saves, rig.warnings, rig.written.last() == kSleep),
-                     std::tuple(QStringList{report}, QStringList{report}, 0, QStringList(), faults.doubleAnswer));
-            return;
-        }
-        const int n = int(meter.size());
-        QCOMPARE(rig.session.records(), asDownloaded(meter));
-        QCOMPARE(
-            std::tuple(rig.failures, rig.messages, rig.warnings, rig.saves, rig.labels.last(), rig.session.progress()),
-            std::tuple(QStringList(), QStringList(), QStringList{QString()}, 1,
-                       QStringLiteral("Complete! Receive ( %1 ) Data from Meter !!").arg(n), 2 * n));
-        // A meter answering within 45 ms is asked one record request per 50 ms tick.
-        if (faults == FaultOptions{.delayMs = faults.delayMs} && faults.delayMs <= 45 && busyMs == 0) {
-            const qsizetype first = rig.written.indexOf(askFirst(1)), last = rig.written.indexOf(askSecond(n));
-            const qint64 passes = rig.writtenMs.at(last) - rig.writtenMs.at(first);
-            QVERIFY2(last - first == 2 * n - 1 && passes <= 2 * n * 50, qPrintable(QString::number(passes)));
-        }
-    }
-
-    // A meter that turns slow mid-download answers every copy of the request
-    // asked again meanwhile, one after another: none of them is the next record.
-    void meterTurningSlowLeavesNoCopyBehind()
-    {
-        const QList<MeterRecord> meter = records(3);
-        FakeMeterLine rig(meter);
-        rig.muteAfter = askFirst(2); // from here on the slow meter answers
-        MeterResponder slow(meter, {.delayMs = 400});
-        slow.hear(kWake, 0);
-        qsizetype heard = -1;
-        rig.session.start();
-        rig.run(600000, [&] {
-            if (heard < 0 && rig.mute)
-                heard = rig.written.indexOf(askFirst(2));
-            while (heard >= 0 && heard < rig.written.size())
-                for (const auto &o : slow.hear(rig.written.at(heard++), rig.now))
-                    rig.arrive(o.bytes, o.atMs);
-            return !(rig.failures.isEmpty() && rig.warnings.isEmpty());
-        });
-        QCOMPARE(std::tuple(rig.written.count(askFirst(2)) > 1, rig.session.records(), rig.warnings),
-                 std::tuple(true, asDownloaded(meter), QStringList{QString()}));
-    }
-
-    void emptyMeter()
-    {
-        FakeMeterLine rig({});
-        rig.download();
-        QCOMPARE(std::tuple(rig.labels.mid(rig.labels.indexOf("On Line...")),
-                            rig.written.mid(rig.written.indexOf(kCount)), rig.saves, rig.warnings, rig.listLines),
-                 std::tuple(QStringList{"On Line...", "There is no new data in meter !!",
-                                        "Complete! Receive ( 0 ) Data from Meter !!"},
-                            QByteArrayList{kCount, kSleep}, 0, QStringList{QString()},
-                            QStringList{"Read [0] data from Meter !!"}));
-    }
-
     // A meter that wakes but never completes the link: back to waking as often
     // as the meter wakes again, then the download ends naming the step, and
     // the meter is told to sleep.
@@ -213,47 +102,35 @@ private Q_SLOTS:
                             QString(), writes, kSleep));
     }
 
-    // What happens when the meter goes quiet, says too much or the line goes,
-    // before and after the readings were saved.
-    void meterGoesWrong_data()
+    // Once the readings are saved, only the meter's goodbye can go wrong: the
+    // download ends complete, with a warning, and the meter is not asked again.
+    void goodbyeGoesWrong_data()
     {
-        QTest::addColumn<QByteArray>("after"); // the last request the meter answers... or not
         QTest::addColumn<Fault>("fault");
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("warning"); // the download ended as saved, with this warning
-        const QString six = QStringLiteral("Data Receiving Error! Got 6 byte--it's [AA][5A][1][2][F][AA]");
-        QTest::newRow("quiet at the count") << kCount << Quiet << kStalled << "";
-        QTest::newRow("quiet in the first pass") << askFirst(2) << Quiet << kStalled << "";
-        QTest::newRow("save fails") << kSleep << SaveFails << "The readings from the meter were not saved: disk full"
-                                    << "";
-        QTest::newRow("sleep unacknowledged") << kSleep << Quiet << "" << mayBeOn("no answer for 2 seconds");
-        QTest::newRow("six bytes after the save") << kSleep << SixBytes << "" << mayBeOn(six);
-        QTest::newRow("line lost after the save") << kSleep << LineLost << "" << mayBeOn(kLost);
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("sleep unacknowledged") << Quiet << "no answer for 2 seconds";
+        QTest::newRow("six bytes") << SixBytes << "Data Receiving Error! Got 6 byte--it's [AA][5A][1][2][F][AA]";
+        QTest::newRow("line lost") << LineLost << kLost;
     }
-    void meterGoesWrong()
+    void goodbyeGoesWrong()
     {
-        QFETCH(QByteArray, after);
         QFETCH(Fault, fault);
-        QFETCH(QString, failure);
-        QFETCH(QString, warning);
+        QFETCH(QString, problem);
         FakeMeterLine rig(records(3));
-        rig.muteAfter = after;
-        rig.saveError = fault == SaveFails ? QStringLiteral("disk full") : QString();
+        rig.muteAfter = kSleep;
         rig.session.start();
-        rig.run(600000, [&] { return rig.mute || !rig.failures.isEmpty(); });
+        rig.run(600000, [&] { return rig.mute; });
         if (fault == SixBytes)
             rig.arrive(QByteArray::fromHex("AA5A01020FAA"), rig.now + 5);
         else if (fault == LineLost)
             rig.arrive({}, rig.now + 5, true);
         rig.run(600000);
-
-        // Kept open only after a complete download; the bar is emptied when the meter stopped answering.
-        QCOMPARE(std::tuple(rig.failures, rig.warnings, rig.saves, rig.timersOn(), rig.opened, rig.session.progress(),
-                            rig.labels.last() == QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!")),
-                 std::tuple(failure.isEmpty() ? QStringList() : QStringList{failure},
-                            warning.isEmpty() ? QStringList() : QStringList{warning}, after == kSleep ? 1 : 0,
-                            QString(), fault != LineLost && !warning.isEmpty(), after == kSleep ? 6 : 0,
-                            !warning.isEmpty()));
+        const QString warning = "The download is complete, but the meter did not confirm that it went to sleep ("
+                                + problem + "). It may still be on.";
+        QCOMPARE(std::tuple(rig.failures, rig.warnings, rig.saves, rig.timersOn(), rig.opened, rig.status.progress(),
+                            rig.labels.last()),
+                 std::tuple(QStringList(), QStringList{warning}, 1, QString(), fault != LineLost, 6,
+                            QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!")));
     }
 
     // Whatever ended a download, the meter is left asleep and the line clean:
