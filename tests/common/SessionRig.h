@@ -43,8 +43,7 @@ struct SessionRig : MeterLink
     {
         written << bytes;
         writtenMs << now;
-        mute = mute || bytes == muteAfter;
-        if (!opened || mute)
+        if (!opened)
             return;
         for (const Output &o : meter(bytes, now))
             if (o.kind != Output::Lost)
@@ -59,8 +58,6 @@ struct SessionRig : MeterLink
         QObject::connect(&session, &MeterSession::timerActiveChanged,
                          [this](SessionTimer t, bool on) { due[int(t)] = on ? now + sessionTimer(t).intervalMs : -1; });
         QObject::connect(&status, &DownloadStatus::labelChanged, [this](const QString &t) { labels << t; });
-        QObject::connect(&status, &DownloadStatus::message, [this](const QString &t) { messages << t; });
-        QObject::connect(&status, &DownloadStatus::listLine, [this](const QString &t) { listLines << t; });
         QObject::connect(&status, &DownloadStatus::failed, [this](const QString &t) { failures << t; });
         QObject::connect(&status, &DownloadStatus::finished, [this](const QString &w) { warnings << w; });
     }
@@ -68,7 +65,6 @@ struct SessionRig : MeterLink
     // The save step; it fails with saveError when that is set.
     virtual bool save(const QList<Reading> &, QString *error)
     {
-        ++saves;
         *error = saveError;
         return saveError.isEmpty();
     }
@@ -132,8 +128,6 @@ struct SessionRig : MeterLink
     }
     Meter meter;
     int busyMs;
-    QByteArray muteAfter; // the meter answers nothing once it heard this
-    bool mute = false;
     bool opened = true;
     qint64 now = 0;
     QList<Output> incoming;
@@ -144,11 +138,10 @@ struct SessionRig : MeterLink
     std::array<qint64, kSessionTimerCount> due{};
 
     QString saveError; // the save step fails with it, when set
-    int saves = 0;
     MeterSession session{*this, [this] { return now; },
                          [this](const QList<Reading> &r, QString *error) { return save(r, error); }};
     DownloadStatus status{session};
-    QStringList labels, messages, listLines, failures, warnings;
+    QStringList labels, failures, warnings;
 };
 
 // The session's records as the meter's fill them (the meter sends no year).

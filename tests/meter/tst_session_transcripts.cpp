@@ -33,6 +33,8 @@ struct Scenario
     QList<std::pair<qint64, QByteArray>> garbage;
     QList<std::pair<qint64, bool>> presses; // Start Reading (true) or leaving the page, at a moment
     bool saveFails = false;
+    int goodbye = -1;             // from the first sleep command on: 0 lost, 1 garbled, 2 the line hangs up
+    bool wakesWhileAwake = false; // answers every wake-up byte, as some meters do
     QStringList said;
     bool plain() const { return faults == FaultOptions{.delayMs = faults.delayMs} && said.size() == 1 && !busyMs; }
 };
@@ -86,6 +88,14 @@ Scenario scenario(quint32 seed)
         s.presses.append({at + 1 + rng.bounded(1000), true});
         s.said << QStringLiteral("left at %1, Start at %2").arg(at).arg(s.presses.last().first);
     }
+    if (chance(10))
+        s.said << "goodbye " + QStringList{"lost", "garbled", "hung up"}[s.goodbye = int(rng.bounded(3))];
+    if ((s.wakesWhileAwake = chance(8)))
+        s.said << QStringLiteral("answers every wake-up");
+    if (chance(6)) {
+        s.garbage.append({2600 + rng.bounded(3000), QByteArray(1, '\0')});
+        s.said << QStringLiteral("a late 00 at %1").arg(s.garbage.last().first);
+    }
     return s;
 }
 
@@ -123,6 +133,15 @@ struct TranscriptRig : SessionRig
     QList<Output> answer(const QByteArray &bytes, qint64 nowMs)
     {
         QList<Output> out;
+        if (story.wakesWhileAwake && bytes == MeterProtocol::kWakeUp && meterSide.isAwake())
+            out << Output{nowMs + 5, bytes};
+        if (story.goodbye >= 0 && bytes == MeterProtocol::kSleep && !quiet) {
+            quiet = true;
+            if (story.goodbye == 1)
+                out << Output{nowMs + 5, QByteArray::fromHex("AA5A01020FAA")};
+            else if (story.goodbye == 2)
+                out << Output{nowMs + 5, {}, Output::HangUp};
+        }
         for (Output o : meterSide.hear(bytes, nowMs)) {
             quiet = quiet || answers == story.quietAfter;
             if (answers++ == story.mangleAnswer && !o.bytes.isEmpty()) {
