@@ -96,6 +96,8 @@ bool MeterProbe::decide()
             m_outcome = m_heard ? Outcome::NotTheMeter : Outcome::Silent;
         if (m_outcome)
             m_session->finish();
+        else if (state == State::Leaving || state == State::Failed)
+            m_outcome = Outcome::NotTheMeter; // it woke, then garbled its answers
     }
     if (m_session->state() != State::Failed)
         return false;

@@ -108,7 +108,7 @@ private Q_SLOTS:
             {"/dev/ttyS0", [](const QByteArray &, qint64) { return QList<Output>{}; }},
             {"/dev/ttyS1",
              [](const QByteArray &, qint64 t) {
-            return QList<Output>{{t + 5, "\xFF"}, {t + 8, QByteArray(1, 0)}};
+            return QList<Output>{{t + 5, "\xFF\xFF\xFF\xFF"}, {t + 8, QByteArray(1, 0)}};
              }},
             };
         const std::map<QString, QString> refusals{
