@@ -96,9 +96,10 @@ struct SessionRig : MeterLink
                 const Output o = incoming.takeFirst();
                 now = std::max(now, o.atMs);
                 if (o.kind == Output::HangUp) {
-                    opened = false;
+                    // A port that is closed has no line to lose.
                     incoming.clear();
-                    session.linkLost(QStringLiteral("cable pulled"));
+                    if (std::exchange(opened, false))
+                        session.linkLost(QStringLiteral("cable pulled"));
                 } else {
                     (opened ? inbox : held) += o.bytes;
                 }

@@ -35,6 +35,7 @@ struct Scenario
     bool saveFails = false;
     int goodbye = -1;             // from the first sleep command on: 0 lost, 1 garbled, 2 the line hangs up
     bool wakesWhileAwake = false; // answers every wake-up byte, as some meters do
+    qint64 lineLostAt = -1;
     QStringList said;
     bool plain() const { return faults == FaultOptions{.delayMs = faults.delayMs} && said.size() == 1 && !busyMs; }
 };
@@ -96,6 +97,8 @@ Scenario scenario(quint32 seed)
         s.garbage.append({2600 + rng.bounded(3000), QByteArray(1, '\0')});
         s.said << QStringLiteral("a late 00 at %1").arg(s.garbage.last().first);
     }
+    if (chance(8))
+        s.said << QStringLiteral("line lost at %1").arg(s.lineLostAt = rng.bounded(n == 255 ? 30000 : 5000));
     return s;
 }
 
@@ -193,6 +196,8 @@ QStringList transcript(quint32 seed, QString *fileLine, QString *broken)
     TranscriptRig rig(s);
     for (const auto &[at, bytes] : s.garbage)
         rig.arrive(bytes, at);
+    if (s.lineLostAt >= 0)
+        rig.arrive({}, s.lineLostAt, true);
     rig.log("press", "Start Reading");
     rig.session.start();
     for (const auto &[at, start] : s.presses) {
