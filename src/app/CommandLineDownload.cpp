@@ -41,24 +41,26 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
     }
 
     QEventLoop loop;
-    int maximum = download.session().progressMaximum();
-    QObject::connect(&download.session(), &MeterSession::labelChanged, &loop, [&out](const QString &text) {
+    int maximum = download.status().progressMaximum();
+    QObject::connect(&download.status(), &DownloadStatus::labelChanged, &loop, [&out](const QString &text) {
         // An empty label is the blink of the waiting count-down.
         if (!text.isEmpty())
             out << text << Qt::endl;
     });
-    QObject::connect(&download.session(), &MeterSession::progressMaximumChanged, &loop,
+    QObject::connect(&download.status(), &DownloadStatus::progressMaximumChanged, &loop,
                      [&maximum](int value) { maximum = value; });
-    QObject::connect(&download.session(), &MeterSession::progressChanged, &loop,
+    QObject::connect(&download.status(), &DownloadStatus::progressChanged, &loop,
                      [&out, &maximum](int value) { out << "Progress " << value << '/' << maximum << Qt::endl; });
+    QObject::connect(&download, &MeterDownload::notice, &loop,
+                     [&err](const QString &text) { err << text << Qt::endl; });
     std::optional<int> result;
-    QObject::connect(&download.session(), &MeterSession::finished, &loop, [&](const QString &warning) {
+    QObject::connect(&download.status(), &DownloadStatus::finished, &loop, [&](const QString &warning) {
         if (!warning.isEmpty())
             err << warning << Qt::endl;
         result = 0;
         loop.quit();
     });
-    QObject::connect(&download.session(), &MeterSession::failed, &loop, [&](const QString &reason) {
+    QObject::connect(&download.status(), &DownloadStatus::failed, &loop, [&](const QString &reason) {
         err << LocalBytes::shown(reason) << Qt::endl;
         // A log that could not be written whole says so instead.
         if (!download.logProblem().isEmpty() && !download.logPath().isEmpty()) {

@@ -20,9 +20,10 @@ int main(int argc, char *argv[])
     ReadingStore store;
     QString error, warning;
     const QDateTime now(QDate(2025, 6, 1), QTime(12, 0));
-    if (!store.load(path, &error, &warning) || !ReadingMerge::SaveNewData(store, "anna", records, now, path, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    return 0;
+    if (store.load(path, &error, &warning))
+        error = ReadingMerge::SaveNewData(store, false, records, now).error;
+    if (error.isEmpty())
+        return 0;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return 1;
 }

@@ -51,10 +51,10 @@ DownloadRun runWindow(DownloadRig &rig)
     const PageContext context{rig.state.user, rig.state.store, rig.state.dataDir};
     frmMeterRead form(context, rig.state.store);
     ExportWindow exportWindow(context, ReportFiles::Kind::Readings); // open all along
-    const MeterSession &session = form.findChild<MeterDownload *>()->session();
+    const DownloadStatus &status = form.findChild<MeterDownload *>()->status();
     QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
-    QObject::connect(&session, &MeterSession::failed, [&](const QString &why) { out.failures << why; });
-    QObject::connect(&session, &MeterSession::finished, [&] { out.finished = true; });
+    QObject::connect(&status, &DownloadStatus::failed, [&](const QString &why) { out.failures << why; });
+    QObject::connect(&status, &DownloadStatus::finished, [&] { out.finished = true; });
 
     form.CommandMR->click();
     (void)QTest::qWaitFor([&] { return out.finished || !out.failures.isEmpty(); }, 15000);

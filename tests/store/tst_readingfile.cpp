@@ -116,7 +116,8 @@ private Q_SLOTS:
         QTest::newRow("no header") << crlf({l1, l2}) << QList{r2, r1} << QList{l1, l2} << QString();
         const QByteArray odd = "T1,-2147483648,-3,99,-0,+7,X,x,2147483647,y";
         QTest::newRow("odd values") << crlf({kHeader, odd}) << QList{Reading{-3, 99, 0, 7, INT_MIN, INT_MAX}}
-                                    << QList{odd} << QString();
+                                    << QList{odd}
+                                    << "Line 2 of %1 has the event mark \"X\", which is saved as C." + kept;
         // Only Test_No, Glucose_mmol and Date & Time may hold anything, and no
         // line may be longer than a reading can be.
         const QByteArray good = "x,00095,03,15,21,05,C,?,2005,";

@@ -78,12 +78,12 @@ void frmMeterRead::buildControls()
     reportButtons->addWidget(CmdReport);
     step3Layout->addLayout(reportButtons);
 
-    LabelRead = new QLabel(m_download->session().label(), this);
+    LabelRead = new QLabel(m_download->status().label(), this);
     LabelRead->setObjectName(QStringLiteral("LabelRead"));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, m_download->session().progressMaximum());
-    ProgressBar1->setValue(m_download->session().progress());
+    ProgressBar1->setRange(0, m_download->status().progressMaximum());
+    ProgressBar1->setValue(m_download->status().progress());
     List3 = new QListWidget(this);
     List3->setObjectName(QStringLiteral("List3"));
     // What a screen reader calls the controls that have no caption.
@@ -102,21 +102,23 @@ void frmMeterRead::buildControls()
 
 void frmMeterRead::connectDownload()
 {
-    connect(&m_download->session(), &MeterSession::labelChanged, LabelRead, &QLabel::setText);
-    connect(&m_download->session(), &MeterSession::progressChanged, ProgressBar1, &QProgressBar::setValue);
-    connect(&m_download->session(), &MeterSession::progressMaximumChanged, ProgressBar1, &QProgressBar::setMaximum);
-    connect(&m_download->session(), &MeterSession::listLine, this, [this](const QString &line) {
+    connect(&m_download->status(), &DownloadStatus::labelChanged, LabelRead, &QLabel::setText);
+    connect(&m_download->status(), &DownloadStatus::progressChanged, ProgressBar1, &QProgressBar::setValue);
+    connect(&m_download->status(), &DownloadStatus::progressMaximumChanged, ProgressBar1, &QProgressBar::setMaximum);
+    connect(&m_download->status(), &DownloadStatus::listLine, this, [this](const QString &line) {
         List3->clear();
         List3->addItem(line);
     });
-    connect(&m_download->session(), &MeterSession::message, this,
+    connect(&m_download->status(), &DownloadStatus::message, this,
             [this](const QString &text) { Messages::show(this, text); });
-    connect(&m_download->session(), &MeterSession::finished, this, [this](const QString &warning) {
+    connect(&m_download->status(), &DownloadStatus::finished, this, [this](const QString &warning) {
         if (!warning.isEmpty())
             Messages::show(this, warning);
     });
 
-    connect(&m_download->session(), &MeterSession::failed, this,
+    connect(m_download, &MeterDownload::notice, this,
+            [this](const QString &text) { Messages::show(this, text, {}, Messages::Icon::Warning); });
+    connect(&m_download->status(), &DownloadStatus::failed, this,
             [this] { CmdSaveLog->setVisible(!m_download->logPath().isEmpty()); });
     connect(CommandMR, &QPushButton::clicked, CmdSaveLog, &QWidget::hide);
     connect(CommandMR, &QPushButton::clicked, this, [this] {
