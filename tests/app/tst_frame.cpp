@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -35,9 +36,8 @@ namespace {
 QStringList loadedPages(const frmMain &frame)
 {
     QStringList out;
-    for (Page p : Pages::all())
-        if (const QWidget *page = frame.page(p))
-            out << page->objectName();
+    for (const QMdiSubWindow *sub : frame.findChild<QMdiArea *>()->subWindowList())
+        out << sub->widget()->objectName();
     return out;
 }
 
@@ -129,7 +129,7 @@ private Q_SLOTS:
         m_state->store.setContent(crlf({ReadingFile::kHeader, "T0001,00060,03,07,20,00,C,03.3,2006,2006/03/07 - 20:00",
                                         "T0002,00250,03,06,09,30,PC,13.9,2006,2006/03/06 - 09:30",
                                         "T0003,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05"}));
-        m_state->user.dateFormat = 1;
+        m_state->user.unit = m_state->user.dateFormat = 1;
         m_frame = std::make_unique<frmMain>(*m_state);
     }
     // Any message box is a fault, except the one the download page shows on a
@@ -158,7 +158,8 @@ private Q_SLOTS:
         const QList<const char *> index{"lblProductName", "Label1", "Label2", "Label3", "Command1", "Command2"};
         const QList<const char *> menu{"lblCompanyProduct", "Label1", "Label2", "Label3", "Label5"};
         QStringList seen{texts(m_frame.get(), {"Panel1"}), texts(&about, {"lblTitle", "cmdOK"}),
-                         texts(m_frame->showPage(Page::Index), index), texts(m_frame->showPage(Page::Menu), menu)};
+                         texts(m_frame->open(PageCommands::kIndex), index),
+                         texts(m_frame->open(PageCommands::kMenu), menu)};
         const auto item = [](const QAction *a) { return QLatin1String(a->isEnabled() ? "" : "-") + a->text(); };
         for (const QAction *bar : m_frame->menuBar()->actions()) {
             QStringList items;
@@ -265,13 +266,11 @@ private Q_SLOTS:
             const bool same = qstrcmp(opens, "same") == 0;
             const QStringList loaded = loadedPages(*m_frame);
             // The command leads each side, so a failure names it.
-            QCOMPARE(std::tuple(QString(command), loaded, m_frame->findChild<QMdiArea *>()->subWindowList().size(),
-                                page.isNull()),
-                     std::tuple(QString(command),
-                                same     ? before
-                                : *opens ? QStringList{opens}
-                                         : QStringList{},
-                                loaded.size(), !same));
+            QCOMPARE(std::tuple(QString(command), loaded, page.isNull()), std::tuple(QString(command),
+                                                                                     same     ? before
+                                                                                     : *opens ? QStringList{opens}
+                                                                                              : QStringList{},
+                                                                                     !same));
             for (QWidget *window : QApplication::topLevelWidgets()) {
                 if (!window->isVisible())
                     continue;
@@ -310,7 +309,7 @@ private Q_SLOTS:
         printer.setOutputFileName(folder.file(QStringLiteral("page.pdf")));
         m_frame->mnuPrintR->trigger();
         QVERIFY(!m_frame->printActivePage(printer) && !folder.exists(QStringLiteral("page.pdf")));
-        auto *graph = static_cast<LineGraphWindow *>(m_frame->showPage(Page::R02));
+        auto *graph = static_cast<LineGraphWindow *>(m_frame->open(PageCommands::kLineGraph));
         PaintCounter counter;
         for (QLabel *label : {graph->Text3, graph->Text4, graph->Label1})
             label->installEventFilter(&counter);

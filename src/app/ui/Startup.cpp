@@ -92,7 +92,7 @@ void Startup::onLoggedIn(const LoginOutcome &outcome)
 {
     m_state.users = outcome.users;
     m_state.user = outcome.user;
-    m_frame->open(PageCommand::Index);
+    m_frame->open(PageCommands::kIndex);
     dismiss(m_login);
     m_loggedIn = true;
     Q_EMIT loggedIn();

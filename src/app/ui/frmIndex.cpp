@@ -77,10 +77,10 @@ frmIndex::frmIndex(PageHost &host, QWidget *parent)
 
 void frmIndex::showMeterReadings()
 {
-    m_host.open(PageCommand::Download);
+    m_host.open(PageCommands::kDownload);
 }
 
 void frmIndex::showReports()
 {
-    m_host.open(PageCommand::Menu);
+    m_host.open(PageCommands::kMenu);
 }

@@ -22,10 +22,10 @@ struct ReportCell
 };
 
 const ReportCell kCells[] = {
-    {"Picture1", "Label1", "report-datalist", ShellTexts::kDataList, PageCommand::DataList},
-    {"Picture2", "Label2", "report-standardday", ShellTexts::kStandardDay, PageCommand::StandardDay},
-    {"Picture3", "Label3", "report-linegraph", ShellTexts::kLineGraph, PageCommand::LineGraph},
-    {"Picture4", "Label5", "report-histogram", ShellTexts::kHistogram, PageCommand::Histogram},
+    {"Picture1", "Label1", "report-datalist", ShellTexts::kDataList, PageCommands::kDataList},
+    {"Picture2", "Label2", "report-standardday", ShellTexts::kStandardDay, PageCommands::kStandardDay},
+    {"Picture3", "Label3", "report-linegraph", ShellTexts::kLineGraph, PageCommands::kLineGraph},
+    {"Picture4", "Label5", "report-histogram", ShellTexts::kHistogram, PageCommands::kHistogram},
 };
 } // namespace
 
