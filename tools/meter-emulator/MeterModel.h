@@ -18,7 +18,6 @@ public:
     QByteArray answerTo(const MeterRequest &request) const;
     void accept(const MeterRequest &request);
 
-    bool isAwake() const { return m_awake; }
     int recordCount() const { return int(m_records.size()); }
 
 private:

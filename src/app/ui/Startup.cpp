@@ -40,11 +40,6 @@ frmLogin *Startup::login() const
     return m_login;
 }
 
-frmLoginAdd *Startup::loginAdd() const
-{
-    return m_loginAdd;
-}
-
 void Startup::run(bool watched)
 {
     m_splash = std::make_unique<frmSplash>();
