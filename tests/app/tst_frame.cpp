@@ -5,6 +5,7 @@
 #include "app/ui/frmSplash.h"
 #include "common/MessageRecorder.h"
 #include "common/TestData.h"
+#include "help/ui/frmBrowser.h"
 #include "meter/MeterTexts.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
@@ -238,6 +239,7 @@ private Q_SLOTS:
             {"menu:mnuDoctorReport", 1, "same"},
             {"menu:mnuAbout", 1, "same"},
             {"menu:mnuWeb", 1, "same"},
+            {"menu:mnuWeb", 1, "same"},
         };
         const QRect screen = m_frame->screen()->availableGeometry();
         QVERIFY(m_frame->width() <= screen.width() && m_frame->height() <= screen.height());
@@ -286,6 +288,7 @@ private Q_SLOTS:
                                          : m_frame->activePage()->findChildren<QChartView *>())
                 charts << QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
         }
+        QCOMPARE(m_frame->findChildren<frmBrowser *>().size(), 2); // a help browser at each use
         problems.removeDuplicates();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QCOMPARE(charts,
