@@ -5,7 +5,7 @@
 #include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
 #include "platform/ui/MessageService.h"
-#include "app/ui/CommandLineExport.h"
+#include "app/CommandLineExport.h"
 #include "app/ui/ScriptedStart.h"
 #include "app/ui/StartOptions.h"
 #include "app/ui/Startup.h"

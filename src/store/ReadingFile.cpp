@@ -193,12 +193,6 @@ bool create(const QString &path, QString *error)
     return TextFiles::writeAtomically(path, newFileContent(), error);
 }
 
-QByteArray formatLine(int rowNumber, const Reading &r)
-{
-    char line[kLongestLine];
-    return QByteArray(line, putLine(line, rowNumber, r) - line);
-}
-
 QByteArray format(const ReadingTables &tables, QList<qsizetype> *lineStarts)
 {
     const QList<Reading> &readings = tables.readings();

@@ -24,12 +24,11 @@ QByteArray newFileContent();
 // Creates (or replaces) the file at path with the content of a new file.
 bool create(const QString &path, QString *error);
 
-// One data line without its line end, e.g.
-// "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30".
-QByteArray formatLine(int rowNumber, const Reading &r);
 // The whole file: header, then the reading table from entry count() down to
-// entry 1, numbered from T0001; every line ends with CR LF. lineStarts, when
-// given, gets where each reading's line starts, as LoadResult holds them.
+// entry 1, a line each, numbered from T0001 as in
+// "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30"; every line ends
+// with CR LF. lineStarts, when given, gets where each reading's line starts, as
+// LoadResult holds them.
 QByteArray format(const ReadingTables &tables, QList<qsizetype> *lineStarts = nullptr);
 
 struct LoadResult

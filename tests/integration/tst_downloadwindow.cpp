@@ -7,7 +7,7 @@
 
 #include "DownloadRig.h"
 
-#include "app/ui/PageFactory.h"
+#include "app/ui/Pages.h"
 #include "app/ui/frmMain.h"
 #include "common/MessageRecorder.h"
 #include "meter/serial/MeterDownload.h"
@@ -101,7 +101,7 @@ struct Window
         state.dataDir = folder.path();
         state.user.id = QStringLiteral("ann");
         state.user.port = port;
-        page.reset(static_cast<frmMeterRead *>(PageFactory::create(Page::MeterRead, frame, state)));
+        page.reset(static_cast<frmMeterRead *>(Pages::row(PageCommands::kDownload)->page(frame, state)));
     }
     QStringList runningTimers() const
     {
@@ -156,8 +156,9 @@ private Q_SLOTS:
         QCOMPARE(std::pair(w.runningTimers(), w.messages.messages().size()),
                  std::pair(QStringList{"TimerOP", "TimerRt"}, qsizetype(0)));
         QTest::mouseClick(w.page->CmdReport, Qt::LeftButton);
-        QCOMPARE(std::tuple(w.runningTimers(), w.pty.slaveClosed(), bool(w.frame.page(Page::Menu))),
-                 std::tuple(QStringList(), true, true));
+        QCOMPARE(std::tuple(w.runningTimers(), w.pty.slaveClosed(),
+                            w.frame.activePage() ? w.frame.activePage()->objectName() : QString()),
+                 std::tuple(QStringList(), true, QStringLiteral("frmMenu")));
     }
 
     // 80 ms an answer, and one of them split. The readings are in memory for

@@ -1,11 +1,10 @@
 #include "common/FailingCommit.h"
+#include "common/Readings.h"
 #include "common/TestData.h"
 #include "reports/DataListModel.h"
 #include "store/ReadingStore.h"
-#include "store/ui/frmReadOldData.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QTest>
 
 #include <cerrno>
@@ -50,24 +49,15 @@ class ReadingFileTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Shown while the file loads at login.
-    void readingForm()
-    {
-        frmReadOldData form;
-        const auto *label = form.findChild<QLabel *>(QStringLiteral("Label1"));
-        QCOMPARE(std::pair(form.windowTitle(), label ? label->text() : QString()),
-                 std::pair(QStringLiteral("Reading..."), QStringLiteral("Reading...")));
-    }
-
+    // A reading's line as the file holds it.
     void formatLine_data()
     {
-        QTest::addColumn<int>("row");
         QTest::addColumn<Reading>("r");
         QTest::addColumn<QByteArray>("line");
         // Stored events become the file's marks; mmol/L is rounded half away from zero.
         const auto add = [](const char *event, int glucose, QByteArray mg, QByteArray mark, QByteArray mmol) {
             QTest::addRow("event \"%s\", %d mg/dL", event, glucose)
-                << 1 << Reading{3, 14, 8, 30, glucose, 2005, ReadingTexts::eventMark(event)}
+                << Reading{3, 14, 8, 30, glucose, 2005, ReadingTexts::eventMark(event)}
                 << "T0001," + mg + ",03,14,08,30," + mark + "," + mmol + ",2005,2005/03/14 - 08:30";
         };
         add("1", 120, "00120", "PC", "06.7");
@@ -79,17 +69,16 @@ private Q_SLOTS:
         add("2", 1800, "01800", "QC", "100.0");
         add("X", -1, "-00001", "C", "-00.1");
         QTest::newRow("wide values are not cut")
-            << 123456 << Reading{123, 456, 789, 100, 123456, 12345}
-            << QByteArray("T123456,123456,123,456,789,100,C,6858.7,12345,12345/123/456 - 789:100");
+            << Reading{123, 456, 789, 100, 123456, 12345}
+            << QByteArray("T0001,123456,123,456,789,100,C,6858.7,12345,12345/123/456 - 789:100");
         QTest::newRow("extreme ints")
-            << INT_MAX << Reading{1, 1, 1, 1, INT_MIN, INT_MAX}
-            << QByteArray("T2147483647,-2147483648,01,01,01,01,C,-119304647.1,2147483647,2147483647/01/01 - 01:01");
+            << Reading{1, 1, 1, 1, INT_MIN, INT_MAX}
+            << QByteArray("T0001,-2147483648,01,01,01,01,C,-119304647.1,2147483647,2147483647/01/01 - 01:01");
     }
     void formatLine()
     {
-        QFETCH(int, row);
         QFETCH(Reading, r);
-        QTEST(ReadingFile::formatLine(row, r), "line");
+        QTEST(ReadingFile::format(table({r})).split('\n').at(1).chopped(1), "line");
     }
 
     // Every kind of file, through the store: the readings every page counts

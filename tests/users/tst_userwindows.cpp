@@ -7,6 +7,7 @@
 #include "users/UserRegistry.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
+#include "users/ui/frmReadOldData.h"
 #include "users/ui/frmSet.h"
 
 #include <QComboBox>
@@ -163,6 +164,8 @@ private Q_SLOTS:
                  (QStringList{"User Login", "User ID :", "Password :", "Login", "Add New User", "Cancel"}));
         QCOMPARE(texts(&add, {"LabelName", "LabelPasswd", "LabelCheck", "CommandAddOk", "CommandCancel"}),
                  (QStringList{"Add New User", "User ID :", "Password :", "Checking Password :", "OK", "Cancel"}));
+        frmReadOldData reading; // shown while the readings load
+        QCOMPARE(texts(&reading, {"Label1"}), (QStringList{"Reading...", "Reading..."}));
         QStringList shown;
         for (auto *box :
              {control(login.get(), "TextPasswd"), control(&add, "TextPasswd"), control(&add, "TextCheck")}) {

@@ -97,8 +97,7 @@ void ScriptedStart::afterLogin()
     if (m_options.page) {
         QWidget *opened = frame->open(*m_options.page);
         if (!opened) {
-            fail(QStringLiteral("The page \"%1\" is not available in this build.")
-                     .arg(PageCommands::name(*m_options.page)));
+            fail(QStringLiteral("The page \"%1\" is not available in this build.").arg(m_options.page->name()));
             return;
         }
         if (opened->isWindow())

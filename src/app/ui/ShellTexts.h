@@ -13,6 +13,8 @@ inline const QString kDataList = QStringLiteral("Data List");
 inline const QString kStandardDay = QStringLiteral("Standard Day");
 inline const QString kLineGraph = QStringLiteral("Line Graph");
 inline const QString kHistogram = QStringLiteral("Histogram");
+// The caption of both Line Graph items of the Report menu.
+inline const QString kLineGraphItem = QStringLiteral("Line Graph(&G)");
 
 // Printing: the printer dialog's title, and what Print Report says.
 inline const QString kPrintDialogTitle = QStringLiteral("畫面設定");

@@ -4,7 +4,7 @@
 #include "platform/LocalBytes.h"
 #include "platform/Product.h"
 #include "platform/ui/MessageService.h"
-#include "store/ui/frmReadOldData.h"
+#include "users/ui/frmReadOldData.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"
@@ -31,9 +31,9 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     , m_dataDir(dataDir)
     , m_store(store)
     , ComboName(WindowParts::named<QComboBox>(this, "ComboName"))
-    , Label1(WindowParts::label(this, "Label1", UserTexts::kUserIdLabel))
+    , userIdLabel(WindowParts::label(this, "Label1", UserTexts::kUserIdLabel))
     , TextPasswd(WindowParts::passwordBox(this, "TextPasswd"))
-    , Label2(WindowParts::label(this, "Label2", UserTexts::kPasswordLabel))
+    , passwordLabel(WindowParts::label(this, "Label2", UserTexts::kPasswordLabel))
     , CommandLoginIn(WindowParts::button(this, "CommandLoginIn", UserTexts::kLoginButton))
     , CommandAddNew(WindowParts::button(this, "CommandAddNew", UserTexts::kAddNewUser))
     , CommandCancel(WindowParts::button(this, "CommandCancel", UserTexts::kCancelButton))
@@ -45,13 +45,13 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     picIcon->setPixmap(QIcon(QStringLiteral(":/images/product.svg")).pixmap(kIconSize, kIconSize));
     picIcon->setAccessibleName(Product::kName);
     // A screen reader reads each field with its caption.
-    Label1->setBuddy(ComboName);
-    Label2->setBuddy(TextPasswd);
+    userIdLabel->setBuddy(ComboName);
+    passwordLabel->setBuddy(TextPasswd);
 
     auto *fields = new QGridLayout;
-    fields->addWidget(Label1, 0, 0);
+    fields->addWidget(userIdLabel, 0, 0);
     fields->addWidget(ComboName, 0, 1);
-    fields->addWidget(Label2, 1, 0);
+    fields->addWidget(passwordLabel, 1, 0);
     fields->addWidget(TextPasswd, 1, 1);
     auto *top = new QHBoxLayout;
     top->addWidget(picIcon);

@@ -45,21 +45,24 @@ private:
     UserTable &m_users;
     const QString m_dataDir;
     const MeterFinder m_findMeter;
-    QRadioButton *ComOption[5];
+    // "Com Port 1 (Default)" to "Com Port 5".
+    QRadioButton *portOptions[5];
     QComboBox *ComboDevice;
     QPushButton *CmdFindMeter;
-    QRadioButton *UnitOption1;
-    QRadioButton *UnitOption2;
-    QRadioButton *TimeOption1;
-    QRadioButton *TimeOption2;
+    // The glucose unit and the date format.
+    QRadioButton *mgdlOption;
+    QRadioButton *mmolOption;
+    QRadioButton *ymdOption;
+    QRadioButton *dmyOption;
+    // The limits, the after-meal ones (p) hidden; each with its unit beside it.
     QLineEdit *TextMax;
     QLineEdit *TextMin;
     QLineEdit *TextMaxp;
     QLineEdit *TextMinp;
-    QLabel *Label3;
-    QLabel *Label4;
-    QLabel *Label9;
-    QLabel *Label8;
+    QLabel *maxUnit;
+    QLabel *minUnit;
+    QLabel *maxpUnit;
+    QLabel *minpUnit;
     QPushButton *CmdSave;
     QPushButton *cmdOK;
 };

@@ -1,4 +1,4 @@
-#include "app/ui/CommandLineExport.h"
+#include "app/CommandLineExport.h"
 
 #include "app/AppState.h"
 #include "platform/LocalBytes.h"
