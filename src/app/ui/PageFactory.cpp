@@ -63,8 +63,10 @@ QWidget *create(Page page, PageHost &host, AppState &state)
 
 QWidget *createSettingsWindow(AppState &state)
 {
-    const auto findMeter = [](QWidget *parent, int port, std::function<void(const QString &)> use) {
-        (new frmFindMeter(SerialPorts::catalogue().ports(), port, std::move(use), parent))->show();
+    const auto findMeter =
+        [](QWidget *parent, int port, const QString &shown, std::function<void(const QString &)> use) {
+        const QList<SerialPortEntry> candidates = SerialPorts::namedFirst(SerialPorts::catalogue().ports(), shown);
+        (new frmFindMeter(candidates, port, std::move(use), parent))->show();
     };
     return new frmSet(state.user, state.users, state.dataDir, findMeter);
 }
