@@ -6,11 +6,13 @@
 #include "app/ui/Pictures.h"
 #include "app/ui/ShellTexts.h"
 #include "app/ui/frmAbout.h"
+#include "platform/ui/LeaveCheck.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ReportFileNames.h"
 #include "users/OwnFiles.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -157,7 +159,10 @@ void frmMain::buildMenus()
     mnuLogout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
     mnuLogout->setObjectName(QStringLiteral("mnuLogout"));
     mnuLogout->setEnabled(false);
-    mnuExit = addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true, [] { QCoreApplication::exit(0); });
+    mnuExit = addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true, [this] {
+        if (CloseChildForms())
+            QCoreApplication::exit(0);
+    });
 
     mnuMeter = addMenu("mnuMeter", QStringLiteral("Meter(&M)"));
     mnuMeterRead = addItem(mnuMeter, "mnuMeterRead", QStringLiteral("Download Meter Readings(&D)"), true,
@@ -238,10 +243,25 @@ void frmMain::showClock()
     m_timeLabel->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
 
-void frmMain::CloseChildForms()
+bool frmMain::CloseChildForms()
 {
+    for (Page p : Pages::all()) {
+        auto *check = dynamic_cast<LeaveCheck *>(page(p));
+        if (check && !check->canLeave())
+            return false;
+    }
     for (Page p : Pages::all())
         unloadPage(p);
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (!CloseChildForms()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 QWidget *frmMain::page(Page page) const
@@ -336,7 +356,8 @@ QWidget *frmMain::open(PageCommand command)
     if (command == PageCommand::Web)
         return openHelpBrowser();
 
-    CloseChildForms();
+    if (!CloseChildForms())
+        return nullptr;
     const std::optional<Page> target = PageCommands::pageFor(command, m_state.user.unit);
     QWidget *shown = target ? showPage(*target) : nullptr;
     if (command == PageCommand::Settings)

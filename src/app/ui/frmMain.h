@@ -28,8 +28,9 @@ public:
     explicit frmMain(AppState &state, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Unloads every page, in the order of Page.
-    void CloseChildForms();
+    // Unloads every page, in the order of Page; none, and false, when a page
+    // may not be left (a download the user keeps running).
+    bool CloseChildForms();
     // Loads the page if needed and shows it, making the frame visible; nullptr
     // when this build has no such page.
     QWidget *showPage(Page page);
@@ -88,6 +89,10 @@ public:
     QAction *mnuDataFolder;
     QAction *mnuAbout;
     QToolBar *tbToolBar;
+
+protected:
+    // Closing the frame closes its pages first (or not at all).
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
