@@ -18,6 +18,12 @@ DownloadStatus::DownloadStatus(const MeterSession &session, QObject *parent)
             [this] { Q_EMIT listLine(MeterTexts::readLine(m_session.meterCount())); });
 }
 
+void DownloadStatus::setPort(const QString &device, PortFailure whyNotOpen)
+{
+    m_device = device;
+    m_portFailure = std::move(whyNotOpen);
+}
+
 QString DownloadStatus::failureText(const MeterSession::Problem &problem)
 {
     switch (problem.kind) {
@@ -40,6 +46,11 @@ void DownloadStatus::stateChanged(State from, State to)
 {
     const int count = m_session.meterCount();
     const MeterSession::Problem &problem = m_session.problem();
+    const bool portError = to == State::Failed && problem.kind == Kind::PortError && m_portFailure;
+    const QString whyNotOpen = portError ? m_portFailure() : QString();
+    setAdvice(to == State::WakeFailed ? MeterTexts::wakeAdvice(m_device)
+              : portError             ? MeterTexts::portAdvice(whyNotOpen)
+                                      : QString());
     switch (to) {
     case State::LinkTesting: setLabel(MeterTexts::kWakePleaseWait); break;
     case State::Linking: setLabel(MeterTexts::kLinking); break;
@@ -72,7 +83,7 @@ void DownloadStatus::stateChanged(State from, State to)
         Q_EMIT failed(MeterTexts::kWakeFailed);
         break;
     case State::Failed: {
-        const QString text = failureText(problem);
+        const QString text = portError ? MeterTexts::portError(whyNotOpen) : failureText(problem);
         Q_EMIT message(text);
         // The meter garbled its answers or stopped answering: the bar starts again.
         if (problem.kind == Kind::Garbled || problem.kind == Kind::Silent || problem.kind == Kind::LinkFailed)
@@ -104,6 +115,14 @@ void DownloadStatus::setLabel(const QString &text)
         return;
     m_label = text;
     Q_EMIT labelChanged(text);
+}
+
+void DownloadStatus::setAdvice(const QString &text)
+{
+    if (m_advice == text)
+        return;
+    m_advice = text;
+    Q_EMIT adviceChanged(text);
 }
 
 void DownloadStatus::setProgress(int value)

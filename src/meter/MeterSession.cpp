@@ -372,6 +372,18 @@ void MeterSession::lineLost(const QString &reason)
     fail({Kind::LineLost, {}, 0, false, reason, downloading});
 }
 
+bool MeterSession::isRunning() const
+{
+    switch (m_state) {
+    case State::Idle:
+    case State::WakeFailed:
+    case State::Done:
+    case State::DoneUnconfirmed:
+    case State::Failed: return false;
+    default: return true;
+    }
+}
+
 // Woken in this download and not told to sleep since.
 bool MeterSession::meterAwake() const
 {

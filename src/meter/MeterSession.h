@@ -198,6 +198,9 @@ public:
     // What ended the download in Failed or DoneUnconfirmed.
     const Problem &problem() const { return m_problem; }
     bool isTimerActive(SessionTimer timer) const { return timersOf(m_state) & bit(timer); }
+    // From Start Reading until the download is over, the meter's goodbye
+    // included; not once waking has failed (the poll still listens then).
+    bool isRunning() const;
 
     // The timers that run in a state.
     static int timersOf(State state);

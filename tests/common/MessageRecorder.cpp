@@ -2,7 +2,12 @@
 
 MessageRecorder::MessageRecorder()
 {
-    Messages::setHandler([this](const Messages::Message &m) { m_messages.append(m); });
+    answer(false);
+}
+
+void MessageRecorder::answer(bool yes)
+{
+    Messages::setHandler([this](const Messages::Message &m) { m_messages.append(m); }, yes);
 }
 
 MessageRecorder::~MessageRecorder()

@@ -17,6 +17,8 @@ public:
     // texts, which a comparison then shows.
     QString single() const;
     void clear() { m_messages.clear(); }
+    // The answer every question gets from now on (No until then).
+    void answer(bool yes);
 
 private:
     QList<Messages::Message> m_messages;

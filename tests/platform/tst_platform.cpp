@@ -193,16 +193,16 @@ private Q_SLOTS:
             return choice.device.isEmpty() ? QString() : PortNames::describe(port, choice);
         };
 #ifdef Q_OS_WIN
-        const QString first = "COM1", third = "COM3";
+        const QString first = "COM1", third = "COM3", pts4 = "pts/4";
 #else
-        const QString first = "/dev/ttyS0", third = "/dev/ttyS2";
+        const QString first = "/dev/ttyS0", third = "/dev/ttyS2", pts4 = "/dev/pts/4";
 #endif
         QCOMPARE((QStringList{described(1, {}, ""), described(3, {}, ""), described(1, {}, "/dev/ttyUSB0"),
-                              described(1, "/dev/pts/4", "/dev/ttyUSB0"), described(0, {}, "/dev/ttyUSB0"),
+                              described(1, "pts/4", "/dev/ttyUSB0"), described(0, {}, "/dev/ttyUSB0"),
                               described(6, "/dev/pts/4", "")}),
                  (QStringList{first + " for port 1, the default", third + " for port 3, the default",
                               "/dev/ttyUSB0 for port 1, from the settings file",
-                              "/dev/pts/4 for port 1, from DEXTREL_COM1", "", ""}));
+                              pts4 + " for port 1, from DEXTREL_COM1", "", ""}));
     }
 
     // The program's own settings file: the device each user chose per port,

@@ -365,8 +365,11 @@ private Q_SLOTS:
         SerialPorts::setCatalogue(&listed);
         const auto restore = qScopeGuard([] { SerialPorts::setCatalogue(nullptr); });
         // Find Meter's window stands aside: the meter is on /dev/ttyACM0.
-        SettingsRig rig("2,1,1,120,80,120,80",
-                        [](QWidget *, int, const std::function<void(const QString &)> &use) { use("/dev/ttyACM0"); });
+        QStringList tried; // by Find Meter, the device the window shows first
+        SettingsRig rig("2,1,1,120,80,120,80", [&](QWidget *, int, const QString &shown, const auto &use) {
+            tried << SerialPorts::namedFirst(listed.ports(), shown).constFirst().device;
+            use("/dev/ttyACM0");
+        });
         const QByteArray registry = rig.folder.read(kRegistry);
         auto *box = rig.control<QComboBox>("ComboDevice");
         const auto shown = [box] {
@@ -395,6 +398,10 @@ private Q_SLOTS:
         Q_EMIT box->activated(0);
         QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9"}));
         rig.click("CmdFindMeter");
+        rig.click("CmdFindMeter");
+        box->setEditText(" /dev/pts/7 "); // typed, without Enter
+        rig.click("CmdFindMeter");
+        QCOMPARE(tried, (QStringList{"/dev/ttyUSB0", "/dev/ttyACM0", "/dev/pts/7"}));
         QCOMPARE(rig.folder.read("dextrel.ini"),
                  crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyACM0"}));
         QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size()), std::tuple(registry, 0));

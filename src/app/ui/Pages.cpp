@@ -65,8 +65,10 @@ QWidget *meterRead(PageHost &host, AppState &state)
 // Deletes itself when closed.
 QWidget *settings(PageHost &, AppState &state)
 {
-    const auto findMeter = [](QWidget *parent, int port, std::function<void(const QString &)> use) {
-        (new frmFindMeter(SerialPorts::catalogue().ports(), port, std::move(use), parent))->show();
+    const auto findMeter =
+        [](QWidget *parent, int port, const QString &shown, std::function<void(const QString &)> use) {
+        const QList<SerialPortEntry> candidates = SerialPorts::namedFirst(SerialPorts::catalogue().ports(), shown);
+        (new frmFindMeter(candidates, port, std::move(use), parent))->show();
     };
     return new frmSet(state.user, state.users, state.dataDir, findMeter);
 }

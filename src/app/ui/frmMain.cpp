@@ -5,12 +5,14 @@
 #include "app/ui/Pictures.h"
 #include "app/ui/ShellTexts.h"
 #include "app/ui/frmAbout.h"
+#include "platform/ui/LeaveCheck.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ui/ExportWindow.h"
 #include "reports/ReportFileNames.h"
 #include "users/OwnFiles.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -126,7 +128,10 @@ void frmMain::buildMenus()
     QAction *logout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
     logout->setObjectName(QStringLiteral("mnuLogout"));
     logout->setEnabled(false);
-    addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true, [] { QCoreApplication::exit(0); });
+    addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true, [this] {
+        if (CloseChildForms())
+            QCoreApplication::exit(0);
+    });
 
     QMenu *mnuMeter = addMenu("mnuMeter", QStringLiteral("Meter(&M)"));
     addPageItems(mnuMeter, PageMenu::Meter);
@@ -216,8 +221,10 @@ void frmMain::showClock()
     m_timeLabel->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
 
-void frmMain::CloseChildForms()
+bool frmMain::CloseChildForms()
 {
+    if (auto *check = dynamic_cast<LeaveCheck *>(m_page.data()); check && !check->canLeave())
+        return false;
     QMdiSubWindow *sub = subWindowOf(m_page);
     m_page = nullptr;
     if (sub) {
@@ -227,6 +234,16 @@ void frmMain::CloseChildForms()
         sub->hide();
         sub->deleteLater();
     }
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (!CloseChildForms()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 // Makes the page and shows it maximised, making the frame visible.
@@ -294,7 +311,8 @@ QWidget *frmMain::open(PageCommand command)
         return nullptr;
     QWidget *shown = nullptr;
     if (row->page) {
-        CloseChildForms();
+        if (!CloseChildForms())
+            return nullptr;
         shown = showPage(row->pageFor(m_state.user.unit));
     }
     return row->window ? showWindow(*row) : shown;

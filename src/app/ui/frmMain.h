@@ -29,8 +29,10 @@ public:
     explicit frmMain(AppState &state, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Unloads the page shown, if any: the frame shows one page at a time.
-    void CloseChildForms();
+    // Unloads the page shown, if any: the frame shows one page at a time. False,
+    // and nothing unloaded, when the page may not be left (a download the user
+    // keeps running).
+    bool CloseChildForms();
     QWidget *activePage() const;
     // Prints the active page as shown, without what only the pointer brings up,
     // scaled to the paper and turned to landscape when the page is wide. False,
@@ -60,6 +62,10 @@ public:
     QAction *mnuPrintR;
     QAction *mnuDataFolder;
     QToolBar *tbToolBar;
+
+protected:
+    // Closing the frame closes its page first (or not at all).
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct ToolButton

@@ -49,6 +49,7 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
+    m_status.setPort(m_port.device, [this] { return portFailure(); });
     logSteps();
     connect(&m_link, &SerialLink::lost, &m_session, &MeterSession::linkLost);
 }

@@ -106,7 +106,12 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     connect(CmdFindMeter, &QPushButton::clicked, this, [this] {
         // Taken for the port the search was for, even if another was chosen meanwhile.
         const int port = m_user.port;
-        m_findMeter(this, port, [this, port](const QString &device) {
+        // A device typed in, Enter or not, is tried too: the system may not list it.
+        const int at = ComboDevice->currentIndex();
+        const QString shown = at >= 0 && ComboDevice->itemText(at) == ComboDevice->currentText()
+                                  ? ComboDevice->itemData(at).toString()
+                                  : ComboDevice->currentText().trimmed();
+        m_findMeter(this, port, shown, [this, port](const QString &device) {
             portOptions[port - 1]->setChecked(true);
             chooseDevice(device);
         });

@@ -23,9 +23,12 @@ class frmSet : public QWidget
     Q_OBJECT
 
 public:
-    // Looks for the meter in a window of its own, over parent; calls use with
-    // the device the user takes for the port.
-    using MeterFinder = std::function<void(QWidget *parent, int port, std::function<void(const QString &device)> use)>;
+    // Looks for the meter in a window of its own, over parent, on the device
+    // the window shows for the port (typed in or chosen; empty for the
+    // default) and the ports the computer lists; calls use with the device the
+    // user takes for the port.
+    using MeterFinder = std::function<void(QWidget *parent, int port, const QString &shown,
+                                           std::function<void(const QString &device)> use)>;
 
     // Without a finder there is no Find Meter button.
     frmSet(UserSettings &user, UserTable &users, const QString &dataDir, MeterFinder findMeter = {},
