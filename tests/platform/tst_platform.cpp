@@ -5,6 +5,7 @@
 #include "platform/DeviceChoices.h"
 #include "platform/LocalBytes.h"
 #include "platform/PortNames.h"
+#include "platform/UiLanguage.h"
 #include "users/OwnFiles.h"
 
 #include <QDateTime>
@@ -30,6 +31,18 @@ class PlatformTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Traditional Chinese for Chinese in the traditional script, however the
+    // locale says so; English for everything else, simplified Chinese too.
+    void languageOfLocale()
+    {
+        QStringList chinese;
+        for (const char *name : {"zh_TW", "zh_HK", "zh_MO", "zh_Hant", "zh_Hant_CN", "zh_CN", "zh_SG", "zh_Hans_TW",
+                                 "zh", "en_US", "de_DE", "C"}) {
+            if (UiLanguages::forLocale(QLocale(name)) == UiLanguage::TraditionalChinese)
+                chinese << name;
+        }
+        QCOMPARE(chinese, QStringList({"zh_TW", "zh_HK", "zh_MO", "zh_Hant", "zh_Hant_CN"}));
+    }
     // --data-dir wins over DEXTREL_DATA_DIR, which wins over the platform's folder.
     void dataFolderPrecedence()
     {
