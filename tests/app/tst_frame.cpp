@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QPushButton>
 #include <QTest>
@@ -128,6 +129,8 @@ private Q_SLOTS:
         QFont doubled = QApplication::font();
         doubled.setPointSizeF(2 * doubled.pointSizeF());
         QApplication::setFont(doubled);
+        // No test prints on a real printer: print jobs go to PDF files.
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
     }
     void init()
     {
@@ -136,7 +139,7 @@ private Q_SLOTS:
         m_state->store.setContent(crlf({ReadingFile::kHeader, "T0001,00060,03,07,20,00,C,03.3,2006,2006/03/07 - 20:00",
                                         "T0002,00250,03,06,09,30,PC,13.9,2006,2006/03/06 - 09:30",
                                         "T0003,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05"}));
-        m_state->user.unit = m_state->user.dateFormat = 1;
+        m_state->user = UserSettings{"ann", 1, 1, 1, 120, 80, 120, 80};
         m_frame = std::make_unique<frmMain>(*m_state);
     }
     // Any message box is a fault, except the one the download page shows on a
@@ -309,7 +312,9 @@ private Q_SLOTS:
     }
 
     // To a PDF file: landscape for a wide page, drawn without what only the
-    // pointer brings up; a file that cannot be opened says so.
+    // pointer brings up, readable by the user alone; a file that cannot be
+    // opened says so. Print Report asks for the file in the documents folder
+    // first, then where the last one went, named after the page.
     void printing()
     {
         ScratchFolder folder;
@@ -328,7 +333,17 @@ private Q_SLOTS:
                             paints.value(graph->idCaption) > 0, graph->details->isVisibleTo(graph),
                             printer.pageLayout().orientation()),
                  std::tuple(0, 0, true, detailsShown, QPageLayout::Landscape));
-        QVERIFY(folder.exists(QStringLiteral("page.pdf")));
+        const auto restoreHome = qScopeGuard([home = qgetenv("HOME")] { qputenv("HOME", home); });
+        qputenv("HOME", QFile::encodeName(folder.path()));
+        QVERIFY(QDir(folder.path()).mkdir("Documents"));
+        m_messages.saveAnswers = {folder.file("printed")};
+        m_frame->mnuPrintR->trigger();
+        m_frame->open(PageCommand("overlayday"));
+        m_frame->mnuPrintR->trigger();
+        QCOMPARE(std::pair(m_messages.saveQuestions, QFileInfo(folder.file("printed.pdf")).permissions() & 0x7077),
+                 std::pair(QStringList{"Print to PDF: " + folder.file("Documents/ann-line-graph.pdf"),
+                                       "Print to PDF: " + folder.file("ann-overlay-day.pdf")},
+                           QFile::ReadOwner | QFile::WriteOwner));
 
         printer.setOutputFileName(folder.file(QStringLiteral("no such folder/page.pdf")));
         QVERIFY(!m_frame->printActivePage(printer));

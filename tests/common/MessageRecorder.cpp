@@ -3,11 +3,16 @@
 MessageRecorder::MessageRecorder()
 {
     Messages::setHandler([this](const Messages::Message &m) { m_messages.append(m); });
+    SaveDialogs::setHandler([this](const SaveDialogs::Request &r) {
+        saveQuestions << r.title + QStringLiteral(": ") + r.offered;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    });
 }
 
 MessageRecorder::~MessageRecorder()
 {
     Messages::setHandler({});
+    SaveDialogs::setHandler({});
 }
 
 QStringList MessageRecorder::texts() const
