@@ -117,9 +117,13 @@ void frmMain::buildMenus()
 
     QMenu *mnuMain = addMenu("mnuMain", QStringLiteral("Main(&M)"));
     addPageItems(mnuMain, PageMenu::Main);
+    // One window of each kind: asked again, the one open comes to the front.
     const auto exports = [this](ReportFiles::Kind kind) {
         return [this, kind] {
-            showOwned(new ExportWindow(PageContext{m_state.user, m_state.store, m_state.dataDir}, kind));
+            QPointer<QWidget> &kept = m_exports[kind];
+            if (!kept)
+                kept = new ExportWindow(PageContext{m_state.user, m_state.store, m_state.dataDir}, kind);
+            showOwned(kept);
         };
     };
     // X, not E: Exit(&E) below has that letter.
@@ -346,17 +350,11 @@ QWidget *frmMain::showWindow(const PageRow &row)
     return kept ? showOwned(kept) : nullptr;
 }
 
-// The frame's separate windows belong to it: window managers keep them over it,
+// The frame's separate windows belong to it: its dialogs stay in front of it,
 // and they open centred on it, within the screen.
 QWidget *frmMain::showOwned(QWidget *window)
 {
-    if (window->parentWidget() != this)
-        window->setParent(this, window->windowFlags() | Qt::Window);
-    if (!window->isVisible())
-        WindowParts::placeOver(window, this);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    WindowParts::showOver(window, this);
     return window;
 }
 

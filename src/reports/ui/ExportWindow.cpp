@@ -14,7 +14,7 @@
 #include <QPushButton>
 
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
-    : QWidget(nullptr, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, WindowParts::kOwnedDialogFlags)
     , dateCaption(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
     , pickers(this, context, [this] { cmdExport->setEnabled(pickers.hasReadings()); })
     , fileCaption(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
@@ -59,8 +59,12 @@ void ExportWindow::browse()
     if (offered.isEmpty())
         offered = ReportFileNames::periodName(m_context.user.id, pickers.period(), filter);
     const QString path = SaveDialogs::ask(this, windowTitle(), offered, filter);
-    if (!path.isEmpty())
-        txtFile->setText(ReportFileNames::withExtension(path, filter));
+    if (path.isEmpty())
+        return;
+    txtFile->setText(ReportFileNames::withExtension(path, filter));
+    // The file is chosen: Enter now exports.
+    if (cmdExport->isEnabled())
+        cmdExport->setFocus();
 }
 
 void ExportWindow::exportFile()
