@@ -5,8 +5,10 @@
 #include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
 #include "platform/ui/MessageService.h"
+#include "platform/ui/SaveDialogs.h"
 #include "app/CommandLineExport.h"
 #include "app/ui/ScriptedStart.h"
+#include "app/ui/ShellTexts.h"
 #include "app/ui/StartOptions.h"
 #include "app/ui/Startup.h"
 #include "app/CommandLineDownload.h"
@@ -119,8 +121,14 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationVersion(Product::kVersion);
 
-    if (options.unattended())
+    if (options.unattended()) {
         Messages::setHandler(Messages::printToStandardError);
+        // Nobody is there to choose a file: the question is answered "cancel", and said.
+        SaveDialogs::setHandler([](const SaveDialogs::Request &request) {
+            Messages::show(nullptr, ShellTexts::cannotAskScripted(request.title), {}, Messages::Icon::Warning);
+            return QString();
+        });
+    }
 
     AppState state;
     QString folderNote;

@@ -8,6 +8,9 @@
 #include "common/TestData.h"
 #include "help/ui/frmBrowser.h"
 #include "meter/MeterTexts.h"
+#include "meter/ui/frmFindMeter.h"
+#include "platform/SerialPortCatalogue.h"
+#include "users/ui/frmSet.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
 #include "reports/ui/LineGraphWindow.h"
@@ -24,6 +27,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QPushButton>
 #include <QTest>
@@ -105,6 +109,12 @@ QStringList accessProblems(QWidget *window)
     return out;
 }
 
+// No serial port: the settings list none, Find Meter has none to try.
+struct NoPorts : SerialPortCatalogue
+{
+    QList<SerialPortEntry> ports() const override { return {}; }
+};
+
 // Runs the deletions that windows and pages leave for after their handlers.
 void flushDeletes()
 {
@@ -117,6 +127,7 @@ class FrameTest : public QObject
     Q_OBJECT
 
     MessageRecorder m_messages;
+    NoPorts m_noPorts;
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<frmMain> m_frame;
 
@@ -128,6 +139,9 @@ private Q_SLOTS:
         QFont doubled = QApplication::font();
         doubled.setPointSizeF(2 * doubled.pointSizeF());
         QApplication::setFont(doubled);
+        // No test prints on a real printer: print jobs go to PDF files.
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        SerialPorts::setCatalogue(&m_noPorts);
     }
     void init()
     {
@@ -136,17 +150,18 @@ private Q_SLOTS:
         m_state->store.setContent(crlf({ReadingFile::kHeader, "T0001,00060,03,07,20,00,C,03.3,2006,2006/03/07 - 20:00",
                                         "T0002,00250,03,06,09,30,PC,13.9,2006,2006/03/06 - 09:30",
                                         "T0003,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05"}));
-        m_state->user.unit = m_state->user.dateFormat = 1;
+        m_state->user = UserSettings{"ann", 1, 1, 1, 120, 80, 120, 80};
         m_frame = std::make_unique<frmMain>(*m_state);
     }
     // Any message box is a fault, except the one the download page shows on a
-    // machine without the meter's serial port.
+    // machine without the meter's serial port, and an export's count.
     void cleanup()
     {
         m_frame.reset();
         flushDeletes();
         QStringList unexpected = m_messages.texts();
-        unexpected.removeIf([](const QString &text) { return text.startsWith(MeterTexts::kPortError + '\n'); });
+        unexpected.removeIf(
+            [](const QString &t) { return t.startsWith(MeterTexts::kPortError + '\n') || t.endsWith(u".csv"); });
         m_messages.clear();
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
     }
@@ -203,113 +218,10 @@ private Q_SLOTS:
                 "Histogram, |, Print Report"}));
     }
 
-    // The commands of the frame and its pages one after the other, the frame at
-    // the screen's corner. Each leaves loaded the page it opens ("": none; "same":
-    // the one before, untouched; any other command unloads every page first, the
-    // one before too). Every window on the screen is fit for a person who sees
-    // poorly and belongs to the frame, on the screen; every chart says what it shows.
-    // "tool:" a toolbar key, "menu:" a menu item, "click:" a control of the page,
-    // "key:" Enter on it after Tab reached it.
-    void commands()
-    {
-        const struct
-        {
-            const char *command;
-            int unit;
-            const char *opens;
-        } steps[] = {
-            {"tool:Index", 1, "frmIndex"},
-            {"tool:index", 1, "same"},
-            {"tool:Line Graph(PC)", 1, "same"},
-            {"click:Command1", 1, "frmMeterRead"},
-            {"click:CmdReportPC", 1, "frmR02p"},
-            {"menu:mnuSetup", 2, "frmIndex"},
-            {"click:Picture1", 1, "frmMeterRead"},
-            {"tool:Meter Control", 1, ""},
-            {"tool:Index", 1, "frmIndex"},
-            {"click:Command2", 1, "frmMenu"},
-            {"click:Label1", 1, "same"},
-            {"click:Picture1", 2, "frmR01unit"},
-            {"tool:Data List", 7, ""},
-            {"tool:Data List", 1, "frmR01"},
-            {"tool:Standard Day", 7, "frmR04"},
-            {"tool:Line Graph", 2, "frmR02unit"},
-            {"tool:Download Meter Readings", 1, "frmMeterRead"},
-            {"tool:Index", 1, "frmIndex"},
-            {"click:Picture3", 1, "frmMenu"},
-            {"key:Picture3", 1, "frmR02"},
-            {"tool:Histogram", 1, "frmR05"},
-            {"menu:mnuSummary", 1, "SummaryWindow"},
-            {"menu:mnuOverlayDay", 1, "OverlayDayWindow"},
-            {"menu:mnuExport", 1, "same"},
-            {"menu:mnuDoctorReport", 1, "same"},
-            {"menu:mnuAbout", 1, "same"},
-            {"menu:mnuWeb", 1, "same"},
-            {"menu:mnuWeb", 1, "same"},
-        };
-        const QRect screen = m_frame->screen()->availableGeometry();
-        QVERIFY(m_frame->width() <= screen.width() && m_frame->height() <= screen.height());
-        m_frame->show();
-        m_frame->move(screen.bottomRight() - QPoint(100, 100));
-        QStringList problems, charts;
-        for (const auto &[command, unit, opens] : steps) {
-            m_state->user.unit = unit;
-            const QStringList before = loadedPages(*m_frame);
-            const QPointer<QWidget> page = m_frame->activePage();
-            const QString how = QString(command).section(u':', 0, 0), name = QString(command).section(u':', 1);
-            QWidget *control = page ? page->findChild<QWidget *>(name) : nullptr;
-            if (how == u"tool") {
-                m_frame->toolbarClick(name);
-            } else if (how == u"menu") {
-                m_frame->findChild<QAction *>(name)->trigger();
-            } else if (control && how == u"key") {
-                QVERIFY2(control->focusPolicy() & Qt::TabFocus, command);
-                QTest::keyClick(control, Qt::Key_Return);
-            } else {
-                QVERIFY2(control, command);
-                QTest::mouseClick(control, Qt::LeftButton);
-            }
-            flushDeletes();
-            QApplication::processEvents();
-            const bool same = qstrcmp(opens, "same") == 0;
-            const QStringList loaded = loadedPages(*m_frame);
-            // The command leads each side, so a failure names it.
-            QCOMPARE(std::tuple(QString(command), loaded, page.isNull()), std::tuple(QString(command),
-                                                                                     same     ? before
-                                                                                     : *opens ? QStringList{opens}
-                                                                                              : QStringList{},
-                                                                                     !same));
-            for (QWidget *window : QApplication::topLevelWidgets()) {
-                if (!window->isVisible())
-                    continue;
-                problems << accessProblems(window);
-                // A window larger than the screen (at this font) starts at its edge.
-                const QRect room(screen.topLeft(), screen.size().expandedTo(window->frameSize()));
-                if (window != m_frame.get()
-                    && (window->parentWidget() != m_frame.get() || !room.contains(window->frameGeometry())))
-                    problems << window->objectName() + QStringLiteral(" is not the frame's or not on the screen");
-            }
-            for (ChartView *chart : same || !m_frame->activePage() ? QList<ChartView *>()
-                                                                   : m_frame->activePage()->findChildren<ChartView *>())
-                charts << QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
-        }
-        QCOMPARE(m_frame->findChildren<frmBrowser *>().size(), 2); // a help browser at each use
-        problems.removeDuplicates();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-        QCOMPARE(charts,
-                 (QStringList{
-                     "PC line graph, 1 reading from 2006/3/6 to 2006/3/6, highest 250, lowest 250 mg/dL",
-                     "Standard day, no day chosen",
-                     "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 13.9, lowest 3.3 mmol/L",
-                     "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL",
-                     "Histogram, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL, most in <61 (1)",
-                     "Band bar, 3 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 33.3 %, 70–180 mg/dL 33.3 %, "
-                     "181–250 mg/dL 33.3 %, Above 250 mg/dL 0.0 %",
-                     "Overlay day, 3 readings, a median for 0 of 24 hours"}));
-    }
-
     // To a PDF file: landscape for a wide page, drawn without what only the
-    // pointer brings up; a file that cannot be opened says so.
+    // pointer brings up, readable by the user alone; a file that cannot be
+    // opened says so. Print Report asks for the file in the documents folder
+    // first, then where the last one went, named after the page.
     void printing()
     {
         ScratchFolder folder;
@@ -328,7 +240,17 @@ private Q_SLOTS:
                             paints.value(graph->idCaption) > 0, graph->details->isVisibleTo(graph),
                             printer.pageLayout().orientation()),
                  std::tuple(0, 0, true, detailsShown, QPageLayout::Landscape));
-        QVERIFY(folder.exists(QStringLiteral("page.pdf")));
+        const auto restoreHome = qScopeGuard([home = qgetenv("HOME")] { qputenv("HOME", home); });
+        qputenv("HOME", QFile::encodeName(folder.path()));
+        QVERIFY(QDir(folder.path()).mkdir("Documents"));
+        m_messages.saveAnswers = {folder.file("printed")};
+        m_frame->mnuPrintR->trigger();
+        m_frame->open(PageCommand("overlayday"));
+        m_frame->mnuPrintR->trigger();
+        QCOMPARE(std::pair(m_messages.saveQuestions, QFileInfo(folder.file("printed.pdf")).permissions() & 0x7077),
+                 std::pair(QStringList{"Print to PDF: " + folder.file("Documents/ann-line-graph.pdf"),
+                                       "Print to PDF: " + folder.file("ann-overlay-day.pdf")},
+                           QFile::ReadOwner | QFile::WriteOwner));
 
         printer.setOutputFileName(folder.file(QStringLiteral("no such folder/page.pdf")));
         QVERIFY(!m_frame->printActivePage(printer));
@@ -344,6 +266,148 @@ private Q_SLOTS:
         });
         m_frame->mnuPSetup->trigger();
         QCOMPARE(title, QStringLiteral("畫面設定"));
+    }
+
+    // The commands of the frame and its pages one after the other, the frame at
+    // the screen's corner. Each leaves loaded the page it opens ("": none; "same":
+    // the one before, untouched; any other command unloads every page first, the
+    // one before too), and in front the window given (none: the frame, clicked
+    // before each step) with the control that has the focus. Every window on the
+    // screen is fit for a person who sees poorly, on the screen, one of its name,
+    // and a dialog of the frame (Find Meter: of the settings; the help browser: a
+    // window it owns); every chart says what it shows. "tool:" a toolbar key,
+    // "menu:" a menu item, "click:" a control of the page ("frmSet:" of that
+    // window), "key:" Enter on it after Tab reached it, "Enter:"/"Escape:" the
+    // key in that window, which it may close (Browse is answered x.csv).
+    void commands()
+    {
+        const struct
+        {
+            const char *command;
+            int unit;
+            const char *opens;
+            const char *front = "";
+        } steps[] = {
+            {"tool:Index", 1, "frmIndex"},
+            {"tool:index", 1, "same"},
+            {"tool:Line Graph(PC)", 1, "same"},
+            {"click:Command1", 1, "frmMeterRead"},
+            {"click:CmdReportPC", 1, "frmR02p"},
+            {"menu:mnuSetup", 2, "frmIndex", "frmSet/ComOption1"},
+            {"frmSet:CmdFindMeter", 2, "same", "frmFindMeter/CmdClose"},
+            {"click:Picture1", 1, "frmMeterRead"},
+            {"tool:Meter Control", 1, ""},
+            {"tool:Index", 1, "frmIndex"},
+            {"click:Command2", 1, "frmMenu"},
+            {"click:Label1", 1, "same"},
+            {"click:Picture1", 2, "frmR01unit"},
+            {"tool:Data List", 7, ""},
+            {"tool:Data List", 1, "frmR01"},
+            {"tool:Standard Day", 7, "frmR04"},
+            {"tool:Line Graph", 2, "frmR02unit"},
+            {"tool:Download Meter Readings", 1, "frmMeterRead"},
+            {"tool:Index", 1, "frmIndex"},
+            {"click:Picture3", 1, "frmMenu"},
+            {"key:Picture3", 1, "frmR02"},
+            {"tool:Histogram", 1, "frmR05"},
+            {"menu:mnuSummary", 1, "SummaryWindow"},
+            {"menu:mnuOverlayDay", 1, "OverlayDayWindow"},
+            {"menu:mnuExport", 1, "same", "ExportReadingsWindow/DTPicker1"},
+            {"menu:mnuDoctorReport", 1, "same", "DoctorReportWindow/DTPicker1"},
+            {"menu:mnuExport", 1, "same", "ExportReadingsWindow/DTPicker1"},
+            {"ExportReadingsWindow:cmdBrowse", 1, "same", "ExportReadingsWindow/cmdExport"},
+            {"Enter:ExportReadingsWindow", 1, "same", "closed"},
+            {"frmSet:CmdFindMeter", 1, "same", "frmFindMeter/CmdClose"},
+            {"Escape:frmFindMeter", 1, "same", "closed"},
+            {"menu:mnuAbout", 1, "same", "frmAbout/cmdOK"},
+            {"menu:mnuWeb", 1, "same", "frmBrowser/cboAddress"},
+            {"menu:mnuWeb", 1, "same", "frmBrowser/cboAddress"},
+        };
+        ScratchFolder folder;
+        m_messages.saveAnswers = {folder.file("x.csv")};
+        const QRect screen = m_frame->screen()->availableGeometry();
+        QVERIFY(m_frame->width() <= screen.width() && m_frame->height() <= screen.height());
+        m_frame->show();
+        m_frame->move(screen.bottomRight() - QPoint(100, 100));
+        QStringList problems, charts;
+        for (const auto &[command, unit, opens, front] : steps) {
+            m_state->user.unit = unit;
+            m_frame->activateWindow();
+            const QStringList before = loadedPages(*m_frame);
+            const QPointer<QWidget> page = m_frame->activePage();
+            const QString how = QString(command).section(u':', 0, 0), name = QString(command).section(u':', 1);
+            const bool key = how == u"Enter" || how == u"Escape";
+            // A key or a click goes to a window in front.
+            QPointer<QWidget> dialog = m_frame->findChild<QWidget *>(key ? name : how);
+            QWidget *control = dialog ? dialog->findChild<QWidget *>(name)
+                               : page ? page->findChild<QWidget *>(name)
+                                      : nullptr;
+            if (dialog)
+                dialog->activateWindow();
+            if (key) {
+                QTest::keyClick(dialog->focusWidget(), how == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
+            } else if (how == u"tool") {
+                m_frame->toolbarClick(name);
+            } else if (how == u"menu") {
+                m_frame->findChild<QAction *>(name)->trigger();
+            } else if (control && how == u"key") {
+                QVERIFY2(control->focusPolicy() & Qt::TabFocus, command);
+                QTest::keyClick(control, Qt::Key_Return);
+            } else {
+                QVERIFY2(control, command);
+                QTest::mouseClick(control, Qt::LeftButton);
+            }
+            flushDeletes();
+            QApplication::processEvents();
+            const bool same = qstrcmp(opens, "same") == 0;
+            const QStringList loaded = loadedPages(*m_frame);
+            QWidget *shown = key ? dialog.data() : QApplication::activeWindow();
+            const QString inFront = !shown ? "closed"
+                                    : shown == m_frame.get()
+                                        ? ""
+                                        : shown->objectName() + u'/' + shown->focusWidget()->objectName();
+            // The command leads each side, so a failure names it.
+            QCOMPARE(std::tuple(QString(command), loaded, page.isNull(), inFront),
+                     std::tuple(QString(command),
+                                same     ? before
+                                : *opens ? QStringList{opens}
+                                         : QStringList{},
+                                !same, QString(front)));
+            QStringList names;
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (!window->isVisible())
+                    continue;
+                problems << accessProblems(window);
+                // A window larger than the screen (at this font) starts at its edge.
+                const QRect room(screen.topLeft(), screen.size().expandedTo(window->frameSize()));
+                const bool browser = qobject_cast<frmBrowser *>(window);
+                const QWidget *owner = qobject_cast<frmFindMeter *>(window) ? m_frame->findChild<frmSet *>()
+                                                                            : static_cast<QWidget *>(m_frame.get());
+                if (window != m_frame.get()
+                    && (window->parentWidget() != owner || browser == (window->windowType() == Qt::Dialog)
+                        || (names.contains(window->objectName()) && !browser)
+                        || !room.contains(window->frameGeometry())))
+                    problems << window->objectName() + QStringLiteral(" is not its owner's one dialog on the screen");
+                names << window->objectName();
+            }
+            for (ChartView *chart : same || !m_frame->activePage() ? QList<ChartView *>()
+                                                                   : m_frame->activePage()->findChildren<ChartView *>())
+                charts << QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
+        }
+        QCOMPARE(std::pair(m_frame->findChildren<frmBrowser *>().size(), folder.exists("x.csv")),
+                 std::pair(qsizetype(2), true)); // a help browser at each use
+        problems.removeDuplicates();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QCOMPARE(charts,
+                 (QStringList{
+                     "PC line graph, 1 reading from 2006/3/6 to 2006/3/6, highest 250, lowest 250 mg/dL",
+                     "Standard day, no day chosen",
+                     "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 13.9, lowest 3.3 mmol/L",
+                     "Line graph, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL",
+                     "Histogram, 3 readings from 2006/3/5 to 2006/3/7, highest 250, lowest 60 mg/dL, most in <61 (1)",
+                     "Band bar, 3 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 33.3 %, 70–180 mg/dL 33.3 %, "
+                     "181–250 mg/dL 33.3 %, Above 250 mg/dL 0.0 %",
+                     "Overlay day, 3 readings, a median for 0 of 24 hours"}));
     }
 
     // Where nothing can show a folder (as on the screenless platform), Open Data

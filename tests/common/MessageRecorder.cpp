@@ -3,6 +3,10 @@
 MessageRecorder::MessageRecorder()
 {
     answer(false);
+    SaveDialogs::setHandler([this](const SaveDialogs::Request &r) {
+        saveQuestions << r.title + QStringLiteral(": ") + r.offered;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    });
 }
 
 void MessageRecorder::answer(bool yes)
@@ -13,6 +17,7 @@ void MessageRecorder::answer(bool yes)
 MessageRecorder::~MessageRecorder()
 {
     Messages::setHandler({});
+    SaveDialogs::setHandler({});
 }
 
 QStringList MessageRecorder::texts() const

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -164,6 +165,11 @@ private Q_SLOTS:
                  (QStringList{"User Login", "User ID :", "Password :", "Login", "Add New User", "Cancel"}));
         QCOMPARE(texts(&add, {"LabelName", "LabelPasswd", "LabelCheck", "CommandAddOk", "CommandCancel"}),
                  (QStringList{"Add New User", "User ID :", "Password :", "Checking Password :", "OK", "Cancel"}));
+        // Escape is Cancel: at login it ends the program, for a new user it goes back to the login.
+        QSignalSpy cancelled(login.get(), &frmLogin::cancelRequested), back(&add, &frmLoginAdd::cancelled);
+        QTest::keyClick(login->focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(control(&add, "TextName"), Qt::Key_Escape);
+        QCOMPARE((QList<qsizetype>{cancelled.count(), back.count()}), (QList<qsizetype>{1, 1}));
         frmReadOldData reading; // shown while the readings load
         QCOMPARE(texts(&reading, {"Label1"}), (QStringList{"Reading...", "Reading..."}));
         QStringList shown;
@@ -283,10 +289,15 @@ private Q_SLOTS:
                  std::tuple(0, registry, files, earlier, listed));
         const QStringList passwords = typed.mid(!login);
         QCOMPARE(texts(window.get(), boxes.mid(!login)).mid(1), emptied ? QStringList(passwords.size()) : passwords);
+        // The cursor is back in the box the message is about.
+        const QString about = !login && message.contains("User ID")   ? "TextName"
+                              : message.contains("Checking Password") ? "TextCheck"
+                                                                      : "TextPasswd";
+        QCOMPARE(window->focusWidget() ? window->focusWidget()->objectName() : QString(), about);
     }
 
-    // What the window shows on opening, then after SAVE and OK what the user
-    // list holds, with what another program added while the window was open.
+    // What the window shows on opening, then after SAVE and OK (by Enter) what
+    // the user list holds, with what another program added while the window was open.
     void loadSaveOk_data()
     {
         QTest::addColumn<QByteArray>("fields"); // alice's seven settings fields
@@ -318,11 +329,12 @@ private Q_SLOTS:
         const QByteArray before = rig.folder.read(kRegistry);
         if (!added.isEmpty())
             rig.folder.write(kRegistry, before + crlf({added}));
-        rig.click("CmdSave");
+        // Enter runs SAVE from where the window starts, then OK, which SAVE hands the focus to.
+        QTest::keyClick(rig.window->focusWidget(), Qt::Key_Return);
         QCOMPARE(rig.control<QPushButton>("cmdOK")->isEnabled(), !saved.isEmpty());
         if (saved.isEmpty())
             return;
-        rig.click("cmdOK");
+        QTest::keyClick(rig.window->focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!rig.window);
         QList<QByteArray> lines{kHeader, kGuest, saved, kOther};
         if (!added.isEmpty())
@@ -387,6 +399,7 @@ private Q_SLOTS:
         Q_EMIT box->activated(1);
         rig.click("ComOption1");
         box->setEditText("/dev/pts/9");
+        box->setFocus();
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(shown(), (QStringList{default1, adapter, "/dev/pts/9", "current: /dev/pts/9"}));
         QCOMPARE(rig.folder.read("dextrel.ini"),
@@ -404,10 +417,14 @@ private Q_SLOTS:
         QCOMPARE(tried, (QStringList{"/dev/ttyUSB0", "/dev/ttyACM0", "/dev/pts/7"}));
         QCOMPARE(rig.folder.read("dextrel.ini"),
                  crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyACM0"}));
-        QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size()), std::tuple(registry, 0));
+        // Enter in the list took the device, and did not SAVE.
+        QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size(),
+                            rig.control<QPushButton>("cmdOK")->isEnabled()),
+                 std::tuple(registry, 0, false));
     }
 
-    // A refused SAVE says why, stores nothing and takes OK back; OK that cannot
+    // A refused SAVE says why, stores nothing, takes OK back and puts the cursor
+    // in the box at fault; OK that cannot
     // write the user list says so and keeps the window and its values.
     void refusedSaveAndFailedRewrite()
     {
@@ -417,8 +434,8 @@ private Q_SLOTS:
         rig.click("CmdSave");
         QCOMPARE(rig.messages.single(), QStringLiteral("Error: The normal lower limit Setting of Glucose Value "
                                                        "ranges between 30mg/dL and 600mg/dL !!"));
-        QCOMPARE(std::pair(rig.shown(), rig.state.user.min),
-                 std::pair(QStringList{"120", "29", "120", "80", "mg/dL", "OK disabled"}, 80));
+        QCOMPARE(std::tuple(rig.shown(), rig.state.user.min, rig.window->focusWidget()->objectName()),
+                 std::tuple(QStringList{"120", "29", "120", "80", "mg/dL", "OK disabled"}, 80, "TextMin"));
 
         rig.messages.clear();
         rig.type("TextMin", "80");

@@ -9,6 +9,7 @@
 #include "help/ui/frmBrowser.h"
 #include "meter/ui/frmFindMeter.h"
 #include "meter/ui/frmMeterRead.h"
+#include "platform/ui/WindowParts.h"
 #include "reports/ui/LineGraphWindow.h"
 #include "reports/ui/OverlayDayWindow.h"
 #include "reports/ui/SummaryWindow.h"
@@ -62,13 +63,18 @@ QWidget *meterRead(PageHost &host, AppState &state)
     return page;
 }
 
-// Deletes itself when closed.
+// Deletes itself when closed. Find Meter is a dialog of it, one at a time:
+// asked again, the search under way comes to the front.
 QWidget *settings(PageHost &, AppState &state)
 {
     const auto findMeter =
         [](QWidget *parent, int port, const QString &shown, std::function<void(const QString &)> use) {
+        for (frmFindMeter *open : parent->findChildren<frmFindMeter *>(Qt::FindDirectChildrenOnly)) {
+            if (open->isVisible())
+                return WindowParts::showOver(open, parent);
+        }
         const QList<SerialPortEntry> candidates = SerialPorts::namedFirst(SerialPorts::catalogue().ports(), shown);
-        (new frmFindMeter(candidates, port, std::move(use), parent))->show();
+        WindowParts::showOver(new frmFindMeter(candidates, port, std::move(use), parent), parent);
     };
     return new frmSet(state.user, state.users, state.dataDir, findMeter);
 }

@@ -28,6 +28,11 @@ inline QString printedTo(const QString &file)
 }
 inline const QString kNoPrintSettingScripted = QStringLiteral(
     "Print Setting asks for a printer, which a scripted run cannot answer: nothing was printed.");
+// Any other question of a file to save to ("Save Log").
+inline QString cannotAskScripted(const QString &title)
+{
+    return QStringLiteral("%1 asks for a file, which a scripted run cannot answer: nothing was chosen.").arg(title);
+}
 
 // Open Data Folder on a computer that cannot show a folder.
 inline QString cannotOpenDataFolder(const QString &folder)

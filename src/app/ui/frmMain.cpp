@@ -5,33 +5,37 @@
 #include "app/ui/Pictures.h"
 #include "app/ui/ShellTexts.h"
 #include "app/ui/frmAbout.h"
+#include "platform/TextFiles.h"
 #include "platform/ui/LeaveCheck.h"
 #include "platform/ui/MessageService.h"
+#include "platform/ui/SaveDialogs.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ui/ExportWindow.h"
 #include "reports/ReportFileNames.h"
 #include "users/OwnFiles.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+
+#include <optional>
 
 namespace {
 
@@ -115,9 +119,13 @@ void frmMain::buildMenus()
 
     QMenu *mnuMain = addMenu("mnuMain", QStringLiteral("Main(&M)"));
     addPageItems(mnuMain, PageMenu::Main);
+    // One window of each kind: asked again, the one open comes to the front.
     const auto exports = [this](ReportFiles::Kind kind) {
         return [this, kind] {
-            showOwned(new ExportWindow(PageContext{m_state.user, m_state.store, m_state.dataDir}, kind));
+            QPointer<QWidget> &kept = m_exports[kind];
+            if (!kept)
+                kept = new ExportWindow(PageContext{m_state.user, m_state.store, m_state.dataDir}, kind);
+            showOwned(kept);
         };
     };
     // X, not E: Exit(&E) below has that letter.
@@ -273,7 +281,8 @@ bool frmMain::printActivePage(QPrinter &printer)
     QWidget *active = activePage();
     if (!active)
         return false;
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
+    const bool toPdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (toPdf) {
         if (const QString refusal = OwnFiles::exportRefusal(m_state.dataDir, printer.outputFileName());
             !refusal.isEmpty()) {
             Messages::show(this, refusal, {}, Messages::Icon::Warning);
@@ -282,8 +291,21 @@ bool frmMain::printActivePage(QPrinter &printer)
     }
     const QImage image = pageImage(active);
     printer.setPageOrientation(active->width() > active->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // A printed page is health data: its PDF is written as the program's own
+    // files are, owner-only and whole, never by the printer engine in place.
+    QBuffer pdf;
+    std::optional<QPdfWriter> pdfWriter;
+    if (toPdf) {
+        pdf.open(QIODevice::WriteOnly);
+        pdfWriter.emplace(&pdf);
+        pdfWriter->setPdfVersion(printer.pdfVersion());
+        pdfWriter->setResolution(printer.resolution());
+        pdfWriter->setPageLayout(printer.pageLayout());
+        pdfWriter->setTitle(printer.docName());
+        pdfWriter->setCreator(printer.creator());
+    }
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(pdfWriter ? static_cast<QPagedPaintDevice *>(&*pdfWriter) : &printer)) {
         Messages::show(this, ShellTexts::kCannotPrint, {}, Messages::Icon::Warning);
         return false;
     }
@@ -291,6 +313,10 @@ bool frmMain::printActivePage(QPrinter &printer)
     const QSize size = active->size().scaled(paper.size(), Qt::KeepAspectRatio);
     painter.drawImage(QRect(QPoint(paper.x() + (paper.width() - size.width()) / 2, paper.y()), size), image);
     painter.end();
+    if (toPdf && !TextFiles::writeAtomically(printer.outputFileName(), pdf.data(), nullptr)) {
+        Messages::show(this, ShellTexts::kCannotPrint, {}, Messages::Icon::Warning);
+        return false;
+    }
     return true;
 }
 
@@ -342,22 +368,16 @@ QWidget *frmMain::showWindow(const PageRow &row)
     return kept ? showOwned(kept) : nullptr;
 }
 
-// The frame's separate windows belong to it: window managers keep them over it,
+// The frame's separate windows belong to it: its dialogs stay in front of it,
 // and they open centred on it, within the screen.
 QWidget *frmMain::showOwned(QWidget *window)
 {
-    if (window->parentWidget() != this)
-        window->setParent(this, window->windowFlags() | Qt::Window);
-    if (!window->isVisible())
-        WindowParts::placeOver(window, this);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    WindowParts::showOver(window, this);
     return window;
 }
 
 // To a printer this prints at once; to a PDF file (the only way on a computer
-// without a printer) it first asks for the file, offering the last one.
+// without a printer) it first asks for the file, offering a name of the page.
 void frmMain::printReport()
 {
     QWidget *active = activePage();
@@ -368,13 +388,10 @@ void frmMain::printReport()
         printActivePage(chosen);
         return;
     }
-    QString path = chosen.outputFileName();
-    if (path.isEmpty()) {
-        path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                   .filePath(ReportFileNames::printName(m_state.user.id, active->windowTitle()));
-    }
-    if (!m_scripted)
-        path = QFileDialog::getSaveFileName(this, ShellTexts::kPrintToPdf, path, ReportFileNames::kPdfFilter);
+    const QString name = ReportFileNames::printName(m_state.user.id, active->windowTitle());
+    const QString path = m_scripted
+                             ? SaveDialogs::offered(name)
+                             : SaveDialogs::ask(this, ShellTexts::kPrintToPdf, name, ReportFileNames::kPdfFilter);
     if (path.isEmpty())
         return;
     chosen.setOutputFileName(ReportFileNames::withExtension(path, ReportFileNames::kPdfFilter));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/PageHost.h"
+#include "reports/ui/ReportFiles.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -99,6 +100,7 @@ private:
     QPointer<QWidget> m_page;
     // The windows of their own that are kept one at a time, by their row.
     std::map<const PageRow *, QPointer<QWidget>> m_windows;
+    std::map<ReportFiles::Kind, QPointer<QWidget>> m_exports;
     std::unique_ptr<QPrinter> m_printer;
     bool m_scripted = false;
 };

@@ -3,12 +3,12 @@
 #include "meter/MeterTexts.h"
 #include "meter/serial/MeterDownload.h"
 #include "platform/ui/MessageService.h"
+#include "platform/ui/SaveDialogs.h"
 #include "platform/ui/WindowParts.h"
 #include "platform/TextFiles.h"
 #include "users/OwnFiles.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -148,9 +148,8 @@ void frmMeterRead::connectDownload()
 void frmMeterRead::saveLog()
 {
     const QString log = m_download->logPath();
-    const QString target = QFileDialog::getSaveFileName(this, QStringLiteral("Save Log"),
-                                                        QDir::home().filePath(QFileInfo(log).fileName()),
-                                                        QStringLiteral("Logs (*.log)"));
+    const QString target = SaveDialogs::ask(this, QStringLiteral("Save Log"), QFileInfo(log).fileName(),
+                                            QStringLiteral("Logs (*.log)"));
     if (target.isEmpty())
         return;
     if (const QString refusal = OwnFiles::exportRefusal(m_dataDir, target); !refusal.isEmpty()) {

@@ -1,28 +1,20 @@
 #include "reports/ui/ExportWindow.h"
 
 #include "platform/ui/MessageService.h"
+#include "platform/ui/SaveDialogs.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ReportFileNames.h"
 #include "reports/ui/ReportParts.h"
 #include "store/ReadingStore.h"
 
-#include <QDir>
 #include <QDateEdit>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
-
-namespace {
-// The folder of the last file written, for the rest of the login.
-QString g_lastFolder;
-} // namespace
 
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
-    : QWidget(nullptr, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, WindowParts::kOwnedDialogFlags)
     , dateCaption(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
     , pickers(this, context, [this] { cmdExport->setEnabled(pickers.hasReadings()); })
     , fileCaption(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
@@ -59,21 +51,20 @@ ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     WindowParts::closeOnEscape(this);
 }
 
-// Offers the user's documents folder (or the last one written to) and a name
-// of the user and period.
+// Offers the file typed, else a name of the user and period.
 void ExportWindow::browse()
 {
     const QString filter = ReportFiles::fileFilter(m_kind);
     QString offered = txtFile->text().trimmed();
-    if (offered.isEmpty()) {
-        const QString folder = g_lastFolder.isEmpty()
-                                   ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                   : g_lastFolder;
-        offered = QDir(folder).filePath(ReportFileNames::periodName(m_context.user.id, pickers.period(), filter));
-    }
-    const QString path = QFileDialog::getSaveFileName(this, windowTitle(), offered, filter);
-    if (!path.isEmpty())
-        txtFile->setText(ReportFileNames::withExtension(path, filter));
+    if (offered.isEmpty())
+        offered = ReportFileNames::periodName(m_context.user.id, pickers.period(), filter);
+    const QString path = SaveDialogs::ask(this, windowTitle(), offered, filter);
+    if (path.isEmpty())
+        return;
+    txtFile->setText(ReportFileNames::withExtension(path, filter));
+    // The file is chosen: Enter now exports.
+    if (cmdExport->isEnabled())
+        cmdExport->setFocus();
 }
 
 void ExportWindow::exportFile()
@@ -91,7 +82,6 @@ void ExportWindow::exportFile()
         Messages::show(this, written.message, {}, Messages::Icon::Warning);
         return;
     }
-    g_lastFolder = QFileInfo(path).absolutePath();
     Messages::show(this, written.message);
     close();
 }

@@ -11,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 
 // "Export Readings" and "Report for My Doctor": a date range and a file name,
-// then the readings as CSV or the doctor's one-page PDF. A window of its own,
+// then the readings as CSV or the doctor's one-page PDF. A dialog of the frame,
 // deleting itself when closed.
 class ExportWindow : public QWidget
 {

@@ -66,6 +66,8 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     connect(CommandCancel, &QPushButton::clicked, this, &frmLogin::cancelRequested);
     connect(Timerload, &QTimer::timeout, this, &frmLogin::onTimerload);
     WindowParts::setMainButton(this, CommandLoginIn);
+    // Escape ends the program, as Cancel does.
+    WindowParts::cancelOnEscape(this, CommandCancel);
 
     const QString registry = DataFolder::registryPath(m_dataDir);
     QString error;
@@ -111,9 +113,15 @@ void frmLogin::onTimerload()
         ComboName->setCurrentIndex(ComboName->count() - 1);
     }
     onUserChosen();
-    // The password is what the user types next, for the user just added too.
-    (TextPasswd->isEnabled() ? static_cast<QWidget *>(TextPasswd) : ComboName)->setFocus();
+    focusNextField();
     Q_EMIT usersListed();
+}
+
+// The password is what the user types next (for the user just added, and
+// after a refused one, too), else the choice of a user.
+void frmLogin::focusNextField()
+{
+    (TextPasswd->isEnabled() ? static_cast<QWidget *>(TextPasswd) : ComboName)->setFocus();
 }
 
 void frmLogin::onUserChosen()
@@ -136,8 +144,10 @@ void frmLogin::onLoginClicked()
         Messages::show(this, outcome.message, outcome.title,
                        outcome.critical ? Messages::Icon::Critical : Messages::Icon::None);
     }
-    if (!outcome.ok)
+    if (!outcome.ok) {
+        focusNextField();
         return;
+    }
     for (const QString &warning : outcome.warnings)
         Messages::show(this, warning, {}, Messages::Icon::Warning);
     Q_EMIT loggedIn(outcome);

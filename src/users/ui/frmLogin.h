@@ -39,6 +39,7 @@ private:
     void LoadUserList();
     void onTimerload();
     void onUserChosen();
+    void focusNextField();
     void onLoginClicked();
 
     const QString m_dataDir;

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -57,7 +58,7 @@ void onChosen(QRadioButton *option, QObject *context, Handler handler)
 } // namespace
 
 frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, MeterFinder findMeter, QWidget *parent)
-    : QWidget(parent, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
+    : QWidget(parent, WindowParts::kOwnedDialogFlags)
     , m_user(user)
     , m_users(users)
     , m_dataDir(dataDir)
@@ -175,7 +176,17 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     connect(cmdOK, &QPushButton::clicked, this, &frmSet::onOkClicked);
     // Escape leaves as the close button does, writing nothing.
     WindowParts::closeOnEscape(this);
+    WindowParts::setMainButton(this, CmdSave);
+    // Tab goes through the frames as they stand, from the port to OK.
+    QList<QWidget *> order{portOptions, portOptions + 5};
+    order << ComboDevice << CmdFindMeter << mgdlOption << mmolOption << ymdOption << dmyOption << TextMax << TextMin
+          << CmdSave << cmdOK;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     load();
+    // The port chosen, where the window starts.
+    const auto chosen = std::find_if(portOptions, portOptions + 5, [](QRadioButton *o) { return o->isChecked(); });
+    (chosen != portOptions + 5 ? *chosen : portOptions[0])->setFocus();
 }
 
 // Switching the options on runs their handlers, so the unit's defaults land in
@@ -252,6 +263,12 @@ void frmSet::onSaveClicked()
         cmdOK->setEnabled(false);
         if (!outcome.message.isEmpty())
             Messages::show(this, outcome.message);
+        // The value to put right is typed next (the after-meal boxes are never shown).
+        const std::array boxes{TextMax, TextMin, TextMaxp, TextMinp};
+        if (outcome.box >= 0 && boxes[outcome.box]->isVisible()) {
+            boxes[outcome.box]->setFocus();
+            boxes[outcome.box]->selectAll();
+        }
         return;
     }
     m_user.max = outcome.limits[0];
@@ -259,6 +276,8 @@ void frmSet::onSaveClicked()
     m_user.maxp = outcome.limits[2];
     m_user.minp = outcome.limits[3];
     cmdOK->setEnabled(true);
+    // So that a second Enter writes them.
+    cmdOK->setFocus();
 }
 
 // A rewrite that fails keeps the window open with everything as typed.

@@ -16,8 +16,8 @@ class UserTable;
 
 // "Setting parameters": port, unit and date format change the logged-in user's
 // settings the moment they are chosen; SAVE checks and takes the limits; OK
-// writes the settings into the user list and closes. A window of its own,
-// deleting itself when closed.
+// writes the settings into the user list and closes. A dialog of the window
+// that opens it, deleting itself when closed. Enter runs SAVE, then OK once SAVE took the limits.
 class frmSet : public QWidget
 {
     Q_OBJECT
