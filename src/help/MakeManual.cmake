@@ -4,8 +4,12 @@
 # the page's language) and writes search-index.txt, every page's file, title
 # and words, one page a line (see ManualSearch.h), for the search page, so the
 # index never lags behind the pages.
+set(body_class "")
 if(LANGUAGE STREQUAL "zh_TW")
     set(html_language "zh-Hant-TW")
+    # The page's characters in a face drawn for Taiwan (manual.css), whatever
+    # the system's own language.
+    set(body_class " class=\"zh-hant\"")
     set(links 首頁 連接血糖機 報告 您的資料 命令列 搜尋)
 else()
     set(html_language "en")
@@ -30,7 +34,7 @@ foreach(page IN LISTS pages)
 <title>${title}</title>
 <link rel=\"stylesheet\" type=\"text/css\" href=\"manual.css\">
 </head>
-<body>
+<body${body_class}>
 <nav><a href=\"index.html\">${home}</a> · <a href=\"connect.html\">${connect}</a> ·
 <a href=\"datalist.html\">${reports}</a> · <a href=\"data.html\">${data}</a> ·
 <a href=\"commandline.html\">${commandline}</a> · <a href=\"search.html\">${search}</a></nav>
