@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   qt6-svg-dev libqt6svg6
+  qt6-tools-dev qt6-l10n-tools   # Qt6LinguistTools for CMake: lupdate, lrelease
+  qt6-translations-l10n          # Qt's own texts (standard buttons) in Traditional Chinese
   qt6-qpa-plugins
   libbenchmark-dev
   clang libclang-rt-14-dev clang-format git

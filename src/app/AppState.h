@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/DeviceChoices.h"
+#include "platform/UiLanguage.h"
+
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 #include "users/UserTable.h"
@@ -16,4 +19,14 @@ struct AppState
     UserTable users;
     UserSettings user;
     ReadingStore store;
+    // --lang: wins over the user's choice for the whole run.
+    std::optional<UiLanguage> commandLineLanguage;
+
+    // The language the logged-in user sees: --lang, the user's choice, or the system's.
+    UiLanguage userLanguage() const
+    {
+        QString ignored; // a damaged settings file is told at login
+        return UiLanguages::chosen(commandLineLanguage, DeviceChoices::load(dataDir, &ignored).language(user.id),
+                                   QLocale::system());
+    }
 };

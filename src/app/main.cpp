@@ -4,6 +4,7 @@
 #include "platform/DataFolderLock.h"
 #include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
+#include "platform/UiLanguage.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/SaveDialogs.h"
 #include "app/CommandLineExport.h"
@@ -19,6 +20,7 @@
 #include "users/UserRegistry.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <csignal>
@@ -58,6 +60,7 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
         err << LocalBytes::shown(warning) << Qt::endl;
     state.users = std::move(login.users);
     state.user = login.user;
+    UiLanguages::apply(state.userLanguage());
     if (!options.exportCsv.isEmpty()) {
         return runCommandLineExport(state, ReportFiles::Kind::Readings, options.exportCsv, options.from, options.to,
                                     out, err);
@@ -77,7 +80,16 @@ int main(int argc, char *argv[])
     // Past a file-size limit a write fails with its reason instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    const StartOptions::Parsed parsed = StartOptions::parse(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    StartOptions::Parsed parsed = StartOptions::parse(arguments);
+    std::unique_ptr<QCoreApplication> app;
+    if (parsed.outcome != StartOptions::Outcome::Run) {
+        // The help and the errors in the language asked for, which needs the
+        // application object for its translation.
+        app = std::make_unique<QCoreApplication>(argc, argv);
+        UiLanguages::apply(StartOptions::languageOf(arguments));
+        parsed = StartOptions::parse(arguments);
+    }
     if (parsed.outcome == StartOptions::Outcome::Help) {
         std::fprintf(stdout, "%s", qPrintable(parsed.text));
         return 0;
@@ -99,8 +111,10 @@ int main(int argc, char *argv[])
     const SystemSerialPorts systemPorts;
     SerialPorts::setCatalogue(&systemPorts);
     // The serial ports alone: no data folder, no login, no lock.
+    const UiLanguage language = options.language.value_or(UiLanguages::forLocale(QLocale::system()));
     if (options.portsOnly()) {
         QCoreApplication app(argc, argv);
+        UiLanguages::apply(language);
         QTextStream out(stdout);
         QTextStream err(stderr);
         const int listed = options.listPorts ? runListPorts(out) : 0;
@@ -109,7 +123,6 @@ int main(int argc, char *argv[])
 
     if (options.drawsWithoutWindows() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app;
     if (!options.withoutWindows()) {
         app = std::make_unique<QApplication>(argc, argv);
     } else if (options.drawsWithoutWindows()) {
@@ -120,6 +133,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationVersion(Product::kVersion);
+    UiLanguages::apply(language);
 
     if (options.unattended()) {
         Messages::setHandler(Messages::printToStandardError);
@@ -131,6 +145,7 @@ int main(int argc, char *argv[])
     }
 
     AppState state;
+    state.commandLineLanguage = options.language;
     QString folderNote;
     state.dataDir = DataFolder::resolve(options.dataDir, &folderNote);
     QString error;

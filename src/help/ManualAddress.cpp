@@ -1,4 +1,5 @@
 #include "help/ManualAddress.h"
+#include <QCoreApplication>
 
 #include <QRegularExpression>
 
@@ -16,13 +17,13 @@ Route routeOf(const QUrl &url)
 
 QString refusal(const QUrl &url)
 {
-    return QStringLiteral("The help browser shows the manual only; it does not open %1")
+    return QCoreApplication::translate("ManualAddress", "The help browser shows the manual only; it does not open %1")
         .arg(url.toDisplayString(QUrl::RemovePassword));
 }
 
 QString noSystemBrowser(const QUrl &url)
 {
-    return QStringLiteral("No web browser is set up on this computer to open %1")
+    return QCoreApplication::translate("ManualAddress", "No web browser is set up on this computer to open %1")
         .arg(url.toDisplayString(QUrl::RemovePassword));
 }
 

@@ -1,5 +1,7 @@
 #include "meter/MeterProbe.h"
 
+#include <QCoreApplication>
+
 #include "meter/TappedLink.h"
 
 #include <QStringList>
@@ -9,10 +11,12 @@ using State = MeterSession::State;
 QString MeterProbe::Result::text() const
 {
     switch (outcome) {
-    case Outcome::Found: return QStringLiteral("Meter found on %1").arg(port.label());
-    case Outcome::CannotOpen: return QStringLiteral("%1: cannot be opened: %2").arg(port.label(), reason);
-    case Outcome::Silent: return QStringLiteral("%1: no answer").arg(port.label());
-    case Outcome::NotTheMeter: return QStringLiteral("%1: answers, but not as the meter does").arg(port.label());
+    case Outcome::Found: return QCoreApplication::translate("MeterProbe", "Meter found on %1").arg(port.label());
+    case Outcome::CannotOpen:
+        return QCoreApplication::translate("MeterProbe", "%1: cannot be opened: %2").arg(port.label(), reason);
+    case Outcome::Silent: return QCoreApplication::translate("MeterProbe", "%1: no answer").arg(port.label());
+    case Outcome::NotTheMeter:
+        return QCoreApplication::translate("MeterProbe", "%1: answers, but not as the meter does").arg(port.label());
     }
     return {};
 }
@@ -53,8 +57,10 @@ QString MeterProbe::summary() const
     QStringList tried;
     for (const Result &r : m_results)
         tried << r.port.device;
-    return tried.isEmpty() ? QStringLiteral("No meter found: there is no serial port to try.")
-                           : QStringLiteral("No meter found on %1.").arg(tried.join(QStringLiteral(", ")));
+    return tried.isEmpty()
+               ? QCoreApplication::translate("MeterProbe", "No meter found: there is no serial port to try.")
+               : QCoreApplication::translate("MeterProbe", "No meter found on %1.")
+                     .arg(tried.join(QCoreApplication::translate("MeterProbe", ", ")));
 }
 
 void MeterProbe::advance(qint64 nowMs)
@@ -119,7 +125,7 @@ void MeterProbe::openNext()
 {
     while (!m_device && m_results.size() < m_candidates.size()) {
         const SerialPortEntry &port = m_candidates.at(m_results.size());
-        Q_EMIT trying(QStringLiteral("Trying %1...").arg(port.label()));
+        Q_EMIT trying(QCoreApplication::translate("MeterProbe", "Trying %1...").arg(port.label()));
         QString failure;
         m_device = m_opener(port.device, &failure);
         if (!m_device) {

@@ -12,7 +12,8 @@
 
 namespace {
 
-const QByteArray kSection = QByteArrayLiteral("[SerialDevices]");
+// The sections' titles, by DeviceChoices::Section.
+const QByteArray kSections[] = {QByteArrayLiteral("[SerialDevices]"), QByteArrayLiteral("[Languages]")};
 // Far more than five devices for each of thousands of users: a larger file is
 // not the program's, and is not read into memory.
 constexpr qint64 kLargestFile = 1 << 20;
@@ -99,6 +100,20 @@ bool DeviceChoices::store(const QString &dataDir, const QString &user, int port,
         *error = QStringLiteral("A device name cannot hold a line break or another control character.");
         return false;
     }
+    return storeChoice(dataDir, {Devices, user, port}, device, error);
+}
+
+bool DeviceChoices::storeLanguage(const QString &dataDir, const QString &user, const QString &language, QString *error)
+{
+    if (hasControlCharacter(language)) {
+        *error = QStringLiteral("A language cannot hold a line break or another control character.");
+        return false;
+    }
+    return storeChoice(dataDir, {Languages, user, 0}, language, error);
+}
+
+bool DeviceChoices::storeChoice(const QString &dataDir, const Key &key, const QString &value, QString *error)
+{
     // Every other user's choices are in the file: one that cannot be read
     // whole is not replaced by the one choice known.
     DeviceChoices choices;
@@ -106,7 +121,7 @@ bool DeviceChoices::store(const QString &dataDir, const QString &user, int port,
         *error += QStringLiteral(" It is left as it is, so that no other choice in it is lost.");
         return false;
     }
-    choices.set(user, port, device);
+    choices.setChoice(key, value);
     return TextFiles::writeAtomically(path(dataDir), choices.format(), error);
 }
 
@@ -114,30 +129,32 @@ bool DeviceChoices::parse(const QByteArray &content, QString *why)
 {
     TextFiles::LineSplitter lines(content);
     QByteArrayView line;
-    bool inSection = false;
+    Section section = NoSection;
     for (int number = 1; lines.next(&line); ++number) {
         m_lines.append(Line{line.toByteArray(), lines.lineEnd().toByteArray(), {}, {}});
         const QByteArray text = line.trimmed().toByteArray();
         if (text.isEmpty() || text.startsWith(';') || text.startsWith('#'))
             continue;
         if (text.startsWith('[')) {
-            inSection = text == kSection;
+            section = Section(std::find(std::begin(kSections), std::end(kSections), text) - std::begin(kSections));
             continue;
         }
+        // A language is chosen per user, a device per user and port.
         const qsizetype equals = text.indexOf('=');
-        const qsizetype slash = text.lastIndexOf('/', equals);
-        bool portOk = false;
-        const int port = slash > 0 ? text.mid(slash + 1, equals - slash - 1).toInt(&portOk) : 0;
-        const QString device = QString::fromLocal8Bit(text.mid(equals + 1));
-        if (!inSection || equals < 0 || !portOk || port < PortNames::kFirstPort || port > PortNames::kLastPort
-            || device.isEmpty()) {
+        const qsizetype slash = section == Devices ? text.lastIndexOf('/', equals) : equals;
+        bool portOk = section == Languages;
+        const int port = section == Devices && slash > 0 ? text.mid(slash + 1, equals - slash - 1).toInt(&portOk) : 0;
+        const QString value = QString::fromLocal8Bit(text.mid(equals + 1));
+        if (section == NoSection || equals < 0 || slash <= 0 || !portOk
+            || (section == Devices && (port < PortNames::kFirstPort || port > PortNames::kLastPort))
+            || value.isEmpty()) {
             *why = QStringLiteral("line %1: \"%2\"").arg(number).arg(QString::fromLocal8Bit(text.left(80)));
             return false;
         }
-        const Key key{LocalBytes::decode(QByteArray::fromPercentEncoding(text.left(slash))), port};
+        const Key key{section, LocalBytes::decode(QByteArray::fromPercentEncoding(text.left(slash))), port};
         m_lines.last().key = key;
-        m_lines.last().device = device;
-        set(key.first, key.second, device);
+        m_lines.last().device = value;
+        setChoice(key, value);
     }
     return true;
 }
@@ -147,8 +164,10 @@ bool DeviceChoices::parse(const QByteArray &content, QString *why)
 // choices in the order of their IDs and ports, a removed one goes.
 QByteArray DeviceChoices::format() const
 {
-    const auto choiceLine = [](const Key &key, const QString &device) {
-        return encodedId(key.first) + '/' + QByteArray::number(key.second) + '=' + device.toLocal8Bit();
+    const auto choiceLine = [](const Key &key, const QString &value) {
+        const auto &[section, user, port] = key;
+        return encodedId(user) + (section == Devices ? '/' + QByteArray::number(port) : QByteArray()) + '='
+               + value.toLocal8Bit();
     };
     QList<Line> lines = m_lines;
     std::set<Key> placed;
@@ -169,23 +188,25 @@ QByteArray DeviceChoices::format() const
     for (const auto &[key, device] : m_devices) {
         if (placed.count(key) > 0)
             continue;
-        // Before the first choice that sorts after it, else after the last
-        // choice, else right after the section's title, which a file without
-        // one gets at its end.
+        // Before the first choice of its section that sorts after it, else
+        // after the last choice of its section, else right after the
+        // section's title, which a file without one gets at its end.
+        const QByteArray &section = kSections[std::get<Section>(key)];
         qsizetype at = -1;
         qsizetype title = -1;
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (lines[i].raw.trimmed() == kSection)
+            if (lines[i].raw.trimmed() == section)
                 title = i;
-            if (lines[i].key && *lines[i].key > key) {
+            if (!lines[i].key || std::get<Section>(*lines[i].key) != std::get<Section>(key))
+                continue;
+            if (*lines[i].key > key) {
                 at = i;
                 break;
             }
-            if (lines[i].key)
-                at = i + 1;
+            at = i + 1;
         }
         if (at < 0 && title < 0)
-            lines.append(Line{kSection, "\r\n", {}, {}});
+            lines.append(Line{section, "\r\n", {}, {}});
         if (at < 0)
             at = title < 0 ? lines.size() : title + 1;
         lines.insert(at, Line{choiceLine(key, device), "\r\n", key, device});
@@ -201,14 +222,30 @@ QByteArray DeviceChoices::format() const
 
 QString DeviceChoices::device(const QString &user, int port) const
 {
-    const auto it = m_devices.find({user, port});
+    const auto it = m_devices.find({Devices, user, port});
     return it == m_devices.end() ? QString() : it->second;
 }
 
 void DeviceChoices::set(const QString &user, int port, const QString &device)
 {
-    if (device.isEmpty())
-        m_devices.erase({user, port});
+    setChoice({Devices, user, port}, device);
+}
+
+QString DeviceChoices::language(const QString &user) const
+{
+    const auto it = m_devices.find({Languages, user, 0});
+    return it == m_devices.end() ? QString() : it->second;
+}
+
+void DeviceChoices::setLanguage(const QString &user, const QString &language)
+{
+    setChoice({Languages, user, 0}, language);
+}
+
+void DeviceChoices::setChoice(const Key &key, const QString &value)
+{
+    if (value.isEmpty())
+        m_devices.erase(key);
     else
-        m_devices[{user, port}] = device;
+        m_devices[key] = value;
 }

@@ -6,14 +6,18 @@
 
 #include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 
-// The serial device each user chose for each port number, kept in the program's
-// own settings file in the data folder, owner-only like the other files and
-// rewritten whole and atomically:
+// The serial device each user chose for each port number, and the language
+// each user chose for the windows, kept in the program's own settings file in
+// the data folder, owner-only like the other files and rewritten whole and
+// atomically:
 //
 //   [SerialDevices]
 //   alice/1=/dev/ttyUSB0
+//   [Languages]
+//   alice=zh_TW
 //
 // The user ID's bytes (as in the user list) are percent-encoded, so no ID can
 // break a line. Never kept in DXRegister.txt: other programs read its bytes.
@@ -30,6 +34,8 @@ public:
     // the device holds a control character (a line break would write another
     // line) or when the file cannot be read whole: it holds other choices.
     static bool store(const QString &dataDir, const QString &user, int port, const QString &device, QString *error);
+    // The same for the user's language ("en", "zh_TW"); empty: the system's.
+    static bool storeLanguage(const QString &dataDir, const QString &user, const QString &language, QString *error);
 
     // False with the first line that makes no sense.
     bool parse(const QByteArray &content, QString *why);
@@ -40,9 +46,14 @@ public:
     // Empty when the user chose none for the port.
     QString device(const QString &user, int port) const;
     void set(const QString &user, int port, const QString &device);
+    // Empty when the user chose none.
+    QString language(const QString &user) const;
+    void setLanguage(const QString &user, const QString &language);
 
 private:
-    using Key = std::pair<QString, int>; // user and port
+    enum Section { Devices, Languages, NoSection };
+    // The section, the user and the port (0 for a language).
+    using Key = std::tuple<Section, QString, int>;
     // A line of the file as read, with its end; the choice it sets, if any.
     struct Line
     {
@@ -54,6 +65,9 @@ private:
 
     // The choices in the file; false with why none could be taken.
     static bool read(const QString &dataDir, DeviceChoices *choices, QString *problem);
+    // Reads the file afresh and rewrites it with one choice changed.
+    static bool storeChoice(const QString &dataDir, const Key &key, const QString &value, QString *error);
+    void setChoice(const Key &key, const QString &value);
 
     std::map<Key, QString> m_devices;
     QList<Line> m_lines;

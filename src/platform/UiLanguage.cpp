@@ -1,8 +1,28 @@
 #include "platform/UiLanguage.h"
 
+#include "platform/UiText.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
+
 namespace {
 UiLanguage g_current = UiLanguage::English;
+
+// The translations installed now: the program's own, then Qt's.
+std::unique_ptr<QTranslator> g_program;
+std::unique_ptr<QTranslator> g_qt;
+
+std::unique_ptr<QTranslator> installed(const QString &file, const QString &folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator.get()))
+        return nullptr;
+    return translator;
 }
+} // namespace
 
 namespace UiLanguages {
 
@@ -46,6 +66,31 @@ std::optional<UiLanguage> fromCode(const QString &code)
             return language;
     }
     return std::nullopt;
+}
+
+UiLanguage chosen(std::optional<UiLanguage> commandLine, const QString &userChoice, const QLocale &system)
+{
+    return commandLine.value_or(fromCode(userChoice).value_or(forLocale(system)));
+}
+
+void apply(UiLanguage language)
+{
+    // Nothing changes: no window needs to show its texts again.
+    if (language == g_current && (language == UiLanguage::English) == !g_program)
+        return;
+    for (std::unique_ptr<QTranslator> *translator : {&g_program, &g_qt}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
+    setCurrent(language);
+    if (language != UiLanguage::English) {
+        const QString name = code(language);
+        g_program = installed(QStringLiteral("dextrel_") + name, QStringLiteral(":/translations"));
+        // Where the system keeps Qt's translations; a Qt without them shows its buttons in English.
+        g_qt = installed(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    UiTexts::showAgain();
 }
 
 } // namespace UiLanguages

@@ -27,4 +27,14 @@ void setCurrent(UiLanguage language);
 QString code(UiLanguage language);
 std::optional<UiLanguage> fromCode(const QString &code);
 
+// The language to show: the one the command line names (--lang), else the
+// user's choice ("en", "zh_TW"; empty or unknown: none), else the system's.
+UiLanguage chosen(std::optional<UiLanguage> commandLine, const QString &userChoice, const QLocale &system);
+
+// Shows the program in the language from now on: installs the program's
+// translation and Qt's own (standard buttons, the command line's help) or
+// removes them for English, which sends every window QEvent::LanguageChange,
+// and shows every UiText again. Needs the application object.
+void apply(UiLanguage language);
+
 } // namespace UiLanguages

@@ -1,5 +1,7 @@
 #include "users/LimitSettings.h"
 
+#include <QCoreApplication>
+
 #include "users/SettingsTexts.h"
 
 #include <cfenv>
@@ -22,7 +24,8 @@ struct Range
 Range rangeOf(int unit)
 {
     const auto message = [](const char *which, const char *lowest, const char *highest) {
-        return QStringLiteral("Error: The normal %1 limit Setting of Glucose Value ranges between %2 and %3 !!")
+        return QCoreApplication::translate(
+                   "LimitSettings", "Error: The normal %1 limit Setting of Glucose Value ranges between %2 and %3 !!")
             .arg(QLatin1String(which), QLatin1String(lowest), QLatin1String(highest));
     };
     if (unit == 1)

@@ -1,5 +1,9 @@
 #include "users/UserIdRules.h"
 
+#include "platform/UiText.h"
+
+#include <QCoreApplication>
+
 #include "platform/BackupNames.h"
 #include "platform/DataFolder.h"
 #include "platform/DownloadLogFile.h"
@@ -24,9 +28,11 @@ constexpr qsizetype kMaxDerivedBytes = std::max({kReadingFileEnding + BackupName
                                                  kReadingFileEnding + TemporaryFiles::kLongestSuffix,
                                                  qsizetype(DownloadLogFile::kLongestSuffix)});
 
-const QString kCommaReason = QStringLiteral("it contains a comma, which the user list file cannot hold");
-const QString kEncodingReason = QStringLiteral(
-    "it contains characters that this computer's text encoding cannot store");
+constexpr UiText kCommaReason{
+    "UserIdRules", QT_TRANSLATE_NOOP("UserIdRules", "it contains a comma, which the user list file cannot hold")};
+constexpr UiText kEncodingReason{
+    "UserIdRules",
+    QT_TRANSLATE_NOOP("UserIdRules", "it contains characters that this computer's text encoding cannot store")};
 
 bool storableInLocalEncoding(const QString &text)
 {
@@ -74,19 +80,20 @@ namespace UserIdRules {
 QString fileNameProblem(const QString &id)
 {
     if (id.contains(QLatin1Char('/')) || id.contains(QLatin1Char('\\')))
-        return QStringLiteral("it contains a path separator (/ or \\)");
+        return QCoreApplication::translate("UserIdRules", "it contains a path separator (/ or \\)");
     if (id.contains(QStringLiteral("..")))
-        return QStringLiteral("it contains \"..\"");
+        return QCoreApplication::translate("UserIdRules", "it contains \"..\"");
     if (const QChar c = forbiddenFileNameCharacter(id); !c.isNull())
-        return QStringLiteral("it contains the character %1, which a file name cannot hold").arg(c);
+        return QCoreApplication::translate("UserIdRules", "it contains the character %1, which a file name cannot hold")
+            .arg(c);
     if (hasControlCharacter(id))
-        return QStringLiteral("it contains a control character");
+        return QCoreApplication::translate("UserIdRules", "it contains a control character");
     if (isReservedDeviceName(id))
-        return QStringLiteral("the system reserves this name for a device");
+        return QCoreApplication::translate("UserIdRules", "the system reserves this name for a device");
     if (namesRegistryFile(id))
-        return QStringLiteral("its reading file would be the user list file");
+        return QCoreApplication::translate("UserIdRules", "its reading file would be the user list file");
     if (LocalBytes::encode(id).size() + kMaxDerivedBytes > kMaxFileNameBytes)
-        return QStringLiteral("it is longer than %1 bytes, too long to name its files")
+        return QCoreApplication::translate("UserIdRules", "it is longer than %1 bytes, too long to name its files")
             .arg(kMaxFileNameBytes - kMaxDerivedBytes);
     return {};
 }
@@ -98,9 +105,9 @@ QString idProblem(const QString &id)
     if (id.contains(QLatin1Char(',')))
         return kCommaReason;
     if (id.startsWith(QLatin1Char(' ')) || id.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("it begins or ends with a space");
+        return QCoreApplication::translate("UserIdRules", "it begins or ends with a space");
     if (id.startsWith(QLatin1Char('.')) || id.endsWith(QLatin1Char('.')))
-        return QStringLiteral("it begins or ends with a dot");
+        return QCoreApplication::translate("UserIdRules", "it begins or ends with a dot");
     if (!storableInLocalEncoding(id))
         return kEncodingReason;
     return {};
@@ -109,7 +116,7 @@ QString idProblem(const QString &id)
 QString passwordProblem(const QString &password)
 {
     if (password.contains(QLatin1Char('\r')) || password.contains(QLatin1Char('\n')))
-        return QStringLiteral("it contains a line break");
+        return QCoreApplication::translate("UserIdRules", "it contains a line break");
     if (password.contains(QLatin1Char(',')))
         return kCommaReason;
     if (!storableInLocalEncoding(password))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include "platform/UiText.h"
 #include <QString>
 #include <QStringList>
 
@@ -63,12 +64,12 @@ struct PageRow
     {
         PageMenu menu = PageMenu::None;
         const char *name = nullptr;
-        QString caption;
+        UiText caption{nullptr, nullptr};
         bool available = true;
     };
     struct ToolButton
     {
-        QString key; // also its tooltip; none when empty
+        UiText key{nullptr, nullptr}; // in English, the button's key; translated, its tooltip; none when null
         QString icon;
     };
 

@@ -2,6 +2,7 @@
 #include "app/ui/StartOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -11,65 +12,88 @@ namespace {
 // Every option but --help and --version, in the order --help lists them.
 struct Options
 {
-    QCommandLineOption dataDir{QStringLiteral("data-dir"),
-                               QStringLiteral("Keep the user list and reading files in <dir>."), QStringLiteral("dir")};
-    QCommandLineOption user{QStringLiteral("user"), QStringLiteral("Log in as <id>."), QStringLiteral("id")};
+    QCommandLineOption dataDir{
+        QStringLiteral("data-dir"),
+        QCoreApplication::translate("StartOptions", "Keep the user list and reading files in <dir>."),
+        QStringLiteral("dir")};
+    QCommandLineOption user{QStringLiteral("user"), QCoreApplication::translate("StartOptions", "Log in as <id>."),
+                            QStringLiteral("id")};
     QCommandLineOption passwordStdin{
         QStringLiteral("password-stdin"),
-        QStringLiteral("Read the password of --user from the first line of standard input. Or set it in the "
-                       "environment variable DEXTREL_PASSWORD.")};
-    QCommandLineOption password{QStringLiteral("password"),
-                                QStringLiteral("The password of --user. Every user of the computer can see "
-                                               "it in the list of processes: prefer --password-stdin or "
-                                               "DEXTREL_PASSWORD."),
-                                QStringLiteral("password")};
-    QCommandLineOption page{
-        QStringLiteral("page"),
-        QStringLiteral("After login, open <name>: %1.").arg(PageCommands::names().join(QStringLiteral(", "))),
+        QCoreApplication::translate(
+            "StartOptions", "Read the password of --user from the first line of standard input. Or set it in the "
+                            "environment variable DEXTREL_PASSWORD.")};
+    QCommandLineOption password{
+        QStringLiteral("password"),
+        QCoreApplication::translate("StartOptions", "The password of --user. Every user of the computer can see "
+                                                    "it in the list of processes: prefer --password-stdin or "
+                                                    "DEXTREL_PASSWORD."),
+        QStringLiteral("password")};
+    QCommandLineOption page{QStringLiteral("page"),
+                            QCoreApplication::translate("StartOptions", "After login, open <name>: %1.")
+                                .arg(PageCommands::names().join(QCoreApplication::translate("StartOptions", ", "))),
+                            QStringLiteral("name")};
+    QCommandLineOption set{
+        QStringLiteral("set"),
+        QCoreApplication::translate("StartOptions", "After the page is shown, set the control <name> as a user would "
+                                                    "(choose a list entry, type text and Enter, a date in the user's "
+                                                    "date format, a number, choose an option). Repeatable."),
+        QStringLiteral("name=value")};
+    QCommandLineOption click{
+        QStringLiteral("click"),
+        QCoreApplication::translate("StartOptions", "After the page is shown, click the control or menu item <name>. "
+                                                    "Repeatable; --set and --click run in the order given."),
         QStringLiteral("name")};
-    QCommandLineOption set{QStringLiteral("set"),
-                           QStringLiteral("After the page is shown, set the control <name> as a user would "
-                                          "(choose a list entry, type text and Enter, a date in the user's "
-                                          "date format, a number, choose an option). Repeatable."),
-                           QStringLiteral("name=value")};
-    QCommandLineOption click{QStringLiteral("click"),
-                             QStringLiteral("After the page is shown, click the control or menu item <name>. "
-                                            "Repeatable; --set and --click run in the order given."),
-                             QStringLiteral("name")};
     QCommandLineOption dump{QStringLiteral("dump"),
-                            QStringLiteral("Then save the open windows, their named controls and every "
-                                           "message shown as JSON in <file>, and end."),
+                            QCoreApplication::translate("StartOptions",
+                                                        "Then save the open windows, their named controls and every "
+                                                        "message shown as JSON in <file>, and end."),
                             QStringLiteral("file")};
     QCommandLineOption screenshot{QStringLiteral("screenshot"),
-                                  QStringLiteral("After login (and --page), save a picture of the front "
-                                                 "window as <file> and end."),
+                                  QCoreApplication::translate("StartOptions",
+                                                              "After login (and --page), save a picture of the front "
+                                                              "window as <file> and end."),
                                   QStringLiteral("file")};
-    QCommandLineOption download{QStringLiteral("download"),
-                                QStringLiteral("Download the meter's readings for --user without windows.")};
+    QCommandLineOption download{
+        QStringLiteral("download"),
+        QCoreApplication::translate("StartOptions", "Download the meter's readings for --user without windows.")};
     QCommandLineOption exportCsv{QStringLiteral("export-csv"),
-                                 QStringLiteral("Write the readings of --user as CSV to <file> without "
-                                                "windows (all of them, or --from/--to)."),
+                                 QCoreApplication::translate("StartOptions",
+                                                             "Write the readings of --user as CSV to <file> without "
+                                                             "windows (all of them, or --from/--to)."),
                                  QStringLiteral("file")};
-    QCommandLineOption reportPdf{QStringLiteral("report-pdf"),
-                                 QStringLiteral("Write the one-page report for the doctor of --user as PDF to "
-                                                "<file> without windows (the last 14 days with readings, "
-                                                "or --from/--to)."),
-                                 QStringLiteral("file")};
-    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("First day of the export or report (yyyy-mm-dd)."),
-                            QStringLiteral("date")};
-    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("Last day of the export or report (yyyy-mm-dd)."),
+    QCommandLineOption reportPdf{
+        QStringLiteral("report-pdf"),
+        QCoreApplication::translate("StartOptions", "Write the one-page report for the doctor of --user as PDF to "
+                                                    "<file> without windows (the last 14 days with readings, "
+                                                    "or --from/--to)."),
+        QStringLiteral("file")};
+    QCommandLineOption from{
+        QStringLiteral("from"),
+        QCoreApplication::translate("StartOptions", "First day of the export or report (yyyy-mm-dd)."),
+        QStringLiteral("date")};
+    QCommandLineOption to{QStringLiteral("to"),
+                          QCoreApplication::translate("StartOptions", "Last day of the export or report (yyyy-mm-dd)."),
                           QStringLiteral("date")};
-    QCommandLineOption listPorts{QStringLiteral("list-ports"),
-                                 QStringLiteral("Print the serial ports of this computer with their details, "
-                                                "one a line, and end.")};
-    QCommandLineOption findMeter{QStringLiteral("find-meter"),
-                                 QStringLiteral("Look for the meter on the devices named after the options, "
-                                                "or else on every serial port listed, and end: 0 when found.")};
+    QCommandLineOption listPorts{
+        QStringLiteral("list-ports"),
+        QCoreApplication::translate("StartOptions", "Print the serial ports of this computer with their details, "
+                                                    "one a line, and end.")};
+    QCommandLineOption findMeter{
+        QStringLiteral("find-meter"),
+        QCoreApplication::translate("StartOptions", "Look for the meter on the devices named after the options, "
+                                                    "or else on every serial port listed, and end: 0 when found.")};
+
+    QCommandLineOption lang{QStringLiteral("lang"),
+                            QCoreApplication::translate(
+                                "StartOptions", "Show the windows and messages in <code>: en (English) or zh_TW "
+                                                "(Traditional Chinese), instead of the user's choice or the system's."),
+                            QStringLiteral("code")};
 
     QList<QCommandLineOption> all() const
     {
-        return {dataDir,    user,     passwordStdin, password,  page, set, click,     dump,
-                screenshot, download, exportCsv,     reportPdf, from, to,  listPorts, findMeter};
+        return {dataDir,  user,      passwordStdin, password, page, set,       click,     dump, screenshot,
+                download, exportCsv, reportPdf,     from,     to,   listPorts, findMeter, lang};
     }
 };
 
@@ -131,6 +155,8 @@ StartOptions readValues(const QCommandLineParser &parser, const Options &given, 
         o.from = QDate::fromString(parser.value(given.from), Qt::ISODate);
     if (parser.isSet(given.to))
         o.to = QDate::fromString(parser.value(given.to), Qt::ISODate);
+    if (parser.isSet(given.lang))
+        o.language = UiLanguages::fromCode(parser.value(given.lang));
     return o;
 }
 
@@ -141,65 +167,82 @@ QString brokenRule(const QCommandLineParser &parser, const Options &given, const
     const auto isSet = [&parser](const QCommandLineOption &option) { return parser.isSet(option); };
 
     if (!o.findMeter && !parser.positionalArguments().isEmpty())
-        return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().constFirst());
-    const QStringList portOptions{given.listPorts.names().constFirst(), given.findMeter.names().constFirst()};
+        return QCoreApplication::translate("StartOptions", "Unexpected argument: %1")
+            .arg(parser.positionalArguments().constFirst());
+    if (isSet(given.lang) && !o.language)
+        return QCoreApplication::translate("StartOptions", "--lang takes en or zh_TW.");
+    const QStringList portOptions{given.listPorts.names().constFirst(), given.findMeter.names().constFirst(),
+                                  given.lang.names().constFirst()};
     const QStringList names = parser.optionNames();
     if (o.portsOnly()
         && std::any_of(names.begin(), names.end(), [&](const QString &name) { return !portOptions.contains(name); }))
-        return QStringLiteral("--list-ports and --find-meter run alone.");
+        return QCoreApplication::translate("StartOptions", "--list-ports and --find-meter run alone.");
     if (isSet(given.page) && !o.page) {
-        return QStringLiteral("Unknown page \"%1\"; the pages are: %2.")
-            .arg(parser.value(given.page), PageCommands::names().join(QStringLiteral(", ")));
+        return QCoreApplication::translate("StartOptions", "Unknown page \"%1\"; the pages are: %2.")
+            .arg(parser.value(given.page),
+                 PageCommands::names().join(QCoreApplication::translate("StartOptions", ", ")));
     }
 
     // Who logs in, and how the run ends.
     if (isSet(given.dataDir) && o.dataDir.isEmpty())
-        return QStringLiteral("--data-dir needs a folder.");
+        return QCoreApplication::translate("StartOptions", "--data-dir needs a folder.");
     if (isSet(given.user) && o.user.isEmpty())
-        return QStringLiteral("--user needs a user ID.");
+        return QCoreApplication::translate("StartOptions", "--user needs a user ID.");
     if (isSet(given.password) && o.user.isEmpty())
-        return QStringLiteral("--password needs --user.");
+        return QCoreApplication::translate("StartOptions", "--password needs --user.");
     if (o.passwordFromStdin && o.user.isEmpty())
-        return QStringLiteral("--password-stdin needs --user.");
+        return QCoreApplication::translate("StartOptions", "--password-stdin needs --user.");
     if (o.passwordFromStdin && isSet(given.password))
-        return QStringLiteral("Give the password once: --password or --password-stdin.");
+        return QCoreApplication::translate("StartOptions", "Give the password once: --password or --password-stdin.");
     if (isSet(given.screenshot) && o.screenshot.isEmpty())
-        return QStringLiteral("--screenshot needs a file name.");
+        return QCoreApplication::translate("StartOptions", "--screenshot needs a file name.");
     if (isSet(given.dump) && o.dump.isEmpty())
-        return QStringLiteral("--dump needs a file name.");
+        return QCoreApplication::translate("StartOptions", "--dump needs a file name.");
     if (std::any_of(o.steps.cbegin(), o.steps.cend(), [](const ScriptStep &step) { return step.name.isEmpty(); }))
-        return QStringLiteral("--set and --click need the name of a control.");
+        return QCoreApplication::translate("StartOptions", "--set and --click need the name of a control.");
     if ((!o.steps.isEmpty() || !o.dump.isEmpty()) && o.user.isEmpty())
-        return QStringLiteral("--set, --click and --dump need --user.");
+        return QCoreApplication::translate("StartOptions", "--set, --click and --dump need --user.");
     if (o.download && o.user.isEmpty())
-        return QStringLiteral("--download needs --user.");
+        return QCoreApplication::translate("StartOptions", "--download needs --user.");
 
     // The two files written without windows.
     if (isSet(given.exportCsv) && isSet(given.reportPdf))
-        return QStringLiteral("Give one file at a time: --export-csv or --report-pdf.");
+        return QCoreApplication::translate("StartOptions", "Give one file at a time: --export-csv or --report-pdf.");
     const QString fileOption = isSet(given.reportPdf) ? QStringLiteral("--report-pdf") : QStringLiteral("--export-csv");
     const QString &file = isSet(given.reportPdf) ? o.reportPdf : o.exportCsv;
     if ((isSet(given.exportCsv) || isSet(given.reportPdf)) && file.isEmpty())
-        return fileOption + QStringLiteral(" needs a file name.");
+        return fileOption + QCoreApplication::translate("StartOptions", " needs a file name.");
     if ((isSet(given.from) && !o.from.isValid()) || (isSet(given.to) && !o.to.isValid()))
-        return QStringLiteral("--from and --to need a calendar date as yyyy-mm-dd.");
+        return QCoreApplication::translate("StartOptions", "--from and --to need a calendar date as yyyy-mm-dd.");
     if ((isSet(given.from) || isSet(given.to)) && file.isEmpty())
-        return QStringLiteral("--from and --to go with --export-csv or --report-pdf.");
+        return QCoreApplication::translate("StartOptions", "--from and --to go with --export-csv or --report-pdf.");
     if (o.from.isValid() && o.to.isValid() && o.from > o.to)
-        return QStringLiteral("--from must not be after --to.");
+        return QCoreApplication::translate("StartOptions", "--from must not be after --to.");
     if (!file.isEmpty() && o.user.isEmpty())
-        return fileOption + QStringLiteral(" needs --user.");
+        return fileOption + QCoreApplication::translate("StartOptions", " needs --user.");
     if (!file.isEmpty() && (o.download || o.page || o.endsAfterPage() || !o.steps.isEmpty()))
         return fileOption
-               + QStringLiteral(" opens no window: it cannot be combined with --download, --page, "
-                                "--set, --click, --dump or --screenshot.");
+               + QCoreApplication::translate("StartOptions",
+                                             " opens no window: it cannot be combined with --download, --page, "
+                                             "--set, --click, --dump or --screenshot.");
     if (o.download && (o.page || o.endsAfterPage() || !o.steps.isEmpty()))
-        return QStringLiteral("--download opens no window: it cannot be combined with --page, --set, "
-                              "--click, --dump or --screenshot.");
+        return QCoreApplication::translate("StartOptions",
+                                           "--download opens no window: it cannot be combined with --page, --set, "
+                                           "--click, --dump or --screenshot.");
     return {};
 }
 
 } // namespace
+
+UiLanguage StartOptions::languageOf(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const Options given;
+    parser.addOptions(given.all());
+    parser.parse(arguments);
+    const std::optional<UiLanguage> asked = UiLanguages::fromCode(parser.value(given.lang));
+    return asked.value_or(UiLanguages::forLocale(QLocale::system()));
+}
 
 StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
 {

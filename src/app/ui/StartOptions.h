@@ -2,6 +2,7 @@
 
 #include "app/ui/Pages.h"
 #include "app/ui/ControlScript.h"
+#include "platform/UiLanguage.h"
 
 #include <QDate>
 #include <QString>
@@ -16,21 +17,22 @@ inline constexpr char kPasswordVariable[] = "DEXTREL_PASSWORD";
 // What the command line asks of this run.
 struct StartOptions
 {
-    QString dataDir;                 // empty: the usual data folder
-    QString user;                    // log in as this user, no typing needed
-    QString password;                // from --password, else DEXTREL_PASSWORD
-    bool passwordFromStdin = false;  // --password-stdin: the caller reads it
-    std::optional<PageCommand> page; // opened after login, as its menu command would
-    QList<ScriptStep> steps;         // --set and --click, in command-line order, after the page
-    QString dump;                    // the screen's state as JSON, then end
-    QString screenshot;              // image of the front window, then end
-    bool download = false;           // download the meter without windows
-    QString exportCsv;               // write the readings as CSV to this file, without windows
-    QString reportPdf;               // write the report for the doctor to this file, without windows
-    QDate from, to;                  // --from, --to (ISO dates) of either file; invalid: open end
-    bool listPorts = false;          // print the serial ports and end
-    bool findMeter = false;          // look for the meter and end
-    QStringList meterDevices;        // where to look; empty: every serial port listed
+    QString dataDir;                    // empty: the usual data folder
+    QString user;                       // log in as this user, no typing needed
+    QString password;                   // from --password, else DEXTREL_PASSWORD
+    bool passwordFromStdin = false;     // --password-stdin: the caller reads it
+    std::optional<PageCommand> page;    // opened after login, as its menu command would
+    QList<ScriptStep> steps;            // --set and --click, in command-line order, after the page
+    QString dump;                       // the screen's state as JSON, then end
+    QString screenshot;                 // image of the front window, then end
+    bool download = false;              // download the meter without windows
+    QString exportCsv;                  // write the readings as CSV to this file, without windows
+    QString reportPdf;                  // write the report for the doctor to this file, without windows
+    QDate from, to;                     // --from, --to (ISO dates) of either file; invalid: open end
+    bool listPorts = false;             // print the serial ports and end
+    bool findMeter = false;             // look for the meter and end
+    QStringList meterDevices;           // where to look; empty: every serial port listed
+    std::optional<UiLanguage> language; // --lang: the windows' and messages' language for this run
 
     // A run that nobody watches: its message boxes go to standard error.
     bool unattended() const { return !user.isEmpty() || download; }
@@ -47,6 +49,9 @@ struct StartOptions
     struct Parsed;
     // arguments[0] is the program name.
     static Parsed parse(const QStringList &arguments);
+    // The language --lang names, else the system's; for the help and the
+    // errors of the command line, which come before the options are parsed.
+    static UiLanguage languageOf(const QStringList &arguments);
 };
 
 struct StartOptions::Parsed

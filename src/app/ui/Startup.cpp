@@ -87,6 +87,7 @@ void Startup::onLoggedIn(const LoginOutcome &outcome)
 {
     m_state.users = outcome.users;
     m_state.user = outcome.user;
+    UiLanguages::apply(m_state.userLanguage());
     m_frame->open(PageCommands::kIndex);
     dismiss(m_login);
     m_loggedIn = true;

@@ -14,7 +14,13 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(QWidget *parent = nullptr);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The product's name and version, "Vision" in the language shown.
+    void showTitle();
+
     QLabel *picIcon;
     QLabel *lblTitle;
     QPushButton *cmdOK;

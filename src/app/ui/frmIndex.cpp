@@ -19,39 +19,36 @@ frmIndex::frmIndex(PageHost &host, QWidget *parent)
     , textFrame(new QFrame(this))
     , lblProductName(
           WindowParts::wrappedLabel(textFrame, "lblProductName", QStringLiteral("Dextrel  Management Software")))
-    , welcomeText(WindowParts::wrappedLabel(
-          textFrame, "Label1",
-          QStringLiteral("Welcome to the Dextrel Management Software,a software that offers a "
-                         "database of information to help better manage an individual's diabetes.")))
-    , disclaimerText(WindowParts::wrappedLabel(
-          textFrame, "Label2",
-          QStringLiteral("The software is not intended to provide medical advice. Consult with your "
-                         "health care professional before making any life changing decisions "
-                         "(i.e. your diet, exercise program or medication.).")))
-    , originText(
-          WindowParts::wrappedLabel(textFrame, "Label3",
-                                    QStringLiteral("The software was developed exclusively by DX for use with Glucose "
-                                                   "Monitoring System.")))
+    , welcomeText(
+          WindowParts::wrappedLabel(textFrame, "Label1",
+                                    UI_TR("Welcome to the Dextrel Management Software,a software that offers a "
+                                          "database of information to help better manage an individual's diabetes.")))
+    , disclaimerText(
+          WindowParts::wrappedLabel(textFrame, "Label2",
+                                    UI_TR("The software is not intended to provide medical advice. Consult with your "
+                                          "health care professional before making any life changing decisions "
+                                          "(i.e. your diet, exercise program or medication.).")))
+    , originText(WindowParts::wrappedLabel(textFrame, "Label3",
+                                           UI_TR("The software was developed exclusively by DX for use with Glucose "
+                                                 "Monitoring System.")))
     , meterPicture(new ClickablePicture(QStringLiteral("meterreadings"), kPictureSize, this))
-    , meterButton(new QPushButton(QStringLiteral("Meter Readings"), this))
+    , meterButton(WindowParts::button(this, "Command1", UI_TR("Meter Readings")))
     , reportsPicture(new ClickablePicture(QStringLiteral("reports"), kPictureSize, this))
-    , reportsButton(new QPushButton(QStringLiteral("Reports"), this))
+    , reportsButton(WindowParts::button(this, "Command2", UI_TR("Reports")))
     , dropPicture(new QLabel(this))
     , m_host(host)
 {
     setObjectName(QStringLiteral("frmIndex"));
-    setWindowTitle(QStringLiteral("Welcome!"));
+    WindowParts::setTitle(this, UI_TR("Welcome!"));
     textFrame->setObjectName(QStringLiteral("Frame1"));
     meterPicture->setObjectName(QStringLiteral("Picture1"));
-    meterButton->setObjectName(QStringLiteral("Command1"));
     reportsPicture->setObjectName(QStringLiteral("Picture3"));
-    reportsButton->setObjectName(QStringLiteral("Command2"));
     dropPicture->setObjectName(QStringLiteral("Picture2"));
     dropPicture->setPixmap(Pictures::pixmap(QStringLiteral("drop"), kPictureSize));
     // The pictures say in words what their buttons say.
-    meterPicture->setAccessibleName(meterButton->text());
-    reportsPicture->setAccessibleName(reportsButton->text());
-    dropPicture->setAccessibleName(QStringLiteral("Blood drop"));
+    UiTexts::show(meterPicture, "accessibleName", UI_TR("Meter Readings"));
+    UiTexts::show(reportsPicture, "accessibleName", UI_TR("Reports"));
+    UiTexts::show(dropPicture, "accessibleName", UI_TR("Blood drop"));
 
     WindowParts::setTitleFont(lblProductName, 1.8);
 

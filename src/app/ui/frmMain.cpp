@@ -6,6 +6,7 @@
 #include "app/ui/ShellTexts.h"
 #include "app/ui/frmAbout.h"
 #include "platform/TextFiles.h"
+#include "platform/UiText.h"
 #include "platform/ui/LeaveCheck.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/SaveDialogs.h"
@@ -93,15 +94,17 @@ frmMain::~frmMain() = default;
 
 void frmMain::buildMenus()
 {
-    auto addMenu = [this](const char *name, const QString &caption) {
-        QMenu *menu = menuBar()->addMenu(caption);
+    auto addMenu = [this](const char *name, UiText caption) {
+        QMenu *menu = menuBar()->addMenu(QString());
         menu->setObjectName(QLatin1String(name));
+        UiTexts::show(menu, "title", caption);
         return menu;
     };
     // Appended, or put before the item given.
-    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, bool available, auto command,
-                          QAction *before = nullptr) {
-        auto *item = new QAction(caption, menu);
+    auto addItem =
+        [this](QMenu *menu, const char *name, UiText caption, bool available, auto command, QAction *before = nullptr) {
+        auto *item = new QAction(menu);
+        UiTexts::show(item, "text", caption);
         item->setObjectName(QLatin1String(name));
         item->setEnabled(available);
         connect(item, &QAction::triggered, this, command);
@@ -117,7 +120,7 @@ void frmMain::buildMenus()
         }
     };
 
-    QMenu *mnuMain = addMenu("mnuMain", QStringLiteral("Main(&M)"));
+    QMenu *mnuMain = addMenu("mnuMain", UI_TR("Main(&M)"));
     addPageItems(mnuMain, PageMenu::Main);
     // One window of each kind: asked again, the one open comes to the front.
     const auto exports = [this](ReportFiles::Kind kind) {
@@ -129,23 +132,24 @@ void frmMain::buildMenus()
         };
     };
     // X, not E: Exit(&E) below has that letter.
-    addItem(mnuMain, "mnuExport", QStringLiteral("Export Readings(&X)..."), true, exports(ReportFiles::Kind::Readings));
-    addItem(mnuMain, "mnuDoctorReport", QStringLiteral("Report for My Doctor(&R)..."), true,
+    addItem(mnuMain, "mnuExport", UI_TR("Export Readings(&X)..."), true, exports(ReportFiles::Kind::Readings));
+    addItem(mnuMain, "mnuDoctorReport", UI_TR("Report for My Doctor(&R)..."), true,
             exports(ReportFiles::Kind::DoctorReport));
     // Logging out is never offered: the item exists, unavailable and without a command.
-    QAction *logout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
+    QAction *logout = mnuMain->addAction(QString());
+    UiTexts::show(logout, "text", UI_TR("Logout(&O)..."));
     logout->setObjectName(QStringLiteral("mnuLogout"));
     logout->setEnabled(false);
-    addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true, [this] {
+    addItem(mnuMain, "mnuExit", UI_TR("Exit(&E)"), true, [this] {
         if (CloseChildForms())
             QCoreApplication::exit(0);
     });
 
-    QMenu *mnuMeter = addMenu("mnuMeter", QStringLiteral("Meter(&M)"));
+    QMenu *mnuMeter = addMenu("mnuMeter", UI_TR("Meter(&M)"));
     addPageItems(mnuMeter, PageMenu::Meter);
-    addItem(mnuMeter, "mnuMeterControl", QStringLiteral("Meter Control(&C)..."), false, [this] { CloseChildForms(); });
+    addItem(mnuMeter, "mnuMeterControl", UI_TR("Meter Control(&C)..."), false, [this] { CloseChildForms(); });
 
-    QMenu *mnuReport = addMenu("mnuReport", QStringLiteral("Report(&R)"));
+    QMenu *mnuReport = addMenu("mnuReport", UI_TR("Report(&R)"));
     addPageItems(mnuReport, PageMenu::Report);
     // A second Line Graph item, never available, stands after the PC line graph's.
     const QList<QAction *> reports = mnuReport->actions();
@@ -154,17 +158,15 @@ void frmMain::buildMenus()
     addItem(mnuReport, "mnuReport3", ShellTexts::kLineGraphItem, false, opens(PageCommands::kLineGraph),
             reports.value(reports.indexOf(pcLineGraph) + 1));
 
-    QMenu *mnuPrint = addMenu("mnuPrint", QStringLiteral("Print(&P)"));
-    mnuPSetup = addItem(mnuPrint, "mnuPSetup", QStringLiteral("Print Setting(&S)..."), true,
-                        [this] { printSetting(); });
-    mnuPrintR = addItem(mnuPrint, "mnuPrintR", QStringLiteral("Print Report(&R)"), true, [this] { printReport(); });
+    QMenu *mnuPrint = addMenu("mnuPrint", UI_TR("Print(&P)"));
+    mnuPSetup = addItem(mnuPrint, "mnuPSetup", UI_TR("Print Setting(&S)..."), true, [this] { printSetting(); });
+    mnuPrintR = addItem(mnuPrint, "mnuPrintR", UI_TR("Print Report(&R)"), true, [this] { printReport(); });
 
-    QMenu *mnuHelp = addMenu("mnuHelp", QStringLiteral("Help(&H)"));
-    addItem(mnuHelp, "mnuWeb", QStringLiteral("Our Web(&W)"), true, opens(PageCommands::kWeb));
+    QMenu *mnuHelp = addMenu("mnuHelp", UI_TR("Help(&H)"));
+    addItem(mnuHelp, "mnuWeb", UI_TR("Our Web(&W)"), true, opens(PageCommands::kWeb));
     // Where the user's readings are, to back them up or send a download log.
-    mnuDataFolder = addItem(mnuHelp, "mnuDataFolder", QStringLiteral("Open Data Folder"), true,
-                            [this] { openDataFolder(); });
-    addItem(mnuHelp, "mnuAbout", QStringLiteral("About(&A)"), true, opens(PageCommands::kAbout));
+    mnuDataFolder = addItem(mnuHelp, "mnuDataFolder", UI_TR("Open Data Folder"), true, [this] { openDataFolder(); });
+    addItem(mnuHelp, "mnuAbout", UI_TR("About(&A)"), true, opens(PageCommands::kAbout));
 }
 
 void frmMain::buildToolBar()
@@ -173,17 +175,17 @@ void frmMain::buildToolBar()
     const auto pageButtons = [this](PageMenu menu) {
         QList<ToolButton> buttons;
         for (const PageRow &row : Pages::table()) {
-            if (row.item.menu == menu && !row.tool.key.isEmpty())
+            if (row.item.menu == menu && row.tool.key.source)
                 buttons << ToolButton{row.tool.key, row.tool.icon, [this, c = row.command] { open(c); }};
         }
         return buttons;
     };
     m_toolGroups = {
         pageButtons(PageMenu::Main),
-        pageButtons(PageMenu::Meter) << ToolButton{QStringLiteral("Meter Control"), QStringLiteral("tb-metercontrol"),
+        pageButtons(PageMenu::Meter) << ToolButton{UI_TR("Meter Control"), QStringLiteral("tb-metercontrol"),
                                                    [this] { CloseChildForms(); }},
         pageButtons(PageMenu::Report),
-        {ToolButton{QStringLiteral("Print Report"), QStringLiteral("tb-print"), [this] { mnuPrintR->trigger(); }}},
+        {ToolButton{UI_TR("Print Report"), QStringLiteral("tb-print"), [this] { mnuPrintR->trigger(); }}},
     };
 
     tbToolBar = addToolBar(QString());
@@ -194,9 +196,11 @@ void frmMain::buildToolBar()
         if (!tbToolBar->actions().isEmpty())
             tbToolBar->addSeparator();
         for (const ToolButton &button : group) {
-            QAction *action = tbToolBar->addAction(Pictures::icon(button.icon), button.key);
-            action->setToolTip(button.key);
-            connect(action, &QAction::triggered, this, [this, key = button.key] { toolbarClick(key); });
+            QAction *action = tbToolBar->addAction(Pictures::icon(button.icon), QString());
+            UiTexts::show(action, "text", button.key);
+            UiTexts::show(action, "toolTip", button.key);
+            connect(action, &QAction::triggered, this,
+                    [this, key = QString::fromUtf8(button.key.source)] { toolbarClick(key); });
         }
     }
 }
@@ -348,7 +352,7 @@ void frmMain::toolbarClick(const QString &key)
 {
     for (const QList<ToolButton> &group : std::as_const(m_toolGroups)) {
         for (const ToolButton &button : group) {
-            if (button.key == key) {
+            if (QLatin1String(button.key.source) == key) {
                 button.run();
                 return;
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/PageHost.h"
+#include "platform/UiText.h"
 #include "reports/ui/ReportFiles.h"
 
 #include <QMainWindow>
@@ -71,7 +72,7 @@ protected:
 private:
     struct ToolButton
     {
-        QString key;
+        UiText key; // its source text is the key
         QString icon;
         std::function<void()> run;
     };

@@ -17,7 +17,7 @@ struct ReportCell
     const char *pictureName;
     const char *captionName;
     const char *image;
-    const QString &caption;
+    UiText caption;
     PageCommand command;
 };
 
@@ -33,7 +33,7 @@ frmMenu::frmMenu(PageHost &host, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmMenu"));
-    setWindowTitle(ShellTexts::kViewReports);
+    WindowParts::setTitle(this, ShellTexts::kViewReports);
 
     QLabel *heading = WindowParts::label(this, "lblCompanyProduct", ShellTexts::kViewReports);
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -51,7 +51,7 @@ frmMenu::frmMenu(PageHost &host, QWidget *parent)
         layout->addWidget(picture, row, i % 2, Qt::AlignHCenter | Qt::AlignBottom);
         layout->addWidget(caption, row + 1, i % 2);
         // The picture is read with its caption.
-        picture->setAccessibleName(cell.caption);
+        UiTexts::show(picture, "accessibleName", cell.caption);
         caption->setBuddy(picture);
         // Closes every page, then shows the report for the user's unit.
         connect(picture, &ClickablePicture::clicked, this, [&host, command = cell.command] { host.open(command); });

@@ -1,4 +1,5 @@
 #include "help/ui/ManualBrowser.h"
+#include "platform/UiText.h"
 
 #include "help/ManualAddress.h"
 #include "help/ManualSearch.h"
@@ -29,12 +30,13 @@ QList<ManualSearch::Page> searchIndex(UiLanguage language)
 ManualBrowser::ManualBrowser(QWidget *parent)
     : QTextBrowser(parent)
     , txtQuery(new QLineEdit)
-    , cmdSearch(new QPushButton(QStringLiteral("Search")))
+    , cmdSearch(new QPushButton)
     , m_searchBar(new QWidget(this))
 {
     txtQuery->setObjectName(QStringLiteral("txtQuery"));
-    txtQuery->setPlaceholderText(QStringLiteral("A word, such as port"));
-    txtQuery->setAccessibleName(QStringLiteral("Words to search for"));
+    UiTexts::show(cmdSearch, "text", UI_TR("Search"));
+    UiTexts::show(txtQuery, "placeholderText", UI_TR("A word, such as port"));
+    UiTexts::show(txtQuery, "accessibleName", UI_TR("Words to search for"));
     cmdSearch->setObjectName(QStringLiteral("cmdSearch"));
     auto *layout = new QHBoxLayout(m_searchBar);
     layout->addWidget(txtQuery, 1);

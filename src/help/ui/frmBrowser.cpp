@@ -1,4 +1,6 @@
 #include "help/ui/frmBrowser.h"
+#include "platform/UiText.h"
+#include "platform/ui/WindowParts.h"
 
 #include "help/ManualAddress.h"
 #include "help/ui/ManualBrowser.h"
@@ -15,21 +17,24 @@
 
 namespace {
 
-const QString kPleaseWait = QStringLiteral("Please wait...");
+constexpr UiText kPleaseWait{"frmBrowser", QT_TRANSLATE_NOOP("frmBrowser", "Please wait...")};
 constexpr int kTickMs = 5;
 
 struct ToolButton
 {
-    const char *key;
+    const char *key; // also its text, in English
     const char *toolTip;
     QStyle::StandardPixmap icon;
 };
 
 // In the toolbar's order.
 constexpr ToolButton kToolButtons[] = {
-    {"Back", "上一頁", QStyle::SP_ArrowBack}, {"Forward", "下一頁", QStyle::SP_ArrowForward},
-    {"Stop", "停止", QStyle::SP_BrowserStop}, {"Refresh", "重新整理", QStyle::SP_BrowserReload},
-    {"Home", "首頁", QStyle::SP_DirHomeIcon}, {"Search", "搜尋", QStyle::SP_FileDialogContentsView},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Back"), "上一頁", QStyle::SP_ArrowBack},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Forward"), "下一頁", QStyle::SP_ArrowForward},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Stop"), "停止", QStyle::SP_BrowserStop},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Refresh"), "重新整理", QStyle::SP_BrowserReload},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Home"), "首頁", QStyle::SP_DirHomeIcon},
+    {QT_TRANSLATE_NOOP("frmBrowser", "Search"), "搜尋", QStyle::SP_FileDialogContentsView},
 };
 
 // Enter in the address box opens its text; every other key is typed as usual.
@@ -63,7 +68,7 @@ private:
 frmBrowser::frmBrowser(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , tbToolBar(new QToolBar(this))
-    , lblAddress(new QLabel(QStringLiteral("WebSide(&A):"), this))
+    , lblAddress(WindowParts::label(this, "lblAddress", UI_TR("WebSide(&A):")))
     , cboAddress(new QComboBox(this))
     , brwWebBrowser(new ManualBrowser(this))
     , timTimer(new QTimer(this))
@@ -74,19 +79,20 @@ frmBrowser::frmBrowser(QWidget *parent)
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     for (const ToolButton &button : kToolButtons) {
         const QString key = QString::fromLatin1(button.key);
-        QAction *action = tbToolBar->addAction(style()->standardIcon(button.icon), key);
+        QAction *action = tbToolBar->addAction(style()->standardIcon(button.icon), QString());
+        UiTexts::show(action, "text", UiText{"frmBrowser", button.key});
+        // The tooltips are in Chinese in every language.
         action->setToolTip(QString::fromUtf8(button.toolTip));
         action->setData(key);
         connect(action, &QAction::triggered, this, [this, key] { toolbarClick(key); });
     }
 
-    lblAddress->setObjectName(QStringLiteral("lblAddress"));
     lblAddress->setBuddy(cboAddress);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
     cboAddress->setEditable(true);
     // The list holds the visited addresses; the program puts them there itself.
     cboAddress->setInsertPolicy(QComboBox::NoInsert);
-    cboAddress->lineEdit()->setAccessibleName(QStringLiteral("Address"));
+    UiTexts::show(cboAddress->lineEdit(), "accessibleName", UI_TR("Address"));
     auto *enter = new EnterFilter(this, [this] { navigateToAddress(); });
     cboAddress->installEventFilter(enter);
     cboAddress->lineEdit()->installEventFilter(enter);
@@ -96,7 +102,7 @@ frmBrowser::frmBrowser(QWidget *parent)
     });
 
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
-    brwWebBrowser->setAccessibleName(QStringLiteral("Manual page"));
+    UiTexts::show(brwWebBrowser, "accessibleName", UI_TR("Manual page"));
     connect(brwWebBrowser, &QTextBrowser::sourceChanged, this, &frmBrowser::onNavigated);
 
     timTimer->setObjectName(QStringLiteral("timTimer"));

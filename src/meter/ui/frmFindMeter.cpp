@@ -3,6 +3,7 @@
 #include "meter/serial/MeterFinder.h"
 #include "platform/ui/WindowParts.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -12,22 +13,24 @@ frmFindMeter::frmFindMeter(const QList<SerialPortEntry> &candidates, int port, U
     : QWidget(parent, WindowParts::kOwnedDialogFlags)
     , ListTried(WindowParts::named<QListWidget>(this, "ListTried"))
     , LabelResult(WindowParts::wrappedLabel(this, "LabelResult", QString()))
-    , CmdUseMeter(WindowParts::button(this, "CmdUseMeter", QStringLiteral("Use It for Port %1").arg(port)))
-    , CmdClose(WindowParts::button(this, "CmdClose", QStringLiteral("Close")))
+    , CmdUseMeter(WindowParts::button(this, "CmdUseMeter", QString()))
+    , CmdClose(WindowParts::button(this, "CmdClose", UI_TR("Close")))
+    , m_port(port)
     , m_finder(new MeterFinder(candidates, this))
 {
     setObjectName(QStringLiteral("frmFindMeter"));
-    setWindowTitle(QStringLiteral("Find Meter"));
+    WindowParts::setTitle(this, UI_TR("Find Meter"));
+    showTexts();
     setAttribute(Qt::WA_DeleteOnClose);
-    ListTried->setAccessibleName(QStringLiteral("Serial ports tried"));
-    LabelResult->setAccessibleName(QStringLiteral("Result"));
+    UiTexts::show(ListTried, "accessibleName", UI_TR("Serial ports tried"));
+    UiTexts::show(LabelResult, "accessibleName", UI_TR("Result"));
     CmdUseMeter->setEnabled(false);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(WindowParts::wrappedLabel(
-        this, nullptr,
-        QStringLiteral("Connect the meter with its cable. Each serial port is asked whether the meter "
-                       "is there; nothing in the meter is read or changed.")));
+    layout->addWidget(
+        WindowParts::wrappedLabel(this, nullptr,
+                                  UI_TR("Connect the meter with its cable. Each serial port is asked whether the meter "
+                                        "is there; nothing in the meter is read or changed.")));
     layout->addWidget(ListTried);
     layout->addWidget(LabelResult);
     layout->addLayout(WindowParts::buttonRow({CmdUseMeter, CmdClose}));
@@ -50,4 +53,16 @@ frmFindMeter::frmFindMeter(const QList<SerialPortEntry> &candidates, int port, U
     WindowParts::setMainButton(this, CmdUseMeter);
     WindowParts::closeOnEscape(this);
     m_finder->start();
+}
+
+void frmFindMeter::showTexts()
+{
+    CmdUseMeter->setText(tr("Use It for Port %1").arg(m_port));
+}
+
+void frmFindMeter::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
+    QWidget::changeEvent(event);
 }

@@ -28,6 +28,13 @@ public:
     QPushButton *CmdUseMeter;
     QPushButton *CmdClose;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The texts that say the port, in the language shown.
+    void showTexts();
+
+    const int m_port;
     MeterFinder *m_finder;
 };

@@ -26,7 +26,7 @@ frmMeterRead::frmMeterRead(const PageContext &context, ReadingStore &store, QWid
     , m_dataDir(context.dataDir)
 {
     setObjectName(QStringLiteral("frmMeterRead"));
-    setWindowTitle(QStringLiteral("Download Meter Readings"));
+    WindowParts::setTitle(this, UI_TR("Download Meter Readings"));
     buildControls();
     connectDownload();
     m_portRetry->setInterval(1000);
@@ -48,35 +48,34 @@ void frmMeterRead::buildControls()
 {
     auto *explanation = WindowParts::wrappedLabel(
         this, nullptr,
-        QStringLiteral("This operation will download the readings stored on your Blood Glucose "
-                       "Monitoring System and enter them in the database."));
+        UI_TR("This operation will download the readings stored on your Blood Glucose "
+              "Monitoring System and enter them in the database."));
 
     auto *step1 = WindowParts::named<QGroupBox>(this, "Step1");
-    step1->setTitle(step1->objectName());
+    UiTexts::show(step1, "title", UI_TR("Step1"));
     auto *step1Layout = new QVBoxLayout(step1);
     step1Layout->addWidget(WindowParts::wrappedLabel(
-        step1, nullptr, QStringLiteral("Connect the meter to your computer by using the interface cable.")));
+        step1, nullptr, UI_TR("Connect the meter to your computer by using the interface cable.")));
 
     auto *step2 = WindowParts::named<QGroupBox>(this, "Step2");
-    step2->setTitle(step2->objectName());
+    UiTexts::show(step2, "title", UI_TR("Step2"));
     auto *step2Layout = new QVBoxLayout(step2);
-    startReading = WindowParts::button(step2, "CommandMR", QStringLiteral("Start Reading"));
+    startReading = WindowParts::button(step2, "CommandMR", UI_TR("Start Reading"));
     step2Layout->addWidget(startReading);
-    CmdSaveLog = WindowParts::button(step2, "CmdSaveLog", QStringLiteral("Save Log..."));
+    CmdSaveLog = WindowParts::button(step2, "CmdSaveLog", UI_TR("Save Log..."));
     CmdSaveLog->hide();
     step2Layout->addWidget(CmdSaveLog);
     step2Layout->addWidget(WindowParts::wrappedLabel(
-        step2, nullptr, QStringLiteral("Your meter will turn ON and display [PC] before downloading.")));
+        step2, nullptr, UI_TR("Your meter will turn ON and display [PC] before downloading.")));
 
     auto *step3 = WindowParts::named<QGroupBox>(this, "Step3");
-    step3->setTitle(step3->objectName());
+    UiTexts::show(step3, "title", UI_TR("Step3"));
     auto *step3Layout = new QVBoxLayout(step3);
-    step3Layout->addWidget(
-        WindowParts::wrappedLabel(step3, nullptr, QStringLiteral("View reports after downloading.")));
+    step3Layout->addWidget(WindowParts::wrappedLabel(step3, nullptr, UI_TR("View reports after downloading.")));
     auto *reportButtons = new QHBoxLayout;
-    CmdReportAC = WindowParts::button(step3, "CmdReportAC", QStringLiteral("Line Graph(AC)"));
-    CmdReportPC = WindowParts::button(step3, "CmdReportPC", QStringLiteral("Line Graph(PC)"));
-    CmdReport = WindowParts::button(step3, "CmdReport", QStringLiteral("View Reports ..."));
+    CmdReportAC = WindowParts::button(step3, "CmdReportAC", UI_TR("Line Graph(AC)"));
+    CmdReportPC = WindowParts::button(step3, "CmdReportPC", UI_TR("Line Graph(PC)"));
+    CmdReport = WindowParts::button(step3, "CmdReport", UI_TR("View Reports ..."));
     reportButtons->addWidget(CmdReportAC);
     reportButtons->addWidget(CmdReportPC);
     reportButtons->addWidget(CmdReport);
@@ -93,8 +92,8 @@ void frmMeterRead::buildControls()
     logLine = new QListWidget(this);
     logLine->setObjectName(QStringLiteral("List3"));
     // What a screen reader calls the controls that have no caption.
-    progress->setAccessibleName(QStringLiteral("Download progress"));
-    logLine->setAccessibleName(QStringLiteral("Download messages"));
+    UiTexts::show(progress, "accessibleName", UI_TR("Download progress"));
+    UiTexts::show(logLine, "accessibleName", UI_TR("Download messages"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
@@ -148,8 +147,7 @@ void frmMeterRead::connectDownload()
 void frmMeterRead::saveLog()
 {
     const QString log = m_download->logPath();
-    const QString target = SaveDialogs::ask(this, QStringLiteral("Save Log"), QFileInfo(log).fileName(),
-                                            QStringLiteral("Logs (*.log)"));
+    const QString target = SaveDialogs::ask(this, tr("Save Log"), QFileInfo(log).fileName(), tr("Logs (*.log)"));
     if (target.isEmpty())
         return;
     if (const QString refusal = OwnFiles::exportRefusal(m_dataDir, target); !refusal.isEmpty()) {
@@ -159,7 +157,7 @@ void frmMeterRead::saveLog()
     // The dialog has asked before an existing file is replaced.
     QByteArray content;
     if (!TextFiles::read(log, &content, nullptr) || !TextFiles::writeAtomically(target, content, nullptr))
-        Messages::show(this, QStringLiteral("Cannot save the log as %1.").arg(QDir::toNativeSeparators(target)));
+        Messages::show(this, tr("Cannot save the log as %1.").arg(QDir::toNativeSeparators(target)));
 }
 
 void frmMeterRead::showAdvice(const QString &text)

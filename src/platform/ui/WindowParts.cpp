@@ -70,10 +70,29 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
     return l;
 }
 
+QLabel *label(QWidget *parent, const char *name, UiText text)
+{
+    auto *l = named<QLabel>(parent, name);
+    UiTexts::show(l, "text", text);
+    return l;
+}
+
+void setTitle(QWidget *window, UiText title)
+{
+    UiTexts::show(window, "windowTitle", title);
+}
+
 QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text)
 {
     auto *l = name ? label(parent, name, text) : new QLabel(text, parent);
     l->setWordWrap(true);
+    return l;
+}
+
+QLabel *wrappedLabel(QWidget *parent, const char *name, UiText text)
+{
+    QLabel *l = wrappedLabel(parent, name, QString());
+    UiTexts::show(l, "text", text);
     return l;
 }
 
@@ -98,6 +117,13 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text)
 {
     auto *b = named<QPushButton>(parent, name);
     b->setText(text);
+    return b;
+}
+
+QPushButton *button(QWidget *parent, const char *name, UiText text)
+{
+    auto *b = named<QPushButton>(parent, name);
+    UiTexts::show(b, "text", text);
     return b;
 }
 

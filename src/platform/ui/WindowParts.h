@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UiText.h"
+
 #include <QList>
 #include <QString>
 #include <Qt>
@@ -31,12 +33,18 @@ T *named(QWidget *parent, const char *name)
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text);
+// The same with a text shown in the language chosen, now and after each change.
+QLabel *label(QWidget *parent, const char *name, UiText text);
 // A label that wraps its text over several lines; name may be nullptr.
 QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text);
+QLabel *wrappedLabel(QWidget *parent, const char *name, UiText text);
+// The window's caption, in the language chosen now and after each change.
+void setTitle(QWidget *window, UiText title);
 // The big bold caption at the top of a page or the splash.
 void setTitleFont(QLabel *label, qreal scale);
 QLineEdit *passwordBox(QWidget *parent, const char *name);
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
+QPushButton *button(QWidget *parent, const char *name, UiText text);
 // The buttons side by side, right-aligned.
 QBoxLayout *buttonRow(const QList<QPushButton *> &buttons);
 

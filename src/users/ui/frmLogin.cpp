@@ -38,9 +38,9 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     , CommandAddNew(WindowParts::button(this, "CommandAddNew", UserTexts::kAddNewUser))
     , CommandCancel(WindowParts::button(this, "CommandCancel", UserTexts::kCancelButton))
     , Timerload(WindowParts::named<QTimer>(this, "Timerload"))
-    , picIcon(WindowParts::label(this, "picIcon", {}))
+    , picIcon(WindowParts::label(this, "picIcon", QString()))
 {
-    setWindowTitle(UserTexts::kLoginCaption);
+    WindowParts::setTitle(this, UserTexts::kLoginCaption);
     ComboName->setEditable(false);
     picIcon->setPixmap(QIcon(QStringLiteral(":/images/product.svg")).pixmap(kIconSize, kIconSize));
     picIcon->setAccessibleName(Product::kName);

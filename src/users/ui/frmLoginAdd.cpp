@@ -23,7 +23,7 @@ frmLoginAdd::frmLoginAdd(const QString &dataDir, QWidget *parent)
     , CommandAddOk(WindowParts::button(this, "CommandAddOk", UserTexts::kOkButton))
     , CommandCancel(WindowParts::button(this, "CommandCancel", UserTexts::kCancelButton))
 {
-    setWindowTitle(UserTexts::kAddNewUser);
+    WindowParts::setTitle(this, UserTexts::kAddNewUser);
 
     // A screen reader reads each box with its caption.
     LabelName->setBuddy(TextName);

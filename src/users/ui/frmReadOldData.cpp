@@ -1,19 +1,19 @@
 #include "users/ui/frmReadOldData.h"
+#include "platform/ui/WindowParts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
-const QString kReadingText = QStringLiteral("Reading...");
+constexpr UiText kReadingText{"frmReadOldData", QT_TRANSLATE_NOOP("frmReadOldData", "Reading...")};
 }
 
 frmReadOldData::frmReadOldData(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmReadOldData"));
-    setWindowTitle(kReadingText);
-    auto *label = new QLabel(kReadingText, this);
-    label->setObjectName(QStringLiteral("Label1"));
+    WindowParts::setTitle(this, kReadingText);
+    QLabel *label = WindowParts::label(this, "Label1", kReadingText);
     label->setAlignment(Qt::AlignCenter);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);

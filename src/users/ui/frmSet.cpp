@@ -4,6 +4,7 @@
 #include "platform/DeviceChoices.h"
 #include "platform/PortNames.h"
 #include "platform/SerialPortCatalogue.h"
+#include "platform/UiLanguage.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 #include "users/LimitSettings.h"
@@ -12,6 +13,7 @@
 #include "users/UserTexts.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,10 +28,10 @@
 
 namespace {
 
-QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QList<QRadioButton *> &options)
+QGroupBox *frame(QWidget *parent, const char *name, UiText title, const QList<QRadioButton *> &options)
 {
     auto *box = WindowParts::named<QGroupBox>(parent, name);
-    box->setTitle(title);
+    UiTexts::show(box, "title", title);
     auto *layout = new QVBoxLayout(box);
     for (QRadioButton *option : options) {
         option->setParent(box);
@@ -42,6 +44,13 @@ QRadioButton *option(QWidget *parent, const QString &name, const QString &text)
 {
     auto *button = new QRadioButton(text, parent);
     button->setObjectName(name);
+    return button;
+}
+
+QRadioButton *option(QWidget *parent, const QString &name, UiText text)
+{
+    QRadioButton *button = option(parent, name, QString());
+    UiTexts::show(button, "text", text);
     return button;
 }
 
@@ -77,11 +86,12 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     , minUnit(WindowParts::label(this, "Label4", QStringLiteral("mg/dL")))
     , maxpUnit(WindowParts::label(this, "Label9", QStringLiteral("mg/dL")))
     , minpUnit(WindowParts::label(this, "Label8", QStringLiteral("mg/dL")))
+    , ComboLanguage(WindowParts::named<QComboBox>(this, "ComboLanguage"))
     , CmdSave(WindowParts::button(this, "CmdSave", SettingsTexts::kSaveButton))
     , cmdOK(WindowParts::button(this, "cmdOK", UserTexts::kOkButton))
 {
     setObjectName(QStringLiteral("frmSet"));
-    setWindowTitle(SettingsTexts::kCaption);
+    WindowParts::setTitle(this, SettingsTexts::kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
 
     for (int i = 0; i < 5; ++i) {
@@ -95,14 +105,14 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     ComboDevice->setEditable(true);
     ComboDevice->setInsertPolicy(QComboBox::InsertAtBottom);
     ComboDevice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    ComboDevice->setAccessibleName(SettingsTexts::kDeviceLabel);
-    ComboDevice->lineEdit()->setAccessibleName(SettingsTexts::kDeviceLabel);
-    ComboDevice->setToolTip(SettingsTexts::kDeviceHint);
+    UiTexts::show(ComboDevice, "accessibleName", SettingsTexts::kDeviceLabel);
+    UiTexts::show(ComboDevice->lineEdit(), "accessibleName", SettingsTexts::kDeviceLabel);
+    UiTexts::show(ComboDevice, "toolTip", SettingsTexts::kDeviceHint);
     connect(ComboDevice, &QComboBox::activated, this, [this](int index) {
         const QVariant listed = ComboDevice->itemData(index);
         chooseDevice(listed.isValid() ? listed.toString() : ComboDevice->itemText(index).trimmed());
     });
-    CmdFindMeter->setAccessibleName(SettingsTexts::kFindMeterButton);
+    UiTexts::show(CmdFindMeter, "accessibleName", SettingsTexts::kFindMeterButton);
     CmdFindMeter->setVisible(bool(m_findMeter));
     connect(CmdFindMeter, &QPushButton::clicked, this, [this] {
         // Taken for the port the search was for, even if another was chosen meanwhile.
@@ -123,12 +133,12 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     onChosen(dmyOption, this, [this] { m_user.dateFormat = 2; });
 
     auto *limits = WindowParts::named<QGroupBox>(this, "Frame4");
-    limits->setTitle(SettingsTexts::kLimitFrame);
+    UiTexts::show(limits, "title", SettingsTexts::kLimitFrame);
     auto *grid = new QGridLayout(limits);
     const struct
     {
         const char *name;
-        const QString &text;
+        UiText text;
         QLineEdit *box;
         QLabel *unit;
     } rows[] = {
@@ -170,7 +180,21 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(options);
     layout->addWidget(WindowParts::wrappedLabel(this, "Label5", SettingsTexts::kHint));
-    layout->addLayout(WindowParts::buttonRow({CmdSave, cmdOK}));
+    // Each language in its own words; the system's in the language shown.
+    ComboLanguage->addItem(SettingsTexts::kSystemLanguage, QString());
+    ComboLanguage->addItem(QStringLiteral("English"), UiLanguages::code(UiLanguage::English));
+    ComboLanguage->addItem(QStringLiteral("繁體中文"), UiLanguages::code(UiLanguage::TraditionalChinese));
+    QString ignored; // a damaged settings file is told at login
+    ComboLanguage->setCurrentIndex(
+        std::max(0, ComboLanguage->findData(DeviceChoices::load(m_dataDir, &ignored).language(m_user.id))));
+    connect(ComboLanguage, &QComboBox::activated, this,
+            [this](int index) { chooseLanguage(ComboLanguage->itemData(index).toString()); });
+    auto *languageLabel = WindowParts::label(this, "LabelLanguage", SettingsTexts::kLanguageLabel);
+    languageLabel->setBuddy(ComboLanguage);
+    auto *bottom = WindowParts::buttonRow({CmdSave, cmdOK});
+    bottom->insertWidget(0, languageLabel);
+    bottom->insertWidget(1, ComboLanguage);
+    layout->addLayout(bottom);
 
     connect(CmdSave, &QPushButton::clicked, this, &frmSet::onSaveClicked);
     connect(cmdOK, &QPushButton::clicked, this, &frmSet::onOkClicked);
@@ -180,7 +204,7 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     // Tab goes through the frames as they stand, from the port to OK.
     QList<QWidget *> order{portOptions, portOptions + 5};
     order << ComboDevice << CmdFindMeter << mgdlOption << mmolOption << ymdOption << dmyOption << TextMax << TextMin
-          << CmdSave << cmdOK;
+          << ComboLanguage << CmdSave << cmdOK;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     load();
@@ -253,6 +277,25 @@ void frmSet::chooseUnit(int unit)
     TextMin->setText(shown->lower);
     TextMinp->setText(shown->lower);
     cmdOK->setEnabled(false);
+}
+
+void frmSet::chooseLanguage(const QString &code)
+{
+    QString error;
+    if (!DeviceChoices::storeLanguage(m_dataDir, m_user.id, code, &error))
+        Messages::show(this, SettingsTexts::languageNotKept(error), {}, Messages::Icon::Critical);
+    // Shown for this login even when it could not be kept.
+    UiLanguages::apply(UiLanguages::chosen({}, code, QLocale::system()));
+}
+
+void frmSet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ComboLanguage->setItemText(0, SettingsTexts::kSystemLanguage);
+        if (ComboDevice->count() > 0)
+            ComboDevice->setItemText(0, SettingsTexts::defaultDevice(PortNames::defaultDevice(m_user.port)));
+    }
+    QWidget::changeEvent(event);
 }
 
 void frmSet::onSaveClicked()

@@ -34,6 +34,10 @@ public:
     frmSet(UserSettings &user, UserTable &users, const QString &dataDir, MeterFinder findMeter = {},
            QWidget *parent = nullptr);
 
+protected:
+    // The language's list shows "System" in the language chosen.
+    void changeEvent(QEvent *event) override;
+
 private:
     void load();
     // ComboDevice: the default, the serial ports the computer lists now, and
@@ -41,6 +45,8 @@ private:
     void showDevices();
     void chooseDevice(const QString &device);
     void chooseUnit(int unit);
+    // Kept for the user in the settings file and shown at once; empty: the system's.
+    void chooseLanguage(const QString &code);
     void onSaveClicked();
     void onOkClicked();
 
@@ -66,6 +72,8 @@ private:
     QLabel *minUnit;
     QLabel *maxpUnit;
     QLabel *minpUnit;
+    // System, English, 繁體中文: the language of the windows, kept per user.
+    QComboBox *ComboLanguage;
     QPushButton *CmdSave;
     QPushButton *cmdOK;
 };
