@@ -5,987 +5,988 @@
     <name>LimitSettings</name>
     <message>
         <source>Error: The normal %1 limit Setting of Glucose Value ranges between %2 and %3 !!</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤：血糖值的%1限設定須介於 %2 與 %3 之間！！</translation>
     </message>
 </context>
 <context>
     <name>ManualAddress</name>
     <message>
         <source>The help browser shows the manual only; it does not open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>說明視窗只顯示使用手冊，不會開啟 %1</translation>
     </message>
     <message>
         <source>No web browser is set up on this computer to open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>這部電腦沒有設定可開啟 %1 的網頁瀏覽器</translation>
     </message>
 </context>
 <context>
     <name>ManualBrowser</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋</translation>
     </message>
     <message>
         <source>A word, such as port</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入字詞，例如 連接埠</translation>
     </message>
     <message>
         <source>Words to search for</source>
-        <translation type="unfinished"></translation>
+        <translation>要搜尋的字詞</translation>
     </message>
 </context>
 <context>
     <name>MeterProbe</name>
     <message>
         <source>Meter found on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>在 %1 找到血糖機</translation>
     </message>
     <message>
         <source>%1: cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：無法開啟：%2</translation>
     </message>
     <message>
         <source>%1: no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：沒有回應</translation>
     </message>
     <message>
         <source>%1: answers, but not as the meter does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：有回應，但不是血糖機的回應</translation>
     </message>
     <message>
         <source>No meter found: there is no serial port to try.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到血糖機：沒有可嘗試的序列埠。</translation>
     </message>
     <message>
         <source>No meter found on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>在 %1 找不到血糖機。</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>Trying %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在嘗試 %1...</translation>
     </message>
 </context>
 <context>
     <name>MeterTexts</name>
     <message>
         <source>RS232 Setting Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>RS232 設定錯誤！</translation>
     </message>
     <message>
         <source>%1 Choose the meter&apos;s device in Setup (Find Meter looks for it), or plug in the meter&apos;s cable: Start Reading comes back as soon as the device can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 請在「設定」中選擇血糖機的裝置（「尋找血糖機」可代為尋找），或接上血糖機的傳輸線：裝置一能開啟，「開始讀取」就會恢復可用。</translation>
     </message>
     <message>
         <source>No answer from the meter on %1. Check the cable at both ends, switch the meter on, or look for it with Find Meter in Setup; then press Start Reading again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 上的血糖機沒有回應。請檢查傳輸線兩端、打開血糖機電源，或在「設定」中用「尋找血糖機」尋找；然後再按一次「開始讀取」。</translation>
     </message>
     <message>
         <source>A download from the meter is running. Stop it and go on? Readings not saved yet are lost; the meter is told to go to sleep.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在從血糖機下載資料。要停止下載並繼續嗎？尚未儲存的讀值將會遺失；血糖機會被通知進入休眠。</translation>
     </message>
     <message>
         <source>Reading Massage...</source>
-        <translation type="unfinished"></translation>
+        <translation>讀取訊息...</translation>
     </message>
     <message>
         <source>Meter Wake Up...Waiting(%1s)</source>
-        <translation type="unfinished"></translation>
+        <translation>喚醒血糖機...等待中(%1s)</translation>
     </message>
     <message>
         <source>Meter Wake Up...Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>喚醒血糖機...失敗</translation>
     </message>
     <message>
         <source>Meter Wake Up...Please Wait!</source>
-        <translation type="unfinished"></translation>
+        <translation>喚醒血糖機...請稍候！</translation>
     </message>
     <message>
         <source>Linking...</source>
-        <translation type="unfinished"></translation>
+        <translation>連線中...</translation>
     </message>
     <message>
         <source>Link Testing...</source>
-        <translation type="unfinished"></translation>
+        <translation>測試連線中...</translation>
     </message>
     <message>
         <source>On Line...</source>
-        <translation type="unfinished"></translation>
+        <translation>已連線...</translation>
     </message>
     <message>
         <source>There is no new data in meter !!</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機中沒有新資料！！</translation>
     </message>
     <message>
         <source> ( %1 ) Data in Meter !!</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機中有 ( %1 ) 筆資料！！</translation>
     </message>
     <message>
         <source>Complete! Receive ( %1 ) Data from Meter !!</source>
-        <translation type="unfinished"></translation>
+        <translation>完成！已從血糖機接收 ( %1 ) 筆資料！！</translation>
     </message>
     <message>
         <source>Read [%1] data from Meter !!</source>
-        <translation type="unfinished"></translation>
+        <translation>已從血糖機讀取 [%1] 筆資料！！</translation>
     </message>
     <message>
         <source>Data Receiving Error! Got %1 byte--it&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>資料接收錯誤！收到 %1 個位元組--內容為 %2</translation>
     </message>
     <message>
         <source> The download was abandoned and nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>下載已中止，沒有儲存任何資料。</translation>
     </message>
     <message>
         <source>The meter did not answer for %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機已 %1 秒沒有回應。</translation>
     </message>
     <message>
         <source> Check the cable and press Start Reading again.</source>
-        <translation type="unfinished"></translation>
+        <translation>請檢查傳輸線，再按一次「開始讀取」。</translation>
     </message>
     <message>
         <source>no answer for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒沒有回應</translation>
     </message>
     <message>
         <source>link test</source>
-        <translation type="unfinished"></translation>
+        <translation>連線測試</translation>
     </message>
     <message>
         <source>link request</source>
-        <translation type="unfinished"></translation>
+        <translation>連線要求</translation>
     </message>
     <message>
         <source>The meter woke up but did not answer the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機已喚醒，但沒有回應%1。</translation>
     </message>
     <message>
         <source>The download is complete, but the meter did not confirm that it went to sleep (%1). It may still be on.</source>
-        <translation type="unfinished"></translation>
+        <translation>下載已完成，但血糖機沒有確認已進入休眠（%1）。血糖機可能仍在開機狀態。</translation>
     </message>
     <message>
         <source>The connection to the meter was lost (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>與血糖機的連線中斷了（%1）。</translation>
     </message>
     <message>
         <source>The readings from the meter were not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機的讀值沒有儲存：%1</translation>
     </message>
 </context>
 <context>
     <name>Pages</name>
     <message>
         <source>Index(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>首頁(&amp;I)</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>首頁</translation>
     </message>
     <message>
         <source>Download Meter Readings(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>下載血糖機讀值(&amp;D)</translation>
     </message>
     <message>
         <source>Download Meter Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>下載血糖機讀值</translation>
     </message>
     <message>
         <source>Data List(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>資料列表(&amp;L)</translation>
     </message>
     <message>
         <source>Standard Day(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>標準日(&amp;D)</translation>
     </message>
     <message>
         <source>PC Line Graph(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>餐後折線圖(&amp;P)</translation>
     </message>
     <message>
         <source>Histogram(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>直方圖(&amp;H)</translation>
     </message>
     <message>
         <source>Summary(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>摘要(&amp;U)</translation>
     </message>
     <message>
         <source>Overlay Day(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>每日重疊圖(&amp;O)</translation>
     </message>
     <message>
         <source>Setup(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>設定(&amp;S)...</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
 </context>
 <context>
     <name>SettingsTexts</name>
     <message>
         <source>Setting parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>參數設定</translation>
     </message>
     <message>
         <source>RS232 Port Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>RS232 連接埠設定</translation>
     </message>
     <message>
         <source>Com Port 1 (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠 1（預設）</translation>
     </message>
     <message>
         <source>Com Port 2</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠 2</translation>
     </message>
     <message>
         <source>Com Port 3</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠 3</translation>
     </message>
     <message>
         <source>Com Port 4</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠 4</translation>
     </message>
     <message>
         <source>Com Port 5</source>
-        <translation type="unfinished"></translation>
+        <translation>連接埠 5</translation>
     </message>
     <message>
         <source>Glucose Unit Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖單位設定</translation>
     </message>
     <message>
         <source>mg/dL(Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>mg/dL（預設）</translation>
     </message>
     <message>
         <source>Time Format Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>日期格式設定</translation>
     </message>
     <message>
         <source>yyyy/mm/dd(Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy/mm/dd（預設）</translation>
     </message>
     <message>
         <source>Glucose Value Limit Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖目標範圍設定</translation>
     </message>
     <message>
         <source>Uper limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>上限：</translation>
     </message>
     <message>
         <source>Lower limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>下限：</translation>
     </message>
     <message>
         <source>PC Uper limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>餐後上限：</translation>
     </message>
     <message>
         <source>PC Lower limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>餐後下限：</translation>
     </message>
     <message>
         <source>Choose the proper port, data, glucose unit and glucose value limit before pressing save.</source>
-        <translation type="unfinished"></translation>
+        <translation>請先選好連接埠、日期格式、血糖單位及血糖目標範圍，再按「儲存」。</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>Device of this port:</source>
-        <translation type="unfinished"></translation>
+        <translation>此連接埠的裝置：</translation>
     </message>
     <message>
         <source>Choose a serial port of this computer, such as a USB serial adapter, or type its name and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇這部電腦的序列埠（例如 USB 序列轉接器），或輸入裝置名稱後按 Enter。</translation>
     </message>
     <message>
         <source>Default (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>預設（%1）</translation>
     </message>
     <message>
         <source>Find Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>尋找血糖機...</translation>
     </message>
     <message>
         <source>The device was NOT kept for the port. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>此連接埠的裝置「未」儲存。%1</translation>
     </message>
     <message>
         <source>Error: The lower limit Setting of Glucose Value &gt; The Uper limit Setting of Glucose Value!!</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤：血糖值的下限設定大於上限設定！！</translation>
     </message>
     <message>
         <source>The settings were NOT saved in the user list. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>設定「未」儲存到使用者清單。%1</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>語言：</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>系統</translation>
     </message>
     <message>
         <source>The language was NOT kept for the next login. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>語言設定「未」保留到下次登入。%1</translation>
     </message>
 </context>
 <context>
     <name>ShellTexts</name>
     <message>
         <source>View Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視報表</translation>
     </message>
     <message>
         <source>Data List</source>
-        <translation type="unfinished"></translation>
+        <translation>資料列表</translation>
     </message>
     <message>
         <source>Standard Day</source>
-        <translation type="unfinished"></translation>
+        <translation>標準日</translation>
     </message>
     <message>
         <source>Line Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>折線圖</translation>
     </message>
     <message>
         <source>Histogram</source>
-        <translation type="unfinished"></translation>
+        <translation>直方圖</translation>
     </message>
     <message>
         <source>Line Graph(&amp;G)</source>
-        <translation type="unfinished"></translation>
+        <translation>折線圖(&amp;G)</translation>
     </message>
     <message>
         <source>Print to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>列印成 PDF</translation>
     </message>
     <message>
         <source>The page could not be printed: the printer or file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法列印此頁：印表機或檔案無法開啟。</translation>
     </message>
     <message>
         <source>The page was printed to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>此頁已列印到 %1。</translation>
     </message>
     <message>
         <source>Print Setting asks for a printer, which a scripted run cannot answer: nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>「列印設定」需要選擇印表機，腳本執行無法回答：沒有列印任何內容。</translation>
     </message>
     <message>
         <source>%1 asks for a file, which a scripted run cannot answer: nothing was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」需要選擇檔案，腳本執行無法回答：沒有選擇任何檔案。</translation>
     </message>
     <message>
         <source>No program to show the folder was found. Your readings are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到可顯示資料夾的程式。您的讀值存放在：
+%1</translation>
     </message>
 </context>
 <context>
     <name>StartOptions</name>
     <message>
         <source>Keep the user list and reading files in &lt;dir&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>將使用者清單及讀值檔案存放在 &lt;dir&gt;。</translation>
     </message>
     <message>
         <source>Log in as &lt;id&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>以 &lt;id&gt; 登入。</translation>
     </message>
     <message>
         <source>Read the password of --user from the first line of standard input. Or set it in the environment variable DEXTREL_PASSWORD.</source>
-        <translation type="unfinished"></translation>
+        <translation>從標準輸入的第一行讀取 --user 的密碼。也可設定在環境變數 DEXTREL_PASSWORD 中。</translation>
     </message>
     <message>
         <source>The password of --user. Every user of the computer can see it in the list of processes: prefer --password-stdin or DEXTREL_PASSWORD.</source>
-        <translation type="unfinished"></translation>
+        <translation>--user 的密碼。這部電腦的每位使用者都能在程序清單中看到它：建議改用 --password-stdin 或 DEXTREL_PASSWORD。</translation>
     </message>
     <message>
         <source>After login, open &lt;name&gt;: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>登入後開啟 &lt;name&gt;：%1。</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>After the page is shown, set the control &lt;name&gt; as a user would (choose a list entry, type text and Enter, a date in the user&apos;s date format, a number, choose an option). Repeatable.</source>
-        <translation type="unfinished"></translation>
+        <translation>頁面顯示後，像使用者一樣設定控制項 &lt;name&gt;（選擇清單項目、輸入文字後按 Enter、以使用者的日期格式輸入日期、數字、選擇選項）。可重複使用。</translation>
     </message>
     <message>
         <source>After the page is shown, click the control or menu item &lt;name&gt;. Repeatable; --set and --click run in the order given.</source>
-        <translation type="unfinished"></translation>
+        <translation>頁面顯示後，按下控制項或選單項目 &lt;name&gt;。可重複使用；--set 與 --click 依給定順序執行。</translation>
     </message>
     <message>
         <source>Then save the open windows, their named controls and every message shown as JSON in &lt;file&gt;, and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>接著將開啟的視窗、其具名控制項及顯示過的每則訊息以 JSON 存入 &lt;file&gt;，然後結束。</translation>
     </message>
     <message>
         <source>After login (and --page), save a picture of the front window as &lt;file&gt; and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>登入（及 --page）後，將最前方視窗的圖片存為 &lt;file&gt;，然後結束。</translation>
     </message>
     <message>
         <source>Download the meter&apos;s readings for --user without windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>不開視窗，為 --user 下載血糖機的讀值。</translation>
     </message>
     <message>
         <source>Write the readings of --user as CSV to &lt;file&gt; without windows (all of them, or --from/--to).</source>
-        <translation type="unfinished"></translation>
+        <translation>不開視窗，將 --user 的讀值以 CSV 寫入 &lt;file&gt;（全部，或 --from/--to 之間）。</translation>
     </message>
     <message>
         <source>Write the one-page report for the doctor of --user as PDF to &lt;file&gt; without windows (the last 14 days with readings, or --from/--to).</source>
-        <translation type="unfinished"></translation>
+        <translation>不開視窗，將 --user 給醫師的一頁報告以 PDF 寫入 &lt;file&gt;（最近 14 個有讀值的日子，或 --from/--to 之間）。</translation>
     </message>
     <message>
         <source>First day of the export or report (yyyy-mm-dd).</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出或報告的第一天（yyyy-mm-dd）。</translation>
     </message>
     <message>
         <source>Last day of the export or report (yyyy-mm-dd).</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出或報告的最後一天（yyyy-mm-dd）。</translation>
     </message>
     <message>
         <source>Print the serial ports of this computer with their details, one a line, and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>列出這部電腦的序列埠及其詳細資料，每行一個，然後結束。</translation>
     </message>
     <message>
         <source>Look for the meter on the devices named after the options, or else on every serial port listed, and end: 0 when found.</source>
-        <translation type="unfinished"></translation>
+        <translation>在選項後列出的裝置上尋找血糖機，否則在列出的每個序列埠上尋找，然後結束：找到時為 0。</translation>
     </message>
     <message>
         <source>Show the windows and messages in &lt;code&gt;: en (English) or zh_TW (Traditional Chinese), instead of the user&apos;s choice or the system&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>以 &lt;code&gt; 顯示視窗與訊息：en（英文）或 zh_TW（繁體中文），取代使用者或系統的選擇。</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>非預期的引數：%1</translation>
     </message>
     <message>
         <source>--lang takes en or zh_TW.</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang 只接受 en 或 zh_TW。</translation>
     </message>
     <message>
         <source>--list-ports and --find-meter run alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-ports 與 --find-meter 只能單獨使用。</translation>
     </message>
     <message>
         <source>Unknown page &quot;%1&quot;; the pages are: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的頁面「%1」；可用的頁面為：%2。</translation>
     </message>
     <message>
         <source>--data-dir needs a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-dir 需要一個資料夾。</translation>
     </message>
     <message>
         <source>--user needs a user ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>--user 需要一個使用者代號。</translation>
     </message>
     <message>
         <source>--password needs --user.</source>
-        <translation type="unfinished"></translation>
+        <translation>--password 需要搭配 --user。</translation>
     </message>
     <message>
         <source>--password-stdin needs --user.</source>
-        <translation type="unfinished"></translation>
+        <translation>--password-stdin 需要搭配 --user。</translation>
     </message>
     <message>
         <source>Give the password once: --password or --password-stdin.</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼只能給一次：--password 或 --password-stdin。</translation>
     </message>
     <message>
         <source>--screenshot needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--screenshot 需要檔案名稱。</translation>
     </message>
     <message>
         <source>--dump needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dump 需要檔案名稱。</translation>
     </message>
     <message>
         <source>--set and --click need the name of a control.</source>
-        <translation type="unfinished"></translation>
+        <translation>--set 與 --click 需要控制項的名稱。</translation>
     </message>
     <message>
         <source>--set, --click and --dump need --user.</source>
-        <translation type="unfinished"></translation>
+        <translation>--set、--click 與 --dump 需要搭配 --user。</translation>
     </message>
     <message>
         <source>--download needs --user.</source>
-        <translation type="unfinished"></translation>
+        <translation>--download 需要搭配 --user。</translation>
     </message>
     <message>
         <source>Give one file at a time: --export-csv or --report-pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>一次只能指定一個檔案：--export-csv 或 --report-pdf。</translation>
     </message>
     <message>
         <source> needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation> 需要檔案名稱。</translation>
     </message>
     <message>
         <source>--from and --to need a calendar date as yyyy-mm-dd.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from 與 --to 需要 yyyy-mm-dd 格式的日期。</translation>
     </message>
     <message>
         <source>--from and --to go with --export-csv or --report-pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from 與 --to 須搭配 --export-csv 或 --report-pdf。</translation>
     </message>
     <message>
         <source>--from must not be after --to.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from 不可晚於 --to。</translation>
     </message>
     <message>
         <source> needs --user.</source>
-        <translation type="unfinished"></translation>
+        <translation> 需要搭配 --user。</translation>
     </message>
     <message>
         <source> opens no window: it cannot be combined with --download, --page, --set, --click, --dump or --screenshot.</source>
-        <translation type="unfinished"></translation>
+        <translation> 不開視窗：不能與 --download、--page、--set、--click、--dump 或 --screenshot 一起使用。</translation>
     </message>
     <message>
         <source>--download opens no window: it cannot be combined with --page, --set, --click, --dump or --screenshot.</source>
-        <translation type="unfinished"></translation>
+        <translation>--download 不開視窗：不能與 --page、--set、--click、--dump 或 --screenshot 一起使用。</translation>
     </message>
 </context>
 <context>
     <name>UserIdRules</name>
     <message>
         <source>it contains a comma, which the user list file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>其中含有逗號，使用者清單檔案無法存放</translation>
     </message>
     <message>
         <source>it contains characters that this computer&apos;s text encoding cannot store</source>
-        <translation type="unfinished"></translation>
+        <translation>其中含有這部電腦的文字編碼無法存放的字元</translation>
     </message>
     <message>
         <source>it contains a path separator (/ or \)</source>
-        <translation type="unfinished"></translation>
+        <translation>其中含有路徑分隔字元（/ 或 \）</translation>
     </message>
     <message>
         <source>it contains &quot;..&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>其中含有「..」</translation>
     </message>
     <message>
         <source>it contains the character %1, which a file name cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>其中含有檔案名稱不能使用的字元 %1</translation>
     </message>
     <message>
         <source>it contains a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>其中含有控制字元</translation>
     </message>
     <message>
         <source>the system reserves this name for a device</source>
-        <translation type="unfinished"></translation>
+        <translation>系統將此名稱保留給裝置使用</translation>
     </message>
     <message>
         <source>its reading file would be the user list file</source>
-        <translation type="unfinished"></translation>
+        <translation>其讀值檔案會與使用者清單檔案相同</translation>
     </message>
     <message>
         <source>it is longer than %1 bytes, too long to name its files</source>
-        <translation type="unfinished"></translation>
+        <translation>長度超過 %1 個位元組，無法用來命名其檔案</translation>
     </message>
     <message>
         <source>it begins or ends with a space</source>
-        <translation type="unfinished"></translation>
+        <translation>開頭或結尾是空格</translation>
     </message>
     <message>
         <source>it begins or ends with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>開頭或結尾是句點</translation>
     </message>
     <message>
         <source>it contains a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>其中含有換行</translation>
     </message>
 </context>
 <context>
     <name>UserTexts</name>
     <message>
         <source>User Login</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者登入</translation>
     </message>
     <message>
         <source>Add New User</source>
-        <translation type="unfinished"></translation>
+        <translation>新增使用者</translation>
     </message>
     <message>
         <source>User ID :</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者代號：</translation>
     </message>
     <message>
         <source>Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼：</translation>
     </message>
     <message>
         <source>Checking Password :</source>
-        <translation type="unfinished"></translation>
+        <translation>確認密碼：</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>登入</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <source>Please Chose your User ID And key in your password !!</source>
-        <translation type="unfinished"></translation>
+        <translation>請選擇您的使用者代號並輸入密碼！！</translation>
     </message>
     <message>
         <source>User ID [%1] ! Your Password have some error ! Please try again !</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者代號 [%1]！您的密碼有誤！請再試一次！</translation>
     </message>
     <message>
         <source>No User ID is chosen. The user list is empty: please add a new user first.</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有選擇使用者代號。使用者清單是空的：請先新增使用者。</translation>
     </message>
     <message>
         <source>User ID [%1] is not in the user list any more. Please choose your User ID again.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者代號 [%1] 已不在使用者清單中。請重新選擇您的使用者代號。</translation>
     </message>
     <message>
         <source>The user list cannot be read. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取使用者清單。%1</translation>
     </message>
     <message>
         <source>Line %1 of the user list %2 could not be read and was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者清單 %2 的第 %1 行無法讀取，已略過。</translation>
     </message>
     <message>
         <source>%1 lines of the user list %2 could not be read and were skipped; the first is line %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者清單 %2 有 %1 行無法讀取，已略過；第一行是第 %3 行。</translation>
     </message>
     <message>
         <source>The reading file of User ID [%1] cannot be created. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法建立使用者代號 [%1] 的讀值檔案。%2</translation>
     </message>
     <message>
         <source>The readings of User ID [%1] cannot be loaded, so the login is refused. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法載入使用者代號 [%1] 的讀值，因此拒絕登入。%2</translation>
     </message>
     <message>
         <source>The user list file cannot be created. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法建立使用者清單檔案。%1</translation>
     </message>
     <message>
         <source>Please key in the User ID！</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入使用者代號！</translation>
     </message>
     <message>
         <source>You can&apos;t use this User ID！</source>
-        <translation type="unfinished"></translation>
+        <translation>您不能使用這個使用者代號！</translation>
     </message>
     <message>
         <source>Please key in the Password！</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入密碼！</translation>
     </message>
     <message>
         <source>Please key in the Checking Password !</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入確認密碼！</translation>
     </message>
     <message>
         <source>The password and checking password is not the same , Please try again !</source>
-        <translation type="unfinished"></translation>
+        <translation>密碼與確認密碼不相同，請再試一次！</translation>
     </message>
     <message>
         <source>Add New User [%1] Successfully !!</source>
-        <translation type="unfinished"></translation>
+        <translation>已成功新增使用者 [%1]！！</translation>
     </message>
     <message>
         <source>User ID [%1] was NOT added. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者代號 [%1]「未」新增。%2</translation>
     </message>
     <message>
         <source>User ID [%1] cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者代號 [%1] 不能使用：%2。</translation>
     </message>
     <message>
         <source>This password cannot be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>這個密碼不能使用：%1。</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>關於...</translation>
     </message>
     <message>
         <source>Vision  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>版本  %1</translation>
     </message>
 </context>
 <context>
     <name>frmBrowser</name>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>請稍候...</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>上一頁</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>下一頁</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>重新整理</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>首頁</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋</translation>
     </message>
     <message>
         <source>WebSide(&amp;A):</source>
-        <translation type="unfinished"></translation>
+        <translation>網址(&amp;A)：</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>網址</translation>
     </message>
     <message>
         <source>Manual page</source>
-        <translation type="unfinished"></translation>
+        <translation>使用手冊頁面</translation>
     </message>
 </context>
 <context>
     <name>frmFindMeter</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Find Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>尋找血糖機</translation>
     </message>
     <message>
         <source>Serial ports tried</source>
-        <translation type="unfinished"></translation>
+        <translation>已嘗試的序列埠</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>結果</translation>
     </message>
     <message>
         <source>Connect the meter with its cable. Each serial port is asked whether the meter is there; nothing in the meter is read or changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>請用傳輸線連接血糖機。程式會逐一詢問每個序列埠是否接著血糖機；不會讀取或變更血糖機中的任何資料。</translation>
     </message>
     <message>
         <source>Use It for Port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>用於連接埠 %1</translation>
     </message>
 </context>
 <context>
     <name>frmIndex</name>
     <message>
         <source>Welcome to the Dextrel Management Software,a software that offers a database of information to help better manage an individual&apos;s diabetes.</source>
-        <translation type="unfinished"></translation>
+        <translation>歡迎使用 Dextrel Management Software，這套軟體提供資料庫，協助您更妥善地管理個人的糖尿病。</translation>
     </message>
     <message>
         <source>The software is not intended to provide medical advice. Consult with your health care professional before making any life changing decisions (i.e. your diet, exercise program or medication.).</source>
-        <translation type="unfinished"></translation>
+        <translation>本軟體不提供醫療建議。在做出任何改變生活的決定（例如飲食、運動計畫或用藥）之前，請先諮詢您的醫護人員。</translation>
     </message>
     <message>
         <source>The software was developed exclusively by DX for use with Glucose Monitoring System.</source>
-        <translation type="unfinished"></translation>
+        <translation>本軟體由 DX 專為血糖監測系統開發。</translation>
     </message>
     <message>
         <source>Meter Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機讀值</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>報表</translation>
     </message>
     <message>
         <source>Welcome!</source>
-        <translation type="unfinished"></translation>
+        <translation>歡迎！</translation>
     </message>
     <message>
         <source>Blood drop</source>
-        <translation type="unfinished"></translation>
+        <translation>血滴</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Main(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>主選單(&amp;M)</translation>
     </message>
     <message>
         <source>Export Readings(&amp;X)...</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出讀值(&amp;X)...</translation>
     </message>
     <message>
         <source>Report for My Doctor(&amp;R)...</source>
-        <translation type="unfinished"></translation>
+        <translation>給醫師的報告(&amp;R)...</translation>
     </message>
     <message>
         <source>Logout(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>登出(&amp;O)...</translation>
     </message>
     <message>
         <source>Exit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>結束(&amp;E)</translation>
     </message>
     <message>
         <source>Meter(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機(&amp;M)</translation>
     </message>
     <message>
         <source>Meter Control(&amp;C)...</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機控制(&amp;C)...</translation>
     </message>
     <message>
         <source>Report(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>報表(&amp;R)</translation>
     </message>
     <message>
         <source>Print(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>列印(&amp;P)</translation>
     </message>
     <message>
         <source>Print Setting(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>列印設定(&amp;S)...</translation>
     </message>
     <message>
         <source>Print Report(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>列印報表(&amp;R)</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>說明(&amp;H)</translation>
     </message>
     <message>
         <source>Our Web(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>使用手冊(&amp;W)</translation>
     </message>
     <message>
         <source>Open Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟資料夾</translation>
     </message>
     <message>
         <source>About(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>關於(&amp;A)</translation>
     </message>
     <message>
         <source>Meter Control</source>
-        <translation type="unfinished"></translation>
+        <translation>血糖機控制</translation>
     </message>
     <message>
         <source>Print Report</source>
-        <translation type="unfinished"></translation>
+        <translation>列印報表</translation>
     </message>
 </context>
 <context>
     <name>frmMeterRead</name>
     <message>
         <source>Download Meter Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>下載血糖機讀值</translation>
     </message>
     <message>
         <source>This operation will download the readings stored on your Blood Glucose Monitoring System and enter them in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>此操作會下載儲存在您血糖監測系統中的讀值，並存入資料庫。</translation>
     </message>
     <message>
         <source>Step1</source>
-        <translation type="unfinished"></translation>
+        <translation>步驟 1</translation>
     </message>
     <message>
         <source>Connect the meter to your computer by using the interface cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>請用傳輸線將血糖機連接到電腦。</translation>
     </message>
     <message>
         <source>Step2</source>
-        <translation type="unfinished"></translation>
+        <translation>步驟 2</translation>
     </message>
     <message>
         <source>Start Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>開始讀取</translation>
     </message>
     <message>
         <source>Save Log...</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存記錄檔...</translation>
     </message>
     <message>
         <source>Your meter will turn ON and display [PC] before downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>下載前，血糖機會開機並顯示 [PC]。</translation>
     </message>
     <message>
         <source>Step3</source>
-        <translation type="unfinished"></translation>
+        <translation>步驟 3</translation>
     </message>
     <message>
         <source>View reports after downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>下載後檢視報表。</translation>
     </message>
     <message>
         <source>Line Graph(AC)</source>
-        <translation type="unfinished"></translation>
+        <translation>折線圖（餐前）</translation>
     </message>
     <message>
         <source>Line Graph(PC)</source>
-        <translation type="unfinished"></translation>
+        <translation>折線圖（餐後）</translation>
     </message>
     <message>
         <source>View Reports ...</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視報表 ...</translation>
     </message>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>下載進度</translation>
     </message>
     <message>
         <source>Download messages</source>
-        <translation type="unfinished"></translation>
+        <translation>下載訊息</translation>
     </message>
     <message>
         <source>Save Log</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存記錄檔</translation>
     </message>
     <message>
         <source>Logs (*.log)</source>
-        <translation type="unfinished"></translation>
+        <translation>記錄檔 (*.log)</translation>
     </message>
     <message>
         <source>Cannot save the log as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法將記錄檔存為 %1。</translation>
     </message>
 </context>
 <context>
     <name>frmReadOldData</name>
     <message>
         <source>Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>讀取中...</translation>
     </message>
 </context>
 </TS>
