@@ -228,6 +228,21 @@
     </message>
 </context>
 <context>
+    <name>SerialPorts</name>
+    <message>
+        <source>This computer lists no serial ports.</source>
+        <translation>這部電腦沒有列出任何序列埠。</translation>
+    </message>
+    <message>
+        <source>The serial ports of this computer: %1.</source>
+        <translation>這部電腦的序列埠：%1。</translation>
+    </message>
+    <message>
+        <source>%1 is not there. %2</source>
+        <translation>%1 不存在。%2</translation>
+    </message>
+</context>
+<context>
     <name>SettingsTexts</name>
     <message>
         <source>Setting parameters</source>

@@ -1,5 +1,7 @@
 #include "platform/SerialPortCatalogue.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 QString SerialPortEntry::label() const
@@ -76,11 +78,11 @@ QString deviceGone(const QString &device, const QList<SerialPortEntry> &present)
     QStringList labels;
     for (const SerialPortEntry &p : present)
         labels << p.label();
-    const QString there
-        = labels.isEmpty()
-              ? QStringLiteral("This computer lists no serial ports.")
-              : QStringLiteral("The serial ports of this computer: %1.").arg(labels.join(QStringLiteral(", ")));
-    return QStringLiteral("%1 is not there. ").arg(device) + there;
+    const QString there = labels.isEmpty()
+                              ? QCoreApplication::translate("SerialPorts", "This computer lists no serial ports.")
+                              : QCoreApplication::translate("SerialPorts", "The serial ports of this computer: %1.")
+                                    .arg(labels.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("SerialPorts", "%1 is not there. %2").arg(device, there);
 }
 
 } // namespace SerialPorts

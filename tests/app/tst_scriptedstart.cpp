@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -19,6 +20,36 @@ const QByteArray kAlice = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\na
 std::pair<int, QString> run(const QStringList &arguments, const QByteArray &input = {})
 {
     return runProgram(QStringLiteral(DEXTREL_PROGRAM), arguments, input);
+}
+
+// The words of the dump's visible texts that are English: every word of two
+// letters or more but names, units, date formats, paths and the switches of
+// the command line.
+QStringList englishIn(const QJsonObject &dump)
+{
+    static const QRegularExpression kept(
+        QStringLiteral("\\S*/\\S*|--?[a-z-]+|\\d+ [A-Z][a-z]{2} "
+                       "\\d{4}|\\b(Dextrel|Management|Software|DX|PC|RS232|Qel|English|USB|PDF|CSV|Enter)\\b"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList texts, english;
+    for (const QJsonValue m : dump[u"messages"].toArray())
+        texts << m[u"title"].toString() << m[u"text"].toString();
+    for (const QJsonValue w : dump[u"windows"].toArray()) {
+        texts << w[u"title"].toString();
+        for (const QJsonValue c : w[u"controls"].toObject()) {
+            // The manual's pages are checked on their own.
+            if (!c[u"visible"].toBool() || c[u"class"].toString().contains(u"Browser"))
+                continue;
+            texts << c[u"text"].toString();
+            for (const QJsonValue item : c[u"items"].toArray() + c[u"headers"].toArray())
+                texts << item.toString();
+        }
+    }
+    for (QString text : std::as_const(texts)) {
+        for (const QRegularExpressionMatch &m : word.globalMatch(text.remove(kept)))
+            english << m.captured();
+    }
+    return english;
 }
 
 } // namespace
@@ -138,6 +169,72 @@ private Q_SLOTS:
         const QByteArray png = folder.read(QStringLiteral("x.png"));
         QCOMPARE(png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)) && png.size() > 10000,
                  arguments.contains("--screenshot"));
+    }
+
+    // Every window in Traditional Chinese, with no word left in English but
+    // names and units. A window is one row: what opens it.
+    void chineseWindows_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const auto row = [](const char *name, const QStringList &arguments) { QTest::newRow(name) << arguments; };
+        row("index", {"--page", "index"});
+        row("menu", {"--page", "menu"});
+        row("download, its port not there", {"--page", "download"});
+        row("settings", {"--page", "settings"});
+        row("find meter", {"--page", "settings", "--click", "CmdFindMeter"});
+        row("about", {"--page", "about"});
+        row("help browser", {"--page", "web"});
+    }
+    void chineseWindows()
+    {
+        QFETCH(QStringList, arguments);
+        ScratchFolder folder;
+        folder.write(QStringLiteral("DXRegister.txt"), kAlice);
+        const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--lang", "zh_TW", "--user", "alice",
+                                                    "--password", "secret", "--dump", folder.file("state.json")}
+                                        + arguments);
+        QVERIFY2(code == 0, qPrintable(errors));
+        QCOMPARE(englishIn(QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object()), QStringList());
+    }
+
+    // The system's language by default; a choice in the settings shows at
+    // once, is kept for the user in dextrel.ini and wins over the system's;
+    // --lang wins over both for its run.
+    void languageChosen()
+    {
+        ScratchFolder folder;
+        folder.write(QStringLiteral("DXRegister.txt"), kAlice);
+        const struct
+        {
+            QStringList arguments;
+            QString front; // the front window's title
+            QByteArray ini;
+        } steps[] = {
+            {{"LC_ALL=zh_TW.UTF-8", "--page", "index"}, "歡迎！", {}},
+            {{"LC_ALL=C", "--page", "index"}, "Welcome!", {}},
+            {{"LC_ALL=C", "--page", "settings", "--set", "ComboLanguage=繁體中文"},
+             "參數設定",
+             "[Languages]\r\nalice=zh_TW\r\n"},
+            {{"LC_ALL=C", "--page", "index"}, "歡迎！", "[Languages]\r\nalice=zh_TW\r\n"},
+            {{"LC_ALL=C", "--lang", "en", "--page", "settings"},
+             "Setting parameters",
+             "[Languages]\r\nalice=zh_TW\r\n"},
+            {{"LC_ALL=zh_TW.UTF-8", "--page", "settings", "--set", "ComboLanguage=English"},
+             "Setting parameters",
+             "[Languages]\r\nalice=en\r\n"},
+            {{"LC_ALL=zh_TW.UTF-8", "--page", "settings", "--set", "ComboLanguage=System"},
+             "參數設定",
+             "[Languages]\r\n"},
+        };
+        for (const auto &step : steps) {
+            const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--user", "alice", "--password",
+                                                        "secret", "--dump", folder.file("state.json")}
+                                            + step.arguments);
+            QVERIFY2(code == 0, qPrintable(errors));
+            const QJsonObject dump = QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object();
+            QCOMPARE(std::pair(dump[u"windows"][0][u"title"].toString(), folder.read(QStringLiteral("dextrel.ini"))),
+                     std::pair(step.front, step.ini));
+        }
     }
 
     // A start clears what a killed rewrite left and takes others' access
