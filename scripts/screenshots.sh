@@ -16,6 +16,14 @@ bash "$here/manual-pictures.sh" "$exe" "$out" index menu download linegraph pcli
   histogram standardday settings summary overlayday web
 mv "$out/web.png" "$out/browser.png"
 
+# The main window and the settings in Traditional Chinese.
+zh=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-zh.XXXXXX")
+printf '#!/bin/sh\nexec %q --lang zh_TW "$@"\n' "$(realpath "$exe")" >"$zh/dextrel"
+chmod +x "$zh/dextrel"
+bash "$here/manual-pictures.sh" "$zh/dextrel" "$zh" index settings
+for page in index settings; do mv "$zh/$page.png" "$out/$page-zh_TW.png"; done
+rm -rf "$zh"
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-screenshots.XXXXXX")
 # The doctor's page: 105 readings of the last weeks, downloaded from the meter.
 start_emulator --generate 105 --seed 7
