@@ -237,6 +237,10 @@ private Q_SLOTS:
         };
         const QByteArray title = "[SerialDevices]", bob = "bob/1=/dev/ttyUSB1", alice = "alice/2=/dev/ttyUSB0";
         row("none", "", "", "", crlf({title, bob}));
+        // A device goes among the devices, not into the languages that follow them.
+        row("languages after the devices", crlf({title, alice, "[Languages]", "alice=zh_TW"}), "/dev/ttyUSB0", "",
+            crlf({title, alice, bob, "[Languages]", "alice=zh_TW"}));
+        row("a language without an ID", crlf({"[Languages]", "=en"}), "", damaged("line 2: \"=en\""), {});
         row("as written, a one-letter ID too", crlf({title, "a/1=/dev/ttyS9", alice}), "/dev/ttyUSB0", "",
             crlf({title, "a/1=/dev/ttyS9", alice, bob}));
         const QByteArray byHand = "; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n";
