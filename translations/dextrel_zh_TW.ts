@@ -2,6 +2,184 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Progress %1/%2</source>
+        <translation>進度 %1/%2</translation>
+    </message>
+    <message>
+        <source>Download log: </source>
+        <translation>下載記錄檔：</translation>
+    </message>
+</context>
+<context>
+    <name>ControlScript</name>
+    <message>
+        <source>&quot;%1&quot; has no entry &quot;%2&quot;.</source>
+        <translation>「%1」沒有「%2」這個項目。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; for &quot;%2&quot; is not %3.</source>
+        <translation>「%2」的「%1」不是%3。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) cannot be set.</source>
+        <translation>「%1」（%2）無法設定。</translation>
+    </message>
+    <message>
+        <source>There is no control named &quot;%1&quot;.</source>
+        <translation>沒有名為「%1」的控制項。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a menu item: click it.</source>
+        <translation>「%1」是選單項目：請用按的。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not available.</source>
+        <translation>「%1」目前無法使用。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a control.</source>
+        <translation>「%1」不是控制項。</translation>
+    </message>
+    <message>
+        <source>a date (day/month/year)</source>
+        <translation>日期（日/月/年）</translation>
+    </message>
+    <message>
+        <source>a date (year/month/day)</source>
+        <translation>日期（年/月/日）</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>數字</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be chosen.</source>
+        <translation>「%1」無法選取。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be cleared.</source>
+        <translation>「%1」無法取消選取。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is disabled.</source>
+        <translation>「%1」目前停用。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is hidden.</source>
+        <translation>「%1」沒有顯示。</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>You may not create files in %1, so the user list and the readings are kept in %2.</source>
+        <translation>您不能在 %1 建立檔案，因此使用者清單及讀值會存放在 %2。</translation>
+    </message>
+    <message>
+        <source>Cannot create the data folder %1.</source>
+        <translation>無法建立資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>Other users of this computer can write in the data folder %1: they could replace your files with their own or with links. Make it writable by you alone, for example with: chmod go-w %1</source>
+        <translation>這部電腦的其他使用者可以寫入資料夾 %1：他們可能以自己的檔案或連結取代您的檔案。請讓它只有您能寫入，例如執行：chmod go-w %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolderLock</name>
+    <message>
+        <source>Cannot lock the data folder %1: the lock file %2 cannot be used: %3.</source>
+        <translation>無法鎖定資料夾 %1：鎖定檔 %2 無法使用：%3。</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder</source>
+        <translation>您不能寫入此資料夾</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created</source>
+        <translation>無法建立鎖定檔 %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock the data folder %1: %2.</source>
+        <translation>無法鎖定資料夾 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The lock file %1 of the data folder %2 cannot be read or taken over. Delete it and start again.</source>
+        <translation>資料夾 %2 的鎖定檔 %1 無法讀取或接手。請刪除它後再重新啟動。</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>程序 %1</translation>
+    </message>
+    <message>
+        <source>process %1 on the computer %2</source>
+        <translation>電腦 %2 上的程序 %1</translation>
+    </message>
+    <message>
+        <source>Dextrel Management Software is already running with the data folder %1 (%2). If it is not, delete the file %3 and start again.</source>
+        <translation>Dextrel Management Software 已經在使用資料夾 %1 執行中（%2）。若並非如此，請刪除檔案 %3 後再重新啟動。</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceChoices</name>
+    <message>
+        <source> The serial ports open their default devices until one is chosen in the settings again.</source>
+        <translation>在設定中重新選擇裝置之前，序列埠會開啟其預設裝置。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged (%2).</source>
+        <translation>設定檔 %1 已損毀（%2）。</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>大於 %1 個位元組</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>無法讀取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>A device name cannot hold a line break or another control character.</source>
+        <translation>裝置名稱不能含有換行或其他控制字元。</translation>
+    </message>
+    <message>
+        <source>A language cannot hold a line break or another control character.</source>
+        <translation>語言不能含有換行或其他控制字元。</translation>
+    </message>
+    <message>
+        <source> It is left as it is, so that no other choice in it is lost.</source>
+        <translation>檔案維持原狀，以免遺失其中的其他設定。</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%2&quot;</source>
+        <translation>第 %1 行：「%2」</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadLogFile</name>
+    <message>
+        <source>it is a symbolic link, which the program does not follow</source>
+        <translation>它是符號連結，程式不會跟隨</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>它不是資料夾</translation>
+    </message>
+    <message>
+        <source>No download log is kept: %1 cannot hold it: %2.</source>
+        <translation>不保留下載記錄檔：%1 無法存放：%2。</translation>
+    </message>
+    <message>
+        <source>it cannot be created</source>
+        <translation>無法建立</translation>
+    </message>
+    <message>
+        <source>The download log %1 is incomplete: %2.</source>
+        <translation>下載記錄檔 %1 不完整：%2。</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettings</name>
     <message>
         <source>Error: The normal %1 limit Setting of Glucose Value ranges between %2 and %3 !!</source>
@@ -177,6 +355,41 @@
     </message>
 </context>
 <context>
+    <name>OwnFiles</name>
+    <message>
+        <source>the user list</source>
+        <translation>使用者清單</translation>
+    </message>
+    <message>
+        <source>the settings file</source>
+        <translation>設定檔</translation>
+    </message>
+    <message>
+        <source>the lock file</source>
+        <translation>鎖定檔</translation>
+    </message>
+    <message>
+        <source>the reading file</source>
+        <translation>讀值檔案</translation>
+    </message>
+    <message>
+        <source>the temporary file</source>
+        <translation>暫存檔</translation>
+    </message>
+    <message>
+        <source>the kept copy</source>
+        <translation>保留的副本</translation>
+    </message>
+    <message>
+        <source>the download log</source>
+        <translation>下載記錄檔</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is %2 %3, one of the program&apos;s own files. Choose another file.</source>
+        <translation>無法寫入 %1：它是%2 %3，是本程式自己的檔案。請選擇其他檔案。</translation>
+    </message>
+</context>
+<context>
     <name>Pages</name>
     <message>
         <source>Index(&amp;I)</source>
@@ -228,6 +441,120 @@
     </message>
 </context>
 <context>
+    <name>PortNames</name>
+    <message>
+        <source>Serial port %1 does not exist: choose a port from %2 to %3 in the settings.</source>
+        <translation>序列埠 %1 不存在：請在設定中選擇 %2 到 %3 的連接埠。</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFile</name>
+    <message>
+        <source>Line %1 of %2 could not be read and was skipped.</source>
+        <translation>%2 的第 %1 行無法讀取，已略過。</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 could not be read and were skipped; the first is line %3.</source>
+        <translation>%2 有 %1 行無法讀取，已略過；第一行是第 %3 行。</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 has the event mark &quot;%3&quot;, which is saved as C.</source>
+        <translation>%2 的第 %1 行的事件標記為「%3」，將儲存為 C。</translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 have event marks other than C, PC and QC, which are saved as C; the first is line %3 (&quot;%4&quot;).</source>
+        <translation>%2 有 %1 行的事件標記不是 C、PC 或 QC，將儲存為 C；第一行是第 %3 行（「%4」）。</translation>
+    </message>
+    <message>
+        <source>The file will be kept unchanged beside %1, with the date and time in its name, before new readings are saved.</source>
+        <translation>儲存新讀值之前，原檔案會以名稱含日期時間的副本原樣保留在 %1 旁。</translation>
+    </message>
+    <message>
+        <source>The file will be kept unchanged as %1 before new readings are saved.</source>
+        <translation>儲存新讀值之前，原檔案會原樣保留為 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingStore</name>
+    <message>
+        <source>No reading file is open.</source>
+        <translation>沒有開啟任何讀值檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is a symbolic link, which the program does not follow</source>
+        <translation>它是符號連結，程式不會跟隨</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>它不是一般檔案</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptedStart</name>
+    <message>
+        <source>The login window did not list the users.</source>
+        <translation>登入視窗沒有列出使用者。</translation>
+    </message>
+    <message>
+        <source>The login window did not open.</source>
+        <translation>登入視窗沒有開啟。</translation>
+    </message>
+    <message>
+        <source>The login window has no user list, password box or Login button.</source>
+        <translation>登入視窗沒有使用者清單、密碼欄或登入按鈕。</translation>
+    </message>
+    <message>
+        <source>There is no user &quot;%1&quot;.</source>
+        <translation>沒有使用者「%1」。</translation>
+    </message>
+    <message>
+        <source>The login of &quot;%1&quot; was refused.</source>
+        <translation>「%1」的登入被拒絕。</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; is not available in this build.</source>
+        <translation>此版本沒有「%1」頁面。</translation>
+    </message>
+    <message>
+        <source>Cannot save a picture as &quot;%1&quot;.</source>
+        <translation>無法將圖片存為「%1」。</translation>
+    </message>
+    <message>
+        <source>Cannot draw the picture.</source>
+        <translation>無法繪製圖片。</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>not a serial port</source>
+        <translation>不是序列埠</translation>
+    </message>
+    <message>
+        <source>. Add yourself to the group dialout (sudo adduser $USER dialout) and log in again</source>
+        <translation>。請將自己加入 dialout 群組（sudo adduser $USER dialout）後重新登入</translation>
+    </message>
+    <message>
+        <source>%1 may no longer be used</source>
+        <translation>%1 已無法使用</translation>
+    </message>
+    <message>
+        <source>%1 could not be read</source>
+        <translation>無法讀取 %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to</source>
+        <translation>無法寫入 %1</translation>
+    </message>
+    <message>
+        <source>%1 is gone: unplugged, or closed at the other end</source>
+        <translation>%1 已不存在：已拔除，或另一端已關閉</translation>
+    </message>
+</context>
+<context>
     <name>SerialPorts</name>
     <message>
         <source>This computer lists no serial ports.</source>
@@ -240,6 +567,14 @@
     <message>
         <source>%1 is not there. %2</source>
         <translation>%1 不存在。%2</translation>
+    </message>
+    <message>
+        <source>maker </source>
+        <translation>製造商 </translation>
+    </message>
+    <message>
+        <source>serial number </source>
+        <translation>序號 </translation>
     </message>
 </context>
 <context>
@@ -574,6 +909,41 @@
     </message>
 </context>
 <context>
+    <name>TextFiles</name>
+    <message>
+        <source>Cannot %1 %2: %3</source>
+        <translation>無法%1 %2：%3</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>磁碟已沒有空間</translation>
+    </message>
+    <message>
+        <source>file too large for the disk or for the limit the system sets</source>
+        <translation>檔案太大，超過磁碟或系統設定的上限</translation>
+    </message>
+    <message>
+        <source>the disk space allowed to you is used up</source>
+        <translation>您可使用的磁碟空間已用完</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>讀取</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>寫入</translation>
+    </message>
+    <message>
+        <source>the name is taken</source>
+        <translation>此名稱已被使用</translation>
+    </message>
+    <message>
+        <source>append to</source>
+        <translation>附加到</translation>
+    </message>
+</context>
+<context>
     <name>UserIdRules</name>
     <message>
         <source>it contains a comma, which the user list file cannot hold</source>
@@ -622,6 +992,13 @@
     <message>
         <source>it contains a line break</source>
         <translation>其中含有換行</translation>
+    </message>
+</context>
+<context>
+    <name>UserRegistry</name>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>檔案 %1 不存在。</translation>
     </message>
 </context>
 <context>

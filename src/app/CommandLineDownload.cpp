@@ -6,6 +6,7 @@
 
 #include "platform/LocalBytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QTextStream>
@@ -49,8 +50,9 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
     });
     QObject::connect(&download.status(), &DownloadStatus::progressMaximumChanged, &loop,
                      [&maximum](int value) { maximum = value; });
-    QObject::connect(&download.status(), &DownloadStatus::progressChanged, &loop,
-                     [&out, &maximum](int value) { out << "Progress " << value << '/' << maximum << Qt::endl; });
+    QObject::connect(&download.status(), &DownloadStatus::progressChanged, &loop, [&out, &maximum](int value) {
+        out << QCoreApplication::translate("CommandLine", "Progress %1/%2").arg(value).arg(maximum) << Qt::endl;
+    });
     QObject::connect(&download, &MeterDownload::notice, &loop,
                      [&err](const QString &text) { err << text << Qt::endl; });
     std::optional<int> result;
@@ -66,7 +68,7 @@ int runCommandLineDownload(AppState &state, QTextStream &out, QTextStream &err)
         if (!download.logProblem().isEmpty() && !download.logPath().isEmpty()) {
             err << LocalBytes::shown(download.logProblem()) << Qt::endl;
         } else if (!download.logPath().isEmpty()) {
-            err << "Download log: ";
+            err << QCoreApplication::translate("CommandLine", "Download log: ");
             printPath(err, download.logPath());
             err << Qt::endl;
         }

@@ -2,6 +2,7 @@
 
 #include "meter/serial/MeterFinder.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
@@ -12,7 +13,7 @@ int runListPorts(QTextStream &out)
     for (const SerialPortEntry &port : ports)
         out << port.details() << Qt::endl;
     if (ports.isEmpty())
-        out << "This computer lists no serial ports." << Qt::endl;
+        out << QCoreApplication::translate("SerialPorts", "This computer lists no serial ports.") << Qt::endl;
     return 0;
 }
 

@@ -1,9 +1,8 @@
 #include "meter/MeterProbe.h"
 
-#include <QCoreApplication>
-
 #include "meter/TappedLink.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using State = MeterSession::State;

@@ -1,5 +1,6 @@
 #include "platform/DataFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,9 @@ Choice chooseOnWindows(const QString &root, const QString &perUser, const FileCh
         return {root, {}};
     Choice out{perUser, {}};
     if (!exists(registryPath(perUser))) {
-        out.note = QStringLiteral("You may not create files in %1, so the user list and the readings are kept in %2.")
+        out.note = QCoreApplication::translate(
+                       "DataFolder",
+                       "You may not create files in %1, so the user list and the readings are kept in %2.")
                        .arg(QDir::toNativeSeparators(root), QDir::toNativeSeparators(perUser));
     }
     return out;
@@ -72,7 +75,8 @@ bool ensureExists(const QString &dir, QString *error)
 #endif
     if (!made) {
         if (error)
-            *error = QStringLiteral("Cannot create the data folder %1.").arg(QDir::toNativeSeparators(dir));
+            *error = QCoreApplication::translate("DataFolder", "Cannot create the data folder %1.")
+                         .arg(QDir::toNativeSeparators(dir));
         return false;
     }
     return true;
@@ -83,9 +87,10 @@ QString openToOthersWarning(const QString &dir)
 #ifdef Q_OS_UNIX
     struct stat st;
     if (::stat(QFile::encodeName(dir).constData(), &st) == 0 && (st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        return QStringLiteral("Other users of this computer can write in the data folder %1: they could replace "
-                              "your files with their own or with links. Make it writable by you alone, "
-                              "for example with: chmod go-w %1")
+        return QCoreApplication::translate(
+                   "DataFolder", "Other users of this computer can write in the data folder %1: they could replace "
+                                 "your files with their own or with links. Make it writable by you alone, "
+                                 "for example with: chmod go-w %1")
             .arg(QDir::toNativeSeparators(dir));
     }
 #else

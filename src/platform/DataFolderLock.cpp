@@ -2,6 +2,7 @@
 
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSysInfo>
 
@@ -24,7 +25,8 @@ bool DataFolderLock::acquire(QString *error)
     QFile existing;
     QString why;
     if (RegularFile::exists(m_path) && !RegularFile::open(existing, m_path, QIODevice::ReadOnly, &why)) {
-        *error = QStringLiteral("Cannot lock the data folder %1: the lock file %2 cannot be used: %3.")
+        *error = QCoreApplication::translate("DataFolderLock",
+                                             "Cannot lock the data folder %1: the lock file %2 cannot be used: %3.")
                      .arg(folder, file, why);
         return false;
     }
@@ -32,10 +34,12 @@ bool DataFolderLock::acquire(QString *error)
     if (m_lock.tryLock(0))
         return true;
     if (m_lock.error() != QLockFile::LockFailedError) {
-        const QString reason = m_lock.error() == QLockFile::PermissionError
-                                   ? QStringLiteral("you may not write in the folder")
-                                   : QStringLiteral("the lock file %1 cannot be created").arg(file);
-        *error = QStringLiteral("Cannot lock the data folder %1: %2.").arg(folder, reason);
+        const QString reason
+            = m_lock.error() == QLockFile::PermissionError
+                  ? QCoreApplication::translate("DataFolderLock", "you may not write in the folder")
+                  : QCoreApplication::translate("DataFolderLock", "the lock file %1 cannot be created").arg(file);
+        *error
+            = QCoreApplication::translate("DataFolderLock", "Cannot lock the data folder %1: %2.").arg(folder, reason);
         return false;
     }
     qint64 pid = 0;
@@ -46,16 +50,19 @@ bool DataFolderLock::acquire(QString *error)
     if (!m_lock.getLockInfo(&pid, &host, &application)) {
         if (m_lock.removeStaleLockFile() && m_lock.tryLock(0))
             return true;
-        *error = QStringLiteral("The lock file %1 of the data folder %2 cannot be read or taken over. "
-                                "Delete it and start again.")
+        *error = QCoreApplication::translate("DataFolderLock",
+                                             "The lock file %1 of the data folder %2 cannot be read or taken over. "
+                                             "Delete it and start again.")
                      .arg(file, folder);
         return false;
     }
-    const QString owner = host.isEmpty() || host == QSysInfo::machineHostName()
-                              ? QStringLiteral("process %1").arg(pid)
-                              : QStringLiteral("process %1 on the computer %2").arg(pid).arg(host);
-    *error = QStringLiteral("Dextrel Management Software is already running with the data folder %1 (%2). "
-                            "If it is not, delete the file %3 and start again.")
+    const QString owner
+        = host.isEmpty() || host == QSysInfo::machineHostName()
+              ? QCoreApplication::translate("DataFolderLock", "process %1").arg(pid)
+              : QCoreApplication::translate("DataFolderLock", "process %1 on the computer %2").arg(pid).arg(host);
+    *error = QCoreApplication::translate("DataFolderLock",
+                                         "Dextrel Management Software is already running with the data folder %1 (%2). "
+                                         "If it is not, delete the file %3 and start again.")
                  .arg(folder, owner, file);
     return false;
 }

@@ -5,6 +5,7 @@
 #include "platform/RegularFile.h"
 #include "platform/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -21,12 +22,15 @@ constexpr qint64 kLargestFile = 1 << 20;
 QString fallback(const QString &problem)
 {
     return problem
-           + QStringLiteral(" The serial ports open their default devices until one is chosen in the settings again.");
+           + QCoreApplication::translate(
+               "DeviceChoices",
+               " The serial ports open their default devices until one is chosen in the settings again.");
 }
 
 QString damaged(const QString &file, const QString &why)
 {
-    return QStringLiteral("The settings file %1 is damaged (%2).").arg(QDir::toNativeSeparators(file), why);
+    return QCoreApplication::translate("DeviceChoices", "The settings file %1 is damaged (%2).")
+        .arg(QDir::toNativeSeparators(file), why);
 }
 
 // The file's content up to kLargestFile bytes; false with why it cannot be used.
@@ -39,12 +43,14 @@ bool readBounded(const QString &file, QByteArray *content, QString *why)
         if (f.error() == QFile::NoError) {
             if (content->size() <= kLargestFile)
                 return true;
-            *why = damaged(file, QStringLiteral("larger than %1 bytes").arg(kLargestFile));
+            *why = damaged(file,
+                           QCoreApplication::translate("DeviceChoices", "larger than %1 bytes").arg(kLargestFile));
             return false;
         }
         reason = f.errorString();
     }
-    *why = QStringLiteral("Cannot read %1: %2.").arg(QDir::toNativeSeparators(file), reason);
+    *why = QCoreApplication::translate("DeviceChoices", "Cannot read %1: %2.")
+               .arg(QDir::toNativeSeparators(file), reason);
     return false;
 }
 
@@ -97,7 +103,8 @@ DeviceChoices DeviceChoices::load(const QString &dataDir, QString *warning)
 bool DeviceChoices::store(const QString &dataDir, const QString &user, int port, const QString &device, QString *error)
 {
     if (hasControlCharacter(device)) {
-        *error = QStringLiteral("A device name cannot hold a line break or another control character.");
+        *error = QCoreApplication::translate("DeviceChoices",
+                                             "A device name cannot hold a line break or another control character.");
         return false;
     }
     return storeChoice(dataDir, {Devices, user, port}, device, error);
@@ -106,7 +113,8 @@ bool DeviceChoices::store(const QString &dataDir, const QString &user, int port,
 bool DeviceChoices::storeLanguage(const QString &dataDir, const QString &user, const QString &language, QString *error)
 {
     if (hasControlCharacter(language)) {
-        *error = QStringLiteral("A language cannot hold a line break or another control character.");
+        *error = QCoreApplication::translate("DeviceChoices",
+                                             "A language cannot hold a line break or another control character.");
         return false;
     }
     return storeChoice(dataDir, {Languages, user, 0}, language, error);
@@ -118,7 +126,8 @@ bool DeviceChoices::storeChoice(const QString &dataDir, const Key &key, const QS
     // whole is not replaced by the one choice known.
     DeviceChoices choices;
     if (!read(dataDir, &choices, error)) {
-        *error += QStringLiteral(" It is left as it is, so that no other choice in it is lost.");
+        *error += QCoreApplication::translate("DeviceChoices",
+                                              " It is left as it is, so that no other choice in it is lost.");
         return false;
     }
     choices.setChoice(key, value);
@@ -148,7 +157,9 @@ bool DeviceChoices::parse(const QByteArray &content, QString *why)
         if (section == NoSection || equals < 0 || slash <= 0 || !portOk
             || (section == Devices && (port < PortNames::kFirstPort || port > PortNames::kLastPort))
             || value.isEmpty()) {
-            *why = QStringLiteral("line %1: \"%2\"").arg(number).arg(QString::fromLocal8Bit(text.left(80)));
+            *why = QCoreApplication::translate("DeviceChoices", "line %1: \"%2\"")
+                       .arg(number)
+                       .arg(QString::fromLocal8Bit(text.left(80)));
             return false;
         }
         const Key key{section, LocalBytes::decode(QByteArray::fromPercentEncoding(text.left(slash))), port};

@@ -3,6 +3,7 @@
 #include "platform/DataFolder.h"
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -36,9 +37,10 @@ QString DownloadLogFile::folderProblem(const QString &dataDir)
 {
     const QFileInfo info(folder(dataDir));
     if (info.isSymLink())
-        return QStringLiteral("it is a symbolic link, which the program does not follow");
+        return QCoreApplication::translate("DownloadLogFile",
+                                           "it is a symbolic link, which the program does not follow");
     if (info.exists() && !info.isDir())
-        return QStringLiteral("it is not a folder");
+        return QCoreApplication::translate("DownloadLogFile", "it is not a folder");
     return {};
 }
 
@@ -51,14 +53,14 @@ bool DownloadLogFile::create(const QString &dataDir, const QString &userId, cons
     const QString dir = folder(dataDir);
     const auto cannot = [&](const QString &reason) {
         if (error)
-            *error = QStringLiteral("No download log is kept: %1 cannot hold it: %2.")
+            *error = QCoreApplication::translate("DownloadLogFile", "No download log is kept: %1 cannot hold it: %2.")
                          .arg(QDir::toNativeSeparators(dir), reason);
         return false;
     };
     if (const QString problem = folderProblem(dataDir); !problem.isEmpty())
         return cannot(problem);
     if (!DataFolder::ensureExists(dir, nullptr))
-        return cannot(QStringLiteral("it cannot be created"));
+        return cannot(QCoreApplication::translate("DownloadLogFile", "it cannot be created"));
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     const QString base = QDir(dir).filePath(userId + started.toString(QStringLiteral("-yyyyMMdd-HHmmss")));
@@ -93,11 +95,11 @@ bool DownloadLogFile::flush()
     const QString reason = m_file.errorString();
     m_file.close();
     if (m_written) {
-        m_problem
-            = QStringLiteral("The download log %1 is incomplete: %2.").arg(QDir::toNativeSeparators(m_path), reason);
+        m_problem = QCoreApplication::translate("DownloadLogFile", "The download log %1 is incomplete: %2.")
+                        .arg(QDir::toNativeSeparators(m_path), reason);
     } else {
         RegularFile::remove(m_path);
-        m_problem = QStringLiteral("No download log is kept: %1 cannot hold it: %2.")
+        m_problem = QCoreApplication::translate("DownloadLogFile", "No download log is kept: %1 cannot hold it: %2.")
                         .arg(QDir::toNativeSeparators(QFileInfo(m_path).path()), reason);
         m_path.clear();
     }

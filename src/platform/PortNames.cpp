@@ -1,5 +1,7 @@
 #include "platform/PortNames.h"
 
+#include <QCoreApplication>
+
 namespace PortNames {
 
 QString defaultDevice(int port)
@@ -53,7 +55,8 @@ QString describe(int port, const Choice &choice)
 
 QString noSuchPort(int port)
 {
-    return QStringLiteral("Serial port %1 does not exist: choose a port from %2 to %3 in the settings.")
+    return QCoreApplication::translate("PortNames",
+                                       "Serial port %1 does not exist: choose a port from %2 to %3 in the settings.")
         .arg(port)
         .arg(kFirstPort)
         .arg(kLastPort);

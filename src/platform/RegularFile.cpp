@@ -1,5 +1,7 @@
 #include "platform/RegularFile.h"
 
+#include "platform/UiText.h"
+
 #include "platform/LocalBytes.h"
 
 #include <QDir>
@@ -16,8 +18,9 @@
 
 namespace {
 
-const QString kLink = QStringLiteral("it is a symbolic link, which the program does not follow");
-const QString kNotRegular = QStringLiteral("it is not an ordinary file");
+constexpr UiText kLink{"RegularFile",
+                       QT_TRANSLATE_NOOP("RegularFile", "it is a symbolic link, which the program does not follow")};
+constexpr UiText kNotRegular{"RegularFile", QT_TRANSLATE_NOOP("RegularFile", "it is not an ordinary file")};
 
 #ifdef Q_OS_UNIX
 QString systemReason(int error)

@@ -1,7 +1,6 @@
 #include "platform/SerialPortCatalogue.h"
 
 #include <QCoreApplication>
-
 #include <QStringList>
 
 QString SerialPortEntry::label() const
@@ -16,14 +15,14 @@ QString SerialPortEntry::details() const
     if (!description.isEmpty())
         parts << description;
     if (!manufacturer.isEmpty())
-        parts << QStringLiteral("maker ") + manufacturer;
+        parts << QCoreApplication::translate("SerialPorts", "maker ") + manufacturer;
     if (vendorId || productId) {
         parts << QStringLiteral("USB %1:%2")
                      .arg(vendorId ? hex(*vendorId) : QStringLiteral("?"),
                           productId ? hex(*productId) : QStringLiteral("?"));
     }
     if (!serialNumber.isEmpty())
-        parts << QStringLiteral("serial number ") + serialNumber;
+        parts << QCoreApplication::translate("SerialPorts", "serial number ") + serialNumber;
     return parts.isEmpty() ? device : device + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
 }
 

@@ -6,6 +6,7 @@
 #include "platform/RegularFile.h"
 #include "platform/TemporaryFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -26,7 +27,8 @@ namespace {
 
 QString describe(const QString &what, const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot %1 %2: %3").arg(what, QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("TextFiles", "Cannot %1 %2: %3")
+        .arg(what, QDir::toNativeSeparators(path), reason);
 }
 
 bool fail(QString *error, const QString &what, const QString &path, const QString &reason)
@@ -41,9 +43,10 @@ bool fail(QString *error, const QString &what, const QString &path, const QStrin
 QString systemReason(int error = errno)
 {
     switch (error) {
-    case ENOSPC: return QStringLiteral("no space left on the disk");
-    case EFBIG: return QStringLiteral("file too large for the disk or for the limit the system sets");
-    case EDQUOT: return QStringLiteral("the disk space allowed to you is used up");
+    case ENOSPC: return QCoreApplication::translate("TextFiles", "no space left on the disk");
+    case EFBIG:
+        return QCoreApplication::translate("TextFiles", "file too large for the disk or for the limit the system sets");
+    case EDQUOT: return QCoreApplication::translate("TextFiles", "the disk space allowed to you is used up");
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
@@ -138,7 +141,7 @@ bool read(const QString &path, QByteArray *content, QString *error)
     QFile f;
     QString reason;
     if (!RegularFile::open(f, path, QIODevice::ReadOnly, &reason))
-        return fail(error, QStringLiteral("read"), path, reason);
+        return fail(error, QCoreApplication::translate("TextFiles", "read"), path, reason);
     // Read into a buffer of the file's size, which a reading file of years
     // makes megabytes (see LargeBuffers); a file that grew meanwhile is read whole.
     QByteArray bytes;
@@ -150,13 +153,13 @@ bool read(const QString &path, QByteArray *content, QString *error)
         bytes += f.readAll();
     *content = std::move(bytes);
     if (f.error() != QFile::NoError)
-        return fail(error, QStringLiteral("read"), path, f.errorString());
+        return fail(error, QCoreApplication::translate("TextFiles", "read"), path, f.errorString());
     return true;
 }
 
 bool writeAtomically(const QString &path, const QByteArray &content, QString *error)
 {
-    const QString write = QStringLiteral("write");
+    const QString write = QCoreApplication::translate("TextFiles", "write");
     if (const QString why = RegularFile::problem(path); !why.isEmpty())
         return fail(error, write, path, why);
     QString reason;
@@ -188,12 +191,12 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
 
 bool writeNew(const QString &path, const QByteArray &content, QString *error, bool *taken)
 {
-    const QString write = QStringLiteral("write");
+    const QString write = QCoreApplication::translate("TextFiles", "write");
     const bool inUse = RegularFile::exists(path);
     if (taken)
         *taken = inUse;
     if (inUse)
-        return fail(error, write, path, QStringLiteral("the name is taken"));
+        return fail(error, write, path, QCoreApplication::translate("TextFiles", "the name is taken"));
     QString reason;
 #ifdef Q_OS_UNIX
     // The temporary file goes with this object, also after a failure.
@@ -238,7 +241,7 @@ bool append(const QString &path, const QByteArray &content, QString *error)
     QString reason;
     if (!RegularFile::open(f, path, QIODevice::WriteOnly | QIODevice::Append, &reason)
         || !writeAll(f, content, &reason))
-        return fail(error, QStringLiteral("append to"), path, reason);
+        return fail(error, QCoreApplication::translate("TextFiles", "append to"), path, reason);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "store/ReadingTexts.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -316,23 +317,26 @@ QString loadWarning(const QString &path, const LoadResult &result)
         return {};
     QStringList said;
     if (result.skippedLines == 1) {
-        said << QStringLiteral("Line %1 of %2 could not be read and was skipped.")
+        said << QCoreApplication::translate("ReadingFile", "Line %1 of %2 could not be read and was skipped.")
                     .arg(result.firstSkippedLine)
                     .arg(nativePath(path));
     } else if (result.skippedLines > 1) {
-        said << QStringLiteral("%1 lines of %2 could not be read and were skipped; the first is line %3.")
+        said << QCoreApplication::translate("ReadingFile",
+                                            "%1 lines of %2 could not be read and were skipped; the first is line %3.")
                     .arg(result.skippedLines)
                     .arg(nativePath(path))
                     .arg(result.firstSkippedLine);
     }
     const QString mark = QString::fromLocal8Bit(result.firstUnknownMark);
     if (result.unknownMarks == 1) {
-        said << QStringLiteral("Line %1 of %2 has the event mark \"%3\", which is saved as C.")
+        said << QCoreApplication::translate("ReadingFile",
+                                            "Line %1 of %2 has the event mark \"%3\", which is saved as C.")
                     .arg(result.firstUnknownMarkLine)
                     .arg(nativePath(path), mark);
     } else if (result.unknownMarks > 1) {
-        said << QStringLiteral("%1 lines of %2 have event marks other than C, PC and QC, which are saved as C; "
-                               "the first is line %3 (\"%4\").")
+        said << QCoreApplication::translate(
+                    "ReadingFile", "%1 lines of %2 have event marks other than C, PC and QC, which are saved as C; "
+                                   "the first is line %3 (\"%4\").")
                     .arg(result.unknownMarks)
                     .arg(nativePath(path))
                     .arg(result.firstUnknownMarkLine)
@@ -340,10 +344,12 @@ QString loadWarning(const QString &path, const LoadResult &result)
     }
     const QString backup = backupPath(path);
     said << (TextFiles::exists(backup)
-                 ? QStringLiteral("The file will be kept unchanged beside %1, with the date and time in its name, "
-                                  "before new readings are saved.")
+                 ? QCoreApplication::translate(
+                       "ReadingFile", "The file will be kept unchanged beside %1, with the date and time in its name, "
+                                      "before new readings are saved.")
                        .arg(nativePath(backup))
-                 : QStringLiteral("The file will be kept unchanged as %1 before new readings are saved.")
+                 : QCoreApplication::translate("ReadingFile",
+                                               "The file will be kept unchanged as %1 before new readings are saved.")
                        .arg(nativePath(backup)));
     return said.join(u' ');
 }

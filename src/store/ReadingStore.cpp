@@ -2,6 +2,8 @@
 
 #include "platform/TextFiles.h"
 
+#include <QCoreApplication>
+
 bool ReadingStore::load(const QString &path, QString *error, QString *warning)
 {
     ReadingFile::LoadResult loaded = ReadingFile::load(path);
@@ -51,7 +53,7 @@ bool ReadingStore::update(const Change &change, int more, const QDateTime &now, 
 {
     notice->clear();
     if (m_path.isEmpty()) {
-        *error = QStringLiteral("No reading file is open.");
+        *error = QCoreApplication::translate("ReadingStore", "No reading file is open.");
         return false;
     }
     QByteArray onDisk;

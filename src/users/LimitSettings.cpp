@@ -1,8 +1,8 @@
 #include "users/LimitSettings.h"
 
-#include <QCoreApplication>
-
 #include "users/SettingsTexts.h"
+
+#include <QCoreApplication>
 
 #include <cfenv>
 #include <cmath>

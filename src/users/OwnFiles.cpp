@@ -10,6 +10,7 @@
 #include "platform/TemporaryFiles.h"
 #include "users/UserRegistry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,32 +46,34 @@ struct OwnFile
 // takes (compared without case, as a file system may).
 QList<OwnFile> ownFiles(const QString &dataDir)
 {
-    QList<OwnFile> own{
-        {QStringLiteral("the user list"), DataFolder::registryPath(dataDir)},
-        {QStringLiteral("the settings file"), DeviceChoices::path(dataDir)},
-        {QStringLiteral("the lock file"), QDir(dataDir).filePath(QLatin1String(DataFolderLock::kFileName))}};
+    QList<OwnFile> own{{QCoreApplication::translate("OwnFiles", "the user list"), DataFolder::registryPath(dataDir)},
+                       {QCoreApplication::translate("OwnFiles", "the settings file"), DeviceChoices::path(dataDir)},
+                       {QCoreApplication::translate("OwnFiles", "the lock file"),
+                        QDir(dataDir).filePath(QLatin1String(DataFolderLock::kFileName))}};
     UserTable users;
     if (UserRegistry::read(DataFolder::registryPath(dataDir), &users, nullptr)) {
         for (const UserRecord &r : users.records())
-            own.append({QStringLiteral("the reading file"), DataFolder::readingFilePath(dataDir, r.id)});
+            own.append({QCoreApplication::translate("OwnFiles", "the reading file"),
+                        DataFolder::readingFilePath(dataDir, r.id)});
     }
     const auto files = QDir::Files | QDir::Hidden | QDir::System;
     for (const QFileInfo &entry : QDir(dataDir).entryInfoList(files)) {
         if (TemporaryFiles::isTemporary(entry.fileName()))
-            own.append({QStringLiteral("the temporary file"), entry.filePath()});
+            own.append({QCoreApplication::translate("OwnFiles", "the temporary file"), entry.filePath()});
         else if (BackupNames::isKeptCopy(entry.fileName()))
-            own.append({QStringLiteral("the kept copy"), entry.filePath()});
+            own.append({QCoreApplication::translate("OwnFiles", "the kept copy"), entry.filePath()});
     }
     if (DownloadLogFile::folderProblem(dataDir).isEmpty()) {
         for (const QFileInfo &entry : QDir(DownloadLogFile::folder(dataDir)).entryInfoList(files))
-            own.append({QStringLiteral("the download log"), entry.filePath()});
+            own.append({QCoreApplication::translate("OwnFiles", "the download log"), entry.filePath()});
     }
     return own;
 }
 
 QString refusal(const QString &path, const OwnFile &own)
 {
-    return QStringLiteral("Cannot write %1: it is %2 %3, one of the program's own files. Choose another file.")
+    return QCoreApplication::translate(
+               "OwnFiles", "Cannot write %1: it is %2 %3, one of the program's own files. Choose another file.")
         .arg(QDir::toNativeSeparators(path), own.kind, QDir::toNativeSeparators(own.path));
 }
 
@@ -95,7 +98,7 @@ QString exportRefusal(const QString &dataDir, const QString &path)
     if (folder.isEmpty())
         return {};
     if (folder == identity(DownloadLogFile::folder(dataDir)) && DownloadLogFile::folderProblem(dataDir).isEmpty())
-        return refusal(path, {QStringLiteral("the download log"), path});
+        return refusal(path, {QCoreApplication::translate("OwnFiles", "the download log"), path});
     if (folder != identity(dataDir))
         return {};
     const QString name = info.fileName();
@@ -104,9 +107,9 @@ QString exportRefusal(const QString &dataDir, const QString &path)
             return refusal(path, file);
     }
     if (TemporaryFiles::isTemporary(name))
-        return refusal(path, {QStringLiteral("the temporary file"), path});
+        return refusal(path, {QCoreApplication::translate("OwnFiles", "the temporary file"), path});
     if (BackupNames::isKeptCopy(name))
-        return refusal(path, {QStringLiteral("the kept copy"), path});
+        return refusal(path, {QCoreApplication::translate("OwnFiles", "the kept copy"), path});
     return {};
 }
 

@@ -2,14 +2,13 @@
 
 #include "platform/UiText.h"
 
-#include <QCoreApplication>
-
 #include "platform/BackupNames.h"
 #include "platform/DataFolder.h"
 #include "platform/DownloadLogFile.h"
 #include "platform/LocalBytes.h"
 #include "platform/TemporaryFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 

@@ -4,6 +4,7 @@
 #include "platform/TextFiles.h"
 #include "store/ReadingTexts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cmath>
@@ -82,7 +83,8 @@ QString decode(const QByteArray &bytes)
 
 QString missingFile(const QString &path)
 {
-    return QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("UserRegistry", "The file %1 does not exist.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -67,7 +68,7 @@ QString setCombo(QComboBox *box, const QString &text)
     }
     const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0)
-        return QStringLiteral("\"%1\" has no entry \"%2\".").arg(box->objectName(), text);
+        return QCoreApplication::translate("ControlScript", "\"%1\" has no entry \"%2\".").arg(box->objectName(), text);
     // A choice made with the mouse: the entry becomes current, then is activated.
     box->setCurrentIndex(index);
     Q_EMIT box->activated(index);
@@ -79,14 +80,17 @@ QString setWidget(QWidget *widget, const QString &value, DateFormat dateFormat)
 {
     const QString name = widget->objectName();
     const auto notA = [&name, &value](const char *what) {
-        return QStringLiteral("\"%1\" for \"%2\" is not %3.").arg(value, name, QLatin1String(what));
+        return QCoreApplication::translate("ControlScript", "\"%1\" for \"%2\" is not %3.")
+            .arg(value, name, QCoreApplication::translate("ControlScript", what));
     };
     if (auto *box = qobject_cast<QComboBox *>(widget))
         return setCombo(box, value);
     if (auto *dateEdit = qobject_cast<QDateEdit *>(widget)) {
         const QDate date = readDate(value, dateFormat);
         if (!date.isValid())
-            return notA(dateFormat == DateFormat::DayMonthYear ? "a date (day/month/year)" : "a date (year/month/day)");
+            return notA(dateFormat == DateFormat::DayMonthYear
+                            ? QT_TRANSLATE_NOOP("ControlScript", "a date (day/month/year)")
+                            : QT_TRANSLATE_NOOP("ControlScript", "a date (year/month/day)"));
         dateEdit->setDate(date);
         return {};
     }
@@ -95,7 +99,7 @@ QString setWidget(QWidget *widget, const QString &value, DateFormat dateFormat)
     if (spin || slider) {
         int number = 0;
         if (!readNumber(value, &number))
-            return notA("a number");
+            return notA(QT_TRANSLATE_NOOP("ControlScript", "a number"));
         spin ? spin->setValue(number) : slider->setValue(number);
         return {};
     }
@@ -111,10 +115,12 @@ QString setWidget(QWidget *widget, const QString &value, DateFormat dateFormat)
         if (button->isChecked() != wanted)
             button->click();
         if (button->isChecked() != wanted)
-            return QStringLiteral("\"%1\" cannot be %2.").arg(name, wanted ? u"chosen" : u"cleared");
+            return wanted ? QCoreApplication::translate("ControlScript", "\"%1\" cannot be chosen.").arg(name)
+                          : QCoreApplication::translate("ControlScript", "\"%1\" cannot be cleared.").arg(name);
         return {};
     }
-    return QStringLiteral("\"%1\" (%2) cannot be set.").arg(name, QLatin1String(widget->metaObject()->className()));
+    return QCoreApplication::translate("ControlScript", "\"%1\" (%2) cannot be set.")
+        .arg(name, QLatin1String(widget->metaObject()->className()));
 }
 
 } // namespace
@@ -136,22 +142,23 @@ QString apply(const ScriptStep &step, DateFormat dateFormat)
 {
     QObject *target = find(step.name);
     if (!target)
-        return QStringLiteral("There is no control named \"%1\".").arg(step.name);
+        return QCoreApplication::translate("ControlScript", "There is no control named \"%1\".").arg(step.name);
 
     if (auto *action = qobject_cast<QAction *>(target)) {
         if (step.kind == ScriptStep::Kind::Set)
-            return QStringLiteral("\"%1\" is a menu item: click it.").arg(step.name);
+            return QCoreApplication::translate("ControlScript", "\"%1\" is a menu item: click it.").arg(step.name);
         if (!action->isEnabled())
-            return QStringLiteral("\"%1\" is not available.").arg(step.name);
+            return QCoreApplication::translate("ControlScript", "\"%1\" is not available.").arg(step.name);
         action->trigger();
         return {};
     }
     auto *widget = qobject_cast<QWidget *>(target);
     if (!widget)
-        return QStringLiteral("\"%1\" is not a control.").arg(step.name);
+        return QCoreApplication::translate("ControlScript", "\"%1\" is not a control.").arg(step.name);
     // A person cannot use what they cannot see or what is greyed out.
     if (!widget->isVisible() || !widget->isEnabled())
-        return QStringLiteral("\"%1\" is %2.").arg(step.name, widget->isVisible() ? u"disabled" : u"hidden");
+        return widget->isVisible() ? QCoreApplication::translate("ControlScript", "\"%1\" is disabled.").arg(step.name)
+                                   : QCoreApplication::translate("ControlScript", "\"%1\" is hidden.").arg(step.name);
 
     if (step.kind == ScriptStep::Kind::Set)
         return setWidget(widget, step.value, dateFormat);

@@ -38,7 +38,7 @@ ScriptedStart::ScriptedStart(Startup &startup, const AppState &state, const Star
     m_giveUp->setSingleShot(true);
     m_giveUp->setInterval(kListWaitMs);
     connect(m_giveUp, &QTimer::timeout, this,
-            [this] { fail(QStringLiteral("The login window did not list the users.")); });
+            [this] { fail(QCoreApplication::translate("ScriptedStart", "The login window did not list the users.")); });
     if (m_options.page || m_options.endsAfterPage() || !m_options.steps.isEmpty())
         connect(&m_startup, &Startup::loggedIn, this, &ScriptedStart::afterLogin, Qt::QueuedConnection);
     if (!m_options.dump.isEmpty()) {
@@ -57,7 +57,7 @@ void ScriptedStart::begin()
         frame->setScripted(true);
     frmLogin *login = m_startup.login();
     if (!login) {
-        fail(QStringLiteral("The login window did not open."));
+        fail(QCoreApplication::translate("ScriptedStart", "The login window did not open."));
         return;
     }
     connect(login, &frmLogin::usersListed, this, &ScriptedStart::logIn, Qt::SingleShotConnection);
@@ -72,14 +72,15 @@ void ScriptedStart::logIn()
     auto *password = login->findChild<QLineEdit *>(QStringLiteral("TextPasswd"));
     auto *loginButton = login->findChild<QPushButton *>(QStringLiteral("CommandLoginIn"));
     if (!names || !password || !loginButton) {
-        fail(QStringLiteral("The login window has no user list, password box or Login button."));
+        fail(QCoreApplication::translate("ScriptedStart",
+                                         "The login window has no user list, password box or Login button."));
         return;
     }
     // By the ID itself, byte for byte: the list shows an ID of another
     // encoding as Latin-1, and two IDs may look alike.
     const int index = names->findData(m_options.user);
     if (index < 0) {
-        fail(QStringLiteral("There is no user \"%1\".").arg(m_options.user));
+        fail(QCoreApplication::translate("ScriptedStart", "There is no user \"%1\".").arg(m_options.user));
         return;
     }
     names->setCurrentIndex(index);
@@ -87,7 +88,7 @@ void ScriptedStart::logIn()
     loginButton->click();
     // The login window has already said why it refused.
     if (!m_startup.isLoggedIn())
-        fail(QStringLiteral("The login of \"%1\" was refused.").arg(m_options.user));
+        fail(QCoreApplication::translate("ScriptedStart", "The login of \"%1\" was refused.").arg(m_options.user));
 }
 
 void ScriptedStart::afterLogin()
@@ -97,7 +98,8 @@ void ScriptedStart::afterLogin()
     if (m_options.page) {
         QWidget *opened = frame->open(*m_options.page);
         if (!opened) {
-            fail(QStringLiteral("The page \"%1\" is not available in this build.").arg(m_options.page->name()));
+            fail(QCoreApplication::translate("ScriptedStart", "The page \"%1\" is not available in this build.")
+                     .arg(m_options.page->name()));
             return;
         }
         if (opened->isWindow())
@@ -172,7 +174,8 @@ void ScriptedStart::saveScreenshot(QWidget *front)
     if (format.isEmpty())
         format = "png";
     if (!QImageWriter::supportedImageFormats().contains(format)) {
-        fail(QStringLiteral("Cannot save a picture as \"%1\".").arg(QString::fromLatin1(format)));
+        fail(QCoreApplication::translate("ScriptedStart", "Cannot save a picture as \"%1\".")
+                 .arg(QString::fromLatin1(format)));
         return;
     }
     QByteArray bytes;
@@ -181,7 +184,7 @@ void ScriptedStart::saveScreenshot(QWidget *front)
     QString error;
     if (!front->grab().save(&buffer, format.constData())
         || !TextFiles::writeAtomically(m_options.screenshot, bytes, &error)) {
-        fail(error.isEmpty() ? QStringLiteral("Cannot draw the picture.") : error);
+        fail(error.isEmpty() ? QCoreApplication::translate("ScriptedStart", "Cannot draw the picture.") : error);
         return;
     }
     QCoreApplication::exit(0);

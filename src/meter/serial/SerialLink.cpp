@@ -1,5 +1,6 @@
 #include "meter/serial/SerialLink.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #ifdef Q_OS_UNIX
@@ -33,7 +34,7 @@ bool SerialLink::open()
         name.startsWith(u'/') || name.startsWith(u'.') ? name : QStringLiteral("/dev/") + name);
     if (::stat(path.constData(), &st) == 0) {
         if (!S_ISCHR(st.st_mode)) {
-            m_openFailure = QStringLiteral("not a serial port");
+            m_openFailure = QCoreApplication::translate("SerialLink", "not a serial port");
             return false;
         }
     } else if (errno == ENOENT || errno == ENOTDIR) {
@@ -74,7 +75,8 @@ QString SerialLink::openProblem() const
     // The usual reason on Linux: serial devices belong to the group dialout.
     const QByteArray device = QFile::encodeName(deviceName());
     if (::access(device.constData(), F_OK) == 0 && ::access(device.constData(), R_OK | W_OK) != 0)
-        reason += QStringLiteral(". Add yourself to the group dialout (sudo adduser $USER dialout) and log in again");
+        reason += QCoreApplication::translate(
+            "SerialLink", ". Add yourself to the group dialout (sudo adduser $USER dialout) and log in again");
 #endif
     return reason + QLatin1Char('.');
 }
@@ -119,10 +121,14 @@ void SerialLink::write(const QByteArray &bytes)
 QString SerialLink::lostReason(QSerialPort::SerialPortError error) const
 {
     switch (error) {
-    case QSerialPort::PermissionError: return QStringLiteral("%1 may no longer be used").arg(m_device);
-    case QSerialPort::ReadError: return QStringLiteral("%1 could not be read").arg(m_device);
-    case QSerialPort::WriteError: return QStringLiteral("%1 could not be written to").arg(m_device);
-    default: return QStringLiteral("%1 is gone: unplugged, or closed at the other end").arg(m_device);
+    case QSerialPort::PermissionError:
+        return QCoreApplication::translate("SerialLink", "%1 may no longer be used").arg(m_device);
+    case QSerialPort::ReadError: return QCoreApplication::translate("SerialLink", "%1 could not be read").arg(m_device);
+    case QSerialPort::WriteError:
+        return QCoreApplication::translate("SerialLink", "%1 could not be written to").arg(m_device);
+    default:
+        return QCoreApplication::translate("SerialLink", "%1 is gone: unplugged, or closed at the other end")
+            .arg(m_device);
     }
 }
 
