@@ -240,6 +240,10 @@ private Q_SLOTS:
         // A device goes among the devices, not into the languages that follow them.
         row("languages after the devices", crlf({title, alice, "[Languages]", "alice=zh_TW"}), "/dev/ttyUSB0", "",
             crlf({title, alice, bob, "[Languages]", "alice=zh_TW"}));
+        // A choice goes right after a title with none below it; a last line left unfinished stays so.
+        row("a title first, then a note", crlf({title, "; note"}), "", "", crlf({title, bob, "; note"}));
+        row("an unfinished note last", crlf({title, alice}) + "; end", "/dev/ttyUSB0", "",
+            crlf({title, alice, bob}) + "; end");
         row("a language without an ID", crlf({"[Languages]", "=en"}), "", damaged("line 2: \"=en\""), {});
         row("as written, a one-letter ID too", crlf({title, "a/1=/dev/ttyS9", alice}), "/dev/ttyUSB0", "",
             crlf({title, "a/1=/dev/ttyS9", alice, bob}));
