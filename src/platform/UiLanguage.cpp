@@ -75,9 +75,6 @@ UiLanguage chosen(std::optional<UiLanguage> commandLine, const QString &userChoi
 
 void apply(UiLanguage language)
 {
-    // Nothing changes: no window needs to show its texts again.
-    if (language == g_current && (language == UiLanguage::English) == !g_program)
-        return;
     for (std::unique_ptr<QTranslator> *translator : {&g_program, &g_qt}) {
         if (*translator)
             QCoreApplication::removeTranslator(translator->get());

@@ -237,6 +237,32 @@ private Q_SLOTS:
         }
     }
 
+    // The command line's help and refusals in the language asked for, the
+    // program named by its file's name in both.
+    void commandLineLanguage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("said"); // the first line
+        const auto row = [](const char *name, const QStringList &arguments, const QString &said) {
+            QTest::newRow(name) << arguments << said;
+        };
+        row("help", {"LC_ALL=C", "--help"}, "Usage: dextrel [options]");
+        row("help, --lang zh_TW", {"LC_ALL=C", "--lang", "zh_TW", "--help"}, "用法：dextrel [選項]");
+        row("the system's language", {"LC_ALL=zh_TW.UTF-8", "--data-dir="}, "--data-dir 需要一個資料夾。");
+        row("--lang en over the system's", {"LC_ALL=zh_TW.UTF-8", "--lang", "en", "--data-dir="},
+            "--data-dir needs a folder.");
+        row("a language unknown", {"LC_ALL=C", "--lang", "xx"}, "--lang takes en or zh_TW.");
+    }
+    void commandLineLanguage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        // Standard output too goes where runProgram reads.
+        const auto [code, output] = runProgram("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" 1>&2", DEXTREL_PROGRAM}
+                                                              + arguments);
+        QCOMPARE(output.section(u'\n', 0, 0), said);
+    }
+
     // A start clears what a killed rewrite left and takes others' access
     // away; a step that cannot be taken ends the start afterwards, with why.
     void startTidiesTheFolder()

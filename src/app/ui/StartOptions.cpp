@@ -256,12 +256,16 @@ StartOptions::Parsed StartOptions::parse(const QStringList &arguments)
     if (!parser.parse(arguments))
         return {Outcome::Error, {}, parser.errorText()};
     if (parser.isSet(help)) {
-        // Options are read before the application object exists, so the parser
-        // cannot know the program's name by itself.
-        return {
-            Outcome::Help,
-            {},
-            parser.helpText().replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName())};
+        // The program's name as the file is named: the parser gives a
+        // placeholder when options are read before the application object
+        // exists, and the path typed when they are read again for the help's
+        // language.
+        QString text = parser.helpText();
+        const QString given = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                           : QStringLiteral("<executable_name>");
+        if (const qsizetype at = text.indexOf(given); at >= 0)
+            text.replace(at, given.size(), QFileInfo(arguments.value(0)).fileName());
+        return {Outcome::Help, {}, text};
     }
     if (parser.isSet(version))
         return {Outcome::Help, {}, Product::kName + QLatin1Char(' ') + Product::kVersion + QLatin1Char('\n')};
