@@ -1,7 +1,5 @@
 #include "platform/UiLanguage.h"
 
-#include "platform/UiText.h"
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -75,19 +73,18 @@ UiLanguage chosen(std::optional<UiLanguage> commandLine, const QString &userChoi
 
 void apply(UiLanguage language)
 {
+    setCurrent(language);
     for (std::unique_ptr<QTranslator> *translator : {&g_program, &g_qt}) {
         if (*translator)
             QCoreApplication::removeTranslator(translator->get());
         translator->reset();
     }
-    setCurrent(language);
     if (language != UiLanguage::English) {
         const QString name = code(language);
         g_program = installed(QStringLiteral("dextrel_") + name, QStringLiteral(":/translations"));
         // Where the system keeps Qt's translations; a Qt without them shows its buttons in English.
         g_qt = installed(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
-    UiTexts::showAgain();
 }
 
 } // namespace UiLanguages

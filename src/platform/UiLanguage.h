@@ -33,8 +33,8 @@ UiLanguage chosen(std::optional<UiLanguage> commandLine, const QString &userChoi
 
 // Shows the program in the language from now on: installs the program's
 // translation and Qt's own (standard buttons, the command line's help) or
-// removes them for English, which sends every window QEvent::LanguageChange,
-// and shows every UiText again. Needs the application object.
+// removes them for English, which sends the application and every window
+// QEvent::LanguageChange. Needs the application object.
 void apply(UiLanguage language);
 
 } // namespace UiLanguages

@@ -35,10 +35,9 @@ struct UiText
 namespace UiTexts {
 
 // Sets the object's property ("text", "title", "windowTitle", "toolTip",
-// "accessibleName" ...) to the text in the language shown now, and again after
-// every change of language, for as long as the object lives.
+// "accessibleName" ...) to the text in the language shown now, and again at
+// every QEvent::LanguageChange of the application (a translation installed or
+// removed), for as long as the object lives.
 void show(QObject *object, const char *property, UiText text);
-// Shows every text given to show() in the language installed now.
-void showAgain();
 
 } // namespace UiTexts
