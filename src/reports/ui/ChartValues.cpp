@@ -16,7 +16,7 @@ constexpr int kShownRows = 6;
 
 ChartValues::ChartValues(ChartView *chart, QWidget *parent)
     : QWidget(parent)
-    , toggle(new QPushButton(QStringLiteral("Show values"), this))
+    , toggle(new QPushButton(tr("Show values"), this))
     , table(new QTableWidget(this))
     , m_chart(chart)
 {
@@ -43,8 +43,8 @@ void ChartValues::show(const ChartText &text)
 {
     m_chart->setAccessibleName(text.name);
     m_chart->setAccessibleDescription(text.description);
-    toggle->setAccessibleName(QStringLiteral("Show values of the ") + text.name.toLower());
-    table->setAccessibleName(text.name + QStringLiteral(" values"));
+    toggle->setAccessibleName(tr("Show values of the %1").arg(text.name.toLower()));
+    table->setAccessibleName(tr("%1 values").arg(text.name));
     table->setAccessibleDescription(text.description);
     table->clear();
     table->setColumnCount(text.headers.size());

@@ -7,6 +7,7 @@
 #include "reports/ui/ReportParts.h"
 #include "store/ReadingStore.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,13 +16,13 @@
 
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     : QWidget(nullptr, WindowParts::kOwnedDialogFlags)
-    , dateCaption(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
+    , dateCaption(ReportParts::caption(this, "Label3", QCoreApplication::translate("ReportParts", "Report's date :")))
     , pickers(this, context, [this] { cmdExport->setEnabled(pickers.hasReadings()); })
-    , fileCaption(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
+    , fileCaption(ReportParts::caption(this, "Label1", tr("File :")))
     , txtFile(WindowParts::named<QLineEdit>(this, "txtFile"))
-    , cmdBrowse(WindowParts::button(this, "cmdBrowse", QStringLiteral("Browse...")))
-    , cmdExport(WindowParts::button(this, "cmdExport", QStringLiteral("Export")))
-    , cmdCancel(WindowParts::button(this, "cmdCancel", QStringLiteral("Cancel")))
+    , cmdBrowse(WindowParts::button(this, "cmdBrowse", tr("Browse...")))
+    , cmdExport(WindowParts::button(this, "cmdExport", tr("Export")))
+    , cmdCancel(WindowParts::button(this, "cmdCancel", tr("Cancel")))
     , m_context(context)
     , m_kind(kind)
 {
@@ -71,7 +72,7 @@ void ExportWindow::exportFile()
 {
     QString path = txtFile->text().trimmed();
     if (path.isEmpty()) {
-        Messages::show(this, QStringLiteral("Choose the file to write to."));
+        Messages::show(this, tr("Choose the file to write to."));
         return;
     }
     path = ReportFileNames::withExtension(path, ReportFiles::fileFilter(m_kind));

@@ -31,7 +31,7 @@ QString hourLabel(int hour)
 {
     if (hour % 12 != 0)
         return QString::number(hour % 12);
-    return hour == 12 ? QStringLiteral("12P") : QStringLiteral("12A");
+    return hour == 12 ? HourRuler::tr("12P") : HourRuler::tr("12A");
 }
 
 const Band *bandOf(int hour)
@@ -105,8 +105,8 @@ HourRuler::HourRuler(QWidget *parent)
     , morning(namedLabel(this, kBands[0].name, QLatin1String(kBands[0].text)))
     , noon(namedLabel(this, kBands[1].name, QLatin1String(kBands[1].text)))
     , evening(namedLabel(this, kBands[2].name, QLatin1String(kBands[2].text)))
-    , title(namedLabel(this, "Text1", QStringLiteral("Time of Day")))
-    , unit(namedLabel(this, "Text8", QStringLiteral("hr")))
+    , title(namedLabel(this, "Text1", tr("Time of Day")))
+    , unit(namedLabel(this, "Text8", tr("hr")))
 {
     line->setObjectName(QStringLiteral("Text2"));
     line->setFrameShape(QFrame::HLine);
@@ -149,7 +149,7 @@ void HourRuler::place(const QList<int> &hourX)
     const int labelsTop = 5;
     line->setGeometry(hourX.first(), 0, hourX.last() - hourX.first() + 1, 4);
     // Wide enough for the outer labels, which stand half outside the line.
-    const int overhang = metrics.horizontalAdvance(QStringLiteral("12A"));
+    const int overhang = qMax(metrics.horizontalAdvance(hourLabel(0)), metrics.horizontalAdvance(hourLabel(12)));
     hours->setGeometry(0, labelsTop, width(), height + 2);
     hours->setPositions(hourX);
     const std::array<QLabel *, 3> bands{morning, noon, evening};

@@ -20,7 +20,7 @@ OverlayDayWindow::OverlayDayWindow(const PageContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("OverlayDayWindow"));
-    setWindowTitle(QStringLiteral("Overlay Day"));
+    setWindowTitle(tr("Overlay Day"));
 
     auto *grid = new QGridLayout;
     ReportParts::addRow(grid, 0, heading.idCaption, heading.userId);

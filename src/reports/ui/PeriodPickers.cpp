@@ -25,15 +25,15 @@ PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::f
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(format);
     }
-    fromDate->setAccessibleName(ReportTexts::kFromDate);
-    toDate->setAccessibleName(ReportTexts::kToDate);
+    fromDate->setAccessibleName(ReportTexts::fromDate());
+    toDate->setAccessibleName(ReportTexts::toDate());
     m_layout->addWidget(fromDate);
     m_layout->addWidget(tilde);
     m_layout->addWidget(toDate);
     m_layout->addStretch();
 
     if (!follow(context.store.tables()))
-        Messages::show(parent, ReportTexts::kNoGlucoseData);
+        Messages::show(parent, ReportTexts::noGlucoseData());
     const auto run = [this, changed] {
         if (m_hasReadings)
             changed();

@@ -5,6 +5,7 @@
 #include "reports/ui/chart/Contrast.h"
 #include "store/ReadingTexts.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -54,9 +55,9 @@ void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *value, QLabel 
 }
 
 Heading::Heading(QWidget *parent, const QString &id)
-    : idCaption(caption(parent, "Label1", QStringLiteral("ID :")))
+    : idCaption(caption(parent, "Label1", QCoreApplication::translate("ReportParts", "ID :")))
     , userId(value(parent, "Label5", id))
-    , dateCaption(caption(parent, "Label3", QStringLiteral("Report's date :")))
+    , dateCaption(caption(parent, "Label3", QCoreApplication::translate("ReportParts", "Report's date :")))
 {
 }
 
@@ -69,13 +70,13 @@ void Heading::addTo(QGridLayout *grid, QWidget *date)
 }
 
 Statistics::Statistics(QWidget *parent)
-    : highestCaption(caption(parent, "Label7", QStringLiteral("Highest value :")))
+    : highestCaption(caption(parent, "Label7", QCoreApplication::translate("ReportParts", "Highest value :")))
     , highestValue(value(parent, "Label12", kNoValue))
     , highestUnit(WindowParts::label(parent, "Label6", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
-    , lowestCaption(caption(parent, "Label8", QStringLiteral("Lowest value :")))
+    , lowestCaption(caption(parent, "Label8", QCoreApplication::translate("ReportParts", "Lowest value :")))
     , lowestValue(value(parent, "Label13", kNoValue))
     , lowestUnit(WindowParts::label(parent, "Label10", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
-    , averageCaption(caption(parent, "Label9", QStringLiteral("Average :")))
+    , averageCaption(caption(parent, "Label9", QCoreApplication::translate("ReportParts", "Average :")))
     , averageValue(value(parent, "Label14", kNoValue))
     , averageUnit(WindowParts::label(parent, "Label11", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
 {

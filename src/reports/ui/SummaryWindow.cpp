@@ -20,7 +20,6 @@ using namespace PeriodSummary;
 
 namespace {
 
-const QString kCaption = QStringLiteral("Summary");
 const char *const kShareNames[kTargets] = {"SummaryBelow54", "SummaryBelow70", "SummaryInRange", "SummaryAbove180",
                                            "SummaryAbove250"};
 
@@ -37,7 +36,7 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("SummaryWindow"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Summary"));
     const GlucoseUnit unit = glucoseUnit(context.user.unit);
     const QString unitText = ReadingTexts::unitText(unit);
 
@@ -55,7 +54,7 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     for (size_t f = 0; f < figures.size(); ++f) {
         const SummaryFigures::Figure &figure = SummaryFigures::figures()[f];
         figures[f] = ReportParts::value(this, figure.name, QString::fromLatin1(figure.designText));
-        addRow(figure.captionName, figure.caption, figures[f], figure.withUnit ? unitText : QString());
+        addRow(figure.captionName, SummaryFigures::caption(figure), figures[f], figure.withUnit ? unitText : QString());
     }
     for (int t = 0; t < kTargets; ++t) {
         shares[t] = ReportParts::value(this, kShareNames[t], QStringLiteral("- - -"));
@@ -70,7 +69,7 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     SummaryMeals->setRowCount(SummaryFigures::dayParts().size());
     SummaryMeals->setHorizontalHeaderLabels(SummaryFigures::mealHeaders(unit));
     SummaryMeals->setVerticalHeaderLabels(SummaryFigures::dayParts());
-    SummaryMeals->setAccessibleName(QStringLiteral("Before- and after-meal readings by part of the day"));
+    SummaryMeals->setAccessibleName(tr("Before- and after-meal readings by part of the day"));
     SummaryMeals->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Headers wrap rather than widen the table past the page.
     SummaryMeals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -11,10 +11,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-const QString kCaption = QStringLiteral("Data List");
-}
-
 frmR01::frmR01(const PageContext &context, QWidget *parent)
     : frmR01(context, "frmR01", GlucoseUnit::MgPerDl, NoReadings::EmptyList, parent)
 {
@@ -28,9 +24,9 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
                                 this))
 {
     setObjectName(QLatin1String(name));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Data List"));
     readings->setObjectName(QStringLiteral("DBGrid1"));
-    readings->setAccessibleName(QStringLiteral("Readings"));
+    readings->setAccessibleName(tr("Readings"));
     readings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     readings->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Rows of one height are laid out without asking each row for its size.
@@ -42,7 +38,7 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
     layout->addWidget(readings);
 
     if (noReadings == NoReadings::MessageThenFile && context.store.tables().holdsNoReadings())
-        Messages::show(this, ReportTexts::kNoGlucoseData);
+        Messages::show(this, ReportTexts::noGlucoseData());
     // Measured on the header's sample of rows, not on every one of 100 000.
     readings->resizeColumnsToContents();
 }

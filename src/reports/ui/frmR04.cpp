@@ -8,6 +8,7 @@
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,9 +16,6 @@
 #include <QStringListModel>
 
 namespace {
-const QString kCaption = QStringLiteral("Standard Day");
-const QString kSearch = QStringLiteral("Search");
-
 Chart::Series limitLine(const QString &name, double value, const QColor &colour)
 {
     Chart::Series line{
@@ -32,9 +30,10 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     : QWidget(parent)
     , heading(this, context.user.id)
     , days(new QComboBox(this))
-    , daysCaption(ReportParts::caption(this, "Label4", QStringLiteral("Days covered :")))
+    , daysCaption(ReportParts::caption(this, "Label4", tr("Days covered :")))
     , daysCovered(ReportParts::value(this, "Label2", QStringLiteral("1")))
-    , readingsCaption(ReportParts::caption(this, "Label19", QStringLiteral("Datas covered :")))
+    , readingsCaption(
+          ReportParts::caption(this, "Label19", QCoreApplication::translate("ReportParts", "Datas covered :")))
     , readingsCovered(ReportParts::value(this, "Label18", QStringLiteral("- -")))
     , statistics(this)
     , valueUnit(new QLabel(ReadingTexts::unitText(GlucoseUnit::MgPerDl), this))
@@ -44,15 +43,15 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("frmR04"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Standard Day"));
     days->setObjectName(QStringLiteral("Combo4"));
     valueUnit->setObjectName(QStringLiteral("Text7"));
     // Typed text chooses nothing; only an entry picked from the list does.
     days->setEditable(true);
     days->setInsertPolicy(QComboBox::NoInsert);
     days->setMinimumContentsLength(12);
-    days->setAccessibleName(ReportTexts::kDay);
-    days->lineEdit()->setAccessibleName(ReportTexts::kDay);
+    days->setAccessibleName(ReportTexts::day());
+    days->lineEdit()->setAccessibleName(ReportTexts::day());
 
     auto *grid = new QGridLayout;
     heading.addTo(grid, days);
@@ -69,7 +68,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
 
     const UserSettings &user = context.user;
     if (context.store.tables().holdsNoReadings()) {
-        Messages::show(this, ReportTexts::kNoGlucoseData);
+        Messages::show(this, ReportTexts::noGlucoseData());
         days->setEnabled(false);
     }
     const GlucoseUnit unit = glucoseUnit(user.unit);
@@ -81,7 +80,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     // an item object each in the combo box's own model.
     days->setModel(new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.dateFormat)), days));
     days->setCurrentIndex(-1);
-    days->setEditText(kSearch);
+    days->setEditText(tr("Search"));
     connect(days, &QComboBox::activated, this, &frmR04::showDay);
     connect(chart, &ChartView::laidOut, this, &frmR04::placeRuler);
     draw(StandardDay::emptyTable(unit, user.max, user.min));
@@ -109,7 +108,7 @@ void frmR04::draw(const StandardDay::DayTable &table)
 {
     Chart::Model model;
     model.legend = Chart::Model::Legend::Top;
-    Chart::Series readings{Chart::Series::Kind::Points, QStringLiteral("Glucose")};
+    Chart::Series readings{Chart::Series::Kind::Points, tr("Glucose")};
     readings.colour = QColor(0x00, 0x72, 0xb2);
     readings.dotSize = 10;
     double top = qMax(table.high, table.low);
@@ -123,14 +122,14 @@ void frmR04::draw(const StandardDay::DayTable &table)
         bottom = qMin(bottom, reading.value);
     }
     // Blue, vermillion and bluish green: apart for every common colour-vision deficiency.
-    model.series << readings << limitLine(QStringLiteral("Max"), table.high, QColor(0xd5, 0x5e, 0x00))
-                 << limitLine(QStringLiteral("Min"), table.low, QColor(0x00, 0x9e, 0x73));
+    model.series << readings << limitLine(tr("Max"), table.high, QColor(0xd5, 0x5e, 0x00))
+                 << limitLine(tr("Min"), table.low, QColor(0x00, 0x9e, 0x73));
 
     // Minutes of the day; the hours are written by the ruler under the chart.
     model.x.max = StandardDay::kMinutesPerDay;
     model.x.ticks = HourRuler::kHours + 1;
     model.x.labelsShown = false;
-    model.y.title = QStringLiteral("Glucose");
+    model.y.title = tr("Glucose");
     model.y.min = bottom;
     model.y.max = top > 0 ? top * 1.1 : 10;
     Chart::applyNiceNumbers(model.y);
