@@ -361,6 +361,11 @@
 <context>
     <name>HourRuler</name>
     <message>
+        <location filename="../src/reports/ui/HourRuler.cpp" line="24"/>
+        <source>12P     1</source>
+        <translation>中午     1</translation>
+    </message>
+    <message>
         <location filename="../src/reports/ui/HourRuler.cpp" line="34"/>
         <source>12P</source>
         <translation>中午</translation>

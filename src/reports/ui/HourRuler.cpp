@@ -16,12 +16,12 @@ struct Band
     int fromHour; // the band covers this hour's label and the next one's
     QColor colour;
     const char *name;
-    const char *text;
+    const char *text; // in the context HourRuler
 };
 
 const std::array<Band, 3> kBands{{
     {6, QColor(0xff, 0x8c, 0x00), "Text4", "  6     7"},
-    {12, QColor(0xd0, 0x10, 0x10), "Text5", "12P     1"},
+    {12, QColor(0xd0, 0x10, 0x10), "Text5", QT_TRANSLATE_NOOP("HourRuler", "12P     1")},
     {18, QColor(0x80, 0x20, 0xa0), "Text6", "  6     7"},
 }};
 const QColor kHourColour(0x00, 0x00, 0x80); // dark blue
@@ -102,9 +102,9 @@ HourRuler::HourRuler(QWidget *parent)
     : QWidget(parent)
     , line(new QFrame(this))
     , hours(new HourLabels(this))
-    , morning(namedLabel(this, kBands[0].name, QLatin1String(kBands[0].text)))
-    , noon(namedLabel(this, kBands[1].name, QLatin1String(kBands[1].text)))
-    , evening(namedLabel(this, kBands[2].name, QLatin1String(kBands[2].text)))
+    , morning(namedLabel(this, kBands[0].name, tr(kBands[0].text)))
+    , noon(namedLabel(this, kBands[1].name, tr(kBands[1].text)))
+    , evening(namedLabel(this, kBands[2].name, tr(kBands[2].text)))
     , title(namedLabel(this, "Text1", tr("Time of Day")))
     , unit(namedLabel(this, "Text8", tr("hr")))
 {
