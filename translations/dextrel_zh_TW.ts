@@ -38,7 +38,7 @@
     </message>
     <message>
         <location filename="../src/reports/ChartText.cpp" line="35"/>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="229"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="236"/>
         <location filename="../src/reports/ui/OverlayChart.cpp" line="117"/>
         <source>Glucose %1</source>
         <translation>血糖 %1</translation>
@@ -282,42 +282,48 @@
         <translation>給醫師的報告</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="115"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="44"/>
+        <source>DejaVu Sans</source>
+        <extracomment>The faces of the doctor&apos;s report, separated by commas, first choice first.</extracomment>
+        <translation>DejaVu Sans,Noto Sans CJK TC,Microsoft JhengHei,PingFang TC</translation>
+    </message>
+    <message>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="122"/>
         <source>ID : %1</source>
         <translation>帳號：%1</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="116"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="123"/>
         <source>Period : %1</source>
         <translation>期間：%1</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="117"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="124"/>
         <source>Made : %1</source>
         <translation>製作日期：%1</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="118"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="125"/>
         <source>Unit : %1</source>
         <translation>單位：%1</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="190"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="197"/>
         <source>Not medical advice</source>
         <translation>非醫療建議</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="193"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="200"/>
         <source>Shares are of meter readings, not of time; the GMI is an estimate from meter readings, not a laboratory A1C.</source>
         <translation>百分比以血糖機讀數計算，而非以時間計算；GMI 是由血糖機讀數估算的值，並非實驗室檢驗的 A1C。</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="224"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="231"/>
         <source>Overlay Day</source>
         <translation>每日疊圖</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="230"/>
+        <location filename="../src/reports/ui/DoctorReportPdf.cpp" line="237"/>
         <source>Histogram</source>
         <translation>直方圖</translation>
     </message>

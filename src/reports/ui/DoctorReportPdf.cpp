@@ -37,7 +37,14 @@ QString title()
 
 QFont font(qreal points, bool bold = false)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    // The faces, first choice first, are the translation's: left to the
+    // system, the face for Chinese characters follows the system's language,
+    // on an English system a Japanese one with other forms of the characters.
+    //: The faces of the doctor's report, separated by commas, first choice first.
+    const QStringList faces = QCoreApplication::translate("DoctorReportPdf", "DejaVu Sans").split(u',');
+    QFont f(faces.first());
+    if (faces.size() > 1)
+        f.setFamilies(faces);
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
@@ -73,8 +80,9 @@ public:
     void add(const QString &caption, const QString &value, const QString &after = {},
              const QColor &valueColour = kValueColour, bool boldValue = false)
     {
-        m_painter.setFont(kCaptionFont);
-        const qreal height = QFontMetricsF(kCaptionFont).horizontalAdvance(caption) > m_captionWidth ? 2 * kRow : kRow;
+        const QFont captionFont = font(8, true);
+        m_painter.setFont(captionFont);
+        const qreal height = QFontMetricsF(captionFont).horizontalAdvance(caption) > m_captionWidth ? 2 * kRow : kRow;
         m_painter.setPen(kCaptionColour);
         m_painter.drawText(QRectF(m_left, m_y, m_captionWidth, height),
                            Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, caption);
@@ -93,7 +101,6 @@ public:
 
     static constexpr qreal kValueWidth = 52;
     static constexpr qreal kAfterWidth = 180;
-    static inline const QFont kCaptionFont = font(8, true);
     void skip(qreal height) { m_y += height; }
     qreal bottom() const { return m_y; }
 
