@@ -505,6 +505,19 @@
     </message>
 </context>
 <context>
+    <name>ReportFileNames</name>
+    <message>
+        <location filename="../src/reports/ReportFileNames.h" line="13"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/reports/ReportFileNames.h" line="14"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <location filename="../src/reports/ui/ReportFiles.cpp" line="24"/>

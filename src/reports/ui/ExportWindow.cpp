@@ -59,7 +59,7 @@ void ExportWindow::browse()
     QString offered = txtFile->text().trimmed();
     if (offered.isEmpty())
         offered = ReportFileNames::periodName(m_context.user.id, pickers.period(), filter);
-    const QString path = SaveDialogs::ask(this, windowTitle(), offered, filter);
+    const QString path = SaveDialogs::ask(this, windowTitle(), offered, ReportFileNames::shownFilter(filter));
     if (path.isEmpty())
         return;
     txtFile->setText(ReportFileNames::withExtension(path, filter));
