@@ -11,7 +11,6 @@
 #include "common/Readings.h"
 #include "UntranslatedTexts.h"
 #include "reports/ui/ChartValues.h"
-#include "reports/ui/ExportWindow.h"
 #include "reports/ui/chart/ChartView.h"
 #include "store/ReadingFile.h"
 
@@ -43,9 +42,8 @@ QPalette darkPalette()
 }
 
 // The logged-in user of unit 1 (mg/dL) or 2, the frame and one page opened
-// as its menu command opens it ("export" and "doctor": the windows of the
-// two exports): the standard day on 6 March, the summary and the overlay day
-// over all of March.
+// as its menu command opens it: the standard day on 6 March, the summary and
+// the overlay day over all of March.
 struct Opened
 {
     Opened(const QString &name, int unit, QSize frameSize, const QList<Reading> &readings = kSmall)
@@ -54,15 +52,7 @@ struct Opened
         state.store.setContent(ReadingFile::format(table(readings)));
         frame.resize(frameSize);
         frame.show();
-        if (name == u"export" || name == u"doctor") {
-            exported.reset(
-                new ExportWindow({state.user, state.store, state.dataDir},
-                                 name == u"export" ? ReportFiles::Kind::Readings : ReportFiles::Kind::DoctorReport));
-            page = exported.get();
-            page->show();
-        } else {
-            page = frame.open(*PageCommands::fromName(name));
-        }
+        page = frame.open(*PageCommands::fromName(name));
         if (auto *days = page->findChild<QComboBox *>(QStringLiteral("Combo4"))) {
             days->setCurrentIndex(days->findText(QStringLiteral("2006/3/6")));
             emit days->activated(days->currentIndex());
@@ -76,17 +66,8 @@ struct Opened
     MessageRecorder messages;
     AppState state;
     frmMain frame{state};
-    std::unique_ptr<ExportWindow> exported;
     QWidget *page;
 };
-
-void setLanguage(QTranslator &zh, bool chinese)
-{
-    if (chinese)
-        QCoreApplication::installTranslator(&zh);
-    else
-        QCoreApplication::removeTranslator(&zh);
-}
 
 const QStringList kPages{"histogram", "standardday", "linegraph", "pclinegraph", "summary", "overlayday"};
 
@@ -103,7 +84,7 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(m_zh.load(QStringLiteral(DEXTREL_ZH_TW_QM))); }
     void init()
     {
-        setLanguage(m_zh, false);
+        QCoreApplication::removeTranslator(&m_zh);
         QApplication::setFont(m_font);
         QApplication::setPalette(QApplication::style()->standardPalette());
     }
@@ -202,7 +183,8 @@ private Q_SLOTS:
         QFETCH(double, scale);
         QFETCH(QSize, frame);
         QFETCH(bool, chinese);
-        setLanguage(m_zh, chinese);
+        if (chinese)
+            QCoreApplication::installTranslator(&m_zh);
         QFont font = m_font;
         font.setPointSizeF(m_font.pointSizeF() * scale);
         QApplication::setFont(font);
@@ -221,16 +203,15 @@ private Q_SLOTS:
         QCOMPARE(problems, QStringList());
     }
 
-    // Each report page and export window in Traditional Chinese, in both units,
-    // with and without readings, its values table open: no text shown or read
-    // out, and no message, is left in English but names, units and the meal
-    // marks.
+    // Each report page in Traditional Chinese, in both units, with and without
+    // readings, its values table open: no text shown or read out, and no
+    // message, is left in English but names, units and the meal marks.
     void chinese_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("unit");
         QTest::addColumn<bool>("readings");
-        for (const QString &page : kPages + QStringList{"datalist", "export", "doctor"})
+        for (const QString &page : kPages + QStringList{"datalist"})
             for (int unit : {1, 2})
                 for (bool readings : {true, false})
                     QTest::addRow("%s, unit %d%s", qPrintable(page), unit, readings ? "" : ", no readings")
@@ -241,7 +222,7 @@ private Q_SLOTS:
         QFETCH(QString, page);
         QFETCH(int, unit);
         QFETCH(bool, readings);
-        setLanguage(m_zh, true);
+        QCoreApplication::installTranslator(&m_zh);
         Opened opened(page, unit, QSize(1008, 720), readings ? kSmall : QList<Reading>{});
         for (QPushButton *show : opened.page->findChildren<QPushButton *>(QRegularExpression("Show$")))
             show->click();
