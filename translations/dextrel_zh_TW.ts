@@ -105,7 +105,7 @@
         <location filename="../src/reports/ChartText.cpp" line="165"/>
         <location filename="../src/reports/ui/BandParts.cpp" line="96"/>
         <location filename="../src/reports/ui/HistogramChart.cpp" line="14"/>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="238"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="351"/>
         <location filename="../src/reports/ui/OverlayChart.cpp" line="70"/>
         <source>Readings</source>
         <translation>讀數</translation>
@@ -200,17 +200,17 @@
 <context>
     <name>ChartValues</name>
     <message>
-        <location filename="../src/reports/ui/ChartValues.cpp" line="19"/>
+        <location filename="../src/reports/ui/ChartValues.cpp" line="36"/>
         <source>Show values</source>
         <translation>顯示數值</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/ChartValues.cpp" line="46"/>
+        <location filename="../src/reports/ui/ChartValues.cpp" line="48"/>
         <source>Show values of the %1</source>
         <translation>顯示%1的數值</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/ChartValues.cpp" line="47"/>
+        <location filename="../src/reports/ui/ChartValues.cpp" line="49"/>
         <source>%1 values</source>
         <translation>%1數值</translation>
     </message>
@@ -331,27 +331,27 @@
 <context>
     <name>ExportWindow</name>
     <message>
-        <location filename="../src/reports/ui/ExportWindow.cpp" line="21"/>
+        <location filename="../src/reports/ui/ExportWindow.cpp" line="34"/>
         <source>File :</source>
         <translation>檔案：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/ExportWindow.cpp" line="23"/>
+        <location filename="../src/reports/ui/ExportWindow.cpp" line="35"/>
         <source>Browse...</source>
         <translation>瀏覽…</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/ExportWindow.cpp" line="24"/>
+        <location filename="../src/reports/ui/ExportWindow.cpp" line="36"/>
         <source>Export</source>
         <translation>匯出</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/ExportWindow.cpp" line="25"/>
+        <location filename="../src/reports/ui/ExportWindow.cpp" line="37"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/ExportWindow.cpp" line="75"/>
+        <location filename="../src/reports/ui/ExportWindow.cpp" line="82"/>
         <source>Choose the file to write to.</source>
         <translation>請選擇要寫入的檔案。</translation>
     </message>
@@ -377,17 +377,18 @@
         <translation>中午</translation>
     </message>
     <message>
+        <location filename="../src/reports/ui/frmR04.cpp" line="146"/>
         <location filename="../src/reports/ui/HourRuler.cpp" line="34"/>
         <source>12A</source>
         <translation>午夜</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/HourRuler.cpp" line="108"/>
+        <location filename="../src/reports/ui/HourRuler.cpp" line="159"/>
         <source>Time of Day</source>
         <translation>一天中的時間</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/HourRuler.cpp" line="109"/>
+        <location filename="../src/reports/ui/HourRuler.cpp" line="160"/>
         <source>hr</source>
         <translation>時</translation>
     </message>
@@ -395,67 +396,67 @@
 <context>
     <name>LineGraphWindow</name>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="75"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="324"/>
         <source>Line Graph</source>
         <translation>折線圖</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="130"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="119"/>
         <source>Name Not Yet Assigned</source>
         <translation>尚未指定名稱</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="135"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="327"/>
         <source>PC Datas covered :</source>
         <translation>餐後資料筆數：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="163"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="341"/>
         <source>Hour :</source>
         <translation>小時：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="209"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="196"/>
         <source>None Data</source>
         <translation>無資料</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="235"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="350"/>
         <source>Glucose</source>
         <translation>血糖</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="241"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="352"/>
         <source>Max</source>
         <translation>上限</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="245"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="353"/>
         <source>Min</source>
         <translation>下限</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="270"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="332"/>
         <source>Date</source>
         <translation>日期</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="271"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="333"/>
         <source>month/day</source>
         <translation>月/日</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="273"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="334"/>
         <source>High</source>
         <translation>高</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="274"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="335"/>
         <source>Low--</source>
         <translation>低--</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="274"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="335"/>
         <source>Low</source>
         <translation>低</translation>
     </message>
@@ -481,7 +482,7 @@
 <context>
     <name>OverlayDayWindow</name>
     <message>
-        <location filename="../src/reports/ui/OverlayDayWindow.cpp" line="23"/>
+        <location filename="../src/reports/ui/OverlayDayWindow.cpp" line="36"/>
         <source>Overlay Day</source>
         <translation>每日疊圖</translation>
     </message>
@@ -543,40 +544,40 @@
 <context>
     <name>ReportParts</name>
     <message>
-        <location filename="../src/reports/ui/ExportWindow.cpp" line="19"/>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="131"/>
-        <location filename="../src/reports/ui/ReportParts.cpp" line="60"/>
+        <location filename="../src/reports/ui/ExportWindow.cpp" line="33"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="326"/>
+        <location filename="../src/reports/ui/ReportParts.cpp" line="92"/>
         <source>Report&apos;s date :</source>
         <translation>報告日期：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR04.cpp" line="36"/>
-        <location filename="../src/reports/ui/frmR05.cpp" line="21"/>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="137"/>
+        <location filename="../src/reports/ui/frmR04.cpp" line="84"/>
+        <location filename="../src/reports/ui/frmR05.cpp" line="61"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="328"/>
         <source>Datas covered :</source>
         <translation>資料筆數：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="129"/>
-        <location filename="../src/reports/ui/ReportParts.cpp" line="58"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="325"/>
+        <location filename="../src/reports/ui/ReportParts.cpp" line="91"/>
         <source>ID :</source>
         <translation>帳號：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="139"/>
-        <location filename="../src/reports/ui/ReportParts.cpp" line="73"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="329"/>
+        <location filename="../src/reports/ui/ReportParts.cpp" line="116"/>
         <source>Highest value :</source>
         <translation>最高值：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="142"/>
-        <location filename="../src/reports/ui/ReportParts.cpp" line="76"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="330"/>
+        <location filename="../src/reports/ui/ReportParts.cpp" line="117"/>
         <source>Lowest value :</source>
         <translation>最低值：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="145"/>
-        <location filename="../src/reports/ui/ReportParts.cpp" line="79"/>
+        <location filename="../src/reports/ui/LineGraphWindow.cpp" line="331"/>
+        <location filename="../src/reports/ui/ReportParts.cpp" line="118"/>
         <source>Average :</source>
         <translation>平均值：</translation>
     </message>
@@ -705,12 +706,12 @@
 <context>
     <name>SummaryWindow</name>
     <message>
-        <location filename="../src/reports/ui/SummaryWindow.cpp" line="39"/>
+        <location filename="../src/reports/ui/SummaryWindow.cpp" line="100"/>
         <source>Summary</source>
         <translation>摘要</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/SummaryWindow.cpp" line="72"/>
+        <location filename="../src/reports/ui/SummaryWindow.cpp" line="105"/>
         <source>Before- and after-meal readings by part of the day</source>
         <translation>各時段的餐前與餐後讀數</translation>
     </message>
@@ -718,12 +719,12 @@
 <context>
     <name>frmR01</name>
     <message>
-        <location filename="../src/reports/ui/frmR01.cpp" line="27"/>
+        <location filename="../src/reports/ui/frmR01.cpp" line="30"/>
         <source>Data List</source>
         <translation>資料列表</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR01.cpp" line="29"/>
+        <location filename="../src/reports/ui/frmR01.cpp" line="31"/>
         <source>Readings</source>
         <translation>讀數</translation>
     </message>
@@ -731,33 +732,33 @@
 <context>
     <name>frmR04</name>
     <message>
-        <location filename="../src/reports/ui/frmR04.cpp" line="33"/>
+        <location filename="../src/reports/ui/frmR04.cpp" line="83"/>
         <source>Days covered :</source>
         <translation>涵蓋天數：</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR04.cpp" line="46"/>
+        <location filename="../src/reports/ui/frmR04.cpp" line="82"/>
         <source>Standard Day</source>
         <translation>標準日</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR04.cpp" line="83"/>
+        <location filename="../src/reports/ui/frmR04.cpp" line="91"/>
         <source>Search</source>
         <translation>搜尋</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR04.cpp" line="111"/>
-        <location filename="../src/reports/ui/frmR04.cpp" line="132"/>
+        <location filename="../src/reports/ui/frmR04.cpp" line="119"/>
+        <location filename="../src/reports/ui/frmR04.cpp" line="140"/>
         <source>Glucose</source>
         <translation>血糖</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR04.cpp" line="125"/>
+        <location filename="../src/reports/ui/frmR04.cpp" line="133"/>
         <source>Max</source>
         <translation>上限</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR04.cpp" line="126"/>
+        <location filename="../src/reports/ui/frmR04.cpp" line="134"/>
         <source>Min</source>
         <translation>下限</translation>
     </message>
@@ -765,17 +766,17 @@
 <context>
     <name>frmR05</name>
     <message>
-        <location filename="../src/reports/ui/frmR05.cpp" line="26"/>
+        <location filename="../src/reports/ui/frmR05.cpp" line="62"/>
         <source>Glucose mmol/L</source>
         <translation>血糖 mmol/L</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR05.cpp" line="29"/>
+        <location filename="../src/reports/ui/frmR05.cpp" line="60"/>
         <source>Histogram</source>
         <translation>直方圖</translation>
     </message>
     <message>
-        <location filename="../src/reports/ui/frmR05.cpp" line="55"/>
+        <location filename="../src/reports/ui/frmR05.cpp" line="63"/>
         <source>Glucose mg/dL</source>
         <translation>血糖 mg/dL</translation>
     </message>

@@ -22,6 +22,12 @@ DataListModel::DataListModel(const ReadingStore &store, const QStringList &capti
     });
 }
 
+void DataListModel::setCaptions(const QStringList &captions)
+{
+    m_captions = captions;
+    emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
+}
+
 int DataListModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || (m_emptyWithoutReadings && m_store.tables().holdsNoReadings()))

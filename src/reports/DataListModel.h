@@ -34,6 +34,9 @@ public:
     DataListModel(const ReadingStore &store, const QStringList &captions, bool emptyWithoutReadings,
                   QObject *parent = nullptr);
 
+    // Captions in another language.
+    void setCaptions(const QStringList &captions);
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -204,28 +204,39 @@ private Q_SLOTS:
     }
 
     // Each report page in Traditional Chinese, in both units, with and without
-    // readings, its values table open: no text shown or read out, and no
-    // message, is left in English but names, units and the meal marks.
+    // readings, its values table open, opened so or switched to it while open:
+    // no text shown or read out, and no message shown, is left in English but
+    // names, units and the meal marks.
     void chinese_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("unit");
         QTest::addColumn<bool>("readings");
+        QTest::addColumn<bool>("switched");
         for (const QString &page : kPages + QStringList{"datalist"})
             for (int unit : {1, 2})
                 for (bool readings : {true, false})
-                    QTest::addRow("%s, unit %d%s", qPrintable(page), unit, readings ? "" : ", no readings")
-                        << page << unit << readings;
+                    for (bool switched : {false, true})
+                        QTest::addRow("%s, unit %d%s%s", qPrintable(page), unit, readings ? "" : ", no readings",
+                                      switched ? ", switched" : "")
+                            << page << unit << readings << switched;
     }
     void chinese()
     {
         QFETCH(QString, page);
         QFETCH(int, unit);
         QFETCH(bool, readings);
-        QCoreApplication::installTranslator(&m_zh);
+        QFETCH(bool, switched);
+        if (!switched)
+            QCoreApplication::installTranslator(&m_zh);
         Opened opened(page, unit, QSize(1008, 720), readings ? kSmall : QList<Reading>{});
         for (QPushButton *show : opened.page->findChildren<QPushButton *>(QRegularExpression("Show$")))
             show->click();
+        if (switched) {
+            QCoreApplication::installTranslator(&m_zh);
+            QApplication::processEvents();
+            opened.messages.clear(); // shown before, in English
+        }
         const QStringList keep{"ann", "mg/dL", "mmol/L", "C", "PC", "GMI", "A1C"};
         QStringList found = UntranslatedTexts::in(opened.page, keep);
         for (const QString &message : opened.messages.texts())

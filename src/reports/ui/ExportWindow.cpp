@@ -16,19 +16,26 @@
 
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     : QWidget(nullptr, WindowParts::kOwnedDialogFlags)
-    , dateCaption(ReportParts::caption(this, "Label3", QCoreApplication::translate("ReportParts", "Report's date :")))
+    , dateCaption(ReportParts::caption(this, "Label3", {}))
     , pickers(this, context, [this] { cmdExport->setEnabled(pickers.hasReadings()); })
-    , fileCaption(ReportParts::caption(this, "Label1", tr("File :")))
+    , fileCaption(ReportParts::caption(this, "Label1", {}))
     , txtFile(WindowParts::named<QLineEdit>(this, "txtFile"))
-    , cmdBrowse(WindowParts::button(this, "cmdBrowse", tr("Browse...")))
-    , cmdExport(WindowParts::button(this, "cmdExport", tr("Export")))
-    , cmdCancel(WindowParts::button(this, "cmdCancel", tr("Cancel")))
+    , cmdBrowse(WindowParts::button(this, "cmdBrowse", {}))
+    , cmdExport(WindowParts::button(this, "cmdExport", {}))
+    , cmdCancel(WindowParts::button(this, "cmdCancel", {}))
     , m_context(context)
     , m_kind(kind)
 {
     setObjectName(kind == ReportFiles::Kind::Readings ? QStringLiteral("ExportReadingsWindow")
                                                       : QStringLiteral("DoctorReportWindow"));
-    setWindowTitle(ReportFiles::title(kind));
+    ReportParts::whenLanguageChanges(this, [this] {
+        setWindowTitle(ReportFiles::title(m_kind));
+        dateCaption->setText(QCoreApplication::translate("ReportParts", "Report's date :"));
+        fileCaption->setText(tr("File :"));
+        cmdBrowse->setText(tr("Browse..."));
+        cmdExport->setText(tr("Export"));
+        cmdCancel->setText(tr("Cancel"));
+    });
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *grid = new QGridLayout;

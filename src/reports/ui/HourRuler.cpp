@@ -64,6 +64,11 @@ HourLabels::HourLabels(QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(QStringLiteral("Text3"));
+    showTexts();
+}
+
+void HourLabels::showTexts()
+{
     QStringList labels;
     for (int h = 0; h <= HourRuler::kHours; ++h)
         labels << hourLabel(h);
@@ -102,12 +107,13 @@ HourRuler::HourRuler(QWidget *parent)
     : QWidget(parent)
     , line(new QFrame(this))
     , hours(new HourLabels(this))
-    , morning(namedLabel(this, kBands[0].name, tr(kBands[0].text)))
-    , noon(namedLabel(this, kBands[1].name, tr(kBands[1].text)))
-    , evening(namedLabel(this, kBands[2].name, tr(kBands[2].text)))
-    , title(namedLabel(this, "Text1", tr("Time of Day")))
-    , unit(namedLabel(this, "Text8", tr("hr")))
+    , morning(namedLabel(this, kBands[0].name, {}))
+    , noon(namedLabel(this, kBands[1].name, {}))
+    , evening(namedLabel(this, kBands[2].name, {}))
+    , title(namedLabel(this, "Text1", {}))
+    , unit(namedLabel(this, "Text8", {}))
 {
+    showTexts();
     line->setObjectName(QStringLiteral("Text2"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
@@ -138,12 +144,27 @@ void HourRuler::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         colourBands();
+    if (event->type() == QEvent::LanguageChange) {
+        showTexts();
+        hours->showTexts();
+        place(m_hourX);
+    }
+}
+
+void HourRuler::showTexts()
+{
+    const std::array<QLabel *, 3> bands{morning, noon, evening};
+    for (size_t b = 0; b < bands.size(); ++b)
+        bands[b]->setText(tr(kBands[b].text));
+    title->setText(tr("Time of Day"));
+    unit->setText(tr("hr"));
 }
 
 void HourRuler::place(const QList<int> &hourX)
 {
     if (hourX.size() != kHours + 1)
         return;
+    m_hourX = hourX;
     const QFontMetrics metrics(font());
     const int height = metrics.height();
     const int labelsTop = 5;

@@ -4,6 +4,7 @@
 #include "platform/ui/MessageService.h"
 #include "reports/DataListModel.h"
 #include "reports/ReportTexts.h"
+#include "reports/ui/ReportParts.h"
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
@@ -24,9 +25,12 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
                                 this))
 {
     setObjectName(QLatin1String(name));
-    setWindowTitle(tr("Data List"));
     readings->setObjectName(QStringLiteral("DBGrid1"));
-    readings->setAccessibleName(tr("Readings"));
+    ReportParts::whenLanguageChanges(this, [this, captions] {
+        setWindowTitle(tr("Data List"));
+        readings->setAccessibleName(tr("Readings"));
+        m_model->setCaptions(DataListModel::captions(captions));
+    });
     readings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     readings->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Rows of one height are laid out without asking each row for its size.

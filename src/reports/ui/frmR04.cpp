@@ -30,10 +30,9 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     : QWidget(parent)
     , heading(this, context.user.id)
     , days(new QComboBox(this))
-    , daysCaption(ReportParts::caption(this, "Label4", tr("Days covered :")))
+    , daysCaption(ReportParts::caption(this, "Label4", {}))
     , daysCovered(ReportParts::value(this, "Label2", QStringLiteral("1")))
-    , readingsCaption(
-          ReportParts::caption(this, "Label19", QCoreApplication::translate("ReportParts", "Datas covered :")))
+    , readingsCaption(ReportParts::caption(this, "Label19", {}))
     , readingsCovered(ReportParts::value(this, "Label18", QStringLiteral("- -")))
     , statistics(this)
     , valueUnit(new QLabel(ReadingTexts::unitText(GlucoseUnit::MgPerDl), this))
@@ -43,15 +42,12 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("frmR04"));
-    setWindowTitle(tr("Standard Day"));
     days->setObjectName(QStringLiteral("Combo4"));
     valueUnit->setObjectName(QStringLiteral("Text7"));
     // Typed text chooses nothing; only an entry picked from the list does.
     days->setEditable(true);
     days->setInsertPolicy(QComboBox::NoInsert);
     days->setMinimumContentsLength(12);
-    days->setAccessibleName(ReportTexts::day());
-    days->lineEdit()->setAccessibleName(ReportTexts::day());
 
     auto *grid = new QGridLayout;
     heading.addTo(grid, days);
@@ -80,11 +76,23 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     // an item object each in the combo box's own model.
     days->setModel(new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.dateFormat)), days));
     days->setCurrentIndex(-1);
-    days->setEditText(tr("Search"));
     connect(days, &QComboBox::activated, this, &frmR04::showDay);
     connect(chart, &ChartView::laidOut, this, &frmR04::placeRuler);
-    draw(StandardDay::emptyTable(unit, user.max, user.min));
-    chartValues->show(ChartTexts::standardDay({}, nullptr, unit));
+    ReportParts::whenLanguageChanges(this, [this] {
+        setWindowTitle(tr("Standard Day"));
+        daysCaption->setText(tr("Days covered :"));
+        readingsCaption->setText(QCoreApplication::translate("ReportParts", "Datas covered :"));
+        days->setAccessibleName(ReportTexts::day());
+        days->lineEdit()->setAccessibleName(ReportTexts::day());
+        if (days->currentIndex() >= 0) {
+            showDay();
+            return;
+        }
+        days->setEditText(tr("Search"));
+        const UserSettings &user = m_context.user;
+        draw(StandardDay::emptyTable(glucoseUnit(user.unit), user.max, user.min));
+        chartValues->show(ChartTexts::standardDay({}, nullptr, glucoseUnit(user.unit)));
+    });
 }
 
 // Unit and limits are read again at each choice: the settings window may have
@@ -135,7 +143,7 @@ void frmR04::draw(const StandardDay::DayTable &table)
     Chart::applyNiceNumbers(model.y);
     model.y.decimals = glucoseUnit(m_context.user.unit) == GlucoseUnit::MmolPerL ? 1 : 0;
     // The outer hours' labels stand half outside the plot.
-    model.room.setRight(ruler->fontMetrics().horizontalAdvance(QStringLiteral("12A")) / 2.0);
+    model.room.setRight(ruler->fontMetrics().horizontalAdvance(HourRuler::tr("12A")) / 2.0);
     chart->setModel(model);
 }
 

@@ -17,16 +17,14 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
     : QWidget(parent)
     , heading(this, context.user.id)
     , dateRange(ReportParts::value(this, "Label15", QStringLiteral("- - - -/ - - / - - ~ - - - - / - - / - -")))
-    , readingsCaption(
-          ReportParts::caption(this, "Label4", QCoreApplication::translate("ReportParts", "Datas covered :")))
+    , readingsCaption(ReportParts::caption(this, "Label4", {}))
     , readingsCovered(ReportParts::value(this, "Label2", QStringLiteral("- -")))
     , statistics(this)
     , chart(ReportParts::chart(this))
     , chartValues(new ChartValues(chart, this))
-    , mmolTitle(new QLabel(tr("Glucose mmol/L"), chart))
+    , mmolTitle(new QLabel(chart))
 {
     setObjectName(QStringLiteral("frmR05"));
-    setWindowTitle(tr("Histogram"));
     mmolTitle->setObjectName(QStringLiteral("Text2"));
     mmolTitle->setAlignment(Qt::AlignCenter);
     mmolTitle->hide();
@@ -52,17 +50,22 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
         readingsCovered->setText(report.readings);
     if (!report.dateRange.isEmpty())
         dateRange->setText(report.dateRange);
-    Chart::Model model = HistogramChart::model(report.counts, report.labels, tr("Glucose mg/dL"));
     if (report.showMmolTitle) {
         // Drawn as the chart draws its titles.
-        model.x.titleShown = false;
         mmolTitle->setFont(chart->chartStyle().titleFont);
         mmolTitle->show();
         connect(chart, &ChartView::laidOut, this, &frmR05::placeMmolTitle);
     }
-    chart->setModel(model);
-    placeMmolTitle();
-    chartValues->show(ChartTexts::histogram(report));
+    ReportParts::whenLanguageChanges(this, [this, report] {
+        setWindowTitle(tr("Histogram"));
+        readingsCaption->setText(QCoreApplication::translate("ReportParts", "Datas covered :"));
+        mmolTitle->setText(tr("Glucose mmol/L"));
+        Chart::Model model = HistogramChart::model(report.counts, report.labels, tr("Glucose mg/dL"));
+        model.x.titleShown = !report.showMmolTitle;
+        chart->setModel(model);
+        placeMmolTitle();
+        chartValues->show(ChartTexts::histogram(report));
+    });
 }
 
 // Centred where the chart keeps room for the category title, within the chart.
