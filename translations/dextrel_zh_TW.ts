@@ -2,6 +2,167 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>BandParts</name>
+    <message>
+        <source>%1, % of readings :</source>
+        <translation>%1，佔讀數百分比：</translation>
+    </message>
+    <message>
+        <source>target: under %1 %</source>
+        <translation>目標：低於 %1 %</translation>
+    </message>
+    <message>
+        <source>target: over %1 %</source>
+        <translation>目標：高於 %1 %</translation>
+    </message>
+    <message>
+        <source>Within your limits %1–%2 %3, % of readings :</source>
+        <translation>在您的上下限 %1–%2 %3 之內，佔讀數百分比：</translation>
+    </message>
+</context>
+<context>
+    <name>ChartText</name>
+    <message>
+        <source>1 reading</source>
+        <translation>1 筆讀數</translation>
+    </message>
+    <message>
+        <source>%1 readings</source>
+        <translation>%1 筆讀數</translation>
+    </message>
+    <message>
+        <source>Glucose %1</source>
+        <translation>血糖 %1</translation>
+    </message>
+    <message>
+        <source>%1, no readings</source>
+        <translation>%1，沒有讀數</translation>
+    </message>
+    <message>
+        <source>PC line graph</source>
+        <translation>餐後折線圖</translation>
+    </message>
+    <message>
+        <source>Line graph</source>
+        <translation>折線圖</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>%1, %2 from %3 to %4, highest %5, lowest %6 %7</source>
+        <translation>%1，%3 至 %4 共 %2，最高 %5，最低 %6 %7</translation>
+    </message>
+    <message>
+        <source>Standard day</source>
+        <translation>標準日</translation>
+    </message>
+    <message>
+        <source>Standard day, no day chosen</source>
+        <translation>標準日，尚未選擇日期</translation>
+    </message>
+    <message>
+        <source>Standard day, %1</source>
+        <translation>標準日，%1</translation>
+    </message>
+    <message>
+        <source>Standard day, %1, %2, highest %3, lowest %4, average %5 %6</source>
+        <translation>標準日，%1，%2，最高 %3，最低 %4，平均 %5 %6</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>直方圖</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>讀數</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source> from %1 to %2</source>
+        <translation>，%1 至 %2</translation>
+    </message>
+    <message>
+        <source>, highest %1, lowest %2 %3</source>
+        <translation>，最高 %1，最低 %2 %3</translation>
+    </message>
+    <message>
+        <source>, most in %1 (%2)</source>
+        <translation>，最多落在 %1（%2 筆）</translation>
+    </message>
+    <message>
+        <source>Below %1</source>
+        <translation>低於 %1</translation>
+    </message>
+    <message>
+        <source>Above %1</source>
+        <translation>高於 %1</translation>
+    </message>
+    <message>
+        <source>Band bar</source>
+        <translation>血糖區間長條圖</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>區間</translation>
+    </message>
+    <message>
+        <source>% of readings</source>
+        <translation>佔讀數百分比</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1，%2：%3</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>Overlay day</source>
+        <translation>每日疊圖</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>小時</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>中位數</translation>
+    </message>
+    <message>
+        <source>%1, %2, a median for %3 of 24 hours</source>
+        <translation>%1，%2，24 小時中有 %3 小時有中位數</translation>
+    </message>
+    <message>
+        <source>, lowest %1 at %2, highest %3 at %4%5</source>
+        <translation>，最低 %1 在 %2，最高 %3 在 %4%5</translation>
+    </message>
+</context>
+<context>
+    <name>ChartValues</name>
+    <message>
+        <source>Show values</source>
+        <translation>顯示數值</translation>
+    </message>
+    <message>
+        <source>Show values of the %1</source>
+        <translation>顯示%1的數值</translation>
+    </message>
+    <message>
+        <source>%1 values</source>
+        <translation>%1數值</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Progress %1/%2</source>
@@ -122,6 +283,53 @@
     </message>
 </context>
 <context>
+    <name>DataListModel</name>
+    <message>
+        <source>Glucose_mg/dL</source>
+        <translation>血糖_mg/dL</translation>
+    </message>
+    <message>
+        <source>Glucose</source>
+        <translation>血糖</translation>
+    </message>
+    <message>
+        <source>Test_No</source>
+        <translation>測試編號</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>時</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Glucose_mmol/L</source>
+        <translation>血糖_mmol/L</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Date &amp; Time</source>
+        <translation>日期與時間</translation>
+    </message>
+</context>
+<context>
     <name>DeviceChoices</name>
     <message>
         <source> The serial ports open their default devices until one is chosen in the settings again.</source>
@@ -157,6 +365,50 @@
     </message>
 </context>
 <context>
+    <name>DoctorReportPdf</name>
+    <message>
+        <source>Report for My Doctor</source>
+        <translation>給醫師的報告</translation>
+    </message>
+    <message>
+        <source>DejaVu Sans</source>
+        <extracomment>The faces of the doctor&apos;s report, separated by commas, first choice first.</extracomment>
+        <translation>DejaVu Sans,Noto Sans CJK TC,Microsoft JhengHei,PingFang TC</translation>
+    </message>
+    <message>
+        <source>ID : %1</source>
+        <translation>帳號：%1</translation>
+    </message>
+    <message>
+        <source>Period : %1</source>
+        <translation>期間：%1</translation>
+    </message>
+    <message>
+        <source>Made : %1</source>
+        <translation>製作日期：%1</translation>
+    </message>
+    <message>
+        <source>Unit : %1</source>
+        <translation>單位：%1</translation>
+    </message>
+    <message>
+        <source>Not medical advice</source>
+        <translation>非醫療建議</translation>
+    </message>
+    <message>
+        <source>Shares are of meter readings, not of time; the GMI is an estimate from meter readings, not a laboratory A1C.</source>
+        <translation>百分比以血糖機讀數計算，而非以時間計算；GMI 是由血糖機讀數估算的值，並非實驗室檢驗的 A1C。</translation>
+    </message>
+    <message>
+        <source>Overlay Day</source>
+        <translation>每日疊圖</translation>
+    </message>
+    <message>
+        <source>Histogram</source>
+        <translation>直方圖</translation>
+    </message>
+</context>
+<context>
     <name>DownloadLogFile</name>
     <message>
         <source>it is a symbolic link, which the program does not follow</source>
@@ -180,10 +432,118 @@
     </message>
 </context>
 <context>
+    <name>ExportWindow</name>
+    <message>
+        <source>File :</source>
+        <translation>檔案：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Choose the file to write to.</source>
+        <translation>請選擇要寫入的檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>HistogramChart</name>
+    <message>
+        <source># of Blood Glucose Readings</source>
+        <translation>血糖讀數筆數</translation>
+    </message>
+</context>
+<context>
+    <name>HourRuler</name>
+    <message>
+        <source>12P     1</source>
+        <translation>中午     1</translation>
+    </message>
+    <message>
+        <source>12P</source>
+        <translation>中午</translation>
+    </message>
+    <message>
+        <source>Time of Day</source>
+        <translation>一天中的時間</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>時</translation>
+    </message>
+    <message>
+        <source>12A</source>
+        <translation>午夜</translation>
+    </message>
+</context>
+<context>
     <name>LimitSettings</name>
     <message>
         <source>Error: The normal %1 limit Setting of Glucose Value ranges between %2 and %3 !!</source>
         <translation>錯誤：血糖值的%1限設定須介於 %2 與 %3 之間！！</translation>
+    </message>
+</context>
+<context>
+    <name>LineGraphWindow</name>
+    <message>
+        <source>Name Not Yet Assigned</source>
+        <translation>尚未指定名稱</translation>
+    </message>
+    <message>
+        <source>None Data</source>
+        <translation>無資料</translation>
+    </message>
+    <message>
+        <source>Line Graph</source>
+        <translation>折線圖</translation>
+    </message>
+    <message>
+        <source>PC Datas covered :</source>
+        <translation>餐後資料筆數：</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>month/day</source>
+        <translation>月/日</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Low--</source>
+        <translation>低--</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Hour :</source>
+        <translation>小時：</translation>
+    </message>
+    <message>
+        <source>Glucose</source>
+        <translation>血糖</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>下限</translation>
     </message>
 </context>
 <context>
@@ -355,6 +715,28 @@
     </message>
 </context>
 <context>
+    <name>OverlayChart</name>
+    <message>
+        <source>Max</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>Time of Day (hr)</source>
+        <translation>一天中的時間（時）</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayDayWindow</name>
+    <message>
+        <source>Overlay Day</source>
+        <translation>每日疊圖</translation>
+    </message>
+</context>
+<context>
     <name>OwnFiles</name>
     <message>
         <source>the user list</source>
@@ -441,6 +823,21 @@
     </message>
 </context>
 <context>
+    <name>PeriodSummary</name>
+    <message>
+        <source>The estimate needs readings on at least %1 days and at least %2 readings; this period has %3 days and %4 readings.</source>
+        <translation>此估計值需要至少 %1 天、至少 %2 筆讀數；此期間有 %3 天、%4 筆讀數。</translation>
+    </message>
+    <message>
+        <source>✓ met</source>
+        <translation>✓ 達成</translation>
+    </message>
+    <message>
+        <source>✗ not met</source>
+        <translation>✗ 未達成</translation>
+    </message>
+</context>
+<context>
     <name>PortNames</name>
     <message>
         <source>Serial port %1 does not exist: choose a port from %2 to %3 in the settings.</source>
@@ -490,6 +887,106 @@
     <message>
         <source>it is not an ordinary file</source>
         <translation>它不是一般檔案</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFileNames</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiles</name>
+    <message>
+        <source>%1 readings written to %2</source>
+        <translation>已將 %1 筆讀數寫入 %2</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>無法繪製報告。</translation>
+    </message>
+    <message>
+        <source>Report of %1 readings written to %2</source>
+        <translation>已將 %1 筆讀數的報告寫入 %2</translation>
+    </message>
+    <message>
+        <source>Export Readings</source>
+        <translation>匯出讀數</translation>
+    </message>
+</context>
+<context>
+    <name>ReportParts</name>
+    <message>
+        <source>Report&apos;s date :</source>
+        <translation>報告日期：</translation>
+    </message>
+    <message>
+        <source>Datas covered :</source>
+        <translation>資料筆數：</translation>
+    </message>
+    <message>
+        <source>ID :</source>
+        <translation>帳號：</translation>
+    </message>
+    <message>
+        <source>Highest value :</source>
+        <translation>最高值：</translation>
+    </message>
+    <message>
+        <source>Lowest value :</source>
+        <translation>最低值：</translation>
+    </message>
+    <message>
+        <source>Average :</source>
+        <translation>平均值：</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTexts</name>
+    <message>
+        <source>This ID have no Glucose data !! Please read from Meter!!</source>
+        <translation>此帳號沒有血糖資料！！請從血糖機讀取！！</translation>
+    </message>
+    <message>
+        <source>Range of date Error!</source>
+        <translation>日期範圍錯誤！</translation>
+    </message>
+    <message>
+        <source>No data !</source>
+        <translation>沒有資料！</translation>
+    </message>
+    <message>
+        <source>There&apos;s an error in your range of data !</source>
+        <translation>您的資料範圍有錯誤！</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>開始日期</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>結束日期</translation>
+    </message>
+    <message>
+        <source>From hour</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>To hour</source>
+        <translation>結束時間</translation>
+    </message>
+    <message>
+        <source>Readings page</source>
+        <translation>讀數頁</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>日期</translation>
     </message>
 </context>
 <context>
@@ -906,6 +1403,72 @@
     <message>
         <source>--download opens no window: it cannot be combined with --page, --set, --click, --dump or --screenshot.</source>
         <translation>--download 不開視窗：不能與 --page、--set、--click、--dump 或 --screenshot 一起使用。</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryFigures</name>
+    <message>
+        <source>Readings :</source>
+        <translation>讀數筆數：</translation>
+    </message>
+    <message>
+        <source>Days with readings :</source>
+        <translation>有讀數的天數：</translation>
+    </message>
+    <message>
+        <source>Readings per day :</source>
+        <translation>每日讀數筆數：</translation>
+    </message>
+    <message>
+        <source>Left out, no calendar date :</source>
+        <translation>未計入（日期無效）：</translation>
+    </message>
+    <message>
+        <source>Mean :</source>
+        <translation>平均：</translation>
+    </message>
+    <message>
+        <source>Standard deviation :</source>
+        <translation>標準差：</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation :</source>
+        <translation>變異係數：</translation>
+    </message>
+    <message>
+        <source>GMI, estimated from meter readings (not a laboratory A1C) :</source>
+        <translation>GMI，由血糖機讀數估算（並非實驗室 A1C）：</translation>
+    </message>
+    <message>
+        <source>Whole day</source>
+        <translation>全天</translation>
+    </message>
+    <message>
+        <source>Before meal (C), readings</source>
+        <translation>餐前 (C)，讀數筆數</translation>
+    </message>
+    <message>
+        <source>Before meal, mean %1</source>
+        <translation>餐前，平均 %1</translation>
+    </message>
+    <message>
+        <source>After meal (PC), readings</source>
+        <translation>餐後 (PC)，讀數筆數</translation>
+    </message>
+    <message>
+        <source>After meal, mean %1</source>
+        <translation>餐後，平均 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryWindow</name>
+    <message>
+        <source>Summary</source>
+        <translation>摘要</translation>
+    </message>
+    <message>
+        <source>Before- and after-meal readings by part of the day</source>
+        <translation>各時段的餐前與餐後讀數</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1935,59 @@
     <message>
         <source>Cannot save the log as %1.</source>
         <translation>無法將記錄檔存為 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>frmR01</name>
+    <message>
+        <source>Data List</source>
+        <translation>資料列表</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>讀數</translation>
+    </message>
+</context>
+<context>
+    <name>frmR04</name>
+    <message>
+        <source>Standard Day</source>
+        <translation>標準日</translation>
+    </message>
+    <message>
+        <source>Days covered :</source>
+        <translation>涵蓋天數：</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Glucose</source>
+        <translation>血糖</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>下限</translation>
+    </message>
+</context>
+<context>
+    <name>frmR05</name>
+    <message>
+        <source>Histogram</source>
+        <translation>直方圖</translation>
+    </message>
+    <message>
+        <source>Glucose mmol/L</source>
+        <translation>血糖 mmol/L</translation>
+    </message>
+    <message>
+        <source>Glucose mg/dL</source>
+        <translation>血糖 mg/dL</translation>
     </message>
 </context>
 <context>

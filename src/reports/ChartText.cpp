@@ -6,8 +6,6 @@ namespace ChartTexts {
 
 namespace {
 
-const QString kNoReadings = QStringLiteral("%1, no readings");
-
 // Format Other writes no dates in the reports; the descriptions still need them.
 QString date(const Reading &r, DateFormat format)
 {
@@ -28,7 +26,18 @@ QString shown(double mgPerDl, GlucoseUnit unit)
 
 QString readingsText(qint64 n)
 {
-    return n == 1 ? QStringLiteral("1 reading") : QStringLiteral("%1 readings").arg(n);
+    return n == 1 ? ChartText::tr("1 reading") : ChartText::tr("%1 readings").arg(n);
+}
+
+// "Glucose mg/dL": a column of values in the unit.
+QString glucoseHeader(const QString &unit)
+{
+    return ChartText::tr("Glucose %1").arg(unit);
+}
+
+QString noReadings(const QString &chart)
+{
+    return ChartText::tr("%1, no readings").arg(chart);
 }
 
 QString hourText(int h)
@@ -42,15 +51,14 @@ ChartText lineGraph(bool mealMarked, const LineGraphSelection &selection, const 
                     GlucoseUnit unit, DateFormat format)
 {
     ChartText out;
-    out.name = mealMarked ? QStringLiteral("PC line graph") : QStringLiteral("Line graph");
-    out.headers = {QStringLiteral("Date"), QStringLiteral("Time"),
-                   QStringLiteral("Glucose ") + ReadingTexts::unitText(unit)};
+    out.name = mealMarked ? ChartText::tr("PC line graph") : ChartText::tr("Line graph");
+    out.headers = {ChartText::tr("Date"), ChartText::tr("Time"), glucoseHeader(ReadingTexts::unitText(unit))};
     const SummaryStatistics s = selectionStatistics(selection.entries());
     if (s.count == 0) {
-        out.description = kNoReadings.arg(out.name);
+        out.description = noReadings(out.name);
         return out;
     }
-    out.description = QStringLiteral("%1, %2 from %3 to %4, highest %5, lowest %6 %7")
+    out.description = ChartText::tr("%1, %2 from %3 to %4, highest %5, lowest %6 %7")
                           .arg(out.name, readingsText(s.count), date(selection.entry(1), format),
                                date(selection.entry(selection.count()), format),
                                ReadingTexts::glucoseText(s.highest, unit), ReadingTexts::glucoseText(s.lowest, unit),
@@ -67,17 +75,17 @@ ChartText lineGraph(bool mealMarked, const LineGraphSelection &selection, const 
 ChartText standardDay(const QString &choice, const StandardDay::Day *day, GlucoseUnit unit)
 {
     ChartText out;
-    out.name = QStringLiteral("Standard day");
-    out.headers = {QStringLiteral("Time"), QStringLiteral("Glucose ") + ReadingTexts::unitText(unit)};
+    out.name = ChartText::tr("Standard day");
+    out.headers = {ChartText::tr("Time"), glucoseHeader(ReadingTexts::unitText(unit))};
     if (!day) {
-        out.description = QStringLiteral("Standard day, no day chosen");
+        out.description = ChartText::tr("Standard day, no day chosen");
         return out;
     }
     if (!day->stats) {
-        out.description = kNoReadings.arg(QStringLiteral("Standard day, ") + choice);
+        out.description = noReadings(ChartText::tr("Standard day, %1").arg(choice));
         return out;
     }
-    out.description = QStringLiteral("Standard day, %1, %2, highest %3, lowest %4, average %5 %6")
+    out.description = ChartText::tr("Standard day, %1, %2, highest %3, lowest %4, average %5 %6")
                           .arg(choice, readingsText(day->stats->count), day->highest, day->lowest, day->average,
                                ReadingTexts::unitText(unit));
     for (int m = 0; m < day->table.readings.size(); ++m) {
@@ -90,8 +98,8 @@ ChartText standardDay(const QString &choice, const StandardDay::Day *day, Glucos
 ChartText histogram(const Histogram::Report &report)
 {
     ChartText out;
-    out.name = QStringLiteral("Histogram");
-    out.headers = {QStringLiteral("Glucose ") + report.unit, QStringLiteral("Readings")};
+    out.name = ChartText::tr("Histogram");
+    out.headers = {glucoseHeader(report.unit), ChartText::tr("Readings")};
     int most = 0;
     for (int k = 0; k < Histogram::kRanges; ++k) {
         out.rows << QStringList{report.labels.value(k), QString::number(report.counts[k])};
@@ -99,17 +107,18 @@ ChartText histogram(const Histogram::Report &report)
             most = k;
     }
     if (report.noData) {
-        out.description = kNoReadings.arg(out.name);
+        out.description = noReadings(out.name);
         return out;
     }
-    out.description = out.name + QStringLiteral(", ") + readingsText(report.stats.count);
+    out.description = ChartText::tr("%1, %2").arg(out.name, readingsText(report.stats.count));
     if (!report.dateRange.isEmpty())
-        out.description += QStringLiteral(" from ") + report.dateRange.section(QStringLiteral(" ~ "), 0, 0)
-                           + QStringLiteral(" to ") + report.dateRange.section(QStringLiteral(" ~ "), 1);
+        out.description += ChartText::tr(" from %1 to %2")
+                               .arg(report.dateRange.section(QStringLiteral(" ~ "), 0, 0),
+                                    report.dateRange.section(QStringLiteral(" ~ "), 1));
     if (!report.highest.isEmpty())
-        out.description += QStringLiteral(", highest %1, lowest %2 %3").arg(report.highest, report.lowest, report.unit);
+        out.description += ChartText::tr(", highest %1, lowest %2 %3").arg(report.highest, report.lowest, report.unit);
     if (!report.labels.value(most).isEmpty())
-        out.description += QStringLiteral(", most in %1 (%2)").arg(report.labels[most]).arg(report.counts[most]);
+        out.description += ChartText::tr(", most in %1 (%2)").arg(report.labels[most]).arg(report.counts[most]);
     return out;
 }
 
@@ -118,11 +127,11 @@ QString bandName(Band band, GlucoseUnit unit)
     const auto edge = [unit](int mgPerDl) { return ReadingTexts::glucoseText(mgPerDl, unit); };
     const QString u = QLatin1Char(' ') + ReadingTexts::unitText(unit);
     switch (band) {
-    case Below54: return QStringLiteral("Below ") + edge(54) + u;
+    case Below54: return ChartText::tr("Below %1").arg(edge(54) + u);
     case From54To69: return edge(54) + u'–' + edge(69) + u;
     case From70To180: return edge(70) + u'–' + edge(180) + u;
     case From181To250: return edge(181) + u'–' + edge(250) + u;
-    case Above250: return QStringLiteral("Above ") + edge(250) + u;
+    case Above250: return ChartText::tr("Above %1").arg(edge(250) + u);
     case kBands: break;
     }
     return {};
@@ -131,8 +140,8 @@ QString bandName(Band band, GlucoseUnit unit)
 ChartText bands(const std::array<qint64, kBands> &readings, GlucoseUnit unit)
 {
     ChartText out;
-    out.name = QStringLiteral("Band bar");
-    out.headers = {QStringLiteral("Band"), QStringLiteral("Readings"), QStringLiteral("% of readings")};
+    out.name = ChartText::tr("Band bar");
+    out.headers = {ChartText::tr("Band"), ChartText::tr("Readings"), ChartText::tr("% of readings")};
     qint64 total = 0;
     for (qint64 n : readings)
         total += n;
@@ -143,18 +152,17 @@ ChartText bands(const std::array<qint64, kBands> &readings, GlucoseUnit unit)
         shares << bandName(Band(b), unit) + QLatin1Char(' ') + share;
     }
     out.description
-        = total == 0
-              ? kNoReadings.arg(out.name)
-              : QStringLiteral("%1, %2: %3").arg(out.name, readingsText(total), shares.join(QStringLiteral(", ")));
+        = total == 0 ? noReadings(out.name)
+                     : ChartText::tr("%1, %2: %3").arg(out.name, readingsText(total), shares.join(ChartText::tr(", ")));
     return out;
 }
 
 ChartText overlayDay(const OverlayDay::Result &overlay, GlucoseUnit unit)
 {
     ChartText out;
-    out.name = QStringLiteral("Overlay day");
+    out.name = ChartText::tr("Overlay day");
     const QString u = QLatin1Char(' ') + ReadingTexts::unitText(unit);
-    out.headers = {QStringLiteral("Hour"), QStringLiteral("Readings"), QStringLiteral("Median") + u,
+    out.headers = {ChartText::tr("Hour"), ChartText::tr("Readings"), ChartText::tr("Median") + u,
                    QStringLiteral("25–75 %") + u, QStringLiteral("10–90 %") + u};
     std::array<qint64, 24> perHour{};
     for (const QPointF &p : overlay.points) {
@@ -177,14 +185,14 @@ ChartText overlayDay(const OverlayDay::Result &overlay, GlucoseUnit unit)
             highest = h;
     }
     if (overlay.points.isEmpty()) {
-        out.description = kNoReadings.arg(out.name);
+        out.description = noReadings(out.name);
         return out;
     }
-    out.description = QStringLiteral("%1, %2, a median for %3 of 24 hours")
+    out.description = ChartText::tr("%1, %2, a median for %3 of 24 hours")
                           .arg(out.name, readingsText(overlay.points.size()))
                           .arg(hours);
     if (hours > 0)
-        out.description += QStringLiteral(", lowest %1 at %2, highest %3 at %4%5")
+        out.description += ChartText::tr(", lowest %1 at %2, highest %3 at %4%5")
                                .arg(shown(overlay.hours[lowest]->median, unit), hourText(lowest),
                                     shown(overlay.hours[highest]->median, unit), hourText(highest), u);
     return out;

@@ -6,6 +6,7 @@
 #include "reports/PeriodSummary.h"
 #include "reports/StandardDay.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,9 @@
 // per reading of the page shown: "2006/3/1", "08:30", "123".
 struct ChartText
 {
+    Q_DECLARE_TR_FUNCTIONS(ChartText)
+
+public:
     QString name;
     QString description;
     QStringList headers;

@@ -4,12 +4,9 @@
 
 QStringList DataListModel::captions(GlucoseUnit unit)
 {
-    const QString glucose = unit == GlucoseUnit::MgPerDl ? QStringLiteral("Glucose_mg/dL") : QStringLiteral("Glucose");
-    return {QStringLiteral("Test_No"), glucose,
-            QStringLiteral("Month"),   QStringLiteral("Day"),
-            QStringLiteral("Hour"),    QStringLiteral("Minute"),
-            QStringLiteral("Event"),   QStringLiteral("Glucose_mmol/L"),
-            QStringLiteral("Year"),    QStringLiteral("Date & Time")};
+    const QString glucose = unit == GlucoseUnit::MgPerDl ? tr("Glucose_mg/dL") : tr("Glucose");
+    return {tr("Test_No"), glucose,     tr("Month"),          tr("Day"),  tr("Hour"),
+            tr("Minute"),  tr("Event"), tr("Glucose_mmol/L"), tr("Year"), tr("Date & Time")};
 }
 
 DataListModel::DataListModel(const ReadingStore &store, const QStringList &captions, bool emptyWithoutReadings,
@@ -23,6 +20,12 @@ DataListModel::DataListModel(const ReadingStore &store, const QStringList &capti
         beginResetModel();
         endResetModel();
     });
+}
+
+void DataListModel::setCaptions(const QStringList &captions)
+{
+    m_captions = captions;
+    emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
 }
 
 int DataListModel::rowCount(const QModelIndex &parent) const

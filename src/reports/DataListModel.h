@@ -3,6 +3,7 @@
 #include "store/ReadingTexts.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QStringList>
 
 class ReadingStore;
@@ -19,6 +20,8 @@ class ReadingStore;
 // "2005/03/14 - 08:30".
 class DataListModel : public QAbstractTableModel
 {
+    Q_DECLARE_TR_FUNCTIONS(DataListModel)
+
 public:
     static constexpr int kColumns = 10;
 
@@ -30,6 +33,9 @@ public:
     // shows no row at all.
     DataListModel(const ReadingStore &store, const QStringList &captions, bool emptyWithoutReadings,
                   QObject *parent = nullptr);
+
+    // Captions in another language.
+    void setCaptions(const QStringList &captions);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -31,7 +31,7 @@ QString label(int range, GlucoseUnit unit);
 struct Report
 {
     // Only the template row (or no entry at all): the window shows
-    // ReportTexts::kNoGlucoseData, zero counts, and keeps the statistics' design texts.
+    // ReportTexts::noGlucoseData(), zero counts, and keeps the statistics' design texts.
     bool noData = false;
     std::array<qint64, kRanges> counts{};
     QStringList labels;      // twelve labels; empty texts for Other

@@ -38,7 +38,7 @@ LineGraphSelection::Change LineGraphSelection::select(const ReadingTables &table
     const bool hours = m_rule == Rule::AllReadings;
     if (from > to) {
         Change change{
-            Outcome::DateRangeError, hours ? ReportTexts::kRangeOfDateError : ReportTexts::kRangeOfDataError, {}, {}};
+            Outcome::DateRangeError, hours ? ReportTexts::rangeOfDateError() : ReportTexts::rangeOfDataError(), {}, {}};
         if (!m_entries.isEmpty()) {
             change.restoredFrom = firstDate();
             change.restoredTo = lastDate();
@@ -54,7 +54,7 @@ LineGraphSelection::Change LineGraphSelection::select(const ReadingTables &table
         if (!lowest || !highest)
             return {Outcome::HourNotNumber, {}, {}, {}};
         if (*highest < *lowest)
-            return {Outcome::HourRangeError, ReportTexts::kRangeOfDateError, {}, {}};
+            return {Outcome::HourRangeError, ReportTexts::rangeOfDateError(), {}, {}};
         lo = *lowest;
         hi = *highest;
     }

@@ -33,8 +33,8 @@ public:
     struct Change
     {
         Outcome outcome = Outcome::Selected;
-        // The error's text: ReportTexts::kRangeOfDateError in LabelError, or the
-        // after-meal graph's message box ReportTexts::kRangeOfDataError; empty
+        // The error's text: ReportTexts::rangeOfDateError() in LabelError, or the
+        // after-meal graph's message box ReportTexts::rangeOfDataError(); empty
         // when there is none to show.
         QString error;
         // DateRangeError with a selection: the pickers' range from then on (the

@@ -106,8 +106,9 @@ Report report(const PeriodReadings &period, GlucoseUnit unit, int max, int min)
         out.gmi = QString::number(3.31 + 0.02392 * mean, 'f', 1) + QStringLiteral(" %");
     } else {
         out.gmi = kNone;
-        out.gmiReason = QStringLiteral("The estimate needs readings on at least %1 days and at least %2 readings; "
-                                       "this period has %3 days and %4 readings.")
+        out.gmiReason = QCoreApplication::translate("PeriodSummary",
+                                                    "The estimate needs readings on at least %1 days and at least %2 "
+                                                    "readings; this period has %3 days and %4 readings.")
                             .arg(kGmiMinDays)
                             .arg(kGmiMinReadings)
                             .arg(days.size())

@@ -3,6 +3,7 @@
 #include "reports/ReportPeriod.h"
 #include "store/ReadingTexts.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -34,11 +35,10 @@ inline constexpr std::array<TargetRule, kTargets> kTargetRules{
     {{1, true}, {4, true}, {70, false}, {25, true}, {5, true}}};
 bool meets(Target target, qint64 readings, qint64 total);
 // Beside each share, so that meeting a target is said in words and not by colour alone.
-inline const QString kMet = QStringLiteral("✓ met");
-inline const QString kNotMet = QStringLiteral("✗ not met");
-inline const QString &metText(bool met)
+inline QString metText(bool met)
 {
-    return met ? kMet : kNotMet;
+    return met ? QCoreApplication::translate("PeriodSummary", "✓ met")
+               : QCoreApplication::translate("PeriodSummary", "✗ not met");
 }
 
 // The GMI needs this much data to mean anything.

@@ -27,6 +27,11 @@ QString printName(const QString &userId, const QString &pageTitle)
     return userId + u'-' + page + extensionOf(kPdfFilter);
 }
 
+QString shownFilter(const QString &filter)
+{
+    return QCoreApplication::translate("ReportFileNames", filter.toUtf8().constData());
+}
+
 QString withExtension(const QString &path, const QString &filter)
 {
     const QString extension = extensionOf(filter);

@@ -2,6 +2,7 @@
 
 #include "reports/ReportPeriod.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The names the file dialogs offer and the extension they make sure of, for
@@ -9,8 +10,11 @@
 // a printed page as PDF.
 namespace ReportFileNames {
 
-inline const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
-inline const QString kPdfFilter = QStringLiteral("PDF files (*.pdf)");
+inline const QString kCsvFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("ReportFileNames", "CSV files (*.csv)"));
+inline const QString kPdfFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("ReportFileNames", "PDF files (*.pdf)"));
+// A filter as a file dialog shows it, in the program's language; the
+// extension it names stays.
+QString shownFilter(const QString &filter);
 
 // The user and the period: "ann-2026-11-01-to-2026-11-14.pdf" for the filter
 // kPdfFilter.

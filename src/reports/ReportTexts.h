@@ -1,24 +1,55 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Texts the reports show, each in one place, spelled as the meter software
-// always has.
+// always has, in the language the program speaks.
 namespace ReportTexts {
 
-inline const QString kNoGlucoseData = QStringLiteral("This ID have no Glucose data !! Please read from Meter!!");
+inline QString noGlucoseData()
+{
+    return QCoreApplication::translate("ReportTexts", "This ID have no Glucose data !! Please read from Meter!!");
+}
 // The line graph's LabelError, for a wrong date range and a wrong hour range alike.
-inline const QString kRangeOfDateError = QStringLiteral("Range of date Error!");
-inline const QString kNoData = QStringLiteral("No data !");
+inline QString rangeOfDateError()
+{
+    return QCoreApplication::translate("ReportTexts", "Range of date Error!");
+}
+inline QString noData()
+{
+    return QCoreApplication::translate("ReportTexts", "No data !");
+}
 // The after-meal line graph's message box for a wrong date range.
-inline const QString kRangeOfDataError = QStringLiteral("There's an error in your range of data !");
+inline QString rangeOfDataError()
+{
+    return QCoreApplication::translate("ReportTexts", "There's an error in your range of data !");
+}
 
 // What a screen reader calls the report controls whose captions do not name them.
-inline const QString kFromDate = QStringLiteral("From date");
-inline const QString kToDate = QStringLiteral("To date");
-inline const QString kFromHour = QStringLiteral("From hour");
-inline const QString kToHour = QStringLiteral("To hour");
-inline const QString kReadingsPage = QStringLiteral("Readings page");
-inline const QString kDay = QStringLiteral("Day");
+inline QString fromDate()
+{
+    return QCoreApplication::translate("ReportTexts", "From date");
+}
+inline QString toDate()
+{
+    return QCoreApplication::translate("ReportTexts", "To date");
+}
+inline QString fromHour()
+{
+    return QCoreApplication::translate("ReportTexts", "From hour");
+}
+inline QString toHour()
+{
+    return QCoreApplication::translate("ReportTexts", "To hour");
+}
+inline QString readingsPage()
+{
+    return QCoreApplication::translate("ReportTexts", "Readings page");
+}
+inline QString day()
+{
+    return QCoreApplication::translate("ReportTexts", "Day");
+}
 
 } // namespace ReportTexts

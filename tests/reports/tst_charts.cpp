@@ -1,13 +1,15 @@
 // The charts as the program draws them: each report's chart recorded whole for
 // a small table; every page whole on the screens it is made for, at 100 % and
-// 150 %, its charts' texts neither cut nor over one another; every text and
-// mark readable on a light and a dark palette.
+// 150 %, in English and in Traditional Chinese, its charts' texts neither cut
+// nor over one another; every text and mark readable on a light and a dark
+// palette; nothing left in English on a page in Chinese.
 
 #include "app/AppState.h"
 #include "app/ui/frmMain.h"
 #include "common/MessageRecorder.h"
 #include "common/PageChecks.h"
 #include "common/Readings.h"
+#include "UntranslatedTexts.h"
 #include "reports/ui/ChartValues.h"
 #include "reports/ui/chart/ChartView.h"
 #include "store/ReadingFile.h"
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -43,10 +46,10 @@ QPalette darkPalette()
 // the overlay day over all of March.
 struct Opened
 {
-    Opened(const QString &name, int unit, QSize frameSize)
+    Opened(const QString &name, int unit, QSize frameSize, const QList<Reading> &readings = kSmall)
     {
         state.user = {QStringLiteral("ann"), 1, unit, 1, 180, 70, 180, 70};
-        state.store.setContent(ReadingFile::format(table(kSmall)));
+        state.store.setContent(ReadingFile::format(table(readings)));
         frame.resize(frameSize);
         frame.show();
         page = frame.open(*PageCommands::fromName(name));
@@ -75,10 +78,13 @@ class ChartsTest : public QObject
     Q_OBJECT
 
     QFont m_font{QStringLiteral("DejaVu Sans"), 9};
+    QTranslator m_zh;
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_zh.load(QStringLiteral(":/translations/dextrel_zh_TW.qm"))); }
     void init()
     {
+        QCoreApplication::removeTranslator(&m_zh);
         QApplication::setFont(m_font);
         QApplication::setPalette(QApplication::style()->standardPalette());
     }
@@ -148,20 +154,25 @@ private Q_SLOTS:
     }
 
     // The page fits the frame of a 1024×768 screen at 100 % and of a 1280×1024
-    // one at 150 %, in both units, without scroll bars; no chart text is cut
-    // or lies over another, also at the chart's least size and with the values
-    // table open under it.
+    // one at 150 %, in both units and both languages, without scroll bars; no
+    // chart text is cut or lies over another, also at the chart's least size
+    // and with the values table open under it.
     void whole_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("unit");
         QTest::addColumn<double>("scale");
         QTest::addColumn<QSize>("frame");
+        QTest::addColumn<bool>("chinese");
         for (const QString &page : kPages) {
             for (int unit : {1, 2}) {
-                const QString name = page + (unit == 1 ? QStringLiteral(" mg/dL") : QStringLiteral(" mmol/L"));
-                QTest::addRow("%s, 1024x768", qPrintable(name)) << page << unit << 1.0 << QSize(1008, 720);
-                QTest::addRow("%s, 150 %%, 1280x1024", qPrintable(name)) << page << unit << 1.5 << QSize(1256, 953);
+                for (bool zh : {false, true}) {
+                    const QString name = page + (unit == 1 ? QStringLiteral(" mg/dL") : QStringLiteral(" mmol/L"))
+                                         + (zh ? QStringLiteral(", zh_TW") : QString());
+                    QTest::addRow("%s, 1024x768", qPrintable(name)) << page << unit << 1.0 << QSize(1008, 720) << zh;
+                    QTest::addRow("%s, 150 %%, 1280x1024", qPrintable(name))
+                        << page << unit << 1.5 << QSize(1256, 953) << zh;
+                }
             }
         }
     }
@@ -171,6 +182,9 @@ private Q_SLOTS:
         QFETCH(int, unit);
         QFETCH(double, scale);
         QFETCH(QSize, frame);
+        QFETCH(bool, chinese);
+        if (chinese)
+            QCoreApplication::installTranslator(&m_zh);
         QFont font = m_font;
         font.setPointSizeF(m_font.pointSizeF() * scale);
         QApplication::setFont(font);
@@ -187,6 +201,48 @@ private Q_SLOTS:
         chart->resize(chart->minimumSizeHint());
         problems << PageChecks::cutTexts(chart);
         QCOMPARE(problems, QStringList());
+    }
+
+    // Each report page in Traditional Chinese, in both units, with and without
+    // readings, its values table open, opened so or switched to it while open:
+    // no text shown or read out, and no message shown, is left in English but
+    // names, units and the meal marks.
+    void chinese_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<bool>("readings");
+        QTest::addColumn<bool>("switched");
+        for (const QString &page : kPages + QStringList{"datalist"})
+            for (int unit : {1, 2})
+                for (bool readings : {true, false})
+                    for (bool switched : {false, true})
+                        QTest::addRow("%s, unit %d%s%s", qPrintable(page), unit, readings ? "" : ", no readings",
+                                      switched ? ", switched" : "")
+                            << page << unit << readings << switched;
+    }
+    void chinese()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, unit);
+        QFETCH(bool, readings);
+        QFETCH(bool, switched);
+        if (!switched)
+            QCoreApplication::installTranslator(&m_zh);
+        Opened opened(page, unit, QSize(1008, 720), readings ? kSmall : QList<Reading>{});
+        for (QPushButton *show : opened.page->findChildren<QPushButton *>(QRegularExpression("Show$")))
+            show->click();
+        if (switched) {
+            QCoreApplication::installTranslator(&m_zh);
+            QApplication::processEvents();
+            opened.messages.clear(); // shown before, in English
+        }
+        const QStringList keep{"ann", "mg/dL", "mmol/L", "C", "PC", "GMI", "A1C"};
+        QStringList found = UntranslatedTexts::in(opened.page, keep);
+        for (const QString &message : opened.messages.texts())
+            if (UntranslatedTexts::isEnglish(message, keep))
+                found << message;
+        QCOMPARE(found.join(u'\n'), QString());
     }
 
     // Every label, chart text and mark of each page at 4.5:1 or more against

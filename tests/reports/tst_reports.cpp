@@ -174,10 +174,10 @@ private Q_SLOTS:
         QTest::newRow("hour 8 to 8") << three << 0 << QList{100, 200, 151} << QList{d5, d7} << QStringList{"8", "8.5"}
                                      << Change{} << QList{100, 151};
         QTest::newRow("dates reversed") << three << 0 << QList{100, 200, 151} << QList{d7, d5} << allDay
-                                        << Change{Outcome::DateRangeError, ReportTexts::kRangeOfDateError, d5, d7}
+                                        << Change{Outcome::DateRangeError, ReportTexts::rangeOfDateError(), d5, d7}
                                         << QList{100, 200, 151};
         QTest::newRow("hours reversed") << three << 0 << QList{100, 200, 151} << QList{d5, d5} << QStringList{"10", "9"}
-                                        << Change{Outcome::HourRangeError, ReportTexts::kRangeOfDateError, {}, {}}
+                                        << Change{Outcome::HourRangeError, ReportTexts::rangeOfDateError(), {}, {}}
                                         << QList{100, 200, 151};
         QTest::newRow("hour letters") << three << 0 << QList{100, 200, 151} << QList{d5, d5} << QStringList{"0", "x1"}
                                       << Change{Outcome::HourNotNumber, {}, {}, {}} << QList{100, 200, 151};

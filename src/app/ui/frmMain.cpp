@@ -393,9 +393,9 @@ void frmMain::printReport()
         return;
     }
     const QString name = ReportFileNames::printName(m_state.user.id, active->windowTitle());
-    const QString path = m_scripted
-                             ? SaveDialogs::offered(name)
-                             : SaveDialogs::ask(this, ShellTexts::kPrintToPdf, name, ReportFileNames::kPdfFilter);
+    const QString path = m_scripted ? SaveDialogs::offered(name)
+                                    : SaveDialogs::ask(this, ShellTexts::kPrintToPdf, name,
+                                                       ReportFileNames::shownFilter(ReportFileNames::kPdfFilter));
     if (path.isEmpty())
         return;
     chosen.setOutputFileName(ReportFileNames::withExtension(path, ReportFileNames::kPdfFilter));

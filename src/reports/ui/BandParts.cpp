@@ -6,6 +6,7 @@
 #include "reports/ui/chart/ChartView.h"
 #include "reports/ui/chart/Contrast.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 using namespace PeriodSummary;
@@ -27,27 +28,26 @@ QString shareCaption(Target target, GlucoseUnit unit)
     const QString u = QLatin1Char(' ') + ReadingTexts::unitText(unit);
     QString band;
     switch (target) {
-    case Under54: band = QStringLiteral("Below ") + edge(54, unit) + u; break;
-    case Under70: band = QStringLiteral("Below ") + edge(70, unit) + u; break;
+    case Under54: band = ChartText::tr("Below %1").arg(edge(54, unit) + u); break;
+    case Under70: band = ChartText::tr("Below %1").arg(edge(70, unit) + u); break;
     case InRange: band = edge(70, unit) + u'–' + edge(180, unit) + u; break;
-    case Over180: band = QStringLiteral("Above ") + edge(180, unit) + u; break;
-    case Over250: band = QStringLiteral("Above ") + edge(250, unit) + u; break;
+    case Over180: band = ChartText::tr("Above %1").arg(edge(180, unit) + u); break;
+    case Over250: band = ChartText::tr("Above %1").arg(edge(250, unit) + u); break;
     case kTargets: break;
     }
-    return band + QStringLiteral(", % of readings :");
+    return QCoreApplication::translate("BandParts", "%1, % of readings :").arg(band);
 }
 
 QString targetText(Target target)
 {
     const TargetRule rule = kTargetRules[target];
-    return QStringLiteral("target: %1 %2 %")
-        .arg(rule.under ? QStringLiteral("under") : QStringLiteral("over"))
-        .arg(rule.percent);
+    return rule.under ? QCoreApplication::translate("BandParts", "target: under %1 %").arg(rule.percent)
+                      : QCoreApplication::translate("BandParts", "target: over %1 %").arg(rule.percent);
 }
 
 QString limitsCaption(int max, int min, GlucoseUnit unit)
 {
-    return QStringLiteral("Within your limits %1–%2 %3, % of readings :")
+    return QCoreApplication::translate("BandParts", "Within your limits %1–%2 %3, % of readings :")
         .arg(ReadingTexts::glucoseText(min, unit), ReadingTexts::glucoseText(max, unit), ReadingTexts::unitText(unit));
 }
 
@@ -93,10 +93,10 @@ Chart::Model bands(const std::array<qint64, kBands> &readings, GlucoseUnit unit)
         chart.series << band;
     }
     chart.x.kind = Chart::Axis::Kind::Category;
-    chart.x.categories = {QStringLiteral("Readings")};
+    chart.x.categories = {ChartText::tr("Readings")};
     // The axis title and the legend say what the one bar is; its label would be cut short.
     chart.x.labelsShown = false;
-    chart.y.title = QStringLiteral("% of readings");
+    chart.y.title = ChartText::tr("% of readings");
     chart.y.max = 100;
     return chart;
 }

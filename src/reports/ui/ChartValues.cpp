@@ -1,5 +1,6 @@
 #include "reports/ui/ChartValues.h"
 
+#include "reports/ui/ReportParts.h"
 #include "reports/ui/chart/ChartView.h"
 
 #include <QHeaderView>
@@ -16,7 +17,7 @@ constexpr int kShownRows = 6;
 
 ChartValues::ChartValues(ChartView *chart, QWidget *parent)
     : QWidget(parent)
-    , toggle(new QPushButton(QStringLiteral("Show values"), this))
+    , toggle(new QPushButton(this))
     , table(new QTableWidget(this))
     , m_chart(chart)
 {
@@ -32,6 +33,7 @@ ChartValues::ChartValues(ChartView *chart, QWidget *parent)
                             + kShownRows * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth());
     table->hide();
     connect(toggle, &QPushButton::toggled, table, &QWidget::setVisible);
+    ReportParts::whenLanguageChanges(this, [this] { toggle->setText(tr("Show values")); });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -43,8 +45,8 @@ void ChartValues::show(const ChartText &text)
 {
     m_chart->setAccessibleName(text.name);
     m_chart->setAccessibleDescription(text.description);
-    toggle->setAccessibleName(QStringLiteral("Show values of the ") + text.name.toLower());
-    table->setAccessibleName(text.name + QStringLiteral(" values"));
+    toggle->setAccessibleName(tr("Show values of the %1").arg(text.name.toLower()));
+    table->setAccessibleName(tr("%1 values").arg(text.name));
     table->setAccessibleDescription(text.description);
     table->clear();
     table->setColumnCount(text.headers.size());

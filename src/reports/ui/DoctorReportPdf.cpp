@@ -1,6 +1,7 @@
 #include "reports/ui/DoctorReportPdf.h"
 
 #include "platform/Product.h"
+#include "reports/ChartText.h"
 #include "reports/ui/BandParts.h"
 #include "reports/ui/HistogramChart.h"
 #include "reports/ui/OverlayChart.h"
@@ -8,6 +9,7 @@
 #include "reports/ui/chart/ChartDrawing.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -28,9 +30,21 @@ const QColor kCaptionColour(0x20, 0x20, 0x20);
 const QColor kValueColour(0x0a, 0x2a, 0x8a);
 const QColor kNoteColour(0x60, 0x60, 0x60);
 
+QString title()
+{
+    return QCoreApplication::translate("DoctorReportPdf", "Report for My Doctor");
+}
+
 QFont font(qreal points, bool bold = false)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    // The faces, first choice first, are the translation's: left to the
+    // system, the face for Chinese characters follows the system's language,
+    // on an English system a Japanese one with other forms of the characters.
+    //: The faces of the doctor's report, separated by commas, first choice first.
+    const QStringList faces = QCoreApplication::translate("DoctorReportPdf", "DejaVu Sans").split(u',');
+    QFont f(faces.first());
+    if (faces.size() > 1)
+        f.setFamilies(faces);
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
@@ -66,8 +80,9 @@ public:
     void add(const QString &caption, const QString &value, const QString &after = {},
              const QColor &valueColour = kValueColour, bool boldValue = false)
     {
-        m_painter.setFont(kCaptionFont);
-        const qreal height = QFontMetricsF(kCaptionFont).horizontalAdvance(caption) > m_captionWidth ? 2 * kRow : kRow;
+        const QFont captionFont = font(8, true);
+        m_painter.setFont(captionFont);
+        const qreal height = QFontMetricsF(captionFont).horizontalAdvance(caption) > m_captionWidth ? 2 * kRow : kRow;
         m_painter.setPen(kCaptionColour);
         m_painter.drawText(QRectF(m_left, m_y, m_captionWidth, height),
                            Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, caption);
@@ -86,7 +101,6 @@ public:
 
     static constexpr qreal kValueWidth = 52;
     static constexpr qreal kAfterWidth = 180;
-    static inline const QFont kCaptionFont = font(8, true);
     void skip(qreal height) { m_y += height; }
     qreal bottom() const { return m_y; }
 
@@ -102,12 +116,13 @@ qreal drawHeading(QPainter &painter, const DoctorReport::Page &page, qreal width
     painter.setFont(font(15, true));
     painter.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter, Product::kName);
     painter.setFont(font(11));
-    painter.drawText(QRectF(kMargin, y, width, 26), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Report for My Doctor"));
+    painter.drawText(QRectF(kMargin, y, width, 26), Qt::AlignRight | Qt::AlignVCenter, title());
     y += 30;
-    const QStringList fields{QStringLiteral("ID : ") + page.userId, QStringLiteral("Period : ") + page.period,
-                             QStringLiteral("Made : ") + page.made,
-                             QStringLiteral("Unit : ") + ReadingTexts::unitText(page.unit)};
+    const QStringList fields{
+        QCoreApplication::translate("DoctorReportPdf", "ID : %1").arg(page.userId),
+        QCoreApplication::translate("DoctorReportPdf", "Period : %1").arg(page.period),
+        QCoreApplication::translate("DoctorReportPdf", "Made : %1").arg(page.made),
+        QCoreApplication::translate("DoctorReportPdf", "Unit : %1").arg(ReadingTexts::unitText(page.unit))};
     painter.setFont(font(9));
     painter.drawText(QRectF(kMargin, y, width, 18), Qt::AlignLeft | Qt::AlignVCenter,
                      fields.join(QStringLiteral("     ")));
@@ -124,7 +139,7 @@ qreal drawSummary(QPainter &painter, const DoctorReport::Page &page, qreal top, 
     const qreal textWidth = width - 250;
     Rows rows(painter, kMargin, textWidth - 6 - Rows::kValueWidth - Rows::kAfterWidth, top);
     for (const SummaryFigures::Figure &figure : SummaryFigures::figures())
-        rows.add(figure.caption, r.*figure.value, figure.withUnit ? unitText : QString());
+        rows.add(SummaryFigures::caption(figure), r.*figure.value, figure.withUnit ? unitText : QString());
     if (!r.gmiReason.isEmpty()) {
         painter.setFont(font(7));
         painter.setPen(kNoteColour);
@@ -155,7 +170,7 @@ qreal drawMeals(QPainter &painter, const DoctorReport::Page &page, qreal top, qr
         painter.drawText(QRectF(kMargin + first + c * column, top, column, kRow), Qt::AlignCenter, headers[c]);
     }
     qreal y = top + kRow;
-    const QStringList &parts = SummaryFigures::dayParts();
+    const QStringList parts = SummaryFigures::dayParts();
     for (int p = 0; p < parts.size(); ++p) {
         painter.setPen(QPen(QColor(0xd0, 0xd0, 0xd0), 0.5));
         painter.drawLine(QPointF(kMargin, y), QPointF(kMargin + width, y));
@@ -179,11 +194,12 @@ void drawFooter(QPainter &painter, qreal bottom, qreal width)
     painter.drawLine(QPointF(kMargin, bottom - 30), QPointF(kMargin + width, bottom - 30));
     painter.setFont(font(8, true));
     painter.drawText(QRectF(kMargin, bottom - 28, width, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Not medical advice"));
+                     QCoreApplication::translate("DoctorReportPdf", "Not medical advice"));
     painter.setFont(font(7));
     painter.drawText(QRectF(kMargin, bottom - 14, width, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Shares are of meter readings, not of time; the GMI is an estimate from meter "
-                                    "readings, not a laboratory A1C."));
+                     QCoreApplication::translate("DoctorReportPdf",
+                                                 "Shares are of meter readings, not of time; the GMI is an "
+                                                 "estimate from meter readings, not a laboratory A1C."));
 }
 
 } // namespace
@@ -195,7 +211,7 @@ QByteArray pdf(const DoctorReport::Page &page)
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setCreator(Product::kName);
-    writer.setTitle(QStringLiteral("Report for My Doctor"));
+    writer.setTitle(title());
     writer.setResolution(kDpi);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
 
@@ -212,13 +228,13 @@ QByteArray pdf(const DoctorReport::Page &page)
     const qreal left = bottom - 36 - y;
     const qreal overlayHeight = left * 0.56;
     Chart::Model overlay = OverlayChart::model(page.overlay, page.unit, page.max, page.min);
-    overlay.title = QStringLiteral("Overlay Day");
+    overlay.title = QCoreApplication::translate("DoctorReportPdf", "Overlay Day");
     overlay.legend = Chart::Model::Legend::Right;
     drawChart(painter, QRectF(kMargin, y, width, overlayHeight - 6), overlay);
     y += overlayHeight;
     Chart::Model histogram = HistogramChart::model(page.histogram, page.histogramLabels,
-                                                   QStringLiteral("Glucose ") + ReadingTexts::unitText(page.unit));
-    histogram.title = QStringLiteral("Histogram");
+                                                   ChartText::tr("Glucose %1").arg(ReadingTexts::unitText(page.unit)));
+    histogram.title = QCoreApplication::translate("DoctorReportPdf", "Histogram");
     drawChart(painter, QRectF(kMargin, y, width, left - overlayHeight - 4), histogram);
     drawFooter(painter, bottom, width);
     painter.end();

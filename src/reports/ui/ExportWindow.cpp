@@ -7,6 +7,7 @@
 #include "reports/ui/ReportParts.h"
 #include "store/ReadingStore.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,19 +16,26 @@
 
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     : QWidget(nullptr, WindowParts::kOwnedDialogFlags)
-    , dateCaption(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
+    , dateCaption(ReportParts::caption(this, "Label3", {}))
     , pickers(this, context, [this] { cmdExport->setEnabled(pickers.hasReadings()); })
-    , fileCaption(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
+    , fileCaption(ReportParts::caption(this, "Label1", {}))
     , txtFile(WindowParts::named<QLineEdit>(this, "txtFile"))
-    , cmdBrowse(WindowParts::button(this, "cmdBrowse", QStringLiteral("Browse...")))
-    , cmdExport(WindowParts::button(this, "cmdExport", QStringLiteral("Export")))
-    , cmdCancel(WindowParts::button(this, "cmdCancel", QStringLiteral("Cancel")))
+    , cmdBrowse(WindowParts::button(this, "cmdBrowse", {}))
+    , cmdExport(WindowParts::button(this, "cmdExport", {}))
+    , cmdCancel(WindowParts::button(this, "cmdCancel", {}))
     , m_context(context)
     , m_kind(kind)
 {
     setObjectName(kind == ReportFiles::Kind::Readings ? QStringLiteral("ExportReadingsWindow")
                                                       : QStringLiteral("DoctorReportWindow"));
-    setWindowTitle(ReportFiles::title(kind));
+    ReportParts::whenLanguageChanges(this, [this] {
+        setWindowTitle(ReportFiles::title(m_kind));
+        dateCaption->setText(QCoreApplication::translate("ReportParts", "Report's date :"));
+        fileCaption->setText(tr("File :"));
+        cmdBrowse->setText(tr("Browse..."));
+        cmdExport->setText(tr("Export"));
+        cmdCancel->setText(tr("Cancel"));
+    });
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *grid = new QGridLayout;
@@ -58,7 +66,7 @@ void ExportWindow::browse()
     QString offered = txtFile->text().trimmed();
     if (offered.isEmpty())
         offered = ReportFileNames::periodName(m_context.user.id, pickers.period(), filter);
-    const QString path = SaveDialogs::ask(this, windowTitle(), offered, filter);
+    const QString path = SaveDialogs::ask(this, windowTitle(), offered, ReportFileNames::shownFilter(filter));
     if (path.isEmpty())
         return;
     txtFile->setText(ReportFileNames::withExtension(path, filter));
@@ -71,7 +79,7 @@ void ExportWindow::exportFile()
 {
     QString path = txtFile->text().trimmed();
     if (path.isEmpty()) {
-        Messages::show(this, QStringLiteral("Choose the file to write to."));
+        Messages::show(this, tr("Choose the file to write to."));
         return;
     }
     path = ReportFileNames::withExtension(path, ReportFiles::fileFilter(m_kind));

@@ -1,5 +1,7 @@
 #include "reports/ui/HistogramChart.h"
 
+#include "reports/ChartText.h"
+
 namespace HistogramChart {
 
 Chart::Model model(const std::array<qint64, Histogram::kRanges> &counts, const QStringList &labels,
@@ -9,7 +11,7 @@ Chart::Model model(const std::array<qint64, Histogram::kRanges> &counts, const Q
     chart.x.kind = Chart::Axis::Kind::Category;
     chart.x.title = categoryTitle;
     chart.x.categories = labels;
-    Chart::Series bars{Chart::Series::Kind::Bars, QStringLiteral("Readings")};
+    Chart::Series bars{Chart::Series::Kind::Bars, ChartText::tr("Readings")};
     bars.colour = QColor(0x20, 0x9f, 0xdf);
     qint64 most = 0;
     for (size_t k = 0; k < counts.size(); ++k) {
@@ -17,7 +19,7 @@ Chart::Model model(const std::array<qint64, Histogram::kRanges> &counts, const Q
         most = qMax(most, counts[k]);
     }
     chart.series << bars;
-    chart.y.title = kValueTitle;
+    chart.y.title = valueTitle();
     chart.y.max = double(qMax<qint64>(most, 4));
     Chart::applyNiceNumbers(chart.y);
     return chart;

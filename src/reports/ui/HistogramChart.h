@@ -3,6 +3,7 @@
 #include "reports/Histogram.h"
 #include "reports/ui/chart/ChartModel.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +14,10 @@
 // doctor's page draw it alike.
 namespace HistogramChart {
 
-inline const QString kValueTitle = QStringLiteral("# of Blood Glucose Readings");
+inline QString valueTitle()
+{
+    return QCoreApplication::translate("HistogramChart", "# of Blood Glucose Readings");
+}
 
 Chart::Model model(const std::array<qint64, Histogram::kRanges> &counts, const QStringList &labels,
                    const QString &categoryTitle);

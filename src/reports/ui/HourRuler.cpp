@@ -16,12 +16,12 @@ struct Band
     int fromHour; // the band covers this hour's label and the next one's
     QColor colour;
     const char *name;
-    const char *text;
+    const char *text; // in the context HourRuler
 };
 
 const std::array<Band, 3> kBands{{
     {6, QColor(0xff, 0x8c, 0x00), "Text4", "  6     7"},
-    {12, QColor(0xd0, 0x10, 0x10), "Text5", "12P     1"},
+    {12, QColor(0xd0, 0x10, 0x10), "Text5", QT_TRANSLATE_NOOP("HourRuler", "12P     1")},
     {18, QColor(0x80, 0x20, 0xa0), "Text6", "  6     7"},
 }};
 const QColor kHourColour(0x00, 0x00, 0x80); // dark blue
@@ -31,7 +31,7 @@ QString hourLabel(int hour)
 {
     if (hour % 12 != 0)
         return QString::number(hour % 12);
-    return hour == 12 ? QStringLiteral("12P") : QStringLiteral("12A");
+    return hour == 12 ? HourRuler::tr("12P") : HourRuler::tr("12A");
 }
 
 const Band *bandOf(int hour)
@@ -64,6 +64,11 @@ HourLabels::HourLabels(QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(QStringLiteral("Text3"));
+    showTexts();
+}
+
+void HourLabels::showTexts()
+{
     QStringList labels;
     for (int h = 0; h <= HourRuler::kHours; ++h)
         labels << hourLabel(h);
@@ -102,12 +107,13 @@ HourRuler::HourRuler(QWidget *parent)
     : QWidget(parent)
     , line(new QFrame(this))
     , hours(new HourLabels(this))
-    , morning(namedLabel(this, kBands[0].name, QLatin1String(kBands[0].text)))
-    , noon(namedLabel(this, kBands[1].name, QLatin1String(kBands[1].text)))
-    , evening(namedLabel(this, kBands[2].name, QLatin1String(kBands[2].text)))
-    , title(namedLabel(this, "Text1", QStringLiteral("Time of Day")))
-    , unit(namedLabel(this, "Text8", QStringLiteral("hr")))
+    , morning(namedLabel(this, kBands[0].name, {}))
+    , noon(namedLabel(this, kBands[1].name, {}))
+    , evening(namedLabel(this, kBands[2].name, {}))
+    , title(namedLabel(this, "Text1", {}))
+    , unit(namedLabel(this, "Text8", {}))
 {
+    showTexts();
     line->setObjectName(QStringLiteral("Text2"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
@@ -138,18 +144,33 @@ void HourRuler::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         colourBands();
+    if (event->type() == QEvent::LanguageChange) {
+        showTexts();
+        hours->showTexts();
+        place(m_hourX);
+    }
+}
+
+void HourRuler::showTexts()
+{
+    const std::array<QLabel *, 3> bands{morning, noon, evening};
+    for (size_t b = 0; b < bands.size(); ++b)
+        bands[b]->setText(tr(kBands[b].text));
+    title->setText(tr("Time of Day"));
+    unit->setText(tr("hr"));
 }
 
 void HourRuler::place(const QList<int> &hourX)
 {
     if (hourX.size() != kHours + 1)
         return;
+    m_hourX = hourX;
     const QFontMetrics metrics(font());
     const int height = metrics.height();
     const int labelsTop = 5;
     line->setGeometry(hourX.first(), 0, hourX.last() - hourX.first() + 1, 4);
     // Wide enough for the outer labels, which stand half outside the line.
-    const int overhang = metrics.horizontalAdvance(QStringLiteral("12A"));
+    const int overhang = qMax(metrics.horizontalAdvance(hourLabel(0)), metrics.horizontalAdvance(hourLabel(12)));
     hours->setGeometry(0, labelsTop, width(), height + 2);
     hours->setPositions(hourX);
     const std::array<QLabel *, 3> bands{morning, noon, evening};

@@ -17,6 +17,8 @@ class HourLabels : public QLabel
 
 public:
     explicit HourLabels(QWidget *parent = nullptr);
+    // The labels in the program's language.
+    void showTexts();
     void setPositions(const QList<int> &hourX);
     // The hours as the screen shows them (a recorder, in tests).
     void draw(Chart::Canvas &canvas) const;
@@ -59,4 +61,7 @@ protected:
 
 private:
     void colourBands();
+    void showTexts();
+
+    QList<int> m_hourX; // as last placed
 };

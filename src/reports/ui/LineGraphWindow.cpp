@@ -2,6 +2,7 @@
 
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
+#include "reports/ChartText.h"
 #include "reports/ReportTexts.h"
 #include "reports/SummaryStatistics.h"
 #include "reports/ui/ChartValues.h"
@@ -11,6 +12,7 @@
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -70,26 +72,15 @@ LineGraphWindow::LineGraphWindow(const PageContext &context, Form form, QWidget 
     , m_selection(isMealMarked(form) ? LineGraphSelection::Rule::MealMarked : LineGraphSelection::Rule::AllReadings)
 {
     setObjectName(QLatin1String(objectNameOf(form)));
-    setWindowTitle(QStringLiteral("Line Graph"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buildHeader(!isMealMarked(form)));
     layout->addLayout(buildChartArea(), 1);
 
-    // What a screen reader says of the controls whose captions do not name them.
     dateCaption->setBuddy(fromDate);
-    fromDate->setAccessibleName(ReportTexts::kFromDate);
-    toDate->setAccessibleName(ReportTexts::kToDate);
-    pageScroll->setAccessibleName(ReportTexts::kReadingsPage);
-    if (fromHour) {
+    if (fromHour)
         hourCaption->setBuddy(fromHour);
-        // The typing box inside an editable list is what takes the focus.
-        for (QComboBox *box : {fromHour, toHour}) {
-            box->setAccessibleName(box == fromHour ? ReportTexts::kFromHour : ReportTexts::kToHour);
-            box->lineEdit()->setAccessibleName(box->accessibleName());
-        }
-    }
-
+    ReportParts::whenLanguageChanges(this, [this] { showTexts(); });
     formLoad();
 
     connect(fromDate, &QDateEdit::dateChanged, this, &LineGraphWindow::rangeChanged);
@@ -124,22 +115,21 @@ QLayout *LineGraphWindow::buildHeader(bool hourRange)
     };
 
     auto *grid = new QGridLayout;
-    idCaption = namedLabel("Label1", QStringLiteral("ID :"), this);
-    userId = namedLabel("Label5", QStringLiteral("Name Not Yet Assigned"), this);
-    dateCaption = namedLabel("Label3", QStringLiteral("Report's date :"), this);
+    idCaption = namedLabel("Label1", {}, this);
+    userId = namedLabel("Label5", tr("Name Not Yet Assigned"), this);
+    dateCaption = namedLabel("Label3", {}, this);
     fromDate = picker("DTPicker1");
     dateTilde = namedLabel("Label15", QStringLiteral(" ~"), this);
     toDate = picker("DTPicker2");
-    readingsCaption = namedLabel(
-        "Label4", hourRange ? QStringLiteral("Datas covered :") : QStringLiteral("PC Datas covered :"), this);
+    readingsCaption = namedLabel("Label4", {}, this);
     readingsCovered = namedLabel("Label2", QStringLiteral("- -"), this);
-    highestCaption = namedLabel("Label7", QStringLiteral("Highest value :"), this);
+    highestCaption = namedLabel("Label7", {}, this);
     highestValue = namedLabel("Label12", QStringLiteral("- - -"), this);
     highestUnit = namedLabel("Label6", unit, this);
-    lowestCaption = namedLabel("Label8", QStringLiteral("Lowest value :"), this);
+    lowestCaption = namedLabel("Label8", {}, this);
     lowestValue = namedLabel("Label13", QStringLiteral("- - -"), this);
     lowestUnit = namedLabel("Label10", unit, this);
-    averageCaption = namedLabel("Label9", QStringLiteral("Average :"), this);
+    averageCaption = namedLabel("Label9", {}, this);
     averageValue = namedLabel("Label14", QStringLiteral("- - -"), this);
     averageUnit = namedLabel("Label11", unit, this);
 
@@ -157,7 +147,7 @@ QLayout *LineGraphWindow::buildHeader(bool hourRange)
     grid->addWidget(readingsCovered, 2, 1);
 
     if (hourRange) {
-        hourCaption = namedLabel("Label16", QStringLiteral("Hour :"), this);
+        hourCaption = namedLabel("Label16", {}, this);
         hourTilde = namedLabel("Label17", QStringLiteral(" ~"), this);
         LabelError = colouredLabel("LabelError", QString(), Qt::red, this);
         const auto hours = [this](const char *name, int current) {
@@ -203,7 +193,7 @@ QLayout *LineGraphWindow::buildChartArea()
     chart->installEventFilter(this);
 
     // The details box: black on light green, as designed.
-    details = namedLabel("Text4", QStringLiteral("None Data"), chart);
+    details = namedLabel("Text4", tr("None Data"), chart);
     details->setAutoFillBackground(true);
     QPalette box = details->palette();
     box.setColor(QPalette::Window, QColor(192, 255, 192));
@@ -229,17 +219,15 @@ QLayout *LineGraphWindow::buildChartArea()
     m_model.x.labelsShown = false;
     m_model.x.gridShown = false;
     m_model.x.ticks = 2;
-    m_model.y.title = QStringLiteral("Glucose");
     m_model.y.max = mmol ? 35 : 600;
     m_model.y.ticks = mmol ? 8 : 7;
-    Chart::Series readings{Chart::Series::Kind::Line, QStringLiteral("Readings")};
+    Chart::Series readings{Chart::Series::Kind::Line, {}};
     readings.colour = QColor(0, 0, 160);
     readings.dotSize = 7;
-    Chart::Series high{Chart::Series::Kind::Line, QStringLiteral("Max")};
+    Chart::Series high{Chart::Series::Kind::Line, {}};
     high.colour = Qt::red;
     high.width = 2;
     Chart::Series low = high;
-    low.name = QStringLiteral("Min");
     m_model.series = {readings, high, low};
 
     // The band under the chart: date labels on two staggered rows, so that
@@ -264,11 +252,11 @@ QLayout *LineGraphWindow::buildChartArea()
     const int labelHeight = dateLabels[0]->sizeHint().height();
     dateBand->setFixedHeight(2 * labelHeight + pageScroll->sizeHint().height() + 2);
 
-    dateTitle = namedLabel("Text1", QStringLiteral("Date"), this);
-    dateUnit = namedLabel("Text5", QStringLiteral("month/day"), this);
+    dateTitle = namedLabel("Text1", {}, this);
+    dateUnit = namedLabel("Text5", {}, this);
     valueUnit = namedLabel("Text7", ReadingTexts::unitText(m_unit), this);
-    highLabel = colouredLabel("HIGH", QStringLiteral("High"), Qt::red, this);
-    lowLabel = colouredLabel("LOW", mmol ? QStringLiteral("Low--") : QStringLiteral("Low"), Qt::red, this);
+    highLabel = colouredLabel("HIGH", {}, Qt::red, this);
+    lowLabel = colouredLabel("LOW", {}, Qt::red, this);
 
     auto *side = new QVBoxLayout;
     side->addWidget(valueUnit);
@@ -310,9 +298,9 @@ void LineGraphWindow::formLoad()
             setPickers(m_selection.firstDate(), m_selection.lastDate());
     } else {
         if (LabelError)
-            LabelError->setText(ReportTexts::kNoData);
+            LabelError->setText(ReportTexts::noData());
         else
-            Messages::show(this, ReportTexts::kNoGlucoseData);
+            Messages::show(this, ReportTexts::noGlucoseData());
         // Nothing enables them again while the page is open.
         fromDate->setEnabled(false);
         toDate->setEnabled(false);
@@ -328,6 +316,43 @@ void LineGraphWindow::hoursCommitted()
         return; // leaving a box unchanged keeps the chart's page
     m_hours = hours;
     rangeChanged();
+}
+
+// The page's words in the program's language, its chart drawn again with them.
+void LineGraphWindow::showTexts()
+{
+    setWindowTitle(tr("Line Graph"));
+    idCaption->setText(QCoreApplication::translate("ReportParts", "ID :"));
+    dateCaption->setText(QCoreApplication::translate("ReportParts", "Report's date :"));
+    const QString covered = tr("PC Datas covered :");
+    readingsCaption->setText(fromHour ? QCoreApplication::translate("ReportParts", "Datas covered :") : covered);
+    highestCaption->setText(QCoreApplication::translate("ReportParts", "Highest value :"));
+    lowestCaption->setText(QCoreApplication::translate("ReportParts", "Lowest value :"));
+    averageCaption->setText(QCoreApplication::translate("ReportParts", "Average :"));
+    dateTitle->setText(tr("Date"));
+    dateUnit->setText(tr("month/day"));
+    highLabel->setText(tr("High"));
+    lowLabel->setText(m_unit == GlucoseUnit::MmolPerL ? tr("Low--") : tr("Low"));
+    // What a screen reader says of the controls whose captions do not name them.
+    fromDate->setAccessibleName(ReportTexts::fromDate());
+    toDate->setAccessibleName(ReportTexts::toDate());
+    pageScroll->setAccessibleName(ReportTexts::readingsPage());
+    if (fromHour) {
+        hourCaption->setText(tr("Hour :"));
+        // The typing box inside an editable list is what takes the focus.
+        for (QComboBox *box : {fromHour, toHour}) {
+            box->setAccessibleName(box == fromHour ? ReportTexts::fromHour() : ReportTexts::toHour());
+            box->lineEdit()->setAccessibleName(box->accessibleName());
+        }
+        if (!LabelError->text().isEmpty() && !m_selection.holdsReadings())
+            LabelError->setText(ReportTexts::noData());
+    }
+    m_model.y.title = tr("Glucose");
+    m_model.series[0].name = ChartText::tr("Readings");
+    m_model.series[1].name = tr("Max");
+    m_model.series[2].name = tr("Min");
+    if (m_page.size > 0)
+        showPage(m_page);
 }
 
 LineGraphSelection::Change LineGraphWindow::selectFromControls()
@@ -369,7 +394,7 @@ void LineGraphWindow::rangeChanged()
     drawChart();
     // A range error shows for a second; "No data !" stays. The timer belongs to
     // the label, so a page closed meanwhile takes it along.
-    if (LabelError && LabelError->text() == ReportTexts::kRangeOfDateError)
+    if (LabelError && LabelError->text() == ReportTexts::rangeOfDateError())
         QTimer::singleShot(1000, LabelError, &QLabel::clear);
 }
 

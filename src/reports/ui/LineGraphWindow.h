@@ -69,6 +69,7 @@ private:
     LineGraphPage::Settings settings() const;
     void formLoad();
     void hoursCommitted();
+    void showTexts();
     LineGraphSelection::Change selectFromControls();
     void rangeChanged();
     void showStatistics();

@@ -1,5 +1,9 @@
 #include "reports/ui/OverlayChart.h"
 
+#include "reports/ChartText.h"
+
+#include <QCoreApplication>
+
 namespace OverlayChart {
 
 namespace {
@@ -63,7 +67,7 @@ void addBand(Chart::Model &chart, const OverlayDay::Result &overlay, Band low, B
 Chart::Model model(const OverlayDay::Result &overlay, GlucoseUnit unit, int max, int min)
 {
     Chart::Model chart;
-    Chart::Series readings{Chart::Series::Kind::Points, QStringLiteral("Readings")};
+    Chart::Series readings{Chart::Series::Kind::Points, ChartText::tr("Readings")};
     // Grey, so that the median and the bands stand out among many readings.
     readings.colour = QColor(0x70, 0x70, 0x70);
     readings.dotSize = 5;
@@ -85,7 +89,7 @@ Chart::Model model(const OverlayDay::Result &overlay, GlucoseUnit unit, int max,
 
     // A period without such hours keeps an empty median, so the legend names it.
     const QList<Run> runs = OverlayDay::runs(overlay);
-    const Chart::Series median = line(QStringLiteral("Median"), QColor(10, 40, 120), Qt::SolidLine, 2.5);
+    const Chart::Series median = line(ChartText::tr("Median"), QColor(10, 40, 120), Qt::SolidLine, 2.5);
     if (runs.isEmpty())
         chart.series << median;
     for (const Run &run : runs) {
@@ -102,15 +106,15 @@ Chart::Model model(const OverlayDay::Result &overlay, GlucoseUnit unit, int max,
     };
     // Vermillion, reddish purple and bluish green: apart for every common
     // colour-vision deficiency (scripts/cvd-palette.py); 70 and 180 are dashed too.
-    reference(QStringLiteral("Max"), max, QColor(0xd5, 0x5e, 0x00), Qt::SolidLine);
-    reference(QStringLiteral("Min"), min, QColor(0xcc, 0x79, 0xa7), Qt::SolidLine);
+    reference(QCoreApplication::translate("OverlayChart", "Max"), max, QColor(0xd5, 0x5e, 0x00), Qt::SolidLine);
+    reference(QCoreApplication::translate("OverlayChart", "Min"), min, QColor(0xcc, 0x79, 0xa7), Qt::SolidLine);
     reference(ReadingTexts::glucoseText(70, unit), 70, QColor(0x00, 0x9e, 0x73), Qt::DashLine);
     reference(ReadingTexts::glucoseText(180, unit), 180, QColor(0x00, 0x9e, 0x73), Qt::DashLine);
 
-    chart.x.title = QStringLiteral("Time of Day (hr)");
+    chart.x.title = QCoreApplication::translate("OverlayChart", "Time of Day (hr)");
     chart.x.max = 24;
     chart.x.ticks = 9;
-    chart.y.title = QStringLiteral("Glucose ") + ReadingTexts::unitText(unit);
+    chart.y.title = ChartText::tr("Glucose %1").arg(ReadingTexts::unitText(unit));
     chart.y.max = highest;
     Chart::applyNiceNumbers(chart.y);
     // Whole mg/dL ("300"), mmol/L to one decimal.

@@ -20,7 +20,6 @@ OverlayDayWindow::OverlayDayWindow(const PageContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("OverlayDayWindow"));
-    setWindowTitle(QStringLiteral("Overlay Day"));
 
     auto *grid = new QGridLayout;
     ReportParts::addRow(grid, 0, heading.idCaption, heading.userId);
@@ -33,10 +32,13 @@ OverlayDayWindow::OverlayDayWindow(const PageContext &context, QWidget *parent)
     layout->addWidget(chart, 1);
     layout->addWidget(chartValues);
 
-    if (pickers.hasReadings())
-        run();
-    else
-        draw({});
+    ReportParts::whenLanguageChanges(this, [this] {
+        setWindowTitle(tr("Overlay Day"));
+        if (pickers.hasReadings())
+            run();
+        else
+            draw({});
+    });
 }
 
 void OverlayDayWindow::run()

@@ -3,6 +3,7 @@
 #include "platform/ui/MessageService.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ReportTexts.h"
+#include "reports/ui/ReportParts.h"
 #include "store/ReadingStore.h"
 #include "store/ReadingTexts.h"
 #include "users/UserSettings.h"
@@ -25,15 +26,17 @@ PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::f
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(format);
     }
-    fromDate->setAccessibleName(ReportTexts::kFromDate);
-    toDate->setAccessibleName(ReportTexts::kToDate);
+    ReportParts::whenLanguageChanges(parent, [this] {
+        fromDate->setAccessibleName(ReportTexts::fromDate());
+        toDate->setAccessibleName(ReportTexts::toDate());
+    });
     m_layout->addWidget(fromDate);
     m_layout->addWidget(tilde);
     m_layout->addWidget(toDate);
     m_layout->addStretch();
 
     if (!follow(context.store.tables()))
-        Messages::show(parent, ReportTexts::kNoGlucoseData);
+        Messages::show(parent, ReportTexts::noGlucoseData());
     const auto run = [this, changed] {
         if (m_hasReadings)
             changed();

@@ -8,6 +8,8 @@
 #include "reports/ui/DoctorReportPdf.h"
 #include "users/OwnFiles.h"
 
+#include <QCoreApplication>
+
 namespace ReportFiles {
 
 Written write(Kind kind, const UserSettings &user, const ReadingTables &tables,
@@ -19,16 +21,19 @@ Written write(Kind kind, const UserSettings &user, const ReadingTables &tables,
     QString done;
     if (kind == Kind::Readings) {
         content = ReadingsCsv::csv(tables, period);
-        done = QStringLiteral("%1 readings written to %2").arg(content.count('\n') - 1).arg(path);
+        done = QCoreApplication::translate("ReportFiles", "%1 readings written to %2")
+                   .arg(content.count('\n') - 1)
+                   .arg(path);
     } else {
         const std::optional<ReportPeriod> days = period ? period : ReportPeriods::lastDaysWithReadings(tables);
         if (!days)
-            return {false, ReportTexts::kNoGlucoseData};
+            return {false, ReportTexts::noGlucoseData()};
         const DoctorReport::Page page = DoctorReport::page(tables, *days, user, today);
         content = DoctorReportPdf::pdf(page);
         if (content.isEmpty())
-            return {false, QStringLiteral("The report could not be drawn.")};
-        done = QStringLiteral("Report of %1 readings written to %2").arg(page.summary.readings, path);
+            return {false, QCoreApplication::translate("ReportFiles", "The report could not be drawn.")};
+        done = QCoreApplication::translate("ReportFiles", "Report of %1 readings written to %2")
+                   .arg(page.summary.readings, path);
     }
     QString error;
     if (!TextFiles::writeAtomically(path, content, &error))
@@ -38,7 +43,8 @@ Written write(Kind kind, const UserSettings &user, const ReadingTables &tables,
 
 QString title(Kind kind)
 {
-    return kind == Kind::Readings ? QStringLiteral("Export Readings") : QStringLiteral("Report for My Doctor");
+    return kind == Kind::Readings ? QCoreApplication::translate("ReportFiles", "Export Readings")
+                                  : QCoreApplication::translate("DoctorReportPdf", "Report for My Doctor");
 }
 
 QString fileFilter(Kind kind)

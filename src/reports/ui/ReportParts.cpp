@@ -5,6 +5,8 @@
 #include "reports/ui/chart/Contrast.h"
 #include "store/ReadingTexts.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -14,12 +16,39 @@ namespace {
 const QString kNoValue = QStringLiteral("- - -");
 const QColor kValueColour(0x0a, 0x2a, 0x8a); // navy
 
+// Watches the page it belongs to: a change of language reaches every widget.
+class LanguageWatch : public QObject
+{
+public:
+    LanguageWatch(QWidget *page, std::function<void()> show)
+        : QObject(page)
+        , m_show(std::move(show))
+    {
+        page->installEventFilter(this);
+        m_show();
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            m_show();
+        return false;
+    }
+
+private:
+    std::function<void()> m_show;
+};
+
 void setUnlessEmpty(QLabel *label, const QString &text)
 {
     if (!text.isEmpty())
         label->setText(text);
 }
 } // namespace
+
+void whenLanguageChanges(QWidget *page, std::function<void()> show)
+{
+    new LanguageWatch(page, std::move(show));
+}
 
 ChartView *chart(QWidget *parent)
 {
@@ -54,10 +83,14 @@ void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *value, QLabel 
 }
 
 Heading::Heading(QWidget *parent, const QString &id)
-    : idCaption(caption(parent, "Label1", QStringLiteral("ID :")))
+    : idCaption(caption(parent, "Label1", {}))
     , userId(value(parent, "Label5", id))
-    , dateCaption(caption(parent, "Label3", QStringLiteral("Report's date :")))
+    , dateCaption(caption(parent, "Label3", {}))
 {
+    whenLanguageChanges(parent, [this] {
+        idCaption->setText(QCoreApplication::translate("ReportParts", "ID :"));
+        dateCaption->setText(QCoreApplication::translate("ReportParts", "Report's date :"));
+    });
 }
 
 void Heading::addTo(QGridLayout *grid, QWidget *date)
@@ -69,16 +102,21 @@ void Heading::addTo(QGridLayout *grid, QWidget *date)
 }
 
 Statistics::Statistics(QWidget *parent)
-    : highestCaption(caption(parent, "Label7", QStringLiteral("Highest value :")))
+    : highestCaption(caption(parent, "Label7", {}))
     , highestValue(value(parent, "Label12", kNoValue))
     , highestUnit(WindowParts::label(parent, "Label6", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
-    , lowestCaption(caption(parent, "Label8", QStringLiteral("Lowest value :")))
+    , lowestCaption(caption(parent, "Label8", {}))
     , lowestValue(value(parent, "Label13", kNoValue))
     , lowestUnit(WindowParts::label(parent, "Label10", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
-    , averageCaption(caption(parent, "Label9", QStringLiteral("Average :")))
+    , averageCaption(caption(parent, "Label9", {}))
     , averageValue(value(parent, "Label14", kNoValue))
     , averageUnit(WindowParts::label(parent, "Label11", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
 {
+    whenLanguageChanges(parent, [this] {
+        highestCaption->setText(QCoreApplication::translate("ReportParts", "Highest value :"));
+        lowestCaption->setText(QCoreApplication::translate("ReportParts", "Lowest value :"));
+        averageCaption->setText(QCoreApplication::translate("ReportParts", "Average :"));
+    });
 }
 
 void Statistics::addTo(QGridLayout *grid, int firstRow)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class ChartView;
 class QGridLayout;
 class QLabel;
@@ -10,6 +12,10 @@ class QWidget;
 // What the report pages have alike: the captions and values above the chart,
 // each label named as the reports have always named it, and the chart itself.
 namespace ReportParts {
+
+// Runs show now, and again each time the program's language changes while
+// the page is open: the page's texts in the new language, the figures kept.
+void whenLanguageChanges(QWidget *page, std::function<void()> show);
 
 // The chart MSChart1, empty.
 ChartView *chart(QWidget *parent);

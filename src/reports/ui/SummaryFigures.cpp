@@ -1,5 +1,7 @@
 #include "reports/ui/SummaryFigures.h"
 
+#include <QCoreApplication>
+
 using PeriodSummary::Report;
 
 namespace SummaryFigures {
@@ -7,32 +9,44 @@ namespace SummaryFigures {
 const std::array<Figure, 8> &figures()
 {
     static const std::array<Figure, 8> rows{{
-        {"SummaryReadings", "LabelReadings", QStringLiteral("Readings :"), &Report::readings, false, "- -"},
-        {"SummaryDays", "LabelDays", QStringLiteral("Days with readings :"), &Report::days, false, "- -"},
-        {"SummaryPerDay", "LabelPerDay", QStringLiteral("Readings per day :"), &Report::perDay, false, "- -"},
-        {"SummaryImpossibleDates", "LabelImpossibleDates", QStringLiteral("Left out, no calendar date :"),
-         &Report::impossibleDates, false, "- -"},
-        {"SummaryMean", "LabelMean", QStringLiteral("Mean :"), &Report::mean, true, "- - -"},
-        {"SummarySD", "LabelSD", QStringLiteral("Standard deviation :"), &Report::sd, true, "- - -"},
-        {"SummaryCV", "LabelCV", QStringLiteral("Coefficient of variation :"), &Report::cv, false, "- - -"},
-        {"SummaryGMI", "LabelGMI", QStringLiteral("GMI, estimated from meter readings (not a laboratory A1C) :"),
+        {"SummaryReadings", "LabelReadings", QT_TRANSLATE_NOOP("SummaryFigures", "Readings :"), &Report::readings,
+         false, "- -"},
+        {"SummaryDays", "LabelDays", QT_TRANSLATE_NOOP("SummaryFigures", "Days with readings :"), &Report::days, false,
+         "- -"},
+        {"SummaryPerDay", "LabelPerDay", QT_TRANSLATE_NOOP("SummaryFigures", "Readings per day :"), &Report::perDay,
+         false, "- -"},
+        {"SummaryImpossibleDates", "LabelImpossibleDates",
+         QT_TRANSLATE_NOOP("SummaryFigures", "Left out, no calendar date :"), &Report::impossibleDates, false, "- -"},
+        {"SummaryMean", "LabelMean", QT_TRANSLATE_NOOP("SummaryFigures", "Mean :"), &Report::mean, true, "- - -"},
+        {"SummarySD", "LabelSD", QT_TRANSLATE_NOOP("SummaryFigures", "Standard deviation :"), &Report::sd, true,
+         "- - -"},
+        {"SummaryCV", "LabelCV", QT_TRANSLATE_NOOP("SummaryFigures", "Coefficient of variation :"), &Report::cv, false,
+         "- - -"},
+        {"SummaryGMI", "LabelGMI",
+         QT_TRANSLATE_NOOP("SummaryFigures", "GMI, estimated from meter readings (not a laboratory A1C) :"),
          &Report::gmi, false, "- - -"},
     }};
     return rows;
 }
 
-const QStringList &dayParts()
+QString caption(const Figure &figure)
 {
-    static const QStringList names{QStringLiteral("Whole day"), QStringLiteral("00–06"), QStringLiteral("06–12"),
-                                   QStringLiteral("12–18"), QStringLiteral("18–24")};
-    return names;
+    return QCoreApplication::translate("SummaryFigures", figure.caption);
+}
+
+QStringList dayParts()
+{
+    return {QCoreApplication::translate("SummaryFigures", "Whole day"), QStringLiteral("00–06"),
+            QStringLiteral("06–12"), QStringLiteral("12–18"), QStringLiteral("18–24")};
 }
 
 QStringList mealHeaders(GlucoseUnit unit)
 {
     const QString unitText = ReadingTexts::unitText(unit);
-    return {QStringLiteral("Before meal (C), readings"), QStringLiteral("Before meal, mean ") + unitText,
-            QStringLiteral("After meal (PC), readings"), QStringLiteral("After meal, mean ") + unitText};
+    return {QCoreApplication::translate("SummaryFigures", "Before meal (C), readings"),
+            QCoreApplication::translate("SummaryFigures", "Before meal, mean %1").arg(unitText),
+            QCoreApplication::translate("SummaryFigures", "After meal (PC), readings"),
+            QCoreApplication::translate("SummaryFigures", "After meal, mean %1").arg(unitText)};
 }
 
 QStringList mealRow(const Report &report, int p)

@@ -20,7 +20,6 @@ using namespace PeriodSummary;
 
 namespace {
 
-const QString kCaption = QStringLiteral("Summary");
 const char *const kShareNames[kTargets] = {"SummaryBelow54", "SummaryBelow70", "SummaryInRange", "SummaryAbove180",
                                            "SummaryAbove250"};
 
@@ -37,7 +36,6 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("SummaryWindow"));
-    setWindowTitle(kCaption);
     const GlucoseUnit unit = glucoseUnit(context.user.unit);
     const QString unitText = ReadingTexts::unitText(unit);
 
@@ -47,30 +45,39 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     heading.dateCaption->setBuddy(pickers.fromDate);
     grid->addLayout(pickers.layout(), 1, 1, 1, 4);
     int row = 2;
+    using Text = std::function<QString()>;
     const auto addRow =
-        [this, grid, &row](const char *name, const QString &caption, QLabel *value, const QString &after = {}) {
-        ReportParts::addRow(grid, row++, ReportParts::caption(this, name, caption), value,
-                            after.isEmpty() ? nullptr : WindowParts::label(this, nullptr, after));
+        [this, grid, &row](const char *name, const Text &caption, QLabel *value, const Text &after = {}) {
+        QLabel *captionLabel = ReportParts::caption(this, name, {});
+        m_texts << std::pair{captionLabel, caption};
+        QLabel *afterLabel = after ? WindowParts::label(this, nullptr, {}) : nullptr;
+        if (afterLabel)
+            m_texts << std::pair{afterLabel, after};
+        ReportParts::addRow(grid, row++, captionLabel, value, afterLabel);
     };
     for (size_t f = 0; f < figures.size(); ++f) {
         const SummaryFigures::Figure &figure = SummaryFigures::figures()[f];
         figures[f] = ReportParts::value(this, figure.name, QString::fromLatin1(figure.designText));
-        addRow(figure.captionName, figure.caption, figures[f], figure.withUnit ? unitText : QString());
+        addRow(
+            figure.captionName, [&figure] { return SummaryFigures::caption(figure); }, figures[f],
+            figure.withUnit ? Text([unitText] { return unitText; }) : Text());
     }
     for (int t = 0; t < kTargets; ++t) {
         shares[t] = ReportParts::value(this, kShareNames[t], QStringLiteral("- - -"));
-        addRow(nullptr, BandParts::shareCaption(Target(t), unit), shares[t], BandParts::targetText(Target(t)));
+        addRow(
+            nullptr, [t, unit] { return BandParts::shareCaption(Target(t), unit); }, shares[t],
+            [t] { return BandParts::targetText(Target(t)); });
         met[t] = WindowParts::label(this, qPrintable(QLatin1String(kShareNames[t]) + QLatin1String("Met")), {});
         grid->addWidget(met[t], row - 1, 3);
     }
-    addRow("LabelInLimits", BandParts::limitsCaption(context.user.max, context.user.min, unit), SummaryInLimits);
+    addRow(
+        "LabelInLimits",
+        [this, unit] { return BandParts::limitsCaption(m_context.user.max, m_context.user.min, unit); },
+        SummaryInLimits);
     grid->setColumnStretch(4, 1);
 
     SummaryMeals->setColumnCount(4);
     SummaryMeals->setRowCount(SummaryFigures::dayParts().size());
-    SummaryMeals->setHorizontalHeaderLabels(SummaryFigures::mealHeaders(unit));
-    SummaryMeals->setVerticalHeaderLabels(SummaryFigures::dayParts());
-    SummaryMeals->setAccessibleName(QStringLiteral("Before- and after-meal readings by part of the day"));
     SummaryMeals->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Headers wrap rather than widen the table past the page.
     SummaryMeals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -89,8 +96,16 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     bottom->addLayout(bands, 2);
     layout->addLayout(bottom, 1);
 
-    if (pickers.hasReadings())
-        run();
+    ReportParts::whenLanguageChanges(this, [this, unit] {
+        setWindowTitle(tr("Summary"));
+        for (const auto &[label, text] : std::as_const(m_texts))
+            label->setText(text());
+        SummaryMeals->setHorizontalHeaderLabels(SummaryFigures::mealHeaders(unit));
+        SummaryMeals->setVerticalHeaderLabels(SummaryFigures::dayParts());
+        SummaryMeals->setAccessibleName(tr("Before- and after-meal readings by part of the day"));
+        if (pickers.hasReadings())
+            run();
+    });
 }
 
 void SummaryWindow::run()

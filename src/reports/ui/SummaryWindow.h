@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include <array>
 
 class ChartValues;
@@ -41,4 +43,6 @@ private:
     void run();
 
     const PageContext m_context;
+    // The captions and the words after the values, each with its text.
+    QList<std::pair<QLabel *, std::function<QString()>>> m_texts;
 };

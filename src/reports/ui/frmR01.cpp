@@ -4,16 +4,13 @@
 #include "platform/ui/MessageService.h"
 #include "reports/DataListModel.h"
 #include "reports/ReportTexts.h"
+#include "reports/ui/ReportParts.h"
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
-
-namespace {
-const QString kCaption = QStringLiteral("Data List");
-}
 
 frmR01::frmR01(const PageContext &context, QWidget *parent)
     : frmR01(context, "frmR01", GlucoseUnit::MgPerDl, NoReadings::EmptyList, parent)
@@ -28,9 +25,12 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
                                 this))
 {
     setObjectName(QLatin1String(name));
-    setWindowTitle(kCaption);
     readings->setObjectName(QStringLiteral("DBGrid1"));
-    readings->setAccessibleName(QStringLiteral("Readings"));
+    ReportParts::whenLanguageChanges(this, [this, captions] {
+        setWindowTitle(tr("Data List"));
+        readings->setAccessibleName(tr("Readings"));
+        m_model->setCaptions(DataListModel::captions(captions));
+    });
     readings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     readings->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Rows of one height are laid out without asking each row for its size.
@@ -42,7 +42,7 @@ frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit caption
     layout->addWidget(readings);
 
     if (noReadings == NoReadings::MessageThenFile && context.store.tables().holdsNoReadings())
-        Messages::show(this, ReportTexts::kNoGlucoseData);
+        Messages::show(this, ReportTexts::noGlucoseData());
     // Measured on the header's sample of rows, not on every one of 100 000.
     readings->resizeColumnsToContents();
 }

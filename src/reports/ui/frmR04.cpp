@@ -8,6 +8,7 @@
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,9 +16,6 @@
 #include <QStringListModel>
 
 namespace {
-const QString kCaption = QStringLiteral("Standard Day");
-const QString kSearch = QStringLiteral("Search");
-
 Chart::Series limitLine(const QString &name, double value, const QColor &colour)
 {
     Chart::Series line{
@@ -32,9 +30,9 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     : QWidget(parent)
     , heading(this, context.user.id)
     , days(new QComboBox(this))
-    , daysCaption(ReportParts::caption(this, "Label4", QStringLiteral("Days covered :")))
+    , daysCaption(ReportParts::caption(this, "Label4", {}))
     , daysCovered(ReportParts::value(this, "Label2", QStringLiteral("1")))
-    , readingsCaption(ReportParts::caption(this, "Label19", QStringLiteral("Datas covered :")))
+    , readingsCaption(ReportParts::caption(this, "Label19", {}))
     , readingsCovered(ReportParts::value(this, "Label18", QStringLiteral("- -")))
     , statistics(this)
     , valueUnit(new QLabel(ReadingTexts::unitText(GlucoseUnit::MgPerDl), this))
@@ -44,15 +42,12 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("frmR04"));
-    setWindowTitle(kCaption);
     days->setObjectName(QStringLiteral("Combo4"));
     valueUnit->setObjectName(QStringLiteral("Text7"));
     // Typed text chooses nothing; only an entry picked from the list does.
     days->setEditable(true);
     days->setInsertPolicy(QComboBox::NoInsert);
     days->setMinimumContentsLength(12);
-    days->setAccessibleName(ReportTexts::kDay);
-    days->lineEdit()->setAccessibleName(ReportTexts::kDay);
 
     auto *grid = new QGridLayout;
     heading.addTo(grid, days);
@@ -69,7 +64,7 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
 
     const UserSettings &user = context.user;
     if (context.store.tables().holdsNoReadings()) {
-        Messages::show(this, ReportTexts::kNoGlucoseData);
+        Messages::show(this, ReportTexts::noGlucoseData());
         days->setEnabled(false);
     }
     const GlucoseUnit unit = glucoseUnit(user.unit);
@@ -81,11 +76,23 @@ frmR04::frmR04(const PageContext &context, QWidget *parent)
     // an item object each in the combo box's own model.
     days->setModel(new QStringListModel(StandardDay::dates(context.store.tables(), dateFormat(user.dateFormat)), days));
     days->setCurrentIndex(-1);
-    days->setEditText(kSearch);
     connect(days, &QComboBox::activated, this, &frmR04::showDay);
     connect(chart, &ChartView::laidOut, this, &frmR04::placeRuler);
-    draw(StandardDay::emptyTable(unit, user.max, user.min));
-    chartValues->show(ChartTexts::standardDay({}, nullptr, unit));
+    ReportParts::whenLanguageChanges(this, [this] {
+        setWindowTitle(tr("Standard Day"));
+        daysCaption->setText(tr("Days covered :"));
+        readingsCaption->setText(QCoreApplication::translate("ReportParts", "Datas covered :"));
+        days->setAccessibleName(ReportTexts::day());
+        days->lineEdit()->setAccessibleName(ReportTexts::day());
+        if (days->currentIndex() >= 0) {
+            showDay();
+            return;
+        }
+        days->setEditText(tr("Search"));
+        const UserSettings &user = m_context.user;
+        draw(StandardDay::emptyTable(glucoseUnit(user.unit), user.max, user.min));
+        chartValues->show(ChartTexts::standardDay({}, nullptr, glucoseUnit(user.unit)));
+    });
 }
 
 // Unit and limits are read again at each choice: the settings window may have
@@ -109,7 +116,7 @@ void frmR04::draw(const StandardDay::DayTable &table)
 {
     Chart::Model model;
     model.legend = Chart::Model::Legend::Top;
-    Chart::Series readings{Chart::Series::Kind::Points, QStringLiteral("Glucose")};
+    Chart::Series readings{Chart::Series::Kind::Points, tr("Glucose")};
     readings.colour = QColor(0x00, 0x72, 0xb2);
     readings.dotSize = 10;
     double top = qMax(table.high, table.low);
@@ -123,20 +130,20 @@ void frmR04::draw(const StandardDay::DayTable &table)
         bottom = qMin(bottom, reading.value);
     }
     // Blue, vermillion and bluish green: apart for every common colour-vision deficiency.
-    model.series << readings << limitLine(QStringLiteral("Max"), table.high, QColor(0xd5, 0x5e, 0x00))
-                 << limitLine(QStringLiteral("Min"), table.low, QColor(0x00, 0x9e, 0x73));
+    model.series << readings << limitLine(tr("Max"), table.high, QColor(0xd5, 0x5e, 0x00))
+                 << limitLine(tr("Min"), table.low, QColor(0x00, 0x9e, 0x73));
 
     // Minutes of the day; the hours are written by the ruler under the chart.
     model.x.max = StandardDay::kMinutesPerDay;
     model.x.ticks = HourRuler::kHours + 1;
     model.x.labelsShown = false;
-    model.y.title = QStringLiteral("Glucose");
+    model.y.title = tr("Glucose");
     model.y.min = bottom;
     model.y.max = top > 0 ? top * 1.1 : 10;
     Chart::applyNiceNumbers(model.y);
     model.y.decimals = glucoseUnit(m_context.user.unit) == GlucoseUnit::MmolPerL ? 1 : 0;
     // The outer hours' labels stand half outside the plot.
-    model.room.setRight(ruler->fontMetrics().horizontalAdvance(QStringLiteral("12A")) / 2.0);
+    model.room.setRight(ruler->fontMetrics().horizontalAdvance(HourRuler::tr("12A")) / 2.0);
     chart->setModel(model);
 }
 

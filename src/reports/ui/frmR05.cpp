@@ -9,27 +9,22 @@
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
-
-namespace {
-const QString kCaption = QStringLiteral("Histogram");
-const QString kCategoryTitle = QStringLiteral("Glucose mg/dL");
-} // namespace
 
 frmR05::frmR05(const PageContext &context, QWidget *parent)
     : QWidget(parent)
     , heading(this, context.user.id)
     , dateRange(ReportParts::value(this, "Label15", QStringLiteral("- - - -/ - - / - - ~ - - - - / - - / - -")))
-    , readingsCaption(ReportParts::caption(this, "Label4", QStringLiteral("Datas covered :")))
+    , readingsCaption(ReportParts::caption(this, "Label4", {}))
     , readingsCovered(ReportParts::value(this, "Label2", QStringLiteral("- -")))
     , statistics(this)
     , chart(ReportParts::chart(this))
     , chartValues(new ChartValues(chart, this))
-    , mmolTitle(new QLabel(QStringLiteral("Glucose mmol/L"), chart))
+    , mmolTitle(new QLabel(chart))
 {
     setObjectName(QStringLiteral("frmR05"));
-    setWindowTitle(kCaption);
     mmolTitle->setObjectName(QStringLiteral("Text2"));
     mmolTitle->setAlignment(Qt::AlignCenter);
     mmolTitle->hide();
@@ -48,24 +43,29 @@ frmR05::frmR05(const PageContext &context, QWidget *parent)
     const GlucoseUnit unit = glucoseUnit(user.unit);
     const Histogram::Report report = Histogram::report(context.store.tables(), unit, dateFormat(user.dateFormat));
     if (report.noData)
-        Messages::show(this, ReportTexts::kNoGlucoseData);
+        Messages::show(this, ReportTexts::noGlucoseData());
     statistics.setUnit(report.unit);
     statistics.show(report.highest, report.lowest, report.average);
     if (!report.readings.isEmpty())
         readingsCovered->setText(report.readings);
     if (!report.dateRange.isEmpty())
         dateRange->setText(report.dateRange);
-    Chart::Model model = HistogramChart::model(report.counts, report.labels, kCategoryTitle);
     if (report.showMmolTitle) {
         // Drawn as the chart draws its titles.
-        model.x.titleShown = false;
         mmolTitle->setFont(chart->chartStyle().titleFont);
         mmolTitle->show();
         connect(chart, &ChartView::laidOut, this, &frmR05::placeMmolTitle);
     }
-    chart->setModel(model);
-    placeMmolTitle();
-    chartValues->show(ChartTexts::histogram(report));
+    ReportParts::whenLanguageChanges(this, [this, report] {
+        setWindowTitle(tr("Histogram"));
+        readingsCaption->setText(QCoreApplication::translate("ReportParts", "Datas covered :"));
+        mmolTitle->setText(tr("Glucose mmol/L"));
+        Chart::Model model = HistogramChart::model(report.counts, report.labels, tr("Glucose mg/dL"));
+        model.x.titleShown = !report.showMmolTitle;
+        chart->setModel(model);
+        placeMmolTitle();
+        chartValues->show(ChartTexts::histogram(report));
+    });
 }
 
 // Centred where the chart keeps room for the category title, within the chart.
