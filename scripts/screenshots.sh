@@ -16,12 +16,13 @@ bash "$here/manual-pictures.sh" "$exe" "$out" index menu download linegraph pcli
   histogram standardday settings summary overlayday web
 mv "$out/web.png" "$out/browser.png"
 
-# The main window and the settings in Traditional Chinese.
+# Every page again in Traditional Chinese.
 zh=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-zh.XXXXXX")
 printf '#!/bin/sh\nexec %q --lang zh_TW "$@"\n' "$(realpath "$exe")" >"$zh/dextrel"
 chmod +x "$zh/dextrel"
-bash "$here/manual-pictures.sh" "$zh/dextrel" "$zh" index settings
-for page in index settings; do mv "$zh/$page.png" "$out/$page-zh_TW.png"; done
+zh_pages=(index menu download linegraph pclinegraph datalist histogram standardday settings summary overlayday web)
+bash "$here/manual-pictures.sh" "$zh/dextrel" "$zh" "${zh_pages[@]}"
+for page in "${zh_pages[@]}"; do mv "$zh/$page.png" "$out/$page-zh_TW.png"; done
 rm -rf "$zh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-screenshots.XXXXXX")
