@@ -1,15 +1,14 @@
 // The report windows as a logged-in user reaches them: the frame worked in
-// process by the steps of a scripted start, then once the real program. The
-// reports' figures are pinned by tst_reports and tst_insights; here each window
-// is checked once for how it is reached, its unit and date format, its own
-// texts and its answer to a user without readings.
+// process by the steps of a scripted start. The reports' figures are pinned by
+// tst_reports and tst_insights; here each window is checked once for how it is
+// reached, its unit and date format, its own texts and its answer to a user
+// without readings.
 
 #include "app/AppState.h"
 #include "app/ui/ControlScript.h"
 #include "app/ui/StateDump.h"
 #include "app/ui/frmMain.h"
 #include "common/MessageRecorder.h"
-#include "common/ProgramRun.h"
 #include "common/Readings.h"
 #include "common/Rows.h"
 #include "common/TestData.h"
@@ -18,7 +17,6 @@
 
 #include <QComboBox>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -89,10 +87,9 @@ QString flat(const QJsonValue &v, QChar separator = u'|')
 }
 
 // The screen as "name=value" texts, for the names asked: "messages" (each
-// "title: first line"), "window" (the front one's "objectName: title"),
-// "windows" (all of them, front first), a control of the front window (its
-// text) or "control.property", where a chart's series goes by its name; and
-// "file:NAME", a file of the folder.
+// "title: first line"), "window" (the front one's "objectName: title"), a
+// control of the front window (its text) or "control.property", where a chart's
+// series goes by its name; and "file:NAME", a file of the folder.
 QStringList describe(const QJsonObject &screen, const QStringList &wanted, const ScratchFolder &folder)
 {
     QStringList messages, windows;
@@ -106,8 +103,8 @@ QStringList describe(const QJsonObject &screen, const QStringList &wanted, const
         const QString name = w.section(u'=', 0, 0);
         const QString control = name.section(u'.', 0, 0), property = name.section(u'.', 1);
         QString value;
-        if (name == u"messages" || name == u"windows")
-            value = (name == u"messages" ? messages : windows).join(QStringLiteral(" | "));
+        if (name == u"messages")
+            value = messages.join(QStringLiteral(" | "));
         else if (name == u"window")
             value = windows.value(0);
         else if (name.startsWith(u"file:"))
@@ -185,7 +182,8 @@ private Q_SLOTS:
     void screen_data()
     {
         const QByteArray readings = fileOf(kReadings), none = fileOf({kTemplateRow}), four = fileOf(kFour);
-        const QString noData = QStringLiteral("messages=Qel: This ID have no Glucose data !! Please read from Meter!!");
+        const QString noData = QStringLiteral("messages=Qel: This ID have no Glucose data !! Please "
+                                              "read from Meter!!");
         const QString noPort = QStringLiteral("messages=Qel: RS232 Setting Error !");
         using Rows::list;
         const QStringList menu = list("--page", "menu", "--click");
@@ -195,24 +193,28 @@ private Q_SLOTS:
         Rows::add<ScreenCase>({
             {"data list mg/dL, frame", "mgymd", readings, dataList,
              list("messages=", "window=frmR01: Data List",
-                  "DBGrid1.headers=Test_No|Glucose_mg/dL|Month|Day|Hour|Minute|Event|Glucose_mmol/L|Year|Date & Time",
+                  "DBGrid1.headers=Test_No|Glucose_mg/"
+                  "dL|Month|Day|Hour|Minute|Event|Glucose_mmol/L|Year|Date & Time",
                   "DBGrid1.rows=" + kReadings.join(u'|'))},
             {"data list mg/dL, no readings", "mgdmy", none, dataList,
              list("messages=", "window=frmR01: Data List", "DBGrid1.rows=")},
             {"data list mmol/L, menu page, no readings: the file's line", "mmoldmy", none, menu + list("Picture1"),
              list(noData, "window=frmR01unit: Data List",
-                  "DBGrid1.headers=Test_No|Glucose|Month|Day|Hour|Minute|Event|Glucose_mmol/L|Year|Date & Time",
+                  "DBGrid1.headers=Test_No|Glucose|Month|Day|Hour|Minute|Event|"
+                  "Glucose_mmol/L|Year|Date & Time",
                   "DBGrid1.rows=" + kTemplateRow)},
             {"histogram mmol/L, day/month/year, menu page", "mmoldmy", readings, menu + list("Picture4"),
              list("messages=", "window=frmR05: Histogram", "Label15=5/3/2006 ~ 20/4/2006", "Label2=4", "Label11=mmol/L",
                   "Text2=Glucose mmol/L", "Text2.visible=true")},
             {"histogram, no readings", "mmolymd", none, list("--click", "mnuReport4"),
              list(noData, "Label2=- -", "Label12=- - -", "Label15=- - - -/ - - / - - ~ - - - - / - - / - -")},
-            // The standard day lists the days at load; a day chosen (07:05 is minute 425).
+            // The standard day lists the days at load; a day chosen (07:05 is
+            // minute 425).
             {"standard day at load", "mgymd", readings, standardDay,
              list("messages=", "window=frmR04: Standard Day", "Combo4.items=2006/3/5|2006/3/6|2006/4/20",
                   "Combo4=Search", "Combo4.enabled=true", "Label18=- -", "Text7=mg/dL",
-                  "Text3=12A 1 2 3 4 5 6 7 8 9 10 11 12P 1 2 3 4 5 6 7 8 9 10 11 12A")},
+                  "Text3=12A 1 2 3 4 5 6 7 8 9 10 11 12P 1 2 3 4 5 6 7 8 9 10 11 "
+                  "12A")},
             {"standard day, day/month/year, a day chosen", "mgdmy", fileOf(QList{kHour24} + kReadings),
              standardDay + list("--set", "Combo4=5/3/2006"),
              list("Combo4.items=5/3/2006|6/3/2006|20/4/2006|5/3/2006", "Label18=3", "MSChart1.Glucose=425,123|1170,180",
@@ -237,8 +239,10 @@ private Q_SLOTS:
             {"export readings", "mgymd", readings,
              list("--click", "mnuExport", "--set", "DTPicker1=2006/3/6", "--set", "txtFile=DIR/out.csv"),
              list("messages=Qel: 2 readings written to DIR/out.csv",
-                  "file:out.csv=date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_date\r\n"
-                  "2006-03-06,08:00,99,5.5,PC,1\r\n2006-04-20,19:30,250,13.9,C,1\r\n")},
+                  "file:out.csv=date,time,glucose_mg_dl,glucose_mmol_l,meal,valid_"
+                  "date\r\n"
+                  "2006-03-06,08:00,99,5.5,PC,1\r\n2006-04-20,19:30,250,13.9,C,"
+                  "1\r\n")},
             {"report for the doctor", "mgymd", readings,
              list("--click", "mnuDoctorReport", "--set", "DTPicker1=2006/3/6", "--set", "txtFile=DIR/out"),
              list("messages=Qel: Report of 2 readings written to DIR/out.pdf")},
@@ -294,36 +298,6 @@ private Q_SLOTS:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QCOMPARE(describe(StateDump::screen(messages.messages()), expected, folder), expected);
-    }
-
-    // The real program: report after report replaces the one before, each
-    // without a message, and the frame's caption names the last.
-    void inTheProgram()
-    {
-        ScratchFolder folder;
-        folder.write(QStringLiteral("DXRegister.txt"),
-                     crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "mgdmy*,pw*,1,1,2,180,72,120,80"}));
-        folder.write(QStringLiteral("mgdmy.txt"), fileOf(kReadings));
-        const auto [code, errors] = runProgram(QStringLiteral(DEXTREL_PROGRAM),
-                                               {"--data-dir", folder.path(),
-                                                "--user",     "mgdmy",
-                                                "--password", "pw",
-                                                "--dump",     folder.file(QStringLiteral("state.json")),
-                                                "--page",     "menu",
-                                                "--click",    "Picture1",
-                                                "--click",    "mnuReport4",
-                                                "--click",    "mnuSummary",
-                                                "--click",    "mnuOverlayDay",
-                                                "--click",    "mnuReport5",
-                                                "--click",    "mnuReport2",
-                                                "--set",      "Combo4=5/3/2006"});
-        QVERIFY2(code == 0, qPrintable(errors));
-        const QStringList expected{
-            "messages=", "windows=frmR04: Standard Day | frmMain: Dextrel Management Software v1.2 - [Standard Day]",
-            "Label18=2"};
-        QCOMPARE(
-            describe(QJsonDocument::fromJson(folder.read(QStringLiteral("state.json"))).object(), expected, folder),
-            expected);
     }
 
     // The pointer over the chart: the details box names the reading drawn under
