@@ -47,6 +47,11 @@ QString text(const T &value)
         QString out;
         QDebug(&out).nospace() << value;
         return out;
+    } else if constexpr (requires { value.begin(), value.end(); }) {
+        QStringList items;
+        for (const auto &item : value)
+            items << text(item);
+        return u'[' + items.join(QStringLiteral(", ")) + u']';
     } else {
         using QTest::toString;
         const std::unique_ptr<char[]> out(toString(value));

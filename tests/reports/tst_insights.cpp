@@ -270,6 +270,9 @@ private Q_SLOTS:
         for (int g : {140, 100, 120, 110, 130})
             overlay << at(2006, 3, 5, 8, 0, g);
         overlay << at(2006, 3, 6, 9, 0, 99);
+        // Hours 10 and 12: the highest median, and the lowest again (the first hour of it named).
+        for (int g : {200, 200, 200, 200, 200})
+            overlay << at(2006, 3, 7, 10, 0, g) << at(2006, 3, 7, 12, 0, 120);
         QStringList hours;
         for (int h = 0; h < 24; ++h)
             hours << QStringLiteral("%1–%2 %3 – – –")
@@ -277,6 +280,8 @@ private Q_SLOTS:
                          .arg(h + 1, 2, 10, QChar(u'0'))
                          .arg(int(h == 9));
         hours[8] = "08–09 5 6.7 6.1–7.2 5.8–7.6";
+        hours[10] = "10–11 5 11.1 11.1–11.1 11.1–11.1";
+        hours[12] = "12–13 5 6.7 6.7–6.7 6.7–6.7";
         using Rows::list;
         Rows::add<ChartCase>({
             {"line graph", four, "line graph", 1, 1,
@@ -304,7 +309,7 @@ private Q_SLOTS:
                          "181–250 mg/dL 2 50.0 %", "Above 250 mg/dL 0 0.0 %"))},
             {"overlay day, mmol/L", overlay, "overlay day", 2, 1,
              Spoken("Overlay day",
-                    "Overlay day, 6 readings, a median for 1 of 24 hours, lowest 6.7 at 08–09, highest 6.7 at 08–09 "
+                    "Overlay day, 16 readings, a median for 3 of 24 hours, lowest 6.7 at 08–09, highest 11.1 at 10–11 "
                     "mmol/L",
                     hours)},
         });

@@ -101,6 +101,24 @@ struct PageCase
     QString shown; // see pages()
 };
 
+using Update = LineGraphPointer::Update;
+
+// The pointer at a point of the chart, in the form's design units, over a
+// page of 150 numbered readings.
+struct PointerCase
+{
+    const char *name;
+    QPointF at;
+    Update expected;
+};
+
+// A file name typed, the filter chosen in the dialog, and the name used.
+struct FileNameCase
+{
+    const char *name;
+    QString path, filter, expected;
+};
+
 } // namespace
 
 ROW_FIELDS(LineGraphSelection::Change, outcome, error, restoredFrom, restoredTo)
@@ -304,31 +322,29 @@ private Q_SLOTS:
     // the band and the chart in the form's design units.
     void pointer_data()
     {
-        using Update = LineGraphPointer::Update;
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<Update>("update");
         const double w = 61.9; // 9285 twips over a page of 150
-        const std::optional<bool> shown = true, hidden = false;
-        const std::optional<QString> y = QString(" Y"), cleared = QString();
+        const std::optional<QString> y = QString(" Y"), cleared = QString(), same = std::nullopt;
         const auto details = [](int e) {
             return std::optional(QString("2006/%1/%2 8:5  %3mg/dL").arg(e / 28 + 1).arg(e % 28 + 1).arg(e));
         };
-        QTest::newRow("on the edge P[2]")
-            << QPointF(1249, 1000) << Update{shown, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("below the band") << QPointF(1279, 4500)
-                                        << Update{hidden, cleared, {}, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("on the band's edge")
-            << QPointF(1279, 300) << Update{{}, {}, {}, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("left of the chart") << QPointF(1000, 1000) << Update{hidden, cleared, {}, 0, 1800, 1125, 1050};
+        Rows::add<PointerCase>({
+            {"on the edge P[2]", QPointF(1249, 1000),
+             Update(true, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75)},
+            {"below the band", QPointF(1279, 4500),
+             Update(false, cleared, same, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75)},
+            {"on the band's edge", QPointF(1279, 300),
+             Update(std::nullopt, same, same, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75)},
+            {"left of the chart", QPointF(1000, 1000), Update(false, cleared, same, 0, 1800, 1125, 1050)},
+        });
     }
     void pointer()
     {
-        QFETCH(QPointF, at);
+        const auto &[name, at, expected] = Rows::current<PointerCase>();
         const LineGraphSelection s = numberedSelection(150);
         const auto page = LineGraphPage::draw(s, {GlucoseUnit::MgPerDl, DateFormat::YearMonthDay, 180, 70});
-        QTEST(LineGraphPointer::pointAt(LineGraphPointer::kTwips, *page, s, GlucoseUnit::MgPerDl,
-                                        DateFormat::YearMonthDay, at.x(), at.y()),
-              "update");
+        QCOMPARE(LineGraphPointer::pointAt(LineGraphPointer::kTwips, *page, s, GlucoseUnit::MgPerDl,
+                                           DateFormat::YearMonthDay, at.x(), at.y()),
+                 expected);
     }
 
     void detailsTexts()
@@ -344,19 +360,17 @@ private Q_SLOTS:
     // to a name typed without it.
     void fileNames_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("none") << "doctor" << ReportFileNames::kPdfFilter << "doctor.pdf";
-        QTest::newRow("present, other case") << "/tmp/a.PDF" << ReportFileNames::kPdfFilter << "/tmp/a.PDF";
-        QTest::newRow("another one") << "notes.txt" << ReportFileNames::kCsvFilter << "notes.txt.csv";
-        QTest::newRow("dot in a folder") << "/home/a.csv/out" << ReportFileNames::kCsvFilter << "/home/a.csv/out.csv";
+        Rows::add<FileNameCase>({
+            {"none", "doctor", ReportFileNames::kPdfFilter, "doctor.pdf"},
+            {"present, other case", "/tmp/a.PDF", ReportFileNames::kPdfFilter, "/tmp/a.PDF"},
+            {"another one", "notes.txt", ReportFileNames::kCsvFilter, "notes.txt.csv"},
+            {"dot in a folder", "/home/a.csv/out", ReportFileNames::kCsvFilter, "/home/a.csv/out.csv"},
+        });
     }
     void fileNames()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, filter);
-        QTEST(ReportFileNames::withExtension(path, filter), "expected");
+        const auto &[name, path, filter, expected] = Rows::current<FileNameCase>();
+        QCOMPARE(ReportFileNames::withExtension(path, filter), expected);
         const ReportPeriod days{QDate(2026, 11, 1), QDate(2026, 11, 14)};
         QCOMPARE(QStringList({ReportFileNames::periodName("ann", days, ReportFileNames::kPdfFilter),
                               ReportFileNames::periodName("ann", days, ReportFileNames::kCsvFilter),
