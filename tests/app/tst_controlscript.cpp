@@ -1,4 +1,5 @@
 #include "app/ui/ControlScript.h"
+#include "../common/Rows.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -9,8 +10,6 @@
 #include <QVBoxLayout>
 
 #include <memory>
-
-Q_DECLARE_METATYPE(ScriptStep)
 
 namespace {
 
@@ -50,6 +49,21 @@ std::unique_ptr<QWidget> makeWindow(QStringList *log)
     return window;
 }
 
+ScriptStep set(const char *name, const char *value)
+{
+    return {ScriptStep::Kind::Set, QLatin1String(name), QLatin1String(value)};
+}
+
+// A step, the date format it reads dates in, what the window's handlers saw
+// ("|" between them) and the error.
+struct StepCase
+{
+    const char *name;
+    ScriptStep step;
+    int dateFormat;
+    QString log, error;
+};
+
 } // namespace
 
 class ControlScriptTest : public QObject
@@ -59,40 +73,25 @@ class ControlScriptTest : public QObject
 private Q_SLOTS:
     void apply_data()
     {
-        QTest::addColumn<ScriptStep>("step");
-        QTest::addColumn<int>("dateFormat");
-        QTest::addColumn<QStringList>("log"); // what the window's handlers saw
-        QTest::addColumn<QString>("error");
-        const auto set = [](const char *name, const char *value) {
-            return ScriptStep{ScriptStep::Kind::Set, QLatin1String(name), QLatin1String(value)};
-        };
-        const auto click = [](const char *name) {
-            return ScriptStep{ScriptStep::Kind::Click, QLatin1String(name), {}};
-        };
-        QTest::newRow("no such entry") << set("Combo4", "2005/3/16") << 1 << QStringList{}
-                                       << "\"Combo4\" has no entry \"2005/3/16\".";
-        QTest::newRow("date, day first, zeros")
-            << set("DTPicker1", "14/03/2005") << 2 << QStringList{"DTPicker1 2005-03-14"} << "";
-        QTest::newRow("date in the other order") << set("DTPicker1", "2005/3/14") << 2 << QStringList{}
-                                                 << "\"2005/3/14\" for \"DTPicker1\" is not a date (day/month/year).";
-        QTest::newRow("scroll bar") << set("HScroll1", "150") << 1 << QStringList{"HScroll1 150"} << "";
-        QTest::newRow("scroll bar, no number")
-            << set("HScroll1", "x") << 1 << QStringList{} << "\"x\" for \"HScroll1\" is not a number.";
-        QTest::newRow("disabled button") << click("CmdSave") << 1 << QStringList{} << "\"CmdSave\" is disabled.";
-        QTest::newRow("a label cannot be set")
-            << set("Label1", "x") << 1 << QStringList{} << "\"Label1\" (QLabel) cannot be set.";
+        Rows::add<StepCase>({
+            {"no such entry", set("Combo4", "2005/3/16"), 1, "", "\"Combo4\" has no entry \"2005/3/16\"."},
+            {"date, day first, zeros", set("DTPicker1", "14/03/2005"), 2, "DTPicker1 2005-03-14", ""},
+            {"date in the other order", set("DTPicker1", "2005/3/14"), 2, "",
+             "\"2005/3/14\" for \"DTPicker1\" is not a date (day/month/year)."},
+            {"scroll bar", set("HScroll1", "150"), 1, "HScroll1 150", ""},
+            {"scroll bar, no number", set("HScroll1", "x"), 1, "", "\"x\" for \"HScroll1\" is not a number."},
+            {"disabled button", {ScriptStep::Kind::Click, "CmdSave", {}}, 1, "", "\"CmdSave\" is disabled."},
+            {"a label cannot be set", set("Label1", "x"), 1, "", "\"Label1\" (QLabel) cannot be set."},
+        });
     }
     void apply()
     {
-        QFETCH(ScriptStep, step);
-        QFETCH(int, dateFormat);
-        QFETCH(QStringList, log);
-        QFETCH(QString, error);
+        const StepCase &c = Rows::current<StepCase>();
         QStringList seen;
         auto window = makeWindow(&seen);
         window->show();
-        QCOMPARE(ControlScript::apply(step, ::dateFormat(dateFormat)), error);
-        QCOMPARE(seen.join(u'|'), log.join(u'|'));
+        const QString error = ControlScript::apply(c.step, dateFormat(c.dateFormat));
+        QCOMPARE(std::pair(seen.join(u'|'), error), std::pair(c.log, c.error));
     }
 };
 

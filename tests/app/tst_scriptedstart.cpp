@@ -1,4 +1,5 @@
 #include "common/ProgramRun.h"
+#include "common/Rows.h"
 #include "common/TestData.h"
 
 #include <QDir>
@@ -52,6 +53,26 @@ QStringList englishIn(const QJsonObject &dump)
     return english;
 }
 
+// Who starts (an ID's bytes), with what, the lock file found ("none": no
+// lock file), and why the start is refused (empty: logged in).
+struct StartCase
+{
+    const char *name;
+    QByteArray user;
+    QStringList arguments;
+    QByteArray input, lock;
+    QString reason;
+};
+
+// The steps, then the dump's windows ("objectName: title", front first) and
+// messages ("title: text"), and alice's line of the user list.
+struct StepsCase
+{
+    const char *name;
+    QStringList arguments, windows, messages;
+    QByteArray alice;
+};
+
 } // namespace
 
 class ScriptedStartTest : public QObject
@@ -64,37 +85,23 @@ private Q_SLOTS:
     // given as its bytes and shown as Latin-1.
     void startWith_data()
     {
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<QByteArray>("lock"); // "none": no lock file
-        QTest::addColumn<QString>("reason");  // empty: logged in
-        QTest::newRow("password on standard input, an empty lock file")
-            << QByteArray("alice") << QStringList{"--password-stdin"} << QByteArray("secret\n") << QByteArray("") << "";
-        QTest::newRow("password in the environment, a lock file of garbage")
-            << QByteArray("alice") << QStringList{"DEXTREL_PASSWORD=secret"} << QByteArray()
-            << QByteArray("\x01garbage\n\n") << "";
-        QTest::newRow("wrong password on standard input")
-            << QByteArray("alice") << QStringList{"--password-stdin", "DEXTREL_PASSWORD=secret"}
-            << QByteArray("Secret\n") << QByteArray("none")
-            << "User ID [alice] ! Your Password have some error ! Please try again !";
-        QTest::newRow("lock of another computer")
-            << QByteArray("alice") << QStringList{"--password", "secret"} << QByteArray()
-            << QByteArray("1\nDextrel\nsome-other-computer\n")
-            << "(process 1 on the computer some-other-computer). If it is not, delete the file ";
-        QTest::newRow("a user of another encoding")
-            << QByteArray("caf\xe9") << QStringList{"--password", "secret"} << QByteArray() << QByteArray("none") << "";
-        QTest::newRow("a user of another encoding, wrong password")
-            << QByteArray("caf\xe9") << QStringList{"--password", "Secret"} << QByteArray() << QByteArray("none")
-            << "User ID [café] ! Your Password have some error ! Please try again !";
+        using Rows::list;
+        Rows::add<StartCase>({
+            {"password on standard input, an empty lock file", "alice", list("--password-stdin"), "secret\n", "", ""},
+            {"password in the environment, a lock file of garbage", "alice", list("DEXTREL_PASSWORD=secret"), "",
+             "\x01garbage\n\n", ""},
+            {"wrong password on standard input", "alice", list("--password-stdin", "DEXTREL_PASSWORD=secret"),
+             "Secret\n", "none", "User ID [alice] ! Your Password have some error ! Please try again !"},
+            {"lock of another computer", "alice", list("--password", "secret"), "", "1\nDextrel\nsome-other-computer\n",
+             "(process 1 on the computer some-other-computer). If it is not, delete the file "},
+            {"a user of another encoding", "caf\xe9", list("--password", "secret"), "", "none", ""},
+            {"a user of another encoding, wrong password", "caf\xe9", list("--password", "Secret"), "", "none",
+             "User ID [café] ! Your Password have some error ! Please try again !"},
+        });
     }
     void startWith()
     {
-        QFETCH(QByteArray, user);
-        QFETCH(QStringList, arguments);
-        QFETCH(QByteArray, input);
-        QFETCH(QByteArray, lock);
-        QFETCH(QString, reason);
+        const auto &[name, user, arguments, input, lock, reason] = Rows::current<StartCase>();
         ScratchFolder folder;
         folder.write(QStringLiteral("DXRegister.txt"), kAlice + "caf\xe9*,secret*,1,1,1,120,80,120,80\r\n");
         if (lock != "none")
@@ -116,41 +123,37 @@ private Q_SLOTS:
     // Port 3 is a device that is not there.
     void steps_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("windows");  // objectName: title, front first
-        QTest::addColumn<QStringList>("messages"); // title: text
-        QTest::addColumn<QByteArray>("alice");     // her line afterwards
-        // The picture is of the page drawn.
-        QTest::newRow("help browser, a script for an address, a picture")
-            << QStringList{"--page", "web", "--set", "cboAddress=javascript:void(0)", "--screenshot", "PICTURE"}
-            << QStringList{"frmBrowser: Dextrel Management Software manual", "frmIndex: Welcome!",
-                           "frmMain: Dextrel Management Software v1.2 - [Welcome!]"}
-            << QStringList{"Qel: The help browser shows the manual only; it does not open javascript:void(0)"}
-            << QByteArray("alice*,secret*,1,2,1,120,80,120,80");
-        // A scripted print asks nothing: it prints to the file offered (here in no folder) or says why not.
-        QTest::newRow("print to a PDF file that cannot be opened")
-            << QStringList{"HOME=PICTURE", "--page", "datalist", "--click", "mnuPrintR"}
-            << QStringList{"frmR01unit: Data List", "frmMain: Dextrel Management Software v1.2 - [Data List]"}
-            << QStringList{"Qel: This ID have no Glucose data !! Please read from Meter!!",
-                           "Qel: The page could not be printed: the printer or file could not be opened"}
-            << QByteArray("alice*,secret*,1,2,1,120,80,120,80");
-        // OK writes the limits saved; a port chosen is used at once, and only written by OK.
-        QTest::newRow("limits saved and written, then port 3 used on the download page")
-            << QStringList{"--page", "settings", "--set",    "TextMax=8.5", "--click",      "CmdSave", "--click",
-                           "cmdOK",  "--click",  "mnuSetup", "--set",       "ComOption3=1", "--click", "mnuMeterRead"}
-            << QStringList{"frmSet: Setting parameters", "frmMeterRead: Download Meter Readings",
-                           "frmMain: Dextrel Management Software v1.2 - [Download Meter Readings]"}
-            << QStringList{"Qel: RS232 Setting Error !\n/nonexistent/com3 is not there"}
-            << QByteArray("alice*,secret*,1,2,1,153,79,121,79");
+        using Rows::list;
+        Rows::add<StepsCase>({
+            // The picture is of the page drawn.
+            {"help browser, a script for an address, a picture",
+             list("--page", "web", "--set", "cboAddress=javascript:void(0)", "--screenshot", "PICTURE"),
+             list("frmBrowser: Dextrel Management Software manual", "frmIndex: Welcome!",
+                  "frmMain: Dextrel Management Software v1.2 - [Welcome!]"),
+             list("Qel: The help browser shows the manual only; it does not open javascript:void(0)"),
+             "alice*,secret*,1,2,1,120,80,120,80"},
+            // A scripted print asks nothing: it prints to the file offered (here in no folder) or says why not.
+            {"print to a PDF file that cannot be opened",
+             list("HOME=PICTURE", "--page", "datalist", "--click", "mnuPrintR"),
+             list("frmR01unit: Data List", "frmMain: Dextrel Management Software v1.2 - [Data List]"),
+             list("Qel: This ID have no Glucose data !! Please read from Meter!!",
+                  "Qel: The page could not be printed: the printer or file could not be opened"),
+             "alice*,secret*,1,2,1,120,80,120,80"},
+            // OK writes the limits saved; a port chosen is used at once, and only written by OK.
+            {"limits saved and written, then port 3 used on the download page",
+             list("--page", "settings", "--set", "TextMax=8.5", "--click", "CmdSave", "--click", "cmdOK", "--click",
+                  "mnuSetup", "--set", "ComOption3=1", "--click", "mnuMeterRead"),
+             list("frmSet: Setting parameters", "frmMeterRead: Download Meter Readings",
+                  "frmMain: Dextrel Management Software v1.2 - [Download Meter Readings]"),
+             list("Qel: RS232 Setting Error !\n/nonexistent/com3 is not there"), "alice*,secret*,1,2,1,153,79,121,79"},
+        });
     }
     void steps()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, windows);
-        QFETCH(QStringList, messages);
-        QFETCH(QByteArray, alice);
+        const StepsCase &c = Rows::current<StepsCase>();
         ScratchFolder folder;
         folder.write(QStringLiteral("DXRegister.txt"), kAlice);
+        QStringList arguments = c.arguments;
         arguments.replaceInStrings(QStringLiteral("PICTURE"), folder.file(QStringLiteral("x.png")));
         const auto [code, errors] = run(QStringList{"--data-dir", folder.path(), "--user", "alice", "--password",
                                                     "secret", "--dump", folder.file("state.json"),
@@ -163,9 +166,8 @@ private Q_SLOTS:
             shownWindows << w[u"objectName"].toString() + QStringLiteral(": ") + w[u"title"].toString();
         for (const QJsonValue m : dump.value(u"messages").toArray())
             shownMessages << m[u"title"].toString() + QStringLiteral(": ") + m[u"text"].toString().section(u'.', 0, 0);
-        QCOMPARE(shownWindows, windows);
-        QCOMPARE(shownMessages, messages);
-        QCOMPARE(folder.read(QStringLiteral("DXRegister.txt")), crlf({kAlice.first(kAlice.indexOf('\r')), alice}));
+        QCOMPARE(std::tuple(shownWindows, shownMessages, folder.read(QStringLiteral("DXRegister.txt"))),
+                 std::tuple(c.windows, c.messages, crlf({kAlice.first(kAlice.indexOf('\r')), c.alice})));
         const QByteArray png = folder.read(QStringLiteral("x.png"));
         QCOMPARE(png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)) && png.size() > 10000,
                  arguments.contains("--screenshot"));

@@ -4,6 +4,7 @@
 #include "DownloadRig.h"
 
 #include "common/ProgramRun.h"
+#include "common/Rows.h"
 #include "platform/DownloadLogFile.h"
 #include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
@@ -45,6 +46,27 @@ QStringList aliceLogin(const DownloadRig &rig)
     return {"--data-dir", rig.state.dataDir, "--user", "alice", "--password", "wonder"};
 }
 
+// A download that cannot finish: the line's faults, the device (empty: the
+// emulated meter, <meter> in err), the user's bytes and part of standard error.
+struct FailureCase
+{
+    const char *name;
+    FaultOptions faults;
+    QString device;
+    QByteArray user;
+    QString err;
+};
+
+// The devices Find Meter tries ("<meter>": the emulated meter's), its exit
+// status and what it said ("<folder>": where the program runs).
+struct FindCase
+{
+    const char *name;
+    QStringList devices;
+    int exitCode;
+    QString said;
+};
+
 } // namespace
 
 class CommandLineDownloadTest : public QObject
@@ -54,30 +76,27 @@ private Q_SLOTS:
     // A download that cannot finish: its exit status, its message, the log it names.
     void failedDownload_data()
     {
-        QTest::addColumn<FaultOptions>("faults");
-        QTest::addColumn<QString>("device"); // empty: the emulated meter, <meter> in err
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QString>("err");
         const QString lost = "The connection to the meter was lost (<meter> could not be read). The download "
                              "was abandoned and nothing was saved.\n";
-        QTest::newRow("line gone") << FaultOptions{.portVanishes = true} << "" << QByteArray("alice") << lost;
-        // Its log is named by the ID's bytes, and so is the path printed.
-        QTest::newRow("line gone, a user of another encoding")
-            << FaultOptions{.portVanishes = true} << "" << kLatin1 << lost;
-        QTest::newRow("no such device") << FaultOptions{} << "/dev/ttyUSB97" << QByteArray("alice")
-                                        << "RS232 Setting Error ! (/dev/ttyUSB97)\n/dev/ttyUSB97 is not there. ";
+        Rows::add<FailureCase>({
+            {"line gone", {.portVanishes = true}, "", "alice", lost},
+            // Its log is named by the ID's bytes, and so is the path printed.
+            {"line gone, a user of another encoding", {.portVanishes = true}, "", kLatin1, lost},
+            {"no such device",
+             {},
+             "/dev/ttyUSB97",
+             "alice",
+             "RS232 Setting Error ! (/dev/ttyUSB97)\n/dev/ttyUSB97 is not there. "},
+        });
     }
     void failedDownload()
     {
-        QFETCH(FaultOptions, faults);
-        QFETCH(QString, device);
-        QFETCH(QByteArray, user);
-        QFETCH(QString, err);
+        const auto &[name, faults, device, user, expectedErr] = Rows::current<FailureCase>();
         DownloadRig rig(faults);
         rig.data.write("DXRegister.txt", kRegistry);
         if (!device.isEmpty())
             qputenv("DEXTREL_COM1", device.toLocal8Bit());
-        err.replace("<meter>", qEnvironmentVariable("DEXTREL_COM1"));
+        const QString err = QString(expectedErr).replace("<meter>", qEnvironmentVariable("DEXTREL_COM1"));
         const Ran ran = runProgram({"--data-dir", rig.state.dataDir, "--password", "wonder", "--download"},
                                    rig.data.path(), user);
         const QString id = LocalBytes::decode(user);
@@ -93,31 +112,28 @@ private Q_SLOTS:
     // Find Meter tries a missing device, a file and the meter, one at a time.
     void findMeter_data()
     {
-        QTest::addColumn<QStringList>("devices"); // "<meter>": the emulated meter's
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("said"); // "<folder>": where the program runs
-        QTest::newRow("found")
-            << QStringList{"/dev/ttyUSB97", "some-plain-file", "<meter>"} << 0
-            << "Trying /dev/ttyUSB97...\n/dev/ttyUSB97: cannot be opened: No such file or directory.\n"
-               "Trying <folder>/some-plain-file...\n<folder>/some-plain-file: cannot be opened: not a "
-               "serial port.\nTrying <meter>...\nMeter found on <meter>\n";
-        QTest::newRow("not found") << QStringList{"/dev/ttyUSB97"} << 1
-                                   << "Trying /dev/ttyUSB97...\n/dev/ttyUSB97: cannot be opened: No such file or "
-                                      "directory.\nNo meter found on /dev/ttyUSB97.\n";
+        Rows::add<FindCase>({
+            {"found", Rows::list("/dev/ttyUSB97", "some-plain-file", "<meter>"), 0,
+             "Trying /dev/ttyUSB97...\n/dev/ttyUSB97: cannot be opened: No such file or directory.\n"
+             "Trying <folder>/some-plain-file...\n<folder>/some-plain-file: cannot be opened: not a "
+             "serial port.\nTrying <meter>...\nMeter found on <meter>\n"},
+            {"not found", Rows::list("/dev/ttyUSB97"), 1,
+             "Trying /dev/ttyUSB97...\n/dev/ttyUSB97: cannot be opened: No such file or directory.\nNo meter found "
+             "on /dev/ttyUSB97.\n"},
+        });
     }
     void findMeter()
     {
-        QFETCH(QStringList, devices);
-        QFETCH(int, exitCode);
-        QFETCH(QString, said);
+        const FindCase &c = Rows::current<FindCase>();
         DownloadRig rig;
         rig.data.write("some-plain-file", "not a serial port");
         const QString meter = qEnvironmentVariable("DEXTREL_COM1");
         qunsetenv("DEXTREL_COM1");
-        devices.replaceInStrings("<meter>", meter);
+        const QStringList devices = QStringList(c.devices).replaceInStrings("<meter>", meter);
         const Ran ran = runProgram(QStringList{"--find-meter"} + devices, rig.data.path());
-        QCOMPARE(std::tuple(ran.exitCode, ran.out + ran.err),
-                 std::tuple(exitCode, said.replace("<meter>", meter).replace("<folder>", rig.data.path())));
+        QCOMPARE(
+            std::tuple(ran.exitCode, ran.out + ran.err),
+            std::tuple(c.exitCode, QString(c.said).replace("<meter>", meter).replace("<folder>", rig.data.path())));
         QCOMPARE(runProgram({"--list-ports"}, rig.data.path()).exitCode, 0);
     }
 

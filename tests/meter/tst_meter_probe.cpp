@@ -3,6 +3,8 @@
 
 #include "meter/MeterProbe.h"
 
+#include "../common/Rows.h"
+
 #include "meter-emulator/MeterResponder.h"
 #include "meter-emulator/RecordList.h"
 
@@ -64,6 +66,16 @@ struct FakeDevice : MeterLink
     QList<Output> incoming;
 };
 
+// The devices tried, what was said of each and then the summary, and what the
+// device listened to heard (hexadecimal).
+struct ProbeCase
+{
+    const char *name;
+    QStringList candidates, said;
+    QString listen;
+    QByteArray heard;
+};
+
 } // namespace
 
 class MeterProbeTest : public QObject
@@ -72,33 +84,27 @@ class MeterProbeTest : public QObject
 private Q_SLOTS:
     void findMeter_data()
     {
-        QTest::addColumn<QStringList>("candidates");
-        QTest::addColumn<QStringList>("said"); // each device's result, then the summary
-        QTest::addColumn<QString>("listen");
-        QTest::addColumn<QByteArray>("heard"); // by that device, hexadecimal
         const QString meterFound = "Meter found on /dev/ttyUSB0 (USB serial adapter)";
-        QTest::newRow("among others")
-            << QStringList{"/dev/ttyUSB97", "/dev/ttyS2", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0", "/dev/ttyS3"}
-            << QStringList{"/dev/ttyUSB97: cannot be opened: No such file or directory.",
-                           "/dev/ttyS2: cannot be opened: Permission denied. Add yourself to the group dialout.",
-                           "/dev/ttyS0: no answer",
-                           "/dev/ttyS1 (noise): answers, but not as the meter does",
-                           meterFound,
-                           meterFound}
-            << "/dev/ttyUSB0" << QByteArray("0055B5A5A9");
-        QTest::newRow("asleep for good") << QStringList{"/dev/ttyUSB1", "/dev/ttyUSB97"}
-                                         << QStringList{"/dev/ttyUSB1: no answer",
-                                                        "/dev/ttyUSB97: cannot be opened: No such file or directory.",
-                                                        "No meter found on /dev/ttyUSB1, /dev/ttyUSB97."}
-                                         << "/dev/ttyUSB1"
-                                         << QByteArray(102, '0'); // 51 wake-up bytes, as a download sends
-        QTest::newRow("nothing to try") << QStringList{}
-                                        << QStringList{"No meter found: there is no serial port to try."} << ""
-                                        << QByteArray();
+        using Rows::list;
+        Rows::add<ProbeCase>({
+            {"among others",
+             list("/dev/ttyUSB97", "/dev/ttyS2", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0", "/dev/ttyS3"),
+             list("/dev/ttyUSB97: cannot be opened: No such file or directory.",
+                  "/dev/ttyS2: cannot be opened: Permission denied. Add yourself to the group dialout.",
+                  "/dev/ttyS0: no answer", "/dev/ttyS1 (noise): answers, but not as the meter does", meterFound,
+                  meterFound),
+             "/dev/ttyUSB0", "0055B5A5A9"},
+            // 51 wake-up bytes, as a download sends.
+            {"asleep for good", list("/dev/ttyUSB1", "/dev/ttyUSB97"),
+             list("/dev/ttyUSB1: no answer", "/dev/ttyUSB97: cannot be opened: No such file or directory.",
+                  "No meter found on /dev/ttyUSB1, /dev/ttyUSB97."),
+             "/dev/ttyUSB1", QByteArray(102, '0')},
+            {"nothing to try", {}, list("No meter found: there is no serial port to try."), "", ""},
+        });
     }
     void findMeter()
     {
-        QFETCH(QStringList, candidates);
+        const ProbeCase &c = Rows::current<ProbeCase>();
         qint64 now = 0;
         MeterResponder meter(RecordList::generate(3, 7, QDateTime(QDate(2024, 3, 1), QTime(12, 0))), {});
         MeterResponder sleepy({}, {.noWakeup = true});
@@ -127,9 +133,9 @@ private Q_SLOTS:
             return std::make_unique<FakeDevice>(answers.at(device), now, lines[device]);
         };
         QList<SerialPortEntry> ports;
-        for (const QString &c : candidates)
+        for (const QString &d : c.candidates)
             ports << SerialPortEntry{
-                c, c == "/dev/ttyUSB0" ? "USB serial adapter" : c == "/dev/ttyS1" ? "noise" : "", {}, {}, {}, {}};
+                d, d == "/dev/ttyUSB0" ? "USB serial adapter" : d == "/dev/ttyS1" ? "noise" : "", {}, {}, {}, {}};
 
         MeterProbe probe(ports, open);
         QStringList said;
@@ -140,11 +146,9 @@ private Q_SLOTS:
         for (const auto &[name, line] : lines)
             if (line.open)
                 openTogether << name; // left open at the end
-        QTEST(said, "said");
-        QCOMPARE(openTogether, QStringList());
         // No request but wake-up, link test and sleep: nothing read or changed in the meter.
-        QFETCH(QString, listen);
-        QTEST(lines[listen].heard.toHex().toUpper(), "heard");
+        QCOMPARE(std::tuple(said, openTogether, lines[c.listen].heard.toHex().toUpper()),
+                 std::tuple(c.said, QStringList(), c.heard));
     }
 };
 

@@ -2,6 +2,7 @@
 // transcripts show (tst_session_transcripts): two downloads in a row, and
 // Start Reading pressed again mid-download. No real time passes.
 
+#include "common/Rows.h"
 #include "common/SessionRig.h"
 #include "meter-emulator/RecordList.h"
 
@@ -21,6 +22,13 @@ QList<MeterRecord> records(int n)
 
 enum Fault { SixBytes, SaveFails, Stopped };
 
+struct FaultCase
+{
+    const char *name;
+    Fault fault;
+    QString failure; // why the first download failed
+};
+
 } // namespace
 
 class MeterSessionTest : public QObject
@@ -32,18 +40,16 @@ private Q_SLOTS:
     // the next download works, and leaves nothing behind either.
     void downloadAfterOneThatWentWrong_data()
     {
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<QString>("failure");
-        QTest::newRow("save fails, then download again")
-            << SaveFails << "The readings from the meter were not saved: disk full";
-        QTest::newRow("two answers in one read, then download again")
-            << SixBytes << "Data Receiving Error! Got 6 byte--it's [C9][30][AA][C9][30][AA]";
-        QTest::newRow("left in the first pass, then download again") << Stopped << "";
+        Rows::add<FaultCase>({
+            {"save fails, then download again", SaveFails, "The readings from the meter were not saved: disk full"},
+            {"two answers in one read, then download again", SixBytes,
+             "Data Receiving Error! Got 6 byte--it's [C9][30][AA][C9][30][AA]"},
+            {"left in the first pass, then download again", Stopped, ""},
+        });
     }
     void downloadAfterOneThatWentWrong()
     {
-        QFETCH(Fault, fault);
-        QFETCH(QString, failure);
+        const auto &[name, fault, failure] = Rows::current<FaultCase>();
         const QList<MeterRecord> meter = records(3);
         FakeMeterLine rig(meter, {.doubleAnswer = fault == SixBytes});
         rig.saveError = fault == SaveFails ? QStringLiteral("disk full") : QString();

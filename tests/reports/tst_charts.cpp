@@ -15,8 +15,8 @@
 #include "store/ReadingFile.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QMdiArea>
 #include <QPushButton>
@@ -87,38 +87,6 @@ private Q_SLOTS:
         QCoreApplication::removeTranslator(&m_zh);
         QApplication::setFont(m_font);
         QApplication::setPalette(QApplication::style()->standardPalette());
-    }
-
-    // Axes as the reports ask for them: the range widened to round steps, the
-    // labels rounded (a step of 24.99… reads 25).
-    void axis_data()
-    {
-        QTest::addColumn<double>("min");
-        QTest::addColumn<double>("max");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<bool>("nice");
-        QTest::addColumn<QString>("labels");
-        QTest::newRow("histogram, 27 readings at most") << 0.0 << 27.0 << 0 << true << "0|10|20|30";
-        QTest::newRow("overlay day mmol/L") << 0.0 << 300 / 18.0 << 1 << true << "0.0|5.0|10.0|15.0|20.0";
-        QTest::newRow("standard day, below zero") << -12.0 << 198.0 << 0 << true << "-100|0|100|200";
-        QTest::newRow("summary's per cent") << 0.0 << 100.0 << 0 << false << "0|25|50|75|100";
-    }
-    void axis()
-    {
-        QFETCH(double, min);
-        QFETCH(double, max);
-        Chart::Axis axis;
-        axis.min = min;
-        axis.max = max;
-        QFETCH(int, decimals);
-        axis.decimals = decimals;
-        QFETCH(bool, nice);
-        if (nice)
-            Chart::applyNiceNumbers(axis);
-        QStringList labels;
-        for (double v : axis.tickValues())
-            labels << axis.tickText(v);
-        QTEST(labels.join(u'|'), "labels");
     }
 
     // Each chart recorded whole (tests/reports/charts/PAGE.txt) at a size of

@@ -3,6 +3,7 @@
 // windows are tst_report_windows'.
 
 #include "common/ProgramRun.h"
+#include "common/Rows.h"
 #include "common/TestData.h"
 
 #include <QDir>
@@ -56,6 +57,28 @@ PdfSeen readPdf(const QString &path)
     return {pages.hasMatch() ? pages.captured(1).toInt() : 0, text, faults};
 }
 
+// A file asked for: the program's arguments (FILE stands for the target, which
+// holds "old" at first), the reading file of ann and of bob, the exit status,
+// the texts shown (none: the old file is left) and part of standard error.
+struct WriteCase
+{
+    const char *name;
+    QStringList arguments;
+    QByteArray readings;
+    int code;
+    QStringList shown = {};
+    QString error = {};
+};
+
+// An export asked for one of the program's files: how (--export-csv,
+// --report-pdf, --dump, --screenshot or the Export Readings window), the
+// target given and what it is.
+struct OwnFileCase
+{
+    const char *name;
+    QString how, target, own;
+};
+
 } // namespace
 
 class ReportFilesTest : public QObject
@@ -67,91 +90,65 @@ private Q_SLOTS:
     // texts on the report's one page.
     void writeFile_data()
     {
-        QTest::addColumn<QStringList>("arguments"); // FILE stands for the target, which holds "old" at first
-        QTest::addColumn<QByteArray>("readings");   // the reading file of ann and of bob
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("shown"); // empty: the old file is left
-        QTest::addColumn<QString>("error");     // part of standard error
-
         const QByteArray file = crlf(QList<QByteArray>{kHeader} + kReadings);
         const QStringList csv{"--user", "ann", "--password", "pw", "--export-csv", "FILE"};
         const QStringList ann{"--user", "ann", "--password", "pw", "--report-pdf", "FILE"};
         const QStringList bob{"--user", "bob", "--password", "pw", "--report-pdf", "FILE"};
-        QTest::newRow("CSV, a period") << csv + QStringList{"--from", "2006-03-06", "--to", "2006-04-19"} << file << 0
-                                       << QStringList{kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1"} << "";
-        QTest::newRow("CSV, a folder in the way")
-            << QStringList{csv.mid(0, 5)} + QStringList{"DIR"} << file << 1 << QStringList{} << "";
-        // 123, 99, 250 mg/dL on 5 and 6 March and 20 April 2006; 30 February left out.
-        QTest::newRow("PDF, the last 14 days with readings, mmol/L")
-            << ann << file << 0
-            << QStringList{"Dextrel Management Software",
-                           "ID : ann",
-                           "Period : 2006/3/5 ~ 2006/4/20",
-                           "Unit : mmol/L",
-                           "Readings : 3",
-                           "Days with readings : 3",
-                           "Left out, no calendar date : 1",
-                           "Mean : 8.7 mmol/L",
-                           "Standard deviation : 4.5 mmol/L",
-                           "variation : 51.6 %",
-                           "GMI",
-                           "3.9–10.0 mmol/L, % of readings : 66.7 % target: over 70 % ✗ not met",
-                           "Above 10.0 mmol/L, % of readings : 33.3 % target: under 25 % ✗ not met",
-                           "your limits 4.0–10.0 mmol/L",
-                           "Overlay Day",
-                           "Histogram",
-                           "Glucose mmol/L",
-                           "Not medical advice"}
-            << "";
-        QTest::newRow("PDF, a period, mg/dL, day/month/year")
-            << bob + QStringList{"--from", "2006-03-06", "--to", "2006-04-20"} << file << 0
-            << QStringList{"ID : bob",
-                           "Period : 6/3/2006 ~ 20/4/2006",
-                           "Readings : 2",
-                           "Mean : 175 mg/dL",
-                           "Below 70 mg/dL, % of readings : 0.0 % target: under 4 % ✓ met",
-                           "Above 250 mg/dL, % of readings : 0.0 %",
-                           "Glucose mg/dL",
-                           "Not medical advice"}
-            << "";
         QList<QByteArray> oneHour{kHeader};
         for (const char *minute : {"01", "02", "03", "04", "05"})
             oneHour << "T0001,00100,03,05,08," + QByteArray(minute) + ",C,05.6,2006,2006/03/05 - 08:" + minute;
-        QTest::newRow("PDF, percentiles in a single hour")
-            << ann << crlf(oneHour) << 0 << QStringList{"Readings : 5", "Mean : 5.6 mmol/L"} << "";
-        QTest::newRow("not a date") << ann + QStringList{"--to", "2006-04-31"} << file << 2 << QStringList{}
-                                    << "--from and --to need a calendar date as yyyy-mm-dd.";
-        QTest::newRow("from after to") << csv + QStringList{"--from", "2006-04-02", "--to", "2006-04-01"} << file << 2
-                                       << QStringList{} << "--from must not be after --to.";
-        QTest::newRow("unknown user") << QStringList{"--user", "eve", "--password", "pw", "--report-pdf", "FILE"}
-                                      << file << 1 << QStringList{} << "User ID [eve]";
-        QTest::newRow("no reading with a calendar date")
-            << ann << crlf({kHeader, "T0003,00040,02,30,12,00,C,02.2,2006,2006/02/30 - 12:00"}) << 1 << QStringList{}
-            << "This ID have no Glucose data !! Please read from Meter!!";
-        QTest::newRow("no folder for the file") << QStringList{ann.mid(0, 5)} + QStringList{"DIR/missing/out.pdf"}
-                                                << file << 1 << QStringList{} << "missing/out.pdf";
+        using Rows::list;
+        Rows::add<WriteCase>({
+            {"CSV, a period", csv + list("--from", "2006-03-06", "--to", "2006-04-19"), file, 0,
+             list(kCsvHeader, "2006-03-06,08:00,99,5.5,PC,1")},
+            {"CSV, a folder in the way", csv.mid(0, 5) << "DIR", file, 1},
+            // 123, 99, 250 mg/dL on 5 and 6 March and 20 April 2006; 30 February left out.
+            {"PDF, the last 14 days with readings, mmol/L", ann, file, 0,
+             list("Dextrel Management Software", "ID : ann", "Period : 2006/3/5 ~ 2006/4/20", "Unit : mmol/L",
+                  "Readings : 3", "Days with readings : 3", "Left out, no calendar date : 1", "Mean : 8.7 mmol/L",
+                  "Standard deviation : 4.5 mmol/L", "variation : 51.6 %", "GMI",
+                  "3.9–10.0 mmol/L, % of readings : 66.7 % target: over 70 % ✗ not met",
+                  "Above 10.0 mmol/L, % of readings : 33.3 % target: under 25 % ✗ not met",
+                  "your limits 4.0–10.0 mmol/L", "Overlay Day", "Histogram", "Glucose mmol/L", "Not medical advice")},
+            {"PDF, a period, mg/dL, day/month/year", bob + list("--from", "2006-03-06", "--to", "2006-04-20"), file, 0,
+             list("ID : bob", "Period : 6/3/2006 ~ 20/4/2006", "Readings : 2", "Mean : 175 mg/dL",
+                  "Below 70 mg/dL, % of readings : 0.0 % target: under 4 % ✓ met",
+                  "Above 250 mg/dL, % of readings : 0.0 %", "Glucose mg/dL", "Not medical advice")},
+            {"PDF, percentiles in a single hour", ann, crlf(oneHour), 0, list("Readings : 5", "Mean : 5.6 mmol/L")},
+            {"not a date", ann + list("--to", "2006-04-31"), file, 2, QStringList(),
+             "--from and --to need a calendar date as yyyy-mm-dd."},
+            {"from after to", csv + list("--from", "2006-04-02", "--to", "2006-04-01"), file, 2, QStringList(),
+             "--from must not be after --to."},
+            {"unknown user", list("--user", "eve", "--password", "pw", "--report-pdf", "FILE"), file, 1, QStringList(),
+             "User ID [eve]"},
+            {"no reading with a calendar date", ann,
+             crlf(list<QByteArray>(kHeader, "T0003,00040,02,30,12,00,C,02.2,2006,2006/02/30 - 12:00")), 1,
+             QStringList(), "This ID have no Glucose data !! Please read from Meter!!"},
+            {"no folder for the file", ann.mid(0, 5) << "DIR/missing/out.pdf", file, 1, QStringList(),
+             "missing/out.pdf"},
+        });
     }
+
     void writeFile()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QByteArray, readings);
-        QFETCH(int, code);
-        QFETCH(QStringList, shown);
-        QFETCH(QString, error);
+        const WriteCase &c = Rows::current<WriteCase>();
+        const QStringList &shown = c.shown;
         ScratchFolder folder;
         folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry));
-        folder.write(QStringLiteral("ann.txt"), readings);
-        folder.write(QStringLiteral("bob.txt"), readings);
-        const QString out = arguments.contains(u"--export-csv") ? QStringLiteral("out.csv") : QStringLiteral("out.pdf");
+        folder.write(QStringLiteral("ann.txt"), c.readings);
+        folder.write(QStringLiteral("bob.txt"), c.readings);
+        const QString out = c.arguments.contains(u"--export-csv") ? QStringLiteral("out.csv")
+                                                                  : QStringLiteral("out.pdf");
         folder.write(out, "old");
+        QStringList arguments = c.arguments;
         arguments.replaceInStrings(QStringLiteral("FILE"), folder.file(out));
         arguments.replaceInStrings(QRegularExpression(QStringLiteral("^DIR")), folder.path());
         // No display either way: the program finds its screenless platform itself.
         const auto [exitCode, errors] = runProgram(
             QStringLiteral(DEXTREL_PROGRAM),
             QStringList{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=", "--data-dir", folder.path()} + arguments);
-        QCOMPARE(exitCode, code);
-        QVERIFY2(errors.contains(error), qPrintable(errors));
+        QCOMPARE(exitCode, c.code);
+        QVERIFY2(errors.contains(c.error), qPrintable(errors));
         if (shown.isEmpty() || out.endsWith(u".csv")) {
             QCOMPARE(folder.read(out), shown.isEmpty() ? QByteArray("old") : (shown.join("\r\n") + "\r\n").toUtf8());
             return;
@@ -173,56 +170,28 @@ private Q_SLOTS:
     // link to it ("data") and a second hard link to the user list ("list.csv").
     void exportOverOwnFiles_data()
     {
-        QTest::addColumn<QString>("how"); // --export-csv, --report-pdf or the Export Readings window
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("own"); // what the target is
-        QTest::newRow("user list") << "--export-csv"
-                                   << "DIR/DXRegister.txt"
-                                   << "the user list DIR/DXRegister.txt";
-        QTest::newRow("user list, PDF, ./") << "--report-pdf"
-                                            << "DIR/./DXRegister.txt"
-                                            << "the user list DIR/DXRegister.txt";
-        QTest::newRow("user list, hard link") << "--export-csv"
-                                              << "ELSE/list.csv"
-                                              << "the user list DIR/DXRegister.txt";
-        // The window adds ".csv" to a name without it, so it is shown the hard link.
-        QTest::newRow("user list, window") << "window"
-                                           << "ELSE/list.csv"
-                                           << "the user list DIR/DXRegister.txt";
-        QTest::newRow("reading file, linked folder") << "--export-csv"
-                                                     << "ELSE/data/ann.txt"
-                                                     << "the reading file DIR/ann.txt";
-        QTest::newRow("other user's, PDF, ..") << "--report-pdf"
-                                               << "DIR/logs/../bob.txt"
-                                               << "the reading file DIR/bob.txt";
-        QTest::newRow("reading file not made yet") << "--export-csv"
-                                                   << "DIR/carl.txt"
-                                                   << "the reading file DIR/carl.txt";
-        QTest::newRow("kept copy") << "--export-csv"
-                                   << "DIR/ann.txt.bak"
-                                   << "the kept copy DIR/ann.txt.bak";
-        QTest::newRow("download log") << "--report-pdf"
-                                      << "DIR/logs/ann-20261206-101010.log"
-                                      << "the download log DIR/logs/ann-20261206-101010.log";
-        QTest::newRow("lock") << "--export-csv"
-                              << "DIR/dextrel.lock"
-                              << "the lock file DIR/dextrel.lock";
-        QTest::newRow("settings file") << "--export-csv"
-                                       << "DIR/dextrel.ini"
-                                       << "the settings file DIR/dextrel.ini";
-        // Every file written on request, the state and the picture of a scripted run too.
-        QTest::newRow("user list, dump") << "--dump"
-                                         << "DIR/DXRegister.txt"
-                                         << "the user list DIR/DXRegister.txt";
-        QTest::newRow("settings file, picture") << "--screenshot"
-                                                << "DIR/dextrel.ini"
-                                                << "the settings file DIR/dextrel.ini";
+        Rows::add<OwnFileCase>({
+            {"user list", "--export-csv", "DIR/DXRegister.txt", "the user list DIR/DXRegister.txt"},
+            {"user list, PDF, ./", "--report-pdf", "DIR/./DXRegister.txt", "the user list DIR/DXRegister.txt"},
+            {"user list, hard link", "--export-csv", "ELSE/list.csv", "the user list DIR/DXRegister.txt"},
+            // The window adds ".csv" to a name without it, so it is shown the hard link.
+            {"user list, window", "window", "ELSE/list.csv", "the user list DIR/DXRegister.txt"},
+            {"reading file, linked folder", "--export-csv", "ELSE/data/ann.txt", "the reading file DIR/ann.txt"},
+            {"other user's, PDF, ..", "--report-pdf", "DIR/logs/../bob.txt", "the reading file DIR/bob.txt"},
+            {"reading file not made yet", "--export-csv", "DIR/carl.txt", "the reading file DIR/carl.txt"},
+            {"kept copy", "--export-csv", "DIR/ann.txt.bak", "the kept copy DIR/ann.txt.bak"},
+            {"download log", "--report-pdf", "DIR/logs/ann-20261206-101010.log",
+             "the download log DIR/logs/ann-20261206-101010.log"},
+            {"lock", "--export-csv", "DIR/dextrel.lock", "the lock file DIR/dextrel.lock"},
+            {"settings file", "--export-csv", "DIR/dextrel.ini", "the settings file DIR/dextrel.ini"},
+            // Every file written on request, the state and the picture of a scripted run too.
+            {"user list, dump", "--dump", "DIR/DXRegister.txt", "the user list DIR/DXRegister.txt"},
+            {"settings file, picture", "--screenshot", "DIR/dextrel.ini", "the settings file DIR/dextrel.ini"},
+        });
     }
     void exportOverOwnFiles()
     {
-        QFETCH(QString, how);
-        QFETCH(QString, target);
-        QFETCH(QString, own);
+        const auto &[name, how, typed, own] = Rows::current<OwnFileCase>();
         ScratchFolder folder, elsewhere;
         folder.write(QStringLiteral("DXRegister.txt"), crlf(kRegistry + QList<QByteArray>{"carl*,pw*,1,1,1,1,1,1,1"}));
         folder.write(QStringLiteral("ann.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
@@ -239,7 +208,7 @@ private Q_SLOTS:
         const auto spelt = [&](QString text) {
             return text.replace(QStringLiteral("DIR"), folder.path()).replace(QStringLiteral("ELSE"), elsewhere.path());
         };
-        target = spelt(target);
+        const QString target = spelt(typed);
         QStringList arguments{how, target};
         if (how == "window") {
             arguments = QStringList{"--click",           "mnuExport", "--set",

@@ -1,4 +1,5 @@
 #include "common/Readings.h"
+#include "common/Rows.h"
 #include "reports/Histogram.h"
 #include "reports/LineGraphPointer.h"
 #include "reports/ReportFileNames.h"
@@ -53,7 +54,77 @@ QList<int> glucoseOf(const QList<Reading> &entries)
     return out;
 }
 
+struct HistogramCase
+{
+    const char *name;
+    ReadingTables tables;
+    int unit, format;
+    QString shown; // see histogram()
+};
+
+struct DayCase
+{
+    const char *name;
+    ReadingTables tables;
+    QString choice;
+    int unit;
+    QString shown; // charted rows | limits | count highest lowest average
+};
+
+// The glucose of the entries selected at load, what a change of the range
+// made of it and the glucose selected then.
+struct Selected
+{
+    QList<int> atLoad;
+    Change change;
+    QList<int> now;
+    bool operator==(const Selected &) const = default;
+};
+ROW_FIELDS(Selected, atLoad, change, now)
+
+struct SelectionCase
+{
+    const char *name;
+    ReadingTables tables;
+    Rule rule;
+    QList<QDate> range;
+    QStringList hours;
+    Selected expected;
+};
+
+// A line graph page of readings 1..selected: drawn after a selection
+// (offset -1) or scrolled.
+struct PageCase
+{
+    const char *name;
+    int selected, offset;
+    QString shown; // see pages()
+};
+
+using Update = LineGraphPointer::Update;
+
+// The pointer at a point of the chart, in the form's design units, over a
+// page of 150 numbered readings.
+struct PointerCase
+{
+    const char *name;
+    QPointF at;
+    Update expected;
+};
+
+// A file name typed, the filter chosen in the dialog, and the name used.
+struct FileNameCase
+{
+    const char *name;
+    QString path, filter, expected;
+};
+
 } // namespace
+
+ROW_FIELDS(LineGraphSelection::Change, outcome, error, restoredFrom, restoredTo)
+namespace LineGraphPointer {
+ROW_FIELDS(Update, detailsVisible, marker, details, entry, detailsTop, detailsLeft, markerLeft)
+}
 
 class ReportsTest : public QObject
 {
@@ -74,37 +145,31 @@ private Q_SLOTS:
 
     void histogram_data()
     {
-        QTest::addColumn<ReadingTables>("tables");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("shown"); // see render()
-        QTest::newRow("range edges") << values(
-            {60, 61, 90, 91, 120, 121, 360, 361, 0,
-             -5}) << 1 << 1 << "3 2 2 1 0 0 0 0 0 0 1 1 | <61..>=361 | 10 | 2006/3/5 ~ 2006/3/5 | 361 -5 125 | mg/dL";
-        QTest::newRow("mmol/L, date format 2")
-            << table({at(2006, 3, 5, 8, 0, 100), at(2006, 3, 9, 8, 0, 90), at(2006, 4, 20, 9, 0, 361)}) << 2 << 2
-            << "0 1 1 0 0 0 0 0 0 0 0 1 | <3.4..>=20.1 | 3 | 5/3/2006 ~ 20/4/2006 | 20.1 5.0 10.2 | mmol/L Text2";
-        QTest::newRow("truncating average")
-            << values({150, 150, 150, 150, 150, 150, 150, 150, 150, 159}) << 1 << 1
-            << "0 0 0 9 1 0 0 0 0 0 0 0 | <61..>=361 | 10 | 2006/3/5 ~ 2006/3/5 | 159 150 150 | mg/dL";
-        QTest::newRow("template row") << table({kTemplateRow}) << 2 << 1
-                                      << "no data | 0 0 0 0 0 0 0 0 0 0 0 0 | <3.4..>=20.1 |  |  |    | mmol/L Text2";
-        QTest::newRow("unit and format unknown")
-            << values({100}) << 7 << 0 << "0 0 1 0 0 0 0 0 0 0 0 0 | .. | 1 |  |    | mg/dL";
-        QTest::newRow("damaged values") << table({at(2006, -1, 5, 99, 0, INT_MAX), at(-1, 13, 0, 8, 0, INT_MAX)}) << 1
-                                        << 1
-                                        << "0 0 0 0 0 0 0 0 0 0 0 2 | <61..>=361 | 2 | 2006/-1/5 ~ -1/13/0 | "
-                                           "2147483647 2147483647 2147483647 | mg/dL";
+        Rows::add<HistogramCase>({
+            {"range edges", values({60, 61, 90, 91, 120, 121, 360, 361, 0, -5}), 1, 1,
+             "3 2 2 1 0 0 0 0 0 0 1 1 | <61..>=361 | 10 | 2006/3/5 ~ 2006/3/5 | 361 -5 125 | mg/dL"},
+            {"mmol/L, date format 2",
+             table(
+                 Rows::list<Reading>(at(2006, 3, 5, 8, 0, 100), at(2006, 3, 9, 8, 0, 90), at(2006, 4, 20, 9, 0, 361))),
+             2, 2, "0 1 1 0 0 0 0 0 0 0 0 1 | <3.4..>=20.1 | 3 | 5/3/2006 ~ 20/4/2006 | 20.1 5.0 10.2 | mmol/L Text2"},
+            {"truncating average", values({150, 150, 150, 150, 150, 150, 150, 150, 150, 159}), 1, 1,
+             "0 0 0 9 1 0 0 0 0 0 0 0 | <61..>=361 | 10 | 2006/3/5 ~ 2006/3/5 | 159 150 150 | mg/dL"},
+            {"template row", table({kTemplateRow}), 2, 1,
+             "no data | 0 0 0 0 0 0 0 0 0 0 0 0 | <3.4..>=20.1 |  |  |    | mmol/L Text2"},
+            {"unit and format unknown", values({100}), 7, 0, "0 0 1 0 0 0 0 0 0 0 0 0 | .. | 1 |  |    | mg/dL"},
+            {"damaged values",
+             table(Rows::list<Reading>(at(2006, -1, 5, 99, 0, INT_MAX), at(-1, 13, 0, 8, 0, INT_MAX))), 1, 1,
+             "0 0 0 0 0 0 0 0 0 0 0 2 | <61..>=361 | 2 | 2006/-1/5 ~ -1/13/0 | 2147483647 2147483647 2147483647 | "
+             "mg/dL"},
+        });
     }
     void histogram()
     {
-        QFETCH(ReadingTables, tables);
-        QFETCH(int, unit);
-        QFETCH(int, format);
-        const Histogram::Report r = Histogram::report(tables, glucoseUnit(unit), dateFormat(format));
+        const HistogramCase &c = Rows::current<HistogramCase>();
+        const Histogram::Report r = Histogram::report(c.tables, glucoseUnit(c.unit), dateFormat(c.format));
         QStringList counts;
-        for (qint64 c : r.counts)
-            counts << QString::number(c);
+        for (qint64 n : r.counts)
+            counts << QString::number(n);
         QCOMPARE(r.labels.size(), Histogram::kRanges);
         const QString shown = QStringList{(r.noData ? "no data | " : "") + counts.join(' '),
                                           r.labels.first() + ".." + r.labels.last(),
@@ -113,34 +178,30 @@ private Q_SLOTS:
                                           QStringList{r.highest, r.lowest, r.average}.join(' '),
                                           r.unit + (r.showMmolTitle ? " Text2" : "")}
                                   .join(" | ");
-        QTEST(shown, "shown");
+        QCOMPARE(shown, c.shown);
     }
 
     void standardDay_data()
     {
-        QTest::addColumn<ReadingTables>("tables");
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<QString>("shown"); // charted rows | limits | count highest lowest average
         const ReadingTables day = table(
             {at(2006, 3, 5, 7, 5, 123), at(2006, 3, 6, 8, 0, 99), at(2006, 3, 5, 19, 30, 250)});
-        QTest::newRow("07:05 and 19:30") << day << "2006/3/5" << 1 << "425=123.00 1170=250.00 | 180 70 | 2 250 123 186";
-        QTest::newRow("day/month/year") << day << "5/3/2006" << 1 << "425=123.00 1170=250.00 | 180 70 | 2 250 123 186";
-        QTest::newRow("mmol/L") << day << "2006/3/5" << 2 << "425=6.8 1170=13.9 | 10 3.88889 | 2 13.9 6.8 10.3";
-        QTest::newRow("leading zero matches nothing") << day << "2006/03/5" << 1 << " | 180 70 | none";
-        QTest::newRow("two in one minute")
-            << values({100, 101}) << "2006/3/5" << 1 << "480=101.00 | 180 70 | 2 101 100 100";
-        QTest::newRow("times outside the day count only")
-            << table({at(2006, 3, 5, 24, 0, 90), at(2006, 3, 5, 99, 0, 91), at(2006, 3, 5, 0, -1, 92),
-                      at(2006, 3, 5, INT_MAX, INT_MAX, INT_MAX), at(2006, 3, 5, 23, 59, 93)})
-            << "2006/3/5" << 1 << "1439=93.00 | 180 70 | 5 2147483647 90 429496802";
+        const QString both = "425=123.00 1170=250.00 | 180 70 | 2 250 123 186";
+        Rows::add<DayCase>({
+            {"07:05 and 19:30", day, "2006/3/5", 1, both},
+            {"day/month/year", day, "5/3/2006", 1, both},
+            {"mmol/L", day, "2006/3/5", 2, "425=6.8 1170=13.9 | 10 3.88889 | 2 13.9 6.8 10.3"},
+            {"leading zero matches nothing", day, "2006/03/5", 1, " | 180 70 | none"},
+            {"two in one minute", values({100, 101}), "2006/3/5", 1, "480=101.00 | 180 70 | 2 101 100 100"},
+            {"times outside the day count only",
+             table(Rows::list<Reading>(at(2006, 3, 5, 24, 0, 90), at(2006, 3, 5, 99, 0, 91), at(2006, 3, 5, 0, -1, 92),
+                                       at(2006, 3, 5, INT_MAX, INT_MAX, INT_MAX), at(2006, 3, 5, 23, 59, 93))),
+             "2006/3/5", 1, "1439=93.00 | 180 70 | 5 2147483647 90 429496802"},
+        });
     }
     void standardDay()
     {
-        QFETCH(ReadingTables, tables);
-        QFETCH(QString, choice);
-        QFETCH(int, unit);
-        const auto day = StandardDay::day(tables, choice, glucoseUnit(unit), 180, 70);
+        const DayCase &c = Rows::current<DayCase>();
+        const auto day = StandardDay::day(c.tables, c.choice, glucoseUnit(c.unit), 180, 70);
         QVERIFY(day);
         QCOMPARE(day->table.readings.size(), StandardDay::kMinutesPerDay);
         QStringList rows;
@@ -150,93 +211,78 @@ private Q_SLOTS:
         }
         const QString stats = day->stats ? QStringList{day->readings, day->highest, day->lowest, day->average}.join(' ')
                                          : "none";
-        QTEST(
+        QCOMPARE(
             QStringList({rows.join(' '), QString("%1 %2").arg(day->table.high).arg(day->table.low), stats}).join(" | "),
-            "shown");
-        QCOMPARE(StandardDay::day(tables, QString(), glucoseUnit(unit), 180, 70), std::nullopt);
+            c.shown);
+        QCOMPARE(StandardDay::day(c.tables, QString(), glucoseUnit(c.unit), 180, 70), std::nullopt);
     }
 
     void selection_data()
     {
-        QTest::addColumn<ReadingTables>("tables");
-        QTest::addColumn<int>("rule");          // 0 every reading, 1 after-meal
-        QTest::addColumn<QList<int>>("atLoad"); // glucose of the entries selected at load
-        QTest::addColumn<QList<QDate>>("range");
-        QTest::addColumn<QStringList>("hours");
-        QTest::addColumn<Change>("change");
-        QTest::addColumn<QList<int>>("selected");
         const QDate d5(2006, 3, 5), d6(2006, 3, 6), d7(2006, 3, 7);
         const ReadingTables three = table(
             {at(2006, 3, 5, 8, 10, 100), at(2006, 3, 6, 9, 0, 200), at(2006, 3, 7, 8, 59, 151)});
+        const QList<int> all{100, 200, 151};
         const QStringList allDay{"0", "24"};
-        QTest::newRow("one day, any time")
-            << three << 0 << QList{100, 200, 151} << QList{d6, d6} << allDay << Change{} << QList{200};
-        QTest::newRow("hour 8 to 8") << three << 0 << QList{100, 200, 151} << QList{d5, d7} << QStringList{"8", "8.5"}
-                                     << Change{} << QList{100, 151};
-        QTest::newRow("dates reversed") << three << 0 << QList{100, 200, 151} << QList{d7, d5} << allDay
-                                        << Change{Outcome::DateRangeError, ReportTexts::rangeOfDateError(), d5, d7}
-                                        << QList{100, 200, 151};
-        QTest::newRow("hours reversed") << three << 0 << QList{100, 200, 151} << QList{d5, d5} << QStringList{"10", "9"}
-                                        << Change{Outcome::HourRangeError, ReportTexts::rangeOfDateError(), {}, {}}
-                                        << QList{100, 200, 151};
-        QTest::newRow("hour letters") << three << 0 << QList{100, 200, 151} << QList{d5, d5} << QStringList{"0", "x1"}
-                                      << Change{Outcome::HourNotNumber, {}, {}, {}} << QList{100, 200, 151};
+        using Rows::list;
         // Dates that are no calendar date show at load and are never inside a range.
         const ReadingTables odd = table({at(2006, 13, 5, 8, 0, 1), at(2006, 3, 0, 8, 0, 2), kTemplateRow,
                                          at(2006, -1, 5, 8, 0, 3), at(2006, 3, 5, 99, 0, INT_MAX, "1")});
-        QTest::newRow("invalid dates") << odd << 0 << QList{1, 2, 0, 3, INT_MAX}
-                                       << QList{QDate(100, 1, 1), QDate(9999, 1, 1)} << allDay << Change{}
-                                       << QList<int>{};
-        QTest::newRow("after meal: no hours")
-            << odd << 1 << QList{INT_MAX} << QList{d5, d5} << allDay << Change{} << QList{INT_MAX};
         const ReadingTables marks = table({at(2006, 3, 3, 8, 0, 1, "PC"), at(2006, 3, 4, 8, 0, 2, "QC"),
                                            at(2006, 3, 20, 8, 0, 3, "1"), at(2006, 3, 20, 8, 0, 4, "0"),
                                            at(2006, 3, 20, 8, 0, 5, "2"), at(2006, 4, 2, 8, 0, 6, "PC")});
-        QTest::newRow("after meal: PC and 1")
-            << marks << 1 << QList{1, 3, 6} << QList{QDate(2006, 3, 1), QDate(2006, 3, 31)} << QStringList() << Change{}
-            << QList{1, 3};
+        Rows::add<SelectionCase>({
+            {"one day, any time", three, Rule::AllReadings, list<QDate>(d6, d6), allDay,
+             Selected(all, Change(), list<int>(200))},
+            {"hour 8 to 8", three, Rule::AllReadings, list<QDate>(d5, d7), list("8", "8.5"),
+             Selected(all, Change(), list<int>(100, 151))},
+            {"dates reversed", three, Rule::AllReadings, list<QDate>(d7, d5), allDay,
+             Selected(all, Change(Outcome::DateRangeError, ReportTexts::rangeOfDateError(), d5, d7), all)},
+            {"hours reversed", three, Rule::AllReadings, list<QDate>(d5, d5), list("10", "9"),
+             Selected(all, Change(Outcome::HourRangeError, ReportTexts::rangeOfDateError(), QDate(), QDate()), all)},
+            {"hour letters", three, Rule::AllReadings, list<QDate>(d5, d5), list("0", "x1"),
+             Selected(all, Change(Outcome::HourNotNumber, QString(), QDate(), QDate()), all)},
+            {"invalid dates", odd, Rule::AllReadings, list<QDate>(QDate(100, 1, 1), QDate(9999, 1, 1)), allDay,
+             Selected(list<int>(1, 2, 0, 3, INT_MAX), Change(), {})},
+            {"after meal: no hours", odd, Rule::MealMarked, list<QDate>(d5, d5), allDay,
+             Selected(list<int>(INT_MAX), Change(), list<int>(INT_MAX))},
+            {"after meal: PC and 1", marks, Rule::MealMarked, list<QDate>(QDate(2006, 3, 1), QDate(2006, 3, 31)),
+             QStringList(), Selected(list<int>(1, 3, 6), Change(), list<int>(1, 3))},
+        });
     }
     void selection()
     {
-        QFETCH(ReadingTables, tables);
-        QFETCH(int, rule);
-        QFETCH(QList<QDate>, range);
-        QFETCH(QStringList, hours);
-        QFETCH(Change, change);
-        QFETCH(QList<int>, selected);
-        LineGraphSelection s(rule ? Rule::MealMarked : Rule::AllReadings);
-        s.selectAtLoad(tables);
-        QTEST(glucoseOf(s.entries()), "atLoad");
+        const SelectionCase &c = Rows::current<SelectionCase>();
+        LineGraphSelection s(c.rule);
+        s.selectAtLoad(c.tables);
+        const QList<int> atLoad = glucoseOf(s.entries());
+        QStringList hours = c.hours;
         hours.resize(2);
-        const Change got = s.select(tables, range[0], range[1], hours[0], hours[1]);
-        QCOMPARE(std::tuple(got, glucoseOf(s.entries())), std::tuple(change, selected));
+        const Change got = s.select(c.tables, c.range[0], c.range[1], hours[0], hours[1]);
+        QCOMPARE(Selected(atLoad, got, glucoseOf(s.entries())), c.expected);
     }
 
     void pages_data()
     {
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("offset");    // -1: the drawing after a selection, else the scroll bar
-        QTest::addColumn<QString>("shown"); // see pages()
         const auto every = [](int first, int step, int last) {
             QStringList out{QString::number(first)};
             for (int e = qMax(first + 1, first - 1 + step); e <= last; e += step)
                 out << QString::number(e);
             return out.join(' ');
         };
-        QTest::newRow("25") << 25 << -1 << "N 25 at 0 | rows 1..25 | X " + every(1, 1, 25) + " -";
-        QTest::newRow("26") << 26 << -1
-                            << "N 50 at 0 | rows 1..26 | X 1 2 4 6 8 10 12 14 16 18 20 22 24 26"
-                                   + QString(" -").repeated(12);
-        QTest::newRow("150") << 150 << -1 << "N 150 at 0 | rows 1..150 | X " + every(1, 6, 150);
-        QTest::newRow("151") << 151 << -1 << "N 150 at 1 scroll 0..1 | rows 2..151 | X " + every(2, 6, 151);
-        QTest::newRow("151 scrolled to 0")
-            << 151 << 0 << "N 150 at 0 scroll 0..1 | rows 1..150 | X " + every(1, 6, 150);
-        QTest::newRow("none") << 0 << -1 << "nothing drawn";
+        Rows::add<PageCase>({
+            {"25", 25, -1, "N 25 at 0 | rows 1..25 | X " + every(1, 1, 25) + " -"},
+            {"26", 26, -1,
+             "N 50 at 0 | rows 1..26 | X 1 2 4 6 8 10 12 14 16 18 20 22 24 26" + QString(" -").repeated(12)},
+            {"150", 150, -1, "N 150 at 0 | rows 1..150 | X " + every(1, 6, 150)},
+            {"151", 151, -1, "N 150 at 1 scroll 0..1 | rows 2..151 | X " + every(2, 6, 151)},
+            {"151 scrolled to 0", 151, 0, "N 150 at 0 scroll 0..1 | rows 1..150 | X " + every(1, 6, 150)},
+            {"none", 0, -1, "nothing drawn"},
+        });
     }
     void pages()
     {
-        QFETCH(int, selected);
-        QFETCH(int, offset);
+        const auto &[name, selected, offset, expected] = Rows::current<PageCase>();
         const LineGraphSelection s = numberedSelection(selected);
         const LineGraphPage::Settings settings;
         const auto page = offset < 0 ? LineGraphPage::draw(s, settings)
@@ -256,7 +302,7 @@ private Q_SLOTS:
                     + (page->paging ? QString(" scroll 0..%1").arg(page->lastOffset) : QString())
                     + QString(" | rows %1..%2 | X ").arg(rows.first(), rows.last()) + labels.join(' ');
         }
-        QTEST(shown, "shown");
+        QCOMPARE(shown, expected);
     }
 
     // The page drawn before any reading is chosen, and one for a date format
@@ -276,31 +322,29 @@ private Q_SLOTS:
     // the band and the chart in the form's design units.
     void pointer_data()
     {
-        using Update = LineGraphPointer::Update;
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<Update>("update");
         const double w = 61.9; // 9285 twips over a page of 150
-        const std::optional<bool> shown = true, hidden = false;
-        const std::optional<QString> y = QString(" Y"), cleared = QString();
+        const std::optional<QString> y = QString(" Y"), cleared = QString(), same = std::nullopt;
         const auto details = [](int e) {
             return std::optional(QString("2006/%1/%2 8:5  %3mg/dL").arg(e / 28 + 1).arg(e % 28 + 1).arg(e));
         };
-        QTest::newRow("on the edge P[2]")
-            << QPointF(1249, 1000) << Update{shown, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("below the band") << QPointF(1279, 4500)
-                                        << Update{hidden, cleared, {}, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("on the band's edge")
-            << QPointF(1279, 300) << Update{{}, {}, {}, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75};
-        QTest::newRow("left of the chart") << QPointF(1000, 1000) << Update{hidden, cleared, {}, 0, 1800, 1125, 1050};
+        Rows::add<PointerCase>({
+            {"on the edge P[2]", QPointF(1249, 1000),
+             Update(true, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75)},
+            {"below the band", QPointF(1279, 4500),
+             Update(false, cleared, same, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75)},
+            {"on the band's edge", QPointF(1279, 300),
+             Update(std::nullopt, same, same, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75)},
+            {"left of the chart", QPointF(1000, 1000), Update(false, cleared, same, 0, 1800, 1125, 1050)},
+        });
     }
     void pointer()
     {
-        QFETCH(QPointF, at);
+        const auto &[name, at, expected] = Rows::current<PointerCase>();
         const LineGraphSelection s = numberedSelection(150);
         const auto page = LineGraphPage::draw(s, {GlucoseUnit::MgPerDl, DateFormat::YearMonthDay, 180, 70});
-        QTEST(LineGraphPointer::pointAt(LineGraphPointer::kTwips, *page, s, GlucoseUnit::MgPerDl,
-                                        DateFormat::YearMonthDay, at.x(), at.y()),
-              "update");
+        QCOMPARE(LineGraphPointer::pointAt(LineGraphPointer::kTwips, *page, s, GlucoseUnit::MgPerDl,
+                                           DateFormat::YearMonthDay, at.x(), at.y()),
+                 expected);
     }
 
     void detailsTexts()
@@ -316,19 +360,17 @@ private Q_SLOTS:
     // to a name typed without it.
     void fileNames_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("none") << "doctor" << ReportFileNames::kPdfFilter << "doctor.pdf";
-        QTest::newRow("present, other case") << "/tmp/a.PDF" << ReportFileNames::kPdfFilter << "/tmp/a.PDF";
-        QTest::newRow("another one") << "notes.txt" << ReportFileNames::kCsvFilter << "notes.txt.csv";
-        QTest::newRow("dot in a folder") << "/home/a.csv/out" << ReportFileNames::kCsvFilter << "/home/a.csv/out.csv";
+        Rows::add<FileNameCase>({
+            {"none", "doctor", ReportFileNames::kPdfFilter, "doctor.pdf"},
+            {"present, other case", "/tmp/a.PDF", ReportFileNames::kPdfFilter, "/tmp/a.PDF"},
+            {"another one", "notes.txt", ReportFileNames::kCsvFilter, "notes.txt.csv"},
+            {"dot in a folder", "/home/a.csv/out", ReportFileNames::kCsvFilter, "/home/a.csv/out.csv"},
+        });
     }
     void fileNames()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, filter);
-        QTEST(ReportFileNames::withExtension(path, filter), "expected");
+        const auto &[name, path, filter, expected] = Rows::current<FileNameCase>();
+        QCOMPARE(ReportFileNames::withExtension(path, filter), expected);
         const ReportPeriod days{QDate(2026, 11, 1), QDate(2026, 11, 14)};
         QCOMPARE(QStringList({ReportFileNames::periodName("ann", days, ReportFileNames::kPdfFilter),
                               ReportFileNames::periodName("ann", days, ReportFileNames::kCsvFilter),

@@ -1,6 +1,7 @@
 #include "platform/FolderCase.h"
 #include "platform/LocalBytes.h"
 #include "common/FailingCommit.h"
+#include "common/Rows.h"
 #include "common/TestData.h"
 #include "store/ReadingStore.h"
 #include "users/AddUser.h"
@@ -21,6 +22,33 @@ const QByteArray kGuest = "guest*,vorpa*,1,1,1,120,80,120,80";
 const QString kRegistry = QStringLiteral("DXRegister.txt");
 const QByteArray kReadingHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
 
+// A line of the user list and the ID and password read from it (none: not a user).
+struct ParseCase
+{
+    const char *name;
+    QByteArray line;
+    QStringList user;
+};
+
+// A record added to the list, the ID and password typed at login, and the
+// reading file's name in bytes (empty: the login is refused).
+struct LoginCase
+{
+    const char *name;
+    QByteArray record;
+    QString id, password;
+    QByteArray readingFile;
+};
+
+// What stands in the place of a file of the data folder (a link, one to
+// nothing or to a device, a FIFO), the user who logs in and the reason given
+// (empty: the login and a save succeed).
+struct SpecialFileCase
+{
+    const char *name;
+    QString file, kind, user, reason;
+};
+
 } // namespace
 
 class RegistryTest : public QObject
@@ -30,30 +58,27 @@ class RegistryTest : public QObject
 private Q_SLOTS:
     void parse_data()
     {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QStringList>("user"); // ID and password; empty: not a user
-        QTest::newRow("guest") << kGuest << QStringList{"guest", "vorpa"};
-        QTest::newRow("id without mark loses a letter")
-            << QByteArray("abc,pw*,1,1,1,1,1,1,1") << QStringList{"ab", "pw"};
-        QTest::newRow("any last character goes") << QByteArray("abc#,pw!,1,1,1,1,1,1,1") << QStringList{"abc", "pw"};
-        QTest::newRow("leading zero kept") << QByteArray("007*,0123*,1,1,1,1,1,1,1") << QStringList{"007", "0123"};
-        QTest::newRow("eight fields") << QByteArray("bob*,pw*,1,1,1,1,1,1") << QStringList();
-        QTest::newRow("ten fields") << QByteArray("bob*,pw*,1,1,1,1,1,1,1,1") << QStringList();
-        QTest::newRow("id only a mark") << QByteArray("*,pw*,1,1,1,1,1,1,1") << QStringList();
-        QTest::newRow("empty id") << QByteArray(",pw*,1,1,1,1,1,1,1") << QStringList();
-        // Bytes of another code page stay distinct: the ID keeps them, the password can be typed.
-        QTest::newRow("Latin-1") << QByteArray("Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1")
-                                 << QStringList{LocalBytes::decode("Jos\xe9"), "café"};
-        QTest::newRow("UTF-8") << QByteArray("Jos\xc3\xa9*,\xc3\xa9*,1,1,1,1,1,1,1") << QStringList{"José", "é"};
-        // A character outside the Basic Multilingual Plane goes whole, not half of it.
-        QTest::newRow("no mark after a wide character")
-            << QByteArray("ab\xf0\x9f\x98\x80,pw\xf0\x9f\x98\x80*,1,1,1,1,1,1,1")
-            << QStringList{"ab", QString::fromUtf8("pw\xf0\x9f\x98\x80")};
+        using Rows::list;
+        Rows::add<ParseCase>({
+            {"guest", kGuest, list("guest", "vorpa")},
+            {"id without mark loses a letter", "abc,pw*,1,1,1,1,1,1,1", list("ab", "pw")},
+            {"any last character goes", "abc#,pw!,1,1,1,1,1,1,1", list("abc", "pw")},
+            {"leading zero kept", "007*,0123*,1,1,1,1,1,1,1", list("007", "0123")},
+            {"eight fields", "bob*,pw*,1,1,1,1,1,1", {}},
+            {"ten fields", "bob*,pw*,1,1,1,1,1,1,1,1", {}},
+            {"id only a mark", "*,pw*,1,1,1,1,1,1,1", {}},
+            {"empty id", ",pw*,1,1,1,1,1,1,1", {}},
+            // Bytes of another code page stay distinct: the ID keeps them, the password can be typed.
+            {"Latin-1", "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", list(LocalBytes::decode("Jos\xe9"), "café")},
+            {"UTF-8", "Jos\xc3\xa9*,\xc3\xa9*,1,1,1,1,1,1,1", list("José", "é")},
+            // A character outside the Basic Multilingual Plane goes whole, not half of it.
+            {"no mark after a wide character", "ab\xf0\x9f\x98\x80,pw\xf0\x9f\x98\x80*,1,1,1,1,1,1,1",
+             list("ab", QString::fromUtf8("pw\xf0\x9f\x98\x80"))},
+        });
     }
     void parse()
     {
-        QFETCH(QByteArray, line);
-        QFETCH(QStringList, user);
+        const auto &[name, line, user] = Rows::current<ParseCase>();
         QStringList seen;
         for (const QByteArray &end : {QByteArray("\r\n"), QByteArray("\n")}) {
             const UserTable table = UserRegistry::parse(kHeader + end + line + end);
@@ -97,42 +122,29 @@ private Q_SLOTS:
     // file named by its own bytes).
     void login_data()
     {
-        QTest::addColumn<QByteArray>("record");
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QByteArray>("readingFile"); // its name's bytes; empty: the login is refused
-        QTest::newRow("ends with a dot") << QByteArray("Jr.*,pw*,1,1,1,1,1,1,1") << "Jr."
-                                         << "pw" << QByteArray("Jr..txt");
-        QTest::newRow("begins with a space") << QByteArray(" ann*,pw*,1,1,1,1,1,1,1") << " ann"
-                                             << "pw" << QByteArray(" ann.txt");
-        const QByteArray utf8 = "Jos\xc3\xa9*,utf*,1,1,1,1,1,1,1";
-        const QString latin1 = LocalBytes::decode("Jos\xe9");
-        QTest::newRow("Latin-1 id and password") << utf8 << latin1 << "café" << QByteArray("Jos\xe9.txt");
-        QTest::newRow("its UTF-8 look-alike") << utf8 << "José"
-                                              << "utf" << QByteArray("Jos\xc3\xa9.txt");
-        QTest::newRow("look-alike's password") << utf8 << "José"
-                                               << "café" << QByteArray();
-        QTest::newRow("its Latin-1 twin") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1")
-                                          << LocalBytes::decode("Jos\xe8") << "cafè" << QByteArray("Jos\xe8.txt");
-        QTest::newRow("twin's password") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1")
-                                         << LocalBytes::decode("Jos\xe8") << "café" << QByteArray();
+        const QByteArray utf8 = "Jos\xc3\xa9*,utf*,1,1,1,1,1,1,1", twin = "Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1";
+        const QString latin1 = LocalBytes::decode("Jos\xe9"), twinId = LocalBytes::decode("Jos\xe8");
         // The length rule counts bytes: each byte of another encoding is one.
         const QByteArray longest(229, '\xe9');
-        QTest::newRow("longest Latin-1 id")
-            << longest + "*,pw*,1,1,1,1,1,1,1" << LocalBytes::decode(longest) << "pw" << longest + ".txt";
-        QTest::newRow("Latin-1 id a byte too long")
-            << longest + "\xe9*,pw*,1,1,1,1,1,1,1" << LocalBytes::decode(longest + "\xe9") << "pw" << QByteArray();
-        QTest::newRow("leads outside") << QByteArray("..*,pw*,1,1,1,1,1,1,1") << ".."
-                                       << "pw" << QByteArray();
-        QTest::newRow("device name") << QByteArray("aux*,pw*,1,1,1,1,1,1,1") << "aux"
-                                     << "pw" << QByteArray();
+        Rows::add<LoginCase>({
+            {"ends with a dot", "Jr.*,pw*,1,1,1,1,1,1,1", "Jr.", "pw", "Jr..txt"},
+            {"begins with a space", " ann*,pw*,1,1,1,1,1,1,1", " ann", "pw", " ann.txt"},
+            {"Latin-1 id and password", utf8, latin1, "café", "Jos\xe9.txt"},
+            {"its UTF-8 look-alike", utf8, "José", "utf", "Jos\xc3\xa9.txt"},
+            {"look-alike's password", utf8, "José", "café", ""},
+            {"its Latin-1 twin", twin, twinId, "cafè", "Jos\xe8.txt"},
+            {"twin's password", twin, twinId, "café", ""},
+            {"longest Latin-1 id", longest + "*,pw*,1,1,1,1,1,1,1", LocalBytes::decode(longest), "pw",
+             longest + ".txt"},
+            {"Latin-1 id a byte too long", longest + "\xe9*,pw*,1,1,1,1,1,1,1", LocalBytes::decode(longest + "\xe9"),
+             "pw", ""},
+            {"leads outside", "..*,pw*,1,1,1,1,1,1,1", "..", "pw", ""},
+            {"device name", "aux*,pw*,1,1,1,1,1,1,1", "aux", "pw", ""},
+        });
     }
     void login()
     {
-        QFETCH(QByteArray, record);
-        QFETCH(QString, id);
-        QFETCH(QString, password);
-        QFETCH(QByteArray, readingFile);
+        const auto &[name, record, id, password, readingFile] = Rows::current<LoginCase>();
         ScratchFolder folder;
         folder.write(kRegistry, crlf({kHeader, kGuest, "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", record}));
         ReadingStore store;
@@ -157,37 +169,19 @@ private Q_SLOTS:
     // refused with a message naming it, and nothing outside the folder changes.
     void linksAndSpecialFiles_data()
     {
-        QTest::addColumn<QString>("name"); // in the data folder
-        QTest::addColumn<QString>("kind"); // what it is
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("reason"); // empty: the login and a save succeed
         const QString link = "it is a symbolic link, which the program does not follow";
-        QTest::newRow("guest's file, a link") << "guest.txt"
-                                              << "link"
-                                              << "guest" << link;
-        QTest::newRow("guest's file, a dangling link") << "guest.txt"
-                                                       << "dangling"
-                                                       << "guest" << link;
-        QTest::newRow("reading file, a link to /dev/zero") << "bob.txt"
-                                                           << "/dev/zero"
-                                                           << "bob" << link;
-        QTest::newRow("reading file, a FIFO") << "bob.txt"
-                                              << "fifo"
-                                              << "bob"
-                                              << "it is not an ordinary file";
-        QTest::newRow("user list, a link") << kRegistry << "link"
-                                           << "guest" << link;
-        QTest::newRow("kept copy, a link") << "bob.txt.bak"
-                                           << "link"
-                                           << "bob"
-                                           << "";
+        Rows::add<SpecialFileCase>({
+            {"guest's file, a link", "guest.txt", "link", "guest", link},
+            {"guest's file, a dangling link", "guest.txt", "dangling", "guest", link},
+            {"reading file, a link to /dev/zero", "bob.txt", "/dev/zero", "bob", link},
+            {"reading file, a FIFO", "bob.txt", "fifo", "bob", "it is not an ordinary file"},
+            {"user list, a link", kRegistry, "link", "guest", link},
+            {"kept copy, a link", "bob.txt.bak", "link", "bob", ""},
+        });
     }
     void linksAndSpecialFiles()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, kind);
-        QFETCH(QString, user);
-        QFETCH(QString, reason);
+        const auto &[row, name, kind, user, reason] = Rows::current<SpecialFileCase>();
         ScratchFolder folder, outside;
         outside.write("target", "precious");
         const QMap<QString, QByteArray> before = folderContents(outside.path());
@@ -235,32 +229,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("ignoresCase"); // the data folder's file system
         QTest::addColumn<QString>("refusal");  // how the message begins; empty: added
-        for (const char *bad : {"../outside",
-                                "a/b",
-                                "a\\b",
-                                "a..b",
-                                "c:x",
-                                "a*",
-                                "who?",
-                                "a<b",
-                                "a|b",
-                                "smith,john",
-                                "a\tb",
-                                "a\nb",
-                                "a\x7f"
-                                "b",
-                                " ann",
-                                "ann ",
-                                ".ann",
-                                "ann.",
-                                "CON",
-                                "prn",
-                                "Aux",
-                                "nul.txt",
-                                "com9",
-                                "lpt1.log",
-                                "DXRegister",
-                                "dxregister"})
+        for (const char *bad :
+             {"../outside", "a/b",  "a\\b",    "a..b",   "c:x",      "a*",         "who?",      "a<b",  "a|b",
+              "smith,john", "a\tb", "a\nb",    "a\177b", " ann",     "ann ",       ".ann",      "ann.", "CON",
+              "prn",        "Aux",  "nul.txt", "com9",   "lpt1.log", "DXRegister", "dxregister"})
             QTest::newRow(QByteArray(bad).toPercentEncoding(" .,:*?<>|/\\").constData())
                 << QString::fromLatin1(bad) << "pw" << false
                 << "User ID [" + QString::fromLatin1(bad) + "] cannot be used: ";
