@@ -49,7 +49,8 @@ demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
 
 # The manual's pictures of the windows taken again with the built program, into
-# the repository (src/help/manual/pictures), when the windows have changed.
+# the repository (src/help/manual/pictures in English, src/help/manual/zh_TW/pictures
+# in Traditional Chinese), when the windows have changed.
 manual-pictures: build
 	@cmake --build $(BUILD_DIR) --target manual_pictures
 

@@ -18,10 +18,8 @@ mv "$out/web.png" "$out/browser.png"
 
 # Every page again in Traditional Chinese.
 zh=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-zh.XXXXXX")
-printf '#!/bin/sh\nexec %q --lang zh_TW "$@"\n' "$(realpath "$exe")" >"$zh/dextrel"
-chmod +x "$zh/dextrel"
 zh_pages=(index menu download linegraph pclinegraph datalist histogram standardday settings summary overlayday web)
-bash "$here/manual-pictures.sh" "$zh/dextrel" "$zh" "${zh_pages[@]}"
+UI_LANG=zh_TW bash "$here/manual-pictures.sh" "$exe" "$zh" "${zh_pages[@]}"
 for page in "${zh_pages[@]}"; do mv "$zh/$page.png" "$out/$page-zh_TW.png"; done
 rm -rf "$zh"
 

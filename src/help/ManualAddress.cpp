@@ -76,8 +76,11 @@ QString fileFor(const QUrl &url, UiLanguage language)
     const auto match = served.match(url.path(QUrl::FullyDecoded));
     if (!match.hasMatch())
         return {};
+    // Pages come from the language's folder, pictures too but for English,
+    // whose pictures are the manual's first ones; one style sheet for all.
     const QString name = match.captured(1);
-    if (name.endsWith(QLatin1String(".html")))
+    if (name.endsWith(QLatin1String(".html"))
+        || (name.endsWith(QLatin1String(".png")) && language != UiLanguage::English))
         return QStringLiteral(":/manual/%1/%2").arg(UiLanguages::code(language), name);
     return QStringLiteral(":/manual/") + name;
 }

@@ -37,10 +37,11 @@ bool isSearch(const QUrl &url);
 
 // The resource one manual address is served from in a language: a page from
 // the language's folder (":/manual/en/connect.html",
-// ":/manual/zh_TW/connect.html"), the style sheet and the pictures shared
-// (":/manual/manual.css", ":/manual/pictures/index.png"); empty for anything
-// else, such as another scheme, a path leaving the manual ("manual:/../x",
-// plain or encoded) or a name in another folder ("manual:/zh_TW/index.html").
+// ":/manual/zh_TW/connect.html"), a picture of the windows as they speak the
+// language (":/manual/pictures/index.png", ":/manual/zh_TW/pictures/index.png"),
+// the style sheet shared (":/manual/manual.css"); empty for anything else, such
+// as another scheme, a path leaving the manual ("manual:/../x", plain or
+// encoded) or a name in another folder ("manual:/zh_TW/index.html").
 QString fileFor(const QUrl &url, UiLanguage language);
 // The resource of the language's search index: ":/manual/zh_TW/search-index.txt".
 QString searchIndexFile(UiLanguage language);

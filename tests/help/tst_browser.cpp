@@ -186,17 +186,21 @@ private Q_SLOTS:
     }
 
     // Every picture of every page is there, from inside the program, and the
-    // Chinese pages show the same pictures and links as the English ones;
-    // nothing else is read into a page: not the computer's files, not the
-    // program's other resources, not data of the page's own making.
+    // Chinese pages show the same pictures and links as the English ones, the
+    // windows in Chinese; nothing else is read into a page: not the computer's
+    // files, not the program's other resources, not another language's
+    // pictures, not data of the page's own making.
     void pictures()
     {
         ManualBrowser &view = *m_browser->brwWebBrowser;
-        const auto shown = [document = view.document()](const QString &name) {
-            const QPixmap picture = document->resource(QTextDocument::ImageResource, QUrl(name)).value<QPixmap>();
-            return name + (picture.isNull() ? " not shown" : " shown");
+        const auto picture = [document = view.document()](const QString &name) {
+            return document->resource(QTextDocument::ImageResource, QUrl(name)).value<QPixmap>().toImage();
         };
-        QStringList seen[2], links[2]; // English, Chinese
+        const auto shown = [&](const QString &name) {
+            return name + (picture(name).isNull() ? " not" : "") + " shown";
+        };
+        QStringList seen[2], links[2];  // English, Chinese
+        QHash<QString, QImage> english; // by page and picture
         for (const UiLanguage language : {UiLanguage::English, UiLanguage::TraditionalChinese}) {
             UiLanguages::setCurrent(language);
             for (const char *page : {"index", "connect", "data", "commandline", "search", "datalist", "linegraph",
@@ -205,10 +209,13 @@ private Q_SLOTS:
                 for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
                     for (auto it = block.begin(); !it.atEnd(); ++it) {
                         const QTextCharFormat format = it.fragment().charFormat();
-                        if (const QTextImageFormat image = format.toImageFormat(); image.isValid())
-                            seen[int(language)] << page + (": " + shown(image.name()));
-                        else if (const QString link = page + (": " + format.anchorHref());
-                                 format.isAnchor() && !links[int(language)].endsWith(link))
+                        if (const QTextImageFormat image = format.toImageFormat(); image.isValid()) {
+                            const QString line = page + (": " + shown(image.name()));
+                            const QImage drawn = picture(image.name());
+                            seen[int(language)] << line + (english.value(line) == drawn ? ", the English one" : "");
+                            english.insert(line, drawn);
+                        } else if (const QString link = page + (": " + format.anchorHref());
+                                   format.isAnchor() && !links[int(language)].endsWith(link))
                             links[int(language)] << link;
                     }
             }
@@ -228,7 +235,7 @@ private Q_SLOTS:
         for (const QString &name :
              {QUrl::fromLocalFile(QCoreApplication::applicationFilePath()).toString(),
               QStringLiteral("qrc:/manual/pictures/index.png"), QStringLiteral(":/manual/pictures/index.png"),
-              QStringLiteral("qrc:/images/drop.svg")}) {
+              QStringLiteral("qrc:/images/drop.svg"), QStringLiteral("manual:/zh_TW/pictures/index.png")}) {
             seen[0] << shown(name);
             expected << name + " not shown";
         }
