@@ -5,6 +5,7 @@
 #include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
 #include "platform/UiLanguage.h"
+#include "platform/ui/LanguageFont.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/SaveDialogs.h"
 #include "app/CommandLineExport.h"
@@ -134,6 +135,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationVersion(Product::kVersion);
     UiLanguages::apply(language);
+    if (auto *widgets = qobject_cast<QApplication *>(app.get()))
+        LanguageFont::follow(widgets);
 
     if (options.unattended()) {
         Messages::setHandler(Messages::printToStandardError);

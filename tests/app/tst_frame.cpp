@@ -10,6 +10,8 @@
 #include "meter/MeterTexts.h"
 #include "meter/ui/frmFindMeter.h"
 #include "platform/SerialPortCatalogue.h"
+#include "platform/UiLanguage.h"
+#include "platform/ui/LanguageFont.h"
 #include "users/ui/frmSet.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
@@ -462,6 +464,19 @@ private Q_SLOTS:
         QCOMPARE(loadedPages(*startup.frame()), QStringList{"frmIndex"});
         flushDeletes();
         QVERIFY(!login);
+    }
+
+    // Chinese on screen names a Traditional Chinese face after the font's
+    // own; back in English the font is the one the program started with.
+    void chineseFace()
+    {
+        const QFont started = QApplication::font();
+        LanguageFont::follow(qApp);
+        const auto english = qScopeGuard([] { UiLanguages::apply(UiLanguage::English); });
+        UiLanguages::apply(UiLanguage::TraditionalChinese);
+        QCOMPARE(QApplication::font().families().mid(1, 1), QStringList{"Noto Sans CJK TC"});
+        UiLanguages::apply(UiLanguage::English);
+        QCOMPARE(QApplication::font(), started);
     }
 };
 
