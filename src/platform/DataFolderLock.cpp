@@ -5,6 +5,20 @@
 #include <QDir>
 #include <QSysInfo>
 
+namespace {
+
+// The name the lock file gives this computer.
+QString computerName()
+{
+#ifdef Q_OS_WIN
+    return qEnvironmentVariable("COMPUTERNAME");
+#else
+    return QSysInfo::machineHostName();
+#endif
+}
+
+} // namespace
+
 DataFolderLock::DataFolderLock(const QString &dir)
     : m_dir(dir)
     , m_path(QDir(dir).filePath(QLatin1String(kFileName)))
@@ -51,7 +65,7 @@ bool DataFolderLock::acquire(QString *error)
                      .arg(file, folder);
         return false;
     }
-    const QString owner = host.isEmpty() || host == QSysInfo::machineHostName()
+    const QString owner = host.isEmpty() || host == computerName()
                               ? QStringLiteral("process %1").arg(pid)
                               : QStringLiteral("process %1 on the computer %2").arg(pid).arg(host);
     *error = QStringLiteral("Dextrel Management Software is already running with the data folder %1 (%2). "

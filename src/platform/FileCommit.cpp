@@ -14,11 +14,11 @@ int FileCommit::rename(const QByteArray &temporary, const QByteArray &path)
 
 #else
 
-#include <QSaveFile>
+#include "platform/WindowsFiles.h"
 
-bool FileCommit::commit(QSaveFile &file)
+unsigned long FileCommit::rename(const QString &temporary, const QString &path)
 {
-    return file.commit();
+    return WindowsFiles::replace(temporary, path);
 }
 
 #endif

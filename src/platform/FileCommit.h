@@ -3,7 +3,7 @@
 #include <QtGlobal>
 
 class QByteArray;
-class QSaveFile;
+class QString;
 
 // The step of a rewrite that puts the new content, already written in full and
 // on the disk, in the place of the old file (see TextFiles::writeAtomically).
@@ -16,8 +16,8 @@ namespace FileCommit {
 // rename() of the temporary file to the file: 0, else the error number.
 int rename(const QByteArray &temporary, const QByteArray &path);
 #else
-// QSaveFile::commit().
-bool commit(QSaveFile &file);
+// MoveFileEx() of the temporary file to the file: 0, else the error code.
+unsigned long rename(const QString &temporary, const QString &path);
 #endif
 
 } // namespace FileCommit

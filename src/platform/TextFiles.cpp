@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cstring>
@@ -18,6 +17,13 @@
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include "platform/WindowsErrors.h"
+#include "platform/WindowsFiles.h"
+
+#include <QRandomGenerator>
 #endif
 
 namespace {
@@ -33,6 +39,11 @@ bool fail(QString *error, const QString &what, const QString &path, const QStrin
         *error = describe(what, path, reason);
     return false;
 }
+
+#ifdef Q_OS_WIN
+// The six letters or digits of a temporary file's name.
+constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+#endif
 
 #ifdef Q_OS_UNIX
 // The system's words, except where plainer ones say what to do about it.
@@ -67,8 +78,12 @@ bool writeAll(QFile &f, const QByteArray &content, QString *reason)
         return false;
     }
 #else
-    if (f.write(content) != content.size() || !f.flush()) {
+    if (f.write(content) != content.size()) {
         *reason = f.errorString();
+        return false;
+    }
+    if (const unsigned long e = WindowsFiles::flushToDisk(f)) {
+        *reason = WindowsErrors::text(e);
         return false;
     }
 #endif
@@ -125,17 +140,28 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
     temp.setAutoRemove(false);
     return true;
 #else
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return fail(error, write, path, f.errorString());
-    if (f.write(content) != content.size()) {
-        reason = f.errorString();
-        f.cancelWriting();
-        return fail(error, write, path, reason);
+    // Not QTemporaryFile: it keeps its file open until it is destroyed, and an
+    // open file cannot be moved. MoveFileEx() replaces the name itself, a link
+    // there included.
+    QFile temp;
+    QString tempPath = TemporaryFiles::templateFor(path);
+    const qsizetype random = tempPath.lastIndexOf(QLatin1String("XXXXXX"));
+    bool taken = true;
+    for (int tries = 0; taken && tries < 100; ++tries) {
+        for (qsizetype i = random; i < random + 6; ++i)
+            tempPath[i] = QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+        if (!RegularFile::createNew(temp, tempPath, &reason, &taken) && !taken)
+            return fail(error, write, path, reason);
     }
-    if (!FileCommit::commit(f))
-        return fail(error, write, path, f.errorString());
-    return true;
+    if (taken)
+        return fail(error, write, path, reason);
+    const bool written = writeAll(temp, content, &reason);
+    temp.close();
+    unsigned long e = 0;
+    if (written && (e = FileCommit::rename(tempPath, path)) == 0)
+        return true;
+    QFile::remove(tempPath);
+    return fail(error, write, path, written ? WindowsErrors::text(e) : reason);
 #endif
 }
 

@@ -29,13 +29,15 @@ int FileCommit::rename(const QByteArray &temporary, const QByteArray &path)
 
 #else
 
-#include <QSaveFile>
+#include "platform/WindowsFiles.h"
 
-bool FileCommit::commit(QSaveFile &file)
+#include <windows.h>
+
+unsigned long FileCommit::rename(const QString &temporary, const QString &path)
 {
     if (std::exchange(g_failNext, false))
-        file.cancelWriting();
-    return file.commit();
+        return ERROR_WRITE_FAULT;
+    return WindowsFiles::replace(temporary, path);
 }
 
 #endif

@@ -5,6 +5,16 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 ScratchFolder::ScratchFolder()
 {
     QVERIFY2(m_dir.isValid(), "cannot make a scratch folder");
@@ -48,6 +58,56 @@ QMap<QString, QByteArray> folderContents(const QString &dir)
         }
     }
     return out;
+}
+
+QByteArrayList takeFileNames(const QString &dir)
+{
+    QByteArrayList names;
+#ifdef Q_OS_WIN
+    for (const QString &name : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        names << name.toLocal8Bit();
+        QFile::remove(QDir(dir).filePath(name));
+    }
+#else
+    DIR *d = ::opendir(QFile::encodeName(dir).constData());
+    while (const dirent *entry = d ? ::readdir(d) : nullptr) {
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0) {
+            names << entry->d_name;
+            ::unlinkat(::dirfd(d), entry->d_name, 0);
+        }
+    }
+    if (d)
+        ::closedir(d);
+#endif
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool makeSymbolicLink(const QString &target, const QString &link)
+{
+#ifdef Q_OS_WIN
+    const DWORD flags = (QFileInfo(target).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0)
+                        | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    return CreateSymbolicLinkW(QDir::toNativeSeparators(link).toStdWString().c_str(),
+                               QDir::toNativeSeparators(target).toStdWString().c_str(), flags)
+           && QFileInfo(link).isSymbolicLink();
+#else
+    if (!QFile::link(target, link))
+        qFatal("cannot link %s to %s", qPrintable(link), qPrintable(target));
+    return true;
+#endif
+}
+
+bool makeFifo(const QString &path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make the FIFO %s", qPrintable(path));
+    return true;
+#endif
 }
 
 QByteArray crlf(const QList<QByteArray> &lines)

@@ -26,5 +26,18 @@ private:
 // anything else (a FIFO) "?".
 QMap<QString, QByteArray> folderContents(const QString &dir);
 
+// The names of the files in dir, byte for byte as the system stores them
+// (Windows: in its 8-bit encoding), sorted; the files are removed. Qt's own
+// listing leaves out names not valid in the local encoding, so ScratchFolder
+// could not remove them either.
+QByteArrayList takeFileNames(const QString &dir);
+
+// A symbolic link at link to target (a file or a folder). False where the
+// system cannot make one: Windows without the right to, or Wine, which says it
+// made one and did not. A POSIX system that cannot ends the test.
+bool makeSymbolicLink(const QString &target, const QString &link);
+// A FIFO at path; false where file systems have none (Windows).
+bool makeFifo(const QString &path);
+
 // Joins lines with CR LF, each line ended, as the program writes its files.
 QByteArray crlf(const QList<QByteArray> &lines);

@@ -42,7 +42,7 @@ struct Download
             r.year = 0; // the meter sends none
         folder.write("ann.txt", content);
         store.load(folder.file("ann.txt"), &error, &warning);
-        warning.replace(folder.file("ann.txt"), "%1");
+        warning.replace(QDir::toNativeSeparators(folder.file("ann.txt")), "%1");
     }
     bool save(const QString &user)
     {

@@ -3,17 +3,44 @@
 #include "platform/DownloadLogFile.h"
 #include "common/TestData.h"
 #include "platform/DeviceChoices.h"
+#include "platform/FileIdentity.h"
 #include "platform/PortNames.h"
 #include "platform/TemporaryFiles.h"
+#include "platform/UsbIds.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QLockFile>
 #include <QTest>
 
-#include <sys/stat.h>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+bool makeHardLink(const QString &target, const QString &link)
+{
+#ifdef Q_OS_WIN
+    return CreateHardLinkW(QDir::toNativeSeparators(link).toStdWString().c_str(),
+                           QDir::toNativeSeparators(target).toStdWString().c_str(), nullptr);
+#else
+    return ::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+#endif
+}
+
+#ifdef Q_OS_WIN
+// The file's 8.3 name, as older programs see it: C:\USERS\ANNA~1\LONGFI~1.TXT.
+QString shortName(const QString &path)
+{
+    wchar_t out[MAX_PATH];
+    const DWORD n = GetShortPathNameW(QDir::toNativeSeparators(path).toStdWString().c_str(), out, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? QString::fromWCharArray(out, int(n)) : QString();
+}
+#endif
 
 // Sets (or, for a null value, unsets) a variable until the end of the scope.
 auto setEnvironment(const char *name, const QByteArray &value)
@@ -41,7 +68,11 @@ private Q_SLOTS:
             const auto restore = setEnvironment("DEXTREL_DATA_DIR", environment); // null: not set
             resolved << DataFolder::resolve(commandLine);
         }
+#ifdef Q_OS_WIN
+        const QString platforms = "C:/"; // it accepts new files here (see windowsDataFolder)
+#else
         const QString platforms = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#endif
         QCOMPARE(resolved,
                  (QStringList{"/tmp/a", "/tmp/b", QDir::current().absoluteFilePath("rel"), platforms, platforms}));
     }
@@ -77,8 +108,9 @@ private Q_SLOTS:
     {
         ScratchFolder data, outside;
         outside.write("target", "theirs");
-        QVERIFY(QFile::link(outside.file("target"), data.file("link.txt.Ab12Cd.dextrel-tmp")));
-        QMap<QString, QByteArray> kept{{"link.txt.Ab12Cd.dextrel-tmp", "-> " + outside.file("target").toLocal8Bit()}};
+        QMap<QString, QByteArray> kept;
+        if (makeSymbolicLink(outside.file("target"), data.file("link.txt.Ab12Cd.dextrel-tmp")))
+            kept["link.txt.Ab12Cd.dextrel-tmp"] = "-> " + outside.file("target").toLocal8Bit();
         for (const char *name :
              {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp", "case-probe.Ab12Cd.dextrel-tmp"})
             data.write(name, "mine");
@@ -99,7 +131,7 @@ private Q_SLOTS:
     void unsafeLogsAndLock_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("form");    // link (to a folder of 25 logs), file, fifo, folder
+        QTest::addColumn<QString>("form");    // link (to a folder of 25 logs), file, fifo, folder, ended, held
         QTest::addColumn<QString>("message"); // DIR: the data folder; empty: made or taken
         const QString noLog = "No download log is kept: DIR/logs cannot hold it: ";
         const QString noLock = "Cannot lock the data folder DIR: the lock file DIR/dextrel.lock cannot be used: ";
@@ -120,6 +152,13 @@ private Q_SLOTS:
         QTest::newRow("lock, an empty file") << "dextrel.lock"
                                              << "file"
                                              << "";
+        QTest::newRow("lock, an ended program's") << "dextrel.lock"
+                                                  << "ended"
+                                                  << "";
+        QTest::newRow("lock, held") << "dextrel.lock"
+                                    << "held"
+                                    << "Dextrel Management Software is already running with the data folder DIR "
+                                       "(process PID). If it is not, delete the file DIR/dextrel.lock and start again.";
     }
     void unsafeLogsAndLock()
     {
@@ -130,26 +169,146 @@ private Q_SLOTS:
         for (int day = 1; day <= 25; ++day)
             outside.write(QStringLiteral("bob-202612%1-101010.log").arg(day, 2, 10, QLatin1Char('0')), "old");
         const QString path = data.file(name);
-        if (form == "link")
-            QVERIFY(QFile::link(outside.path(), path));
-        else if (form == "file")
+        if (form == "link" && !makeSymbolicLink(outside.path(), path))
+            QSKIP("This system cannot make symbolic links here.");
+        if (form == "fifo" && !makeFifo(path))
+            QSKIP("This system's files have no FIFOs.");
+        if (form == "file")
             data.write(name, "");
-        else if (form == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else
+        else if (form == "folder")
             QVERIFY(QDir().mkdir(path));
+        else if (form == "ended") { // a lock as written, naming a process number no process has
+            QByteArray written;
+            {
+                QLockFile lockFile(path);
+                QVERIFY(lockFile.tryLock(0));
+                written = data.read(name);
+            }
+            data.write(name, "2147483644" + written.mid(written.indexOf('\n')));
+        }
+        DataFolderLock holder(data.path());
+        QString error;
+        if (form == "held")
+            QVERIFY2(holder.acquire(&error), qPrintable(error));
         const QMap<QString, QByteArray> before = folderContents(data.path()), theirs = folderContents(outside.path());
 
-        QString error;
         DownloadLogFile log;
         DataFolderLock lock(data.path());
         const bool ok = name == "logs"
                             ? log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error)
                             : lock.acquire(&error);
-        QCOMPARE(std::tuple(error.replace(data.path(), "DIR"), ok, folderContents(outside.path())),
-                 std::tuple(message, message.isEmpty(), theirs));
+        error.replace(QString::number(QCoreApplication::applicationPid()), "PID");
+        QCOMPARE(
+            std::tuple(error.replace(QDir::toNativeSeparators(data.path()), "DIR"), ok, folderContents(outside.path())),
+            std::tuple(QDir::toNativeSeparators(message), message.isEmpty(), theirs));
         if (!ok)
             QCOMPARE(folderContents(data.path()), before);
+    }
+
+#ifdef Q_OS_WIN
+    // On Windows the data folder is C:\ while it holds the user list or takes
+    // a new file; otherwise the per-user folder, and the first start there (no
+    // user list yet) says why. C:\ closed to new files, as an ordinary user of
+    // current Windows finds it, is made for the runs named in
+    // DEXTREL_TEST_C_DRIVE (scripts/windows/read-only-c.sh); the others skip.
+    void windowsDataFolder_data()
+    {
+        QTest::addColumn<QString>("drive");    // C:\ in this run: writable, read-only, read-only with a list
+        QTest::addColumn<bool>("perUserList"); // the per-user folder holds a user list
+        QTest::addColumn<QString>("chosen");   // "C:/" or "per-user"
+        QTest::addColumn<bool>("saysWhy");
+        QTest::newRow("C:\\ writable") << "writable" << false << "C:/" << false;
+        QTest::newRow("C:\\ writable, a per-user list") << "writable" << true << "C:/" << false;
+        QTest::newRow("C:\\ closed, first start") << "read-only" << false << "per-user" << true;
+        QTest::newRow("C:\\ closed, later start") << "read-only" << true << "per-user" << false;
+        QTest::newRow("C:\\ closed, holding the list") << "read-only with a list" << false << "C:/" << false;
+    }
+    void windowsDataFolder()
+    {
+        QFETCH(QString, drive);
+        QFETCH(bool, perUserList);
+        QFETCH(QString, chosen);
+        QFETCH(bool, saysWhy);
+        if (drive != qEnvironmentVariable("DEXTREL_TEST_C_DRIVE", QStringLiteral("writable")))
+            QSKIP("Run with C:\\ made so by scripts/windows/read-only-c.sh.");
+        if (drive == "writable" && QFile::exists("C:/DXRegister.txt"))
+            QSKIP("C:\\DXRegister.txt is there: this computer's own user list is left alone.");
+        const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString list = QDir(perUser).filePath("DXRegister.txt");
+        QVERIFY(QDir().mkpath(perUser));
+        const auto removeList = qScopeGuard([&] { QFile::remove(list); });
+        if (perUserList) {
+            QFile f(list);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const auto restore = setEnvironment("DEXTREL_DATA_DIR", {});
+        QString note;
+        const QString dir = DataFolder::resolve({}, &note);
+        const QString why = QStringLiteral("You may not create files in C:\\, so the user list and the readings are "
+                                           "kept in %1.")
+                                .arg(QDir::toNativeSeparators(perUser));
+        QCOMPARE(std::pair(dir, note), std::pair(chosen == "C:/" ? chosen : perUser, saysWhy ? why : QString()));
+        QCOMPARE(QDir("C:/").entryList({"*.dextrel-tmp"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+#endif
+
+    // Files are compared by what they are, not by how they are named: every
+    // spelling of one file, a second hard link and a link to it are that file.
+    void fileIdentity_data()
+    {
+        QTest::addColumn<QString>("spelling"); // of @DIR/sub/LongFileName.txt; @dir: its drive in lower case
+        QTest::addColumn<QString>("is");       // "it", "another" file or "nothing"
+        QTest::newRow("dot segments") << "@DIR/sub/./../sub/LongFileName.txt"
+                                      << "it";
+        QTest::newRow("second hard link") << "@DIR/sub/hard.txt"
+                                          << "it";
+        QTest::newRow("symbolic link") << "@DIR/sub/link.txt"
+                                       << "it";
+        QTest::newRow("another file") << "@DIR/sub/other.txt"
+                                      << "another";
+        QTest::newRow("its folder") << "@DIR/sub"
+                                    << "another";
+        QTest::newRow("missing") << "@DIR/sub/missing.txt"
+                                 << "nothing";
+#ifdef Q_OS_WIN
+        QTest::newRow("other case") << "@DIR/SUB/longfilename.TXT"
+                                    << "it";
+        QTest::newRow("backslashes") << "@DIR\\sub\\LongFileName.txt"
+                                     << "it";
+        QTest::newRow("lower-case drive") << "@dir/sub/LongFileName.txt"
+                                          << "it";
+        QTest::newRow("8.3 short name") << "SHORT"
+                                        << "it";
+        QTest::newRow("\\\\?\\ prefix") << "\\\\?\\@DIR\\sub\\LongFileName.txt"
+                                        << "it";
+#else
+        QTest::newRow("other case") << "@DIR/SUB/longfilename.TXT"
+                                    << "nothing";
+#endif
+    }
+    void fileIdentity()
+    {
+        QFETCH(QString, spelling);
+        QFETCH(QString, is);
+        ScratchFolder data;
+        QVERIFY(QDir(data.path()).mkdir("sub"));
+        data.write("sub/LongFileName.txt", "mine");
+        data.write("sub/other.txt", "mine");
+        const QString file = data.file("sub/LongFileName.txt");
+        QVERIFY(makeHardLink(file, data.file("sub/hard.txt")));
+        if (spelling.endsWith("link.txt") && !makeSymbolicLink(file, data.file("sub/link.txt")))
+            QSKIP("This system cannot make symbolic links here.");
+#ifdef Q_OS_WIN
+        if (spelling == "SHORT") {
+            spelling = shortName(file);
+            QVERIFY2(spelling.contains('~'), qPrintable(spelling));
+        }
+#endif
+        const QString dir = spelling.contains('\\') ? QDir::toNativeSeparators(data.path()) : data.path();
+        spelling.replace("@DIR", dir).replace("@dir", dir.left(1).toLower() + dir.mid(1));
+        const QString it = FileIdentity::of(file), seen = FileIdentity::of(spelling);
+        QVERIFY(!it.isEmpty());
+        QCOMPARE(is == "it" ? seen == it : is == "another" ? !seen.isEmpty() && seen != it : seen.isEmpty(), true);
     }
 
     // DEXTREL_COM<n> wins over the device chosen in the settings file, which
@@ -174,6 +333,42 @@ private Q_SLOTS:
                  (QStringList{first + " for port 1, the default", third + " for port 3, the default",
                               "/dev/ttyUSB0 for port 1, from the settings file",
                               "/dev/pts/4 for port 1, from DEXTREL_COM1", "", ""}));
+    }
+
+    // What Windows's device IDs say about a USB serial adapter, for --list-ports.
+    void usbIds_data()
+    {
+        QTest::addColumn<QString>("hardwareId");
+        QTest::addColumn<QString>("instanceId");
+        QTest::addColumn<QString>("seen"); // vendor:product serial
+        QTest::newRow("serial number") << "USB\\VID_0403&PID_6001&REV_0600"
+                                       << "USB\\VID_0403&PID_6001\\A10K3LQD"
+                                       << "0403:6001 A10K3LQD";
+        QTest::newRow("made-up instance") << "USB\\VID_067B&PID_2303&REV_0300"
+                                          << "USB\\VID_067B&PID_2303\\5&2A3B7C&0&2"
+                                          << "067b:2303 ";
+        QTest::newRow("FTDI driver") << "FTDIBUS\\COMPORT&VID_0403&PID_6015"
+                                     << "FTDIBUS\\VID_0403+PID_6015+DN0432ABA\\0000"
+                                     << "0403:6015 DN0432ABA";
+        QTest::newRow("numbers in the hardware ID only") << "USB\\VID_1A86&PID_7523"
+                                                         << "ROOT\\PORTS\\0000"
+                                                         << "1a86:7523 ";
+        QTest::newRow("built-in port") << "ACPI\\PNP0501"
+                                       << "ACPI\\PNP0501\\1"
+                                       << "-:- ";
+        QTest::newRow("not hexadecimal") << "USB\\VID_00G1&PID_12"
+                                         << ""
+                                         << "-:- ";
+    }
+    void usbIds()
+    {
+        QFETCH(QString, hardwareId);
+        QFETCH(QString, instanceId);
+        const UsbIds ids = UsbIds::fromWindowsIds(hardwareId, instanceId);
+        const auto hex = [](std::optional<quint16> n) {
+            return n ? QString::number(*n, 16).rightJustified(4, '0') : "-";
+        };
+        QTEST(QStringLiteral("%1:%2 %3").arg(hex(ids.vendorId), hex(ids.productId), ids.serialNumber), "seen");
     }
 
     // The program's own settings file: the device each user chose per port,
