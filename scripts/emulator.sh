@@ -24,7 +24,7 @@ start_emulator() {
   "$emulator" "$@" >"$work/meter.out" 2>"$work/meter.err" &
   emulator_pid=$!
   # The emulator prints its terminal's path on its first line once it is ready.
-  for _ in $(seq 50); do
+  for _ in $(seq 300); do # up to 30 s on a busy machine
     [ -s "$work/meter.out" ] && break
     if ! kill -0 "$emulator_pid" 2>/dev/null; then
       cat "$work/meter.err" >&2

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Whole downloads by the Windows program on COM1 under Wine, from the Linux
+# build's emulated meter: Wine's COM1 is pointed at the emulator's
+# pseudo-terminal through HKLM\Software\Wine\Ports.
+#   1. 255 records: the reading file must equal, byte for byte, the one the
+#      Linux program makes from the same records.
+#   2. The meter hangs up after 40 requests: the download must end saying that
+#      COM1 is gone, with nothing saved.
+# Usage: com1-download.sh WINDOWS_PROGRAM LINUX_BUILD_DIR
+#   WINDOWS_PROGRAM takes --data-dir DIR --user ID --download, as dextrel does.
+set -euo pipefail
+program=$1
+linux=$2
+here="$(cd "$(dirname "$0")" && pwd)"
+exe=$linux/dextrel
+emulator=$linux/meter-emulator
+. "$here/../emulator.sh"
+
+dir="$(cd "$(dirname "$program")" && pwd)"
+while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
+export WINEPREFIX="${WINEPREFIX:-$dir/wine}"
+wine() { bash "$here/wine-run.sh" "$@"; }
+winpath() { echo "Z:${1//\//\\}"; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-com1.XXXXXX")
+restore() {
+  wine reg delete 'HKLM\Software\Wine\Ports' /v COM1 /f >/dev/null 2>&1 || true
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  cleanup
+}
+trap restore EXIT
+trap 'exit 130' INT TERM HUP
+
+# COM1 is made from the registry when Wine's server starts.
+map_com1() {
+  wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$1" /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  /usr/lib/wine/wineserver -w
+}
+stop_emulator() {
+  kill "$emulator_pid" 2>/dev/null || true
+  wait "$emulator_pid" 2>/dev/null || true
+  emulator_pid=
+}
+
+# 255 records over a month, every fourth one after a meal.
+awk 'BEGIN { for (k = 1; k <= 255; k++) printf "%d %d %d %d %d %d\n", 60 + (k * 37) % 300, 1 + k % 12, 1 + k % 28, k % 24, (k * 7) % 60, k % 4 == 0 }' \
+  > "$work/records.txt"
+
+mkdir "$work/windows" "$work/linux" "$work/hangup"
+start_emulator "$work/records.txt"
+map_com1 "$pty"
+if ! wine "$program" --data-dir "$(winpath "$work/windows")" --user guest --download \
+     >"$work/windows.out" 2>"$work/windows.err"; then
+  echo "The Windows download on COM1 failed:" >&2
+  cat "$work/windows.out" "$work/windows.err" >&2
+  exit 1
+fi
+stop_emulator
+
+start_emulator "$work/records.txt"
+DEXTREL_COM1=$pty "$exe" --data-dir "$work/linux" --user guest --download >"$work/linux.out" 2>"$work/linux.err"
+stop_emulator
+if ! cmp "$work/windows/guest.txt" "$work/linux/guest.txt"; then
+  diff "$work/windows/guest.txt" "$work/linux/guest.txt" | head -20 >&2
+  exit 1
+fi
+echo "COM1: $(($(wc -l < "$work/windows/guest.txt") - 1)) readings, the same bytes as the Linux program's download."
+
+start_emulator --hangup-after 40 "$work/records.txt"
+map_com1 "$pty"
+if wine "$program" --data-dir "$(winpath "$work/hangup")" --user guest --download \
+     >"$work/hangup.out" 2>"$work/hangup.err"; then
+  echo "A download whose meter hung up ended as complete." >&2
+  exit 1
+fi
+expected="COM1 is gone: unplugged, or closed at the other end"
+if ! grep -qF "$expected" "$work/hangup.err"; then
+  echo "The meter hung up; expected \"$expected\", got:" >&2
+  cat "$work/hangup.err" >&2
+  exit 1
+fi
+echo "COM1 hung up after 40 requests: $(grep -F "$expected" "$work/hangup.err" | head -1)"
