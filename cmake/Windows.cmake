@@ -29,7 +29,6 @@ foreach(module IN LISTS DEXTREL_WINDOWS_MISSING)
 endforeach()
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-# The pictures as PNG renditions (see cmake/WindowsPictures.cmake).
 set(DEXTREL_PNG_PICTURES ON)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR bash ${PROJECT_SOURCE_DIR}/scripts/windows/wine-run.sh)

@@ -1,5 +1,6 @@
 #include "platform/Product.h"
 #include "app/AppState.h"
+#include "platform/ConsoleOutput.h"
 #include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
 #include "platform/LocalBytes.h"
@@ -74,6 +75,7 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
 
 int main(int argc, char *argv[])
 {
+    ConsoleOutput::attachToParent();
 #ifdef Q_OS_UNIX
     // Past a file-size limit a write fails with its reason instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
