@@ -21,10 +21,13 @@ cleanup() {
 trap cleanup EXIT
 
 start_emulator() {
+  # Emptied here: the background start empties it only later, and a second
+  # emulator must not be taken for started by the first one's line.
+  : >"$work/meter.out"
   "$emulator" "$@" >"$work/meter.out" 2>"$work/meter.err" &
   emulator_pid=$!
   # The emulator prints its terminal's path on its first line once it is ready.
-  for _ in $(seq 300); do # up to 30 s on a busy machine
+  for _ in $(seq 50); do
     [ -s "$work/meter.out" ] && break
     if ! kill -0 "$emulator_pid" 2>/dev/null; then
       cat "$work/meter.err" >&2

@@ -4,7 +4,11 @@
 # pseudo-terminal through HKLM\Software\Wine\Ports.
 #   1. 255 records: the reading file must equal, byte for byte, the one the
 #      Linux program makes from the same records.
-#   2. The meter hangs up after 40 requests: the download must end saying that
+#   2. 30 records from a meter that splits an answer over two reads, sends
+#      noise, loses answers or answers slowly: the same file as the Linux
+#      program's download of them from a meter without faults; a meter that
+#      sends two answers in one read is refused as on Linux.
+#   3. The meter hangs up after 40 requests: the download must end saying that
 #      COM1 is gone, with nothing saved.
 # Usage: com1-download.sh WINDOWS_PROGRAM LINUX_BUILD_DIR
 #   WINDOWS_PROGRAM takes --data-dir DIR --user ID --download, as dextrel does.
@@ -47,7 +51,7 @@ stop_emulator() {
 awk 'BEGIN { for (k = 1; k <= 255; k++) printf "%d %d %d %d %d %d\n", 60 + (k * 37) % 300, 1 + k % 12, 1 + k % 28, k % 24, (k * 7) % 60, k % 4 == 0 }' \
   > "$work/records.txt"
 
-mkdir "$work/windows" "$work/linux" "$work/hangup"
+mkdir "$work/windows" "$work/linux" "$work/hangup" "$work/linux30"
 start_emulator "$work/records.txt"
 map_com1 "$pty"
 if ! wine "$program" --data-dir "$(winpath "$work/windows")" --user guest --download \
@@ -66,6 +70,35 @@ if ! cmp "$work/windows/guest.txt" "$work/linux/guest.txt"; then
   exit 1
 fi
 echo "COM1: $(($(wc -l < "$work/windows/guest.txt") - 1)) readings, the same bytes as the Linux program's download."
+
+head -n 30 "$work/records.txt" > "$work/records30.txt"
+start_emulator "$work/records30.txt"
+DEXTREL_COM1=$pty "$exe" --data-dir "$work/linux30" --user guest --download >"$work/linux30.out" 2>"$work/linux30.err"
+stop_emulator
+for fault in --split --noise --drop-first "--delay 60"; do
+  mkdir "$work/fault"
+  start_emulator $fault "$work/records30.txt"
+  map_com1 "$pty"
+  if ! wine "$program" --data-dir "$(winpath "$work/fault")" --user guest --download \
+       >"$work/fault.out" 2>"$work/fault.err" || ! cmp -s "$work/fault/guest.txt" "$work/linux30/guest.txt"; then
+    echo "COM1, a meter with $fault: the download failed or saved other readings:" >&2
+    cat "$work/fault.err" >&2
+    exit 1
+  fi
+  stop_emulator
+  rm -rf "$work/fault"
+done
+echo "COM1, a meter that splits answers, adds noise, loses answers, answers slowly: the same 30 readings each time."
+start_emulator --double "$work/records30.txt"
+map_com1 "$pty"
+wine "$program" --data-dir "$(winpath "$work/hangup")" --user guest --download >/dev/null 2>"$work/double.err" || true
+stop_emulator
+if ! grep -qF "Data Receiving Error! Got 6 byte--it's" "$work/double.err"; then
+  echo "COM1, two answers in one read: expected the receiving error, got:" >&2
+  cat "$work/double.err" >&2
+  exit 1
+fi
+echo "COM1, two answers in one read: $(grep -F 'Data Receiving Error' "$work/double.err")"
 
 start_emulator --hangup-after 40 "$work/records.txt"
 map_com1 "$pty"

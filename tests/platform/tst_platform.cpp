@@ -6,6 +6,7 @@
 #include "platform/FileIdentity.h"
 #include "platform/PortNames.h"
 #include "platform/TemporaryFiles.h"
+#include "platform/TextFiles.h"
 #include "platform/UsbIds.h"
 
 #include <QDateTime>
@@ -250,65 +251,65 @@ private Q_SLOTS:
         QCOMPARE(std::pair(dir, note), std::pair(chosen == "C:/" ? chosen : perUser, saysWhy ? why : QString()));
         QCOMPARE(QDir("C:/").entryList({"*.dextrel-tmp"}, QDir::Files | QDir::Hidden), QStringList());
     }
+
+    // The names Windows keeps for devices, with any ending, lead to the device,
+    // not to a file of the folder: whatever a user ID led to, the program
+    // neither reads nor writes such a name.
+    void windowsDeviceNames()
+    {
+        ScratchFolder data;
+        QStringList seen;
+        for (const QString name : {"NUL", "nul.txt", "Nul.log"}) {
+            QByteArray content;
+            QString readError, writeError, newError;
+            bool taken = false;
+            const QString path = data.file(name);
+            TextFiles::read(path, &content, &readError);
+            TextFiles::writeAtomically(path, "x", &writeError);
+            TextFiles::writeNew(path, "x", &newError, &taken);
+            seen << QStringList{readError, writeError, newError}.join(" | ").replace(QDir::toNativeSeparators(path),
+                                                                                     "F");
+        }
+        const QString refused
+            = "Cannot read F: it is not an ordinary file | Cannot write F: it is not an ordinary file | "
+              "Cannot write F: it is not an ordinary file";
+        QCOMPARE(seen, QStringList(3, refused));
+        QCOMPARE(folderContents(data.path()), (QMap<QString, QByteArray>()));
+    }
 #endif
 
     // Files are compared by what they are, not by how they are named: every
     // spelling of one file, a second hard link and a link to it are that file.
-    void fileIdentity_data()
-    {
-        QTest::addColumn<QString>("spelling"); // of @DIR/sub/LongFileName.txt; @dir: its drive in lower case
-        QTest::addColumn<QString>("is");       // "it", "another" file or "nothing"
-        QTest::newRow("dot segments") << "@DIR/sub/./../sub/LongFileName.txt"
-                                      << "it";
-        QTest::newRow("second hard link") << "@DIR/sub/hard.txt"
-                                          << "it";
-        QTest::newRow("symbolic link") << "@DIR/sub/link.txt"
-                                       << "it";
-        QTest::newRow("another file") << "@DIR/sub/other.txt"
-                                      << "another";
-        QTest::newRow("its folder") << "@DIR/sub"
-                                    << "another";
-        QTest::newRow("missing") << "@DIR/sub/missing.txt"
-                                 << "nothing";
-#ifdef Q_OS_WIN
-        QTest::newRow("other case") << "@DIR/SUB/longfilename.TXT"
-                                    << "it";
-        QTest::newRow("backslashes") << "@DIR\\sub\\LongFileName.txt"
-                                     << "it";
-        QTest::newRow("lower-case drive") << "@dir/sub/LongFileName.txt"
-                                          << "it";
-        QTest::newRow("8.3 short name") << "SHORT"
-                                        << "it";
-        QTest::newRow("\\\\?\\ prefix") << "\\\\?\\@DIR\\sub\\LongFileName.txt"
-                                        << "it";
-#else
-        QTest::newRow("other case") << "@DIR/SUB/longfilename.TXT"
-                                    << "nothing";
-#endif
-    }
     void fileIdentity()
     {
-        QFETCH(QString, spelling);
-        QFETCH(QString, is);
         ScratchFolder data;
         QVERIFY(QDir(data.path()).mkdir("sub"));
         data.write("sub/LongFileName.txt", "mine");
         data.write("sub/other.txt", "mine");
-        const QString file = data.file("sub/LongFileName.txt");
+        const QString file = data.file("sub/LongFileName.txt"), dir = data.path();
         QVERIFY(makeHardLink(file, data.file("sub/hard.txt")));
-        if (spelling.endsWith("link.txt") && !makeSymbolicLink(file, data.file("sub/link.txt")))
-            QSKIP("This system cannot make symbolic links here.");
+        QMap<QString, QString> spellings{
+            {dir + "/sub/./../sub/LongFileName.txt", "it"}, {data.file("sub/hard.txt"), "it"},
+            {data.file("sub/other.txt"), "another"},        {data.file("sub"), "another"},
+            {data.file("sub/missing.txt"), "nothing"},      {dir + "/SUB/longfilename.TXT", "nothing"}};
+        if (makeSymbolicLink(file, data.file("sub/link.txt")))
+            spellings[data.file("sub/link.txt")] = "it";
 #ifdef Q_OS_WIN
-        if (spelling == "SHORT") {
-            spelling = shortName(file);
-            QVERIFY2(spelling.contains('~'), qPrintable(spelling));
-        }
+        // Names ignore case; C:\ and c:/, 8.3 short names and \\?\ name the same file.
+        const QString native = QDir::toNativeSeparators(file);
+        QVERIFY2(shortName(file).contains('~'), qPrintable(shortName(file)));
+        for (const QString &spelling : {dir + "/SUB/longfilename.TXT", native, native.left(1).toLower() + native.mid(1),
+                                        "\\\\?\\" + native, shortName(file)})
+            spellings[spelling] = "it";
 #endif
-        const QString dir = spelling.contains('\\') ? QDir::toNativeSeparators(data.path()) : data.path();
-        spelling.replace("@DIR", dir).replace("@dir", dir.left(1).toLower() + dir.mid(1));
-        const QString it = FileIdentity::of(file), seen = FileIdentity::of(spelling);
+        const QString it = FileIdentity::of(file);
         QVERIFY(!it.isEmpty());
-        QCOMPARE(is == "it" ? seen == it : is == "another" ? !seen.isEmpty() && seen != it : seen.isEmpty(), true);
+        QMap<QString, QString> seen;
+        for (auto spelling = spellings.keyBegin(); spelling != spellings.keyEnd(); ++spelling) {
+            const QString identity = FileIdentity::of(*spelling);
+            seen[*spelling] = identity == it ? "it" : identity.isEmpty() ? "nothing" : "another";
+        }
+        QCOMPARE(seen, spellings);
     }
 
     // DEXTREL_COM<n> wins over the device chosen in the settings file, which
@@ -336,39 +337,24 @@ private Q_SLOTS:
     }
 
     // What Windows's device IDs say about a USB serial adapter, for --list-ports.
-    void usbIds_data()
-    {
-        QTest::addColumn<QString>("hardwareId");
-        QTest::addColumn<QString>("instanceId");
-        QTest::addColumn<QString>("seen"); // vendor:product serial
-        QTest::newRow("serial number") << "USB\\VID_0403&PID_6001&REV_0600"
-                                       << "USB\\VID_0403&PID_6001\\A10K3LQD"
-                                       << "0403:6001 A10K3LQD";
-        QTest::newRow("made-up instance") << "USB\\VID_067B&PID_2303&REV_0300"
-                                          << "USB\\VID_067B&PID_2303\\5&2A3B7C&0&2"
-                                          << "067b:2303 ";
-        QTest::newRow("FTDI driver") << "FTDIBUS\\COMPORT&VID_0403&PID_6015"
-                                     << "FTDIBUS\\VID_0403+PID_6015+DN0432ABA\\0000"
-                                     << "0403:6015 DN0432ABA";
-        QTest::newRow("numbers in the hardware ID only") << "USB\\VID_1A86&PID_7523"
-                                                         << "ROOT\\PORTS\\0000"
-                                                         << "1a86:7523 ";
-        QTest::newRow("built-in port") << "ACPI\\PNP0501"
-                                       << "ACPI\\PNP0501\\1"
-                                       << "-:- ";
-        QTest::newRow("not hexadecimal") << "USB\\VID_00G1&PID_12"
-                                         << ""
-                                         << "-:- ";
-    }
     void usbIds()
     {
-        QFETCH(QString, hardwareId);
-        QFETCH(QString, instanceId);
-        const UsbIds ids = UsbIds::fromWindowsIds(hardwareId, instanceId);
         const auto hex = [](std::optional<quint16> n) {
             return n ? QString::number(*n, 16).rightJustified(4, '0') : "-";
         };
-        QTEST(QStringLiteral("%1:%2 %3").arg(hex(ids.vendorId), hex(ids.productId), ids.serialNumber), "seen");
+        QStringList seen;
+        for (const auto &[hardware, instance] :
+             {std::pair{"USB\\VID_0403&PID_6001&REV_0600", "USB\\VID_0403&PID_6001\\A10K3LQD"},
+              {"USB\\VID_067B&PID_2303&REV_0300", "USB\\VID_067B&PID_2303\\5&2A3B7C&0&2"},
+              {"FTDIBUS\\COMPORT&VID_0403&PID_6015", "FTDIBUS\\VID_0403+PID_6015+DN0432ABA\\0000"},
+              {"USB\\VID_1A86&PID_7523", "ROOT\\PORTS\\0000"},
+              {"ACPI\\PNP0501", "ACPI\\PNP0501\\1"},
+              {"USB\\VID_00G1&PID_12", ""}}) {
+            const UsbIds ids = UsbIds::fromWindowsIds(hardware, instance);
+            seen << QStringLiteral("%1:%2 %3").arg(hex(ids.vendorId), hex(ids.productId), ids.serialNumber);
+        }
+        QCOMPARE(seen, (QStringList{"0403:6001 A10K3LQD", "067b:2303 ", "0403:6015 DN0432ABA", "1a86:7523 ", "-:- ",
+                                    "-:- "}));
     }
 
     // The program's own settings file: the device each user chose per port,
