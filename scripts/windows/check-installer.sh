@@ -9,9 +9,8 @@ set -euo pipefail
 installer=$1
 version=$2
 here="$(cd "$(dirname "$0")" && pwd)"
-dir="$(cd "$(dirname "$installer")" && pwd)"
-while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
-export WINEPREFIX="${WINEPREFIX:-$dir/wine}"
+. "$here/wine-env.sh"
+wine_prefix_of "$installer"
 bash "$here/wine-run.sh" cmd /c exit >/dev/null 2>&1 # the prefix exists
 wine() { WINEDEBUG=-all /usr/lib/wine/wine64 "$@"; }
 folder="$WINEPREFIX/drive_c/Program Files/Dextrel"

@@ -20,11 +20,9 @@ exe=$linux/dextrel
 emulator=$linux/meter-emulator
 . "$here/../emulator.sh"
 
-dir="$(cd "$(dirname "$program")" && pwd)"
-while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
-export WINEPREFIX="${WINEPREFIX:-$dir/wine}"
+. "$here/wine-env.sh"
+wine_prefix_of "$program"
 wine() { bash "$here/wine-run.sh" "$@"; }
-winpath() { echo "Z:${1//\//\\}"; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-com1.XXXXXX")
 restore() {
@@ -91,7 +89,8 @@ done
 echo "COM1, a meter that splits answers, adds noise, loses answers, answers slowly: the same 30 readings each time."
 start_emulator --double "$work/records30.txt"
 map_com1 "$pty"
-wine "$program" --data-dir "$(winpath "$work/hangup")" --user guest --download >/dev/null 2>"$work/double.err" || true
+mkdir "$work/double"
+wine "$program" --data-dir "$(winpath "$work/double")" --user guest --download >/dev/null 2>"$work/double.err" || true
 stop_emulator
 if ! grep -qF "Data Receiving Error! Got 6 byte--it's" "$work/double.err"; then
   echo "COM1, two answers in one read: expected the receiving error, got:" >&2

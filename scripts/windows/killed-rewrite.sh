@@ -9,8 +9,9 @@
 set -euo pipefail
 child=$1
 here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/wine-env.sh"
+wine_prefix_of "$child"
 wine() { bash "$here/wine-run.sh" "$child" "$@"; }
-winpath() { echo "Z:${1//\//\\}"; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-killed.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -18,9 +19,6 @@ wine --sample "$(winpath "$work/old.txt")"
 size=$(stat -c %s "$work/old.txt")
 # Wine's server, started afresh without the limit, stays up while the helper
 # runs under it.
-dir="$(cd "$(dirname "$child")" && pwd)"
-while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
-export WINEPREFIX="${WINEPREFIX:-$dir/wine}"
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 /usr/lib/wine/wineserver -p10 </dev/null >/dev/null 2>&1
 

@@ -7,9 +7,8 @@
 set -euo pipefail
 test=$1
 here="$(cd "$(dirname "$0")" && pwd)"
-dir="$(cd "$(dirname "$test")" && pwd)"
-while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
-export WINEPREFIX="${WINEPREFIX:-$dir/wine}"
+. "$here/wine-env.sh"
+wine_prefix_of "$test"
 bash "$here/wine-run.sh" cmd /c exit >/dev/null 2>&1 # the prefix exists
 drive="$WINEPREFIX/drive_c"
 

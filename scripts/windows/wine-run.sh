@@ -8,16 +8,11 @@ set -euo pipefail
 
 exe=$1
 here="$(cd "$(dirname "$0")" && pwd)"
-if [ -z "${WINEPREFIX:-}" ]; then
-  dir="$(cd "$(dirname "$exe")" && pwd)"
-  while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
-  [ -f "$dir/CMakeCache.txt" ] || { echo "wine-run.sh: $exe is in no build folder" >&2; exit 2; }
-  export WINEPREFIX="$dir/wine"
-fi
+. "$here/wine-env.sh"
+wine_prefix_of "$exe"
 qt="${DEXTREL_QT_MINGW:-${XDG_CACHE_HOME:-$HOME/.cache}/dextrel/qt-6.4.2-mingw}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-winpath() { echo "Z:${1//\//\\}"; }
 export WINEPATH="$(winpath "$qt/bin");$(winpath /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winpath /usr/x86_64-w64-mingw32/lib)"
 export QT_PLUGIN_PATH="$(winpath "$qt/plugins")"
 # Test results on standard output, not the debugger's channel (there is no console).
