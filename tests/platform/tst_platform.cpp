@@ -204,6 +204,8 @@ private Q_SLOTS:
             std::tuple(QDir::toNativeSeparators(message), message.isEmpty(), theirs));
         if (!ok)
             QCOMPARE(folderContents(data.path()), before);
+        QString second; // a lock taken is held: another start is refused
+        QVERIFY(!ok || name == "logs" || !DataFolderLock(data.path()).acquire(&second));
     }
 
 #ifdef Q_OS_WIN
