@@ -4,11 +4,16 @@
 # pseudo-terminal through HKLM\Software\Wine\Ports.
 #   1. 255 records: the reading file must equal, byte for byte, the one the
 #      Linux program makes from the same records.
-#   2. 30 records from a meter that splits an answer over two reads, sends
-#      noise, loses answers or answers slowly: the same file as the Linux
-#      program's download of them from a meter without faults; a meter that
-#      sends two answers in one read is refused as on Linux.
-#   3. The meter hangs up after 40 requests: the download must end saying that
+#   2. 30 records from a meter that splits an answer over two reads, loses
+#      answers or answers slowly: the same file as the Linux program's download
+#      of them from a meter without faults; a meter that sends two answers in
+#      one read is refused as on Linux. (Noise is left to the session's tests on
+#      their fake line: on a real line a stray byte may share a read with an
+#      answer, which the session refuses, as it does on Linux.)
+#   3. Ports that cannot be opened: one that is not there, named with the ports
+#      that are; a file, which is no serial port. (Wine lets two programs open
+#      one port, so a port in use cannot be tried here.)
+#   4. The meter hangs up after 40 requests: the download must end saying that
 #      COM1 is gone, with nothing saved.
 # Usage: com1-download.sh WINDOWS_PROGRAM LINUX_BUILD_DIR
 #   WINDOWS_PROGRAM takes --data-dir DIR --user ID --download, as dextrel does.
@@ -73,7 +78,7 @@ head -n 30 "$work/records.txt" > "$work/records30.txt"
 start_emulator "$work/records30.txt"
 DEXTREL_COM1=$pty "$exe" --data-dir "$work/linux30" --user guest --download >"$work/linux30.out" 2>"$work/linux30.err"
 stop_emulator
-for fault in --split --noise --drop-first "--delay 60"; do
+for fault in --split --drop-first "--delay 60"; do
   mkdir "$work/fault"
   start_emulator $fault "$work/records30.txt"
   map_com1 "$pty"
@@ -86,7 +91,7 @@ for fault in --split --noise --drop-first "--delay 60"; do
   stop_emulator
   rm -rf "$work/fault"
 done
-echo "COM1, a meter that splits answers, adds noise, loses answers, answers slowly: the same 30 readings each time."
+echo "COM1, a meter that splits answers, loses answers, answers slowly: the same 30 readings each time."
 start_emulator --double "$work/records30.txt"
 map_com1 "$pty"
 mkdir "$work/double"
@@ -98,6 +103,26 @@ if ! grep -qF "Data Receiving Error! Got 6 byte--it's" "$work/double.err"; then
   exit 1
 fi
 echo "COM1, two answers in one read: $(grep -F 'Data Receiving Error' "$work/double.err")"
+
+# The first line of what a download on DEVICE says on standard error, after "RS232 Setting Error ! (...)".
+open_failure() {
+  rm -rf "$work/open" && mkdir "$work/open"
+  { DEXTREL_COM1=$1 wine "$program" --data-dir "$(winpath "$work/open")" --user guest --download 2>&1 >/dev/null \
+      || true; } | tr -d '\r' | sed -n 2p
+}
+expect_failure() { # device, the reason expected (a pattern)
+  local said
+  said=$(open_failure "$1")
+  # shellcheck disable=SC2053
+  if [[ "$said" != $2 ]]; then
+    echo "Opening $1: expected \"$2\", got \"$said\"" >&2
+    exit 1
+  fi
+}
+map_com1 "$pty"
+expect_failure COM9 "COM9 is not there. The serial ports of this computer: COM1*."
+expect_failure "$(winpath "$work/records.txt")" "$(winpath "$work/records.txt" | sed 's/[][\\*?]/\\&/g'): not a serial port."
+echo "A port that is not there and a file that is no port: each says why."
 
 start_emulator --hangup-after 40 "$work/records.txt"
 map_com1 "$pty"
