@@ -2,10 +2,8 @@
 #include "common/TestData.h"
 #include "reports/DataListModel.h"
 #include "store/ReadingStore.h"
-#include "store/ui/frmReadOldData.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QTest>
 
 #include <climits>
@@ -49,15 +47,6 @@ class ReadingFileTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Shown while the file loads at login.
-    void readingForm()
-    {
-        frmReadOldData form;
-        const auto *label = form.findChild<QLabel *>(QStringLiteral("Label1"));
-        QCOMPARE(std::pair(form.windowTitle(), label ? label->text() : QString()),
-                 std::pair(QStringLiteral("Reading..."), QStringLiteral("Reading...")));
-    }
-
     void formatLine_data()
     {
         QTest::addColumn<int>("row");
@@ -172,5 +161,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ReadingFileTest)
+QTEST_GUILESS_MAIN(ReadingFileTest)
 #include "tst_readingfile.moc"

@@ -3,6 +3,7 @@
 #include "common/TestData.h"
 #include "platform/PortNames.h"
 #include "platform/SerialPortCatalogue.h"
+#include "store/ui/frmReadOldData.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 #include "users/ui/frmLogin.h"
@@ -150,6 +151,15 @@ class UserWindowsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Shown while the reading file loads at login.
+    void readingForm()
+    {
+        frmReadOldData form;
+        const auto *label = form.findChild<QLabel *>(QStringLiteral("Label1"));
+        QCOMPARE(std::pair(form.windowTitle(), label ? label->text() : QString()),
+                 std::pair(QStringLiteral("Reading..."), QStringLiteral("Reading...")));
+    }
+
     void freshFolderToFirstUser()
     {
         Rig s;
