@@ -11,7 +11,7 @@ start=$SECONDS
 say() { echo "== Windows: $*"; }
 
 if ! bash "$root/scripts/windows/build-qt.sh" --check; then
-  say "Qt for Windows is built once, into ~/.cache/dextrel (about 16 minutes on two cores)"
+  say "Qt for Windows is built once, into ~/.cache/dextrel (20 minutes or more on two cores)"
 fi
 qt=$(bash "$root/scripts/windows/build-qt.sh")
 
