@@ -50,7 +50,8 @@ bench: build
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
 
-# The manual's pictures of the windows, beside the program (build/manual-pictures).
+# The manual's pictures of the windows taken again with the built program, into
+# the repository (src/help/manual/pictures), when the windows have changed.
 manual-pictures: build
 	@cmake --build $(BUILD_DIR) --target manual_pictures
 
@@ -58,9 +59,9 @@ manual-pictures: build
 screenshots: build
 	@bash scripts/screenshots.sh $(BUILD_DIR) docs/screenshots
 
-# The Debian package, in the build folder, with the manual's pictures; then
-# unpacked into a scratch root, started from there and checked with lintian.
-package: manual-pictures
+# The Debian package, in the build folder; then unpacked into a scratch root,
+# started from there and checked with lintian.
+package: build
 	@cmake --build $(BUILD_DIR) --target package
 	@cd $(BUILD_DIR) && ctest -C Package -R '^package$$' --output-on-failure
 

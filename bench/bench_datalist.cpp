@@ -26,10 +26,10 @@ void BM_OpenDataListToFirstPaint(benchmark::State &state)
     app.user.unit = int(GlucoseUnit::MgPerDl);
     app.store.setContent(ReadingFile::format(sampleReadingTables()));
     frmMain frame(app);
-    frame.showPage(Page::Index);
+    frame.open(PageCommands::kIndex);
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        QWidget *page = frame.open(PageCommand::DataList);
+        QWidget *page = frame.open(PageCommands::kDataList);
         if (!page) {
             state.SkipWithError("no data list page");
             return;

@@ -49,7 +49,7 @@ void BM_LoginToIndexPage(benchmark::State &state)
             state.SkipWithError("login failed");
             return;
         }
-        if (!frame.showPage(Page::Index)) {
+        if (!frame.open(PageCommands::kIndex)) {
             state.SkipWithError("no index page");
             return;
         }

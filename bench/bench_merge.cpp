@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -36,12 +37,19 @@ void BM_MergeAndRewrite(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         ReadingStore store;
-        store.setContent(storedFile);
+        QString error, warning;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(storedFile) != storedFile.size()) {
+            state.SkipWithError("cannot write the stored readings");
+            return;
+        }
+        file.close();
+        store.load(path, &error, &warning);
         state.ResumeTiming();
 
-        QString error;
-        if (!ReadingMerge::SaveNewData(store, QStringLiteral("bench"), records, now, path, &error)) {
-            state.SkipWithError(qPrintable(error));
+        const ReadingMerge::Saved saved = ReadingMerge::SaveNewData(store, false, records, now);
+        if (!saved.ok) {
+            state.SkipWithError(qPrintable(saved.error));
             return;
         }
         if (store.tables().count() != kSampleReadings + 249) {

@@ -17,6 +17,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import python_csv_load  # noqa: E402
 
 # (measurement, benchmark name, budget, aim) in milliseconds; aim None: the budget is the aim.
+# A list of names stands for the slowest of them.
 TIMES = [
     ("Load the reading file", "BM_LoadReadingFile", 15, 8),
     ("Merge 255 downloaded records and rewrite", "BM_MergeAndRewrite", 40, None),
@@ -29,6 +30,10 @@ TIMES = [
     ("Overlay day", "BM_OverlayDay", 20, 5),
     ("Login to the index page", "BM_LoginToIndexPage", 40, None),
     ("Open the data list", "BM_OpenDataListToFirstPaint", 200, None),
+    # The slowest of the chart pages as they open: line graph, standard day,
+    # histogram, summary, overlay day.
+    ("Paint a chart page, the slowest", [f"BM_ChartPagePaint/{i}" for i in range(5)], 5, None),
+    ("Paint the overlay day of every reading", "BM_ChartPagePaint/5", 5, None),
 ]
 TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1000.0}
 
@@ -67,10 +72,11 @@ def main():
     times = benchmark_times(folder)
     rows = []
     for what, name, budget, aim in TIMES:
-        if name not in times:
+        names = name if isinstance(name, list) else [name]
+        if any(n not in times for n in names):
             rows.append((what, "not measured", "", f"≤ {budget} ms", "", "FAIL"))
             continue
-        ms, cpu = times[name]
+        ms, cpu = max(times[n] for n in names)
         rows.append(row(what, shown(ms), shown(cpu), f"≤ {budget} ms", f"≤ {aim} ms" if aim else "",
                         ms <= budget, ms <= aim if aim else None))
 
@@ -99,6 +105,12 @@ def main():
         rows.append(row("Peak memory, every report opened in turn", f"{mb:.0f} MB", "", "≤ 100 MB", "", mb <= 100, None))
     else:
         rows.append(("Peak memory", "not measured: " + " ".join(memory), "", "≤ 100 MB", "", "FAIL"))
+    help_window = re.search(r"(-?[\d.]+) MB more for the help window", " ".join(memory))
+    if help_window:
+        mb = float(help_window.group(1))
+        rows.append(row("Help window on the manual, over the index page", f"+{mb:.1f} MB", "", "≤ 10 MB", "", mb <= 10, None))
+    else:
+        rows.append(("Help window's memory", "not measured", "", "≤ 10 MB", "", "FAIL"))
 
     # Wall time is what the user waits; CPU time shows how much of it was other work on the machine.
     header = ("Measurement (100 000 readings, best run)", "Wall", "CPU", "Budget", "Aim", "")

@@ -52,15 +52,15 @@ bool measure(int delayMs)
     QEventLoop loop;
     QElapsedTimer clock;
     qint64 linkSetUpMs = -1, totalMs = -1;
-    QObject::connect(&download.session(), &MeterSession::labelChanged, [&](const QString &text) {
+    QObject::connect(&download.status(), &DownloadStatus::labelChanged, [&](const QString &text) {
         if (text.endsWith(QLatin1String(" ) Data in Meter !!")))
             linkSetUpMs = clock.elapsed();
     });
-    QObject::connect(&download.session(), &MeterSession::finished, [&] {
+    QObject::connect(&download.status(), &DownloadStatus::finished, [&] {
         totalMs = clock.elapsed();
         loop.quit();
     });
-    QObject::connect(&download.session(), &MeterSession::failed, &loop, &QEventLoop::quit);
+    QObject::connect(&download.status(), &DownloadStatus::failed, &loop, &QEventLoop::quit);
     if (!download.openPort())
         return false;
     QTimer::singleShot(600000, &loop, &QEventLoop::quit);

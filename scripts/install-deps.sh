@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-charts-dev qt6-serialport-dev qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-serialport-dev libgl-dev
   qt6-svg-dev libqt6svg6
   qt6-qpa-plugins
   libbenchmark-dev

@@ -2,7 +2,9 @@
 # Makes the pictures of the program's windows that the manual shows, with the
 # program itself: a scratch data folder with one user and three weeks of
 # readings (about five a day, some marked PC), then one --screenshot per page.
-# Usage: scripts/manual-pictures.sh PROGRAM OUTPUT_DIR PAGE...  (PAGE as --page takes it)
+# Usage: [SCREEN=WxH] scripts/manual-pictures.sh PROGRAM OUTPUT_DIR PAGE...  (PAGE as --page takes it)
+# The frame opens at its full size (1024×740) on the default screen of
+# 1280×1024, and fills a smaller one.
 set -euo pipefail
 exe=$1
 out=$2
@@ -29,10 +31,10 @@ awk 'BEGIN {
 chmod 600 "$work"/*.txt
 
 mkdir -p "$out"
-# A 1280×1024 screen, on which the frame opens at its full size.
-printf '{"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96}]}\n' \
-  >"$work/screen.json"
-export QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" QTWEBENGINE_DISABLE_SANDBOX=1 ASAN_OPTIONS=detect_leaks=0
+screen=${SCREEN:-1280x1024}
+printf '{"screens": [{"name": "screen", "x": 0, "y": 0, "width": %d, "height": %d, "logicalDpi": 96}]}\n' \
+  "${screen%x*}" "${screen#*x}" >"$work/screen.json"
+export QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" ASAN_OPTIONS=detect_leaks=0
 for page in "$@"; do
   user=ann password=manual extra=()
   case $page in

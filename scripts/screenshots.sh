@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures again with the built program: the windows on the
 # manual's scratch user and screen (scripts/manual-pictures.sh), the help browser
-# on the manual when the web engine runs here, and the doctor's page from a
-# download of the emulated meter, as the README tells.
+# on the manual, and the doctor's page from a download of the emulated meter, as
+# the README tells.
 # Usage: scripts/screenshots.sh BUILD_DIR [OUTPUT_DIR]   (default docs/screenshots)
 set -euo pipefail
 build=${1:-build}
@@ -13,14 +13,8 @@ emulator=$build/meter-emulator
 . "$here/emulator.sh"
 
 bash "$here/manual-pictures.sh" "$exe" "$out" index menu download linegraph pclinegraph datalist \
-  histogram standardday settings summary overlayday
-# The manual in the help browser shows its pictures from beside the program.
-cmake --build "$build" --target manual_pictures >/dev/null
-if bash "$here/manual-pictures.sh" "$exe" "$out" web 2>/dev/null; then
-  mv "$out/web.png" "$out/browser.png"
-else
-  echo "The help browser's web engine does not run here: browser.png left as it was." >&2
-fi
+  histogram standardday settings summary overlayday web
+mv "$out/web.png" "$out/browser.png"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-screenshots.XXXXXX")
 # The doctor's page: 105 readings of the last weeks, downloaded from the meter.

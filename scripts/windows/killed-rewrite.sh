@@ -24,6 +24,7 @@ size=$(stat -c %s "$work/old.txt")
 
 for kib in 0 $((size / 2048)); do
   rm -rf "$work/data" && mkdir "$work/data" && cp "$work/old.txt" "$work/data/anna.txt"
+  printf 'ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nanna*,pw*,1,1,1,1,1,1,1\r\n' > "$work/data/DXRegister.txt"
   status=0
   (ulimit -f "$kib" && wine "$(winpath "$work/data/anna.txt")") 2>/dev/null || status=$?
   left=("$work"/data/anna.txt.*.dextrel-tmp)
@@ -37,7 +38,7 @@ for kib in 0 $((size / 2048)); do
     exit 1
   fi
   wine --clean "$(winpath "$work/data")"
-  if [ "$(ls -A "$work/data")" != "anna.txt" ]; then
+  if [ "$(LC_ALL=C ls -A "$work/data" | tr '\n' ' ')" != "DXRegister.txt anna.txt " ]; then
     echo "Limit $kib KiB: after the clean-up the folder holds: $(ls -A "$work/data")" >&2
     exit 1
   fi

@@ -4,20 +4,19 @@
 #include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
 #include "platform/LocalBytes.h"
-#include "platform/TemporaryFiles.h"
 #include "platform/TextFiles.h"
 #include "platform/ui/MessageService.h"
-#include "app/ui/CommandLineExport.h"
+#include "platform/ui/SaveDialogs.h"
+#include "app/CommandLineExport.h"
 #include "app/ui/ScriptedStart.h"
+#include "app/ui/ShellTexts.h"
 #include "app/ui/StartOptions.h"
 #include "app/ui/Startup.h"
 #include "app/CommandLineDownload.h"
 #include "app/CommandLinePorts.h"
 #include "meter/serial/SystemSerialPorts.h"
-#include "app/ui/PageFactory.h"
-#include "help/BrowserEngine.h"
-#include "help/ui/frmBrowser.h"
 #include "users/Login.h"
+#include "users/OwnFiles.h"
 #include "users/UserRegistry.h"
 
 #include <QApplication>
@@ -48,16 +47,16 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
     QTextStream err(stderr);
     QString error;
     if (!UserRegistry::ensureExists(DataFolder::registryPath(state.dataDir), &error)) {
-        err << error << Qt::endl;
+        err << LocalBytes::shown(error) << Qt::endl;
         return 1;
     }
     LoginOutcome login = Login::logIn(state.dataDir, options.user, options.password, state.store);
     if (!login.ok) {
-        err << login.message << Qt::endl;
+        err << LocalBytes::shown(login.message) << Qt::endl;
         return 1;
     }
     for (const QString &warning : login.warnings)
-        err << warning << Qt::endl;
+        err << LocalBytes::shown(warning) << Qt::endl;
     state.users = std::move(login.users);
     state.user = login.user;
     if (!options.exportCsv.isEmpty()) {
@@ -114,9 +113,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
     if (!options.withoutWindows()) {
-        BrowserEngine::prepare();
         app = std::make_unique<QApplication>(argc, argv);
-        PageFactory::setHelpBrowserMaker([]() -> QWidget * { return frmBrowser::openManual(); });
     } else if (options.drawsWithoutWindows()) {
         app = std::make_unique<QApplication>(argc, argv);
     } else {
@@ -126,8 +123,14 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationVersion(Product::kVersion);
 
-    if (options.unattended())
+    if (options.unattended()) {
         Messages::setHandler(Messages::printToStandardError);
+        // Nobody is there to choose a file: the question is answered "cancel", and said.
+        SaveDialogs::setHandler([](const SaveDialogs::Request &request) {
+            Messages::show(nullptr, ShellTexts::cannotAskScripted(request.title), {}, Messages::Icon::Warning);
+            return QString();
+        });
+    }
 
     AppState state;
     QString folderNote;
@@ -144,7 +147,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     // Only now is no other copy of the program writing in the folder.
-    TemporaryFiles::removeLeftovers(state.dataDir);
+    OwnFiles::removeLeftovers(state.dataDir);
     TextFiles::keepOwnerOnly(DataFolder::registryPath(state.dataDir));
     if (const QString warning = DataFolder::openToOthersWarning(state.dataDir); !warning.isEmpty())
         Messages::show(nullptr, warning, {}, Messages::Icon::Warning);

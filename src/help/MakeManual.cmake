@@ -1,9 +1,9 @@
 # cmake "-DPAGES=a.html|b.html" -DOUTPUT_DIR=dir -P MakeManual.cmake
 # Each page of the manual is written as its body alone, starting with its
 # <h1>; this puts every page in the same frame (title, style, links bar) and
-# writes search-index.js, `var manualPages = [{page, title, text}, ...];`,
-# every page's title and words for the search page, so the index never lags
-# behind the pages.
+# writes search-index.txt, every page's file, title and words, one page a line
+# (see ManualSearch.h), for the search page, so the index never lags behind the
+# pages.
 set(entries "")
 string(REPLACE "|" ";" pages "${PAGES}")
 foreach(page IN LISTS pages)
@@ -16,7 +16,7 @@ foreach(page IN LISTS pages)
 <head>
 <meta charset=\"utf-8\">
 <title>${title}</title>
-<link rel=\"stylesheet\" href=\"manual.css\">
+<link rel=\"stylesheet\" type=\"text/css\" href=\"manual.css\">
 </head>
 <body>
 <nav><a href=\"index.html\">Home</a> · <a href=\"connect.html\">Connecting the meter</a> ·
@@ -32,12 +32,11 @@ ${body}</body>
     string(REPLACE "&amp;" "&" text "${text}")
     string(REPLACE "&lt;" "<" text "${text}")
     string(REPLACE "&gt;" ">" text "${text}")
-    string(REGEX REPLACE "[ \t\r\n]+" " " text "${text}")
-    string(STRIP "${text}" text)
+    # Tabs and line ends apart the index's fields and lines: none is left inside one.
     foreach(var title text)
-        string(REPLACE "\\" "\\\\" ${var} "${${var}}")
-        string(REPLACE "\"" "\\\"" ${var} "${${var}}")
+        string(REGEX REPLACE "[ \t\r\n]+" " " ${var} "${${var}}")
+        string(STRIP "${${var}}" ${var})
     endforeach()
-    string(APPEND entries "  {\"page\": \"${name}\", \"title\": \"${title}\", \"text\": \"${text}\"},\n")
+    string(APPEND entries "${name}\t${title}\t${text}\n")
 endforeach()
-file(WRITE ${OUTPUT_DIR}/search-index.js "var manualPages = [\n${entries}];\n")
+file(WRITE ${OUTPUT_DIR}/search-index.txt "${entries}")

@@ -7,7 +7,7 @@ namespace ManualAddress {
 Route routeOf(const QUrl &url)
 {
     const QString scheme = url.scheme();
-    if (scheme == QLatin1String(kScheme) || url == QUrl(QStringLiteral("about:blank")))
+    if (scheme == QLatin1String(kScheme))
         return Route::Show;
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
         return Route::SystemBrowser;
@@ -17,6 +17,12 @@ Route routeOf(const QUrl &url)
 QString refusal(const QUrl &url)
 {
     return QStringLiteral("The help browser shows the manual only; it does not open %1")
+        .arg(url.toDisplayString(QUrl::RemovePassword));
+}
+
+QString noSystemBrowser(const QUrl &url)
+{
+    return QStringLiteral("No web browser is set up on this computer to open %1")
         .arg(url.toDisplayString(QUrl::RemovePassword));
 }
 
@@ -30,31 +36,44 @@ QUrl search()
     return QUrl(QStringLiteral("manual:/search.html"));
 }
 
-QString fileFor(const QUrl &url, const QString &picturesFolder)
+QUrl searchFor(const QString &words)
 {
-    if (url.scheme() != QLatin1String(kScheme))
-        return {};
-    // One plain name, or one under pictures/: nothing else is served, so an
-    // address can never reach outside the manual ("manual:/../x" included).
-    static const QRegularExpression page(QStringLiteral("^/([a-z0-9-]+\\.(html|css|js))$"));
-    static const QRegularExpression picture(QStringLiteral("^/pictures/([a-z0-9-]+\\.png)$"));
-    const QString path = url.path(QUrl::FullyDecoded);
-    if (const auto match = page.match(path); match.hasMatch())
-        return QStringLiteral(":/manual/") + match.captured(1);
-    if (const auto match = picture.match(path); match.hasMatch() && !picturesFolder.isEmpty())
-        return picturesFolder + QLatin1Char('/') + match.captured(1);
+    QUrl url = search();
+    // A form sends a space as "+", so a "+" typed is sent encoded.
+    QByteArray query = QUrl::toPercentEncoding(words, " ");
+    query.replace(' ', '+');
+    url.setQuery(QStringLiteral("q=") + QString::fromLatin1(query), QUrl::StrictMode);
+    return url;
+}
+
+QString searchWords(const QUrl &url)
+{
+    // The first q= of the query, "+" read as a space before the rest is decoded.
+    for (const QString &item : url.query(QUrl::FullyEncoded).split(u'&')) {
+        if (item.startsWith(QLatin1String("q="))) {
+            QString value = item.mid(2);
+            value.replace(u'+', u' ');
+            return QUrl::fromPercentEncoding(value.toLatin1());
+        }
+    }
     return {};
 }
 
-QByteArray mimeTypeOf(const QString &file)
+bool isSearch(const QUrl &url)
 {
-    if (file.endsWith(QLatin1String(".html")))
-        return "text/html";
-    if (file.endsWith(QLatin1String(".css")))
-        return "text/css";
-    if (file.endsWith(QLatin1String(".js")))
-        return "text/javascript";
-    return "image/png";
+    return url.scheme() == QLatin1String(kScheme) && url.path() == search().path();
+}
+
+QString fileFor(const QUrl &url)
+{
+    if (url.scheme() != QLatin1String(kScheme))
+        return {};
+    // One plain name of a page or style sheet, or of a picture under
+    // pictures/: nothing else is served, so an address can never reach
+    // outside the manual.
+    static const QRegularExpression served(QStringLiteral("^/([a-z0-9-]+\\.(?:html|css)|pictures/[a-z0-9-]+\\.png)$"));
+    const auto match = served.match(url.path(QUrl::FullyDecoded));
+    return match.hasMatch() ? QStringLiteral(":/manual/") + match.captured(1) : QString();
 }
 
 } // namespace ManualAddress

@@ -3,33 +3,40 @@
 #include <QString>
 #include <QUrl>
 
-// Addresses of the manual shipped inside the program. Its pages are served
-// under their own scheme, "manual:/index.html", so the help browser shows them
-// with no network; the pictures of the program's windows are made by the
-// program itself when it is built and lie in a folder beside it.
+// Addresses of the manual shipped inside the program. Its pages and pictures
+// are resources of the program, served under their own scheme,
+// "manual:/index.html", so the help browser shows them with no network.
 namespace ManualAddress {
 
 inline constexpr char kScheme[] = "manual";
 
-// Where an address given to the help browser goes: the manual's pages (and
-// the engine's empty page) are shown, web addresses go to the system's browser,
-// and everything else is refused: file:, data:, javascript:, view-source:,
-// chrome:, other about: pages... nothing but the manual runs in the window.
+// Where an address given to the help browser goes: the manual's pages are
+// shown, web addresses go to the system's browser, and everything else is
+// refused: file:, qrc:, data:, javascript:, view-source:, about:... nothing
+// but the manual opens in the window.
 enum class Route { Show, SystemBrowser, Refuse };
 Route routeOf(const QUrl &url);
 // Why an address is refused, naming it.
 QString refusal(const QUrl &url);
+// Why a web address did not open: the computer has no web browser to hand it to.
+QString noSystemBrowser(const QUrl &url);
 
 QUrl home();   // manual:/index.html
 QUrl search(); // manual:/search.html
 
-// What one manual address is served from: a file of the program's resources
-// (":/manual/connect.html") or a picture in the pictures folder
-// (folder + "/index.png"); empty for anything else, such as a path leaving
-// either, or a picture name with a folder in it.
-QString fileFor(const QUrl &url, const QString &picturesFolder);
+// The search page on these words, as its form sends them:
+// "GMI Estimate" gives manual:/search.html?q=GMI+Estimate.
+QUrl searchFor(const QString &words);
+// The words an address of the search page asks for, as typed: "GMI Estimate"
+// from ?q=GMI+Estimate or ?q=GMI%20Estimate; "a+b" from ?q=a%2Bb.
+QString searchWords(const QUrl &url);
+// True for the search page, whatever it asks for.
+bool isSearch(const QUrl &url);
 
-// The MIME type the page is served as, from its name's ending.
-QByteArray mimeTypeOf(const QString &file);
+// The resource one manual address is served from: ":/manual/connect.html",
+// ":/manual/manual.css", ":/manual/pictures/index.png"; empty for anything
+// else, such as another scheme, a path leaving the manual ("manual:/../x",
+// plain or encoded) or a name in another folder.
+QString fileFor(const QUrl &url);
 
 } // namespace ManualAddress

@@ -38,8 +38,9 @@ public:
     void end(const QString &text);
     // The log of the current or last download; empty when it could not be made.
     QString path() const { return m_file.path(); }
-    // Why the current download has no log ("No download log is kept: ..."); empty when it has one.
-    QString problem() const { return m_problem; }
+    // Why the current download has no log ("No download log is kept: ..."), or
+    // an incomplete one; empty when its log is whole so far.
+    QString problem() const { return m_problem.isEmpty() ? m_file.problem() : m_problem; }
 
 private:
     void line(const char *what, const QByteArray &text);

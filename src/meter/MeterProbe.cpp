@@ -1,9 +1,10 @@
 #include "meter/MeterProbe.h"
 
-#include "meter/MeterProtocol.h"
-#include "meter/MeterSession.h"
+#include "meter/TappedLink.h"
 
 #include <QStringList>
+
+using State = MeterSession::State;
 
 QString MeterProbe::Result::text() const
 {
@@ -30,10 +31,12 @@ MeterProbe::~MeterProbe()
 
 void MeterProbe::cancel()
 {
-    if (m_link)
-        m_link->close();
-    m_link.reset();
-    m_step = Step::Done;
+    m_session.reset();
+    m_watched.reset();
+    if (m_device)
+        m_device->close();
+    m_device.reset();
+    m_done = true;
 }
 
 std::optional<SerialPortEntry> MeterProbe::found() const
@@ -56,104 +59,89 @@ QString MeterProbe::summary() const
 
 void MeterProbe::advance(qint64 nowMs)
 {
-    if (m_step == Step::Opening)
-        openNext(nowMs);
-    if (!m_link)
+    m_nowMs = nowMs;
+    if (m_done)
         return;
-    if (m_link->bytesWaiting() > 0)
-        interpret(m_link->readAll(), nowMs);
-    const qint64 quiet = nowMs - m_lastSentMs;
-    switch (m_step) {
-    case Step::Waking:
-        if (quiet >= sessionTimer(SessionTimer::OP).intervalMs) {
-            if (m_tries >= kWakeTries)
-                finish(m_heard ? Outcome::NotTheMeter : Outcome::Silent, nowMs);
-            else
-                send(MeterProtocol::kWakeUp, nowMs);
-        }
-        break;
-    case Step::Testing:
-        if (quiet >= sessionTimer(SessionTimer::T1).intervalMs) {
-            if (m_tries >= kLinkTestTries)
-                finish(Outcome::NotTheMeter, nowMs);
-            else
-                send(MeterProtocol::kLinkProbe, nowMs);
-        }
-        break;
-    case Step::Sleeping:
-        if (quiet >= kSleepAnswerMs)
-            finish(Outcome::Found, nowMs);
-        break;
-    case Step::Opening:
-    case Step::Done: break;
+    if (!m_session)
+        openNext();
+    while (m_session) {
+        tickDue();
+        if (!m_session || !decide())
+            break;
     }
 }
 
-void MeterProbe::openNext(qint64 nowMs)
+// Each running timer of the session whose time has come ticks once.
+void MeterProbe::tickDue()
 {
-    while (!m_link && m_results.size() < m_candidates.size()) {
+    for (const SessionTimerRow &row : kSessionTimers) {
+        qint64 &due = m_due[int(row.timer)];
+        if (m_session && due >= 0 && due <= m_nowMs) {
+            due = m_nowMs + row.intervalMs;
+            m_session->tick(row.timer);
+        }
+    }
+}
+
+// What the session's state says of the device; true when it moved on to the next one.
+bool MeterProbe::decide()
+{
+    const State state = m_session->state();
+    if (!m_outcome) {
+        if (state == State::Linking)
+            m_outcome = Outcome::Found;
+        else if (state == State::Rewaking)
+            m_outcome = Outcome::NotTheMeter; // it woke, but the link test went unanswered
+        else if (state == State::WakeFailed)
+            m_outcome = m_heard ? Outcome::NotTheMeter : Outcome::Silent;
+        if (m_outcome)
+            m_session->finish();
+        else if (state == State::Leaving || state == State::Failed)
+            m_outcome = Outcome::NotTheMeter; // it woke, then garbled its answers
+    }
+    if (m_session->state() != State::Failed)
+        return false;
+    m_session.reset();
+    m_watched.reset();
+    m_device.reset();
+    m_results << Result{m_candidates.at(m_results.size()), *m_outcome, {}};
+    Q_EMIT tried(m_results.constLast());
+    if (*m_outcome == Outcome::Found) {
+        m_done = true;
+        Q_EMIT done();
+        return false;
+    }
+    openNext();
+    return true;
+}
+
+void MeterProbe::openNext()
+{
+    while (!m_device && m_results.size() < m_candidates.size()) {
         const SerialPortEntry &port = m_candidates.at(m_results.size());
         Q_EMIT trying(QStringLiteral("Trying %1...").arg(port.label()));
         QString failure;
-        m_link = m_opener(port.device, &failure);
-        if (!m_link) {
+        m_device = m_opener(port.device, &failure);
+        if (!m_device) {
             m_results << Result{port, Outcome::CannotOpen, failure};
             Q_EMIT tried(m_results.constLast());
         }
     }
-    if (!m_link) {
-        m_step = Step::Done;
+    if (!m_device) {
+        m_done = true;
         Q_EMIT done();
         return;
     }
-    // As Start Reading does: DTR on, old bytes dropped, then the wake-up byte.
-    m_link->setDtr(false);
-    m_link->setDtr(true);
-    if (m_link->bytesWaiting() > 0)
-        m_link->readAll();
-    m_step = Step::Waking;
-    m_tries = 0;
     m_heard = false;
-    send(MeterProtocol::kWakeUp, nowMs);
-}
-
-void MeterProbe::interpret(const QByteArray &rx, qint64 nowMs)
-{
-    m_heard = true;
-    if (m_step == Step::Waking && rx == MeterProtocol::kWokeUp) {
-        m_step = Step::Testing;
-        m_tries = 0;
-        send(MeterProtocol::kLinkProbe, nowMs);
-    } else if (m_step == Step::Testing && rx == MeterProtocol::kProbeAnswer) {
-        m_step = Step::Sleeping;
-        m_link->write(MeterProtocol::kSleep);
-        m_lastSentMs = nowMs;
-    } else if (m_step == Step::Sleeping && rx == MeterProtocol::kLinkAnswer) {
-        finish(Outcome::Found, nowMs);
-    }
-}
-
-void MeterProbe::send(const QByteArray &bytes, qint64 nowMs)
-{
-    m_link->write(bytes);
-    m_lastSentMs = nowMs;
-    ++m_tries;
-}
-
-void MeterProbe::finish(Outcome outcome, qint64 nowMs)
-{
-    // A device that woke is put back to sleep, found or not.
-    if (m_step == Step::Testing)
-        m_link->write(MeterProtocol::kSleep);
-    m_link->close();
-    m_link.reset();
-    m_results << Result{m_candidates.at(m_results.size()), outcome, {}};
-    Q_EMIT tried(m_results.constLast());
-    if (outcome == Outcome::Found) {
-        m_step = Step::Done;
-        Q_EMIT done();
-        return;
-    }
-    m_step = Step::Opening;
-    openNext(nowMs);
+    m_outcome.reset();
+    m_due.fill(-1);
+    m_watched = std::make_unique<TappedLink>(
+        *m_device, [this](const QByteArray &) { m_heard = true; }, [](const QByteArray &) {});
+    m_session = std::make_unique<MeterSession>(*m_watched, [this] { return m_nowMs; });
+    connect(m_session.get(), &MeterSession::timerActiveChanged, this, [this](SessionTimer timer, bool on) {
+        m_due[int(timer)] = on ? m_nowMs + sessionTimer(timer).intervalMs : -1;
+    });
+    // As a download starts: DTR off, then on; old bytes dropped; the wake-up byte.
+    m_session->openPort();
+    m_session->start();
 }

@@ -1,25 +1,28 @@
 #pragma once
 
 #include "meter/MeterLink.h"
+#include "meter/MeterSession.h"
 #include "platform/SerialPortCatalogue.h"
 
 #include <QObject>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
 // Looks for the meter on a list of serial devices, one at a time, with the first
-// steps of a download and nothing more: the wake-up byte every 50 ms until the
-// meter answers 00 (fifty tries, 2.5 s), then the link test 55 every 100 ms until
-// it answers 54 F1 (ten tries). A device that woke is sent the sleep command, as
-// a download ends, so that the meter wakes again for the next download; no
-// count or record request goes out, nothing that changes what the meter holds.
-// Each device is closed before the next one is opened.
+// steps of a download and nothing more: each device is opened and its meter
+// woken and link-tested by a MeterSession, as a download would (the same
+// wake-up bytes, link probes, tries and limits). Once the link test is answered,
+// or the device answers but not as the meter does, the session says goodbye as
+// a failed download does, so that the meter sleeps and nothing is left on the
+// line; no count or record request goes out, nothing that changes what the
+// meter holds. Each device is closed before the next one is opened.
 //
 // Owns no timer and no clock: advance() is called every kTickMs or so with a
-// monotonic millisecond count, so tests drive it through fake links with no
-// time passing.
+// monotonic millisecond count, and the session's timers tick when due, so tests
+// drive it through fake links with no time passing.
 class MeterProbe : public QObject
 {
     Q_OBJECT
@@ -40,10 +43,6 @@ public:
     };
 
     static constexpr int kTickMs = 10;
-    static constexpr int kWakeTries = 50; // as many as a download sends
-    static constexpr int kLinkTestTries = 10;
-    // Longest wait for the meter's acknowledgement of the sleep command.
-    static constexpr int kSleepAnswerMs = 500;
 
     MeterProbe(QList<SerialPortEntry> candidates, Opener opener, QObject *parent = nullptr);
     ~MeterProbe() override;
@@ -52,7 +51,7 @@ public:
     // Closes the device being tried; nothing more is tried.
     void cancel();
 
-    bool isDone() const { return m_step == Step::Done; }
+    bool isDone() const { return m_done; }
     const QList<Result> &results() const { return m_results; }
     std::optional<SerialPortEntry> found() const;
     // "Meter found on /dev/ttyUSB0 (USB serial adapter)", or what was tried.
@@ -64,19 +63,20 @@ Q_SIGNALS:
     void done();
 
 private:
-    enum class Step { Opening, Waking, Testing, Sleeping, Done };
-
-    void openNext(qint64 nowMs);
-    void interpret(const QByteArray &rx, qint64 nowMs);
-    void send(const QByteArray &bytes, qint64 nowMs);
-    void finish(Outcome outcome, qint64 nowMs);
+    void openNext();
+    bool decide();
+    void tickDue();
 
     QList<SerialPortEntry> m_candidates;
     Opener m_opener;
     QList<Result> m_results;
-    std::unique_ptr<MeterLink> m_link;
-    Step m_step = Step::Opening;
-    qint64 m_lastSentMs = 0;
-    int m_tries = 0;
-    bool m_heard = false; // any byte from the device
+    // The device being tried, its bytes watched, and the session on it.
+    std::unique_ptr<MeterLink> m_device;
+    std::unique_ptr<MeterLink> m_watched;
+    std::unique_ptr<MeterSession> m_session;
+    std::array<qint64, kSessionTimerCount> m_due{}; // -1: not running
+    qint64 m_nowMs = 0;
+    bool m_heard = false;             // any byte from the device
+    std::optional<Outcome> m_outcome; // decided; the goodbye may still be on its way
+    bool m_done = false;
 };

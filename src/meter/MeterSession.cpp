@@ -3,13 +3,38 @@
 #include "meter/MeterProtocol.h"
 #include "meter/RecordCodec.h"
 
-#include <algorithm>
+using namespace MeterProtocol;
+using Kind = MeterSession::Problem::Kind;
 
-MeterSession::MeterSession(MeterLink &link, Clock clock, QObject *parent)
+MeterSession::MeterSession(MeterLink &link, Clock clock, Save save, QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_clock(std::move(clock))
+    , m_save(std::move(save))
 {
+}
+
+int MeterSession::timersOf(State state)
+{
+    constexpr int rt = bit(SessionTimer::Rt);
+    switch (state) {
+    case State::Idle:
+    case State::DoneUnconfirmed:
+    case State::Failed: return 0;
+    case State::Waking:
+    case State::Rewaking: return rt | bit(SessionTimer::OP);
+    case State::LinkTesting: return rt | bit(SessionTimer::T1);
+    case State::Linking: return rt | bit(SessionTimer::T2);
+    case State::FirstHalves: return rt | bit(SessionTimer::T3);
+    case State::SecondHalves: return rt | bit(SessionTimer::T4);
+    case State::Ending: return rt | bit(SessionTimer::Sleep);
+    case State::WakeFailed:
+    case State::AwaitingCount:
+    case State::SayingGoodbye:
+    case State::Leaving:
+    case State::Done: return rt;
+    }
+    return 0;
 }
 
 bool MeterSession::openPort()
@@ -17,47 +42,13 @@ bool MeterSession::openPort()
     if (!m_link.open())
         return false;
     m_link.setDtr(false);
-    setProgress(0);
     return true;
 }
 
 bool MeterSession::start()
 {
-    // A second press must not leave the old pass timers running: their answers
-    // would be stored as halves of the new download.
-    stopAllTimers();
-    if (!m_link.isOpen()) {
-        if (!m_link.open()) {
-            m_state = State::Failed;
-            Q_EMIT message(MeterTexts::kPortError);
-            Q_EMIT failed(MeterTexts::kPortError);
-            return false;
-        }
-        m_link.setDtr(false);
-    }
-    m_link.setDtr(true);
-    // Late answers to the previous press are not answers to this one.
-    if (m_link.bytesWaiting() > 0)
-        m_link.readAll();
-
-    m_state = State::Waking;
-    m_wakeTicks = 0;
-    m_probeTries = 0;
-    m_helloTries = 0;
-    m_meterCount = 0;
-    m_record = 0;
-    m_records.clear();
-    m_ask = {};
-    m_drain = {};
-    m_startedMs = m_wakeRoundStartMs = m_clock();
-    m_wakeAnswerMs = m_slowestMs = 0;
-    m_timedExactly = false;
-    m_wokeUp = false;
-
-    m_link.write(MeterProtocol::kWakeUp);
-    setTimer(SessionTimer::Rt, true);
-    setTimer(SessionTimer::OP, true);
-    return true;
+    handle({Event::Kind::Start});
+    return m_state == State::Waking;
 }
 
 void MeterSession::tick(SessionTimer timer)
@@ -67,520 +58,467 @@ void MeterSession::tick(SessionTimer timer)
         return;
     // Whatever has arrived is taken first, so that a request timer never asks
     // again for what has just been answered.
-    takeWaiting();
-    if (!isTimerActive(timer))
-        return;
-    switch (timer) {
-    case SessionTimer::Rt: followUpOneShots(); break;
-    case SessionTimer::OP: wakeTick(); break;
-    case SessionTimer::T1: linkTick(MeterProtocol::kLinkProbe, timer, m_probeTries, kLinkProbeTries); break;
-    case SessionTimer::T2: linkTick(MeterProtocol::kLinkRequest, timer, m_helloTries, kLinkRequestTries); break;
-    case SessionTimer::T3:
-    case SessionTimer::T4: passTick(timer); break;
-    case SessionTimer::Sleep: sleepTick(); break;
+    if (m_link.bytesWaiting() > 0) {
+        const QByteArray rx = m_link.readAll();
+        if (!m_pacing.swallowed(rx, now()))
+            handle({Event::Kind::Answer, timer, rx});
     }
+    if (isTimerActive(timer))
+        handle({Event::Kind::Tick, timer});
 }
 
 void MeterSession::linkLost(const QString &reason)
 {
-    if (m_state == State::SayingGoodbye) {
-        finishSaved(MeterTexts::linkLost(reason), true);
-        return;
-    }
-    const bool downloading = isAnyTimerActive() && m_state != State::Done;
-    stopAllTimers();
-    m_link.close();
-    m_state = State::Failed;
-    const QString text = MeterTexts::linkLost(reason) + (downloading ? MeterTexts::kNothingSaved : QString());
-    Q_EMIT message(text);
-    Q_EMIT failed(text);
+    handle({Event::Kind::LineLost, SessionTimer::Rt, {}, reason});
 }
 
 void MeterSession::stop()
 {
-    // A meter left awake mid-download stays on until its own time-out.
-    if (m_wokeUp && m_state != State::Done && isAnyTimerActive())
-        m_link.write(MeterProtocol::kSleep);
-    stopAllTimers();
-    m_link.close();
+    handle({Event::Kind::Stop});
 }
 
-bool MeterSession::isAnyTimerActive() const
+void MeterSession::finish()
 {
-    return std::any_of(m_timers.begin(), m_timers.end(), [](bool on) { return on; });
+    handle({Event::Kind::Finish});
 }
 
-qint64 MeterSession::slowestAnswerMs() const
+// The table of the header, row by row.
+void MeterSession::handle(const Event &e)
 {
-    return m_timedExactly ? m_slowestMs : std::max(m_slowestMs, m_wakeAnswerMs);
-}
-
-void MeterSession::takeWaiting()
-{
-    if (m_link.bytesWaiting() < 1)
+    using K = Event::Kind;
+    switch (e.kind) {
+    case K::Start: started(); return;
+    case K::Stop:
+        // A meter left awake mid-download stays on until its own time-out.
+        if (meterAwake())
+            m_link.write(kSleep);
+        enter(State::Idle);
+        m_link.close();
         return;
-    const QByteArray rx = m_link.readAll();
-    if (!swallowedLateCopies(rx))
-        interpret(rx);
-}
-
-// The count request and the sleep command have no timer of their own: the
-// poll asks again for them, and notices when the meter went quiet.
-void MeterSession::followUpOneShots()
-{
-    const bool awaitingCount = m_state == State::AwaitingCount;
-    // While TimerSleep runs, the sleep command has not gone out yet.
-    const bool awaitingSleepAnswer = m_state == State::SayingGoodbye && !isTimerActive(SessionTimer::Sleep);
-    if ((!awaitingCount && !awaitingSleepAnswer) || !lineClear())
-        return;
-    const QByteArray request = awaitingCount ? MeterProtocol::kCountRequest : MeterProtocol::kSleep;
-    if (!isAwaiting(request)) {
-        if (awaitingCount)
-            GetData();
-        return;
-    }
-    if (m_clock() - m_ask.firstSentMs >= silenceLimitMs(SessionTimer::Rt)) {
-        const int seconds = int(silenceLimitMs(SessionTimer::Rt) / 1000);
-        if (awaitingCount)
-            abandon(MeterTexts::noAnswer(seconds));
+    case K::Finish:
+        if (meterAwake())
+            leave({Kind::Ended});
         else
-            finishSaved(MeterTexts::silentFor(seconds), false);
+            fail({Kind::Ended});
         return;
+    case K::LineLost: lineLost(e.reason); return;
+    case K::Answer:
+    case K::Tick: break;
     }
-    if (m_clock() - m_ask.lastSentMs >= repeatAfterMs(SessionTimer::Rt)) {
-        ++m_ask.copies;
-        m_ask.lastSentMs = m_clock();
-        m_link.write(request);
-    }
-}
 
-// What each state awaits from the meter; anything else is ignored.
-void MeterSession::interpret(const QByteArray &rx)
-{
-    using namespace MeterProtocol;
-    if (rx.size() > 3) {
-        receiveError(rx);
-        return;
-    }
+    const bool answer = e.kind == K::Answer;
+    const QByteArray &rx = e.bytes;
+    const SessionTimer timer = e.timer;
     switch (m_state) {
+    case State::Idle:
+    case State::DoneUnconfirmed:
+    case State::Failed: return; // no timer runs
     case State::Waking:
     case State::WakeFailed:
-        if (rx == kWokeUp) {
+        // Before the meter's first answer, whatever else arrives is left over
+        // from before the port was opened (an answer to a goodbye said as the
+        // port closed): dropped, and a wake-up answer behind it still counts.
+        if (answer && rx.endsWith(kWokeUp))
             wokeUp();
-            return;
-        }
-        // A late answer to the probe or the link request still counts.
-        [[fallthrough]];
+        else if (!answer && timer == SessionTimer::OP)
+            tickWaking();
+        return;
     case State::LinkTesting:
-    case State::Linking:
-        if (rx == kProbeAnswer && isAwaiting(kLinkProbe))
+        if (answer && rx.size() > 3)
+            garbled(rx);
+        else if (answer && rx == kProbeAnswer && m_pacing.isAwaiting(kLinkProbe))
             linkTested();
-        else if (rx == kLinkAnswer && isAwaiting(kLinkRequest))
+        else if (answer && rx == kLinkAnswer && m_pacing.isAwaiting(kLinkRequest))
+            linked(); // late, after waking again
+        else if (!answer && timer == SessionTimer::T1)
+            tickLink(timer, kLinkProbe, m_probeTries, kLinkProbeTries);
+        return;
+    case State::Linking:
+        if (answer && rx.size() > 3)
+            garbled(rx);
+        else if (answer && rx == kLinkAnswer && m_pacing.isAwaiting(kLinkRequest))
             linked();
+        else if (!answer && timer == SessionTimer::T2)
+            tickLink(timer, kLinkRequest, m_helloTries, kLinkRequestTries);
+        return;
+    case State::Rewaking:
+        // A late answer to the probe or the link request still counts.
+        if (answer && rx.size() > 3)
+            garbled(rx);
+        else if (answer && rx == kWokeUp)
+            wokeUp();
+        else if (answer && rx == kProbeAnswer && m_pacing.isAwaiting(kLinkProbe))
+            linkTested();
+        else if (answer && rx == kLinkAnswer && m_pacing.isAwaiting(kLinkRequest))
+            linked();
+        else if (!answer && timer == SessionTimer::OP)
+            tickWaking();
         return;
     case State::AwaitingCount:
-        // AA 5A AA is a count here: 170 records.
-        if (rx.size() == 3 && rx.at(1) == kCountMark && rx.at(2) == kAnswerEnd && isAwaiting(kCountRequest)) {
-            answered();
-            countAnswered(quint8(rx.at(0)));
+        if (answer && rx.size() > 3) {
+            garbled(rx);
+        } else if (answer) {
+            // AA 5A AA is a count here: 170 records.
+            if (rx.size() == 3 && rx.at(1) == kCountMark && rx.at(2) == kAnswerEnd
+                && m_pacing.isAwaiting(kCountRequest)) {
+                m_pacing.answered(now());
+                countAnswered(quint8(rx.at(0)));
+            }
+        } else if (timer == SessionTimer::Rt && m_pacing.isLineClear(now())) {
+            // The count request has no timer of its own: the poll asks it, and
+            // asks again, until the meter has been silent too long.
+            if (!m_pacing.isAwaiting(kCountRequest))
+                GetData();
+            else if (!followUp(timer, kCountRequest))
+                leave({Kind::Silent, {}, int(m_pacing.silenceLimitMs(sessionTimer(timer).intervalMs) / 1000)});
         }
         return;
     case State::FirstHalves:
     case State::SecondHalves:
-        // AA 5A AA is a record half here.
-        if (rx.size() == 3 && rx.at(2) == kAnswerEnd)
-            storeHalf(quint8(rx.at(0)), quint8(rx.at(1)));
+        if (answer && rx.size() > 3)
+            garbled(rx);
+        else if (answer && rx.size() == 3 && rx.at(2) == kAnswerEnd)
+            answerHalf(rx); // AA 5A AA is a record half here
+        else if (!answer && timer == (m_state == State::FirstHalves ? SessionTimer::T3 : SessionTimer::T4))
+            tickPass(timer);
+        return;
+    case State::Ending:
+        if (answer && rx.size() > 3 && m_meterCount == 0) {
+            if (m_problem.kind == Kind::None)
+                m_problem = {Kind::Garbled, rx};
+            Sleep();
+        } else if (answer && rx.size() > 3) {
+            garbled(rx);
+        } else if (!answer && timer == SessionTimer::Sleep && m_pacing.isLineClear(now())) {
+            Sleep();
+            enter(State::SayingGoodbye);
+            QString error;
+            if (m_meterCount > 0 && m_save && !m_save(m_records, &error)) {
+                // The sleep command is out: its answer is awaited before the port closes.
+                m_problem = {Kind::NotSaved, {}, 0, false, error};
+                enter(State::Leaving);
+            }
+        }
         return;
     case State::SayingGoodbye:
-        if (rx == kLinkAnswer && isAwaiting(kSleep)) {
-            answered();
-            setLabel(MeterTexts::complete(m_meterCount));
-            m_state = State::Done;
-            Q_EMIT finished(QString());
+        if (answer && rx.size() > 3) {
+            // The readings are saved: goodbye is said again and awaited; the
+            // garbled answer is the warning should the meter stay silent.
+            if (m_problem.kind == Kind::None)
+                m_problem = {Kind::Garbled, rx};
+            Sleep();
+        } else if (answer && rx == kLinkAnswer && m_pacing.isAwaiting(kSleep)) {
+            m_pacing.answered(now());
+            enter(State::Done);
+        } else if (!answer && timer == SessionTimer::Rt && m_pacing.isLineClear(now()) && m_pacing.isAwaiting(kSleep)
+                   && !followUp(timer, kSleep)) {
+            if (m_problem.kind == Kind::None)
+                m_problem = {Kind::Silent, {}, int(m_pacing.silenceLimitMs(sessionTimer(timer).intervalMs) / 1000)};
+            enter(State::DoneUnconfirmed);
         }
         return;
-    case State::Idle:
-    case State::Ending:
+    case State::Leaving:
+        // Only the meter's goodbye matters now: the download has failed already.
+        if (answer && rx == kLinkAnswer && m_pacing.isAwaiting(kSleep)) {
+            m_pacing.answered(now());
+            fail(m_problem);
+        } else if (!answer && timer == SessionTimer::Rt && m_pacing.isLineClear(now()) && m_pacing.isAwaiting(kSleep)
+                   && !followUp(timer, kSleep)) {
+            fail(m_problem);
+        }
+        return;
     case State::Done:
-    case State::Failed: return;
-    }
-}
-
-bool MeterSession::isAwaiting(const QByteArray &request) const
-{
-    return !m_ask.answered && m_ask.request == request;
-}
-
-void MeterSession::wokeUp()
-{
-    // Timed from the first wake-up byte: an upper bound, good enough until an
-    // answer to a single request is timed. A late answer after waking failed
-    // tells nothing.
-    if (isTimerActive(SessionTimer::OP))
-        m_wakeAnswerMs = std::max(m_wakeAnswerMs, m_clock() - m_wakeRoundStartMs);
-    m_wokeUp = true;
-    m_state = State::LinkTesting;
-    setLabel(MeterTexts::kWakePleaseWait);
-    setTimer(SessionTimer::OP, false);
-    setTimer(SessionTimer::T1, true);
-}
-
-void MeterSession::linkTested()
-{
-    answered();
-    m_state = State::Linking;
-    setLabel(MeterTexts::kLinking);
-    // Also when the answer comes late, after waking went on.
-    setTimer(SessionTimer::OP, false);
-    setTimer(SessionTimer::T1, false);
-    m_helloTries = 0;
-    setTimer(SessionTimer::T2, true);
-}
-
-void MeterSession::linked()
-{
-    answered();
-    m_state = State::AwaitingCount;
-    setLabel(MeterTexts::kOnLine);
-    // Only waking and the link request stop. An answer that comes late, once
-    // the meter woke again and the probe timer runs, leaves that timer running
-    // (see backToWaking()).
-    setTimer(SessionTimer::OP, false);
-    setTimer(SessionTimer::T2, false);
-    if (lineClear())
-        GetData();
-}
-
-void MeterSession::countAnswered(int count)
-{
-    m_meterCount = count;
-    if (m_meterCount == 0) {
-        // Nothing to save: only goodbye is left, said once the line is clear.
-        m_state = State::SayingGoodbye;
-        if (lineClear())
-            Sleep();
-        else
-            setTimer(SessionTimer::Sleep, true);
-        setLabel(MeterTexts::kNoNewData);
+        if (answer && rx.size() > 3)
+            garbled(rx);
         return;
     }
-    m_state = State::FirstHalves;
-    m_records = QList<Reading>(m_meterCount);
-    setLabel(MeterTexts::dataInMeter(m_meterCount));
-    setProgressMaximum(2 * m_meterCount);
-    setTimer(SessionTimer::T3, true);
-    m_record = 1;
 }
 
-// The pass's request for the record it has reached.
-QByteArray MeterSession::halfRequest() const
+void MeterSession::started()
 {
-    return m_state == State::FirstHalves ? MeterProtocol::firstHalfRequest(m_record)
-                                         : MeterProtocol::secondHalfRequest(m_record);
-}
-
-void MeterSession::storeHalf(quint8 b0, quint8 b1)
-{
-    // Only the answer to the record request on the line is a record half.
-    if (!isAwaiting(halfRequest()))
-        return;
-    answered();
-    Reading &record = m_records[m_record - 1];
-    if (m_state == State::FirstHalves) {
-        RecordCodec::decodeFirstHalf(b0, b1, record);
-        if (m_record < m_meterCount) {
-            ++m_record;
+    const bool awake = meterAwake();
+    // A second press must not leave the old pass timers running: their answers
+    // would be stored as halves of the new download.
+    enter(State::Idle);
+    if (!m_link.isOpen()) {
+        if (!m_link.open()) {
+            fail({Kind::PortError});
             return;
         }
-        // The first pass is complete: on to the second halves.
-        m_state = State::SecondHalves;
-        setTimer(SessionTimer::T3, false);
-        m_record = 1;
-        setTimer(SessionTimer::T4, true);
-        return;
+        m_link.setDtr(false);
     }
-    RecordCodec::decodeSecondHalf(b0, b1, record);
-    if (m_record < m_meterCount) {
-        ++m_record;
-        return;
-    }
-    // Every record is complete: the sleep command and the save step follow.
-    m_state = State::Ending;
-    setTimer(SessionTimer::T4, false);
-    setTimer(SessionTimer::Sleep, true);
+    m_link.setDtr(true);
+    // Late answers to the previous press are not answers to this one.
+    if (m_link.bytesWaiting() > 0)
+        m_link.readAll();
+    // Awake, the meter would not answer the wake-up byte: a download still
+    // running says goodbye first (its answer is left over, as in Waking).
+    if (awake)
+        m_link.write(kSleep);
+
+    m_problem = {};
+    m_wakeTicks = m_probeTries = m_helloTries = 0;
+    m_meterCount = m_record = 0;
+    m_records.clear();
+    m_pacing.reset();
+    m_startedMs = m_wakeRoundStartMs = now();
+    m_link.write(kWakeUp);
+    enter(State::Waking);
 }
 
-void MeterSession::receiveError(const QByteArray &rx)
+// TimerOP in Waking and Rewaking. The count-down shows tens of ticks.
+void MeterSession::tickWaking()
 {
-    const QString text = MeterTexts::receiveError(int(rx.size()), MeterProtocol::bracketedHex(rx));
-    if (m_state == State::SayingGoodbye) {
-        Sleep();
-        finishSaved(text, true);
-        return;
-    }
-    Sleep();
-    stopAllTimers();
-    m_link.close();
-    m_state = State::Failed;
-    Q_EMIT message(text);
-    setProgress(0);
-    Q_EMIT failed(text);
-}
-
-// The meter is awake: it is told to sleep before the port closes.
-void MeterSession::abandon(const QString &text)
-{
-    Sleep();
-    stopAllTimers();
-    m_link.close();
-    m_state = State::Failed;
-    Q_EMIT message(text);
-    setProgress(0);
-    Q_EMIT failed(text);
-}
-
-void MeterSession::linkFailed()
-{
-    abandon(MeterTexts::linkFailed(isAwaiting(MeterProtocol::kLinkRequest) ? MeterTexts::kLinkRequestStep
-                                                                           : MeterTexts::kLinkTestStep));
-}
-
-void MeterSession::backToWaking()
-{
-    // A probe timer left running by a late link answer wakes the meter again
-    // wherever the download is.
-    if (m_state == State::LinkTesting || m_state == State::Linking)
-        m_state = State::Waking;
-    setTimer(SessionTimer::T1, false);
-    setTimer(SessionTimer::T2, false);
-    setLabel(MeterTexts::kLinkTesting);
-    m_wakeRoundStartMs = m_clock();
-    setTimer(SessionTimer::OP, true);
-}
-
-// The readings are in the file (or the meter held none); only the meter's
-// goodbye went wrong. The download ends as complete, with a warning.
-void MeterSession::finishSaved(const QString &problem, bool closePort)
-{
-    stopAllTimers();
-    if (closePort)
-        m_link.close();
-    setLabel(MeterTexts::complete(m_meterCount));
-    m_state = State::Done;
-    Q_EMIT finished(MeterTexts::meterMayBeOn(problem));
-}
-
-void MeterSession::wakeTick()
-{
-    m_link.write(MeterProtocol::kWakeUp);
+    m_link.write(kWakeUp);
     ++m_wakeTicks;
-    if (m_wokeUp && (m_wakeTicks >= kWakeTicksBeforeFailure || m_clock() - m_startedMs >= kLinkLimitMs)) {
+    if (m_state == State::Rewaking && (m_wakeTicks >= kWakeTicksBeforeFailure || now() - m_startedMs >= kLinkLimitMs)) {
         // It woke before, so the link is what fails; waking it again and
         // again would never end.
-        linkFailed();
+        leave({Kind::LinkFailed, {}, 0, m_pacing.isAwaiting(kLinkRequest)});
     } else if (m_wakeTicks >= kWakeTicksBeforeFailure) {
-        m_state = State::WakeFailed;
-        setLabel(MeterTexts::kWakeFailed);
-        setTimer(SessionTimer::OP, false);
-        Q_EMIT failed(MeterTexts::kWakeFailed);
-    } else if (m_wakeTicks % 10 == 0) {
-        // Tens of ticks, that is half-seconds, shown as "(1s)" to "(4s)": the
-        // count-down reads as it always has, not as a measured time.
-        setLabel(MeterTexts::wakeWaiting(m_wakeTicks / 10));
-    } else if (m_wakeTicks % 10 == 9) {
-        setLabel(QString());
+        enter(State::WakeFailed);
+    } else {
+        Q_EMIT wakeTicked(m_wakeTicks);
     }
 }
 
-// The link probe (Timer1) and the link request (Timer2).
-void MeterSession::linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries)
+// Timer1 (the link probe) in LinkTesting, Timer2 (the link request) in Linking.
+void MeterSession::tickLink(SessionTimer timer, const QByteArray &request, int &tries, int maxTries)
 {
-    if (m_clock() - m_startedMs >= kLinkLimitMs) {
-        linkFailed();
+    if (now() - m_startedMs >= kLinkLimitMs) {
+        leave({Kind::LinkFailed, {}, 0, m_pacing.isAwaiting(kLinkRequest)});
         return;
     }
     if (!askOrRepeat(request, timer))
         return;
     if (++tries > maxTries) {
         tries = 0;
-        backToWaking();
+        m_wakeRoundStartMs = now();
+        enter(State::Rewaking);
     }
 }
 
-// A pass's timer runs only in its state: Timer3 asks first halves, Timer4 second halves.
-void MeterSession::passTick(SessionTimer timer)
+// The count request and the sleep command have no timer of their own: the
+// poll asks them again when due. False when the meter has been silent too long.
+bool MeterSession::followUp(SessionTimer timer, const QByteArray &request)
 {
-    if (!lineClear())
+    const int interval = sessionTimer(timer).intervalMs;
+    if (m_pacing.silentTooLong(interval, now()))
+        return false;
+    if (m_pacing.repeatDue(interval, now())) {
+        m_pacing.askedAgain(now());
+        m_link.write(request);
+    }
+    return true;
+}
+
+// Timer3 asks first halves, Timer4 second halves.
+void MeterSession::tickPass(SessionTimer timer)
+{
+    if (!m_pacing.isLineClear(now()))
         return;
     const QByteArray frame = halfRequest();
-    if (isAwaiting(frame) && m_clock() - m_ask.firstSentMs >= silenceLimitMs(timer)) {
-        abandon(MeterTexts::noAnswer(int(silenceLimitMs(timer) / 1000)));
+    const int interval = sessionTimer(timer).intervalMs;
+    if (m_pacing.isAwaiting(frame) && m_pacing.silentTooLong(interval, now())) {
+        leave({Kind::Silent, {}, int(m_pacing.silenceLimitMs(interval) / 1000)});
         return;
     }
     // Taken before the request goes out: a line lost while writing ends the pass.
-    const int progress = m_state == State::FirstHalves ? m_record : m_meterCount + m_record;
+    const int index = m_state == State::FirstHalves ? m_record : m_meterCount + m_record;
     if (askOrRepeat(frame, timer))
-        setProgress(progress);
+        Q_EMIT halfAsked(index);
 }
 
-void MeterSession::sleepTick()
+// Only the answer to the record request on the line is a record half.
+void MeterSession::answerHalf(const QByteArray &rx)
 {
-    if (!lineClear())
+    if (!m_pacing.isAwaiting(halfRequest()))
         return;
-    // One tick is enough: the timer stops at once and the save step runs.
-    Sleep();
-    setTimer(SessionTimer::Sleep, false);
-    if (m_meterCount == 0)
-        return; // already saying goodbye: nothing to save
-    m_state = State::SayingGoodbye;
-    Q_EMIT recordsComplete(m_records);
+    m_pacing.answered(now());
+    Reading &record = m_records[m_record - 1];
+    if (m_state == State::FirstHalves) {
+        RecordCodec::decodeFirstHalf(quint8(rx.at(0)), quint8(rx.at(1)), record);
+        if (m_record < m_meterCount) {
+            ++m_record;
+            return;
+        }
+        m_record = 1;
+        enter(State::SecondHalves);
+        return;
+    }
+    RecordCodec::decodeSecondHalf(quint8(rx.at(0)), quint8(rx.at(1)), record);
+    if (m_record < m_meterCount)
+        ++m_record;
+    else
+        enter(State::Ending);
 }
 
-void MeterSession::notSaved(const QString &error)
+void MeterSession::lineLost(const QString &reason)
 {
-    m_state = State::Failed;
-    stopAllTimers();
+    switch (m_state) {
+    case State::Ending:
+        if (m_meterCount > 0)
+            break;
+        [[fallthrough]];
+    case State::SayingGoodbye:
+        m_problem = {Kind::LineLost, {}, 0, false, reason};
+        m_link.close();
+        enter(State::DoneUnconfirmed);
+        return;
+    case State::Leaving: fail(m_problem); return;
+    default: break;
+    }
+    const bool downloading = timersOf(m_state) != 0 && m_state != State::Done;
+    fail({Kind::LineLost, {}, 0, false, reason, downloading});
+}
+
+bool MeterSession::isRunning() const
+{
+    switch (m_state) {
+    case State::Idle:
+    case State::WakeFailed:
+    case State::Done:
+    case State::DoneUnconfirmed:
+    case State::Failed: return false;
+    default: return true;
+    }
+}
+
+// Woken in this download and not told to sleep since.
+bool MeterSession::meterAwake() const
+{
+    switch (m_state) {
+    case State::Idle:
+    case State::Waking:
+    case State::WakeFailed:
+    case State::Leaving:
+    case State::Done:
+    case State::DoneUnconfirmed:
+    case State::Failed: return false;
+    default: return true;
+    }
+}
+
+// Timers follow the state: those of the state left stop, those of the state
+// entered start (all of them afresh when restartTimers is set).
+void MeterSession::enter(State next, bool restartTimers)
+{
+    const State from = m_state;
+    const int was = timersOf(from);
+    const int will = timersOf(next);
+    m_state = next;
+    for (const SessionTimerRow &row : kSessionTimers)
+        if ((was & bit(row.timer)) && (restartTimers || !(will & bit(row.timer))))
+            Q_EMIT timerActiveChanged(row.timer, false);
+    for (const SessionTimerRow &row : kSessionTimers)
+        if ((will & bit(row.timer)) && (restartTimers || !(was & bit(row.timer))))
+            Q_EMIT timerActiveChanged(row.timer, true);
+    // Last: whoever shows a message box on it does so with the timers set.
+    Q_EMIT stateChanged(from, next);
+}
+
+// The download has failed. A meter that is awake is told to sleep, and the
+// port stays open until it says goodbye (or must have).
+void MeterSession::leave(Problem problem)
+{
+    Sleep();
+    if (!meterAwake()) {
+        fail(std::move(problem));
+        return;
+    }
+    m_problem = std::move(problem);
+    enter(State::Leaving, true);
+}
+
+// The one way into Failed.
+void MeterSession::fail(Problem problem)
+{
+    m_problem = std::move(problem);
     m_link.close();
-    const QString text = MeterTexts::notSaved(error);
-    Q_EMIT message(text);
-    Q_EMIT failed(text);
+    enter(State::Failed);
+}
+
+void MeterSession::garbled(const QByteArray &rx)
+{
+    leave({Kind::Garbled, rx});
+}
+
+void MeterSession::wokeUp()
+{
+    // Timed from the first wake-up byte of this round: an upper bound, good
+    // enough until an answer to a single request is timed. A late answer after
+    // waking failed tells nothing.
+    if (m_state != State::WakeFailed)
+        m_pacing.wokeUpAfter(now() - m_wakeRoundStartMs);
+    enter(State::LinkTesting);
+}
+
+void MeterSession::linkTested()
+{
+    m_pacing.answered(now());
+    m_helloTries = 0;
+    enter(State::Linking);
+}
+
+void MeterSession::linked()
+{
+    m_pacing.answered(now());
+    enter(State::AwaitingCount);
+    if (m_pacing.isLineClear(now()))
+        GetData();
+}
+
+void MeterSession::countAnswered(int count)
+{
+    m_meterCount = count;
+    if (count == 0) {
+        // Nothing to save: only goodbye is left, said once the line is clear.
+        if (m_pacing.isLineClear(now())) {
+            Sleep();
+            enter(State::SayingGoodbye);
+        } else {
+            enter(State::Ending);
+        }
+        return;
+    }
+    m_records = QList<Reading>(count);
+    m_record = 1;
+    enter(State::FirstHalves);
+}
+
+// The pass's request for the record it has reached.
+QByteArray MeterSession::halfRequest() const
+{
+    return m_state == State::FirstHalves ? firstHalfRequest(m_record) : secondHalfRequest(m_record);
 }
 
 void MeterSession::ask(const QByteArray &request)
 {
-    const qint64 now = m_clock();
-    m_ask = {request, now, now, 1, false};
+    m_pacing.asked(request, now());
     m_link.write(request);
 }
 
-// Sends the request when it is new, or again when the meter has been silent
-// for longer than it ever takes to answer. Whether it went out.
+// Sends the request when it is new, or again when due. Whether it went out.
 bool MeterSession::askOrRepeat(const QByteArray &request, SessionTimer timer)
 {
-    if (!isAwaiting(request)) {
+    if (!m_pacing.isAwaiting(request)) {
         ask(request);
         return true;
     }
-    if (m_clock() - m_ask.lastSentMs < repeatAfterMs(timer))
+    if (!m_pacing.repeatDue(sessionTimer(timer).intervalMs, now()))
         return false;
-    ++m_ask.copies;
-    m_ask.lastSentMs = m_clock();
+    m_pacing.askedAgain(now());
     m_link.write(request);
     return true;
 }
 
-qint64 MeterSession::repeatAfterMs(SessionTimer timer) const
-{
-    return std::max<qint64>(sessionTimer(timer).intervalMs, slowestAnswerMs() * 3 / 2 + kAnswerMarginMs);
-}
-
-qint64 MeterSession::silenceLimitMs(SessionTimer timer) const
-{
-    return std::max<qint64>(kMaxSilenceMs, 4 * repeatAfterMs(timer));
-}
-
-// The awaited answer is in. Timed exactly when the request went out once;
-// otherwise the copies' answers may still come, one after another, each as
-// slow as the first could have been.
-void MeterSession::answered()
-{
-    const qint64 now = m_clock();
-    m_ask.answered = true;
-    if (m_ask.copies == 1) {
-        learn(now - m_ask.firstSentMs, true);
-        return;
-    }
-    learn(now - m_ask.lastSentMs, false);
-    // Since the first request went out is as slow as the meter can have been.
-    const qint64 perCopy = std::max(slowestAnswerMs() * 3 / 2, now - m_ask.firstSentMs) + kAnswerMarginMs;
-    const bool probe = m_ask.request == MeterProtocol::kLinkProbe;
-    m_drain = {m_ask.copies - 1,  now + (m_ask.copies - 1) * perCopy,
-               probe ? 2 : 3,     probe ? MeterProtocol::kProbeAnswer.back() : MeterProtocol::kAnswerEnd,
-               m_ask.firstSentMs, now};
-}
-
-// While copies' answers may still come, whatever arrives is dropped. When
-// every copy has answered, the first answer belonged to the first request,
-// which times the meter exactly.
-bool MeterSession::swallowedLateCopies(const QByteArray &rx)
-{
-    if (!lineClear()) {
-        const int size = m_drain.answerSize;
-        bool copies = rx.size() % size == 0;
-        for (qsizetype i = size - 1; copies && i < rx.size(); i += size)
-            copies = rx.at(i) == m_drain.lastByte;
-        if (copies && (m_drain.copies -= int(rx.size() / size)) <= 0) {
-            learn(m_drain.firstAnswerMs - m_drain.firstSentMs, true);
-            m_drain.copies = 0;
-        }
-        return true;
-    }
-    return false;
-}
-
-bool MeterSession::lineClear()
-{
-    if (m_drain.copies > 0 && m_clock() >= m_drain.untilMs)
-        m_drain.copies = 0; // the rest were lost
-    return m_drain.copies == 0;
-}
-
-void MeterSession::learn(qint64 ms, bool exact)
-{
-    if (exact && !m_timedExactly) {
-        m_timedExactly = true;
-        m_slowestMs = ms;
-    } else {
-        m_slowestMs = std::max(m_slowestMs, ms);
-    }
-}
-
 void MeterSession::GetData()
 {
-    ask(MeterProtocol::kCountRequest);
+    ask(kCountRequest);
 }
 
 void MeterSession::Sleep()
 {
-    ask(MeterProtocol::kSleep);
-    Q_EMIT listLine(MeterTexts::readLine(m_meterCount));
-}
-
-void MeterSession::setTimer(SessionTimer timer, bool active)
-{
-    bool &on = m_timers[index(timer)];
-    if (on == active)
-        return;
-    on = active;
-    Q_EMIT timerActiveChanged(timer, active);
-}
-
-void MeterSession::stopAllTimers()
-{
-    for (const SessionTimerRow &row : kSessionTimers)
-        setTimer(row.timer, false);
-}
-
-void MeterSession::setLabel(const QString &text)
-{
-    if (m_label == text)
-        return;
-    m_label = text;
-    Q_EMIT labelChanged(text);
-}
-
-void MeterSession::setProgress(int value)
-{
-    if (m_progress == value)
-        return;
-    m_progress = value;
-    Q_EMIT progressChanged(value);
-}
-
-void MeterSession::setProgressMaximum(int maximum)
-{
-    if (m_progressMaximum == maximum)
-        return;
-    m_progressMaximum = maximum;
-    Q_EMIT progressMaximumChanged(maximum);
+    ask(kSleep);
+    Q_EMIT sleepSent();
 }

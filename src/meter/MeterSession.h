@@ -1,7 +1,7 @@
 #pragma once
 
+#include "meter/AnswerPacing.h"
 #include "meter/MeterLink.h"
-#include "meter/MeterTexts.h"
 #include "store/Reading.h"
 
 #include <QList>
@@ -11,9 +11,10 @@
 #include <array>
 #include <functional>
 
-// The seven timers that drive a download. The session only says which of them
-// run; whoever owns real timers starts and stops them and calls tick() when one
-// fires.
+// The seven timers that drive a download, the ticks of one clock at fixed
+// intervals. Which of them run follows from the session's state; whoever owns
+// the clock starts and stops them as timerActiveChanged() says and calls tick()
+// when one fires.
 enum class SessionTimer { Rt, OP, T1, T2, T3, T4, Sleep };
 
 struct SessionTimerRow
@@ -48,223 +49,223 @@ static_assert([] {
     return true;
 }());
 
-// One download from the meter, as a state machine driven by timer ticks.
+// One download from the meter: a state machine whose events are the meter's
+// answers, the timers' ticks, a lost line and the user's Start Reading and
+// leaving. handle() is the one function from (state, event) to (actions, next
+// state); it follows this table row by row. Timers run as the state says; "when
+// due" and "silent too long" are the AnswerPacing of the request on the line.
 //
-// TimerRt polls the line every 20 ms and interprets what arrived according to
-// the state; the other timers ask the meter in turn, as kSessionTimers says.
-// Received record halves go into the session's own list of records; saving
-// them is its owner's part, on recordsComplete().
+//   State          Timers    Event                   Guard                   Actions               Next
+//   (any)          -         Start Reading           port does not open      -                     Failed: port
+//                                                    (meter awake)           B5 A5 A9; 00          Waking
+//   (any)          -         leaving                 (meter awake)           B5 A5 A9; port shut   Idle
+//   (any)          -         finish (Find Meter)     meter awake             -                     leave: ended
+//                                                    otherwise               port shut             Failed: ended
+//   Idle           -
+//   Waking         Rt OP     answer                  ends in 00              -                     LinkTesting
+//                                                    otherwise               dropped: left over    -
+//                            OP tick                 50th                    00                    WakeFailed
+//                                                    otherwise               00; count-down        -
+//   WakeFailed     Rt        answer                  as in Waking            -                     LinkTesting
+//   LinkTesting    Rt T1     54 F1                   probe awaited           -                     Linking
+//                            AA 5A AA                link request awaited    -                     AwaitingCount
+//                            T1 tick                 45 s since Start        -                     leave: link failed
+//                                                    due, 11th try           55                    Rewaking
+//                                                    due                     55                    -
+//   Linking        Rt T2     AA 5A AA                link request awaited    count request*        AwaitingCount
+//                            T2 tick                 45 s since Start        -                     leave: link failed
+//                                                    due, 6th try            BA A5 A9              Rewaking
+//                                                    due                     BA A5 A9              -
+//   Rewaking       Rt OP     00                      -                       -                     LinkTesting
+//                            54 F1, AA 5A AA         as in LinkTesting       -                     Linking, AwaitingCount
+//                            OP tick                 50 in all, or 45 s      00                    leave: link failed
+//                                                    otherwise               00; count-down        -
+//   AwaitingCount  Rt        N 5A AA                 count awaited, N = 0    B5 A5 A9*             SayingGoodbye (else Ending)
+//                                                    count awaited           -                     FirstHalves, record 1
+//                            Rt tick*                count not asked         AE A5 A9              -
+//                                                    silent too long         -                     leave: silent
+//                                                    due                     AE A5 A9              -
+//   FirstHalves    Rt T3     b0 b1 AA                AC k A9 awaited, k < N  store half 1 of k     - (record k + 1)
+//                                                    AC N A9 awaited         store half 1 of N     SecondHalves, record 1
+//                            T3 tick*                silent too long         -                     leave: silent
+//                                                    new or due              AC k A9               -
+//   SecondHalves   Rt T4     b0 b1 AA, T4 tick       as in FirstHalves with AD k A9, half 2;       Ending after record N
+//   Ending         Rt Sleep  Sleep tick*             N = 0                   B5 A5 A9              SayingGoodbye
+//                                                    saved                   B5 A5 A9; save        SayingGoodbye
+//                                                    not saved               B5 A5 A9; save        Leaving: not saved
+//   SayingGoodbye  Rt        AA 5A AA                sleep awaited           -                     Done
+//                            more than 3 bytes       -                       B5 A5 A9              -
+//                            Rt tick*                silent too long         -                     DoneUnconfirmed
+//                                                    due                     B5 A5 A9              -
+//                            line lost               -                       port shut             DoneUnconfirmed
+//   Leaving        Rt        AA 5A AA                sleep awaited           port shut             Failed
+//                            Rt tick*                silent too long         port shut             Failed
+//                                                    due                     B5 A5 A9              -
+//                            line lost               -                       -                     Failed
+//                            anything else           -                       dropped               -
+//   Done           Rt        (the meter is asleep)
+//   DoneUnconfirmed, Failed  -
 //
-// The states of a download: what the session puts on the line, the answer it
-// awaits (interpret() takes no other), and where each answer or limit leads.
+// * only once the line is clear of answers to copies of a repeated request;
+//   until then every answer is taken for one of theirs (AnswerPacing).
 //
-//   State          On the line (timer)           Awaited        Next
-//   Idle           nothing                       -              Start Reading: Waking
-//   Waking         00 (TimerOP)                  00             LinkTesting; 50 ticks: WakeFailed (once
-//                                                               it woke: 50 in all or 45 s: Failed)
-//   WakeFailed     nothing (TimerRt polls)       a late 00      LinkTesting
-//   LinkTesting    55 (Timer1)                   54 F1          Linking; 10 tries: Waking
-//   Linking        BA A5 A9 (Timer2)             AA 5A AA       AwaitingCount; 5 tries: Waking
-//   AwaitingCount  AE A5 A9 (TimerRt)            N 5A AA        FirstHalves; N = 0: SayingGoodbye
-//   FirstHalves    AC k A9, k = 1..N (Timer3)    b0 b1 AA       SecondHalves after record N
-//   SecondHalves   AD k A9, k = 1..N (Timer4)    b0 b1 AA       Ending after record N
-//   Ending         nothing (TimerSleep)          -              once the line is clear: sleep command,
-//                                                               records to the owner, SayingGoodbye
-//   SayingGoodbye  B5 A5 A9 (TimerRt repeats)    AA 5A AA       Done
-//   Done           nothing (TimerRt may poll)    -              -
-//   Failed         nothing, every timer off      -              -
+// In every other state (Done included) more than three bytes in one read are a
+// garbled answer, and leave: garbled; answers no row names are ignored.
+// "leave" says goodbye: every timer stops, B5 A5 A9 goes out, and a meter that
+// is awake (woken in this download and not yet told to sleep) is given Leaving
+// to answer it, so that nothing is left on the line for the next download; a
+// meter that is not awake ends the download in Failed at once. A lost line
+// ends every other state in Failed.
+// Every path to Failed goes through one place (fail()), which shuts the port.
+// Ending with none in the meter (N = 0) keeps SayingGoodbye's rules for a
+// garbled answer and a lost line: there is nothing to save.
 //
-// Start Reading leads to Waking from any state. Back in Waking after a link step ran out of tries, the late answer to the
-// probe or the link request still counts. The link steps end in Failed 45 s
-// (kLinkLimitMs) after Start Reading; a request unanswered too long
-// (silenceLimitMs()), more than three bytes in one poll and a lost line end
-// any state in Failed, except SayingGoodbye: the readings are saved there (or
-// the meter held none), so the download ends Done, with a warning. The owner's
-// notSaved() ends it in Failed.
-//
-// Answers carry no request of their own (a record half does not even say which
-// record it belongs to), so one request is on the line at a time. A request is
-// asked again only after a silence longer than the slowest answer seen so far,
-// and once an answer to a repeated request is in, nothing new is asked until
-// the answers to the other copies have come or must have come: a late copy is
-// never taken for the next answer. A meter answering within 45 ms keeps the
-// pace of one request per 50 ms tick; a slow one is asked more slowly.
-//
-// The session owns no timer, no port and no clock (it is handed a monotonic
-// millisecond count), so tests drive it tick by tick through a fake link.
+// The session reports what happens (its state, the wake-up count, each half
+// asked for, each sleep command, the problem that ended it); DownloadStatus
+// words that for the user. Received record halves go into the session's own
+// list of records; the save step is handed in by the owner and returns whether
+// it saved. The session owns no timer, no port and no clock (it is handed a
+// monotonic millisecond count), so tests drive it tick by tick through a fake link.
 class MeterSession : public QObject
 {
     Q_OBJECT
 public:
-    // Milliseconds from any fixed moment, never going back.
-    using Clock = std::function<qint64()>;
-
-    static constexpr int kWakeTicksBeforeFailure = 50;
-    // A link probe or link request that goes out more often than this without
-    // its answer sends the session back to waking the meter.
-    static constexpr int kLinkProbeTries = 10;
-    static constexpr int kLinkRequestTries = 5;
-    // A request unanswered this long (or four repeat intervals of a slow
-    // meter, if longer) ends the download.
-    static constexpr int kMaxSilenceMs = 2000;
-    // Added to one and a half times the slowest answer before a request is asked again.
-    static constexpr int kAnswerMarginMs = 40;
-    // A meter that woke must be on line this long after Start Reading.
-    static constexpr int kLinkLimitMs = 45000;
-
-    MeterSession(MeterLink &link, Clock clock, QObject *parent = nullptr);
-
-    // Opening the window: the port is opened with DTR off and the progress
-    // bar emptied. False when the port cannot be opened.
-    bool openPort();
-    // Start Reading. Stops whatever a previous press left running, then wakes
-    // the meter. False (with the port error message) when the port cannot be opened.
-    bool start();
-    void tick(SessionTimer timer);
-    // The line failed under the download (cable pulled, adapter gone).
-    void linkLost(const QString &reason);
-    // Leaving the window: every timer off, port closed, nothing saved.
-    void stop();
-    // The owner could not save the records of recordsComplete(): the download
-    // ends without result, for the reason given.
-    void notSaved(const QString &error);
-
-    // The records received so far; records()[k - 1] is meter record k.
-    const QList<Reading> &records() const { return m_records; }
-
-    QString label() const { return m_label; }
-    int progress() const { return m_progress; }
-    int progressMaximum() const { return m_progressMaximum; }
-    bool isTimerActive(SessionTimer timer) const { return m_timers[index(timer)]; }
-    bool isAnyTimerActive() const;
-
-Q_SIGNALS:
-    void labelChanged(const QString &text);
-    void progressChanged(int value);
-    void progressMaximumChanged(int maximum);
-    // List3 is cleared and this line added.
-    void listLine(const QString &line);
-    // A message box for the user.
-    void message(const QString &text);
-    void timerActiveChanged(SessionTimer timer, bool active);
-    // Every record is in and the sleep command has just gone out: the owner
-    // saves the records now, before the session goes on, and calls notSaved()
-    // when it cannot.
-    void recordsComplete(const QList<Reading> &records);
-    // The download is over with its result in: the readings saved (or none in
-    // the meter). A warning, when not empty, says that the meter did not
-    // acknowledge the sleep command and may still be on.
-    void finished(const QString &warning);
-    // The download ended without result: the reason, as shown or as labelled.
-    void failed(const QString &reason);
-
-private:
-    // The states of the table above.
     enum class State {
         Idle,
         Waking,
         WakeFailed,
         LinkTesting,
         Linking,
+        Rewaking,
         AwaitingCount,
         FirstHalves,
         SecondHalves,
         Ending,
         SayingGoodbye,
+        Leaving,
         Done,
+        DoneUnconfirmed,
         Failed,
     };
+    Q_ENUM(State)
 
-    // The request on the line: when it first and last went out, how often.
-    struct Ask
+    // What ended a download without the meter's goodbye, or made it fail.
+    struct Problem
     {
-        QByteArray request;
-        qint64 firstSentMs = 0;
-        qint64 lastSentMs = 0;
-        int copies = 0;
-        bool answered = true;
-    };
-    // Answers to copies of a repeated request that may still come.
-    struct Drain
-    {
-        int copies = 0;
-        qint64 untilMs = 0;
-        int answerSize = 3;
-        char lastByte = 0;
-        qint64 firstSentMs = 0; // of the request, and when its first answer came
-        qint64 firstAnswerMs = 0;
+        enum class Kind { None, PortError, Garbled, Silent, LinkFailed, LineLost, NotSaved, Ended };
+        Kind kind = Kind::None;
+        QByteArray bytes;         // Garbled: the bytes of one read
+        int seconds = 0;          // Silent: how long the meter was
+        bool linkRequest = false; // LinkFailed: the link request went unanswered (else the link test)
+        QString reason;           // LineLost: as the line says; NotSaved: as the save says
+        bool downloading = false; // LineLost: a download was under way, and nothing was saved
     };
 
-    static int index(SessionTimer timer) { return int(timer); }
+    // Milliseconds from any fixed moment, never going back.
+    using Clock = std::function<qint64()>;
+    // The save step: true when the records are saved, else false with why.
+    using Save = std::function<bool(const QList<Reading> &records, QString *error)>;
 
-    void takeWaiting();
-    void followUpOneShots();
-    void wakeTick();
-    void linkTick(const QByteArray &request, SessionTimer timer, int &tries, int maxTries);
-    void passTick(SessionTimer timer);
-    void sleepTick();
+    static constexpr int kWakeTicksBeforeFailure = 50;
+    // A link probe or link request that goes out more often than this without
+    // its answer sends the session back to waking the meter.
+    static constexpr int kLinkProbeTries = 10;
+    static constexpr int kLinkRequestTries = 5;
+    // A meter that woke must be on line this long after Start Reading.
+    static constexpr int kLinkLimitMs = 45000;
 
-    void interpret(const QByteArray &rx);
-    bool isAwaiting(const QByteArray &request) const;
+    MeterSession(MeterLink &link, Clock clock, Save save = {}, QObject *parent = nullptr);
+
+    // Opening the window: the port is opened with DTR off. False when it cannot be.
+    bool openPort();
+    // Start Reading. False when the port cannot be opened.
+    bool start();
+    void tick(SessionTimer timer);
+    // The line failed under the download (cable pulled, adapter gone).
+    void linkLost(const QString &reason);
+    // Leaving the window: every timer off, port closed, nothing saved; a meter
+    // that is awake is told to sleep on the way.
+    void stop();
+    // The owner has what it wanted: the meter is told goodbye as a failed
+    // download does, and the session ends in Failed (Problem::Ended).
+    void finish();
+
+    State state() const { return m_state; }
+    // The number of records the meter reported (0 before it did).
+    int meterCount() const { return m_meterCount; }
+    // The records received so far; records()[k - 1] is meter record k.
+    const QList<Reading> &records() const { return m_records; }
+    // What ended the download in Failed or DoneUnconfirmed.
+    const Problem &problem() const { return m_problem; }
+    bool isTimerActive(SessionTimer timer) const { return timersOf(m_state) & bit(timer); }
+    // From Start Reading until the download is over, the meter's goodbye
+    // included; not once waking has failed (the poll still listens then).
+    bool isRunning() const;
+
+    // The timers that run in a state.
+    static int timersOf(State state);
+
+Q_SIGNALS:
+    // The signals come from within the session's steps: their slots must not
+    // call back into it (a message box may show; its own timers stay set).
+    void stateChanged(MeterSession::State from, MeterSession::State to);
+    void timerActiveChanged(SessionTimer timer, bool active);
+    // A wake-up byte went out, the count-th since Start Reading; waking goes on.
+    void wakeTicked(int count);
+    // Half `index` of the download went out: 1..N the first halves, N+1..2N the second.
+    void halfAsked(int index);
+    // The sleep command went out as a step of the download (not as a repeat).
+    void sleepSent();
+
+private:
+    struct Event
+    {
+        enum class Kind { Start, Stop, Finish, Answer, Tick, LineLost } kind;
+        SessionTimer timer = SessionTimer::Rt;
+        QByteArray bytes;
+        QString reason;
+    };
+    static constexpr int bit(SessionTimer timer) { return 1 << int(timer); }
+
+    void handle(const Event &e);
+    void started();
+    void tickWaking();
+    void tickLink(SessionTimer timer, const QByteArray &request, int &tries, int maxTries);
+    bool followUp(SessionTimer timer, const QByteArray &request);
+    void answerHalf(const QByteArray &rx);
+    void tickPass(SessionTimer timer);
+    void lineLost(const QString &reason);
+    bool meterAwake() const;
+
+    void enter(State next, bool restartTimers = false);
+    void leave(Problem problem);
+    void fail(Problem problem);
+    void garbled(const QByteArray &rx);
     void wokeUp();
     void linkTested();
     void linked();
     void countAnswered(int count);
     QByteArray halfRequest() const;
-    void storeHalf(quint8 b0, quint8 b1);
-    void receiveError(const QByteArray &rx);
-    void abandon(const QString &text);
-    void linkFailed();
-    void backToWaking();
-    void finishSaved(const QString &problem, bool closePort);
-
-    // Sending and repeating requests, and the quiet line after a repeat.
+    qint64 now() const { return m_clock(); }
     void ask(const QByteArray &request);
     bool askOrRepeat(const QByteArray &request, SessionTimer timer);
-    // The slowest answer seen in this download, as the repeat interval uses it.
-    qint64 slowestAnswerMs() const;
-    qint64 repeatAfterMs(SessionTimer timer) const;
-    qint64 silenceLimitMs(SessionTimer timer) const;
-    void answered();
-    bool swallowedLateCopies(const QByteArray &rx);
-    bool lineClear();
-    void learn(qint64 ms, bool exact);
-
     void GetData();
     void Sleep();
 
-    void setTimer(SessionTimer timer, bool active);
-    void stopAllTimers();
-    void setLabel(const QString &text);
-    void setProgress(int value);
-    void setProgressMaximum(int maximum);
-
     MeterLink &m_link;
     Clock m_clock;
+    Save m_save;
+    AnswerPacing m_pacing;
     QList<Reading> m_records;
 
     State m_state = State::Idle;
+    Problem m_problem;
     int m_wakeTicks = 0;
     int m_probeTries = 0;
     int m_helloTries = 0;
     int m_meterCount = 0;
     // The record whose half the pass asks for, 1..m_meterCount.
     int m_record = 0;
-
-    Ask m_ask;
-    Drain m_drain;
     qint64 m_startedMs = 0;
     qint64 m_wakeRoundStartMs = 0;
-    // Until an answer is timed exactly, the wake-up answer stands in for it.
-    qint64 m_wakeAnswerMs = 0;
-    qint64 m_slowestMs = 0;
-    bool m_timedExactly = false;
-    // The meter answered a wake-up in this download: running out of wake-ups
-    // now means the link failed, and leaving must tell it to sleep.
-    bool m_wokeUp = false;
-
-    QString m_label = MeterTexts::kLabelBeforeDownload;
-    int m_progress = 0;
-    int m_progressMaximum = 100;
-    std::array<bool, kSessionTimerCount> m_timers{};
 };

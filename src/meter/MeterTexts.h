@@ -7,6 +7,29 @@
 namespace MeterTexts {
 
 inline const QString kPortError = QStringLiteral("RS232 Setting Error !");
+// The port's fixed error, then the device and the reason on a line of their own.
+inline QString portError(const QString &reason)
+{
+    return kPortError + QLatin1Char('\n') + reason;
+}
+// Under LabelRead while Start Reading waits for a port that does not open.
+inline QString portAdvice(const QString &reason)
+{
+    return reason
+           + QStringLiteral(" Choose the meter's device in Setup (Find Meter looks for it), or plug in the "
+                            "meter's cable: Start Reading comes back as soon as the device can be opened.");
+}
+// Under LabelRead once waking the meter has failed.
+inline QString wakeAdvice(const QString &device)
+{
+    return QStringLiteral("No answer from the meter on %1. Check the cable at both ends, switch the meter on, "
+                          "or look for it with Find Meter in Setup; then press Start Reading again.")
+        .arg(device);
+}
+// Asked before a page with a download that runs is closed (another page, Exit).
+inline const QString kLeaveDownload = QStringLiteral(
+    "A download from the meter is running. Stop it and go on? "
+    "Readings not saved yet are lost; the meter is told to go to sleep.");
 // LabelRead before the first download of the window (spelled so on purpose).
 inline const QString kLabelBeforeDownload = QStringLiteral("Reading Massage...");
 

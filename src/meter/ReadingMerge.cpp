@@ -1,7 +1,5 @@
 #include "meter/ReadingMerge.h"
 
-#include "users/UserRegistry.h"
-
 namespace ReadingMerge {
 
 int inferYear(const Reading &record, const QDateTime &now)
@@ -51,14 +49,17 @@ void NewOldCutCombin(ReadingTables &tables, const QList<Reading> &records, const
     }
 }
 
-bool SaveNewData(ReadingStore &store, const QString &userId, const QList<Reading> &records, const QDateTime &now,
-                 const QString &readingFilePath, QString *error)
+Saved SaveNewData(ReadingStore &store, bool startAfresh, const QList<Reading> &records, const QDateTime &now)
 {
-    ReadingTables merged = store.tables().copyWithRoom(int(records.size()));
-    if (userId == UserRegistry::kGuestId)
-        merged.setCount(0);
-    NewOldCutCombin(merged, records, now);
-    return store.rewrite(readingFilePath, std::move(merged), now, error);
+    Saved saved;
+    saved.ok = store.update(
+        [&](ReadingTables &tables) {
+        if (startAfresh)
+            tables.setCount(0);
+        NewOldCutCombin(tables, records, now);
+        },
+        int(records.size()), now, &saved.error, &saved.notice);
+    return saved;
 }
 
 } // namespace ReadingMerge

@@ -23,11 +23,20 @@ int inferYear(const Reading &record, const QDateTime &now);
 // inferred year, and replaces a lone template row. The table grows as needed.
 void NewOldCutCombin(ReadingTables &tables, const QList<Reading> &records, const QDateTime &now);
 
-// The end of a download: the guest starts afresh, the records are merged and
-// the reading file rewritten through the store. When the file cannot be
-// written, the store is left exactly as it was, so memory never shows
-// readings that are not on disk, and error says why.
-bool SaveNewData(ReadingStore &store, const QString &userId, const QList<Reading> &records, const QDateTime &now,
-                 const QString &readingFilePath, QString *error);
+// What the save step of a download came to.
+struct Saved
+{
+    bool ok = false;
+    QString error;  // why nothing was saved
+    QString notice; // what the user should know of a reading file changed meanwhile
+};
+
+// The end of a download: the records merged into the reading file the store
+// was loaded from, as that file is on disk now, and the file rewritten
+// through the store; with startAfresh (the guest) the stored readings are
+// dropped first. When the file cannot be read or written, the store and the
+// file are left exactly as they were, so memory never shows readings that are
+// not on disk, and error says why.
+Saved SaveNewData(ReadingStore &store, bool startAfresh, const QList<Reading> &records, const QDateTime &now);
 
 } // namespace ReadingMerge

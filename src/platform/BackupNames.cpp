@@ -15,8 +15,13 @@ QStringList candidates(const QString &path, const QDateTime &now)
 
 bool isKeptCopy(const QString &fileName)
 {
-    static const QRegularExpression kept(QStringLiteral("^.+\\.txt(\\.\\d{8}-\\d{6}(-\\d+)?)?\\.bak$"));
-    return kept.match(fileName).hasMatch();
+    return !originalOf(fileName).isEmpty();
+}
+
+QString originalOf(const QString &fileName)
+{
+    static const QRegularExpression kept(QStringLiteral("^(.+\\.txt)(\\.\\d{8}-\\d{6}(-\\d+)?)?\\.bak$"));
+    return kept.match(fileName).captured(1);
 }
 
 } // namespace BackupNames

@@ -18,5 +18,7 @@ inline constexpr int kLongestSuffix = int(sizeof ".20050314-083000-9.bak") - 1;
 QStringList candidates(const QString &path, const QDateTime &now);
 // Whether a file name is a kept copy of a ".txt" file, as candidates() names them.
 bool isKeptCopy(const QString &fileName);
+// The name of the file a kept copy is of ("anna.txt"); empty for another name.
+QString originalOf(const QString &fileName);
 
 } // namespace BackupNames

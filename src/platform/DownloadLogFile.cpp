@@ -15,14 +15,13 @@ QString DownloadLogFile::folder(const QString &dataDir)
 QStringList DownloadLogFile::logsOf(const QString &dataDir, const QString &userId)
 {
     // Only the user's own names: "bob" must not take "bob-x-20261206-101010.log".
-    const QRegularExpression own(
-        QStringLiteral("^%1-\\d{8}-\\d{6}(-\\d+)?\\.log$").arg(QRegularExpression::escape(userId)));
+    static const QRegularExpression stamp(QStringLiteral("^\\d{8}-\\d{6}(-\\d+)?\\.log$"));
+    const QString prefix = userId + QLatin1Char('-');
     QStringList names;
     if (!folderProblem(dataDir).isEmpty())
         return names;
-    const auto files = QDir::Files | QDir::System | QDir::Hidden | QDir::NoSymLinks;
-    for (const QString &name : QDir(folder(dataDir)).entryList(files)) {
-        if (own.match(name).hasMatch())
+    for (const QString &name : RegularFile::namesIn(folder(dataDir))) {
+        if (name.startsWith(prefix) && stamp.match(QStringView(name).sliced(prefix.size())).hasMatch())
             names << name;
     }
     // The time in the name orders them; a second log of the same second carries "-2".
@@ -47,6 +46,8 @@ bool DownloadLogFile::create(const QString &dataDir, const QString &userId, cons
 {
     close();
     m_path.clear();
+    m_problem.clear();
+    m_written = false;
     const QString dir = folder(dataDir);
     const auto cannot = [&](const QString &reason) {
         if (error)
@@ -73,7 +74,7 @@ bool DownloadLogFile::create(const QString &dataDir, const QString &userId, cons
 
     const QStringList logs = logsOf(dataDir, userId);
     for (qsizetype i = 0; i + kKeptPerUser < logs.size(); ++i)
-        QFile::remove(logs.at(i));
+        RegularFile::remove(logs.at(i));
     return true;
 }
 
@@ -83,7 +84,24 @@ bool DownloadLogFile::flush()
         return m_file.isOpen();
     const bool written = m_file.write(m_pending) == m_pending.size() && m_file.flush();
     m_pending.clear();
-    return written;
+    if (written) {
+        m_written = true;
+        return true;
+    }
+    // A log with a gap would mislead: nothing more is written to it, and one
+    // that holds nothing whole is not kept at all.
+    const QString reason = m_file.errorString();
+    m_file.close();
+    if (m_written) {
+        m_problem
+            = QStringLiteral("The download log %1 is incomplete: %2.").arg(QDir::toNativeSeparators(m_path), reason);
+    } else {
+        RegularFile::remove(m_path);
+        m_problem = QStringLiteral("No download log is kept: %1 cannot hold it: %2.")
+                        .arg(QDir::toNativeSeparators(QFileInfo(m_path).path()), reason);
+        m_path.clear();
+    }
+    return false;
 }
 
 void DownloadLogFile::close()

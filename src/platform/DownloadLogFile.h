@@ -32,15 +32,22 @@ public:
     // ("No download log is kept: ..."); the download goes on without it.
     bool create(const QString &dataDir, const QString &userId, const QDateTime &started, QString *error);
     bool isOpen() const { return m_file.isOpen(); }
+    // Empty when there is no log: none made, or none kept after a failed write.
     QString path() const { return m_path; }
+    // Why the log is not whole, naming it: a write the disk refused (full, or
+    // past a size limit) ends the log; empty while every write went through.
+    QString problem() const { return m_problem; }
 
     void append(const QByteArray &line) { m_pending += line; }
-    // Writes what is pending; false when the disk refused it.
+    // Writes what is pending; false when the disk refused it. Then the log
+    // ends there, or, when nothing of it reached the disk, is removed.
     bool flush();
     void close();
 
 private:
     QFile m_file;
     QString m_path;
+    QString m_problem;
     QByteArray m_pending;
+    bool m_written = false; // some of the log reached the disk
 };

@@ -7,9 +7,16 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <unistd.h>
+
 int FileCommit::rename(const QByteArray &temporary, const QByteArray &path)
 {
     return ::rename(temporary.constData(), path.constData()) == 0 ? 0 : errno;
+}
+
+int FileCommit::link(const QByteArray &temporary, const QByteArray &path)
+{
+    return ::link(temporary.constData(), path.constData()) == 0 ? 0 : errno;
 }
 
 #else
@@ -19,6 +26,11 @@ int FileCommit::rename(const QByteArray &temporary, const QByteArray &path)
 unsigned long FileCommit::rename(const QString &temporary, const QString &path)
 {
     return WindowsFiles::replace(temporary, path);
+}
+
+unsigned long FileCommit::moveNew(const QString &temporary, const QString &path)
+{
+    return WindowsFiles::moveNew(temporary, path);
 }
 
 #endif

@@ -15,9 +15,15 @@ namespace FileCommit {
 #ifdef Q_OS_UNIX
 // rename() of the temporary file to the file: 0, else the error number.
 int rename(const QByteArray &temporary, const QByteArray &path);
+// link() of the temporary file to a name that must not exist yet (a kept
+// copy): 0, else the error number; EEXIST when the name is taken.
+int link(const QByteArray &temporary, const QByteArray &path);
 #else
 // MoveFileEx() of the temporary file to the file: 0, else the error code.
 unsigned long rename(const QString &temporary, const QString &path);
+// The same to a name that must not exist yet (a kept copy), never replacing
+// what took it: 0, else the error code; ERROR_ALREADY_EXISTS when it is taken.
+unsigned long moveNew(const QString &temporary, const QString &path);
 #endif
 
 } // namespace FileCommit

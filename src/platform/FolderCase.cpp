@@ -10,7 +10,7 @@ namespace FolderCase {
 
 bool ignoresCase(const QString &dir)
 {
-    QTemporaryFile probe(TemporaryFiles::templateFor(QDir(dir).filePath(QStringLiteral("case-probe"))));
+    QTemporaryFile probe(TemporaryFiles::templateFor(QDir(dir).filePath(kProbeName)));
     if (!probe.open())
         return true;
     const QFileInfo info(probe.fileName());

@@ -13,15 +13,30 @@ QString defaultDevice(int port)
 #endif
 }
 
+namespace {
+
+// A device named without its folder ("ttyUSB0", "pts/3") is opened in /dev,
+// and named so in what the user reads.
+QString systemPath(const QString &device)
+{
+#ifdef Q_OS_WIN
+    return device;
+#else
+    return device.startsWith(u'/') || device.startsWith(u'.') ? device : QStringLiteral("/dev/") + device;
+#endif
+}
+
+} // namespace
+
 Choice choose(int port, const QString &chosen)
 {
     if (port < kFirstPort || port > kLastPort)
         return {};
     const QString override = qEnvironmentVariable(qPrintable(QStringLiteral("DEXTREL_COM%1").arg(port)));
     if (!override.isEmpty())
-        return {override, Source::Environment};
+        return {systemPath(override), Source::Environment};
     if (!chosen.isEmpty())
-        return {chosen, Source::SettingsFile};
+        return {systemPath(chosen), Source::SettingsFile};
     return {defaultDevice(port), Source::Default};
 }
 

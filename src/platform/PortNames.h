@@ -23,7 +23,8 @@ struct Choice
 };
 
 // DEXTREL_COM<n> wins over chosen (the device kept in the settings file, empty
-// for none), which wins over the default.
+// for none), which wins over the default. A device named without its folder
+// elsewhere than on Windows is the one in /dev.
 Choice choose(int port, const QString &chosen);
 // COMn or /dev/ttyS<n-1>.
 QString defaultDevice(int port);

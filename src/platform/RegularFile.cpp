@@ -2,9 +2,12 @@
 
 #include "platform/LocalBytes.h"
 
+#include <QDir>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -126,6 +129,34 @@ bool createNew(QFile &file, const QString &path, QString *reason, bool *taken)
     // Files take the folder's permissions: in the per-user folder the owner's
     // alone; in C:\ shared, as the older program's files always were.
     return openOnWindows(file, path, QIODevice::WriteOnly, true, reason, taken);
+#endif
+}
+
+QStringList namesIn(const QString &dir)
+{
+    QStringList names;
+#ifdef Q_OS_UNIX
+    DIR *d = ::opendir(LocalBytes::encode(dir).constData());
+    if (!d)
+        return names;
+    while (const dirent *entry = ::readdir(d)) {
+        struct stat st;
+        if (::fstatat(::dirfd(d), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
+            names << LocalBytes::decode(entry->d_name);
+    }
+    ::closedir(d);
+#else
+    names = QDir(dir).entryList(QDir::Files | QDir::System | QDir::Hidden | QDir::NoSymLinks);
+#endif
+    return names;
+}
+
+bool remove(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return ::unlink(LocalBytes::encode(path).constData()) == 0;
+#else
+    return QFile::remove(path);
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 // Opening the program's files so that whatever else is put in their place is
 // refused rather than followed: a symbolic link (which would read or overwrite
@@ -23,5 +24,12 @@ bool open(QFile &file, const QString &path, QIODevice::OpenMode mode, QString *r
 // Creates path for writing (owner-only on POSIX), never replacing anything already there;
 // *taken tells a name already in use from other failures.
 bool createNew(QFile &file, const QString &path, QString *reason, bool *taken = nullptr);
+
+// The names of the ordinary files in dir (no links), each as the user's ID
+// that names it holds it: bytes not valid in the local encoding are kept (see
+// LocalBytes), where Qt's own listing turns them into others.
+QStringList namesIn(const QString &dir);
+// Removes the file whose name holds such bytes, too.
+bool remove(const QString &path);
 
 } // namespace RegularFile

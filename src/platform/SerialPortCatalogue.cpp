@@ -59,6 +59,18 @@ SerialPortEntry find(const QList<SerialPortEntry> &ports, const QString &device)
     return {device, {}, {}, {}, {}, {}};
 }
 
+QList<SerialPortEntry> namedFirst(const QList<SerialPortEntry> &ports, const QString &device)
+{
+    if (device.isEmpty())
+        return ports;
+    QList<SerialPortEntry> out{find(ports, device)};
+    for (const SerialPortEntry &p : ports) {
+        if (p.device != device)
+            out << p;
+    }
+    return out;
+}
+
 QString deviceGone(const QString &device, const QList<SerialPortEntry> &present)
 {
     QStringList labels;

@@ -42,6 +42,9 @@ void setCatalogue(const SerialPortCatalogue *catalogue);
 
 // The entry for device, or one with the device alone.
 SerialPortEntry find(const QList<SerialPortEntry> &ports, const QString &device);
+// The device the user named (typed in, or chosen for a port) first, then the
+// other ports; the ports alone when device is empty.
+QList<SerialPortEntry> namedFirst(const QList<SerialPortEntry> &ports, const QString &device);
 // A device that is not there to be opened, and what is:
 // "/dev/ttyUSB0 is not there. The serial ports of this computer: /dev/ttyS0, /dev/ttyUSB1 (USB serial adapter)."
 QString deviceGone(const QString &device, const QList<SerialPortEntry> &present);

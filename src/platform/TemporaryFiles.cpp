@@ -1,8 +1,8 @@
 #include "platform/TemporaryFiles.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace TemporaryFiles {
@@ -19,12 +19,17 @@ bool isTemporary(const QString &fileName)
     return own.match(fileName).hasMatch();
 }
 
-void removeLeftovers(const QString &dir)
+QString fileOf(const QString &temporaryName)
 {
-    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &entry : entries) {
-        if (!entry.isSymLink() && entry.isFile() && isTemporary(entry.fileName()))
-            QFile::remove(entry.filePath());
+    return isTemporary(temporaryName) ? temporaryName.chopped(kLongestSuffix) : QString();
+}
+
+void removeLeftovers(const QString &dir, const std::function<bool(const QString &fileName)> &isOwn)
+{
+    for (const QString &name : RegularFile::namesIn(dir)) {
+        const QString of = fileOf(name);
+        if (!of.isEmpty() && isOwn(of))
+            RegularFile::remove(QDir(dir).filePath(name));
     }
 }
 

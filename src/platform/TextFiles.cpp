@@ -8,13 +8,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
 
 #include <cstring>
 #include <utility>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -24,6 +25,8 @@
 #include "platform/WindowsFiles.h"
 
 #include <QRandomGenerator>
+
+#include <windows.h>
 #endif
 
 namespace {
@@ -40,11 +43,6 @@ bool fail(QString *error, const QString &what, const QString &path, const QStrin
     return false;
 }
 
-#ifdef Q_OS_WIN
-// The six letters or digits of a temporary file's name.
-constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-#endif
-
 #ifdef Q_OS_UNIX
 // The system's words, except where plainer ones say what to do about it.
 QString systemReason(int error = errno)
@@ -55,6 +53,21 @@ QString systemReason(int error = errno)
     case EDQUOT: return QStringLiteral("the disk space allowed to you is used up");
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
+}
+
+QByteArray nativeName(const QString &path)
+{
+    return LocalBytes::encode(path);
+}
+#else
+QString systemReason(unsigned long error)
+{
+    return WindowsErrors::text(error);
+}
+
+QString nativeName(const QString &path)
+{
+    return path;
 }
 #endif
 
@@ -89,6 +102,100 @@ bool writeAll(QFile &f, const QByteArray &content, QString *reason)
 #endif
     return true;
 }
+
+#ifdef Q_OS_UNIX
+// A temporary file beside path for a rewrite, owner-only, named by the path's
+// own bytes (an ID of another encoding keeps them, where QTemporaryFile would
+// change them) and removed unless it took the path's name.
+class Temporary
+{
+public:
+    explicit Temporary(const QString &path)
+        : m_name(LocalBytes::encode(TemporaryFiles::templateFor(path)))
+    {
+        const int fd = ::mkostemps(m_name.data(), int(sizeof TemporaryFiles::kEnding) - 1, O_CLOEXEC);
+        m_error = fd < 0 ? errno : 0;
+        if (fd >= 0 && !m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            ::unlink(m_name.constData());
+            m_error = EIO;
+        }
+    }
+    ~Temporary()
+    {
+        m_file.close();
+        if (m_error == 0 && !m_placed)
+            ::unlink(m_name.constData());
+    }
+    Temporary(const Temporary &) = delete;
+    Temporary &operator=(const Temporary &) = delete;
+
+    // Writes content and syncs it; false with the system's reason, also when
+    // the file could not be made.
+    bool fill(const QByteArray &content, QString *reason)
+    {
+        if (m_error != 0)
+            *reason = systemReason(m_error);
+        return m_error == 0 && writeAll(m_file, content, reason);
+    }
+    const QByteArray &name() const { return m_name; }
+    // It was renamed to the path: nothing to remove.
+    void placed() { m_placed = true; }
+
+private:
+    QByteArray m_name;
+    QFile m_file;
+    int m_error = 0;
+    bool m_placed = false;
+};
+#else
+// The same on Windows, where the name is a free one of six random letters or
+// digits: the file is made new, never over anything there. It is closed once
+// filled, as an open file cannot be moved, and removed by its name (a file
+// opened by its handle has none to remove it by).
+class Temporary
+{
+public:
+    explicit Temporary(const QString &path)
+        : m_name(TemporaryFiles::templateFor(path))
+    {
+        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        const qsizetype random = m_name.lastIndexOf(QLatin1String("XXXXXX"));
+        bool taken = true;
+        for (int tries = 0; taken && !m_made && tries < 100; ++tries) {
+            for (qsizetype i = random; i < random + 6; ++i)
+                m_name[i] = QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+            m_made = RegularFile::createNew(m_file, m_name, &m_error, &taken);
+        }
+    }
+    ~Temporary()
+    {
+        m_file.close();
+        if (m_made && !m_placed)
+            RegularFile::remove(m_name);
+    }
+    Temporary(const Temporary &) = delete;
+    Temporary &operator=(const Temporary &) = delete;
+
+    bool fill(const QByteArray &content, QString *reason)
+    {
+        if (!m_made)
+            *reason = m_error;
+        const bool written = m_made && writeAll(m_file, content, reason);
+        m_file.close();
+        return written;
+    }
+    const QString &name() const { return m_name; }
+    void placed() { m_placed = true; }
+
+private:
+    QString m_name;
+    QFile m_file;
+    QString m_error;
+    bool m_made = false;
+    bool m_placed = false;
+};
+#endif
 
 } // namespace
 
@@ -126,55 +233,52 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
     if (const QString why = RegularFile::problem(path); !why.isEmpty())
         return fail(error, write, path, why);
     QString reason;
-#ifdef Q_OS_UNIX
     // Not QSaveFile: it writes through a link to the link's target. rename()
-    // replaces the name itself, so even a link swapped in meanwhile is only
-    // replaced, never followed.
-    QTemporaryFile temp(TemporaryFiles::templateFor(path));
-    if (!temp.open())
-        return fail(error, write, path, temp.errorString());
-    if (!writeAll(temp, content, &reason))
+    // and MoveFileEx() replace the name itself, so even a link swapped in
+    // meanwhile is only replaced, never followed.
+    Temporary temp(path);
+    if (!temp.fill(content, &reason))
         return fail(error, write, path, reason);
-    if (const int e = FileCommit::rename(QFile::encodeName(temp.fileName()), LocalBytes::encode(path)))
+    if (const auto e = FileCommit::rename(temp.name(), nativeName(path)))
         return fail(error, write, path, systemReason(e));
-    temp.setAutoRemove(false);
+    temp.placed();
     return true;
-#else
-    // Not QTemporaryFile: it keeps its file open until it is destroyed, and an
-    // open file cannot be moved. MoveFileEx() replaces the name itself, a link
-    // there included.
-    QFile temp;
-    QString tempPath = TemporaryFiles::templateFor(path);
-    const qsizetype random = tempPath.lastIndexOf(QLatin1String("XXXXXX"));
-    bool taken = true;
-    for (int tries = 0; taken && tries < 100; ++tries) {
-        for (qsizetype i = random; i < random + 6; ++i)
-            tempPath[i] = QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
-        if (!RegularFile::createNew(temp, tempPath, &reason, &taken) && !taken)
-            return fail(error, write, path, reason);
-    }
-    if (taken)
-        return fail(error, write, path, reason);
-    const bool written = writeAll(temp, content, &reason);
-    temp.close();
-    unsigned long e = 0;
-    if (written && (e = FileCommit::rename(tempPath, path)) == 0)
-        return true;
-    QFile::remove(tempPath);
-    return fail(error, write, path, written ? WindowsErrors::text(e) : reason);
-#endif
 }
 
 bool writeNew(const QString &path, const QByteArray &content, QString *error, bool *taken)
 {
-    QFile f;
+    const QString write = QStringLiteral("write");
+    const bool inUse = RegularFile::exists(path);
+    if (taken)
+        *taken = inUse;
+    if (inUse)
+        return fail(error, write, path, QStringLiteral("the name is taken"));
     QString reason;
-    if (!RegularFile::createNew(f, path, &reason, taken))
-        return fail(error, QStringLiteral("write"), path, reason);
-    if (!writeAll(f, content, &reason)) {
-        f.remove();
-        return fail(error, QStringLiteral("write"), path, reason);
+    // The temporary file goes with this object, also after a failure.
+    Temporary temp(path);
+    if (!temp.fill(content, &reason))
+        return fail(error, write, path, reason);
+#ifdef Q_OS_UNIX
+    // link() never replaces what took the name meanwhile, nor follows it.
+    int e = FileCommit::link(temp.name(), LocalBytes::encode(path));
+    // A file system without hard links (FAT): the name was free a moment ago.
+    if ((e == EPERM || e == EOPNOTSUPP || e == ENOSYS) && !RegularFile::exists(path)) {
+        e = FileCommit::rename(temp.name(), LocalBytes::encode(path));
+        if (e == 0)
+            temp.placed();
     }
+    if (taken)
+        *taken = e == EEXIST;
+#else
+    // Never replaces what took the name meanwhile, nor follows it.
+    const unsigned long e = FileCommit::moveNew(temp.name(), path);
+    if (e == 0)
+        temp.placed();
+    if (taken)
+        *taken = e == ERROR_ALREADY_EXISTS || e == ERROR_FILE_EXISTS;
+#endif
+    if (e != 0)
+        return fail(error, write, path, systemReason(e));
     return true;
 }
 
@@ -225,6 +329,7 @@ bool LineSplitter::next(QByteArrayView *line)
         next = end + 1 == m_nextLf ? end + 2 : end + 1;
     }
     *line = QByteArrayView(data + m_pos, end - m_pos);
+    m_lineEnd = end;
     m_pos = next;
     return true;
 }

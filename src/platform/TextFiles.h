@@ -16,8 +16,10 @@ namespace TextFiles {
 bool exists(const QString &path);
 bool read(const QString &path, QByteArray *content, QString *error);
 bool writeAtomically(const QString &path, const QByteArray &content, QString *error);
-// Writes a file that must not exist yet, flushed to disk; *taken is set when the
-// name is already in use (nothing is written then).
+// Writes a file that must not exist yet, flushed to disk: through a temporary
+// file that takes the name only when completely written, so that a full disk
+// or a size limit leaves no cut-short file under the name. *taken is set when
+// the name is already in use (nothing is written then).
 bool writeNew(const QString &path, const QByteArray &content, QString *error, bool *taken);
 // Appends and flushes to disk before returning; false (nothing written) when the
 // file does not exist.
@@ -38,10 +40,14 @@ public:
     {
     }
     bool next(QByteArrayView *line);
+    // What ended the line next() gave last: CR LF, LF, a lone CR, or nothing
+    // after an unfinished last line.
+    QByteArrayView lineEnd() const { return m_content.sliced(m_lineEnd, qMin(m_pos, m_content.size()) - m_lineEnd); }
 
 private:
     QByteArrayView m_content;
     qsizetype m_pos = 0;
+    qsizetype m_lineEnd = 0;
     qsizetype m_nextLf = -1; // where the next LF is (size when none), found once per LF
 };
 

@@ -38,6 +38,11 @@ HANDLE openHandle(const QString &path, DWORD access, DWORD disposition, DWORD fl
                        disposition, flags, nullptr);
 }
 
+unsigned long move(const QString &from, const QString &to, DWORD flags)
+{
+    return MoveFileExW(native(from).c_str(), native(to).c_str(), flags) ? 0 : GetLastError();
+}
+
 } // namespace
 
 Kind kindAt(const QString &path)
@@ -121,10 +126,12 @@ unsigned long flushToDisk(QFile &file)
 
 unsigned long replace(const QString &temporary, const QString &path)
 {
-    return MoveFileExW(native(temporary).c_str(), native(path).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? 0
-               : GetLastError();
+    return move(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+unsigned long moveNew(const QString &temporary, const QString &path)
+{
+    return move(temporary, path, MOVEFILE_WRITE_THROUGH);
 }
 
 } // namespace WindowsFiles

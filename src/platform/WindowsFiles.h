@@ -36,5 +36,8 @@ unsigned long flushToDisk(QFile &file);
 // Puts temporary in the place of path (not following a link there), on the
 // disk before it returns: 0, else the error code.
 unsigned long replace(const QString &temporary, const QString &path);
+// Gives temporary the name path, which must be free: never replaces what took
+// it (ERROR_ALREADY_EXISTS), on the disk before it returns: 0, else the error code.
+unsigned long moveNew(const QString &temporary, const QString &path);
 
 } // namespace WindowsFiles

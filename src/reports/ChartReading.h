@@ -15,10 +15,6 @@ struct ChartReading
     friend bool operator==(const ChartReading &, const ChartReading &) = default;
 };
 
-// Every category of the reports' charts is labelled "o"; the windows draw
-// their own axis labels instead.
-inline const QString kCategoryLabel = QStringLiteral("o");
-
 // A reading in mmol/L as the charts take it: "6.8", plotted at 6.8 (123 mg/dL).
 inline ChartReading mmolChartReading(int glucose)
 {

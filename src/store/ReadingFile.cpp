@@ -134,10 +134,11 @@ const char *intField(const char *p, const char *end, int *value)
     return p + 1;
 }
 
-// One data line into r; false when it is not ten fields with whole numbers in
-// the columns that are read (Test_No, Glucose_mmol and Date & Time are not).
-// Read in one pass, field by field, without splitting the line first.
-bool parseLine(QByteArrayView line, Reading *r)
+// One data line into r, and its Event text into eventText; false when it is
+// not ten fields with whole numbers in the columns that are read (Test_No,
+// Glucose_mmol and Date & Time are not). Read in one pass, field by field,
+// without splitting the line first.
+bool parseLine(QByteArrayView line, Reading *r, QByteArrayView *eventText)
 {
     const char *end = line.data() + line.size();
     const char *p = skipField(line.data(), end); // Test_No
@@ -147,7 +148,8 @@ bool parseLine(QByteArrayView line, Reading *r)
     const char *event = p;
     if (!(p = skipField(p, end)))
         return false;
-    r->event = ReadingTexts::eventMark(QByteArrayView(event, p - 1 - event));
+    *eventText = QByteArrayView(event, p - 1 - event);
+    r->event = ReadingTexts::eventMark(*eventText);
     if (!(p = skipField(p, end)) || !(p = intField(p, end, &r->year))) // Glucose_mmol, Year
         return false;
     return !skipField(p, end); // Date & Time is the last field
@@ -189,12 +191,6 @@ QByteArray newFileContent()
 bool create(const QString &path, QString *error)
 {
     return TextFiles::writeAtomically(path, newFileContent(), error);
-}
-
-QByteArray formatLine(int rowNumber, const Reading &r)
-{
-    char line[kLongestLine];
-    return QByteArray(line, putLine(line, rowNumber, r) - line);
 }
 
 QByteArray format(const ReadingTables &tables, QList<qsizetype> *lineStarts)
@@ -258,8 +254,15 @@ LoadResult parse(QByteArray content)
             continue;
         }
         // Parsed in place, into the table in file order; reversed at the end.
-        if (line.size() <= kLongestLine && parseLine(line, &readings.emplace_back())) {
+        QByteArrayView event;
+        if (line.size() <= kLongestLine && parseLine(line, &readings.emplace_back(), &event)) {
             result.lineStarts.append(line.data() - bytes.constData());
+            // A mark the file cannot hold ("pc", "AC") is written C: what was typed is kept first.
+            if (readings.last().event == EventMark::C && !ReadingTexts::isOrdinaryMark(event)
+                && line != QByteArrayView(kTemplateRow) && result.unknownMarks++ == 0) {
+                result.firstUnknownMarkLine = lineNumber;
+                result.firstUnknownMark = event.toByteArray();
+            }
             continue;
         }
         if (readings.size() > result.lineStarts.size())
@@ -269,7 +272,7 @@ LoadResult parse(QByteArray content)
     }
 
     std::reverse(readings.begin(), readings.end());
-    result.tables.setKeepOriginalBeforeRewrite(result.skippedLines > 0);
+    result.tables.setKeepOriginalBeforeRewrite(result.skippedLines > 0 || result.unknownMarks > 0);
     result.ok = true;
     return result;
 }
@@ -307,28 +310,42 @@ bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &no
     return true;
 }
 
-QString skippedLinesWarning(const QString &path, const LoadResult &result)
+QString loadWarning(const QString &path, const LoadResult &result)
 {
-    if (result.skippedLines == 0)
+    if (result.skippedLines == 0 && result.unknownMarks == 0)
         return {};
-    const QString backup = backupPath(path);
-    const QString kept = TextFiles::exists(backup)
-                             ? QStringLiteral(
-                                   "The file will be kept unchanged beside %1, with the date and time in its name, "
-                                   "before new readings are saved.")
-                                   .arg(nativePath(backup))
-                             : QStringLiteral("The file will be kept unchanged as %1 before new readings are saved.")
-                                   .arg(nativePath(backup));
+    QStringList said;
     if (result.skippedLines == 1) {
-        return QStringLiteral("Line %1 of %2 could not be read and was skipped. %3")
-            .arg(result.firstSkippedLine)
-            .arg(nativePath(path), kept);
+        said << QStringLiteral("Line %1 of %2 could not be read and was skipped.")
+                    .arg(result.firstSkippedLine)
+                    .arg(nativePath(path));
+    } else if (result.skippedLines > 1) {
+        said << QStringLiteral("%1 lines of %2 could not be read and were skipped; the first is line %3.")
+                    .arg(result.skippedLines)
+                    .arg(nativePath(path))
+                    .arg(result.firstSkippedLine);
     }
-    return QStringLiteral("%1 lines of %2 could not be read and were skipped; the first is line %3. %4")
-        .arg(result.skippedLines)
-        .arg(nativePath(path))
-        .arg(result.firstSkippedLine)
-        .arg(kept);
+    const QString mark = QString::fromLocal8Bit(result.firstUnknownMark);
+    if (result.unknownMarks == 1) {
+        said << QStringLiteral("Line %1 of %2 has the event mark \"%3\", which is saved as C.")
+                    .arg(result.firstUnknownMarkLine)
+                    .arg(nativePath(path), mark);
+    } else if (result.unknownMarks > 1) {
+        said << QStringLiteral("%1 lines of %2 have event marks other than C, PC and QC, which are saved as C; "
+                               "the first is line %3 (\"%4\").")
+                    .arg(result.unknownMarks)
+                    .arg(nativePath(path))
+                    .arg(result.firstUnknownMarkLine)
+                    .arg(mark);
+    }
+    const QString backup = backupPath(path);
+    said << (TextFiles::exists(backup)
+                 ? QStringLiteral("The file will be kept unchanged beside %1, with the date and time in its name, "
+                                  "before new readings are saved.")
+                       .arg(nativePath(backup))
+                 : QStringLiteral("The file will be kept unchanged as %1 before new readings are saved.")
+                       .arg(nativePath(backup)));
+    return said.join(u' ');
 }
 
 } // namespace ReadingFile

@@ -24,12 +24,11 @@ QByteArray newFileContent();
 // Creates (or replaces) the file at path with the content of a new file.
 bool create(const QString &path, QString *error);
 
-// One data line without its line end, e.g.
-// "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30".
-QByteArray formatLine(int rowNumber, const Reading &r);
 // The whole file: header, then the reading table from entry count() down to
-// entry 1, numbered from T0001; every line ends with CR LF. lineStarts, when
-// given, gets where each reading's line starts, as LoadResult holds them.
+// entry 1, a line each, numbered from T0001 as in
+// "T0001,00120,03,14,08,30,PC,06.7,2005,2005/03/14 - 08:30"; every line ends
+// with CR LF. lineStarts, when given, gets where each reading's line starts, as
+// LoadResult holds them.
 QByteArray format(const ReadingTables &tables, QList<qsizetype> *lineStarts = nullptr);
 
 struct LoadResult
@@ -43,6 +42,11 @@ struct LoadResult
     QList<qsizetype> lineStarts;
     int skippedLines = 0;     // data lines that could not be read
     int firstSkippedLine = 0; // line number in the file, the header being line 1
+    // Readings whose Event is none of C, PC and QC (nor 0, 1, 2 or empty):
+    // written C from then on, so the file is kept before it is rewritten.
+    int unknownMarks = 0;
+    int firstUnknownMarkLine = 0;
+    QByteArray firstUnknownMark; // as the file holds it, "pc"
 };
 
 // Reads the file into the reading table (last line first). Lines may end with
@@ -50,7 +54,8 @@ struct LoadResult
 // first line that is a reading in place of the header is read. Data lines that
 // are longer than kLongestLine or not ten fields with whole numbers where numbers
 // belong, and any other first line than the header, are skipped and counted; the
-// tables then ask the next rewrite to keep the original. Empty lines are ignored.
+// tables then ask the next rewrite to keep the original, as they do when an Event
+// is not a mark the file holds ("pc" is written C). Empty lines are ignored.
 // A link or anything else than a plain file is not read (see TextFiles::read).
 LoadResult load(const QString &path);
 // The same for the file's content.
@@ -68,7 +73,8 @@ bool CreateAfile(const QString &path, ReadingTables &tables, const QDateTime &no
 // The path the first untouched original is kept under.
 QString backupPath(const QString &path);
 
-// Warning for the user after a load that skipped lines; empty when none were.
-QString skippedLinesWarning(const QString &path, const LoadResult &result);
+// Warning for the user after a load that skipped lines or read marks the file
+// cannot hold; empty when there were none.
+QString loadWarning(const QString &path, const LoadResult &result);
 
 } // namespace ReadingFile

@@ -1,5 +1,7 @@
 #include "store/ReadingStore.h"
 
+#include "platform/TextFiles.h"
+
 bool ReadingStore::load(const QString &path, QString *error, QString *warning)
 {
     ReadingFile::LoadResult loaded = ReadingFile::load(path);
@@ -7,8 +9,9 @@ bool ReadingStore::load(const QString &path, QString *error, QString *warning)
         *error = loaded.error;
         return false;
     }
-    *warning = ReadingFile::skippedLinesWarning(path, loaded);
+    *warning = ReadingFile::loadWarning(path, loaded);
     m_file = std::move(loaded);
+    m_path = path;
     Q_EMIT changed();
     return true;
 }
@@ -16,6 +19,7 @@ bool ReadingStore::load(const QString &path, QString *error, QString *warning)
 void ReadingStore::setContent(QByteArray content)
 {
     m_file = ReadingFile::parse(std::move(content));
+    m_path.clear();
     Q_EMIT changed();
 }
 
@@ -41,4 +45,28 @@ bool ReadingStore::rewrite(const QString &path, ReadingTables tables, const QDat
     m_file = std::move(written);
     Q_EMIT changed();
     return true;
+}
+
+bool ReadingStore::update(const Change &change, int more, const QDateTime &now, QString *error, QString *notice)
+{
+    notice->clear();
+    if (m_path.isEmpty()) {
+        *error = QStringLiteral("No reading file is open.");
+        return false;
+    }
+    QByteArray onDisk;
+    if (!TextFiles::read(m_path, &onDisk, error))
+        return false;
+    ReadingTables tables;
+    if (onDisk == m_file.content) {
+        tables = m_file.tables.copyWithRoom(more);
+    } else {
+        // Changed behind the program's back (an editor, a copy put back): what
+        // is on disk now is what the change starts from, never a stale copy.
+        const ReadingFile::LoadResult fresh = ReadingFile::parse(std::move(onDisk));
+        *notice = ReadingFile::loadWarning(m_path, fresh);
+        tables = fresh.tables.copyWithRoom(more);
+    }
+    change(tables);
+    return rewrite(m_path, std::move(tables), now, error);
 }

@@ -67,6 +67,11 @@ EventMark eventMark(QByteArrayView stored)
     return EventMark::C;
 }
 
+bool isOrdinaryMark(QByteArrayView stored)
+{
+    return stored.isEmpty() || stored == "C" || stored == "0";
+}
+
 QLatin1StringView eventText(EventMark mark)
 {
     switch (mark) {

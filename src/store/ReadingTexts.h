@@ -43,6 +43,9 @@ QString unitText(GlucoseUnit unit);
 // The mark for the Event column's text: "1" or "PC" -> PC, "2" or "QC" -> QC,
 // anything else ("0", "", "C", "0000", "X") -> C.
 EventMark eventMark(QByteArrayView stored);
+// Whether an Event text that reads as C is one of its own forms ("C", "0" or
+// empty); any other ("pc", "AC", "X") is a mark the file cannot hold.
+bool isOrdinaryMark(QByteArrayView stored);
 // The file's text of a mark: "C", "PC" or "QC".
 QLatin1StringView eventText(EventMark mark);
 

@@ -9,9 +9,11 @@
 
 namespace {
 
-AddUserOutcome refused(const QString &message, bool clearPasswords = false)
+using Box = AddUserOutcome::Box;
+
+AddUserOutcome refused(const QString &message, Box box, bool clearPasswords = false)
 {
-    return AddUserOutcome{false, message, false, clearPasswords};
+    return AddUserOutcome{false, message, false, clearPasswords, box};
 }
 
 // A second record of a registered ID would lock its user out: Login refuses
@@ -32,19 +34,19 @@ AddUserOutcome add(const QString &dataDir, const QString &id, const QString &pas
                    CaseProbe ignoresCase)
 {
     if (id.isEmpty())
-        return refused(UserTexts::kKeyInUserId);
+        return refused(UserTexts::kKeyInUserId, Box::Id);
     if (id == UserRegistry::kGuestId)
-        return refused(UserTexts::kCannotUseUserId);
+        return refused(UserTexts::kCannotUseUserId, Box::Id);
     if (const QString problem = UserIdRules::idProblem(id); !problem.isEmpty())
-        return refused(UserTexts::unsafeUserId(id, problem));
+        return refused(UserTexts::unsafeUserId(id, problem), Box::Id);
     if (password.isEmpty())
-        return refused(UserTexts::kKeyInPassword);
+        return refused(UserTexts::kKeyInPassword, Box::Password);
     if (checkPassword.isEmpty())
-        return refused(UserTexts::kKeyInCheckingPassword);
+        return refused(UserTexts::kKeyInCheckingPassword, Box::Check);
     if (password != checkPassword)
-        return refused(UserTexts::kPasswordsDiffer, true);
+        return refused(UserTexts::kPasswordsDiffer, Box::Password, true);
     if (const QString problem = UserIdRules::passwordProblem(password); !problem.isEmpty())
-        return refused(UserTexts::unsafePassword(problem), true);
+        return refused(UserTexts::unsafePassword(problem), Box::Password, true);
 
     const QString registry = DataFolder::registryPath(dataDir);
     QString error;
@@ -53,7 +55,7 @@ AddUserOutcome add(const QString &dataDir, const QString &id, const QString &pas
         return AddUserOutcome{false, UserTexts::userNotAdded(id, error), true, false};
     if (isRegistered(users, id, Qt::CaseSensitive)
         || (isRegistered(users, id, Qt::CaseInsensitive) && ignoresCase(dataDir)))
-        return refused(UserTexts::kCannotUseUserId);
+        return refused(UserTexts::kCannotUseUserId, Box::Id);
     if (!UserRegistry::append(registry, id, password, &error))
         return AddUserOutcome{false, UserTexts::userNotAdded(id, error), true, false};
     return AddUserOutcome{true, UserTexts::userAdded(id), false, false};

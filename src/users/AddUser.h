@@ -7,10 +7,14 @@
 // What the OK button of the new-user window led to.
 struct AddUserOutcome
 {
+    // The entries a refusal is about.
+    enum class Box { Id, Password, Check };
+
     bool ok = false;
     QString message;
     bool critical = false;
     bool clearPasswords = false; // empty the password and checking password boxes
+    Box box = Box::Id;           // where the user types again after a refusal
 };
 
 namespace AddUser {

@@ -75,16 +75,16 @@ SaveOutcome save(int unit, const LimitTexts &texts)
     for (int pair = 0; pair < 2; ++pair) {
         const auto upper = valueIn(texts[2 * pair], range.lowest, range.highest);
         if (!upper)
-            return {false, range.upperMessage, {}};
+            return {false, range.upperMessage, {}, 2 * pair};
         const auto lower = valueIn(texts[2 * pair + 1], range.lowest, range.highest);
         if (!lower)
-            return {false, range.lowerMessage, {}};
+            return {false, range.lowerMessage, {}, 2 * pair + 1};
         if (*lower > *upper)
-            return {false, SettingsTexts::kLowerAboveUpper, {}};
+            return {false, SettingsTexts::kLowerAboveUpper, {}, 2 * pair + 1};
         values[2 * pair] = *upper;
         values[2 * pair + 1] = *lower;
     }
-    SaveOutcome outcome{true, {}, {}};
+    SaveOutcome outcome{true, {}, {}, -1};
     for (int i = 0; i < 4; ++i)
         outcome.limits[i] = roundHalfEven(unit == 2 ? values[i] * kMmolFactor : values[i]);
     return outcome;

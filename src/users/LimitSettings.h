@@ -33,6 +33,7 @@ struct SaveOutcome
     bool ok = false;
     QString message; // the first failing check's; empty when ok
     Limits limits{}; // whole mg/dL, when ok
+    int box = -1;    // the box the failing check is about (of a lower limit above its upper: the lower)
 };
 // SAVE: the six checks in order (each limit within the unit's range, each lower
 // not above its upper, as entered), then the conversion to mg/dL. A text that is

@@ -3,6 +3,8 @@
 #include "platform/BackupNames.h"
 #include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
+#include "platform/DeviceChoices.h"
+#include "platform/FolderCase.h"
 #include "platform/DownloadLogFile.h"
 #include "platform/FileIdentity.h"
 #include "platform/TemporaryFiles.h"
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -32,6 +35,7 @@ QList<OwnFile> ownFiles(const QString &dataDir)
 {
     QList<OwnFile> own{
         {QStringLiteral("the user list"), DataFolder::registryPath(dataDir)},
+        {QStringLiteral("the settings file"), DeviceChoices::path(dataDir)},
         {QStringLiteral("the lock file"), QDir(dataDir).filePath(QLatin1String(DataFolderLock::kFileName))}};
     UserTable users;
     if (UserRegistry::read(DataFolder::registryPath(dataDir), &users, nullptr)) {
@@ -70,10 +74,10 @@ QString exportRefusal(const QString &dataDir, const QString &path)
             if (identity(file.path) == target)
                 return refusal(path, file);
         }
-        return {};
     }
-    // A new file is the program's when its folder is the data folder and its
-    // name one the program uses, or when its folder is the logs folder.
+    // A file is the program's, also one not made yet or not listed (a name of
+    // another encoding), when its folder is the data folder and its name one
+    // the program uses, or when its folder is the logs folder.
     const QFileInfo info(path);
     const QString folder = identity(info.absolutePath());
     if (folder.isEmpty())
@@ -92,6 +96,23 @@ QString exportRefusal(const QString &dataDir, const QString &path)
     if (BackupNames::isKeptCopy(name))
         return refusal(path, {QStringLiteral("the kept copy"), path});
     return {};
+}
+
+void removeLeftovers(const QString &dataDir)
+{
+    const auto nameOf = [](const QString &path) { return QFileInfo(path).fileName(); };
+    QSet<QString> readingFiles;
+    UserTable users;
+    if (UserRegistry::read(DataFolder::registryPath(dataDir), &users, nullptr)) {
+        for (const UserRecord &r : users.records())
+            readingFiles.insert(nameOf(DataFolder::readingFilePath(dataDir, r.id)));
+    }
+    const QSet<QString> rewritten{nameOf(DataFolder::registryPath(dataDir)), nameOf(DeviceChoices::path(dataDir)),
+                                  FolderCase::kProbeName};
+    TemporaryFiles::removeLeftovers(dataDir, [&](const QString &name) {
+        return rewritten.contains(name) || readingFiles.contains(name)
+               || readingFiles.contains(BackupNames::originalOf(name));
+    });
 }
 
 } // namespace OwnFiles

@@ -3,9 +3,9 @@
 #include "platform/BackupNames.h"
 #include "platform/DataFolder.h"
 #include "platform/DownloadLogFile.h"
+#include "platform/LocalBytes.h"
 #include "platform/TemporaryFiles.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -85,7 +85,7 @@ QString fileNameProblem(const QString &id)
         return QStringLiteral("the system reserves this name for a device");
     if (namesRegistryFile(id))
         return QStringLiteral("its reading file would be the user list file");
-    if (QFile::encodeName(id).size() + kMaxDerivedBytes > kMaxFileNameBytes)
+    if (LocalBytes::encode(id).size() + kMaxDerivedBytes > kMaxFileNameBytes)
         return QStringLiteral("it is longer than %1 bytes, too long to name its files")
             .arg(kMaxFileNameBytes - kMaxDerivedBytes);
     return {};

@@ -80,14 +80,6 @@ QString decode(const QByteArray &bytes)
     return local.toLocal8Bit() == bytes ? local : QString::fromLatin1(bytes);
 }
 
-// The line end that follows line in content: CR LF, LF, a lone CR, or none.
-QByteArray endAfter(const QByteArray &content, QByteArrayView line)
-{
-    const qsizetype at = line.data() - content.constData() + line.size();
-    const QByteArrayView rest = QByteArrayView(content).sliced(at);
-    return (rest.startsWith("\r\n") ? rest.first(2) : rest.first(std::min<qsizetype>(rest.size(), 1))).toByteArray();
-}
-
 QString missingFile(const QString &path)
 {
     return QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path));
@@ -128,10 +120,10 @@ UserTable parse(const QByteArray &content)
     TextFiles::LineSplitter lines(content);
     QByteArrayView view;
     if (lines.next(&view))
-        table.setFirstLine(view.toByteArray(), endAfter(content, view));
+        table.setFirstLine(view.toByteArray(), lines.lineEnd().toByteArray());
     while (lines.next(&view)) {
         const QByteArray line = view.toByteArray();
-        const QByteArray end = endAfter(content, view);
+        const QByteArray end = lines.lineEnd().toByteArray();
         const QList<QByteArray> f = line.split(',');
         // The ID keeps bytes the local encoding cannot read (see LocalBytes):
         // it names the user's files. The password is typed, so such bytes are
@@ -226,7 +218,12 @@ QByteArray format(const UserTable &table)
 
 bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error)
 {
-    UserTable updated = applySettings(table, settings);
+    // Users added and lines changed since the table was read stay: the rewrite
+    // starts from the file as it is now. A file gone meanwhile has nothing to keep.
+    UserTable onDisk = table;
+    if (TextFiles::exists(path) && !read(path, &onDisk, error))
+        return false;
+    UserTable updated = applySettings(onDisk, settings);
     if (!TextFiles::writeAtomically(path, format(updated), error))
         return false;
     table = std::move(updated);

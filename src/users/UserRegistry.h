@@ -48,8 +48,11 @@ UserTable applySettings(const UserTable &table, const UserSettings &settings);
 // The file's bytes: the first line and every line of the table in order, each
 // with its own line end (CR LF for a line the program made).
 QByteArray format(const UserTable &table);
-// Replaces the whole file with the table given the settings (applySettings).
-// The table is changed only when the file was written.
+// Replaces the whole file with the file as it is now on disk (the table when
+// there is none) given the settings (applySettings), so that lines another
+// program added or changed since the table was read are kept. The table
+// becomes what was written, and is changed only when the file was written.
+// Run only while holding the data folder's lock.
 bool rewrite(const QString &path, UserTable &table, const UserSettings &settings, QString *error);
 
 // The settings a record holds. A field that is not a number, or does not fit

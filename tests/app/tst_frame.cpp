@@ -4,23 +4,30 @@
 #include "app/ui/frmMain.h"
 #include "app/ui/frmSplash.h"
 #include "common/MessageRecorder.h"
+#include "common/PageChecks.h"
 #include "common/TestData.h"
+#include "help/ui/frmBrowser.h"
 #include "meter/MeterTexts.h"
+#include "meter/ui/frmFindMeter.h"
+#include "platform/SerialPortCatalogue.h"
+#include "users/ui/frmSet.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
 #include "reports/ui/LineGraphWindow.h"
+#include "reports/ui/chart/ChartView.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QPushButton>
 #include <QTest>
@@ -35,9 +42,8 @@ namespace {
 QStringList loadedPages(const frmMain &frame)
 {
     QStringList out;
-    for (Page p : Pages::all())
-        if (const QWidget *page = frame.page(p))
-            out << page->objectName();
+    for (const QMdiSubWindow *sub : frame.findChild<QMdiArea *>()->subWindowList())
+        out << sub->widget()->objectName();
     return out;
 }
 
@@ -74,7 +80,8 @@ void unnamed(QAccessibleInterface *node, QStringList &out)
 }
 
 // What keeps a person who sees poorly (the font at twice its size) from using a
-// window: an element without a name, a text its label cuts off, a chart without a name.
+// window: an element without a name, a text its label cuts off, a chart that is
+// not a named chart to a screen reader or whose texts are cut or overlap.
 QStringList accessProblems(QWidget *window)
 {
     QStringList out;
@@ -82,7 +89,7 @@ QStringList accessProblems(QWidget *window)
     for (const QLabel *label : window->findChildren<QLabel *>()) {
         const QSize need = label->minimumSizeHint();
         // The standard day's hour bands keep their texts for the dump and show only their colour.
-        const bool shown = !label->styleSheet().contains(QLatin1String("color: transparent"));
+        const bool shown = label->palette().color(label->foregroundRole()).alpha() > 0;
         if (label->isVisible() && shown && !label->wordWrap() && !label->text().isEmpty()
             && (label->width() < need.width() || label->height() < need.height()))
             out << QStringLiteral("%1 %2: %3x%4, needs %5x%6")
@@ -92,11 +99,21 @@ QStringList accessProblems(QWidget *window)
                        .arg(need.width())
                        .arg(need.height());
     }
-    for (QChartView *chart : window->findChildren<QChartView *>())
-        if (QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Name).isEmpty())
-            out << QStringLiteral("chart %1 without a name").arg(chart->objectName());
+    for (ChartView *chart : window->findChildren<ChartView *>()) {
+        const QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(chart);
+        if (reader->role() != QAccessible::Chart || reader->text(QAccessible::Name).isEmpty())
+            out << QStringLiteral("chart %1 without a name or not a chart").arg(chart->objectName());
+        if (chart->isVisible())
+            out << PageChecks::cutTexts(chart);
+    }
     return out;
 }
+
+// No serial port: the settings list none, Find Meter has none to try.
+struct NoPorts : SerialPortCatalogue
+{
+    QList<SerialPortEntry> ports() const override { return {}; }
+};
 
 // Runs the deletions that windows and pages leave for after their handlers.
 void flushDeletes()
@@ -110,6 +127,7 @@ class FrameTest : public QObject
     Q_OBJECT
 
     MessageRecorder m_messages;
+    NoPorts m_noPorts;
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<frmMain> m_frame;
 
@@ -121,6 +139,9 @@ private Q_SLOTS:
         QFont doubled = QApplication::font();
         doubled.setPointSizeF(2 * doubled.pointSizeF());
         QApplication::setFont(doubled);
+        // No test prints on a real printer: print jobs go to PDF files.
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        SerialPorts::setCatalogue(&m_noPorts);
     }
     void init()
     {
@@ -129,17 +150,18 @@ private Q_SLOTS:
         m_state->store.setContent(crlf({ReadingFile::kHeader, "T0001,00060,03,07,20,00,C,03.3,2006,2006/03/07 - 20:00",
                                         "T0002,00250,03,06,09,30,PC,13.9,2006,2006/03/06 - 09:30",
                                         "T0003,00123,03,05,07,05,C,06.8,2006,2006/03/05 - 07:05"}));
-        m_state->user.dateFormat = 1;
+        m_state->user = UserSettings{"ann", 1, 1, 1, 120, 80, 120, 80};
         m_frame = std::make_unique<frmMain>(*m_state);
     }
     // Any message box is a fault, except the one the download page shows on a
-    // machine without the meter's serial port.
+    // machine without the meter's serial port, and an export's count.
     void cleanup()
     {
         m_frame.reset();
         flushDeletes();
         QStringList unexpected = m_messages.texts();
-        unexpected.removeIf([](const QString &text) { return text.startsWith(MeterTexts::kPortError + '\n'); });
+        unexpected.removeIf(
+            [](const QString &t) { return t.startsWith(MeterTexts::kPortError + '\n') || t.endsWith(u".csv"); });
         m_messages.clear();
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
     }
@@ -158,7 +180,8 @@ private Q_SLOTS:
         const QList<const char *> index{"lblProductName", "Label1", "Label2", "Label3", "Command1", "Command2"};
         const QList<const char *> menu{"lblCompanyProduct", "Label1", "Label2", "Label3", "Label5"};
         QStringList seen{texts(m_frame.get(), {"Panel1"}), texts(&about, {"lblTitle", "cmdOK"}),
-                         texts(m_frame->showPage(Page::Index), index), texts(m_frame->showPage(Page::Menu), menu)};
+                         texts(m_frame->open(PageCommands::kIndex), index),
+                         texts(m_frame->open(PageCommands::kMenu), menu)};
         const auto item = [](const QAction *a) { return QLatin1String(a->isEnabled() ? "" : "-") + a->text(); };
         for (const QAction *bar : m_frame->menuBar()->actions()) {
             QStringList items;
@@ -195,13 +218,67 @@ private Q_SLOTS:
                 "Histogram, |, Print Report"}));
     }
 
+    // To a PDF file: landscape for a wide page, drawn without what only the
+    // pointer brings up, readable by the user alone; a file that cannot be
+    // opened says so. Print Report asks for the file in the documents folder
+    // first, then where the last one went, named after the page.
+    void printing()
+    {
+        ScratchFolder folder;
+        QPrinter printer;
+        printer.setOutputFileName(folder.file(QStringLiteral("page.pdf")));
+        m_frame->mnuPrintR->trigger();
+        QVERIFY(!m_frame->printActivePage(printer) && !folder.exists(QStringLiteral("page.pdf")));
+        auto *graph = static_cast<LineGraphWindow *>(m_frame->open(PageCommands::kLineGraph));
+        PaintCounter counter;
+        for (QLabel *label : {graph->marker, graph->details, graph->idCaption})
+            label->installEventFilter(&counter);
+        const bool detailsShown = graph->details->isVisibleTo(graph);
+        QVERIFY(m_frame->printActivePage(printer));
+        const QMap<QObject *, int> &paints = counter.paints;
+        QCOMPARE(std::tuple(paints.value(graph->marker), paints.value(graph->details),
+                            paints.value(graph->idCaption) > 0, graph->details->isVisibleTo(graph),
+                            printer.pageLayout().orientation()),
+                 std::tuple(0, 0, true, detailsShown, QPageLayout::Landscape));
+        const auto restoreHome = qScopeGuard([home = qgetenv("HOME")] { qputenv("HOME", home); });
+        qputenv("HOME", QFile::encodeName(folder.path()));
+        QVERIFY(QDir(folder.path()).mkdir("Documents"));
+        m_messages.saveAnswers = {folder.file("printed")};
+        m_frame->mnuPrintR->trigger();
+        m_frame->open(PageCommand("overlayday"));
+        m_frame->mnuPrintR->trigger();
+        QCOMPARE(std::pair(m_messages.saveQuestions, QFileInfo(folder.file("printed.pdf")).permissions() & 0x7077),
+                 std::pair(QStringList{"Print to PDF: " + folder.file("Documents/ann-line-graph.pdf"),
+                                       "Print to PDF: " + folder.file("ann-overlay-day.pdf")},
+                           QFile::ReadOwner | QFile::WriteOwner));
+
+        printer.setOutputFileName(folder.file(QStringLiteral("no such folder/page.pdf")));
+        QVERIFY(!m_frame->printActivePage(printer));
+        QCOMPARE(m_messages.single(),
+                 QStringLiteral("The page could not be printed: the printer or file could not be opened."));
+        m_messages.clear();
+
+        QString title;
+        // Print Setting is modal: cancel it from its own event loop.
+        QTimer::singleShot(20, this, [&title] {
+            title = QApplication::activeModalWidget()->windowTitle();
+            QMetaObject::invokeMethod(QApplication::activeModalWidget(), "reject");
+        });
+        m_frame->mnuPSetup->trigger();
+        QCOMPARE(title, QStringLiteral("畫面設定"));
+    }
+
     // The commands of the frame and its pages one after the other, the frame at
     // the screen's corner. Each leaves loaded the page it opens ("": none; "same":
     // the one before, untouched; any other command unloads every page first, the
-    // one before too). Every window on the screen is fit for a person who sees
-    // poorly and belongs to the frame, on the screen; every chart says what it shows.
-    // "tool:" a toolbar key, "menu:" a menu item, "click:" a control of the page,
-    // "key:" Enter on it after Tab reached it.
+    // one before too), and in front the window given (none: the frame, clicked
+    // before each step) with the control that has the focus. Every window on the
+    // screen is fit for a person who sees poorly, on the screen, one of its name,
+    // and a dialog of the frame (Find Meter: of the settings; the help browser: a
+    // window it owns); every chart says what it shows. "tool:" a toolbar key,
+    // "menu:" a menu item, "click:" a control of the page ("frmSet:" of that
+    // window), "key:" Enter on it after Tab reached it, "Enter:"/"Escape:" the
+    // key in that window, which it may close (Browse is answered x.csv).
     void commands()
     {
         const struct
@@ -209,13 +286,15 @@ private Q_SLOTS:
             const char *command;
             int unit;
             const char *opens;
+            const char *front = "";
         } steps[] = {
             {"tool:Index", 1, "frmIndex"},
             {"tool:index", 1, "same"},
             {"tool:Line Graph(PC)", 1, "same"},
             {"click:Command1", 1, "frmMeterRead"},
             {"click:CmdReportPC", 1, "frmR02p"},
-            {"menu:mnuSetup", 2, "frmIndex"},
+            {"menu:mnuSetup", 2, "frmIndex", "frmSet/ComOption1"},
+            {"frmSet:CmdFindMeter", 2, "same", "frmFindMeter/CmdClose"},
             {"click:Picture1", 1, "frmMeterRead"},
             {"tool:Meter Control", 1, ""},
             {"tool:Index", 1, "frmIndex"},
@@ -233,22 +312,41 @@ private Q_SLOTS:
             {"tool:Histogram", 1, "frmR05"},
             {"menu:mnuSummary", 1, "SummaryWindow"},
             {"menu:mnuOverlayDay", 1, "OverlayDayWindow"},
-            {"menu:mnuExport", 1, "same"},
-            {"menu:mnuDoctorReport", 1, "same"},
-            {"menu:mnuAbout", 1, "same"},
+            {"menu:mnuExport", 1, "same", "ExportReadingsWindow/DTPicker1"},
+            {"menu:mnuDoctorReport", 1, "same", "DoctorReportWindow/DTPicker1"},
+            {"menu:mnuExport", 1, "same", "ExportReadingsWindow/DTPicker1"},
+            {"ExportReadingsWindow:cmdBrowse", 1, "same", "ExportReadingsWindow/cmdExport"},
+            {"Enter:ExportReadingsWindow", 1, "same", "closed"},
+            {"frmSet:CmdFindMeter", 1, "same", "frmFindMeter/CmdClose"},
+            {"Escape:frmFindMeter", 1, "same", "closed"},
+            {"menu:mnuAbout", 1, "same", "frmAbout/cmdOK"},
+            {"menu:mnuWeb", 1, "same", "frmBrowser/cboAddress"},
+            {"menu:mnuWeb", 1, "same", "frmBrowser/cboAddress"},
         };
+        ScratchFolder folder;
+        m_messages.saveAnswers = {folder.file("x.csv")};
         const QRect screen = m_frame->screen()->availableGeometry();
         QVERIFY(m_frame->width() <= screen.width() && m_frame->height() <= screen.height());
         m_frame->show();
         m_frame->move(screen.bottomRight() - QPoint(100, 100));
         QStringList problems, charts;
-        for (const auto &[command, unit, opens] : steps) {
+        for (const auto &[command, unit, opens, front] : steps) {
             m_state->user.unit = unit;
+            m_frame->activateWindow();
             const QStringList before = loadedPages(*m_frame);
             const QPointer<QWidget> page = m_frame->activePage();
             const QString how = QString(command).section(u':', 0, 0), name = QString(command).section(u':', 1);
-            QWidget *control = page ? page->findChild<QWidget *>(name) : nullptr;
-            if (how == u"tool") {
+            const bool key = how == u"Enter" || how == u"Escape";
+            // A key or a click goes to a window in front.
+            QPointer<QWidget> dialog = m_frame->findChild<QWidget *>(key ? name : how);
+            QWidget *control = dialog ? dialog->findChild<QWidget *>(name)
+                               : page ? page->findChild<QWidget *>(name)
+                                      : nullptr;
+            if (dialog)
+                dialog->activateWindow();
+            if (key) {
+                QTest::keyClick(dialog->focusWidget(), how == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
+            } else if (how == u"tool") {
                 m_frame->toolbarClick(name);
             } else if (how == u"menu") {
                 m_frame->findChild<QAction *>(name)->trigger();
@@ -263,29 +361,41 @@ private Q_SLOTS:
             QApplication::processEvents();
             const bool same = qstrcmp(opens, "same") == 0;
             const QStringList loaded = loadedPages(*m_frame);
+            QWidget *shown = key ? dialog.data() : QApplication::activeWindow();
+            const QString inFront = !shown ? "closed"
+                                    : shown == m_frame.get()
+                                        ? ""
+                                        : shown->objectName() + u'/' + shown->focusWidget()->objectName();
             // The command leads each side, so a failure names it.
-            QCOMPARE(std::tuple(QString(command), loaded, m_frame->findChild<QMdiArea *>()->subWindowList().size(),
-                                page.isNull()),
+            QCOMPARE(std::tuple(QString(command), loaded, page.isNull(), inFront),
                      std::tuple(QString(command),
                                 same     ? before
                                 : *opens ? QStringList{opens}
                                          : QStringList{},
-                                loaded.size(), !same));
+                                !same, QString(front)));
+            QStringList names;
             for (QWidget *window : QApplication::topLevelWidgets()) {
                 if (!window->isVisible())
                     continue;
                 problems << accessProblems(window);
                 // A window larger than the screen (at this font) starts at its edge.
                 const QRect room(screen.topLeft(), screen.size().expandedTo(window->frameSize()));
+                const bool browser = qobject_cast<frmBrowser *>(window);
+                const QWidget *owner = qobject_cast<frmFindMeter *>(window) ? m_frame->findChild<frmSet *>()
+                                                                            : static_cast<QWidget *>(m_frame.get());
                 if (window != m_frame.get()
-                    && (window->parentWidget() != m_frame.get() || !room.contains(window->frameGeometry())))
-                    problems << window->objectName() + QStringLiteral(" is not the frame's or not on the screen");
+                    && (window->parentWidget() != owner || browser == (window->windowType() == Qt::Dialog)
+                        || (names.contains(window->objectName()) && !browser)
+                        || !room.contains(window->frameGeometry())))
+                    problems << window->objectName() + QStringLiteral(" is not its owner's one dialog on the screen");
+                names << window->objectName();
             }
-            for (QChartView *chart : same || !m_frame->activePage()
-                                         ? QList<QChartView *>()
-                                         : m_frame->activePage()->findChildren<QChartView *>())
+            for (ChartView *chart : same || !m_frame->activePage() ? QList<ChartView *>()
+                                                                   : m_frame->activePage()->findChildren<ChartView *>())
                 charts << QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description);
         }
+        QCOMPARE(std::pair(m_frame->findChildren<frmBrowser *>().size(), folder.exists("x.csv")),
+                 std::pair(qsizetype(2), true)); // a help browser at each use
         problems.removeDuplicates();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QCOMPARE(charts,
@@ -298,43 +408,6 @@ private Q_SLOTS:
                      "Band bar, 3 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 33.3 %, 70–180 mg/dL 33.3 %, "
                      "181–250 mg/dL 33.3 %, Above 250 mg/dL 0.0 %",
                      "Overlay day, 3 readings, a median for 0 of 24 hours"}));
-    }
-
-    // To a PDF file: landscape for a wide page, drawn without what only the
-    // pointer brings up; a file that cannot be opened says so.
-    void printing()
-    {
-        ScratchFolder folder;
-        QPrinter printer;
-        printer.setOutputFileName(folder.file(QStringLiteral("page.pdf")));
-        m_frame->mnuPrintR->trigger();
-        QVERIFY(!m_frame->printActivePage(printer) && !folder.exists(QStringLiteral("page.pdf")));
-        auto *graph = static_cast<LineGraphWindow *>(m_frame->showPage(Page::R02));
-        PaintCounter counter;
-        for (QLabel *label : {graph->Text3, graph->Text4, graph->Label1})
-            label->installEventFilter(&counter);
-        const bool detailsShown = graph->Text4->isVisibleTo(graph);
-        QVERIFY(m_frame->printActivePage(printer));
-        const QMap<QObject *, int> &paints = counter.paints;
-        QCOMPARE(std::tuple(paints.value(graph->Text3), paints.value(graph->Text4), paints.value(graph->Label1) > 0,
-                            graph->Text4->isVisibleTo(graph), printer.pageLayout().orientation()),
-                 std::tuple(0, 0, true, detailsShown, QPageLayout::Landscape));
-        QVERIFY(folder.exists(QStringLiteral("page.pdf")));
-
-        printer.setOutputFileName(folder.file(QStringLiteral("no such folder/page.pdf")));
-        QVERIFY(!m_frame->printActivePage(printer));
-        QCOMPARE(m_messages.single(),
-                 QStringLiteral("The page could not be printed: the printer or file could not be opened."));
-        m_messages.clear();
-
-        QString title;
-        // Print Setting is modal: cancel it from its own event loop.
-        QTimer::singleShot(20, this, [&title] {
-            title = QApplication::activeModalWidget()->windowTitle();
-            QMetaObject::invokeMethod(QApplication::activeModalWidget(), "reject");
-        });
-        m_frame->mnuPSetup->trigger();
-        QCOMPARE(title, QStringLiteral("畫面設定"));
     }
 
     // Where nothing can show a folder (as on the screenless platform), Open Data
@@ -368,16 +441,19 @@ private Q_SLOTS:
         // Adding a user leads back to a fresh login window that cannot add another.
         QTest::mouseClick(startup.login()->findChild<QPushButton *>("CommandAddNew"), Qt::LeftButton);
         flushDeletes();
-        QVERIFY(!startup.login() && startup.loginAdd() && startup.loginAdd()->isVisible());
-        QCOMPARE(accessProblems(startup.loginAdd()), QStringList());
+        QPointer<frmLoginAdd> add;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            add = add ? add.data() : qobject_cast<frmLoginAdd *>(w);
+        QVERIFY(!startup.login() && add && add->isVisible());
+        QCOMPARE(accessProblems(add), QStringList());
         for (const char *box : {"TextName", "TextPasswd", "TextCheck"})
-            QTest::keyClicks(startup.loginAdd()->findChild<QLineEdit *>(box), QStringLiteral("anna"));
-        QTest::mouseClick(startup.loginAdd()->findChild<QPushButton *>("CommandAddOk"), Qt::LeftButton);
+            QTest::keyClicks(add->findChild<QLineEdit *>(box), QStringLiteral("anna"));
+        QTest::mouseClick(add->findChild<QPushButton *>("CommandAddOk"), Qt::LeftButton);
         QCOMPARE(m_messages.single(), QStringLiteral("Add New User [anna] Successfully !!"));
         m_messages.clear();
         flushDeletes();
         QPointer<frmLogin> login = startup.login();
-        QVERIFY(login && !startup.loginAdd());
+        QVERIFY(login && !add);
         listUsers(login);
         QVERIFY(!login->findChild<QPushButton *>("CommandAddNew")->isEnabled());
         login->findChild<QComboBox *>("ComboName")->setCurrentIndex(0); // guest

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,41 +28,54 @@ class ScriptedStartTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // How the password is given and what a start finds in the data folder;
-    // a refused start writes no dump.
+    // Who logs in, how the password is given and what a start finds in the data
+    // folder; a refused start writes no dump. An ID of another encoding is
+    // given as its bytes and shown as Latin-1.
     void startWith_data()
     {
-        QTest::addColumn<QStringList>("arguments"); // after --user alice
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("lock"); // "none": no lock file
         QTest::addColumn<QString>("reason");  // empty: logged in
         QTest::newRow("password on standard input, an empty lock file")
-            << QStringList{"--password-stdin"} << QByteArray("secret\n") << QByteArray("") << "";
+            << QByteArray("alice") << QStringList{"--password-stdin"} << QByteArray("secret\n") << QByteArray("") << "";
         QTest::newRow("password in the environment, a lock file of garbage")
-            << QStringList{"DEXTREL_PASSWORD=secret"} << QByteArray() << QByteArray("\x01garbage\n\n") << "";
+            << QByteArray("alice") << QStringList{"DEXTREL_PASSWORD=secret"} << QByteArray()
+            << QByteArray("\x01garbage\n\n") << "";
         QTest::newRow("wrong password on standard input")
-            << QStringList{"--password-stdin", "DEXTREL_PASSWORD=secret"} << QByteArray("Secret\n")
-            << QByteArray("none") << "User ID [alice] ! Your Password have some error ! Please try again !";
+            << QByteArray("alice") << QStringList{"--password-stdin", "DEXTREL_PASSWORD=secret"}
+            << QByteArray("Secret\n") << QByteArray("none")
+            << "User ID [alice] ! Your Password have some error ! Please try again !";
         QTest::newRow("lock of another computer")
-            << QStringList{"--password", "secret"} << QByteArray() << QByteArray("1\nDextrel\nsome-other-computer\n")
+            << QByteArray("alice") << QStringList{"--password", "secret"} << QByteArray()
+            << QByteArray("1\nDextrel\nsome-other-computer\n")
             << "(process 1 on the computer some-other-computer). If it is not, delete the file ";
+        QTest::newRow("a user of another encoding")
+            << QByteArray("caf\xe9") << QStringList{"--password", "secret"} << QByteArray() << QByteArray("none") << "";
+        QTest::newRow("a user of another encoding, wrong password")
+            << QByteArray("caf\xe9") << QStringList{"--password", "Secret"} << QByteArray() << QByteArray("none")
+            << "User ID [café] ! Your Password have some error ! Please try again !";
     }
     void startWith()
     {
+        QFETCH(QByteArray, user);
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, lock);
         QFETCH(QString, reason);
         ScratchFolder folder;
-        folder.write(QStringLiteral("DXRegister.txt"), kAlice);
+        folder.write(QStringLiteral("DXRegister.txt"), kAlice + "caf\xe9*,secret*,1,1,1,120,80,120,80\r\n");
         if (lock != "none")
             folder.write(QStringLiteral("dextrel.lock"), lock);
-        const auto [code, errors] = run(
-            QStringList{"--data-dir", folder.path(), "--dump", folder.file("state.json"), "--user", "alice"}
-                + arguments,
+        const auto [code, errors] = runProgram(
+            "/bin/sh",
+            withUserBytes(DEXTREL_PROGRAM, user,
+                          QStringList{"--data-dir", folder.path(), "--dump", folder.file("state.json")} + arguments),
             input);
         QVERIFY2(reason.isEmpty() ? code == 0 : code > 0 && errors.contains(reason), qPrintable(errors));
-        QCOMPARE(QList<bool>({folder.exists("alice.txt"), folder.exists("state.json")}),
+        const QByteArray readingFile = QFile::encodeName(folder.path()) + '/' + user + ".txt";
+        QCOMPARE(QList<bool>({::access(readingFile.constData(), F_OK) == 0, folder.exists("state.json")}),
                  QList<bool>(2, reason.isEmpty()));
     }
 
@@ -81,6 +95,13 @@ private Q_SLOTS:
             << QStringList{"frmBrowser: Dextrel Management Software manual", "frmIndex: Welcome!",
                            "frmMain: Dextrel Management Software v1.2 - [Welcome!]"}
             << QStringList{"Qel: The help browser shows the manual only; it does not open javascript:void(0)"}
+            << QByteArray("alice*,secret*,1,2,1,120,80,120,80");
+        // A scripted print asks nothing: it prints to the file offered (here in no folder) or says why not.
+        QTest::newRow("print to a PDF file that cannot be opened")
+            << QStringList{"HOME=PICTURE", "--page", "datalist", "--click", "mnuPrintR"}
+            << QStringList{"frmR01unit: Data List", "frmMain: Dextrel Management Software v1.2 - [Data List]"}
+            << QStringList{"Qel: This ID have no Glucose data !! Please read from Meter!!",
+                           "Qel: The page could not be printed: the printer or file could not be opened"}
             << QByteArray("alice*,secret*,1,2,1,120,80,120,80");
         // OK writes the limits saved; a port chosen is used at once, and only written by OK.
         QTest::newRow("limits saved and written, then port 3 used on the download page")

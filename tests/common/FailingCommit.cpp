@@ -5,12 +5,22 @@
 #include <utility>
 
 namespace {
-bool g_failNext = false;
-}
+int g_error = 0;
+int g_commitsBefore = 0;
 
-void FailingCommit::failNext()
+// The error for this commit: 0 to let it through.
+int nextCommit()
 {
-    g_failNext = true;
+    if (g_error == 0 || g_commitsBefore-- > 0)
+        return 0;
+    return std::exchange(g_error, 0);
+}
+} // namespace
+
+void FailingCommit::failNext(int error, int commitsBefore)
+{
+    g_error = error;
+    g_commitsBefore = commitsBefore;
 }
 
 #ifdef Q_OS_UNIX
@@ -20,24 +30,34 @@ void FailingCommit::failNext()
 #include <cerrno>
 #include <cstdio>
 
+#include <unistd.h>
+
 int FileCommit::rename(const QByteArray &temporary, const QByteArray &path)
 {
-    if (std::exchange(g_failNext, false))
-        return EIO;
-    return ::rename(temporary.constData(), path.constData()) == 0 ? 0 : errno;
+    const int error = nextCommit();
+    return error ? error : ::rename(temporary.constData(), path.constData()) == 0 ? 0 : errno;
+}
+
+int FileCommit::link(const QByteArray &temporary, const QByteArray &path)
+{
+    const int error = nextCommit();
+    return error ? error : ::link(temporary.constData(), path.constData()) == 0 ? 0 : errno;
 }
 
 #else
 
 #include "platform/WindowsFiles.h"
 
-#include <windows.h>
-
 unsigned long FileCommit::rename(const QString &temporary, const QString &path)
 {
-    if (std::exchange(g_failNext, false))
-        return ERROR_WRITE_FAULT;
-    return WindowsFiles::replace(temporary, path);
+    const unsigned long error = nextCommit();
+    return error ? error : WindowsFiles::replace(temporary, path);
+}
+
+unsigned long FileCommit::moveNew(const QString &temporary, const QString &path)
+{
+    const unsigned long error = nextCommit();
+    return error ? error : WindowsFiles::moveNew(temporary, path);
 }
 
 #endif

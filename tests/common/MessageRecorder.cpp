@@ -2,12 +2,22 @@
 
 MessageRecorder::MessageRecorder()
 {
-    Messages::setHandler([this](const Messages::Message &m) { m_messages.append(m); });
+    answer(false);
+    SaveDialogs::setHandler([this](const SaveDialogs::Request &r) {
+        saveQuestions << r.title + QStringLiteral(": ") + r.offered;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    });
+}
+
+void MessageRecorder::answer(bool yes)
+{
+    Messages::setHandler([this](const Messages::Message &m) { m_messages.append(m); }, yes);
 }
 
 MessageRecorder::~MessageRecorder()
 {
     Messages::setHandler({});
+    SaveDialogs::setHandler({});
 }
 
 QStringList MessageRecorder::texts() const

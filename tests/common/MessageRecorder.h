@@ -1,10 +1,13 @@
 #pragma once
 
 #include "platform/ui/MessageService.h"
+#include "platform/ui/SaveDialogs.h"
 
 #include <QList>
 
-// Records every message box instead of showing it, for as long as it lives.
+// Records every message box instead of showing it, for as long as it lives;
+// and every question of a file to save to, as "title: offered path",
+// answering it with the next of saveAnswers (none left: cancelled).
 class MessageRecorder
 {
 public:
@@ -17,6 +20,11 @@ public:
     // texts, which a comparison then shows.
     QString single() const;
     void clear() { m_messages.clear(); }
+    // The answer every question gets from now on (No until then).
+    void answer(bool yes);
+
+    QStringList saveQuestions;
+    QStringList saveAnswers;
 
 private:
     QList<Messages::Message> m_messages;

@@ -28,3 +28,12 @@ std::pair<int, QString> runProgram(const QString &program, QStringList arguments
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
+
+QStringList withUserBytes(const QString &program, const QByteArray &id, const QStringList &arguments)
+{
+    QString octal;
+    for (const char byte : id)
+        octal += QStringLiteral("\\%1").arg(uint(uchar(byte)), 3, 8, QLatin1Char('0'));
+    const QString user = id.isEmpty() ? QString() : " --user \"$(printf '" + octal + "')\"";
+    return QStringList{"-c", "exec \"$0\" \"$@\"" + user, program} + arguments;
+}

@@ -12,3 +12,7 @@
 // so nothing it makes can be open to all by accident, and serial port 1 is
 // pointed at a device that is certainly not there, whatever the machine has.
 std::pair<int, QString> runProgram(const QString &program, QStringList arguments, const QByteArray &input = {});
+// The arguments for "/bin/sh" that run program with arguments and "--user ID"
+// (none for an empty ID), the ID given as its bytes: QProcess passes only text, which an ID of another
+// encoding ("caf\xe9") is not.
+QStringList withUserBytes(const QString &program, const QByteArray &id, const QStringList &arguments);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "meter/DownloadStatus.h"
 #include "meter/MeterSession.h"
 
 #include "meter-emulator/MeterResponder.h"
@@ -13,16 +14,27 @@
 
 // The fake line and the program's timers. Bytes written reach the meter at
 // once; what it sends back arrives at the moment it says; a read takes every
-// byte arrived by then. With busyMs the program is kept busy that long every
-// 170 ms, so that its timers fire late.
+// byte arrived by then. What arrives while the port is closed, or was not read
+// when it closed, stays on the line and arrives just after the next opening,
+// as on a pseudo-terminal or an adapter that buffers. With busyMs the program
+// is kept busy that long every 170 ms, so that its timers fire late.
 struct SessionRig : MeterLink
 {
     using Output = MeterResponder::Output;
     // The meter's side: what goes back, and when, for bytes heard at a moment.
     using Meter = std::function<QList<Output>(const QByteArray &bytes, qint64 nowMs)>;
 
-    bool open() override { return opened = true; }
-    void close() override { opened = false; }
+    bool open() override
+    {
+        if (!opened && !held.isEmpty())
+            arrive(std::exchange(held, {}), now);
+        return opened = true;
+    }
+    void close() override
+    {
+        opened = false;
+        held += std::exchange(inbox, {});
+    }
     bool isOpen() const override { return opened; }
     void setDtr(bool) override { }
     qint64 bytesWaiting() override { return inbox.size(); }
@@ -31,8 +43,7 @@ struct SessionRig : MeterLink
     {
         written << bytes;
         writtenMs << now;
-        mute = mute || bytes == muteAfter;
-        if (!opened || mute)
+        if (!opened)
             return;
         for (const Output &o : meter(bytes, now))
             if (o.kind != Output::Lost)
@@ -46,16 +57,16 @@ struct SessionRig : MeterLink
         due.fill(-1);
         QObject::connect(&session, &MeterSession::timerActiveChanged,
                          [this](SessionTimer t, bool on) { due[int(t)] = on ? now + sessionTimer(t).intervalMs : -1; });
-        QObject::connect(&session, &MeterSession::labelChanged, [this](const QString &t) { labels << t; });
-        QObject::connect(&session, &MeterSession::message, [this](const QString &t) { messages << t; });
-        QObject::connect(&session, &MeterSession::listLine, [this](const QString &t) { listLines << t; });
-        QObject::connect(&session, &MeterSession::failed, [this](const QString &t) { failures << t; });
-        QObject::connect(&session, &MeterSession::finished, [this](const QString &w) { warnings << w; });
-        QObject::connect(&session, &MeterSession::recordsComplete, [this] {
-            ++saves;
-            if (!saveError.isEmpty())
-                session.notSaved(saveError);
-        });
+        QObject::connect(&status, &DownloadStatus::labelChanged, [this](const QString &t) { labels << t; });
+        QObject::connect(&status, &DownloadStatus::failed, [this](const QString &t) { failures << t; });
+        QObject::connect(&status, &DownloadStatus::finished, [this](const QString &w) { warnings << w; });
+    }
+    virtual ~SessionRig() = default;
+    // The save step; it fails with saveError when that is set.
+    virtual bool save(const QList<Reading> &, QString *error)
+    {
+        *error = saveError;
+        return saveError.isEmpty();
     }
 
     // Bytes (or, with hangUp, the end of the line) reaching the program at atMs.
@@ -85,11 +96,12 @@ struct SessionRig : MeterLink
                 const Output o = incoming.takeFirst();
                 now = std::max(now, o.atMs);
                 if (o.kind == Output::HangUp) {
-                    opened = false;
+                    // A port that is closed has no line to lose.
                     incoming.clear();
-                    session.linkLost(QStringLiteral("cable pulled"));
-                } else if (opened) {
-                    inbox += o.bytes;
+                    if (std::exchange(opened, false))
+                        session.linkLost(QStringLiteral("cable pulled"));
+                } else {
+                    (opened ? inbox : held) += o.bytes;
                 }
                 continue;
             }
@@ -117,21 +129,30 @@ struct SessionRig : MeterLink
     }
     Meter meter;
     int busyMs;
-    QByteArray muteAfter; // the meter answers nothing once it heard this
-    bool mute = false;
     bool opened = true;
     qint64 now = 0;
     QList<Output> incoming;
     QByteArray inbox;
+    QByteArray held; // on the line while the port is closed
     QByteArrayList written;
     QList<qint64> writtenMs;
     std::array<qint64, kSessionTimerCount> due{};
 
     QString saveError; // the save step fails with it, when set
-    int saves = 0;
-    MeterSession session{*this, [this] { return now; }};
-    QStringList labels, messages, listLines, failures, warnings;
+    MeterSession session{*this, [this] { return now; },
+                         [this](const QList<Reading> &r, QString *error) { return save(r, error); }};
+    DownloadStatus status{session};
+    QStringList labels, failures, warnings;
 };
+
+// The session's records as the meter's fill them (the meter sends no year).
+inline QList<Reading> asDownloaded(const QList<MeterRecord> &meter)
+{
+    QList<Reading> out;
+    for (const MeterRecord &r : meter)
+        out << Reading{r.month, r.day, r.hour, r.minute, r.glucose, 0, r.event ? EventMark::PC : EventMark::C};
+    return out;
+}
 
 // The session against the emulated meter, with its latency and faults.
 struct FakeMeterLine : SessionRig

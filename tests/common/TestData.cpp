@@ -6,18 +6,29 @@
 #include <QTest>
 
 #include <algorithm>
+#include <filesystem>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
 #include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 ScratchFolder::ScratchFolder()
 {
     QVERIFY2(m_dir.isValid(), "cannot make a scratch folder");
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    // By the names' bytes, which Qt's own removal would take for others.
+    std::error_code ignored;
+#ifdef Q_OS_WIN
+    std::filesystem::remove_all(path().toStdWString(), ignored);
+#else
+    std::filesystem::remove_all(QFile::encodeName(path()).toStdString(), ignored);
+#endif
 }
 
 void ScratchFolder::write(const QString &name, const QByteArray &content) const
@@ -60,21 +71,17 @@ QMap<QString, QByteArray> folderContents(const QString &dir)
     return out;
 }
 
-QByteArrayList takeFileNames(const QString &dir)
+QByteArrayList fileNames(const QString &dir)
 {
     QByteArrayList names;
 #ifdef Q_OS_WIN
-    for (const QString &name : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    for (const QString &name : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
         names << name.toLocal8Bit();
-        QFile::remove(QDir(dir).filePath(name));
-    }
 #else
     DIR *d = ::opendir(QFile::encodeName(dir).constData());
     while (const dirent *entry = d ? ::readdir(d) : nullptr) {
-        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0) {
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
             names << entry->d_name;
-            ::unlinkat(::dirfd(d), entry->d_name, 0);
-        }
     }
     if (d)
         ::closedir(d);

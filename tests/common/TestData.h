@@ -5,11 +5,19 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A scratch data folder for one test, removed afterwards.
+#ifdef Q_OS_UNIX
+#include <csignal>
+
+#include <sys/resource.h>
+#endif
+
+// A scratch data folder for one test, removed afterwards with everything in
+// it, names of another encoding too.
 class ScratchFolder
 {
 public:
     ScratchFolder();
+    ~ScratchFolder();
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
@@ -27,10 +35,9 @@ private:
 QMap<QString, QByteArray> folderContents(const QString &dir);
 
 // The names of the files in dir, byte for byte as the system stores them
-// (Windows: in its 8-bit encoding), sorted; the files are removed. Qt's own
-// listing leaves out names not valid in the local encoding, so ScratchFolder
-// could not remove them either.
-QByteArrayList takeFileNames(const QString &dir);
+// (Windows: in its 8-bit encoding), sorted. Qt's own listing leaves out names
+// not valid in the local encoding.
+QByteArrayList fileNames(const QString &dir);
 
 // A symbolic link at link to target (a file or a folder). False where the
 // system cannot make one: Windows without the right to, or Wine, which says it
@@ -41,3 +48,21 @@ bool makeFifo(const QString &path);
 
 // Joins lines with CR LF, each line ended, as the program writes its files.
 QByteArray crlf(const QList<QByteArray> &lines);
+
+#ifdef Q_OS_UNIX
+// Runs f with every file it writes limited to bytes (a write past the limit
+// fails, its signal ignored as the program does) and returns what f returns.
+template<typename F>
+auto underFileSizeLimit(qint64 bytes, F f)
+{
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit lowered{rlim_t(bytes), limit.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
+    auto result = f();
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    return result;
+}
+#endif

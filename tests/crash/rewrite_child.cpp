@@ -6,9 +6,9 @@
 
 #include "SampleReadings.h"
 #include "meter/ReadingMerge.h"
-#include "platform/TemporaryFiles.h"
 #include "platform/TextFiles.h"
 #include "store/ReadingFile.h"
+#include "users/OwnFiles.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
         return written ? 0 : 1;
     }
     if (path == QLatin1String("--clean")) {
-        TemporaryFiles::removeLeftovers(app.arguments().value(2));
+        OwnFiles::removeLeftovers(app.arguments().value(2));
         return 0;
     }
     // A download's records as the meter sends them: no year.
@@ -36,9 +36,10 @@ int main(int argc, char *argv[])
         records << Reading{5, 31 - k % 28, k % 24, k % 60, 100 + k, 0, k % 2 ? EventMark::PC : EventMark::C};
     ReadingStore store;
     const QDateTime now(QDate(2025, 6, 1), QTime(12, 0));
-    if (!store.load(path, &error, &warning) || !ReadingMerge::SaveNewData(store, "anna", records, now, path, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    return 0;
+    if (store.load(path, &error, &warning))
+        error = ReadingMerge::SaveNewData(store, false, records, now).error;
+    if (error.isEmpty())
+        return 0;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return 1;
 }

@@ -6,8 +6,8 @@
 
 #include "common/TestData.h"
 #include "SampleReadings.h"
-#include "platform/TemporaryFiles.h"
 #include "store/ReadingFile.h"
+#include "users/OwnFiles.h"
 
 #include <QDir>
 #include <QProcess>
@@ -26,6 +26,7 @@ private Q_SLOTS:
     {
         ScratchFolder dir;
         const QByteArray old = ReadingFile::format(sampleReadingTables());
+        dir.write("DXRegister.txt", "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nanna*,pw*,1,1,1,1,1,1,1\r\n");
         for (const rlim_t written : {rlim_t(0), rlim_t(old.size() / 2)}) {
             dir.write("anna.txt", old);
             QProcess child;
@@ -39,8 +40,9 @@ private Q_SLOTS:
             QCOMPARE(std::tuple(child.exitStatus(), child.exitCode(), dir.read("anna.txt") == old),
                      std::tuple(QProcess::CrashExit, SIGXFSZ, true));
             // The next start clears what the killed rewrite left, and only that.
-            TemporaryFiles::removeLeftovers(dir.path());
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"anna.txt"});
+            OwnFiles::removeLeftovers(dir.path());
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                     (QStringList{"anna.txt", "DXRegister.txt"}));
         }
     }
 };

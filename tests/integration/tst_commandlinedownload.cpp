@@ -3,7 +3,10 @@
 
 #include "DownloadRig.h"
 
+#include "common/ProgramRun.h"
 #include "platform/DownloadLogFile.h"
+#include "platform/LocalBytes.h"
+#include "platform/TextFiles.h"
 
 #include <QProcess>
 
@@ -16,21 +19,26 @@ struct Ran
 };
 
 // The program in folder; the meter answers from this process's event loop, so
-// the wait does not block it.
-Ran runProgram(const QStringList &arguments, const QString &folder)
+// the wait does not block it. Standard error is read as the bytes of a text
+// of the local encoding, with any other bytes held (see LocalBytes). A user
+// given as bytes logs in.
+Ran runProgram(const QStringList &arguments, const QString &folder, const QByteArray &user = {})
 {
     QProcess program;
     program.setWorkingDirectory(folder);
-    program.start(DEXTREL_EXECUTABLE, arguments);
+    program.start("/bin/sh", withUserBytes(DEXTREL_EXECUTABLE, user, arguments));
     if (!program.waitForStarted() || !QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 30000))
         return {};
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
             QString::fromLocal8Bit(program.readAllStandardOutput()),
-            QString::fromLocal8Bit(program.readAllStandardError())};
+            LocalBytes::decode(program.readAllStandardError())};
 }
 
-const QByteArray kRegistry
-    = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nalice*,wonder*,1,1,1,180,70,180,70\r\n";
+// A user of another encoding: "caf\xe9", whose ID a command line can only give as bytes.
+const QByteArray kLatin1 = "caf\xe9";
+
+const QByteArray kRegistry = "ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nalice*,wonder*,1,1,1,180,70,180,"
+                             "70\r\ncaf\xe9*,wonder*,1,1,1,180,70,180,70\r\n";
 
 QStringList aliceLogin(const DownloadRig &rig)
 {
@@ -48,31 +56,37 @@ private Q_SLOTS:
     {
         QTest::addColumn<FaultOptions>("faults");
         QTest::addColumn<QString>("device"); // empty: the emulated meter, <meter> in err
+        QTest::addColumn<QByteArray>("user");
         QTest::addColumn<QString>("err");
-        QTest::newRow("line gone") << FaultOptions{.portVanishes = true} << ""
-                                   << "The connection to the meter was lost (<meter> could not be read). The download "
-                                      "was abandoned and nothing was saved.\n";
-        QTest::newRow("no such device")
-            << FaultOptions{} << "/nonexistent/ttyUSB9"
-            << "RS232 Setting Error ! (/nonexistent/ttyUSB9)\n/nonexistent/ttyUSB9 is not there. ";
+        const QString lost = "The connection to the meter was lost (<meter> could not be read). The download "
+                             "was abandoned and nothing was saved.\n";
+        QTest::newRow("line gone") << FaultOptions{.portVanishes = true} << "" << QByteArray("alice") << lost;
+        // Its log is named by the ID's bytes, and so is the path printed.
+        QTest::newRow("line gone, a user of another encoding")
+            << FaultOptions{.portVanishes = true} << "" << kLatin1 << lost;
+        QTest::newRow("no such device") << FaultOptions{} << "/dev/ttyUSB97" << QByteArray("alice")
+                                        << "RS232 Setting Error ! (/dev/ttyUSB97)\n/dev/ttyUSB97 is not there. ";
     }
     void failedDownload()
     {
         QFETCH(FaultOptions, faults);
         QFETCH(QString, device);
+        QFETCH(QByteArray, user);
         QFETCH(QString, err);
         DownloadRig rig(faults);
         rig.data.write("DXRegister.txt", kRegistry);
         if (!device.isEmpty())
             qputenv("DEXTREL_COM1", device.toLocal8Bit());
         err.replace("<meter>", qEnvironmentVariable("DEXTREL_COM1"));
-        const Ran ran = runProgram(aliceLogin(rig) + QStringList{"--download"}, rig.data.path());
+        const Ran ran = runProgram({"--data-dir", rig.state.dataDir, "--password", "wonder", "--download"},
+                                   rig.data.path(), user);
+        const QString id = LocalBytes::decode(user);
+        const QStringList logs = DownloadLogFile::logsOf(rig.state.dataDir, id);
         QVERIFY2(ran.exitCode == 1 && ran.err.contains(err), qPrintable(ran.err));
         // A download that ran names its log; no log holds the password.
-        const QStringList logs = DownloadLogFile::logsOf(rig.state.dataDir, "alice");
-        QFile log(logs.value(0));
+        QByteArray log;
         QCOMPARE(std::tuple(rig.readingFile(), logs.size(), ran.err.contains("Download log: " + logs.value(0) + '\n'),
-                            log.open(QIODevice::ReadOnly) && !log.readAll().contains("wonder")),
+                            TextFiles::read(logs.value(0), &log, nullptr) && !log.contains("wonder")),
                  std::tuple(kEarlierFile, qsizetype(device.isEmpty() ? 1 : 0), device.isEmpty(), device.isEmpty()));
     }
 

@@ -1,5 +1,5 @@
-// The download window on its serial port: a device that is not there, a
-// pseudo-terminal that never answers like a meter, and the emulated meter's
+// The download window on its serial port: a device that is not there or comes
+// and goes, a pseudo-terminal that never answers like a meter, and the emulated meter's
 // pseudo-terminal for what only a real line shows: real timers, an answer
 // split over two reads, a meter slower than the timers' pace, the line closing
 // under the download, and the log a failed download leaves for whoever helps:
@@ -7,9 +7,10 @@
 
 #include "DownloadRig.h"
 
-#include "app/ui/PageFactory.h"
+#include "app/ui/Pages.h"
 #include "app/ui/frmMain.h"
 #include "common/MessageRecorder.h"
+#include "meter/MeterTexts.h"
 #include "meter/serial/MeterDownload.h"
 #include "meter/ui/frmMeterRead.h"
 #include "platform/DownloadLogFile.h"
@@ -38,6 +39,7 @@ struct DownloadRun
     QString listLine;      // List3 at the end
     QList<int> progress;   // every value of ProgressBar1
     int progressMaximum = -1;
+    QList<bool> startEnabled;    // Start Reading once pressed, and at the end
     bool saveLogOffered = false; // the window offers to save the download's log
     ReportPeriod exportPeriod;   // the dates of an export window open meanwhile
 };
@@ -51,19 +53,21 @@ DownloadRun runWindow(DownloadRig &rig)
     const PageContext context{rig.state.user, rig.state.store, rig.state.dataDir};
     frmMeterRead form(context, rig.state.store);
     ExportWindow exportWindow(context, ReportFiles::Kind::Readings); // open all along
-    const MeterSession &session = form.findChild<MeterDownload *>()->session();
-    QObject::connect(form.ProgressBar1, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
-    QObject::connect(&session, &MeterSession::failed, [&](const QString &why) { out.failures << why; });
-    QObject::connect(&session, &MeterSession::finished, [&] { out.finished = true; });
+    const DownloadStatus &status = form.findChild<MeterDownload *>()->status();
+    QObject::connect(form.progress, &QProgressBar::valueChanged, [&](int v) { out.progress << v; });
+    QObject::connect(&status, &DownloadStatus::failed, [&](const QString &why) { out.failures << why; });
+    QObject::connect(&status, &DownloadStatus::finished, [&] { out.finished = true; });
 
-    form.CommandMR->click();
+    form.startReading->click();
+    out.startEnabled << form.startReading->isEnabled();
     (void)QTest::qWaitFor([&] { return out.finished || !out.failures.isEmpty(); }, 15000);
     QTest::qWait(100); // bytes still on their way
+    out.startEnabled << form.startReading->isEnabled();
     for (const Messages::Message &m : recorder.messages())
         out.messages << m.title + ": " + m.text;
-    out.label = form.LabelRead->text();
-    out.listLine = form.List3->count() == 1 ? form.List3->item(0)->text() : "<List3 holds not one line>";
-    out.progressMaximum = form.ProgressBar1->maximum();
+    out.label = form.readingStatus->text();
+    out.listLine = form.logLine->count() == 1 ? form.logLine->item(0)->text() : "<List3 holds not one line>";
+    out.progressMaximum = form.progress->maximum();
     out.saveLogOffered = form.CmdSaveLog->isVisibleTo(&form);
     out.exportPeriod = exportWindow.pickers.period();
     return out;
@@ -91,26 +95,53 @@ struct PseudoTerminal
     QString devicePath;
 };
 
-// The download page of a user whose port 1 is the pseudo-terminal, or a missing
-// device, made as the frame makes it.
+// The download page in the frame, for a user whose port 1 is DIR/tty: a link
+// to the pseudo-terminal, plugged in or not.
 struct Window
 {
     explicit Window(bool portThere = true, int port = 1)
     {
-        qputenv("DEXTREL_COM1", portThere ? pty.devicePath.toLocal8Bit() : QByteArray("/nonexistent/tty"));
+        qputenv("DEXTREL_COM1", folder.file("tty").toLocal8Bit());
+        if (portThere)
+            plugIn(true);
         state.dataDir = folder.path();
         state.user.id = QStringLiteral("ann");
         state.user.port = port;
-        page.reset(static_cast<frmMeterRead *>(PageFactory::create(Page::MeterRead, frame, state)));
+        page = static_cast<frmMeterRead *>(frame.open(PageCommands::kDownload));
+    }
+    void plugIn(bool in)
+    {
+        QVERIFY(in ? QFile::link(pty.devicePath, folder.file("tty")) : QFile::remove(folder.file("tty")));
     }
     QStringList runningTimers() const
     {
         QStringList names;
         for (QTimer *t : page->findChildren<QTimer *>())
             if (t->isActive())
-                names << t->objectName();
+                names << (t->objectName().isEmpty() ? "port retry" : t->objectName());
         names.sort();
         return names;
+    }
+    void step(const QString &what)
+    {
+        if (what == "start")
+            page->startReading->click();
+        if (what == "no answer") // the wake-up ticks, at once
+            for (int i = 0; i < MeterSession::kWakeTicksBeforeFailure; ++i)
+                QMetaObject::invokeMethod(page->findChild<QTimer *>("TimerOP"), "timeout");
+        if (what == "retry")
+            QMetaObject::invokeMethod(page->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly), "timeout");
+        if (what == "stop")
+            page->findChild<MeterDownload *>()->stop();
+        if (what == "plug in" || what == "unplug")
+            plugIn(what == "plug in");
+        messages.answer(what.endsWith("yes"));
+        if (what.startsWith("Index"))
+            frame.open(PageCommands::kIndex);
+        if (what.startsWith("close"))
+            frame.close();
+        if (what.startsWith("CmdReport"))
+            page->CmdReport->click();
     }
 
     MessageRecorder messages;
@@ -118,7 +149,7 @@ struct Window
     ScratchFolder folder;
     AppState state;
     frmMain frame{state};
-    std::unique_ptr<frmMeterRead> page;
+    QPointer<frmMeterRead> page;
 };
 
 } // namespace
@@ -127,37 +158,47 @@ class DownloadWindowTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void missingPortIsReported_data()
+    // What the page says and offers when the port is missing, the meter does
+    // not answer, or the user would leave a download that runs ("Index",
+    // "close", "CmdReport": leaving, the question answered as the step says).
+    void pageSaysWhy()
     {
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("no device") << 1 << "/nonexistent/tty is not there. This computer lists no serial ports.";
-        QTest::newRow("hand-edited port 6")
-            << 6 << "Serial port 6 does not exist: choose a port from 1 to 5 in the settings.";
-    }
-    void missingPortIsReported()
-    {
-        QFETCH(int, port);
-        QFETCH(QString, reason);
-        Window w(false, port);
-        QCOMPARE(std::tuple(w.messages.single(), w.messages.messages().first().title, w.page->CommandMR->isEnabled()),
-                 std::tuple(QString("RS232 Setting Error !\n" + reason), QStringLiteral("Qel"), false));
-    }
-
-    // The page holds the port from the start; Start Reading wakes the meter,
-    // and a Step3 button ends the download and lets the port go.
-    void leavingEndsTheDownload()
-    {
-        Window w;
-        // "Massage" is spelled so.
-        QCOMPARE(std::tuple(w.page->LabelRead->text(), w.runningTimers(), w.pty.slaveClosed()),
-                 std::tuple(QStringLiteral("Reading Massage..."), QStringList(), false));
-        QTest::mouseClick(w.page->CommandMR, Qt::LeftButton);
-        QCOMPARE(std::pair(w.runningTimers(), w.messages.messages().size()),
-                 std::pair(QStringList{"TimerOP", "TimerRt"}, qsizetype(0)));
-        QTest::mouseClick(w.page->CmdReport, Qt::LeftButton);
-        QCOMPARE(std::tuple(w.runningTimers(), w.pty.slaveClosed(), bool(w.frame.page(Page::Menu))),
-                 std::tuple(QStringList(), true, true));
+        const QString missing = "DIR/tty is not there. This computer lists no serial ports.";
+        const QString port6 = "Serial port 6 does not exist: choose a port from 1 to 5 in the settings.";
+        const QString greyed = "frmMeterRead, Reading Massage..., greyed, "; // "Massage" is spelled so
+        const struct
+        {
+            int port; // 0: port 1, its device missing
+            const char *steps;
+            QString messages, advice, shown; // "|" between messages; under LabelRead; the page and the line
+        } rows[] = {
+            {0, "", "RS232 Setting Error !\n" + missing, MeterTexts::portAdvice(missing),
+             greyed + "port retry, unplugged"},
+            {6, "", MeterTexts::portError(port6), MeterTexts::portAdvice(port6), greyed + "port retry, open"},
+            {0, "plug in|retry", MeterTexts::portError(missing), "", "frmMeterRead, Reading Massage..., Start, , open"},
+            {1, "stop|unplug|start", MeterTexts::portError(missing), MeterTexts::portAdvice(missing),
+             greyed + "port retry, unplugged"},
+            {1, "start|no answer", "", MeterTexts::wakeAdvice("DIR/tty"),
+             "frmMeterRead, Meter Wake Up...Failed, Start, TimerRt, open"},
+            {1, "start|Index: no", MeterTexts::kLeaveDownload, "", greyed + "TimerOP TimerRt, open"},
+            {1, "start|close: no", MeterTexts::kLeaveDownload, "", greyed + "TimerOP TimerRt, open"},
+            {1, "start|Index: yes", MeterTexts::kLeaveDownload, "", "frmIndex, closed"},
+            {1, "start|CmdReport: yes", MeterTexts::kLeaveDownload, "", "frmMenu, closed"},
+        };
+        for (const auto &row : rows) {
+            Window w(row.port != 0, std::max(row.port, 1));
+            for (const QString &step : QString(row.steps).split(u'|', Qt::SkipEmptyParts))
+                w.step(step);
+            QStringList shown{w.frame.activePage()->objectName()};
+            if (qobject_cast<frmMeterRead *>(w.frame.activePage()))
+                shown << w.page->readingStatus->text() << (w.page->startReading->isEnabled() ? "Start" : "greyed")
+                      << w.runningTimers().join(u' ');
+            shown << (!QFile::exists(w.folder.file("tty")) ? "unplugged" : w.pty.slaveClosed() ? "closed" : "open");
+            const QString advice = w.page && w.page->advice->isVisibleTo(w.page) ? w.page->advice->text() : "";
+            QCOMPARE(std::tuple(row.steps, w.messages.texts().join(u'|').replace(w.folder.path(), "DIR"),
+                                QString(advice).replace(w.folder.path(), "DIR"), shown.join(", ")),
+                     std::tuple(row.steps, row.messages, row.advice, row.shown));
+        }
     }
 
     // 80 ms an answer, and one of them split. The readings are in memory for
@@ -172,6 +213,7 @@ private Q_SLOTS:
                  std::tuple(true, QStringLiteral("Complete! Receive ( 3 ) Data from Meter !!"), rig.cleanFile,
                             rig.cleanFile, QList<int>{1, 2, 3, 4, 5, 6}, 6, QString("Read [3] data from Meter !!"),
                             QStringList(), QDate(newest.year, newest.month, newest.day)));
+        QCOMPARE(run.startEnabled, (QList<bool>{false, true}));
     }
 
     // The meter closing the line in the second pass.

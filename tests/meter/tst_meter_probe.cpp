@@ -90,7 +90,8 @@ private Q_SLOTS:
                                          << QStringList{"/dev/ttyUSB1: no answer",
                                                         "/dev/ttyUSB97: cannot be opened: No such file or directory.",
                                                         "No meter found on /dev/ttyUSB1, /dev/ttyUSB97."}
-                                         << "/dev/ttyUSB1" << QByteArray(100, '0');
+                                         << "/dev/ttyUSB1"
+                                         << QByteArray(102, '0'); // 51 wake-up bytes, as a download sends
         QTest::newRow("nothing to try") << QStringList{}
                                         << QStringList{"No meter found: there is no serial port to try."} << ""
                                         << QByteArray();
@@ -107,7 +108,7 @@ private Q_SLOTS:
             {"/dev/ttyS0", [](const QByteArray &, qint64) { return QList<Output>{}; }},
             {"/dev/ttyS1",
              [](const QByteArray &, qint64 t) {
-            return QList<Output>{{t + 5, "\xFF"}, {t + 8, QByteArray(1, 0)}};
+            return QList<Output>{{t + 5, "\xFF\xFF\xFF\xFF"}, {t + 8, QByteArray(1, 0)}};
              }},
             };
         const std::map<QString, QString> refusals{

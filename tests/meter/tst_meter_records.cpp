@@ -44,9 +44,12 @@ struct Download
         store.load(folder.file("ann.txt"), &error, &warning);
         warning.replace(QDir::toNativeSeparators(folder.file("ann.txt")), "%1");
     }
-    bool save(const QString &user)
+    bool save(bool guest = false)
     {
-        return ReadingMerge::SaveNewData(store, user, records, kNow, folder.file("ann.txt"), &error);
+        const ReadingMerge::Saved saved = ReadingMerge::SaveNewData(store, guest, records, kNow);
+        error = saved.error;
+        notice = QString(saved.notice).replace(folder.file("ann.txt"), "%1");
+        return saved.ok;
     }
     Readings fileOrder() const
     {
@@ -56,7 +59,7 @@ struct Download
     Readings records;
     ScratchFolder folder;
     ReadingStore store;
-    QString error, warning;
+    QString error, warning, notice;
 };
 
 } // namespace
@@ -105,7 +108,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<Readings>("fileLines");
         QTest::addColumn<Readings>("meter");
-        QTest::addColumn<QString>("user");
+        QTest::addColumn<bool>("guest");
         QTest::addColumn<Readings>("expected"); // in file order
 
         const Readings &m = kMeter;
@@ -113,35 +116,34 @@ private Q_SLOTS:
         const Reading nearMiss = at(2019, 1, 3, 21, 30, 181, "PC");
         const Reading noDate = at(2024, 0, 0, 0, 0, 120);
         QTest::newRow("no match with the first line: all 5 in front")
-            << Readings{nearMiss, kLine1} << m << "ann" << m + Readings{nearMiss, kLine1};
+            << Readings{nearMiss, kLine1} << m << false << m + Readings{nearMiss, kLine1};
         QTest::newRow("records 2 and 4 match: the higher counts")
-            << Readings{kLine1} << Readings{m[0], m[2], m[1], m[2], m[4]} << "ann"
+            << Readings{kLine1} << Readings{m[0], m[2], m[1], m[2], m[4]} << false
             << Readings{m[0], m[2], m[1], kLine1};
         QTest::newRow("nothing new: the meter's newest is the first line")
-            << Readings{m[0], m[1], kLine1} << m.mid(0, 2) << "ann" << Readings{m[0], m[1], kLine1};
+            << Readings{m[0], m[1], kLine1} << m.mid(0, 2) << false << Readings{m[0], m[1], kLine1};
         QTest::newRow("a lone undated reading is no template row")
-            << Readings{noDate} << m.mid(0, 1) << "ann" << Readings{m[0], noDate};
+            << Readings{noDate} << m.mid(0, 1) << false << Readings{m[0], noDate};
         // An erased memory slot reads as all zeros, like the template row and entry 0.
         const Reading erased = at(2024, 0, 0, 0, 0, 0);
         const Readings withErased = {m[0], erased, m[2]};
         QTest::newRow("new user, record 2 erased: every record")
-            << Readings{at(0, 0, 0, 0, 0, 0)} << withErased << "ann" << withErased;
-        QTest::newRow("guest, record 2 erased: every record") << stored << withErased << "guest" << withErased;
-        QTest::newRow("Guest is not the guest") << stored << m << "Guest" << Readings{m[0], m[1]} + stored;
+            << Readings{at(0, 0, 0, 0, 0, 0)} << withErased << false << withErased;
+        QTest::newRow("guest, record 2 erased: every record") << stored << withErased << true << withErased;
     }
     void merge()
     {
         QFETCH(Readings, fileLines);
         QFETCH(Readings, meter);
-        QFETCH(QString, user);
+        QFETCH(bool, guest);
         Download d(fileOf(fileLines), meter);
         QSignalSpy changed(&d.store, &ReadingStore::changed);
         FailingCommit::failNext(); // a failed rewrite leaves everything as it was
-        QVERIFY(!d.save(user));
+        QVERIFY(!d.save(guest));
         QVERIFY(!d.error.isEmpty());
         QCOMPARE(std::tuple(d.fileOrder(), changed.count(), folderContents(d.folder.path())),
                  std::tuple(fileLines, qsizetype(0), QMap<QString, QByteArray>{{"ann.txt", fileOf(fileLines)}}));
-        QVERIFY2(d.save(user), qPrintable(d.error));
+        QVERIFY2(d.save(guest), qPrintable(d.error));
         QTEST(d.fileOrder(), "expected");
         // A sound file is not kept beside the new one.
         QCOMPARE(
@@ -149,20 +151,54 @@ private Q_SLOTS:
             std::pair(QMap<QString, QByteArray>{{"ann.txt", ReadingFile::format(d.store.tables())}}, qsizetype(1)));
     }
 
-    // A line that cannot be read is dropped by the rewrite: the original is
-    // kept beside the file first. A full-width digit is no digit.
-    void damagedFileIsKept()
+    // What the rewrite cannot keep as it is (a line it cannot read, a mark it
+    // writes C) is kept in a copy first, and said once: at login, or at the save
+    // when the file changed meanwhile. The save starts from the file on disk.
+    void fileChangedOrKept_data()
     {
-        const QByteArray damaged = fileOf({kLine2})
+        QTest::addColumn<QByteArray>("atLogin");
+        QTest::addColumn<QByteArray>("atSave"); // empty: unchanged
+        QTest::addColumn<QString>("said");      // at login, or else at the save; %1 stands for the file
+        QTest::addColumn<Readings>("expected"); // in file order; empty: nothing saved
+        const QByteArray sound = fileOf({kLine2});
+        const QByteArray damaged = sound
                                    + "T0002,00\xEF\xBC\x91"
                                      "42,11,18,07,15,C,04.9,2023,\r\n";
-        Download d(damaged, kMeter.mid(0, 1));
-        QVERIFY2(d.save("ann"), qPrintable(d.error));
-        QCOMPARE(
-            std::pair(d.warning, folderContents(d.folder.path())),
-            std::pair(QStringLiteral("Line 3 of %1 could not be read and was skipped. The file will be kept "
-                                     "unchanged as %1.bak before new readings are saved."),
-                      QMap<QString, QByteArray>{{"ann.txt", fileOf({kMeter[0], kLine2})}, {"ann.txt.bak", damaged}}));
+        const QByteArray typed = sound + "T0002,00142,11,18,07,15,pc,07.9,2023,2023/11/18 - 07:15\r\n";
+        const Reading typedAsC = at(2023, 11, 18, 7, 15, 142);
+        const QString kept = " The file will be kept unchanged as %1.bak before new readings are saved.";
+        // A full-width digit is no digit.
+        QTest::newRow("damaged line") << damaged << QByteArray()
+                                      << "Line 3 of %1 could not be read and was skipped." + kept
+                                      << Readings{kMeter[0], kMeter[1], kLine2};
+        QTest::newRow("mark pc") << typed << QByteArray()
+                                 << "Line 3 of %1 has the event mark \"pc\", which is saved as C." + kept
+                                 << Readings{kMeter[0], kMeter[1], kLine2, typedAsC};
+        QTest::newRow("line added during the download")
+            << sound << fileOf({kLine1, kLine2}) << QString() << Readings{kMeter[0], kMeter[1], kLine1, kLine2};
+        QTest::newRow("marks AC and pc added during the download")
+            << sound << typed + "T0003,00100,11,17,07,15,AC,05.6,2023,2023/11/17 - 07:15\r\n"
+            << "2 lines of %1 have event marks other than C, PC and QC, which are saved as C; the first is line 3 "
+               "(\"pc\")."
+                   + kept
+            << Readings{kMeter[0], kMeter[1], kLine2, typedAsC, at(2023, 11, 17, 7, 15, 100)};
+    }
+    void fileChangedOrKept()
+    {
+        QFETCH(QByteArray, atLogin);
+        QFETCH(QByteArray, atSave);
+        QFETCH(QString, said);
+        Download d(atLogin, kMeter.mid(0, 2));
+        if (!atSave.isEmpty())
+            d.folder.write("ann.txt", atSave);
+        QVERIFY2(d.save(), qPrintable(d.error));
+        QMap<QString, QByteArray> files{{"ann.txt", fileOf(d.fileOrder())}};
+        if (!said.isEmpty())
+            files.insert("ann.txt.bak", atSave.isEmpty() ? atLogin : atSave);
+        QCOMPARE(std::tuple(atSave.isEmpty() ? d.warning : d.notice, atSave.isEmpty() ? d.notice : d.warning,
+                            folderContents(d.folder.path())),
+                 std::tuple(said, QString(), files));
+        QTEST(d.fileOrder(), "expected");
     }
 };
 

@@ -4,10 +4,13 @@
 #include "common/TestData.h"
 #include "platform/DeviceChoices.h"
 #include "platform/FileIdentity.h"
+#include "platform/LocalBytes.h"
 #include "platform/PortNames.h"
 #include "platform/TemporaryFiles.h"
 #include "platform/TextFiles.h"
+#include "platform/UiLanguage.h"
 #include "platform/UsbIds.h"
+#include "users/OwnFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -57,6 +60,18 @@ class PlatformTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Traditional Chinese for Chinese in the traditional script, however the
+    // locale says so; English for everything else, simplified Chinese too.
+    void languageOfLocale()
+    {
+        QStringList chinese;
+        for (const char *name : {"zh_TW", "zh_HK", "zh_MO", "zh_Hant", "zh_Hant_CN", "zh_CN", "zh_SG", "zh_Hans_TW",
+                                 "zh", "en_US", "de_DE", "C"}) {
+            if (UiLanguages::forLocale(QLocale(name)) == UiLanguage::TraditionalChinese)
+                chinese << name;
+        }
+        QCOMPARE(chinese, QStringList({"zh_TW", "zh_HK", "zh_MO", "zh_Hant", "zh_Hant_CN"}));
+    }
     // --data-dir wins over DEXTREL_DATA_DIR, which wins over the platform's folder.
     void dataFolderPrecedence()
     {
@@ -100,27 +115,54 @@ private Q_SLOTS:
         const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
         QCOMPARE(QFileInfo(DownloadLogFile::folder(data.path())).permissions() & 0x7077, ownerOnly | QFile::ExeOwner);
         QCOMPARE(QFileInfo(logs.last()).permissions() & 0x7077, ownerOnly);
+
+        // A log the disk refuses (past a size limit here) is removed when none
+        // of it was written, and is named incomplete otherwise.
+        const auto flushUnder = [&log](qint64 limit) {
+            log.append("step\n");
+            return underFileSizeLimit(limit, [&log] { return log.flush(); });
+        };
+        QVERIFY(log.create(data.path(), "carl", first, &error));
+        const QString path = log.path();
+        bool flushed = flushUnder(0);
+        QCOMPARE(std::tuple(flushed, log.path(), QFile::exists(path), log.problem()),
+                 std::tuple(false, QString(), false,
+                            "No download log is kept: " + DownloadLogFile::folder(data.path())
+                                + " cannot hold it: File too large."));
+        QVERIFY(log.create(data.path(), "carl", first, &error) && flushUnder(5));
+        flushed = flushUnder(5);
+        QCOMPARE(std::tuple(flushed, log.path(), data.read("logs/carl-20261206-090000.log"), log.problem()),
+                 std::tuple(false, path, QByteArray("step\n"),
+                            "The download log " + path + " is incomplete: File too large."));
 #endif
     }
 
-    // The start-up clean-up removes the program's temporary files and nothing
-    // else: names others chose, kept copies, an older version's leftovers, links.
+    // The start-up clean-up removes the temporary files of the program's own
+    // files and nothing else: names others chose, kept copies, an older
+    // version's leftovers, links, and temporary-looking names of files that are
+    // not the program's (the reading file of no registered user among them).
     void startUpCleanUp()
     {
         ScratchFolder data, outside;
         outside.write("target", "theirs");
-        QMap<QString, QByteArray> kept;
-        if (makeSymbolicLink(outside.file("target"), data.file("link.txt.Ab12Cd.dextrel-tmp")))
-            kept["link.txt.Ab12Cd.dextrel-tmp"] = "-> " + outside.file("target").toLocal8Bit();
+        data.write("DXRegister.txt",
+                   crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "anna*,pw*,1,1,1,1,1,1,1"}));
+        QMap<QString, QByteArray> kept{{"DXRegister.txt", data.read("DXRegister.txt")}};
+        if (makeSymbolicLink(outside.file("target"), data.file("anna.txt.Ab12Cd.dextrel-tmp")))
+            kept["anna.txt.Ab12Cd.dextrel-tmp"] = "-> " + outside.file("target").toLocal8Bit();
         for (const char *name :
-             {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp", "case-probe.Ab12Cd.dextrel-tmp"})
+             {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp", "case-probe.Ab12Cd.dextrel-tmp",
+              "dextrel.ini.Zz9Yy8.dextrel-tmp", "anna.txt.bak.Qq1Ww2.dextrel-tmp",
+              "anna.txt.20250314-083000-2.bak.Ee3Rr4.dextrel-tmp"})
             data.write(name, "mine");
         for (const char *name : {"taxes.txt.backup", "thesis.txt.final2", "alice.txt.BACKUP", "notes.txt.Zz9Yy8",
-                                 "anna.txt.bak", "anna.txt.Xy12ab.dextrel-tmp.txt", "anna.txt.Xy12a.dextrel-tmp"}) {
+                                 "anna.txt.bak", "anna.txt.Xy12ab.dextrel-tmp.txt", "anna.txt.Xy12a.dextrel-tmp",
+                                 "notes.txt.abc123.dextrel-tmp", "holiday photo.jpg.Q9w8E7.dextrel-tmp",
+                                 "bob.txt.bak.Qq1Ww2.dextrel-tmp", "DXRegister.txt.bak.Qq1Ww2.dextrel-tmp"}) {
             data.write(name, "theirs");
             kept[name] = "theirs";
         }
-        TemporaryFiles::removeLeftovers(data.path());
+        OwnFiles::removeLeftovers(data.path());
         QCOMPARE(folderContents(data.path()), kept);
         QCOMPARE(outside.read("target"), QByteArray("theirs"));
     }
@@ -331,16 +373,16 @@ private Q_SLOTS:
             return choice.device.isEmpty() ? QString() : PortNames::describe(port, choice);
         };
 #ifdef Q_OS_WIN
-        const QString first = "COM1", third = "COM3";
+        const QString first = "COM1", third = "COM3", pts4 = "pts/4";
 #else
-        const QString first = "/dev/ttyS0", third = "/dev/ttyS2";
+        const QString first = "/dev/ttyS0", third = "/dev/ttyS2", pts4 = "/dev/pts/4";
 #endif
         QCOMPARE((QStringList{described(1, {}, ""), described(3, {}, ""), described(1, {}, "/dev/ttyUSB0"),
-                              described(1, "/dev/pts/4", "/dev/ttyUSB0"), described(0, {}, "/dev/ttyUSB0"),
+                              described(1, "pts/4", "/dev/ttyUSB0"), described(0, {}, "/dev/ttyUSB0"),
                               described(6, "/dev/pts/4", "")}),
                  (QStringList{first + " for port 1, the default", third + " for port 3, the default",
                               "/dev/ttyUSB0 for port 1, from the settings file",
-                              "/dev/pts/4 for port 1, from DEXTREL_COM1", "", ""}));
+                              pts4 + " for port 1, from DEXTREL_COM1", "", ""}));
     }
 
     // What Windows's device IDs say about a USB serial adapter, for --list-ports.
@@ -365,59 +407,83 @@ private Q_SLOTS:
     }
 
     // The program's own settings file: the device each user chose per port,
-    // owner-only and rewritten whole; one it cannot read or make sense of
-    // counts as none, with a warning.
+    // owner-only and rewritten with every line it does not change as it was;
+    // one it cannot read or make sense of counts as none, with a warning, and
+    // is not rewritten: it holds others' choices.
     void deviceChoices_data()
     {
         QTest::addColumn<QByteArray>("content"); // null: a folder in its place
         QTest::addColumn<QString>("alicePort2");
-        QTest::addColumn<QString>("warning"); // %1: the file
-        const QString fallback
-            = " The serial ports open their default devices until one is chosen in the settings again.";
-        QTest::newRow("none") << QByteArray("") << ""
-                              << "";
-        QTest::newRow("as written, a one-letter ID too")
-            << crlf({"[SerialDevices]", "a/1=/dev/ttyS9", "alice/2=/dev/ttyUSB0"}) << "/dev/ttyUSB0"
-            << "";
-        QTest::newRow("by hand") << QByteArray("; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n")
-                                 << "/dev/ttyACM0"
-                                 << "";
-        QTest::newRow("port 7") << crlf({"[SerialDevices]", "alice/7=x"}) << ""
-                                << "The settings file %1 is damaged (line 2: \"alice/7=x\")." + fallback;
-        QTest::newRow("garbage") << crlf({"[SerialDevices]", "alice/2=/dev/ttyUSB0", "\x01\x02"}) << ""
-                                 << "The settings file %1 is damaged (line 3: \"\x01\x02\")." + fallback;
-        QTest::newRow("unreadable") << QByteArray() << ""
-                                    << "Cannot read %1: it is not an ordinary file." + fallback;
+        QTest::addColumn<QString>("problem");   // %1: the file; empty: none
+        QTest::addColumn<QByteArray>("stored"); // after bob's port 1 is stored; empty: refused
+        const auto row = [](const char *name, const QByteArray &content, const char *port2, const QString &problem,
+                            const QByteArray &stored) {
+            QTest::newRow(name) << content << QString(port2) << problem << stored;
+        };
+        const auto damaged = [](const char *why) {
+            return QString("The settings file %1 is damaged (%2).").arg("%1", why);
+        };
+        const QByteArray title = "[SerialDevices]", bob = "bob/1=/dev/ttyUSB1", alice = "alice/2=/dev/ttyUSB0";
+        row("none", "", "", "", crlf({title, bob}));
+        row("as written, a one-letter ID too", crlf({title, "a/1=/dev/ttyS9", alice}), "/dev/ttyUSB0", "",
+            crlf({title, "a/1=/dev/ttyS9", alice, bob}));
+        const QByteArray byHand = "; kept by hand\n[SerialDevices]\n alice/2=/dev/ttyACM0 \n";
+        row("by hand", byHand, "/dev/ttyACM0", "", byHand + bob + "\r\n");
+        row("bob's choice changed in its place", crlf({title, "bob/1=/dev/old", alice}), "/dev/ttyUSB0", "",
+            crlf({title, bob, alice}));
+        row("port 7", crlf({title, "alice/7=x"}), "", damaged("line 2: \"alice/7=x\""), {});
+        row("garbage", crlf({title, alice, "\x01\x02"}), "", damaged("line 3: \"\x01\x02\""), {});
+        row("larger than a megabyte", crlf({title, alice, "#" + QByteArray(1 << 20, ' ')}), "",
+            damaged("larger than 1048576 bytes"), {});
+        row("unreadable", QByteArray(), "", "Cannot read %1: it is not an ordinary file.", {});
     }
     void deviceChoices()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, alicePort2);
-        QFETCH(QString, warning);
+        QFETCH(QString, problem);
+        QFETCH(QByteArray, stored);
         ScratchFolder data;
         const QString file = DeviceChoices::path(data.path());
         if (content.isNull())
             QDir(data.path()).mkdir("dextrel.ini");
         else if (!content.isEmpty())
             data.write("dextrel.ini", content);
-        QString said;
+        problem = problem.isEmpty() ? problem : problem.arg(QDir::toNativeSeparators(file));
+        const QString fallback
+            = " The serial ports open their default devices until one is chosen in the settings again.";
+        QString said, error;
         QCOMPARE(DeviceChoices::load(data.path(), &said).device("alice", 2), alicePort2);
-        QCOMPARE(said, warning.contains("%1") ? warning.arg(QDir::toNativeSeparators(file)) : warning);
+        const bool kept = DeviceChoices::store(data.path(), "bob", 1, "/dev/ttyUSB1", &error);
+        QCOMPARE(std::tuple(said, kept, error, content.isNull() ? QByteArray() : data.read("dextrel.ini")),
+                 std::tuple(problem.isEmpty() ? problem : problem + fallback, !stored.isEmpty(),
+                            stored.isEmpty() ? problem + " It is left as it is, so that no other choice in it is lost."
+                                             : QString(),
+                            stored.isEmpty() ? content : stored));
     }
 
+    // Kept per user and port, an ID of another encoding by its own bytes; a
+    // device that would break its line is refused.
     void deviceChoiceKept()
     {
         ScratchFolder data;
         QString error;
-        for (const auto &[user, port, device] : {std::tuple{"alice", 2, "/dev/ttyUSB0"},
+        const QString latin1 = LocalBytes::decode("caf\xe9");
+        for (const auto &[user, port, device] : {std::tuple<QString, int, QString>{"alice", 2, "/dev/ttyUSB0"},
                                                  {"bob", 1, "COM7"},
                                                  {"a=b [c]", 1, "/dev/pts/3"},
                                                  {"bob", 1, ""},
-                                                 {"alice", 1, "x"}})
+                                                 {"alice", 1, "x"},
+                                                 {latin1, 3, "/dev/ttyUSB3"}})
             QVERIFY2(DeviceChoices::store(data.path(), user, port, device, &error), qPrintable(error));
-        QCOMPARE(data.read("dextrel.ini"),
-                 crlf({"[SerialDevices]", "a%3Db%20%5Bc%5D/1=/dev/pts/3", "alice/1=x", "alice/2=/dev/ttyUSB0"}));
-        QCOMPARE(DeviceChoices::load(data.path(), &error).device("a=b [c]", 1), "/dev/pts/3");
+        const QByteArray kept = crlf({"[SerialDevices]", "a%3Db%20%5Bc%5D/1=/dev/pts/3", "alice/1=x",
+                                      "alice/2=/dev/ttyUSB0", "caf%E9/3=/dev/ttyUSB3"});
+        QVERIFY(!DeviceChoices::store(data.path(), "bob", 2, "/dev/ttyUSB0\r\nann/1=/dev/evil", &error));
+        QCOMPARE(std::tuple(data.read("dextrel.ini"), error),
+                 std::tuple(kept, QString("A device name cannot hold a line break or another control character.")));
+        const DeviceChoices loaded = DeviceChoices::load(data.path(), &error);
+        QCOMPARE(std::pair(loaded.device("a=b [c]", 1), loaded.device(latin1, 3)),
+                 std::pair(QString("/dev/pts/3"), QString("/dev/ttyUSB3")));
 #ifdef Q_OS_UNIX
         QCOMPARE(QFileInfo(data.file("dextrel.ini")).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
 #endif

@@ -207,6 +207,16 @@ private Q_SLOTS:
         QTest::newRow("lock") << "--export-csv"
                               << "DIR/dextrel.lock"
                               << "the lock file DIR/dextrel.lock";
+        QTest::newRow("settings file") << "--export-csv"
+                                       << "DIR/dextrel.ini"
+                                       << "the settings file DIR/dextrel.ini";
+        // Every file written on request, the state and the picture of a scripted run too.
+        QTest::newRow("user list, dump") << "--dump"
+                                         << "DIR/DXRegister.txt"
+                                         << "the user list DIR/DXRegister.txt";
+        QTest::newRow("settings file, picture") << "--screenshot"
+                                                << "DIR/dextrel.ini"
+                                                << "the settings file DIR/dextrel.ini";
     }
     void exportOverOwnFiles()
     {
@@ -218,6 +228,7 @@ private Q_SLOTS:
         folder.write(QStringLiteral("ann.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
         folder.write(QStringLiteral("bob.txt"), crlf(QList<QByteArray>{kHeader} + kReadings));
         folder.write(QStringLiteral("ann.txt.bak"), crlf({kHeader}));
+        folder.write(QStringLiteral("dextrel.ini"), crlf({"[SerialDevices]", "ann/1=/dev/ttyUSB0"}));
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("logs")));
         folder.write(QStringLiteral("logs/ann-20261206-101010.log"), "log");
         QVERIFY(QFile::link(folder.path(), elsewhere.file(QStringLiteral("data"))));
@@ -229,11 +240,13 @@ private Q_SLOTS:
             return text.replace(QStringLiteral("DIR"), folder.path()).replace(QStringLiteral("ELSE"), elsewhere.path());
         };
         target = spelt(target);
-        const QStringList arguments = how == "window"
-                                          ? QStringList{"--click", "mnuExport",
-                                                        "--set",   "txtFile=" + target,
-                                                        "--dump",  elsewhere.file(QStringLiteral("state.json"))}
-                                          : QStringList{how, target};
+        QStringList arguments{how, target};
+        if (how == "window") {
+            arguments = QStringList{"--click",           "mnuExport", "--set",
+                                    "txtFile=" + target, "--dump",    elsewhere.file(QStringLiteral("state.json"))};
+        } else if (how == "--dump") {
+            arguments = QStringList{"--page", "datalist"} + arguments;
+        }
         const auto [exitCode, errors] = runProgram(
             QStringLiteral(DEXTREL_PROGRAM),
             QStringList{"--data-dir", folder.path(), "--user", "ann", "--password", "pw"} + arguments);

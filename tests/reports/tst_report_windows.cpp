@@ -13,15 +13,13 @@
 #include "common/Readings.h"
 #include "common/TestData.h"
 #include "reports/ui/LineGraphWindow.h"
+#include "reports/ui/chart/ChartView.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
@@ -381,24 +379,24 @@ private Q_SLOTS:
         window.resize(1000, 620);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.HScroll1->setValue(0);
+        window.pageScroll->setValue(0);
 
-        QChart *chart = window.MSChart1->chart();
-        auto *series = qobject_cast<QLineSeries *>(chart->series().constFirst());
+        const Chart::Series &readings = window.chart->model().series.constFirst();
         // On the reading drawn at that position, or mid-plot over an empty one.
-        const QPointF at = details.isEmpty() ? chart->mapToPosition(QPointF(position, 300), series)
-                                             : chart->mapToPosition(series->at(position - 1), series);
-        const QPoint pointer = window.MSChart1->mapFromScene(chart->mapToScene(at));
-        QTest::mouseMove(window.MSChart1->viewport(), pointer);
+        const QPoint pointer = window.chart
+                                   ->position(details.isEmpty() ? QPointF(position, 300)
+                                                                : readings.points.at(position - 1))
+                                   .toPoint();
+        QTest::mouseMove(window.chart, pointer);
 
-        QCOMPARE(window.Text4->isVisibleTo(&window), !details.isEmpty());
-        QCOMPARE(window.Text3->text(), details.isEmpty() ? QString() : QStringLiteral(" Y"));
+        QCOMPARE(window.details->isVisibleTo(&window), !details.isEmpty());
+        QCOMPARE(window.marker->text(), details.isEmpty() ? QString() : QStringLiteral(" Y"));
         if (details.isEmpty())
             return;
-        QCOMPARE(window.Text4->text(), details);
-        const QRect marker = window.Text3->geometry();
+        QCOMPARE(window.details->text(), details);
+        const QRect marker = window.marker->geometry();
         QVERIFY2(qAbs(marker.center().x() - pointer.x()) <= 1, "marker over the point");
-        const QRect box = window.Text4->geometry();
+        const QRect box = window.details->geometry();
         QVERIFY2(qAbs((paged ? box.right() + 1 : box.left()) - pointer.x()) <= 1, "box beside the point");
         QVERIFY(box.top() > pointer.y());
     }
@@ -436,19 +434,19 @@ private Q_SLOTS:
             QTest::keyClicks(box, hour);
         };
         const auto seen = [window] {
-            return QStringList{window->LabelError->text(), window->ComboLO->currentText(),
-                               window->ComboHI->currentText(), window->Label2->text()};
+            return QStringList{window->LabelError->text(), window->fromHour->currentText(),
+                               window->toHour->currentText(), window->readingsCovered->text()};
         };
-        type(window->ComboLO, lower);
-        QTest::keyClick(window->ComboLO, Qt::Key_Return);
+        type(window->fromHour, lower);
+        QTest::keyClick(window->fromHour, Qt::Key_Return);
         const QStringList committed = seen();
-        type(window->ComboHI, upper);
+        type(window->toHour, upper);
         QCOMPARE(seen(), QStringList(committed.mid(0, 2)) << upper << committed.last());
         if (leave) {
             QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-            QCoreApplication::sendEvent(window->ComboHI->lineEdit(), &out);
+            QCoreApplication::sendEvent(window->toHour->lineEdit(), &out);
         } else {
-            QTest::keyClick(window->ComboHI, Qt::Key_Return);
+            QTest::keyClick(window->toHour, Qt::Key_Return);
         }
         QCOMPARE(seen(), shown);
         const QPointer<QLabel> label(window->LabelError);

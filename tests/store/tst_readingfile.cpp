@@ -1,4 +1,5 @@
 #include "common/FailingCommit.h"
+#include "common/Readings.h"
 #include "common/TestData.h"
 #include "reports/DataListModel.h"
 #include "store/ReadingStore.h"
@@ -6,7 +7,12 @@
 #include <QDir>
 #include <QTest>
 
+#include <cerrno>
 #include <climits>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -47,15 +53,15 @@ class ReadingFileTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A reading's line as the file holds it.
     void formatLine_data()
     {
-        QTest::addColumn<int>("row");
         QTest::addColumn<Reading>("r");
         QTest::addColumn<QByteArray>("line");
         // Stored events become the file's marks; mmol/L is rounded half away from zero.
         const auto add = [](const char *event, int glucose, QByteArray mg, QByteArray mark, QByteArray mmol) {
             QTest::addRow("event \"%s\", %d mg/dL", event, glucose)
-                << 1 << Reading{3, 14, 8, 30, glucose, 2005, ReadingTexts::eventMark(event)}
+                << Reading{3, 14, 8, 30, glucose, 2005, ReadingTexts::eventMark(event)}
                 << "T0001," + mg + ",03,14,08,30," + mark + "," + mmol + ",2005,2005/03/14 - 08:30";
         };
         add("1", 120, "00120", "PC", "06.7");
@@ -67,17 +73,16 @@ private Q_SLOTS:
         add("2", 1800, "01800", "QC", "100.0");
         add("X", -1, "-00001", "C", "-00.1");
         QTest::newRow("wide values are not cut")
-            << 123456 << Reading{123, 456, 789, 100, 123456, 12345}
-            << QByteArray("T123456,123456,123,456,789,100,C,6858.7,12345,12345/123/456 - 789:100");
+            << Reading{123, 456, 789, 100, 123456, 12345}
+            << QByteArray("T0001,123456,123,456,789,100,C,6858.7,12345,12345/123/456 - 789:100");
         QTest::newRow("extreme ints")
-            << INT_MAX << Reading{1, 1, 1, 1, INT_MIN, INT_MAX}
-            << QByteArray("T2147483647,-2147483648,01,01,01,01,C,-119304647.1,2147483647,2147483647/01/01 - 01:01");
+            << Reading{1, 1, 1, 1, INT_MIN, INT_MAX}
+            << QByteArray("T0001,-2147483648,01,01,01,01,C,-119304647.1,2147483647,2147483647/01/01 - 01:01");
     }
     void formatLine()
     {
-        QFETCH(int, row);
         QFETCH(Reading, r);
-        QTEST(ReadingFile::formatLine(row, r), "line");
+        QTEST(ReadingFile::format(table({r})).split('\n').at(1).chopped(1), "line");
     }
 
     // Every kind of file, through the store: the readings every page counts
@@ -104,7 +109,8 @@ private Q_SLOTS:
         QTest::newRow("no header") << crlf({l1, l2}) << QList{r2, r1} << QList{l1, l2} << QString();
         const QByteArray odd = "T1,-2147483648,-3,99,-0,+7,X,x,2147483647,y";
         QTest::newRow("odd values") << crlf({kHeader, odd}) << QList{Reading{-3, 99, 0, 7, INT_MIN, INT_MAX}}
-                                    << QList{odd} << QString();
+                                    << QList{odd}
+                                    << "Line 2 of %1 has the event mark \"X\", which is saved as C." + kept;
         // Only Test_No, Glucose_mmol and Date & Time may hold anything, and no
         // line may be longer than a reading can be.
         const QByteArray good = "x,00095,03,15,21,05,C,?,2005,";
@@ -133,29 +139,59 @@ private Q_SLOTS:
             std::tuple(readings, rows, warning.replace("%1", QDir::toNativeSeparators(path)), !warning.isEmpty()));
     }
 
-    // The first rewrite after a damaged load keeps the original, once; a failed
-    // write changes nothing. (Renumbering and no copy of a sound file: the merge tests.)
+    // The first rewrite after a damaged load keeps the original, once. A
+    // failed write changes nothing: the copy is whole or absent, and the file as
+    // it was. (Renumbering and no copy of a sound file: the merge tests.)
+    void rewriteKeepsTheOriginalOnce_data()
+    {
+        QTest::addColumn<int>("error"); // at a commit; 0: a size limit halfway through the copy
+        QTest::addColumn<int>("commitsBefore");
+        QTest::addColumn<QString>("failed"); // the file the error names
+        QTest::addColumn<QString>("reason");
+        const QString full = "no space left on the disk";
+#ifdef Q_OS_WIN
+        QTest::newRow("the rewrite meets a full disk") << int(ERROR_DISK_FULL) << 1 << "anna.txt" << full;
+        QTest::newRow("the copy meets a full disk") << int(ERROR_DISK_FULL) << 0 << "anna.txt.bak" << full;
+#else
+        QTest::newRow("the rewrite fails") << EIO << 1 << "anna.txt"
+                                           << "Input/output error";
+        QTest::newRow("the copy meets a full disk") << ENOSPC << 0 << "anna.txt.bak" << full;
+        QTest::newRow("the copy meets a size limit") << 0 << 0 << "anna.txt.bak"
+                                                     << "file too large for the disk or for the limit the system sets";
+#endif
+    }
     void rewriteKeepsTheOriginalOnce()
     {
+        QFETCH(int, error);
+        QFETCH(int, commitsBefore);
+        QFETCH(QString, failed);
+        QFETCH(QString, reason);
         const QByteArray original = crlf({kHeader, "T0005," + kR1, "T0006,oops", "T0007," + kR2});
         ScratchFolder dir;
         const QString path = dir.file("anna.txt");
         dir.write("anna.txt", original);
         auto result = ReadingFile::load(path);
         const QDateTime now(QDate(2005, 3, 14), QTime(8, 30));
-        const auto files = [&dir] { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); };
+        const auto files = [&dir] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); };
         const QStringList kept{"anna.txt", "anna.txt.bak"};
 
-        QString error;
-        FailingCommit::failNext();
-        QVERIFY(!ReadingFile::CreateAfile(path, result.tables, now, &error));
-        QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
-        QCOMPARE(std::pair(dir.read("anna.txt"), files()), std::pair(original, kept));
-        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &error), qPrintable(error));
+        FailingCommit::failNext(error, commitsBefore);
+        QString why;
+        const auto write = [&] { return ReadingFile::CreateAfile(path, result.tables, now, &why); };
+#ifdef Q_OS_UNIX
+        const bool written = error ? write() : underFileSizeLimit(original.size() / 2, write);
+#else
+        const bool written = write();
+#endif
+        const bool copied = failed == "anna.txt";
+        QCOMPARE(std::tuple(written, why, dir.read("anna.txt"), files(), dir.read("anna.txt.bak")),
+                 std::tuple(false, "Cannot write " + QDir::toNativeSeparators(dir.file(failed)) + ": " + reason,
+                            original, copied ? kept : QStringList{"anna.txt"}, copied ? original : QByteArray()));
+        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &why), qPrintable(why));
         QCOMPARE(dir.read("anna.txt"), numbered({kR1, kR2}));
         // A second download in the same login must not replace the kept original.
         result.tables.readingAt(result.tables.count() + 1) = r3;
-        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &error), qPrintable(error));
+        QVERIFY2(ReadingFile::CreateAfile(path, result.tables, now, &why), qPrintable(why));
         QCOMPARE(std::tuple(dir.read("anna.txt"), files(), dir.read("anna.txt.bak")),
                  std::tuple(numbered({kR3, kR1, kR2}), kept, original));
     }

@@ -119,6 +119,12 @@ private Q_SLOTS:
                                           << LocalBytes::decode("Jos\xe8") << "cafè" << QByteArray("Jos\xe8.txt");
         QTest::newRow("twin's password") << QByteArray("Jos\xe8*,caf\xe8*,1,1,1,1,1,1,1")
                                          << LocalBytes::decode("Jos\xe8") << "café" << QByteArray();
+        // The length rule counts bytes: each byte of another encoding is one.
+        const QByteArray longest(229, '\xe9');
+        QTest::newRow("longest Latin-1 id")
+            << longest + "*,pw*,1,1,1,1,1,1,1" << LocalBytes::decode(longest) << "pw" << longest + ".txt";
+        QTest::newRow("Latin-1 id a byte too long")
+            << longest + "\xe9*,pw*,1,1,1,1,1,1,1" << LocalBytes::decode(longest + "\xe9") << "pw" << QByteArray();
         QTest::newRow("leads outside") << QByteArray("..*,pw*,1,1,1,1,1,1,1") << ".."
                                        << "pw" << QByteArray();
         QTest::newRow("device name") << QByteArray("aux*,pw*,1,1,1,1,1,1,1") << "aux"
@@ -138,7 +144,7 @@ private Q_SLOTS:
         QByteArrayList expected{kRegistry.toLatin1(), readingFile};
         expected.removeAll(QByteArray());
         std::sort(expected.begin(), expected.end());
-        const QByteArrayList names = takeFileNames(folder.path());
+        const QByteArrayList names = fileNames(folder.path());
         QCOMPARE(names, expected);
     }
 

@@ -3,11 +3,11 @@
 #include "common/TestData.h"
 #include "platform/PortNames.h"
 #include "platform/SerialPortCatalogue.h"
-#include "store/ui/frmReadOldData.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 #include "users/ui/frmLogin.h"
 #include "users/ui/frmLoginAdd.h"
+#include "users/ui/frmReadOldData.h"
 #include "users/ui/frmSet.h"
 
 #include <QComboBox>
@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -151,15 +152,6 @@ class UserWindowsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Shown while the reading file loads at login.
-    void readingForm()
-    {
-        frmReadOldData form;
-        const auto *label = form.findChild<QLabel *>(QStringLiteral("Label1"));
-        QCOMPARE(std::pair(form.windowTitle(), label ? label->text() : QString()),
-                 std::pair(QStringLiteral("Reading..."), QStringLiteral("Reading...")));
-    }
-
     void freshFolderToFirstUser()
     {
         Rig s;
@@ -173,6 +165,13 @@ private Q_SLOTS:
                  (QStringList{"User Login", "User ID :", "Password :", "Login", "Add New User", "Cancel"}));
         QCOMPARE(texts(&add, {"LabelName", "LabelPasswd", "LabelCheck", "CommandAddOk", "CommandCancel"}),
                  (QStringList{"Add New User", "User ID :", "Password :", "Checking Password :", "OK", "Cancel"}));
+        // Escape is Cancel: at login it ends the program, for a new user it goes back to the login.
+        QSignalSpy cancelled(login.get(), &frmLogin::cancelRequested), back(&add, &frmLoginAdd::cancelled);
+        QTest::keyClick(login->focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(control(&add, "TextName"), Qt::Key_Escape);
+        QCOMPARE((QList<qsizetype>{cancelled.count(), back.count()}), (QList<qsizetype>{1, 1}));
+        frmReadOldData reading; // shown while the readings load
+        QCOMPARE(texts(&reading, {"Label1"}), (QStringList{"Reading...", "Reading..."}));
         QStringList shown;
         for (auto *box :
              {control(login.get(), "TextPasswd"), control(&add, "TextPasswd"), control(&add, "TextCheck")}) {
@@ -290,38 +289,57 @@ private Q_SLOTS:
                  std::tuple(0, registry, files, earlier, listed));
         const QStringList passwords = typed.mid(!login);
         QCOMPARE(texts(window.get(), boxes.mid(!login)).mid(1), emptied ? QStringList(passwords.size()) : passwords);
+        // The cursor is back in the box the message is about.
+        const QString about = !login && message.contains("User ID")   ? "TextName"
+                              : message.contains("Checking Password") ? "TextCheck"
+                                                                      : "TextPasswd";
+        QCOMPARE(window->focusWidget() ? window->focusWidget()->objectName() : QString(), about);
     }
 
-    // What the window shows on opening, then after SAVE and OK what the user list holds.
+    // What the window shows on opening, then after SAVE and OK (by Enter) what
+    // the user list holds, with what another program added while the window was open.
     void loadSaveOk_data()
     {
         QTest::addColumn<QByteArray>("fields"); // alice's seven settings fields
         QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QByteArray>("added"); // a line another program appends meanwhile
         QTest::addColumn<QByteArray>("saved"); // her line after SAVE and OK
         QTest::newRow("mmol/L round trip")
             << QByteArray("1,2,1,120,80,120,80") << QStringList{"6.7", "4.4", "6.7", "4.4", "mmol/L", "OK disabled"}
-            << QByteArray("alice*,secret*,1,2,1,121,79,121,79");
+            << QByteArray() << QByteArray("alice*,secret*,1,2,1,121,79,121,79");
         QTest::newRow("mg/dL, day first, port 5")
             << QByteArray("5,1,2,140,60,150,50") << QStringList{"140", "60", "150", "50", "mg/dL", "OK disabled"}
-            << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
+            << QByteArray() << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
+        QTest::newRow("a user added by another program while settings are open")
+            << QByteArray("5,1,2,140,60,150,50") << QStringList{"140", "60", "150", "50", "mg/dL", "OK disabled"}
+            << QByteArray("newuser*,np*,1,1,1,120,80,120,80") << QByteArray("alice*,secret*,5,1,2,140,60,150,50");
         // An unknown unit leaves the design texts; SAVE then does nothing.
         QTest::newRow("unknown unit") << QByteArray("1,7,1,120,80,120,80")
-                                      << QStringList{"", "", "", "", "mg/dL", "OK disabled"} << QByteArray();
+                                      << QStringList{"", "", "", "", "mg/dL", "OK disabled"} << QByteArray()
+                                      << QByteArray();
     }
     void loadSaveOk()
     {
         QFETCH(QByteArray, fields);
         QFETCH(QStringList, shown);
+        QFETCH(QByteArray, added);
         QFETCH(QByteArray, saved);
         SettingsRig rig(fields);
         QCOMPARE(rig.shown(), shown);
-        rig.click("CmdSave");
+        const QByteArray before = rig.folder.read(kRegistry);
+        if (!added.isEmpty())
+            rig.folder.write(kRegistry, before + crlf({added}));
+        // Enter runs SAVE from where the window starts, then OK, which SAVE hands the focus to.
+        QTest::keyClick(rig.window->focusWidget(), Qt::Key_Return);
         QCOMPARE(rig.control<QPushButton>("cmdOK")->isEnabled(), !saved.isEmpty());
         if (saved.isEmpty())
             return;
-        rig.click("cmdOK");
+        QTest::keyClick(rig.window->focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!rig.window);
-        QCOMPARE(rig.folder.read(kRegistry), crlf({kHeader, kGuest, saved, kOther}));
+        QList<QByteArray> lines{kHeader, kGuest, saved, kOther};
+        if (!added.isEmpty())
+            lines << added;
+        QCOMPARE(rig.folder.read(kRegistry), crlf(lines));
         QCOMPARE(rig.messages.texts(), QStringList{});
     }
 
@@ -359,8 +377,11 @@ private Q_SLOTS:
         SerialPorts::setCatalogue(&listed);
         const auto restore = qScopeGuard([] { SerialPorts::setCatalogue(nullptr); });
         // Find Meter's window stands aside: the meter is on /dev/ttyACM0.
-        SettingsRig rig("2,1,1,120,80,120,80",
-                        [](QWidget *, int, const std::function<void(const QString &)> &use) { use("/dev/ttyACM0"); });
+        QStringList tried; // by Find Meter, the device the window shows first
+        SettingsRig rig("2,1,1,120,80,120,80", [&](QWidget *, int, const QString &shown, const auto &use) {
+            tried << SerialPorts::namedFirst(listed.ports(), shown).constFirst().device;
+            use("/dev/ttyACM0");
+        });
         const QByteArray registry = rig.folder.read(kRegistry);
         auto *box = rig.control<QComboBox>("ComboDevice");
         const auto shown = [box] {
@@ -378,6 +399,7 @@ private Q_SLOTS:
         Q_EMIT box->activated(1);
         rig.click("ComOption1");
         box->setEditText("/dev/pts/9");
+        box->setFocus();
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(shown(), (QStringList{default1, adapter, "/dev/pts/9", "current: /dev/pts/9"}));
         QCOMPARE(rig.folder.read("dextrel.ini"),
@@ -389,12 +411,20 @@ private Q_SLOTS:
         Q_EMIT box->activated(0);
         QCOMPARE(rig.folder.read("dextrel.ini"), crlf({"[SerialDevices]", "alice/1=/dev/pts/9"}));
         rig.click("CmdFindMeter");
+        rig.click("CmdFindMeter");
+        box->setEditText(" /dev/pts/7 "); // typed, without Enter
+        rig.click("CmdFindMeter");
+        QCOMPARE(tried, (QStringList{"/dev/ttyUSB0", "/dev/ttyACM0", "/dev/pts/7"}));
         QCOMPARE(rig.folder.read("dextrel.ini"),
                  crlf({"[SerialDevices]", "alice/1=/dev/pts/9", "alice/2=/dev/ttyACM0"}));
-        QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size()), std::tuple(registry, 0));
+        // Enter in the list took the device, and did not SAVE.
+        QCOMPARE(std::tuple(rig.folder.read(kRegistry), rig.messages.messages().size(),
+                            rig.control<QPushButton>("cmdOK")->isEnabled()),
+                 std::tuple(registry, 0, false));
     }
 
-    // A refused SAVE says why, stores nothing and takes OK back; OK that cannot
+    // A refused SAVE says why, stores nothing, takes OK back and puts the cursor
+    // in the box at fault; OK that cannot
     // write the user list says so and keeps the window and its values.
     void refusedSaveAndFailedRewrite()
     {
@@ -404,8 +434,8 @@ private Q_SLOTS:
         rig.click("CmdSave");
         QCOMPARE(rig.messages.single(), QStringLiteral("Error: The normal lower limit Setting of Glucose Value "
                                                        "ranges between 30mg/dL and 600mg/dL !!"));
-        QCOMPARE(std::pair(rig.shown(), rig.state.user.min),
-                 std::pair(QStringList{"120", "29", "120", "80", "mg/dL", "OK disabled"}, 80));
+        QCOMPARE(std::tuple(rig.shown(), rig.state.user.min, rig.window->focusWidget()->objectName()),
+                 std::tuple(QStringList{"120", "29", "120", "80", "mg/dL", "OK disabled"}, 80, "TextMin"));
 
         rig.messages.clear();
         rig.type("TextMin", "80");

@@ -54,17 +54,13 @@ QList<MeterRequest> RequestParser::feed(const QByteArray &bytes)
             if (m_pending.size() - pos < 3)
                 break; // the rest of the frame is still on its way
             if (at(pos + 2) != kFrameEnd) {
-                ++m_skipped;
                 ++pos;
                 continue;
             }
             if (const auto request = decodeFrame(b, at(pos + 1)))
                 requests.append(*request);
-            else
-                m_skipped += 3;
             pos += 3;
         } else {
-            ++m_skipped;
             ++pos;
         }
     }

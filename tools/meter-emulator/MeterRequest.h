@@ -31,12 +31,6 @@ class RequestParser
 public:
     QList<MeterRequest> feed(const QByteArray &bytes);
 
-    // Bytes skipped so far while resynchronising.
-    qint64 skippedBytes() const { return m_skipped; }
-    // Start of a frame still waiting for its remaining bytes.
-    QByteArray pending() const { return m_pending; }
-
 private:
-    QByteArray m_pending;
-    qint64 m_skipped = 0;
+    QByteArray m_pending; // the start of a frame still waiting for its remaining bytes
 };

@@ -21,6 +21,7 @@ public:
     MeterResponder(const QList<MeterRecord> &records, const FaultOptions &faults, quint32 seed = 1);
 
     QList<Output> hear(const QByteArray &bytes, qint64 nowMs);
+    bool isAwake() const { return m_model.isAwake(); }
 
 private:
     QList<Output> answer(const MeterRequest &request, qint64 nowMs);

@@ -58,7 +58,19 @@ QList<QWidget *> frontFirst()
     };
     add(QApplication::activeModalWidget());
     add(QApplication::activeWindow());
-    for (QWidget *w : QApplication::topLevelWidgets())
+    // The rest in an order of their own (Qt lists them in none): a dialog in
+    // front of its owner, then by name.
+    QList<QWidget *> rest = QApplication::topLevelWidgets();
+    const auto owners = [](const QWidget *w) {
+        int n = 0;
+        while ((w = w->parentWidget()))
+            ++n;
+        return n;
+    };
+    std::sort(rest.begin(), rest.end(), [&owners](const QWidget *a, const QWidget *b) {
+        return std::pair(-owners(a), a->objectName()) < std::pair(-owners(b), b->objectName());
+    });
+    for (QWidget *w : std::as_const(rest))
         add(w);
 
     QList<QWidget *> out;

@@ -11,7 +11,7 @@ namespace OpenWindows {
 
 // Every shown window and every page of a multiple-document frame, front
 // first: a modal window, then the active window (its pages before itself, the
-// active page first), then the rest.
+// active page first), then the rest, each dialog before its owner.
 QList<QWidget *> frontFirst();
 
 // Every named control of a window or page (widgets, menu items, timers), in

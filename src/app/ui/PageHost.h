@@ -7,7 +7,7 @@ class QWidget;
 // The frame as the application's own pages see it. Pages never include the
 // frame: a page that leads elsewhere asks its host, which unloads every page
 // (the asking one only after its handler has returned) and shows the next.
-// Pages below the application do not see it: the page factory wires where
+// Pages below the application do not see it: the page table wires where
 // they lead.
 class PageHost
 {

@@ -1,11 +1,13 @@
 #include "app/ui/ScriptedStart.h"
 
 #include "app/AppState.h"
+#include "platform/LocalBytes.h"
 #include "platform/TextFiles.h"
 #include "app/ui/OpenWindows.h"
 #include "app/ui/StateDump.h"
 #include "app/ui/Startup.h"
 #include "app/ui/frmMain.h"
+#include "users/OwnFiles.h"
 #include "users/ui/frmLogin.h"
 
 #include <QBuffer>
@@ -24,8 +26,6 @@ namespace {
 // The login window reads its list 200 ms after it appears; a slow disk gets
 // ten seconds before the start is given up.
 constexpr int kListWaitMs = 10000;
-// Time the help browser is given to draw its loaded page before its picture.
-constexpr int kPageDrawnMs = 300;
 } // namespace
 
 ScriptedStart::ScriptedStart(Startup &startup, const AppState &state, const StartOptions &options, QObject *parent)
@@ -53,6 +53,8 @@ void ScriptedStart::begin()
 {
     if (m_options.user.isEmpty())
         return;
+    if (frmMain *frame = m_startup.frame())
+        frame->setScripted(true);
     frmLogin *login = m_startup.login();
     if (!login) {
         fail(QStringLiteral("The login window did not open."));
@@ -73,7 +75,9 @@ void ScriptedStart::logIn()
         fail(QStringLiteral("The login window has no user list, password box or Login button."));
         return;
     }
-    const int index = names->findText(m_options.user, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // By the ID itself, byte for byte: the list shows an ID of another
+    // encoding as Latin-1, and two IDs may look alike.
+    const int index = names->findData(m_options.user);
     if (index < 0) {
         fail(QStringLiteral("There is no user \"%1\".").arg(m_options.user));
         return;
@@ -93,34 +97,20 @@ void ScriptedStart::afterLogin()
     if (m_options.page) {
         QWidget *opened = frame->open(*m_options.page);
         if (!opened) {
-            fail(QStringLiteral("The page \"%1\" is not available in this build.")
-                     .arg(PageCommands::name(*m_options.page)));
+            fail(QStringLiteral("The page \"%1\" is not available in this build.").arg(m_options.page->name()));
             return;
         }
         if (opened->isWindow())
             m_front = opened;
     }
-    continueWhenSettled();
+    scheduleNextStep();
 }
 
-void ScriptedStart::continueWhenSettled()
+void ScriptedStart::scheduleNextStep()
 {
-    // A window that is still filling itself (the help browser loading a page)
-    // says when it is done; the next step waits for that.
-    if (m_front && m_front->property("busy").toBool()) {
-        connect(m_front, SIGNAL(settled()), this, SLOT(afterSettled()), Qt::SingleShotConnection);
-        return;
-    }
     // Each step and the end run from the event loop, so what a step opens (a
     // window, a modal box) is shown before the next step looks for controls.
     QTimer::singleShot(0, this, &ScriptedStart::nextStep);
-}
-
-void ScriptedStart::afterSettled()
-{
-    // The web engine draws a loaded page a few frames later, on its own
-    // threads, and says nothing when it has: a picture taken at once is blank.
-    QTimer::singleShot(m_options.screenshot.isEmpty() ? 0 : kPageDrawnMs, this, &ScriptedStart::nextStep);
 }
 
 void ScriptedStart::nextStep()
@@ -135,7 +125,7 @@ void ScriptedStart::nextStep()
         fail(error);
         return;
     }
-    continueWhenSettled();
+    scheduleNextStep();
 }
 
 void ScriptedStart::finish()
@@ -156,6 +146,8 @@ void ScriptedStart::finish()
 bool ScriptedStart::saveDump()
 {
     const QByteArray json = QJsonDocument(StateDump::screen(m_messages)).toJson(QJsonDocument::Indented);
+    if (isOwnFile(m_options.dump))
+        return false;
     QString error;
     if (!TextFiles::writeAtomically(m_options.dump, json, &error)) {
         fail(error);
@@ -164,8 +156,18 @@ bool ScriptedStart::saveDump()
     return true;
 }
 
+bool ScriptedStart::isOwnFile(const QString &path)
+{
+    const QString refusal = OwnFiles::exportRefusal(m_state.dataDir, path);
+    if (!refusal.isEmpty())
+        fail(refusal);
+    return !refusal.isEmpty();
+}
+
 void ScriptedStart::saveScreenshot(QWidget *front)
 {
+    if (isOwnFile(m_options.screenshot))
+        return;
     QByteArray format = QFileInfo(m_options.screenshot).suffix().toLower().toLatin1();
     if (format.isEmpty())
         format = "png";
@@ -187,6 +189,6 @@ void ScriptedStart::saveScreenshot(QWidget *front)
 
 void ScriptedStart::fail(const QString &why)
 {
-    std::fprintf(stderr, "%s\n", qPrintable(why));
+    std::fprintf(stderr, "%s\n", qPrintable(LocalBytes::shown(why)));
     QCoreApplication::exit(1);
 }

@@ -27,16 +27,16 @@ public:
     // Call once the login window is shown.
     void begin();
 
-private slots:
-    void afterSettled();
-
 private:
     void logIn();
     void afterLogin();
-    void continueWhenSettled();
+    void scheduleNextStep();
     void nextStep();
     void finish();
     bool saveDump();
+    // A file asked for is never one of the program's own: true, after failing
+    // the run with why, when path is one.
+    bool isOwnFile(const QString &path);
     void saveScreenshot(QWidget *front);
     void fail(const QString &why);
 

@@ -40,11 +40,6 @@ frmLogin *Startup::login() const
     return m_login;
 }
 
-frmLoginAdd *Startup::loginAdd() const
-{
-    return m_loginAdd;
-}
-
 void Startup::run(bool watched)
 {
     m_splash = std::make_unique<frmSplash>();
@@ -92,7 +87,7 @@ void Startup::onLoggedIn(const LoginOutcome &outcome)
 {
     m_state.users = outcome.users;
     m_state.user = outcome.user;
-    m_frame->open(PageCommand::Index);
+    m_frame->open(PageCommands::kIndex);
     dismiss(m_login);
     m_loggedIn = true;
     Q_EMIT loggedIn();

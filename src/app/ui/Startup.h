@@ -30,9 +30,8 @@ public:
     void run(bool watched = true);
 
     frmMain *frame() const { return m_frame.get(); }
-    // The login or new-user window while one is shown.
+    // The login window while it is shown.
     frmLogin *login() const;
-    frmLoginAdd *loginAdd() const;
     bool isLoggedIn() const { return m_loggedIn; }
 
 Q_SIGNALS:

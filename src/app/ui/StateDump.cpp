@@ -1,17 +1,12 @@
 #include "app/ui/StateDump.h"
 
 #include "app/ui/OpenWindows.h"
+#include "reports/ui/chart/ChartView.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAction>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QGroupBox>
@@ -22,11 +17,8 @@
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTimer>
-#include <QValueAxis>
-#include <QXYSeries>
 
 namespace StateDump {
 
@@ -101,44 +93,35 @@ QJsonArray pointArray(const QList<QPointF> &points)
     return out;
 }
 
-void addChart(QJsonObject &out, const QChart *chart)
+// The class name charts have always been dumped under, so that scripts which
+// look for a chart by its class still find it.
+const QString kChartClass = QStringLiteral("QChartView");
+
+// Each series with its points as plotted (bars: category index and height),
+// the category axis's labels, and both axes' titles and ranges (a category
+// axis's range is its first and last label); nothing for a chart not drawn yet.
+void addChart(QJsonObject &out, const ChartView &view)
 {
     QJsonArray series;
-    for (QAbstractSeries *s : chart->series()) {
-        if (auto *xy = qobject_cast<QXYSeries *>(s)) {
-            series << QJsonObject{{QStringLiteral("name"), xy->name()},
-                                  {QStringLiteral("points"), pointArray(xy->points())}};
-        } else if (auto *bars = qobject_cast<QAbstractBarSeries *>(s)) {
-            for (const QBarSet *set : bars->barSets()) {
-                QList<QPointF> points;
-                for (int i = 0; i < set->count(); ++i)
-                    points << QPointF(i, set->at(i));
-                series << QJsonObject{{QStringLiteral("name"), set->label()},
-                                      {QStringLiteral("points"), pointArray(points)}};
-            }
-        }
-    }
     QJsonArray axes;
     QJsonArray categories;
-    for (QAbstractAxis *axis : chart->axes()) {
-        QJsonObject a{{QStringLiteral("title"), axis->titleText()}};
-        if (auto *v = qobject_cast<QValueAxis *>(axis)) {
-            a.insert(u"min", v->min());
-            a.insert(u"max", v->max());
-        } else if (auto *c = qobject_cast<QCategoryAxis *>(axis)) {
-            a.insert(u"min", c->min());
-            a.insert(u"max", c->max());
-            for (const QString &label : c->categoriesLabels())
+    const Chart::Model &chart = view.model();
+    for (const Chart::Series &s : chart.series) {
+        if (s.inDump)
+            series << QJsonObject{{QStringLiteral("name"), s.name}, {QStringLiteral("points"), pointArray(s.points)}};
+    }
+    for (const Chart::Axis *axis : {&chart.x, &chart.y}) {
+        if (!view.hasModel())
+            break;
+        QJsonObject a{{QStringLiteral("title"), axis->title}};
+        if (axis->kind == Chart::Axis::Kind::Value) {
+            a.insert(u"min", axis->min);
+            a.insert(u"max", axis->max);
+        } else {
+            a.insert(u"min", axis->categories.value(0));
+            a.insert(u"max", axis->categories.isEmpty() ? QString() : axis->categories.last());
+            for (const QString &label : axis->categories)
                 categories << label;
-        } else if (auto *b = qobject_cast<QBarCategoryAxis *>(axis)) {
-            // Bar categories are drawn as rich text ("&lt;61" shows "<61").
-            const auto shown = [](const QString &label) {
-                return QTextDocumentFragment::fromHtml(label).toPlainText();
-            };
-            a.insert(u"min", shown(b->min()));
-            a.insert(u"max", shown(b->max()));
-            for (const QString &label : b->categories())
-                categories << shown(label);
         }
         axes << a;
     }
@@ -151,7 +134,8 @@ void addChart(QJsonObject &out, const QChart *chart)
 
 QJsonObject control(QObject *o)
 {
-    QJsonObject out{{QStringLiteral("class"), QString::fromLatin1(o->metaObject()->className())},
+    auto *chart = qobject_cast<ChartView *>(o);
+    QJsonObject out{{QStringLiteral("class"), chart ? kChartClass : QString::fromLatin1(o->metaObject()->className())},
                     {QStringLiteral("text"), textOf(o)}};
     if (auto *a = qobject_cast<QAction *>(o)) {
         out.insert(u"visible", a->isVisible());
@@ -188,8 +172,8 @@ QJsonObject control(QObject *o)
         addRange(out, s->value(), s->minimum(), s->maximum());
     else if (auto *p = qobject_cast<QProgressBar *>(w))
         addRange(out, p->value(), p->minimum(), p->maximum());
-    if (auto *chartView = qobject_cast<QChartView *>(w); chartView && chartView->chart())
-        addChart(out, chartView->chart());
+    if (chart)
+        addChart(out, *chart);
     return out;
 }
 

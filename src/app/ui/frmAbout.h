@@ -14,6 +14,7 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(QWidget *parent = nullptr);
 
+private:
     QLabel *picIcon;
     QLabel *lblTitle;
     QPushButton *cmdOK;

@@ -16,71 +16,71 @@ const QSize kPictureSize(96, 96);
 
 frmIndex::frmIndex(PageHost &host, QWidget *parent)
     : QWidget(parent)
-    , Frame1(new QFrame(this))
+    , textFrame(new QFrame(this))
     , lblProductName(
-          WindowParts::wrappedLabel(Frame1, "lblProductName", QStringLiteral("Dextrel  Management Software")))
-    , Label1(WindowParts::wrappedLabel(
-          Frame1, "Label1",
+          WindowParts::wrappedLabel(textFrame, "lblProductName", QStringLiteral("Dextrel  Management Software")))
+    , welcomeText(WindowParts::wrappedLabel(
+          textFrame, "Label1",
           QStringLiteral("Welcome to the Dextrel Management Software,a software that offers a "
                          "database of information to help better manage an individual's diabetes.")))
-    , Label2(WindowParts::wrappedLabel(
-          Frame1, "Label2",
+    , disclaimerText(WindowParts::wrappedLabel(
+          textFrame, "Label2",
           QStringLiteral("The software is not intended to provide medical advice. Consult with your "
                          "health care professional before making any life changing decisions "
                          "(i.e. your diet, exercise program or medication.).")))
-    , Label3(
-          WindowParts::wrappedLabel(Frame1, "Label3",
+    , originText(
+          WindowParts::wrappedLabel(textFrame, "Label3",
                                     QStringLiteral("The software was developed exclusively by DX for use with Glucose "
                                                    "Monitoring System.")))
-    , Picture1(new ClickablePicture(QStringLiteral("meterreadings"), kPictureSize, this))
-    , Command1(new QPushButton(QStringLiteral("Meter Readings"), this))
-    , Picture3(new ClickablePicture(QStringLiteral("reports"), kPictureSize, this))
-    , Command2(new QPushButton(QStringLiteral("Reports"), this))
-    , Picture2(new QLabel(this))
+    , meterPicture(new ClickablePicture(QStringLiteral("meterreadings"), kPictureSize, this))
+    , meterButton(new QPushButton(QStringLiteral("Meter Readings"), this))
+    , reportsPicture(new ClickablePicture(QStringLiteral("reports"), kPictureSize, this))
+    , reportsButton(new QPushButton(QStringLiteral("Reports"), this))
+    , dropPicture(new QLabel(this))
     , m_host(host)
 {
     setObjectName(QStringLiteral("frmIndex"));
     setWindowTitle(QStringLiteral("Welcome!"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setPixmap(Pictures::pixmap(QStringLiteral("drop"), kPictureSize));
+    textFrame->setObjectName(QStringLiteral("Frame1"));
+    meterPicture->setObjectName(QStringLiteral("Picture1"));
+    meterButton->setObjectName(QStringLiteral("Command1"));
+    reportsPicture->setObjectName(QStringLiteral("Picture3"));
+    reportsButton->setObjectName(QStringLiteral("Command2"));
+    dropPicture->setObjectName(QStringLiteral("Picture2"));
+    dropPicture->setPixmap(Pictures::pixmap(QStringLiteral("drop"), kPictureSize));
     // The pictures say in words what their buttons say.
-    Picture1->setAccessibleName(Command1->text());
-    Picture3->setAccessibleName(Command2->text());
-    Picture2->setAccessibleName(QStringLiteral("Blood drop"));
+    meterPicture->setAccessibleName(meterButton->text());
+    reportsPicture->setAccessibleName(reportsButton->text());
+    dropPicture->setAccessibleName(QStringLiteral("Blood drop"));
 
     WindowParts::setTitleFont(lblProductName, 1.8);
 
-    Frame1->setFrameShape(QFrame::Box);
-    auto *texts = new QVBoxLayout(Frame1);
-    for (QLabel *label : {lblProductName, Label1, Label2, Label3})
+    textFrame->setFrameShape(QFrame::Box);
+    auto *texts = new QVBoxLayout(textFrame);
+    for (QLabel *label : {lblProductName, welcomeText, disclaimerText, originText})
         texts->addWidget(label);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(Frame1, 0, 0, 1, 3);
-    layout->addWidget(Picture1, 1, 0, Qt::AlignCenter);
-    layout->addWidget(Picture3, 1, 1, Qt::AlignCenter);
-    layout->addWidget(Picture2, 1, 2, 2, 1, Qt::AlignCenter);
-    layout->addWidget(Command1, 2, 0, Qt::AlignHCenter | Qt::AlignTop);
-    layout->addWidget(Command2, 2, 1, Qt::AlignHCenter | Qt::AlignTop);
+    layout->addWidget(textFrame, 0, 0, 1, 3);
+    layout->addWidget(meterPicture, 1, 0, Qt::AlignCenter);
+    layout->addWidget(reportsPicture, 1, 1, Qt::AlignCenter);
+    layout->addWidget(dropPicture, 1, 2, 2, 1, Qt::AlignCenter);
+    layout->addWidget(meterButton, 2, 0, Qt::AlignHCenter | Qt::AlignTop);
+    layout->addWidget(reportsButton, 2, 1, Qt::AlignHCenter | Qt::AlignTop);
     layout->setRowStretch(3, 1);
 
-    connect(Picture1, &ClickablePicture::clicked, this, &frmIndex::showMeterReadings);
-    connect(Command1, &QPushButton::clicked, this, &frmIndex::showMeterReadings);
-    connect(Picture3, &ClickablePicture::clicked, this, &frmIndex::showReports);
-    connect(Command2, &QPushButton::clicked, this, &frmIndex::showReports);
+    connect(meterPicture, &ClickablePicture::clicked, this, &frmIndex::showMeterReadings);
+    connect(meterButton, &QPushButton::clicked, this, &frmIndex::showMeterReadings);
+    connect(reportsPicture, &ClickablePicture::clicked, this, &frmIndex::showReports);
+    connect(reportsButton, &QPushButton::clicked, this, &frmIndex::showReports);
 }
 
 void frmIndex::showMeterReadings()
 {
-    m_host.open(PageCommand::Download);
+    m_host.open(PageCommands::kDownload);
 }
 
 void frmIndex::showReports()
 {
-    m_host.open(PageCommand::Menu);
+    m_host.open(PageCommands::kMenu);
 }

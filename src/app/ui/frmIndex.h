@@ -17,20 +17,23 @@ class frmIndex : public QWidget
 public:
     explicit frmIndex(PageHost &host, QWidget *parent = nullptr);
 
-    QFrame *Frame1;
-    QLabel *lblProductName;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    ClickablePicture *Picture1;
-    QPushButton *Command1;
-    ClickablePicture *Picture3;
-    QPushButton *Command2;
-    QLabel *Picture2;
-
 private:
     void showMeterReadings();
     void showReports();
 
+    // The box around the texts, and in it the product's name, the welcome,
+    // the medical disclaimer and who made the software.
+    QFrame *textFrame;
+    QLabel *lblProductName;
+    QLabel *welcomeText;
+    QLabel *disclaimerText;
+    QLabel *originText;
+    // "Meter Readings" and "Reports", each a picture with a button below it;
+    // the blood drop is only a picture.
+    ClickablePicture *meterPicture;
+    QPushButton *meterButton;
+    ClickablePicture *reportsPicture;
+    QPushButton *reportsButton;
+    QLabel *dropPicture;
     PageHost &m_host;
 };

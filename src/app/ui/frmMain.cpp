@@ -2,75 +2,44 @@
 #include "app/ui/frmMain.h"
 
 #include "app/AppState.h"
-#include "app/ui/PageFactory.h"
 #include "app/ui/Pictures.h"
 #include "app/ui/ShellTexts.h"
 #include "app/ui/frmAbout.h"
+#include "platform/TextFiles.h"
+#include "platform/ui/LeaveCheck.h"
 #include "platform/ui/MessageService.h"
+#include "platform/ui/SaveDialogs.h"
 #include "platform/ui/WindowParts.h"
+#include "reports/ui/ExportWindow.h"
 #include "reports/ReportFileNames.h"
+#include "users/OwnFiles.h"
 
+#include <QBuffer>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
+#include <optional>
+
 namespace {
 
 const QString kCaption = Product::kName + QStringLiteral(" v") + Product::kVersion;
-const QString kLineGraphItem = QStringLiteral("Line Graph(&G)");
-
-struct ToolButton
-{
-    QString key;
-    QString icon;
-    void (*run)(frmMain &);
-};
-
-// The toolbar, group by group; a separator stands between the groups.
-const QList<QList<ToolButton>> &toolButtonGroups()
-{
-    static const QList<QList<ToolButton>> groups{
-        {
-            {QStringLiteral("Index"), QStringLiteral("tb-index"), [](frmMain &f) { f.open(PageCommand::Index); }},
-            {QStringLiteral("Setup"), QStringLiteral("tb-setup"), [](frmMain &f) { f.open(PageCommand::Settings); }},
-        },
-        {
-            {QStringLiteral("Download Meter Readings"), QStringLiteral("tb-download"),
-             [](frmMain &f) { f.open(PageCommand::Download); }},
-            {QStringLiteral("Meter Control"), QStringLiteral("tb-metercontrol"),
-             [](frmMain &f) { f.CloseChildForms(); }},
-        },
-        {
-            {ShellTexts::kDataList, QStringLiteral("tb-datalist"), [](frmMain &f) { f.open(PageCommand::DataList); }},
-            {ShellTexts::kStandardDay, QStringLiteral("tb-standardday"),
-             [](frmMain &f) { f.open(PageCommand::StandardDay); }},
-            {ShellTexts::kLineGraph, QStringLiteral("tb-linegraph"),
-             [](frmMain &f) { f.open(PageCommand::LineGraph); }},
-            {ShellTexts::kHistogram, QStringLiteral("tb-histogram"),
-             [](frmMain &f) { f.open(PageCommand::Histogram); }},
-        },
-        {
-            {QStringLiteral("Print Report"), QStringLiteral("tb-print"), [](frmMain &f) { f.mnuPrintR->trigger(); }},
-        },
-    };
-    return groups;
-}
 
 QMdiSubWindow *subWindowOf(QWidget *page)
 {
@@ -129,82 +98,105 @@ void frmMain::buildMenus()
         menu->setObjectName(QLatin1String(name));
         return menu;
     };
-    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, bool available, auto command) {
-        QAction *item = menu->addAction(caption);
+    // Appended, or put before the item given.
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, bool available, auto command,
+                          QAction *before = nullptr) {
+        auto *item = new QAction(caption, menu);
         item->setObjectName(QLatin1String(name));
         item->setEnabled(available);
         connect(item, &QAction::triggered, this, command);
+        menu->insertAction(before, item);
         return item;
     };
     auto opens = [this](PageCommand command) { return [this, command] { open(command); }; };
+    // The items of the page table's commands in this menu.
+    auto addPageItems = [&](QMenu *menu, PageMenu which) {
+        for (const PageRow &row : Pages::table()) {
+            if (row.item.menu == which)
+                addItem(menu, row.item.name, row.item.caption, row.item.available, opens(row.command));
+        }
+    };
 
-    mnuMain = addMenu("mnuMain", QStringLiteral("Main(&M)"));
-    mnuIndex = addItem(mnuMain, "mnuIndex", QStringLiteral("Index(&I)"), true, opens(PageCommand::Index));
-    mnuSetup = addItem(mnuMain, "mnuSetup", QStringLiteral("Setup(&S)..."), true, opens(PageCommand::Settings));
+    QMenu *mnuMain = addMenu("mnuMain", QStringLiteral("Main(&M)"));
+    addPageItems(mnuMain, PageMenu::Main);
+    // One window of each kind: asked again, the one open comes to the front.
     const auto exports = [this](ReportFiles::Kind kind) {
         return [this, kind] {
-            if (QWidget *window = PageFactory::createExportWindow(m_state, kind))
-                showOwned(window);
+            QPointer<QWidget> &kept = m_exports[kind];
+            if (!kept)
+                kept = new ExportWindow(PageContext{m_state.user, m_state.store, m_state.dataDir}, kind);
+            showOwned(kept);
         };
     };
     // X, not E: Exit(&E) below has that letter.
-    mnuExport = addItem(mnuMain, "mnuExport", QStringLiteral("Export Readings(&X)..."), true,
-                        exports(ReportFiles::Kind::Readings));
-    mnuDoctorReport = addItem(mnuMain, "mnuDoctorReport", QStringLiteral("Report for My Doctor(&R)..."), true,
-                              exports(ReportFiles::Kind::DoctorReport));
+    addItem(mnuMain, "mnuExport", QStringLiteral("Export Readings(&X)..."), true, exports(ReportFiles::Kind::Readings));
+    addItem(mnuMain, "mnuDoctorReport", QStringLiteral("Report for My Doctor(&R)..."), true,
+            exports(ReportFiles::Kind::DoctorReport));
     // Logging out is never offered: the item exists, unavailable and without a command.
-    mnuLogout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
-    mnuLogout->setObjectName(QStringLiteral("mnuLogout"));
-    mnuLogout->setEnabled(false);
-    mnuExit = addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true, [] { QCoreApplication::exit(0); });
+    QAction *logout = mnuMain->addAction(QStringLiteral("Logout(&O)..."));
+    logout->setObjectName(QStringLiteral("mnuLogout"));
+    logout->setEnabled(false);
+    addItem(mnuMain, "mnuExit", QStringLiteral("Exit(&E)"), true, [this] {
+        if (CloseChildForms())
+            QCoreApplication::exit(0);
+    });
 
-    mnuMeter = addMenu("mnuMeter", QStringLiteral("Meter(&M)"));
-    mnuMeterRead = addItem(mnuMeter, "mnuMeterRead", QStringLiteral("Download Meter Readings(&D)"), true,
-                           opens(PageCommand::Download));
-    mnuMeterControl = addItem(mnuMeter, "mnuMeterControl", QStringLiteral("Meter Control(&C)..."), false,
-                              [this] { CloseChildForms(); });
+    QMenu *mnuMeter = addMenu("mnuMeter", QStringLiteral("Meter(&M)"));
+    addPageItems(mnuMeter, PageMenu::Meter);
+    addItem(mnuMeter, "mnuMeterControl", QStringLiteral("Meter Control(&C)..."), false, [this] { CloseChildForms(); });
 
-    mnuReport = addMenu("mnuReport", QStringLiteral("Report(&R)"));
-    mnuReport1 = addItem(mnuReport, "mnuReport1", QStringLiteral("Data List(&L)"), true, opens(PageCommand::DataList));
-    mnuReport2 = addItem(mnuReport, "mnuReport2", QStringLiteral("Standard Day(&D)"), true,
-                         opens(PageCommand::StandardDay));
-    mnuReport5 = addItem(mnuReport, "mnuReport5", kLineGraphItem, true, opens(PageCommand::LineGraph));
-    mnuReport6 = addItem(mnuReport, "mnuReport6", QStringLiteral("PC Line Graph(&P)"), false,
-                         opens(PageCommand::PcLineGraph));
-    mnuReport3 = addItem(mnuReport, "mnuReport3", kLineGraphItem, false, opens(PageCommand::LineGraph));
-    mnuReport4 = addItem(mnuReport, "mnuReport4", QStringLiteral("Histogram(&H)"), true, opens(PageCommand::Histogram));
-    mnuSummary = addItem(mnuReport, "mnuSummary", QStringLiteral("Summary(&U)"), true, opens(PageCommand::Summary));
-    mnuOverlayDay = addItem(mnuReport, "mnuOverlayDay", QStringLiteral("Overlay Day(&O)"), true,
-                            opens(PageCommand::OverlayDay));
+    QMenu *mnuReport = addMenu("mnuReport", QStringLiteral("Report(&R)"));
+    addPageItems(mnuReport, PageMenu::Report);
+    // A second Line Graph item, never available, stands after the PC line graph's.
+    const QList<QAction *> reports = mnuReport->actions();
+    QAction *pcLineGraph = mnuReport->findChild<QAction *>(
+        QLatin1String(Pages::row(PageCommands::kPcLineGraph)->item.name));
+    addItem(mnuReport, "mnuReport3", ShellTexts::kLineGraphItem, false, opens(PageCommands::kLineGraph),
+            reports.value(reports.indexOf(pcLineGraph) + 1));
 
-    mnuPrint = addMenu("mnuPrint", QStringLiteral("Print(&P)"));
+    QMenu *mnuPrint = addMenu("mnuPrint", QStringLiteral("Print(&P)"));
     mnuPSetup = addItem(mnuPrint, "mnuPSetup", QStringLiteral("Print Setting(&S)..."), true,
                         [this] { printSetting(); });
     mnuPrintR = addItem(mnuPrint, "mnuPrintR", QStringLiteral("Print Report(&R)"), true, [this] { printReport(); });
 
-    mnuHelp = addMenu("mnuHelp", QStringLiteral("Help(&H)"));
-    mnuWeb = addItem(mnuHelp, "mnuWeb", QStringLiteral("Our Web(&W)"), true, opens(PageCommand::Web));
+    QMenu *mnuHelp = addMenu("mnuHelp", QStringLiteral("Help(&H)"));
+    addItem(mnuHelp, "mnuWeb", QStringLiteral("Our Web(&W)"), true, opens(PageCommands::kWeb));
     // Where the user's readings are, to back them up or send a download log.
     mnuDataFolder = addItem(mnuHelp, "mnuDataFolder", QStringLiteral("Open Data Folder"), true,
                             [this] { openDataFolder(); });
-    mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("About(&A)"), true, opens(PageCommand::About));
+    addItem(mnuHelp, "mnuAbout", QStringLiteral("About(&A)"), true, opens(PageCommands::kAbout));
 }
 
 void frmMain::buildToolBar()
 {
+    // The buttons of the page table's commands whose items are in this menu.
+    const auto pageButtons = [this](PageMenu menu) {
+        QList<ToolButton> buttons;
+        for (const PageRow &row : Pages::table()) {
+            if (row.item.menu == menu && !row.tool.key.isEmpty())
+                buttons << ToolButton{row.tool.key, row.tool.icon, [this, c = row.command] { open(c); }};
+        }
+        return buttons;
+    };
+    m_toolGroups = {
+        pageButtons(PageMenu::Main),
+        pageButtons(PageMenu::Meter) << ToolButton{QStringLiteral("Meter Control"), QStringLiteral("tb-metercontrol"),
+                                                   [this] { CloseChildForms(); }},
+        pageButtons(PageMenu::Report),
+        {ToolButton{QStringLiteral("Print Report"), QStringLiteral("tb-print"), [this] { mnuPrintR->trigger(); }}},
+    };
+
     tbToolBar = addToolBar(QString());
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
     tbToolBar->setIconSize(QSize(24, 24));
-    const auto &groups = toolButtonGroups();
-    for (qsizetype g = 0; g < groups.size(); ++g) {
-        if (g > 0)
+    for (const QList<ToolButton> &group : std::as_const(m_toolGroups)) {
+        if (!tbToolBar->actions().isEmpty())
             tbToolBar->addSeparator();
-        for (const ToolButton &button : groups.at(g)) {
+        for (const ToolButton &button : group) {
             QAction *action = tbToolBar->addAction(Pictures::icon(button.icon), button.key);
             action->setToolTip(button.key);
-            const QString key = button.key;
-            connect(action, &QAction::triggered, this, [this, key] { toolbarClick(key); });
+            connect(action, &QAction::triggered, this, [this, key = button.key] { toolbarClick(key); });
         }
     }
 }
@@ -237,52 +229,45 @@ void frmMain::showClock()
     m_timeLabel->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
 
-void frmMain::CloseChildForms()
+bool frmMain::CloseChildForms()
 {
-    for (Page p : Pages::all())
-        unloadPage(p);
-}
-
-QWidget *frmMain::page(Page page) const
-{
-    const auto it = m_pages.find(page);
-    return it == m_pages.end() ? nullptr : it->second.data();
-}
-
-QWidget *frmMain::showPage(Page which)
-{
-    QWidget *shown = page(which);
-    if (!shown) {
-        shown = PageFactory::create(which, *this, m_state);
-        if (!shown)
-            return nullptr;
-        QMdiSubWindow *sub = m_mdi->addSubWindow(shown);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->setWindowIcon(windowIcon());
-        m_pages[which] = shown;
-    }
-    if (!isVisible())
-        show();
-    QMdiSubWindow *sub = subWindowOf(shown);
-    sub->showMaximized();
-    m_mdi->setActiveSubWindow(sub);
-    return shown;
-}
-
-void frmMain::unloadPage(Page which)
-{
-    const auto it = m_pages.find(which);
-    if (it == m_pages.end())
-        return;
-    QWidget *unloaded = it->second.data();
-    m_pages.erase(it);
-    if (QMdiSubWindow *sub = subWindowOf(unloaded)) {
+    if (auto *check = dynamic_cast<LeaveCheck *>(m_page.data()); check && !check->canLeave())
+        return false;
+    QMdiSubWindow *sub = subWindowOf(m_page);
+    m_page = nullptr;
+    if (sub) {
         // The page may be unloading itself from one of its own click handlers:
         // take it off the frame now, destroy it once that handler has returned.
         m_mdi->removeSubWindow(sub);
         sub->hide();
         sub->deleteLater();
     }
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (!CloseChildForms()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+// Makes the page and shows it maximised, making the frame visible.
+QWidget *frmMain::showPage(WindowMaker make)
+{
+    if (!make)
+        return nullptr;
+    m_page = make(*this, m_state);
+    QMdiSubWindow *sub = m_mdi->addSubWindow(m_page);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    if (!isVisible())
+        show();
+    sub->showMaximized();
+    m_mdi->setActiveSubWindow(sub);
+    return m_page;
 }
 
 QWidget *frmMain::activePage() const
@@ -296,10 +281,31 @@ bool frmMain::printActivePage(QPrinter &printer)
     QWidget *active = activePage();
     if (!active)
         return false;
+    const bool toPdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (toPdf) {
+        if (const QString refusal = OwnFiles::exportRefusal(m_state.dataDir, printer.outputFileName());
+            !refusal.isEmpty()) {
+            Messages::show(this, refusal, {}, Messages::Icon::Warning);
+            return false;
+        }
+    }
     const QImage image = pageImage(active);
     printer.setPageOrientation(active->width() > active->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // A printed page is health data: its PDF is written as the program's own
+    // files are, owner-only and whole, never by the printer engine in place.
+    QBuffer pdf;
+    std::optional<QPdfWriter> pdfWriter;
+    if (toPdf) {
+        pdf.open(QIODevice::WriteOnly);
+        pdfWriter.emplace(&pdf);
+        pdfWriter->setPdfVersion(printer.pdfVersion());
+        pdfWriter->setResolution(printer.resolution());
+        pdfWriter->setPageLayout(printer.pageLayout());
+        pdfWriter->setTitle(printer.docName());
+        pdfWriter->setCreator(printer.creator());
+    }
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(pdfWriter ? static_cast<QPagedPaintDevice *>(&*pdfWriter) : &printer)) {
         Messages::show(this, ShellTexts::kCannotPrint, {}, Messages::Icon::Warning);
         return false;
     }
@@ -307,6 +313,10 @@ bool frmMain::printActivePage(QPrinter &printer)
     const QSize size = active->size().scaled(paper.size(), Qt::KeepAspectRatio);
     painter.drawImage(QRect(QPoint(paper.x() + (paper.width() - size.width()) / 2, paper.y()), size), image);
     painter.end();
+    if (toPdf && !TextFiles::writeAtomically(printer.outputFileName(), pdf.data(), nullptr)) {
+        Messages::show(this, ShellTexts::kCannotPrint, {}, Messages::Icon::Warning);
+        return false;
+    }
     return true;
 }
 
@@ -322,91 +332,80 @@ QPrinter &frmMain::printer()
 
 QWidget *frmMain::open(PageCommand command)
 {
-    // The about box and the help browser open in front of whatever page is shown.
-    if (command == PageCommand::About)
-        return showAbout();
-    if (command == PageCommand::Web)
-        return openHelpBrowser();
-
-    CloseChildForms();
-    const std::optional<Page> target = PageCommands::pageFor(command, m_state.user.unit);
-    QWidget *shown = target ? showPage(*target) : nullptr;
-    if (command == PageCommand::Settings)
-        return showSettings();
-    return shown;
+    const PageRow *row = Pages::row(command);
+    if (!row)
+        return nullptr;
+    QWidget *shown = nullptr;
+    if (row->page) {
+        if (!CloseChildForms())
+            return nullptr;
+        shown = showPage(row->pageFor(m_state.user.unit));
+    }
+    return row->window ? showWindow(*row) : shown;
 }
 
 void frmMain::toolbarClick(const QString &key)
 {
-    for (const auto &group : toolButtonGroups()) {
+    for (const QList<ToolButton> &group : std::as_const(m_toolGroups)) {
         for (const ToolButton &button : group) {
             if (button.key == key) {
-                button.run(*this);
+                button.run();
                 return;
             }
         }
     }
 }
 
-QWidget *frmMain::showSettings()
+QWidget *frmMain::showWindow(const PageRow &row)
 {
-    if (!m_settings)
-        m_settings = PageFactory::createSettingsWindow(m_state);
-    return m_settings ? showOwned(m_settings) : nullptr;
+    if (row.newWindowEachTime) {
+        QWidget *window = row.window(*this, m_state);
+        return window ? showOwned(window) : nullptr;
+    }
+    QPointer<QWidget> &kept = m_windows[&row];
+    if (!kept)
+        kept = row.window(*this, m_state);
+    return kept ? showOwned(kept) : nullptr;
 }
 
-QWidget *frmMain::showAbout()
-{
-    if (!m_about)
-        m_about = new frmAbout(this);
-    return showOwned(m_about);
-}
-
-QWidget *frmMain::openHelpBrowser()
-{
-    QWidget *browser = PageFactory::createHelpBrowser();
-    return browser ? showOwned(browser) : nullptr;
-}
-
-// The frame's separate windows belong to it: window managers keep them over it,
+// The frame's separate windows belong to it: its dialogs stay in front of it,
 // and they open centred on it, within the screen.
 QWidget *frmMain::showOwned(QWidget *window)
 {
-    if (window->parentWidget() != this)
-        window->setParent(this, window->windowFlags() | Qt::Window);
-    if (!window->isVisible())
-        WindowParts::placeOver(window, this);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    WindowParts::showOver(window, this);
     return window;
 }
 
 // To a printer this prints at once; to a PDF file (the only way on a computer
-// without a printer) it first asks for the file, offering the last one.
+// without a printer) it first asks for the file, offering a name of the page.
 void frmMain::printReport()
 {
     QWidget *active = activePage();
     if (!active)
         return;
     QPrinter &chosen = printer();
-    if (chosen.outputFormat() == QPrinter::PdfFormat) {
-        QString path = chosen.outputFileName();
-        if (path.isEmpty()) {
-            path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                       .filePath(ReportFileNames::printName(m_state.user.id, active->windowTitle()));
-        }
-        path = QFileDialog::getSaveFileName(this, ShellTexts::kPrintToPdf, path, ReportFileNames::kPdfFilter);
-        if (path.isEmpty())
-            return;
-        chosen.setOutputFileName(ReportFileNames::withExtension(path, ReportFileNames::kPdfFilter));
+    if (chosen.outputFormat() != QPrinter::PdfFormat) {
+        printActivePage(chosen);
+        return;
     }
-    printActivePage(chosen);
+    const QString name = ReportFileNames::printName(m_state.user.id, active->windowTitle());
+    const QString path = m_scripted
+                             ? SaveDialogs::offered(name)
+                             : SaveDialogs::ask(this, ShellTexts::kPrintToPdf, name, ReportFileNames::kPdfFilter);
+    if (path.isEmpty())
+        return;
+    chosen.setOutputFileName(ReportFileNames::withExtension(path, ReportFileNames::kPdfFilter));
+    if (printActivePage(chosen) && m_scripted)
+        Messages::show(this, ShellTexts::printedTo(QDir::toNativeSeparators(chosen.outputFileName())));
 }
 
 // Cancel means the user does not want a printout.
 void frmMain::printSetting()
 {
+    if (m_scripted) {
+        Messages::show(this, ShellTexts::kNoPrintSettingScripted, {}, Messages::Icon::Warning);
+        return;
+    }
     QPrintDialog dialog(&printer(), this);
     dialog.setWindowTitle(ShellTexts::kPrintDialogTitle);
     if (dialog.exec() == QDialog::Accepted)

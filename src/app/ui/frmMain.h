@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/ui/PageHost.h"
+#include "reports/ui/ReportFiles.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -28,25 +30,25 @@ public:
     explicit frmMain(AppState &state, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Unloads every page, in the order of Page.
-    void CloseChildForms();
-    // Loads the page if needed and shows it, making the frame visible; nullptr
-    // when this build has no such page.
-    QWidget *showPage(Page page);
-    // Destroys the page; nothing when it is not loaded. A page may unload itself
-    // from one of its own handlers.
-    void unloadPage(Page page);
-    QWidget *page(Page page) const;
+    // Unloads the page shown, if any: the frame shows one page at a time. False,
+    // and nothing unloaded, when the page may not be left (a download the user
+    // keeps running).
+    bool CloseChildForms();
     QWidget *activePage() const;
     // Prints the active page as shown, without what only the pointer brings up,
     // scaled to the paper and turned to landscape when the page is wide. False,
-    // after a message, when the printer cannot be opened; false without an
-    // active page.
+    // after a message, when the printer cannot be opened or its PDF file is one
+    // of the program's own; false without an active page.
     bool printActivePage(QPrinter &printer);
+    // A scripted run: no command waits on a dialog. Print Report writes its PDF
+    // to the name the dialog would offer and says so; Print Setting says it
+    // cannot ask.
+    void setScripted(bool scripted) { m_scripted = scripted; }
 
-    // Runs a page-opening command as its menu item does. Returns what is in front
-    // afterwards: the separate window the command opened, else its page; nullptr
-    // when nothing opened.
+    // Runs a command as its menu item does: a command with a page closes the
+    // page shown and shows its own, making the frame visible. Returns what is
+    // in front afterwards: the window of its own the command opened, else its
+    // page; nullptr when nothing opened.
     QWidget *open(PageCommand command) override;
 
     // A toolbar click: runs the command of the button with exactly this key.
@@ -57,43 +59,30 @@ public:
     // the toolbar with no way back.
     QMenu *createPopupMenu() override { return nullptr; }
 
-    QMenu *mnuMain;
-    QAction *mnuIndex;
-    QAction *mnuSetup;
-    QAction *mnuExport;
-    QAction *mnuDoctorReport;
-    QAction *mnuLogout;
-    QAction *mnuExit;
-    QMenu *mnuMeter;
-    QAction *mnuMeterRead;
-    QAction *mnuMeterControl;
-    QMenu *mnuReport;
-    QAction *mnuReport1;
-    QAction *mnuReport2;
-    QAction *mnuReport5;
-    QAction *mnuReport6;
-    QAction *mnuReport3;
-    QAction *mnuReport4;
-    QAction *mnuSummary;
-    QAction *mnuOverlayDay;
-    QMenu *mnuPrint;
     QAction *mnuPSetup;
     QAction *mnuPrintR;
-    QMenu *mnuHelp;
-    QAction *mnuWeb;
     QAction *mnuDataFolder;
-    QAction *mnuAbout;
     QToolBar *tbToolBar;
 
+protected:
+    // Closing the frame closes its page first (or not at all).
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    struct ToolButton
+    {
+        QString key;
+        QString icon;
+        std::function<void()> run;
+    };
+
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
     void showClock();
 
-    QWidget *showSettings();
-    QWidget *showAbout();
-    QWidget *openHelpBrowser();
+    QWidget *showPage(WindowMaker make);
+    QWidget *showWindow(const PageRow &row);
     QWidget *showOwned(QWidget *window);
     // The printer chosen for this login: the default printer, or a PDF file when
     // the computer has no printer; Print Setting changes it for later prints.
@@ -106,8 +95,12 @@ private:
     QMdiArea *m_mdi;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_timeLabel = nullptr;
-    std::map<Page, QPointer<QWidget>> m_pages;
-    QPointer<QWidget> m_settings;
-    QPointer<QWidget> m_about;
+    // The toolbar's buttons, group by group; a separator stands between groups.
+    QList<QList<ToolButton>> m_toolGroups;
+    QPointer<QWidget> m_page;
+    // The windows of their own that are kept one at a time, by their row.
+    std::map<const PageRow *, QPointer<QWidget>> m_windows;
+    std::map<ReportFiles::Kind, QPointer<QWidget>> m_exports;
     std::unique_ptr<QPrinter> m_printer;
+    bool m_scripted = false;
 };

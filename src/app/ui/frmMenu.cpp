@@ -8,67 +8,53 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include <array>
-#include <utility>
-
 namespace {
 const QSize kPictureSize(96, 96);
 
-QLabel *caption(const char *name, const QString &text, QWidget *parent)
+// A report's picture and the caption under it, in reading order.
+struct ReportCell
 {
-    QLabel *label = WindowParts::label(parent, name, text);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    return label;
-}
+    const char *pictureName;
+    const char *captionName;
+    const char *image;
+    const QString &caption;
+    PageCommand command;
+};
 
-ClickablePicture *picture(const char *name, const char *image, QWidget *parent)
-{
-    auto *p = new ClickablePicture(QLatin1String(image), kPictureSize, parent);
-    p->setObjectName(QLatin1String(name));
-    return p;
-}
+const ReportCell kCells[] = {
+    {"Picture1", "Label1", "report-datalist", ShellTexts::kDataList, PageCommands::kDataList},
+    {"Picture2", "Label2", "report-standardday", ShellTexts::kStandardDay, PageCommands::kStandardDay},
+    {"Picture3", "Label3", "report-linegraph", ShellTexts::kLineGraph, PageCommands::kLineGraph},
+    {"Picture4", "Label5", "report-histogram", ShellTexts::kHistogram, PageCommands::kHistogram},
+};
 } // namespace
 
 frmMenu::frmMenu(PageHost &host, QWidget *parent)
     : QWidget(parent)
-    , lblCompanyProduct(caption("lblCompanyProduct", ShellTexts::kViewReports, this))
-    , Picture1(picture("Picture1", "report-datalist", this))
-    , Label1(caption("Label1", ShellTexts::kDataList, this))
-    , Picture2(picture("Picture2", "report-standardday", this))
-    , Label2(caption("Label2", ShellTexts::kStandardDay, this))
-    , Picture3(picture("Picture3", "report-linegraph", this))
-    , Label3(caption("Label3", ShellTexts::kLineGraph, this))
-    , Picture4(picture("Picture4", "report-histogram", this))
-    , Label5(caption("Label5", ShellTexts::kHistogram, this))
-    , m_host(host)
 {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(ShellTexts::kViewReports);
 
-    WindowParts::setTitleFont(lblCompanyProduct, 1.8);
+    QLabel *heading = WindowParts::label(this, "lblCompanyProduct", ShellTexts::kViewReports);
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    WindowParts::setTitleFont(heading, 1.8);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(lblCompanyProduct, 0, 0, 1, 2);
-    const std::array<std::pair<ClickablePicture *, QLabel *>, 4> cells{
-        {{Picture1, Label1}, {Picture2, Label2}, {Picture3, Label3}, {Picture4, Label5}}};
-    for (int i = 0; i < int(cells.size()); ++i) {
+    layout->addWidget(heading, 0, 0, 1, 2);
+    for (int i = 0; i < int(std::size(kCells)); ++i) {
+        const ReportCell &cell = kCells[i];
+        auto *picture = new ClickablePicture(QLatin1String(cell.image), kPictureSize, this);
+        picture->setObjectName(QLatin1String(cell.pictureName));
+        QLabel *caption = WindowParts::label(this, cell.captionName, cell.caption);
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         const int row = 1 + 2 * (i / 2);
-        layout->addWidget(cells[i].first, row, i % 2, Qt::AlignHCenter | Qt::AlignBottom);
-        layout->addWidget(cells[i].second, row + 1, i % 2);
+        layout->addWidget(picture, row, i % 2, Qt::AlignHCenter | Qt::AlignBottom);
+        layout->addWidget(caption, row + 1, i % 2);
         // The picture is read with its caption.
-        cells[i].first->setAccessibleName(cells[i].second->text());
-        cells[i].second->setBuddy(cells[i].first);
+        picture->setAccessibleName(cell.caption);
+        caption->setBuddy(picture);
+        // Closes every page, then shows the report for the user's unit.
+        connect(picture, &ClickablePicture::clicked, this, [&host, command = cell.command] { host.open(command); });
     }
     layout->setRowStretch(5, 1);
-
-    connect(Picture1, &ClickablePicture::clicked, this, [this] { showReport(PageCommand::DataList); });
-    connect(Picture2, &ClickablePicture::clicked, this, [this] { showReport(PageCommand::StandardDay); });
-    connect(Picture3, &ClickablePicture::clicked, this, [this] { showReport(PageCommand::LineGraph); });
-    connect(Picture4, &ClickablePicture::clicked, this, [this] { showReport(PageCommand::Histogram); });
-}
-
-void frmMenu::showReport(PageCommand command)
-{
-    // Closes every page, then shows the report for the user's unit.
-    m_host.open(command);
 }

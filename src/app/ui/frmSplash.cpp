@@ -20,36 +20,36 @@ constexpr int kTickMs = 100;
 frmSplash::frmSplash(QWidget *parent)
     // A splash window has no title bar and no taskbar entry.
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , Picture1(new QLabel(this))
+    , productPicture(new QLabel(this))
     , lblProductName(new QLabel(Product::kName, this))
-    , ProgressBar1(new QProgressBar(this))
-    , Timer1(new QTimer(this))
+    , progress(new QProgressBar(this))
+    , progressTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    productPicture->setObjectName(QStringLiteral("Picture1"));
     lblProductName->setObjectName(QStringLiteral("lblProductName"));
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    progress->setObjectName(QStringLiteral("ProgressBar1"));
+    progressTimer->setObjectName(QStringLiteral("Timer1"));
 
-    Picture1->setPixmap(Pictures::pixmap(QStringLiteral("product"), QSize(96, 96)));
+    productPicture->setPixmap(Pictures::pixmap(QStringLiteral("product"), QSize(96, 96)));
     WindowParts::setTitleFont(lblProductName, 1.6);
 
-    ProgressBar1->setRange(0, kFull);
-    ProgressBar1->setValue(0);
+    progress->setRange(0, kFull);
+    progress->setValue(0);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(Picture1);
+    top->addWidget(productPicture);
     top->addWidget(lblProductName, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->addLayout(top);
-    layout->addWidget(ProgressBar1);
+    layout->addWidget(progress);
     setStyleSheet(QStringLiteral("frmSplash { background: white; border: 1px solid #1d4866; }"));
     setAttribute(Qt::WA_StyledBackground);
 
-    Timer1->setInterval(kTickMs);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::advance);
-    Timer1->start();
+    progressTimer->setInterval(kTickMs);
+    connect(progressTimer, &QTimer::timeout, this, &frmSplash::advance);
+    progressTimer->start();
 }
 
 void frmSplash::showEvent(QShowEvent *event)
@@ -64,6 +64,6 @@ void frmSplash::showEvent(QShowEvent *event)
 
 void frmSplash::advance()
 {
-    if (ProgressBar1->value() < kFull)
-        ProgressBar1->setValue(ProgressBar1->value() + kStep);
+    if (progress->value() < kFull)
+        progress->setValue(progress->value() + kStep);
 }

@@ -14,14 +14,14 @@ class frmSplash : public QWidget
 public:
     explicit frmSplash(QWidget *parent = nullptr);
 
-    QLabel *Picture1;
-    QLabel *lblProductName;
-    QProgressBar *ProgressBar1;
-    QTimer *Timer1;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void advance();
+
+    QLabel *productPicture;
+    QLabel *lblProductName;
+    QProgressBar *progress;
+    QTimer *progressTimer;
 };

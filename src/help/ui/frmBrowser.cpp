@@ -1,13 +1,10 @@
 #include "help/ui/frmBrowser.h"
 
 #include "help/ManualAddress.h"
-#include "help/ManualScheme.h"
-#include "platform/ui/MessageService.h"
+#include "help/ui/ManualBrowser.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +12,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <QWebEngineHistory>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 namespace {
 
@@ -36,28 +30,6 @@ constexpr ToolButton kToolButtons[] = {
     {"Back", "上一頁", QStyle::SP_ArrowBack}, {"Forward", "下一頁", QStyle::SP_ArrowForward},
     {"Stop", "停止", QStyle::SP_BrowserStop}, {"Refresh", "重新整理", QStyle::SP_BrowserReload},
     {"Home", "首頁", QStyle::SP_DirHomeIcon}, {"Search", "搜尋", QStyle::SP_FileDialogContentsView},
-};
-
-// The manual stays in the window; links out of it go to the system's browser,
-// which has the user's own settings, bookmarks and updates.
-class ManualPage : public QWebEnginePage
-{
-public:
-    using QWebEnginePage::QWebEnginePage;
-
-protected:
-    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
-    {
-        switch (ManualAddress::routeOf(url)) {
-        case ManualAddress::Route::Show: return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
-        case ManualAddress::Route::SystemBrowser:
-            if (isMainFrame)
-                QDesktopServices::openUrl(url);
-            return false;
-        case ManualAddress::Route::Refuse: break;
-        }
-        return false;
-    }
 };
 
 // Enter in the address box opens its text; every other key is typed as usual.
@@ -93,9 +65,8 @@ frmBrowser::frmBrowser(QWidget *parent)
     , tbToolBar(new QToolBar(this))
     , lblAddress(new QLabel(QStringLiteral("WebSide(&A):"), this))
     , cboAddress(new QComboBox(this))
-    , brwWebBrowser(new QWebEngineView(this))
+    , brwWebBrowser(new ManualBrowser(this))
     , timTimer(new QTimer(this))
-    , m_profile(ManualScheme::newProfile(this))
 {
     setObjectName(QStringLiteral("frmBrowser"));
     resize(800, 600);
@@ -126,21 +97,7 @@ frmBrowser::frmBrowser(QWidget *parent)
 
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     brwWebBrowser->setAccessibleName(QStringLiteral("Manual page"));
-    brwWebBrowser->setPage(new ManualPage(m_profile, brwWebBrowser));
-    connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
-        m_requested = false;
-        m_loading = true;
-    });
-    connect(brwWebBrowser, &QWebEngineView::loadFinished, this, &frmBrowser::onLoadFinished);
-    connect(brwWebBrowser, &QWebEngineView::urlChanged, this, &frmBrowser::onUrlChanged);
-
-    // The engine ends with the application object and wants every page gone
-    // by then; a window that owns itself and is still open at the end would
-    // not be deleted otherwise.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-        if (testAttribute(Qt::WA_DeleteOnClose))
-            delete this;
-    });
+    connect(brwWebBrowser, &QTextBrowser::sourceChanged, this, &frmBrowser::onNavigated);
 
     timTimer->setObjectName(QStringLiteral("timTimer"));
     timTimer->setInterval(kTickMs);
@@ -159,13 +116,6 @@ frmBrowser::frmBrowser(QWidget *parent)
     layout->addWidget(tbToolBar);
     layout->addWidget(address);
     layout->addWidget(brwWebBrowser, 1);
-}
-
-frmBrowser::~frmBrowser()
-{
-    // The page goes before its profile, which the window's children would
-    // otherwise delete first.
-    delete brwWebBrowser;
 }
 
 frmBrowser *frmBrowser::openManual()
@@ -192,25 +142,19 @@ void frmBrowser::showEvent(QShowEvent *event)
 void frmBrowser::toolbarClick(const QString &key)
 {
     timTimer->start();
-    QWebEnginePage *page = brwWebBrowser->page();
-    // Only what leads to a page counts as busy, so that Back with no page to go
-    // back to does not leave "Please wait..." up.
     if (key == QLatin1String("Back")) {
-        m_requested = m_requested || page->history()->canGoBack();
-        brwWebBrowser->back();
+        brwWebBrowser->backward();
     } else if (key == QLatin1String("Forward")) {
-        m_requested = m_requested || page->history()->canGoForward();
         brwWebBrowser->forward();
     } else if (key == QLatin1String("Refresh")) {
-        m_requested = m_requested || !brwWebBrowser->url().isEmpty();
         brwWebBrowser->reload();
     } else if (key == QLatin1String("Home")) {
         navigate(ManualAddress::home());
     } else if (key == QLatin1String("Search")) {
         navigate(ManualAddress::search());
     } else if (key == QLatin1String("Stop")) {
+        // A page comes from the program at once: there is no load to stop.
         timTimer->stop();
-        brwWebBrowser->stop();
         showTitle();
     }
 }
@@ -223,20 +167,13 @@ void frmBrowser::navigateToAddress()
 void frmBrowser::navigate(const QUrl &url)
 {
     timTimer->start();
-    if (url.isEmpty() || !url.isValid())
-        return;
-    switch (ManualAddress::routeOf(url)) {
-    case ManualAddress::Route::Show:
-        m_requested = true;
-        brwWebBrowser->load(url);
-        break;
-    case ManualAddress::Route::SystemBrowser: QDesktopServices::openUrl(url); break;
-    case ManualAddress::Route::Refuse:
-        // Never handed to the engine: a "javascript:" address would run in
-        // the manual's page and no load would ever end.
-        Messages::show(this, ManualAddress::refusal(url), {}, Messages::Icon::Warning);
-        break;
-    }
+    if (!url.isEmpty() && url.isValid())
+        brwWebBrowser->setSource(url);
+}
+
+bool frmBrowser::isBusy() const
+{
+    return brwWebBrowser->isLoading();
 }
 
 void frmBrowser::onTick()
@@ -249,16 +186,10 @@ void frmBrowser::onTick()
     showTitle();
 }
 
-void frmBrowser::onLoadFinished()
+// The page is shown: its title in the caption, its address first in the list.
+void frmBrowser::onNavigated(const QUrl &url)
 {
-    m_requested = false;
-    m_loading = false;
     showTitle();
-    emit settled();
-}
-
-void frmBrowser::onUrlChanged(const QUrl &url)
-{
     const QString address = url.toString();
     if (address.isEmpty())
         return;

@@ -3,29 +3,25 @@
 #include <QString>
 #include <QWidget>
 
+class ManualBrowser;
 class QComboBox;
 class QLabel;
 class QTimer;
 class QToolBar;
 class QUrl;
-class QWebEngineProfile;
-class QWebEngineView;
 
 // The help browser: a toolbar, the address list and the page. A new window
 // for each use, each with its own list of visited addresses (most recent
-// first, each once). While a page loads the caption says "Please wait...",
-// then it shows the page's title. Pages that fail to load show whatever the
-// engine shows; nothing is reported. Only the manual loads in it: web
-// addresses go to the system's browser, and any other address is refused with
-// a message, the page staying as it was.
+// first, each once). The caption says "Please wait..." while a page loads,
+// then the page's title; a manual page loads at once. Only the manual opens
+// in it (see ManualBrowser): web addresses go to the system's browser, and
+// any other address is refused with a message, the page staying as it was.
 class frmBrowser : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(bool busy READ isBusy)
 
 public:
     explicit frmBrowser(QWidget *parent = nullptr);
-    ~frmBrowser() override;
 
     // A new window on the manual's home page, deleting itself when closed.
     static frmBrowser *openManual();
@@ -36,15 +32,10 @@ public:
     QToolBar *tbToolBar;
     QLabel *lblAddress;
     QComboBox *cboAddress;
-    QWebEngineView *brwWebBrowser;
+    ManualBrowser *brwWebBrowser;
     QTimer *timTimer;
 
-    // True from a request that leads to a page until that page has loaded.
-    bool isBusy() const { return m_requested || m_loading; }
-
-signals:
-    // A page has finished loading (or failed to) and the caption shows its title.
-    void settled();
+    bool isBusy() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -54,15 +45,11 @@ private:
     void navigateToAddress();
     void navigate(const QUrl &url);
     void onTick();
-    void onLoadFinished();
-    void onUrlChanged(const QUrl &url);
+    void onNavigated(const QUrl &url);
     void showTitle();
 
-    QWebEngineProfile *m_profile;
     bool m_started = false;
     // Raised while the program itself changes the address list, so that the
     // change does not count as the user choosing an address.
     bool m_updatingList = false;
-    bool m_requested = false;
-    bool m_loading = false;
 };

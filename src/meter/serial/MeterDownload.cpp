@@ -1,10 +1,10 @@
 #include "meter/serial/MeterDownload.h"
 
-#include "platform/DataFolder.h"
 #include "platform/DeviceChoices.h"
 #include "platform/SerialPortCatalogue.h"
 #include "platform/Product.h"
 #include "meter/ReadingMerge.h"
+#include "users/UserRegistry.h"
 #include "users/UserSettings.h"
 
 #include <QDateTime>
@@ -33,7 +33,10 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
     , m_loggedLink(
           m_link, [this](const QByteArray &bytes) { m_log.received(bytes); },
           [this](const QByteArray &bytes) { m_log.sent(bytes); })
-    , m_session(m_loggedLink, [this] { return m_clock.elapsed(); })
+    , m_session(
+          m_loggedLink, [this] { return m_clock.elapsed(); },
+          [this](const QList<Reading> &records, QString *error) { return save(records, error); })
+    , m_status(m_session)
 {
     m_clock.start();
     for (const SessionTimerRow &row : kSessionTimers) {
@@ -46,7 +49,7 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
     }
 
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
-    connect(&m_session, &MeterSession::recordsComplete, this, &MeterDownload::save);
+    m_status.setPort(m_port.device, [this] { return portFailure(); });
     logSteps();
     connect(&m_link, &PortLink::lost, &m_session, &MeterSession::linkLost);
 }
@@ -61,21 +64,21 @@ void MeterDownload::logSteps()
             m_log.step(QLatin1String(sessionTimer(timer).asks));
         }
     });
-    connect(&m_session, &MeterSession::labelChanged, this, [this](const QString &text) {
+    connect(&m_status, &DownloadStatus::labelChanged, this, [this](const QString &text) {
         if (!text.isEmpty())
             m_log.step(text);
     });
-    connect(&m_session, &MeterSession::progressChanged, this, [this](int value) {
-        m_log.step(QStringLiteral("Progress %1/%2").arg(value).arg(m_session.progressMaximum()));
+    connect(&m_status, &DownloadStatus::progressChanged, this, [this](int value) {
+        m_log.step(QStringLiteral("Progress %1/%2").arg(value).arg(m_status.progressMaximum()));
     });
-    connect(&m_session, &MeterSession::message, this,
+    connect(&m_status, &DownloadStatus::message, this,
             [this](const QString &text) { m_log.step(QStringLiteral("Message: ") + text); });
     // The download is over: nothing on the line waits for the disk now.
-    connect(&m_session, &MeterSession::finished, this, [this](const QString &warning) {
+    connect(&m_status, &DownloadStatus::finished, this, [this](const QString &warning) {
         m_log.step(warning.isEmpty() ? QStringLiteral("Finished") : QStringLiteral("Finished: ") + warning);
         m_log.flush();
     });
-    connect(&m_session, &MeterSession::failed, this, [this](const QString &reason) {
+    connect(&m_status, &DownloadStatus::failed, this, [this](const QString &reason) {
         m_log.step(QStringLiteral("Failed: ") + reason);
         m_log.flush();
     });
@@ -120,15 +123,21 @@ QString MeterDownload::portFailure() const
     return m_link.openFailure();
 }
 
-void MeterDownload::save(const QList<Reading> &records)
+bool MeterDownload::save(const QList<Reading> &records, QString *error)
 {
     // The reading file is written now anyway; the log goes first, so that it
     // holds the whole download should the save go wrong.
     m_log.flush();
-    const QString path = DataFolder::readingFilePath(m_dataDir, m_user.id);
-    QString error;
-    if (!ReadingMerge::SaveNewData(m_store, m_user.id, records, QDateTime::currentDateTime(), path, &error))
-        m_session.notSaved(error);
+    const ReadingMerge::Saved saved = ReadingMerge::SaveNewData(m_store, m_user.id == UserRegistry::kGuestId, records,
+                                                                QDateTime::currentDateTime());
+    if (!saved.notice.isEmpty()) {
+        m_log.step(QStringLiteral("Notice: ") + saved.notice);
+        // Said once the session's step is over: a message box must not wait inside it.
+        QMetaObject::invokeMethod(
+            this, [this, text = saved.notice] { Q_EMIT notice(text); }, Qt::QueuedConnection);
+    }
+    *error = saved.error;
+    return saved.ok;
 }
 
 void MeterDownload::setTimerActive(SessionTimer timer, bool active)

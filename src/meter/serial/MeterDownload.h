@@ -1,6 +1,7 @@
 #pragma once
 
 #include "meter/DownloadLog.h"
+#include "meter/DownloadStatus.h"
 #include "meter/MeterSession.h"
 #include "meter/TappedLink.h"
 #include "meter/serial/PortLink.h"
@@ -17,9 +18,9 @@ struct UserSettings;
 
 // Runs downloads from the meter on the device of the logged-in user's serial
 // port (PortNames::choose): owns the port, the seven session timers (named and
-// timed as the session says) and the session, and has the store merge a
-// finished download into the user's reading file in the data folder, with the
-// computer's clock. Each download leaves a log of the bytes on the line and the
+// timed as the session says), the session and the wording of what it reports,
+// and hands the session the save step (ReadingMerge::SaveNewData into the
+// store's reading file, with the computer's clock). Each download leaves a log of the bytes on the line and the
 // session's steps in the data folder's logs folder; the log reaches the disk
 // before the first byte goes out, before the save and when the download ends,
 // never while the meter is being asked.
@@ -46,12 +47,17 @@ public:
     QString logPath() const { return m_log.path(); }
     // Why the download that started has no log; empty when it has one.
     QString logProblem() const { return m_log.problem(); }
-    // What the download reports (labels, progress, messages, the end) comes
-    // from the session's own signals.
     const MeterSession &session() const { return m_session; }
+    // What the download shows (labels, progress, messages, the end).
+    const DownloadStatus &status() const { return m_status; }
+
+Q_SIGNALS:
+    // Something the user should know about the reading file the download was
+    // saved into: it changed meanwhile, and lines of it are kept aside.
+    void notice(const QString &text);
 
 private:
-    void save(const QList<Reading> &records);
+    bool save(const QList<Reading> &records, QString *error);
     void setTimerActive(SessionTimer timer, bool active);
     void logSteps();
 
@@ -64,5 +70,6 @@ private:
     DownloadLog m_log;
     TappedLink m_loggedLink; // m_link, its bytes logged
     MeterSession m_session;
+    DownloadStatus m_status;
     std::array<QTimer *, kSessionTimerCount> m_timers{};
 };

@@ -57,6 +57,8 @@ bool SerialLink::open()
         m_port.close();
         return false;
     }
+    // What the meter said while the port was closed is not for this download.
+    m_port.clear();
     return true;
 }
 

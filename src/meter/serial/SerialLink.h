@@ -24,7 +24,8 @@ public:
     QByteArray readAll() override;
     void write(const QByteArray &bytes) override;
 
-    QString deviceName() const { return m_port.portName(); }
+    // As the user named it ("/dev/ttyUSB0"), not as the port shortens it ("ttyUSB0").
+    QString deviceName() const { return m_device; }
     QString errorString() const { return m_port.errorString(); }
     // The device and the system's reason the last open() failed, with a hint
     // when the user may not use the device.

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 frmFindMeter::frmFindMeter(const QList<SerialPortEntry> &candidates, int port, Use use, QWidget *parent)
-    : QWidget(parent, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
+    : QWidget(parent, WindowParts::kOwnedDialogFlags)
     , ListTried(WindowParts::named<QListWidget>(this, "ListTried"))
     , LabelResult(WindowParts::wrappedLabel(this, "LabelResult", QString()))
     , CmdUseMeter(WindowParts::button(this, "CmdUseMeter", QStringLiteral("Use It for Port %1").arg(port)))
@@ -39,11 +39,15 @@ frmFindMeter::frmFindMeter(const QList<SerialPortEntry> &candidates, int port, U
     connect(&probe, &MeterProbe::done, this, [this] {
         LabelResult->setText(m_finder->probe().summary());
         CmdUseMeter->setEnabled(m_finder->probe().found().has_value());
+        // What is left to do: take the meter found, or close.
+        (CmdUseMeter->isEnabled() ? CmdUseMeter : CmdClose)->setFocus();
     });
     connect(CmdUseMeter, &QPushButton::clicked, this, [this, use = std::move(use)] {
         use(m_finder->probe().found()->device);
         close();
     });
     connect(CmdClose, &QPushButton::clicked, this, &QWidget::close);
+    WindowParts::setMainButton(this, CmdUseMeter);
+    WindowParts::closeOnEscape(this);
     m_finder->start();
 }

@@ -13,7 +13,7 @@ class QPushButton;
 
 // "Find Meter": tries the serial ports one at a time for the meter, lists what
 // each did, and offers the one where the meter answered for the user's port.
-// A window of its own over the settings, deleting itself when closed; closing
+// A dialog of the settings window, deleting itself when closed; closing
 // it stops the search and closes the port being tried.
 class frmFindMeter : public QWidget
 {

@@ -13,20 +13,24 @@ namespace Messages {
 
 inline const QString kApplicationTitle = QStringLiteral("Qel");
 
-enum class Icon { None, Information, Warning, Critical };
+enum class Icon { None, Information, Warning, Critical, Question };
 
 struct Message
 {
     QString text;
     QString title;
     Icon icon = Icon::None;
+    bool question = false; // asked with Yes and No
 };
 
 void show(QWidget *parent, const QString &text, const QString &title = {}, Icon icon = Icon::None);
+// Asks with Yes and No, No the default; true for Yes.
+bool ask(QWidget *parent, const QString &text, const QString &title = {});
 
 using Handler = std::function<void(const Message &)>;
-// Replaces the message boxes; an empty handler brings them back.
-void setHandler(Handler handler);
+// Replaces the message boxes; an empty handler brings them back. While the
+// handler is set, every question gets `answer`.
+void setHandler(Handler handler, bool answer = false);
 // The handler of a run that nobody watches: "title: text" on standard error.
 void printToStandardError(const Message &message);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,6 +43,17 @@ private:
     const QList<int> m_keys;
     const std::function<bool()> m_action;
 };
+
+// Clicks the button when it is enabled: only then is the key used.
+std::function<bool()> clicking(QPushButton *button)
+{
+    return [button] {
+        if (!button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    };
+}
 
 QRect availableArea(const QWidget *window)
 {
@@ -103,17 +115,22 @@ void setMainButton(QWidget *window, QPushButton *button)
     for (QPushButton *b : window->findChildren<QPushButton *>())
         b->setAutoDefault(true);
     button->setDefault(true);
-    window->installEventFilter(new KeyFilter(window, {Qt::Key_Return, Qt::Key_Enter}, [button] {
-        if (!button->isEnabled())
-            return false;
-        button->click();
-        return true;
+    window->installEventFilter(new KeyFilter(window, {Qt::Key_Return, Qt::Key_Enter},
+                                             [window, clickMain = clicking(button)] {
+        // A list one can type in takes Enter for what was typed.
+        const auto *list = qobject_cast<const QComboBox *>(window->focusWidget());
+        return !(list && list->isEditable()) && clickMain();
     }));
 }
 
 void closeOnEscape(QWidget *window)
 {
     window->installEventFilter(new KeyFilter(window, {Qt::Key_Escape}, [window] { return window->close(); }));
+}
+
+void cancelOnEscape(QWidget *window, QPushButton *cancel)
+{
+    window->installEventFilter(new KeyFilter(window, {Qt::Key_Escape}, clicking(cancel)));
 }
 
 void setHoverOnly(QWidget *widget)
@@ -147,6 +164,18 @@ void placeOver(QWidget *window, const QWidget *owner)
         placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
     }
     window->move(placed.topLeft());
+}
+
+void showOver(QWidget *window, QWidget *owner)
+{
+    // Keeps the window's type: a dialog stays one, the help browser a window.
+    if (window->parentWidget() != owner)
+        window->setParent(owner, window->windowFlags() | Qt::Window);
+    if (!window->isVisible())
+        placeOver(window, owner);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace WindowParts

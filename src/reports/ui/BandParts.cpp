@@ -3,14 +3,10 @@
 #include "reports/ChartText.h"
 #include "reports/ui/ReportParts.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
-#include <QFontMetrics>
-#include <QLegend>
-#include <QStackedBarSeries>
-#include <QValueAxis>
+#include "reports/ui/chart/ChartView.h"
+#include "reports/ui/chart/Contrast.h"
+
+#include <QLabel>
 
 using namespace PeriodSummary;
 
@@ -62,30 +58,23 @@ QColor targetColour(bool met)
     return met ? QColor(0x00, 0x7a, 0x5a) : QColor(0xb8, 0x46, 0x0a);
 }
 
-QString targetStyle(bool met)
+void showTarget(QLabel *label, bool met)
 {
-    return QStringLiteral("color: %1; font-weight: bold;").arg(targetColour(met).name());
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    Contrast::setTextColour(label, targetColour(met));
 }
 
-QChartView *bandChart(QWidget *parent)
+ChartView *bandChart(QWidget *parent)
 {
-    QChartView *view = ReportParts::chart(parent);
+    ChartView *view = ReportParts::chart(parent);
     view->setObjectName(QStringLiteral("SummaryBands"));
-    view->chart()->legend()->setAlignment(Qt::AlignRight);
-    view->chart()->legend()->show();
-    // Room for the legend's longest entry whole, with its marker, beside the bar.
-    const QFontMetrics metrics(view->chart()->legend()->font());
-    const int legendWidth = metrics.horizontalAdvance(QStringLiteral("10.1–13.9 mmol/L")) + 4 * metrics.height();
-    view->chart()->legend()->setMinimumWidth(legendWidth);
-    view->setMinimumSize(2 * legendWidth, 260);
     return view;
 }
 
-void drawBands(QChart *chart, const std::array<qint64, kBands> &readings, GlucoseUnit unit)
+Chart::Model bands(const std::array<qint64, kBands> &readings, GlucoseUnit unit)
 {
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
     qint64 total = 0;
     for (qint64 n : readings)
         total += n;
@@ -95,26 +84,21 @@ void drawBands(QChart *chart, const std::array<qint64, kBands> &readings, Glucos
     const std::array<QColor, kBands> colours{QColor(0x88, 0x22, 0x55), QColor(0xd5, 0x5e, 0x00),
                                              QColor(0x00, 0x9e, 0x73), QColor(0xf0, 0xe4, 0x42),
                                              QColor(0xe6, 0x9f, 0x00)};
-    auto *series = new QStackedBarSeries;
+    Chart::Model chart;
+    chart.legend = Chart::Model::Legend::Right;
     for (int b = 0; b < kBands; ++b) {
-        auto *set = new QBarSet(ChartTexts::bandName(Band(b), unit));
-        set->setColor(colours[b]);
-        *set << (total ? 100.0 * double(readings[b]) / double(total) : 0.0);
-        series->append(set);
+        Chart::Series band{Chart::Series::Kind::StackedBars, ChartTexts::bandName(Band(b), unit)};
+        band.colour = colours[b];
+        band.points << QPointF(0, total ? 100.0 * double(readings[b]) / double(total) : 0.0);
+        chart.series << band;
     }
-    chart->addSeries(series);
-    auto *categories = new QBarCategoryAxis;
-    categories->append(QStringLiteral("Readings"));
+    chart.x.kind = Chart::Axis::Kind::Category;
+    chart.x.categories = {QStringLiteral("Readings")};
     // The axis title and the legend say what the one bar is; its label would be cut short.
-    categories->setLabelsVisible(false);
-    chart->addAxis(categories, Qt::AlignBottom);
-    series->attachAxis(categories);
-    auto *percent = new QValueAxis;
-    percent->setTitleText(QStringLiteral("% of readings"));
-    percent->setRange(0, 100);
-    percent->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(percent, Qt::AlignLeft);
-    series->attachAxis(percent);
+    chart.x.labelsShown = false;
+    chart.y.title = QStringLiteral("% of readings");
+    chart.y.max = 100;
+    return chart;
 }
 
 } // namespace BandParts

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "reports/PeriodSummary.h"
+#include "reports/ui/chart/ChartModel.h"
 
 #include <QString>
 
-class QChart;
+class ChartView;
 class QColor;
-class QChartView;
+class QLabel;
 class QWidget;
 
 // The five bands and their targets as the summary and the doctor's page show
@@ -22,11 +23,14 @@ QString targetText(PeriodSummary::Target target);
 QString limitsCaption(int max, int min, GlucoseUnit unit);
 // Green when the share meets its target, red when not.
 QColor targetColour(bool met);
-QString targetStyle(bool met);
+// A share or its "✓ met" in bold, in its target's colour as far as that stands
+// out from the page.
+void showTarget(QLabel *label, bool met);
 
-// An empty chart for the bar, with its legend.
-QChartView *bandChart(QWidget *parent);
-// The five bands, lowest at the bottom, each in % of the readings.
-void drawBands(QChart *chart, const std::array<qint64, PeriodSummary::kBands> &readings, GlucoseUnit unit);
+// The bar's chart, SummaryBands, empty.
+ChartView *bandChart(QWidget *parent);
+// The five bands stacked in one bar, lowest at the bottom, each in % of the
+// readings, with the legend on the right.
+Chart::Model bands(const std::array<qint64, PeriodSummary::kBands> &readings, GlucoseUnit unit);
 
 } // namespace BandParts

@@ -1,34 +1,20 @@
 #include "reports/ui/ChartValues.h"
 
-#include <QChart>
-#include <QChartView>
+#include "reports/ui/chart/ChartView.h"
+
 #include <QHeaderView>
-#include <QLegend>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-void followPalette(QChart *chart, const QPalette &palette)
-{
-    const QColor text = palette.color(QPalette::WindowText);
-    chart->setBackgroundBrush(palette.window());
-    chart->setTitleBrush(text);
-    chart->legend()->setLabelColor(text);
-    for (QAbstractAxis *axis : chart->axes()) {
-        axis->setLabelsColor(text);
-        // A title the window hid on purpose (the histogram's in mmol/L) stays hidden.
-        if (axis->titleBrush().color().alpha() != 0)
-            axis->setTitleBrush(text);
-        axis->setLinePenColor(text);
-        axis->setGridLineColor(palette.color(QPalette::Mid));
-    }
-}
+// Rows the opened table shows before it scrolls.
+constexpr int kShownRows = 6;
 
 } // namespace
 
-ChartValues::ChartValues(QChartView *chart, QWidget *parent)
+ChartValues::ChartValues(ChartView *chart, QWidget *parent)
     : QWidget(parent)
     , toggle(new QPushButton(QStringLiteral("Show values"), this))
     , table(new QTableWidget(this))
@@ -42,6 +28,8 @@ ChartValues::ChartValues(QChartView *chart, QWidget *parent)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setMaximumHeight(table->horizontalHeader()->sizeHint().height()
+                            + kShownRows * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth());
     table->hide();
     connect(toggle, &QPushButton::toggled, table, &QWidget::setVisible);
 
@@ -53,11 +41,8 @@ ChartValues::ChartValues(QChartView *chart, QWidget *parent)
 
 void ChartValues::show(const ChartText &text)
 {
-    // The view's drawing area is what holds the focus.
-    for (QWidget *w : {static_cast<QWidget *>(m_chart), m_chart->viewport()}) {
-        w->setAccessibleName(text.name);
-        w->setAccessibleDescription(text.description);
-    }
+    m_chart->setAccessibleName(text.name);
+    m_chart->setAccessibleDescription(text.description);
     toggle->setAccessibleName(QStringLiteral("Show values of the ") + text.name.toLower());
     table->setAccessibleName(text.name + QStringLiteral(" values"));
     table->setAccessibleDescription(text.description);
@@ -69,5 +54,4 @@ void ChartValues::show(const ChartText &text)
         for (int c = 0; c < text.rows[r].size(); ++c)
             table->setItem(r, c, new QTableWidgetItem(text.rows[r][c]));
     }
-    followPalette(m_chart->chart(), palette());
 }

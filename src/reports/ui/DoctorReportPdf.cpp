@@ -5,20 +5,13 @@
 #include "reports/ui/HistogramChart.h"
 #include "reports/ui/OverlayChart.h"
 #include "reports/ui/SummaryFigures.h"
+#include "reports/ui/chart/ChartDrawing.h"
 
-#include <QAreaSeries>
 #include <QBuffer>
-#include <QChart>
 #include <QFontMetricsF>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
-#include <QLineSeries>
-#include <QLegend>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <functional>
 
 using namespace PeriodSummary;
 
@@ -43,26 +36,18 @@ QFont font(qreal points, bool bold = false)
     return f;
 }
 
-// A chart drawn into rect: built in a scene of its own, laid out at once at
-// the rect's size (the scene is never shown), then painted as vectors.
-void drawChart(QPainter &painter, const QRectF &rect, bool legend, const std::function<void(QChart *)> &fill)
+// A chart drawn into rect by the same code as on the screen, in small print
+// on white paper.
+void drawChart(QPainter &painter, const QRectF &rect, const Chart::Model &model)
 {
-    QGraphicsScene scene;
-    auto *chart = new QChart;
-    scene.addItem(chart);
-    chart->setMargins(QMargins(2, 2, 2, 2));
-    chart->setBackgroundRoundness(0);
-    chart->legend()->setVisible(legend);
-    chart->legend()->setFont(font(6.5));
-    fill(chart);
-    for (QAbstractAxis *axis : chart->axes()) {
-        axis->setLabelsFont(font(6));
-        axis->setTitleFont(font(7.5));
-    }
-    chart->setGeometry(QRectF(QPointF(0, 0), rect.size()));
-    chart->layout()->activate();
-    scene.setSceneRect(chart->geometry());
-    scene.render(&painter, rect, scene.sceneRect());
+    Chart::Style style;
+    style.font = font(6.5);
+    style.titleFont = font(7.5, true);
+    style.chartTitleFont = font(9, true);
+    style.text = kCaptionColour;
+    style.grid = QColor(0xd0, 0xd0, 0xd0);
+    Chart::PainterCanvas canvas(painter);
+    Chart::paint(canvas, model, style, rect);
 }
 
 // "Caption :  value unit" rows, captions right-aligned to a column.
@@ -155,11 +140,7 @@ qreal drawSummary(QPainter &painter, const DoctorReport::Page &page, qreal top, 
     rows.add(BandParts::limitsCaption(page.max, page.min, page.unit), r.inLimits);
 
     const QRectF bar(kMargin + textWidth, top, width - textWidth, rows.bottom() - top);
-    drawChart(painter, bar, true, [&](QChart *chart) {
-        chart->legend()->setAlignment(Qt::AlignRight);
-        chart->legend()->setMinimumWidth(135);
-        BandParts::drawBands(chart, r.bandReadings, page.unit);
-    });
+    drawChart(painter, bar, BandParts::bands(r.bandReadings, page.unit));
     return rows.bottom() + 8;
 }
 
@@ -230,27 +211,15 @@ QByteArray pdf(const DoctorReport::Page &page)
     // The two charts share what is left above the footer, the overlay day more.
     const qreal left = bottom - 36 - y;
     const qreal overlayHeight = left * 0.56;
-    drawChart(painter, QRectF(kMargin, y, width, overlayHeight - 6), true, [&](QChart *chart) {
-        chart->setTitle(QStringLiteral("Overlay Day"));
-        chart->setTitleFont(font(9, true));
-        chart->legend()->setAlignment(Qt::AlignRight);
-        OverlayChart::draw(chart, page.overlay, page.unit, page.max, page.min);
-        // A band over a single hour has no width: drawn, it would be a path
-        // without a point, which PDF readers reject.
-        for (QAbstractSeries *series : chart->series()) {
-            if (auto *band = qobject_cast<QAreaSeries *>(series); band && band->upperSeries()->count() < 2) {
-                chart->removeSeries(band);
-                delete band;
-            }
-        }
-    });
+    Chart::Model overlay = OverlayChart::model(page.overlay, page.unit, page.max, page.min);
+    overlay.title = QStringLiteral("Overlay Day");
+    overlay.legend = Chart::Model::Legend::Right;
+    drawChart(painter, QRectF(kMargin, y, width, overlayHeight - 6), overlay);
     y += overlayHeight;
-    drawChart(painter, QRectF(kMargin, y, width, left - overlayHeight - 4), false, [&](QChart *chart) {
-        chart->setTitle(QStringLiteral("Histogram"));
-        chart->setTitleFont(font(9, true));
-        HistogramChart::draw(chart, page.histogram, page.histogramLabels,
-                             QStringLiteral("Glucose ") + ReadingTexts::unitText(page.unit));
-    });
+    Chart::Model histogram = HistogramChart::model(page.histogram, page.histogramLabels,
+                                                   QStringLiteral("Glucose ") + ReadingTexts::unitText(page.unit));
+    histogram.title = QStringLiteral("Histogram");
+    drawChart(painter, QRectF(kMargin, y, width, left - overlayHeight - 4), histogram);
     drawFooter(painter, bottom, width);
     painter.end();
     return bytes;

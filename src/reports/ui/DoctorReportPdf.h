@@ -9,8 +9,8 @@
 // beside its target, coloured as on the summary page, and the before- and
 // after-meal table; the band bar, the overlay day and the histogram, drawn by
 // the same chart code as their pages; "Not medical advice" in the footer.
-// Needs the application object of a program with windows (the charts are
-// graphics items), though nothing is shown.
+// Needs the application object of a program with windows (fonts), though
+// nothing is shown.
 namespace DoctorReportPdf {
 
 QByteArray pdf(const DoctorReport::Page &page);

@@ -1,31 +1,23 @@
 #include "reports/ui/ExportWindow.h"
 
 #include "platform/ui/MessageService.h"
+#include "platform/ui/SaveDialogs.h"
 #include "platform/ui/WindowParts.h"
 #include "reports/ReportFileNames.h"
 #include "reports/ui/ReportParts.h"
 #include "store/ReadingStore.h"
 
-#include <QDir>
 #include <QDateEdit>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
-
-namespace {
-// The folder of the last file written, for the rest of the login.
-QString g_lastFolder;
-} // namespace
 
 ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
-    : QWidget(nullptr, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
-    , Label3(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
+    : QWidget(nullptr, WindowParts::kOwnedDialogFlags)
+    , dateCaption(ReportParts::caption(this, "Label3", QStringLiteral("Report's date :")))
     , pickers(this, context, [this] { cmdExport->setEnabled(pickers.hasReadings()); })
-    , Label1(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
+    , fileCaption(ReportParts::caption(this, "Label1", QStringLiteral("File :")))
     , txtFile(WindowParts::named<QLineEdit>(this, "txtFile"))
     , cmdBrowse(WindowParts::button(this, "cmdBrowse", QStringLiteral("Browse...")))
     , cmdExport(WindowParts::button(this, "cmdExport", QStringLiteral("Export")))
@@ -39,11 +31,11 @@ ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(Label3, 0, 0);
-    Label3->setBuddy(pickers.DTPicker1);
-    Label1->setBuddy(txtFile);
+    grid->addWidget(dateCaption, 0, 0);
+    dateCaption->setBuddy(pickers.fromDate);
+    fileCaption->setBuddy(txtFile);
     grid->addLayout(pickers.layout(), 0, 1, 1, 2);
-    grid->addWidget(Label1, 1, 0);
+    grid->addWidget(fileCaption, 1, 0);
     grid->addWidget(txtFile, 1, 1);
     grid->addWidget(cmdBrowse, 1, 2);
     auto *layout = new QVBoxLayout(this);
@@ -59,21 +51,20 @@ ExportWindow::ExportWindow(const PageContext &context, ReportFiles::Kind kind)
     WindowParts::closeOnEscape(this);
 }
 
-// Offers the user's documents folder (or the last one written to) and a name
-// of the user and period.
+// Offers the file typed, else a name of the user and period.
 void ExportWindow::browse()
 {
     const QString filter = ReportFiles::fileFilter(m_kind);
     QString offered = txtFile->text().trimmed();
-    if (offered.isEmpty()) {
-        const QString folder = g_lastFolder.isEmpty()
-                                   ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                   : g_lastFolder;
-        offered = QDir(folder).filePath(ReportFileNames::periodName(m_context.user.id, pickers.period(), filter));
-    }
-    const QString path = QFileDialog::getSaveFileName(this, windowTitle(), offered, filter);
-    if (!path.isEmpty())
-        txtFile->setText(ReportFileNames::withExtension(path, filter));
+    if (offered.isEmpty())
+        offered = ReportFileNames::periodName(m_context.user.id, pickers.period(), filter);
+    const QString path = SaveDialogs::ask(this, windowTitle(), offered, filter);
+    if (path.isEmpty())
+        return;
+    txtFile->setText(ReportFileNames::withExtension(path, filter));
+    // The file is chosen: Enter now exports.
+    if (cmdExport->isEnabled())
+        cmdExport->setFocus();
 }
 
 void ExportWindow::exportFile()
@@ -91,7 +82,6 @@ void ExportWindow::exportFile()
         Messages::show(this, written.message, {}, Messages::Icon::Warning);
         return;
     }
-    g_lastFolder = QFileInfo(path).absolutePath();
     Messages::show(this, written.message);
     close();
 }

@@ -11,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 
 // "Export Readings" and "Report for My Doctor": a date range and a file name,
-// then the readings as CSV or the doctor's one-page PDF. A window of its own,
+// then the readings as CSV or the doctor's one-page PDF. A dialog of the frame,
 // deleting itself when closed.
 class ExportWindow : public QWidget
 {
@@ -20,9 +20,9 @@ class ExportWindow : public QWidget
 public:
     ExportWindow(const PageContext &context, ReportFiles::Kind kind);
 
-    QLabel *Label3;
+    QLabel *dateCaption; // Label3 "Report's date :"
     PeriodPickers pickers;
-    QLabel *Label1;
+    QLabel *fileCaption; // Label1 "File :"
     QLineEdit *txtFile;
     QPushButton *cmdBrowse, *cmdExport, *cmdCancel;
 

@@ -1,22 +1,21 @@
 #pragma once
 
 #include "reports/Histogram.h"
+#include "reports/ui/chart/ChartModel.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
 
-class QChart;
-
-// Draws the histogram's twelve ranges as bars into an empty chart: the counts
-// over the category labels, with the value axis "# of Blood Glucose Readings".
-// The histogram page and the doctor's page draw it alike.
+// The histogram's twelve ranges as bars: the counts over the category labels,
+// with the value axis "# of Blood Glucose Readings". The histogram page and the
+// doctor's page draw it alike.
 namespace HistogramChart {
 
 inline const QString kValueTitle = QStringLiteral("# of Blood Glucose Readings");
 
-void draw(QChart *chart, const std::array<qint64, Histogram::kRanges> &counts, const QStringList &labels,
-          const QString &categoryTitle);
+Chart::Model model(const std::array<qint64, Histogram::kRanges> &counts, const QStringList &labels,
+                   const QString &categoryTitle);
 
 } // namespace HistogramChart

@@ -1,5 +1,9 @@
 #include "reports/ui/HourRuler.h"
 
+#include "reports/ui/chart/ChartCanvas.h"
+#include "reports/ui/chart/Contrast.h"
+
+#include <QEvent>
 #include <QFrame>
 #include <QPainter>
 
@@ -30,12 +34,21 @@ QString hourLabel(int hour)
     return hour == 12 ? QStringLiteral("12P") : QStringLiteral("12A");
 }
 
-QColor hourColour(int hour)
+const Band *bandOf(int hour)
 {
     for (const Band &band : kBands)
         if (hour == band.fromHour || hour == band.fromHour + 1)
-            return band.colour;
-    return kHourColour;
+            return &band;
+    return nullptr;
+}
+
+// A band is a light tint of its colour over the window.
+QColor tint(const QColor &colour, const QColor &window)
+{
+    constexpr double kTint = 60 / 255.0;
+    return QColor::fromRgbF(float(window.redF() + (colour.redF() - window.redF()) * kTint),
+                            float(window.greenF() + (colour.greenF() - window.greenF()) * kTint),
+                            float(window.blueF() + (colour.blueF() - window.blueF()) * kTint));
 }
 
 QLabel *namedLabel(QWidget *parent, const char *name, const QString &text)
@@ -63,44 +76,68 @@ void HourLabels::setPositions(const QList<int> &hourX)
     update();
 }
 
+void HourLabels::draw(Chart::Canvas &canvas) const
+{
+    const QFontMetricsF metrics(font(), const_cast<HourLabels *>(this));
+    const QColor window = palette().color(QPalette::Window);
+    for (int h = 0; h < m_x.size(); ++h) {
+        const QString label = hourLabel(h);
+        const double width = metrics.horizontalAdvance(label);
+        const Band *band = bandOf(h);
+        const QColor colour = band ? Contrast::readable(band->colour, tint(band->colour, window))
+                                   : Contrast::readable(kHourColour, window);
+        canvas.text(QRectF(m_x[h] - width / 2, (height() - metrics.height()) / 2, width, metrics.height()), label,
+                    font(), colour);
+    }
+}
+
 void HourLabels::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
-    for (int h = 0; h < m_x.size(); ++h) {
-        const QString label = hourLabel(h);
-        const int width = metrics.horizontalAdvance(label);
-        painter.setPen(hourColour(h));
-        painter.drawText(QRect(m_x[h] - width, 0, 2 * width, height()), Qt::AlignCenter, label);
-    }
+    Chart::PainterCanvas canvas(painter);
+    draw(canvas);
 }
 
 HourRuler::HourRuler(QWidget *parent)
     : QWidget(parent)
-    , Text2(new QFrame(this))
-    , Text3(new HourLabels(this))
-    , Text4(namedLabel(this, kBands[0].name, QLatin1String(kBands[0].text)))
-    , Text5(namedLabel(this, kBands[1].name, QLatin1String(kBands[1].text)))
-    , Text6(namedLabel(this, kBands[2].name, QLatin1String(kBands[2].text)))
-    , Text1(namedLabel(this, "Text1", QStringLiteral("Time of Day")))
-    , Text8(namedLabel(this, "Text8", QStringLiteral("hr")))
+    , line(new QFrame(this))
+    , hours(new HourLabels(this))
+    , morning(namedLabel(this, kBands[0].name, QLatin1String(kBands[0].text)))
+    , noon(namedLabel(this, kBands[1].name, QLatin1String(kBands[1].text)))
+    , evening(namedLabel(this, kBands[2].name, QLatin1String(kBands[2].text)))
+    , title(namedLabel(this, "Text1", QStringLiteral("Time of Day")))
+    , unit(namedLabel(this, "Text8", QStringLiteral("hr")))
 {
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setFrameShape(QFrame::HLine);
-    Text2->setStyleSheet(QStringLiteral("color: #000080;"));
-    const std::array<QLabel *, 3> bands{Text4, Text5, Text6};
+    line->setObjectName(QStringLiteral("Text2"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    Contrast::setTextColour(line, kHourColour);
+    for (QLabel *band : {morning, noon, evening})
+        band->setAutoFillBackground(true);
+    colourBands();
+    hours->raise();
+    const int height = fontMetrics().height();
+    setFixedHeight(2 * height + 14);
+}
+
+// The band is the colour; Text3 writes the hours over it.
+void HourRuler::colourBands()
+{
+    const QColor window = palette().color(QPalette::Window);
+    const std::array<QLabel *, 3> bands{morning, noon, evening};
     for (size_t b = 0; b < bands.size(); ++b) {
-        // The band is the colour; Text3 writes the hours over it.
-        const QColor c = kBands[b].colour;
-        bands[b]->setStyleSheet(QStringLiteral("background: rgba(%1, %2, %3, 60); color: transparent;"
-                                               " border-radius: 3px;")
-                                    .arg(c.red())
-                                    .arg(c.green())
-                                    .arg(c.blue()));
+        QPalette p = bands[b]->palette();
+        p.setColor(QPalette::Window, tint(kBands[b].colour, window));
+        p.setColor(QPalette::WindowText, Qt::transparent);
+        bands[b]->setPalette(p);
     }
-    Text3->raise();
-    const int line = fontMetrics().height();
-    setFixedHeight(2 * line + 14);
+}
+
+void HourRuler::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        colourBands();
 }
 
 void HourRuler::place(const QList<int> &hourX)
@@ -108,22 +145,22 @@ void HourRuler::place(const QList<int> &hourX)
     if (hourX.size() != kHours + 1)
         return;
     const QFontMetrics metrics(font());
-    const int line = metrics.height();
+    const int height = metrics.height();
     const int labelsTop = 5;
-    Text2->setGeometry(hourX.first(), 0, hourX.last() - hourX.first() + 1, 4);
+    line->setGeometry(hourX.first(), 0, hourX.last() - hourX.first() + 1, 4);
     // Wide enough for the outer labels, which stand half outside the line.
     const int overhang = metrics.horizontalAdvance(QStringLiteral("12A"));
-    Text3->setGeometry(0, labelsTop, width(), line + 2);
-    Text3->setPositions(hourX);
-    const std::array<QLabel *, 3> bands{Text4, Text5, Text6};
+    hours->setGeometry(0, labelsTop, width(), height + 2);
+    hours->setPositions(hourX);
+    const std::array<QLabel *, 3> bands{morning, noon, evening};
     for (size_t b = 0; b < bands.size(); ++b) {
         const int from = hourX[kBands[b].fromHour] - overhang / 2 - 2;
         const int to = hourX[kBands[b].fromHour + 1] + overhang / 2 + 2;
-        bands[b]->setGeometry(from, labelsTop, to - from, line + 2);
+        bands[b]->setGeometry(from, labelsTop, to - from, height + 2);
     }
-    const int titleTop = labelsTop + line + 4;
-    Text1->adjustSize();
-    Text1->move((hourX.first() + hourX.last() - Text1->width()) / 2, titleTop);
-    Text8->adjustSize();
-    Text8->move(hourX.last() - Text8->width() / 2, titleTop);
+    const int titleTop = labelsTop + height + 4;
+    title->adjustSize();
+    title->move((hourX.first() + hourX.last() - title->width()) / 2, titleTop);
+    unit->adjustSize();
+    unit->move(hourX.last() - unit->width() / 2, titleTop);
 }

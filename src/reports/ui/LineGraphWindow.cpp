@@ -4,23 +4,22 @@
 #include "platform/ui/WindowParts.h"
 #include "reports/ReportTexts.h"
 #include "reports/SummaryStatistics.h"
-#include "store/ReadingStore.h"
 #include "reports/ui/ChartValues.h"
+#include "reports/ui/ReportParts.h"
+#include "reports/ui/chart/ChartView.h"
+#include "reports/ui/chart/Contrast.h"
+#include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
-#include <QTimer>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QValueAxis>
+#include <QTimer>
 
 namespace {
 
@@ -33,10 +32,11 @@ QLabel *namedLabel(const char *name, const QString &text, QWidget *parent)
     return label;
 }
 
-QLabel *boxLabel(const char *name, const QString &text, const QString &style, QWidget *parent)
+// A label in a colour of the design, made readable over what it stands on.
+QLabel *colouredLabel(const char *name, const QString &text, const QColor &colour, QWidget *parent)
 {
     QLabel *label = namedLabel(name, text, parent);
-    label->setStyleSheet(style);
+    Contrast::setTextColour(label, colour);
     return label;
 }
 
@@ -77,38 +77,36 @@ LineGraphWindow::LineGraphWindow(const PageContext &context, Form form, QWidget 
     layout->addLayout(buildChartArea(), 1);
 
     // What a screen reader says of the controls whose captions do not name them.
-    Label3->setBuddy(DTPicker1);
-    DTPicker1->setAccessibleName(ReportTexts::kFromDate);
-    DTPicker2->setAccessibleName(ReportTexts::kToDate);
-    HScroll1->setAccessibleName(ReportTexts::kReadingsPage);
-    if (ComboLO) {
-        Label16->setBuddy(ComboLO);
+    dateCaption->setBuddy(fromDate);
+    fromDate->setAccessibleName(ReportTexts::kFromDate);
+    toDate->setAccessibleName(ReportTexts::kToDate);
+    pageScroll->setAccessibleName(ReportTexts::kReadingsPage);
+    if (fromHour) {
+        hourCaption->setBuddy(fromHour);
         // The typing box inside an editable list is what takes the focus.
-        for (QComboBox *box : {ComboLO, ComboHI}) {
-            box->setAccessibleName(box == ComboLO ? ReportTexts::kFromHour : ReportTexts::kToHour);
+        for (QComboBox *box : {fromHour, toHour}) {
+            box->setAccessibleName(box == fromHour ? ReportTexts::kFromHour : ReportTexts::kToHour);
             box->lineEdit()->setAccessibleName(box->accessibleName());
         }
     }
 
     formLoad();
 
-    connect(DTPicker1, &QDateEdit::dateChanged, this, &LineGraphWindow::rangeChanged);
-    connect(DTPicker2, &QDateEdit::dateChanged, this, &LineGraphWindow::rangeChanged);
-    if (ComboLO) {
+    connect(fromDate, &QDateEdit::dateChanged, this, &LineGraphWindow::rangeChanged);
+    connect(toDate, &QDateEdit::dateChanged, this, &LineGraphWindow::rangeChanged);
+    if (fromHour) {
         // An hour counts once it is committed (Enter, leaving the box, a choice
         // from the list), not at each keystroke: "12" passes through "1".
-        for (QComboBox *box : {ComboLO, ComboHI}) {
+        for (QComboBox *box : {fromHour, toHour}) {
             connect(box, &QComboBox::activated, this, &LineGraphWindow::hoursCommitted);
             connect(box->lineEdit(), &QLineEdit::editingFinished, this, &LineGraphWindow::hoursCommitted);
         }
-        m_hours = {ComboLO->currentText(), ComboHI->currentText()};
+        m_hours = {fromHour->currentText(), toHour->currentText()};
     }
     // With tracking on, dragging the thumb changes the value too: the chart follows it.
-    connect(HScroll1, &QScrollBar::valueChanged, this, &LineGraphWindow::scrollTo);
-    // Queued: the view maps the new plot area into its own coordinates only
-    // after the chart has told of it.
-    connect(m_chart, &QChart::plotAreaChanged, this, &LineGraphWindow::placeOverlays, Qt::QueuedConnection);
-    Text2->installEventFilter(this);
+    connect(pageScroll, &QScrollBar::valueChanged, this, &LineGraphWindow::scrollTo);
+    connect(chart, &ChartView::laidOut, this, &LineGraphWindow::placeOverlays);
+    dateBand->installEventFilter(this);
 }
 
 QLayout *LineGraphWindow::buildHeader(bool hourRange)
@@ -126,42 +124,42 @@ QLayout *LineGraphWindow::buildHeader(bool hourRange)
     };
 
     auto *grid = new QGridLayout;
-    Label1 = namedLabel("Label1", QStringLiteral("ID :"), this);
-    Label5 = namedLabel("Label5", QStringLiteral("Name Not Yet Assigned"), this);
-    Label3 = namedLabel("Label3", QStringLiteral("Report's date :"), this);
-    DTPicker1 = picker("DTPicker1");
-    Label15 = namedLabel("Label15", QStringLiteral(" ~"), this);
-    DTPicker2 = picker("DTPicker2");
-    Label4 = namedLabel("Label4", hourRange ? QStringLiteral("Datas covered :") : QStringLiteral("PC Datas covered :"),
-                        this);
-    Label2 = namedLabel("Label2", QStringLiteral("- -"), this);
-    Label7 = namedLabel("Label7", QStringLiteral("Highest value :"), this);
-    Label12 = namedLabel("Label12", QStringLiteral("- - -"), this);
-    Label6 = namedLabel("Label6", unit, this);
-    Label8 = namedLabel("Label8", QStringLiteral("Lowest value :"), this);
-    Label13 = namedLabel("Label13", QStringLiteral("- - -"), this);
-    Label10 = namedLabel("Label10", unit, this);
-    Label9 = namedLabel("Label9", QStringLiteral("Average :"), this);
-    Label14 = namedLabel("Label14", QStringLiteral("- - -"), this);
-    Label11 = namedLabel("Label11", unit, this);
+    idCaption = namedLabel("Label1", QStringLiteral("ID :"), this);
+    userId = namedLabel("Label5", QStringLiteral("Name Not Yet Assigned"), this);
+    dateCaption = namedLabel("Label3", QStringLiteral("Report's date :"), this);
+    fromDate = picker("DTPicker1");
+    dateTilde = namedLabel("Label15", QStringLiteral(" ~"), this);
+    toDate = picker("DTPicker2");
+    readingsCaption = namedLabel(
+        "Label4", hourRange ? QStringLiteral("Datas covered :") : QStringLiteral("PC Datas covered :"), this);
+    readingsCovered = namedLabel("Label2", QStringLiteral("- -"), this);
+    highestCaption = namedLabel("Label7", QStringLiteral("Highest value :"), this);
+    highestValue = namedLabel("Label12", QStringLiteral("- - -"), this);
+    highestUnit = namedLabel("Label6", unit, this);
+    lowestCaption = namedLabel("Label8", QStringLiteral("Lowest value :"), this);
+    lowestValue = namedLabel("Label13", QStringLiteral("- - -"), this);
+    lowestUnit = namedLabel("Label10", unit, this);
+    averageCaption = namedLabel("Label9", QStringLiteral("Average :"), this);
+    averageValue = namedLabel("Label14", QStringLiteral("- - -"), this);
+    averageUnit = namedLabel("Label11", unit, this);
 
     auto *dates = new QHBoxLayout;
-    dates->addWidget(DTPicker1);
-    dates->addWidget(Label15);
-    dates->addWidget(DTPicker2);
+    dates->addWidget(fromDate);
+    dates->addWidget(dateTilde);
+    dates->addWidget(toDate);
     dates->addStretch();
 
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Label5, 0, 1);
-    grid->addWidget(Label3, 1, 0);
+    grid->addWidget(idCaption, 0, 0);
+    grid->addWidget(userId, 0, 1);
+    grid->addWidget(dateCaption, 1, 0);
     grid->addLayout(dates, 1, 1);
-    grid->addWidget(Label4, 2, 0);
-    grid->addWidget(Label2, 2, 1);
+    grid->addWidget(readingsCaption, 2, 0);
+    grid->addWidget(readingsCovered, 2, 1);
 
     if (hourRange) {
-        Label16 = namedLabel("Label16", QStringLiteral("Hour :"), this);
-        Label17 = namedLabel("Label17", QStringLiteral(" ~"), this);
-        LabelError = boxLabel("LabelError", QString(), QStringLiteral("color: red;"), this);
+        hourCaption = namedLabel("Label16", QStringLiteral("Hour :"), this);
+        hourTilde = namedLabel("Label17", QStringLiteral(" ~"), this);
+        LabelError = colouredLabel("LabelError", QString(), Qt::red, this);
         const auto hours = [this](const char *name, int current) {
             auto *box = new QComboBox(this);
             box->setObjectName(QLatin1String(name));
@@ -173,20 +171,21 @@ QLayout *LineGraphWindow::buildHeader(bool hourRange)
             box->setCurrentIndex(current);
             return box;
         };
-        ComboLO = hours("ComboLO", 0);
-        ComboHI = hours("ComboHI", 24);
+        fromHour = hours("ComboLO", 0);
+        toHour = hours("ComboHI", 24);
         auto *hourRow = new QHBoxLayout;
-        hourRow->addWidget(Label16);
-        hourRow->addWidget(ComboLO);
-        hourRow->addWidget(Label17);
-        hourRow->addWidget(ComboHI);
+        hourRow->addWidget(hourCaption);
+        hourRow->addWidget(fromHour);
+        hourRow->addWidget(hourTilde);
+        hourRow->addWidget(toHour);
         hourRow->addStretch();
         grid->addWidget(LabelError, 0, 2);
         grid->addLayout(hourRow, 1, 2);
     }
 
-    const QList<QList<QLabel *>> statistics{
-        {Label7, Label12, Label6}, {Label8, Label13, Label10}, {Label9, Label14, Label11}};
+    const QList<QList<QLabel *>> statistics{{highestCaption, highestValue, highestUnit},
+                                            {lowestCaption, lowestValue, lowestUnit},
+                                            {averageCaption, averageValue, averageUnit}};
     for (int row = 0; row < 3; ++row) {
         for (int c = 0; c < 3; ++c)
             grid->addWidget(statistics[row][c], row, 3 + c);
@@ -199,108 +198,96 @@ QLayout *LineGraphWindow::buildHeader(bool hourRange)
 QLayout *LineGraphWindow::buildChartArea()
 {
     const bool mmol = m_unit == GlucoseUnit::MmolPerL;
-    m_chart = new QChart;
-    m_chart->legend()->hide();
-    // Room above the plot for the marker.
-    m_chart->setMargins(QMargins(4, 22, 8, 4));
+    chart = ReportParts::chart(this);
+    chart->setMouseTracking(true);
+    chart->installEventFilter(this);
 
-    auto *categories = new QValueAxis;
-    categories->setLabelsVisible(false);
-    categories->setGridLineVisible(false);
-    categories->setTickCount(2);
-    auto *values = new QValueAxis;
-    values->setTitleText(QStringLiteral("Glucose"));
-    values->setRange(0, mmol ? 35 : 600);
-    values->setTickCount(mmol ? 8 : 7);
-    values->setLabelFormat(QStringLiteral("%d"));
-    m_chart->addAxis(categories, Qt::AlignBottom);
-    m_chart->addAxis(values, Qt::AlignLeft);
-
-    const auto line = [this, categories, values](const char *name, const QColor &colour, qreal width) {
-        auto *series = new QLineSeries;
-        series->setName(QLatin1String(name));
-        QPen pen(colour);
-        pen.setWidthF(width);
-        series->setPen(pen);
-        m_chart->addSeries(series);
-        series->attachAxis(categories);
-        series->attachAxis(values);
-        return series;
-    };
-    m_readings = line("Readings", QColor(0, 0, 160), 1.5);
-    m_readings->setPointsVisible(true);
-    m_readings->setMarkerSize(5);
-    m_high = line("Max", Qt::red, 2);
-    m_low = line("Min", Qt::red, 2);
-
-    MSChart1 = new QChartView(m_chart, this);
-    MSChart1->setObjectName(QStringLiteral("MSChart1"));
-    MSChart1->setRenderHint(QPainter::Antialiasing);
-    // A narrower range redraws the whole plot: partial updates left the old
-    // points' markers behind.
-    MSChart1->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
-    MSChart1->setMinimumSize(400, 220);
-    MSChart1->viewport()->setMouseTracking(true);
-    MSChart1->viewport()->installEventFilter(this);
-
-    QWidget *over = MSChart1->viewport();
-    Text4 = boxLabel("Text4", QStringLiteral("None Data"),
-                     QStringLiteral("background: rgb(192, 255, 192); color: black; padding: 1px 3px;"), over);
-    Text4->setFixedSize(Text4->fontMetrics().horizontalAdvance(QStringLiteral("8888/88/88 88:88  888.8mmol/L")) + 10,
-                        Text4->sizeHint().height());
-    Text3 = boxLabel("Text3", kMarker, QStringLiteral("color: magenta; font-weight: bold;"), over);
-    Text3->setFixedSize(Text3->sizeHint());
-    for (QLabel *box : {Text4, Text3}) {
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        WindowParts::setHoverOnly(box);
+    // The details box: black on light green, as designed.
+    details = namedLabel("Text4", QStringLiteral("None Data"), chart);
+    details->setAutoFillBackground(true);
+    QPalette box = details->palette();
+    box.setColor(QPalette::Window, QColor(192, 255, 192));
+    box.setColor(QPalette::WindowText, Qt::black);
+    details->setPalette(box);
+    details->setContentsMargins(3, 1, 3, 1);
+    details->setFixedSize(details->fontMetrics().horizontalAdvance(QStringLiteral("8888/88/88 88:88  888.8mmol/L"))
+                              + 10,
+                          details->sizeHint().height());
+    marker = colouredLabel("Text3", kMarker, Qt::magenta, chart);
+    QFont bold = marker->font();
+    bold.setBold(true);
+    marker->setFont(bold);
+    marker->setFixedSize(marker->sizeHint());
+    for (QLabel *label : {details, marker}) {
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        WindowParts::setHoverOnly(label);
     }
+
+    // Readings in navy joined by a line, the limits in red; the x axis counts
+    // the page's positions, its labels are the date labels below.
+    m_model.room.setTop(qMax(marker->height(), details->height()));
+    m_model.x.labelsShown = false;
+    m_model.x.gridShown = false;
+    m_model.x.ticks = 2;
+    m_model.y.title = QStringLiteral("Glucose");
+    m_model.y.max = mmol ? 35 : 600;
+    m_model.y.ticks = mmol ? 8 : 7;
+    Chart::Series readings{Chart::Series::Kind::Line, QStringLiteral("Readings")};
+    readings.colour = QColor(0, 0, 160);
+    readings.dotSize = 7;
+    Chart::Series high{Chart::Series::Kind::Line, QStringLiteral("Max")};
+    high.colour = Qt::red;
+    high.width = 2;
+    Chart::Series low = high;
+    low.name = QStringLiteral("Min");
+    m_model.series = {readings, high, low};
 
     // The band under the chart: date labels on two staggered rows, so that
     // neighbouring labels never overlap, and the scroll bar under them.
-    Text2 = new QWidget(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setAutoFillBackground(true);
-    Text2->setPalette(QPalette(Qt::white));
+    dateBand = new QWidget(this);
+    dateBand->setObjectName(QStringLiteral("Text2"));
+    dateBand->setAutoFillBackground(true);
+    dateBand->setPalette(QPalette(Qt::white));
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     for (int k = 1; k <= LineGraphPage::kLabels; ++k) {
-        QLabel *label = boxLabel(qPrintable(QStringLiteral("X%1").arg(k)), QStringLiteral("--/--"),
-                                 QStringLiteral("color: rgb(0, 0, 128);"), Text2);
+        QLabel *label = colouredLabel(qPrintable(QStringLiteral("X%1").arg(k)), QStringLiteral("--/--"),
+                                      QColor(0, 0, 128), dateBand);
         label->setFont(small);
         label->setAlignment(Qt::AlignCenter);
-        X << label;
+        dateLabels << label;
     }
-    HScroll1 = new QScrollBar(Qt::Horizontal, Text2);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setPageStep(LineGraphPage::kMaxPageSize);
-    HScroll1->hide();
-    const int labelHeight = X[0]->sizeHint().height();
-    Text2->setFixedHeight(2 * labelHeight + HScroll1->sizeHint().height() + 2);
+    pageScroll = new QScrollBar(Qt::Horizontal, dateBand);
+    pageScroll->setObjectName(QStringLiteral("HScroll1"));
+    pageScroll->setPageStep(LineGraphPage::kMaxPageSize);
+    pageScroll->hide();
+    const int labelHeight = dateLabels[0]->sizeHint().height();
+    dateBand->setFixedHeight(2 * labelHeight + pageScroll->sizeHint().height() + 2);
 
-    Text1 = namedLabel("Text1", QStringLiteral("Date"), this);
-    Text5 = namedLabel("Text5", QStringLiteral("month/day"), this);
-    Text7 = namedLabel("Text7", ReadingTexts::unitText(m_unit), this);
-    HIGH = boxLabel("HIGH", QStringLiteral("High"), QStringLiteral("color: red;"), this);
-    LOW = boxLabel("LOW", mmol ? QStringLiteral("Low--") : QStringLiteral("Low"), QStringLiteral("color: red;"), this);
+    dateTitle = namedLabel("Text1", QStringLiteral("Date"), this);
+    dateUnit = namedLabel("Text5", QStringLiteral("month/day"), this);
+    valueUnit = namedLabel("Text7", ReadingTexts::unitText(m_unit), this);
+    highLabel = colouredLabel("HIGH", QStringLiteral("High"), Qt::red, this);
+    lowLabel = colouredLabel("LOW", mmol ? QStringLiteral("Low--") : QStringLiteral("Low"), Qt::red, this);
 
     auto *side = new QVBoxLayout;
-    side->addWidget(Text7);
-    side->addWidget(HIGH);
+    side->addWidget(valueUnit);
+    side->addWidget(highLabel);
     side->addStretch();
-    side->addWidget(LOW);
+    side->addWidget(lowLabel);
     auto *axisTexts = new QHBoxLayout;
     axisTexts->addStretch();
-    axisTexts->addWidget(Text1);
+    axisTexts->addWidget(dateTitle);
     axisTexts->addStretch();
-    axisTexts->addWidget(Text5);
+    axisTexts->addWidget(dateUnit);
 
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(0);
     grid->addLayout(side, 0, 0);
-    grid->addWidget(MSChart1, 0, 1);
-    grid->addWidget(Text2, 1, 1);
+    grid->addWidget(chart, 0, 1);
+    grid->addWidget(dateBand, 1, 1);
     grid->addLayout(axisTexts, 2, 1);
-    chartValues = new ChartValues(MSChart1, this);
+    chartValues = new ChartValues(chart, this);
     grid->addWidget(chartValues, 3, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(0, 1);
@@ -315,7 +302,7 @@ LineGraphPage::Settings LineGraphWindow::settings() const
 
 void LineGraphWindow::formLoad()
 {
-    Label5->setText(m_context.user.id);
+    userId->setText(m_context.user.id);
     m_selection.selectAtLoad(m_context.store.tables());
     if (m_selection.holdsReadings()) {
         showStatistics();
@@ -327,8 +314,8 @@ void LineGraphWindow::formLoad()
         else
             Messages::show(this, ReportTexts::kNoGlucoseData);
         // Nothing enables them again while the page is open.
-        DTPicker1->setEnabled(false);
-        DTPicker2->setEnabled(false);
+        fromDate->setEnabled(false);
+        toDate->setEnabled(false);
         showPage(LineGraphPage::empty(settings()));
     }
     drawChart();
@@ -336,7 +323,7 @@ void LineGraphWindow::formLoad()
 
 void LineGraphWindow::hoursCommitted()
 {
-    const std::pair<QString, QString> hours{ComboLO->currentText(), ComboHI->currentText()};
+    const std::pair<QString, QString> hours{fromHour->currentText(), toHour->currentText()};
     if (hours == m_hours)
         return; // leaving a box unchanged keeps the chart's page
     m_hours = hours;
@@ -345,9 +332,9 @@ void LineGraphWindow::hoursCommitted()
 
 LineGraphSelection::Change LineGraphWindow::selectFromControls()
 {
-    return m_selection.select(m_context.store.tables(), DTPicker1->date(), DTPicker2->date(),
-                              ComboLO ? ComboLO->currentText() : QString(),
-                              ComboHI ? ComboHI->currentText() : QString());
+    return m_selection.select(m_context.store.tables(), fromDate->date(), toDate->date(),
+                              fromHour ? fromHour->currentText() : QString(),
+                              toHour ? toHour->currentText() : QString());
 }
 
 void LineGraphWindow::rangeChanged()
@@ -356,10 +343,10 @@ void LineGraphWindow::rangeChanged()
     if (change.outcome == LineGraphSelection::Outcome::HourRangeError) {
         LabelError->setText(change.error);
         {
-            const QSignalBlocker quiet(ComboLO);
-            ComboLO->setEditText(QStringLiteral("0"));
+            const QSignalBlocker quiet(fromHour);
+            fromHour->setEditText(QStringLiteral("0"));
         }
-        m_hours.first = ComboLO->currentText();
+        m_hours.first = fromHour->currentText();
         // The chart follows the hours the boxes now show.
         change = selectFromControls();
     }
@@ -389,25 +376,25 @@ void LineGraphWindow::rangeChanged()
 void LineGraphWindow::showStatistics()
 {
     const SummaryStatistics s = selectionStatistics(m_selection.entries());
-    Label2->setText(QString::number(s.count));
-    Label12->setText(ReadingTexts::glucoseText(s.highest, m_unit));
-    Label13->setText(ReadingTexts::glucoseText(s.lowest, m_unit));
-    Label14->setText(ReadingTexts::glucoseText(s.average(), m_unit));
+    readingsCovered->setText(QString::number(s.count));
+    highestValue->setText(ReadingTexts::glucoseText(s.highest, m_unit));
+    lowestValue->setText(ReadingTexts::glucoseText(s.lowest, m_unit));
+    averageValue->setText(ReadingTexts::glucoseText(s.average(), m_unit));
 }
 
 void LineGraphWindow::drawChart()
 {
     if (m_selection.count() <= LineGraphPage::kMaxPageSize)
-        HScroll1->hide();
+        pageScroll->hide();
     const std::optional<LineGraphPage::Page> page = LineGraphPage::draw(m_selection, settings());
     if (!page)
         return; // the empty page stays
     if (page->paging) {
         // Start on the last page; the page is drawn below, not by the change.
-        const QSignalBlocker quiet(HScroll1);
-        HScroll1->setRange(0, int(page->lastOffset));
-        HScroll1->setValue(int(page->lastOffset));
-        HScroll1->show();
+        const QSignalBlocker quiet(pageScroll);
+        pageScroll->setRange(0, int(page->lastOffset));
+        pageScroll->setValue(int(page->lastOffset));
+        pageScroll->show();
     }
     showPage(*page);
 }
@@ -422,103 +409,111 @@ void LineGraphWindow::showPage(const LineGraphPage::Page &page)
 {
     m_page = page;
     const int n = page.size;
-    m_chart->axes(Qt::Horizontal).constFirst()->setRange(0.5, n + 0.5);
+    m_model.x.min = 0.5;
+    m_model.x.max = n + 0.5;
     QList<QPointF> points;
     for (int r = 1; r <= n; ++r) {
         if (!page.readings[r - 1].isEmpty())
             points << QPointF(r, page.readings[r - 1].value);
     }
-    m_readings->replace(points);
-    m_high->replace({QPointF(0.5, page.high), QPointF(n + 0.5, page.high)});
-    m_low->replace({QPointF(0.5, page.low), QPointF(n + 0.5, page.low)});
+    m_model.series[0].points = points;
+    m_model.series[1].points = {QPointF(0.5, page.high), QPointF(n + 0.5, page.high)};
+    m_model.series[2].points = {QPointF(0.5, page.low), QPointF(n + 0.5, page.low)};
     // Date format Other: the labels keep their texts.
-    for (int k = 0; k < page.labels.size() && k < X.size(); ++k)
-        X[k]->setText(page.labels[k]);
+    for (int k = 0; k < page.labels.size() && k < dateLabels.size(); ++k)
+        dateLabels[k]->setText(page.labels[k]);
     chartValues->show(ChartTexts::lineGraph(m_selection.rule() == LineGraphSelection::Rule::MealMarked, m_selection,
                                             page, m_unit, settings().format));
+    chart->setModel(m_model);
     placeOverlays();
 }
 
 void LineGraphWindow::placeOverlays()
 {
-    const QRectF plot = m_chart->plotArea();
-    if (plot.isEmpty() || m_page.size == 0)
+    if (m_page.size == 0)
         return;
-    const auto inViewport = [this](QPointF p) { return MSChart1->mapFromScene(m_chart->mapToScene(p)); };
-    const auto inBand = [this](QPoint viewportPoint) {
-        return Text2->mapFrom(this, MSChart1->viewport()->mapTo(this, viewportPoint));
+    for (int k = 1; k <= dateLabels.size(); ++k)
+        dateLabels[k - 1]->setVisible(LineGraphPage::labelPosition(m_page.size, k) > 0);
+    const QRectF plot = chart->plotArea();
+    if (plot.width() <= 0 || plot.height() <= 0)
+        return;
+    const auto inBand = [this](QPointF onChart) {
+        return dateBand->mapFrom(this, chart->mapTo(this, onChart.toPoint()));
     };
-
-    const double w = plot.width() / m_page.size;
-    for (int k = 1; k <= X.size(); ++k) {
-        QLabel *label = X[k - 1];
+    for (int k = 1; k <= dateLabels.size(); ++k) {
+        QLabel *label = dateLabels[k - 1];
         const int position = LineGraphPage::labelPosition(m_page.size, k);
-        label->setVisible(position > 0);
         if (position == 0)
             continue;
         label->adjustSize();
-        const QPoint centre = inBand(inViewport(QPointF(plot.left() + (position - 0.5) * w, plot.bottom())));
+        const QPoint centre = inBand(chart->position(QPointF(position, 0)));
         label->move(centre.x() - label->width() / 2, (k % 2 == 1 ? 0 : 1) * label->height());
     }
-    const QPoint left = inBand(inViewport(plot.bottomLeft()));
-    const QPoint right = inBand(inViewport(plot.bottomRight()));
-    HScroll1->setGeometry(left.x(), Text2->height() - HScroll1->sizeHint().height(), right.x() - left.x(),
-                          HScroll1->sizeHint().height());
+    const QPoint left = inBand(plot.bottomLeft());
+    const QPoint right = inBand(plot.bottomRight());
+    pageScroll->setGeometry(left.x(), dateBand->height() - pageScroll->sizeHint().height(), right.x() - left.x(),
+                            pageScroll->sizeHint().height());
 
     // The marker sits just above the plot; the details box keeps its design
     // place, at the top left of the plot, until the pointer first moves.
-    Text3->move(Text3->x(), inViewport(plot.topLeft()).y() - Text3->height());
+    marker->move(marker->x(), qRound(plot.top()) - marker->height());
     if (!m_pointerSeen) {
-        Text4->move(inViewport(QPointF(plot.left(), 0)));
-        Text3->move(inViewport(QPointF(plot.left() - Text3->width() / 2.0, 0)).x(), Text3->y());
+        details->move(qRound(plot.left()), 0);
+        marker->move(qRound(plot.left() - marker->width() / 2.0), marker->y());
     }
 }
 
 bool LineGraphWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == MSChart1->viewport() && event->type() == QEvent::MouseMove)
+    if (watched == chart && event->type() == QEvent::MouseMove)
         pointerMoved(static_cast<QMouseEvent *>(event)->position());
-    else if (watched == Text2 && event->type() == QEvent::Resize)
+    else if (watched == dateBand && event->type() == QEvent::Resize)
         placeOverlays();
     return QWidget::eventFilter(watched, event);
 }
 
-void LineGraphWindow::pointerMoved(QPointF inView)
+void LineGraphWindow::pointerMoved(QPointF at)
 {
     if (m_page.size == 0)
         return;
-    const QRectF plot = m_chart->plotArea();
-    const QPointF p = m_chart->mapFromScene(MSChart1->mapToScene(inView.toPoint()));
+    const QRectF plot = chart->plotArea();
     // The rules of the design, with the geometry of the chart as drawn: the
     // details box drops below the pointer, and in the right half of the page
     // it ends at the category's centre.
-    const LineGraphPointer::Layout layout{plot.left(),           plot.width(),          plot.top(),
-                                          plot.bottom(),         2.0 * Text4->height(), Text3->width() / 2.0,
-                                          double(Text4->width())};
+    const LineGraphPointer::Layout layout{plot.left(),
+                                          plot.width(),
+                                          plot.top(),
+                                          plot.bottom(),
+                                          2.0 * details->height(),
+                                          marker->width() / 2.0,
+                                          double(details->width())};
     const LineGraphPointer::Update u = LineGraphPointer::pointAt(layout, m_page, m_selection, m_unit, settings().format,
-                                                                 p.x(), p.y());
+                                                                 at.x(), at.y());
     m_pointerSeen = true;
-    const auto inViewport = [this](QPointF c) { return MSChart1->mapFromScene(m_chart->mapToScene(c)); };
     if (u.detailsVisible)
-        Text4->setVisible(*u.detailsVisible);
+        details->setVisible(*u.detailsVisible);
     if (u.marker)
-        Text3->setText(*u.marker);
+        marker->setText(*u.marker);
     if (u.details)
-        Text4->setText(*u.details);
-    Text4->move(Text4->x(), inViewport(QPointF(0, u.detailsTop)).y());
+        details->setText(*u.details);
+    // Where the box would leave the chart below, it opens as far above the pointer.
+    int top = qRound(u.detailsTop);
+    if (top + details->height() > chart->height())
+        top = qMax(0, qRound(at.y() - layout.boxDrop));
+    details->move(details->x(), top);
     if (u.detailsLeft)
-        Text4->move(inViewport(QPointF(*u.detailsLeft, 0)).x(), Text4->y());
+        details->move(qBound(0, qRound(*u.detailsLeft), qMax(0, chart->width() - details->width())), details->y());
     if (u.markerLeft)
-        Text3->move(inViewport(QPointF(*u.markerLeft, 0)).x(), Text3->y());
+        marker->move(qRound(*u.markerLeft), marker->y());
 }
 
 void LineGraphWindow::setPickers(QDate from, QDate to)
 {
     // The form's own setting of the range selects nothing anew.
-    const QSignalBlocker quiet1(DTPicker1);
-    const QSignalBlocker quiet2(DTPicker2);
+    const QSignalBlocker quiet1(fromDate);
+    const QSignalBlocker quiet2(toDate);
     if (from.isValid())
-        DTPicker1->setDate(from);
+        fromDate->setDate(from);
     if (to.isValid())
-        DTPicker2->setDate(to);
+        toDate->setDate(to);
 }

@@ -3,6 +3,7 @@
 #include "reports/LineGraphPage.h"
 #include "reports/LineGraphPointer.h"
 #include "reports/LineGraphSelection.h"
+#include "reports/ui/chart/ChartModel.h"
 #include "users/ui/PageContext.h"
 
 #include <QWidget>
@@ -10,13 +11,11 @@
 #include <utility>
 
 class ChartValues;
-class QChart;
-class QChartView;
+class ChartView;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLayout;
-class QLineSeries;
 class QScrollBar;
 
 // The line graph pages: frmR02 (mg/dL) and frmR02unit (mmol/L) chart every
@@ -37,19 +36,28 @@ public:
 
     LineGraphWindow(const PageContext &context, Form form, QWidget *parent = nullptr);
 
-    QLabel *Label1, *Label5, *Label3, *Label15, *Label4, *Label2;
-    QDateEdit *DTPicker1, *DTPicker2;
+    QLabel *idCaption, *userId;                // Label1 "ID :", Label5
+    QLabel *dateCaption;                       // Label3 "Report's date :"
+    QDateEdit *fromDate, *toDate;              // DTPicker1, DTPicker2
+    QLabel *dateTilde;                         // Label15 " ~"
+    QLabel *readingsCaption, *readingsCovered; // Label4 "Datas covered :", Label2
     // The hour range and LabelError: frmR02 and frmR02unit only (null otherwise).
-    QLabel *Label16 = nullptr, *Label17 = nullptr, *LabelError = nullptr;
-    QComboBox *ComboLO = nullptr, *ComboHI = nullptr;
-    QLabel *Label7, *Label12, *Label6, *Label8, *Label13, *Label10, *Label9, *Label14, *Label11;
-    QChartView *MSChart1;
-    ChartValues *chartValues; // the chart's words and values for a screen reader
-    QWidget *Text2;           // the band under the chart holding the date labels
-    QList<QLabel *> X;        // X1..X26
-    QScrollBar *HScroll1;
-    QLabel *Text1, *Text5, *Text7, *HIGH, *LOW;
-    QLabel *Text4, *Text3; // details box and marker, over the chart
+    QLabel *hourCaption = nullptr;                    // Label16 "Hour :"
+    QComboBox *fromHour = nullptr, *toHour = nullptr; // ComboLO, ComboHI
+    QLabel *hourTilde = nullptr;                      // Label17 " ~"
+    QLabel *LabelError = nullptr;
+    QLabel *highestCaption, *highestValue, *highestUnit; // Label7, Label12, Label6
+    QLabel *lowestCaption, *lowestValue, *lowestUnit;    // Label8, Label13, Label10
+    QLabel *averageCaption, *averageValue, *averageUnit; // Label9, Label14, Label11
+    ChartView *chart;                                    // MSChart1
+    ChartValues *chartValues;                            // the chart's words and values for a screen reader
+    QWidget *dateBand;                                   // Text2: the band under the chart holding the date labels
+    QList<QLabel *> dateLabels;                          // X1..X26
+    QScrollBar *pageScroll;                              // HScroll1
+    QLabel *dateTitle, *dateUnit;                        // Text1 "Date", Text5 "month/day"
+    QLabel *valueUnit;                                   // Text7
+    QLabel *highLabel, *lowLabel;                        // HIGH, LOW
+    QLabel *details, *marker;                            // Text4 and Text3, over the chart
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -68,15 +76,14 @@ private:
     void scrollTo(int offset);
     void showPage(const LineGraphPage::Page &page);
     void placeOverlays();
-    void pointerMoved(QPointF inView);
+    void pointerMoved(QPointF at);
     void setPickers(QDate from, QDate to);
 
     const PageContext m_context;
     const GlucoseUnit m_unit;
     LineGraphSelection m_selection;
     LineGraphPage::Page m_page;
-    QChart *m_chart;
-    QLineSeries *m_readings, *m_high, *m_low;
+    Chart::Model m_model;
     bool m_pointerSeen = false;          // until then the boxes keep their design place
     std::pair<QString, QString> m_hours; // the hour range last committed
 };

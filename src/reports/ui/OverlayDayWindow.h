@@ -8,7 +8,7 @@
 #include <QWidget>
 
 class ChartValues;
-class QChartView;
+class ChartView;
 
 // The overlay day: every reading of a period by its time of day, the hourly
 // median with the 25-75 and 10-90 percentile bands shaded, and the user's
@@ -22,7 +22,7 @@ public:
 
     ReportParts::Heading heading;
     PeriodPickers pickers;
-    QChartView *MSChart1;
+    ChartView *chart;         // MSChart1
     ChartValues *chartValues; // the chart's words and values for a screen reader
 
 private:

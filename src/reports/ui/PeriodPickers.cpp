@@ -14,22 +14,22 @@
 
 PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::function<void()> changed)
     : QObject(parent)
-    , DTPicker1(WindowParts::named<QDateEdit>(parent, "DTPicker1"))
-    , DTPicker2(WindowParts::named<QDateEdit>(parent, "DTPicker2"))
-    , Label15(WindowParts::label(parent, "Label15", QStringLiteral(" ~")))
+    , fromDate(WindowParts::named<QDateEdit>(parent, "DTPicker1"))
+    , toDate(WindowParts::named<QDateEdit>(parent, "DTPicker2"))
+    , tilde(WindowParts::label(parent, "Label15", QStringLiteral(" ~")))
     , m_layout(new QHBoxLayout)
 {
     const QString format = dateFormat(context.user.dateFormat) == DateFormat::DayMonthYear ? QStringLiteral("d/M/yyyy")
                                                                                            : QStringLiteral("yyyy/M/d");
-    for (QDateEdit *picker : {DTPicker1, DTPicker2}) {
+    for (QDateEdit *picker : {fromDate, toDate}) {
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(format);
     }
-    DTPicker1->setAccessibleName(ReportTexts::kFromDate);
-    DTPicker2->setAccessibleName(ReportTexts::kToDate);
-    m_layout->addWidget(DTPicker1);
-    m_layout->addWidget(Label15);
-    m_layout->addWidget(DTPicker2);
+    fromDate->setAccessibleName(ReportTexts::kFromDate);
+    toDate->setAccessibleName(ReportTexts::kToDate);
+    m_layout->addWidget(fromDate);
+    m_layout->addWidget(tilde);
+    m_layout->addWidget(toDate);
     m_layout->addStretch();
 
     if (!follow(context.store.tables()))
@@ -38,8 +38,8 @@ PeriodPickers::PeriodPickers(QWidget *parent, const PageContext &context, std::f
         if (m_hasReadings)
             changed();
     };
-    connect(DTPicker1, &QDateEdit::dateChanged, this, run);
-    connect(DTPicker2, &QDateEdit::dateChanged, this, run);
+    connect(fromDate, &QDateEdit::dateChanged, this, run);
+    connect(toDate, &QDateEdit::dateChanged, this, run);
     connect(&context.store, &ReadingStore::changed, this, [this, run, &store = context.store] {
         follow(store.tables());
         run();
@@ -50,17 +50,17 @@ bool PeriodPickers::follow(const ReadingTables &tables)
 {
     const std::optional<ReportPeriod> last = ReportPeriods::lastDaysWithReadings(tables);
     m_hasReadings = last.has_value();
-    DTPicker1->setEnabled(m_hasReadings);
-    DTPicker2->setEnabled(m_hasReadings);
+    fromDate->setEnabled(m_hasReadings);
+    toDate->setEnabled(m_hasReadings);
     if (last) {
-        const QSignalBlocker block1(DTPicker1), block2(DTPicker2);
-        DTPicker1->setDate(last->from);
-        DTPicker2->setDate(last->to);
+        const QSignalBlocker block1(fromDate), block2(toDate);
+        fromDate->setDate(last->from);
+        toDate->setDate(last->to);
     }
     return m_hasReadings;
 }
 
 ReportPeriod PeriodPickers::period() const
 {
-    return {DTPicker1->date(), DTPicker2->date()};
+    return {fromDate->date(), toDate->date()};
 }

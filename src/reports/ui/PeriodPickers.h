@@ -28,8 +28,8 @@ public:
     bool hasReadings() const { return m_hasReadings; }
     QHBoxLayout *layout() const { return m_layout; }
 
-    QDateEdit *DTPicker1, *DTPicker2;
-    QLabel *Label15; // " ~"
+    QDateEdit *fromDate, *toDate; // DTPicker1, DTPicker2
+    QLabel *tilde;                // Label15 " ~"
 
 private:
     // The range of the last days with readings; false when there are none.

@@ -1,10 +1,10 @@
 #include "reports/ui/ReportParts.h"
 
-#include "store/ReadingTexts.h"
 #include "platform/ui/WindowParts.h"
+#include "reports/ui/chart/ChartView.h"
+#include "reports/ui/chart/Contrast.h"
+#include "store/ReadingTexts.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -12,6 +12,7 @@ namespace ReportParts {
 
 namespace {
 const QString kNoValue = QStringLiteral("- - -");
+const QColor kValueColour(0x0a, 0x2a, 0x8a); // navy
 
 void setUnlessEmpty(QLabel *label, const QString &text)
 {
@@ -20,17 +21,10 @@ void setUnlessEmpty(QLabel *label, const QString &text)
 }
 } // namespace
 
-QChartView *chart(QWidget *parent)
+ChartView *chart(QWidget *parent)
 {
-    auto *chart = new QChart;
-    chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    auto *view = new QChartView(chart, parent);
+    auto *view = new ChartView(parent);
     view->setObjectName(QStringLiteral("MSChart1"));
-    view->setRenderHint(QPainter::Antialiasing);
-    // A changed series redraws the whole plot: partial updates leave old markers behind.
-    view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
-    view->setMinimumSize(320, 200);
     return view;
 }
 
@@ -47,7 +41,7 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text)
 QLabel *value(QWidget *parent, const char *name, const QString &text)
 {
     QLabel *label = WindowParts::label(parent, name, text);
-    label->setStyleSheet(QStringLiteral("color: #0a2a8a;"));
+    Contrast::setTextColour(label, kValueColour);
     return label;
 }
 
@@ -59,52 +53,52 @@ void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *value, QLabel 
         grid->addWidget(unit, row, 2);
 }
 
-Heading::Heading(QWidget *parent, const QString &userId)
-    : Label1(caption(parent, "Label1", QStringLiteral("ID :")))
-    , Label5(value(parent, "Label5", userId))
-    , Label3(caption(parent, "Label3", QStringLiteral("Report's date :")))
+Heading::Heading(QWidget *parent, const QString &id)
+    : idCaption(caption(parent, "Label1", QStringLiteral("ID :")))
+    , userId(value(parent, "Label5", id))
+    , dateCaption(caption(parent, "Label3", QStringLiteral("Report's date :")))
 {
 }
 
 void Heading::addTo(QGridLayout *grid, QWidget *date)
 {
-    addRow(grid, 0, Label1, Label5);
-    addRow(grid, 1, Label3, date);
+    addRow(grid, 0, idCaption, userId);
+    addRow(grid, 1, dateCaption, date);
     if (date->focusPolicy() != Qt::NoFocus)
-        Label3->setBuddy(date);
+        dateCaption->setBuddy(date);
 }
 
 Statistics::Statistics(QWidget *parent)
-    : Label7(caption(parent, "Label7", QStringLiteral("Highest value :")))
-    , Label12(value(parent, "Label12", kNoValue))
-    , Label6(WindowParts::label(parent, "Label6", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
-    , Label8(caption(parent, "Label8", QStringLiteral("Lowest value :")))
-    , Label13(value(parent, "Label13", kNoValue))
-    , Label10(WindowParts::label(parent, "Label10", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
-    , Label9(caption(parent, "Label9", QStringLiteral("Average :")))
-    , Label14(value(parent, "Label14", kNoValue))
-    , Label11(WindowParts::label(parent, "Label11", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
+    : highestCaption(caption(parent, "Label7", QStringLiteral("Highest value :")))
+    , highestValue(value(parent, "Label12", kNoValue))
+    , highestUnit(WindowParts::label(parent, "Label6", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
+    , lowestCaption(caption(parent, "Label8", QStringLiteral("Lowest value :")))
+    , lowestValue(value(parent, "Label13", kNoValue))
+    , lowestUnit(WindowParts::label(parent, "Label10", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
+    , averageCaption(caption(parent, "Label9", QStringLiteral("Average :")))
+    , averageValue(value(parent, "Label14", kNoValue))
+    , averageUnit(WindowParts::label(parent, "Label11", ReadingTexts::unitText(GlucoseUnit::MgPerDl)))
 {
 }
 
 void Statistics::addTo(QGridLayout *grid, int firstRow)
 {
-    addRow(grid, firstRow, Label7, Label12, Label6);
-    addRow(grid, firstRow + 1, Label8, Label13, Label10);
-    addRow(grid, firstRow + 2, Label9, Label14, Label11);
+    addRow(grid, firstRow, highestCaption, highestValue, highestUnit);
+    addRow(grid, firstRow + 1, lowestCaption, lowestValue, lowestUnit);
+    addRow(grid, firstRow + 2, averageCaption, averageValue, averageUnit);
 }
 
 void Statistics::setUnit(const QString &unit)
 {
-    for (QLabel *label : {Label6, Label10, Label11})
+    for (QLabel *label : {highestUnit, lowestUnit, averageUnit})
         label->setText(unit);
 }
 
 void Statistics::show(const QString &highest, const QString &lowest, const QString &average)
 {
-    setUnlessEmpty(Label12, highest);
-    setUnlessEmpty(Label13, lowest);
-    setUnlessEmpty(Label14, average);
+    setUnlessEmpty(highestValue, highest);
+    setUnlessEmpty(lowestValue, lowest);
+    setUnlessEmpty(averageValue, average);
 }
 
 } // namespace ReportParts

@@ -2,22 +2,22 @@
 
 #include <QString>
 
-class QChartView;
+class ChartView;
 class QGridLayout;
 class QLabel;
 class QWidget;
 
-// What the histogram and the standard day have alike: the captions and values
-// above the chart, each label named as the reports have always named it, and
-// the chart itself.
+// What the report pages have alike: the captions and values above the chart,
+// each label named as the reports have always named it, and the chart itself.
 namespace ReportParts {
 
-// The chart MSChart1: an empty chart without a legend, drawn smoothly.
-QChartView *chart(QWidget *parent);
+// The chart MSChart1, empty.
+ChartView *chart(QWidget *parent);
 
 // A label in a report's dark caption style.
 QLabel *caption(QWidget *parent, const char *name, const QString &text);
-// A value label: its design text until the report fills it.
+// A value label: its design text until the report fills it, in navy where
+// that stands out from the page, lighter on a dark one.
 QLabel *value(QWidget *parent, const char *name, const QString &text);
 
 // One row of the grid: caption, value and, when given, the unit after it.
@@ -31,7 +31,7 @@ struct Heading
     // Rows 0 and 1: the ID, then the report's date.
     void addTo(QGridLayout *grid, QWidget *date);
 
-    QLabel *Label1, *Label5, *Label3;
+    QLabel *idCaption, *userId, *dateCaption;
 };
 
 // "Highest value :", "Lowest value :" and "Average :" with their values
@@ -45,9 +45,9 @@ struct Statistics
     // Empty texts keep what the labels show.
     void show(const QString &highest, const QString &lowest, const QString &average);
 
-    QLabel *Label7, *Label12, *Label6;
-    QLabel *Label8, *Label13, *Label10;
-    QLabel *Label9, *Label14, *Label11;
+    QLabel *highestCaption, *highestValue, *highestUnit;
+    QLabel *lowestCaption, *lowestValue, *lowestUnit;
+    QLabel *averageCaption, *averageValue, *averageUnit;
 };
 
 } // namespace ReportParts

@@ -8,8 +8,8 @@
 #include "store/ReadingStore.h"
 #include "users/UserSettings.h"
 
-#include <QChart>
-#include <QChartView>
+#include "reports/ui/chart/ChartView.h"
+
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -42,9 +42,9 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     const QString unitText = ReadingTexts::unitText(unit);
 
     auto *grid = new QGridLayout;
-    ReportParts::addRow(grid, 0, heading.Label1, heading.Label5);
-    grid->addWidget(heading.Label3, 1, 0);
-    heading.Label3->setBuddy(pickers.DTPicker1);
+    ReportParts::addRow(grid, 0, heading.idCaption, heading.userId);
+    grid->addWidget(heading.dateCaption, 1, 0);
+    heading.dateCaption->setBuddy(pickers.fromDate);
     grid->addLayout(pickers.layout(), 1, 1, 1, 4);
     int row = 2;
     const auto addRow =
@@ -72,17 +72,22 @@ SummaryWindow::SummaryWindow(const PageContext &context, QWidget *parent)
     SummaryMeals->setVerticalHeaderLabels(SummaryFigures::dayParts());
     SummaryMeals->setAccessibleName(QStringLiteral("Before- and after-meal readings by part of the day"));
     SummaryMeals->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Headers wrap rather than widen the table past the page.
     SummaryMeals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    SummaryMeals->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    SummaryMeals->horizontalHeader()->setMinimumHeight(2 * SummaryMeals->fontMetrics().lineSpacing() + 8);
 
+    // The figures across the page; under them the meals table and, beside it,
+    // the bar, so that neither makes the page wider than the figures do.
     auto *layout = new QVBoxLayout(this);
-    auto *top = new QHBoxLayout;
-    top->addLayout(grid, 3);
+    layout->addLayout(grid);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(SummaryMeals, 3);
     auto *bands = new QVBoxLayout;
     bands->addWidget(SummaryBands, 1);
     bands->addWidget(chartValues);
-    top->addLayout(bands, 2);
-    layout->addLayout(top);
-    layout->addWidget(SummaryMeals, 1);
+    bottom->addLayout(bands, 2);
+    layout->addLayout(bottom, 1);
 
     if (pickers.hasReadings())
         run();
@@ -98,12 +103,12 @@ void SummaryWindow::run()
     figures[SummaryFigures::kGmi]->setToolTip(r.gmiReason);
     for (int t = 0; t < kTargets; ++t) {
         shares[t]->setText(r.shares[t]);
-        shares[t]->setStyleSheet(BandParts::targetStyle(r.met[t]));
+        BandParts::showTarget(shares[t], r.met[t]);
         met[t]->setText(metText(r.met[t]));
-        met[t]->setStyleSheet(BandParts::targetStyle(r.met[t]));
+        BandParts::showTarget(met[t], r.met[t]);
     }
     SummaryInLimits->setText(r.inLimits);
-    BandParts::drawBands(SummaryBands->chart(), r.bandReadings, unit);
+    SummaryBands->setModel(BandParts::bands(r.bandReadings, unit));
     chartValues->show(ChartTexts::bands(r.bandReadings, unit));
     for (int p = 0; p < SummaryFigures::dayParts().size(); ++p) {
         const QStringList cells = SummaryFigures::mealRow(r, p);

@@ -9,7 +9,7 @@
 #include <array>
 
 class ChartValues;
-class QChartView;
+class ChartView;
 class QLabel;
 class QTableWidget;
 
@@ -33,7 +33,7 @@ public:
     // "✓ met" or "✗ not met" after each target: SummaryBelow54Met …
     std::array<QLabel *, 5> met;
     QLabel *SummaryInLimits;
-    QChartView *SummaryBands;
+    ChartView *SummaryBands;
     ChartValues *chartValues; // the bar's words and values for a screen reader
     QTableWidget *SummaryMeals;
 

@@ -23,28 +23,28 @@ frmR01::frmR01(const PageContext &context, QWidget *parent)
 frmR01::frmR01(const PageContext &context, const char *name, GlucoseUnit captions, NoReadings noReadings,
                QWidget *parent)
     : QWidget(parent)
-    , DBGrid1(new QTableView(this))
+    , readings(new QTableView(this))
     , m_model(new DataListModel(context.store, DataListModel::captions(captions), noReadings == NoReadings::EmptyList,
                                 this))
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(kCaption);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setAccessibleName(QStringLiteral("Readings"));
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    readings->setObjectName(QStringLiteral("DBGrid1"));
+    readings->setAccessibleName(QStringLiteral("Readings"));
+    readings->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    readings->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Rows of one height are laid out without asking each row for its size.
-    DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    DBGrid1->setModel(m_model);
+    readings->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    readings->verticalHeader()->setDefaultSectionSize(readings->fontMetrics().height() + 6);
+    readings->horizontalHeader()->setStretchLastSection(true);
+    readings->setModel(m_model);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(DBGrid1);
+    layout->addWidget(readings);
 
     if (noReadings == NoReadings::MessageThenFile && context.store.tables().holdsNoReadings())
         Messages::show(this, ReportTexts::kNoGlucoseData);
     // Measured on the header's sample of rows, not on every one of 100 000.
-    DBGrid1->resizeColumnsToContents();
+    readings->resizeColumnsToContents();
 }
 
 frmR01unit::frmR01unit(const PageContext &context, QWidget *parent)

@@ -17,7 +17,7 @@ class frmR01 : public QWidget
 public:
     explicit frmR01(const PageContext &context, QWidget *parent = nullptr);
 
-    QTableView *DBGrid1;
+    QTableView *readings; // DBGrid1
 
 protected:
     // What the list does for a user without readings; the mmol/L list differs.

@@ -7,15 +7,15 @@
 #include <QWidget>
 
 class ChartValues;
+class ChartView;
 class HourRuler;
-class QChartView;
 class QComboBox;
 class QLabel;
-class QScatterSeries;
 
 // The standard day: the readings of one chosen day by time of day, with the
-// user's limits as two flat lines and the day's statistics. Combo4 lists the
-// dates of the reading table when the page opens; choosing one redraws.
+// user's limits as two flat lines and the day's statistics. The date list
+// (Combo4) holds the dates of the reading table when the page opens; choosing
+// one redraws.
 class frmR04 : public QWidget
 {
     Q_OBJECT
@@ -24,13 +24,15 @@ public:
     explicit frmR04(const PageContext &context, QWidget *parent = nullptr);
 
     ReportParts::Heading heading; // "ID :" and the user ID, "Report's date :"
-    QComboBox *Combo4;            // the dates; choosing one shows that day
-    QLabel *Label4, *Label2;      // "Days covered :", always "1"
-    QLabel *Label19, *Label18;    // "Datas covered :", readings of the day
+    QComboBox *days;              // Combo4: choosing a date shows that day
+    QLabel *daysCaption;          // Label4 "Days covered :"
+    QLabel *daysCovered;          // Label2, always "1"
+    QLabel *readingsCaption;      // Label19 "Datas covered :"
+    QLabel *readingsCovered;      // Label18: readings of the day
     ReportParts::Statistics statistics;
-    QLabel *Text7; // the value axis's unit
-    QChartView *MSChart1;
-    HourRuler *ruler;         // Text1..Text6, Text8
+    QLabel *valueUnit;        // Text7: the value axis's unit
+    ChartView *chart;         // MSChart1
+    HourRuler *ruler;         // the hours under the chart
     ChartValues *chartValues; // the chart's words and values for a screen reader
 
 protected:
@@ -42,5 +44,4 @@ private:
     void placeRuler();
 
     PageContext m_context;
-    QScatterSeries *m_readings = nullptr;
 };

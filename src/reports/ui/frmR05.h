@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class ChartValues;
-class QChartView;
+class ChartView;
 class QLabel;
 
 // The histogram: every reading counted into twelve ranges of its value, shown
@@ -20,16 +20,15 @@ public:
     explicit frmR05(const PageContext &context, QWidget *parent = nullptr);
 
     ReportParts::Heading heading; // "ID :" and the user ID, "Report's date :"
-    QLabel *Label15;              // first ~ last date
-    QLabel *Label4, *Label2;      // "Datas covered :", number of readings
+    QLabel *dateRange;            // Label15: first ~ last date
+    QLabel *readingsCaption;      // Label4 "Datas covered :"
+    QLabel *readingsCovered;      // Label2: number of readings
     ReportParts::Statistics statistics;
-    QChartView *MSChart1;
+    ChartView *chart;         // MSChart1
     ChartValues *chartValues; // the chart's words and values for a screen reader
-    // "Glucose mmol/L", over the category-axis title in mmol/L only.
-    QLabel *Text2;
-
-protected:
-    void resizeEvent(QResizeEvent *event) override;
+    // Text2 "Glucose mmol/L", in mmol/L only: it stands where the chart keeps
+    // room for its category title, which it replaces.
+    QLabel *mmolTitle;
 
 private:
     void placeMmolTitle();

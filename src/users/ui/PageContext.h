@@ -5,7 +5,7 @@
 class ReadingStore;
 struct UserSettings;
 
-// What the page factory hands each page: what it may read of the logged-in
+// What the page table hands each page: what it may read of the logged-in
 // user: the settings and the readings, whose changed() a page that stays open
 // follows. The data folder is where the user's files live.
 struct PageContext

@@ -5,7 +5,7 @@
 #include "platform/Product.h"
 #include "platform/ui/MessageService.h"
 #include "platform/ui/ProgramPictures.h"
-#include "store/ui/frmReadOldData.h"
+#include "users/ui/frmReadOldData.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
 #include "users/UserTexts.h"
@@ -31,9 +31,9 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     , m_dataDir(dataDir)
     , m_store(store)
     , ComboName(WindowParts::named<QComboBox>(this, "ComboName"))
-    , Label1(WindowParts::label(this, "Label1", UserTexts::kUserIdLabel))
+    , userIdLabel(WindowParts::label(this, "Label1", UserTexts::kUserIdLabel))
     , TextPasswd(WindowParts::passwordBox(this, "TextPasswd"))
-    , Label2(WindowParts::label(this, "Label2", UserTexts::kPasswordLabel))
+    , passwordLabel(WindowParts::label(this, "Label2", UserTexts::kPasswordLabel))
     , CommandLoginIn(WindowParts::button(this, "CommandLoginIn", UserTexts::kLoginButton))
     , CommandAddNew(WindowParts::button(this, "CommandAddNew", UserTexts::kAddNewUser))
     , CommandCancel(WindowParts::button(this, "CommandCancel", UserTexts::kCancelButton))
@@ -45,13 +45,13 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     picIcon->setPixmap(Pictures::pixmap(QStringLiteral("product"), QSize(kIconSize, kIconSize)));
     picIcon->setAccessibleName(Product::kName);
     // A screen reader reads each field with its caption.
-    Label1->setBuddy(ComboName);
-    Label2->setBuddy(TextPasswd);
+    userIdLabel->setBuddy(ComboName);
+    passwordLabel->setBuddy(TextPasswd);
 
     auto *fields = new QGridLayout;
-    fields->addWidget(Label1, 0, 0);
+    fields->addWidget(userIdLabel, 0, 0);
     fields->addWidget(ComboName, 0, 1);
-    fields->addWidget(Label2, 1, 0);
+    fields->addWidget(passwordLabel, 1, 0);
     fields->addWidget(TextPasswd, 1, 1);
     auto *top = new QHBoxLayout;
     top->addWidget(picIcon);
@@ -66,6 +66,8 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
     connect(CommandCancel, &QPushButton::clicked, this, &frmLogin::cancelRequested);
     connect(Timerload, &QTimer::timeout, this, &frmLogin::onTimerload);
     WindowParts::setMainButton(this, CommandLoginIn);
+    // Escape ends the program, as Cancel does.
+    WindowParts::cancelOnEscape(this, CommandCancel);
 
     const QString registry = DataFolder::registryPath(m_dataDir);
     QString error;
@@ -111,9 +113,15 @@ void frmLogin::onTimerload()
         ComboName->setCurrentIndex(ComboName->count() - 1);
     }
     onUserChosen();
-    // The password is what the user types next, for the user just added too.
-    (TextPasswd->isEnabled() ? static_cast<QWidget *>(TextPasswd) : ComboName)->setFocus();
+    focusNextField();
     Q_EMIT usersListed();
+}
+
+// The password is what the user types next (for the user just added, and
+// after a refused one, too), else the choice of a user.
+void frmLogin::focusNextField()
+{
+    (TextPasswd->isEnabled() ? static_cast<QWidget *>(TextPasswd) : ComboName)->setFocus();
 }
 
 void frmLogin::onUserChosen()
@@ -136,8 +144,10 @@ void frmLogin::onLoginClicked()
         Messages::show(this, outcome.message, outcome.title,
                        outcome.critical ? Messages::Icon::Critical : Messages::Icon::None);
     }
-    if (!outcome.ok)
+    if (!outcome.ok) {
+        focusNextField();
         return;
+    }
     for (const QString &warning : outcome.warnings)
         Messages::show(this, warning, {}, Messages::Icon::Warning);
     Q_EMIT loggedIn(outcome);

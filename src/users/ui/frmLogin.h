@@ -35,18 +35,20 @@ Q_SIGNALS:
     void cancelRequested();
 
 private:
+    // Reads the user list file into the user table and lists its IDs.
     void LoadUserList();
     void onTimerload();
     void onUserChosen();
+    void focusNextField();
     void onLoginClicked();
 
     const QString m_dataDir;
     ReadingStore &m_store;
     UserTable m_users;
     QComboBox *ComboName;
-    QLabel *Label1;
+    QLabel *userIdLabel;
     QLineEdit *TextPasswd;
-    QLabel *Label2;
+    QLabel *passwordLabel;
     QPushButton *CommandLoginIn;
     QPushButton *CommandAddNew;
     QPushButton *CommandCancel;

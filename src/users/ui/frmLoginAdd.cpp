@@ -40,6 +40,7 @@ frmLoginAdd::frmLoginAdd(const QString &dataDir, QWidget *parent)
     connect(CommandAddOk, &QPushButton::clicked, this, &frmLoginAdd::onOkClicked);
     connect(CommandCancel, &QPushButton::clicked, this, &frmLoginAdd::cancelled);
     WindowParts::setMainButton(this, CommandAddOk);
+    WindowParts::cancelOnEscape(this, CommandCancel);
 }
 
 void frmLoginAdd::onOkClicked()
@@ -50,6 +51,14 @@ void frmLoginAdd::onOkClicked()
         TextCheck->clear();
     }
     Messages::show(this, outcome.message, {}, outcome.critical ? Messages::Icon::Critical : Messages::Icon::None);
-    if (outcome.ok)
+    if (outcome.ok) {
         Q_EMIT added();
+        return;
+    }
+    // The cursor goes where the refused entry is typed again.
+    QLineEdit *box = outcome.box == AddUserOutcome::Box::Id      ? TextName
+                     : outcome.box == AddUserOutcome::Box::Check ? TextCheck
+                                                                 : TextPasswd;
+    box->setFocus();
+    box->selectAll();
 }

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -57,25 +58,25 @@ void onChosen(QRadioButton *option, QObject *context, Handler handler)
 } // namespace
 
 frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, MeterFinder findMeter, QWidget *parent)
-    : QWidget(parent, WindowParts::kFixedDialogFlags | Qt::WindowCloseButtonHint)
+    : QWidget(parent, WindowParts::kOwnedDialogFlags)
     , m_user(user)
     , m_users(users)
     , m_dataDir(dataDir)
     , m_findMeter(std::move(findMeter))
     , ComboDevice(WindowParts::named<QComboBox>(this, "ComboDevice"))
     , CmdFindMeter(WindowParts::button(this, "CmdFindMeter", SettingsTexts::kFindMeterButton))
-    , UnitOption1(option(this, QStringLiteral("UnitOption1"), SettingsTexts::kUnitMgdlOption))
-    , UnitOption2(option(this, QStringLiteral("UnitOption2"), SettingsTexts::kUnitMmolOption))
-    , TimeOption1(option(this, QStringLiteral("TimeOption1"), SettingsTexts::kTimeYmdOption))
-    , TimeOption2(option(this, QStringLiteral("TimeOption2"), SettingsTexts::kTimeDmyOption))
+    , mgdlOption(option(this, QStringLiteral("UnitOption1"), SettingsTexts::kUnitMgdlOption))
+    , mmolOption(option(this, QStringLiteral("UnitOption2"), SettingsTexts::kUnitMmolOption))
+    , ymdOption(option(this, QStringLiteral("TimeOption1"), SettingsTexts::kTimeYmdOption))
+    , dmyOption(option(this, QStringLiteral("TimeOption2"), SettingsTexts::kTimeDmyOption))
     , TextMax(WindowParts::named<QLineEdit>(this, "TextMax"))
     , TextMin(WindowParts::named<QLineEdit>(this, "TextMin"))
     , TextMaxp(WindowParts::named<QLineEdit>(this, "TextMaxp"))
     , TextMinp(WindowParts::named<QLineEdit>(this, "TextMinp"))
-    , Label3(WindowParts::label(this, "Label3", QStringLiteral("mg/dL")))
-    , Label4(WindowParts::label(this, "Label4", QStringLiteral("mg/dL")))
-    , Label9(WindowParts::label(this, "Label9", QStringLiteral("mg/dL")))
-    , Label8(WindowParts::label(this, "Label8", QStringLiteral("mg/dL")))
+    , maxUnit(WindowParts::label(this, "Label3", QStringLiteral("mg/dL")))
+    , minUnit(WindowParts::label(this, "Label4", QStringLiteral("mg/dL")))
+    , maxpUnit(WindowParts::label(this, "Label9", QStringLiteral("mg/dL")))
+    , minpUnit(WindowParts::label(this, "Label8", QStringLiteral("mg/dL")))
     , CmdSave(WindowParts::button(this, "CmdSave", SettingsTexts::kSaveButton))
     , cmdOK(WindowParts::button(this, "cmdOK", UserTexts::kOkButton))
 {
@@ -84,8 +85,8 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     setAttribute(Qt::WA_DeleteOnClose);
 
     for (int i = 0; i < 5; ++i) {
-        ComOption[i] = option(this, QStringLiteral("ComOption%1").arg(i + 1), SettingsTexts::kPortOptions[i]);
-        onChosen(ComOption[i], this, [this, i] {
+        portOptions[i] = option(this, QStringLiteral("ComOption%1").arg(i + 1), SettingsTexts::kPortOptions[i]);
+        onChosen(portOptions[i], this, [this, i] {
             m_user.port = i + 1;
             showDevices();
         });
@@ -106,15 +107,20 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     connect(CmdFindMeter, &QPushButton::clicked, this, [this] {
         // Taken for the port the search was for, even if another was chosen meanwhile.
         const int port = m_user.port;
-        m_findMeter(this, port, [this, port](const QString &device) {
-            ComOption[port - 1]->setChecked(true);
+        // A device typed in, Enter or not, is tried too: the system may not list it.
+        const int at = ComboDevice->currentIndex();
+        const QString shown = at >= 0 && ComboDevice->itemText(at) == ComboDevice->currentText()
+                                  ? ComboDevice->itemData(at).toString()
+                                  : ComboDevice->currentText().trimmed();
+        m_findMeter(this, port, shown, [this, port](const QString &device) {
+            portOptions[port - 1]->setChecked(true);
             chooseDevice(device);
         });
     });
-    onChosen(UnitOption1, this, [this] { chooseUnit(1); });
-    onChosen(UnitOption2, this, [this] { chooseUnit(2); });
-    onChosen(TimeOption1, this, [this] { m_user.dateFormat = 1; });
-    onChosen(TimeOption2, this, [this] { m_user.dateFormat = 2; });
+    onChosen(mgdlOption, this, [this] { chooseUnit(1); });
+    onChosen(mmolOption, this, [this] { chooseUnit(2); });
+    onChosen(ymdOption, this, [this] { m_user.dateFormat = 1; });
+    onChosen(dmyOption, this, [this] { m_user.dateFormat = 2; });
 
     auto *limits = WindowParts::named<QGroupBox>(this, "Frame4");
     limits->setTitle(SettingsTexts::kLimitFrame);
@@ -126,10 +132,10 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
         QLineEdit *box;
         QLabel *unit;
     } rows[] = {
-        {"Label1", SettingsTexts::kUpperLabel, TextMax, Label3},
-        {"Label2", SettingsTexts::kLowerLabel, TextMin, Label4},
-        {"Label7", SettingsTexts::kPcUpperLabel, TextMaxp, Label9},
-        {"Label6", SettingsTexts::kPcLowerLabel, TextMinp, Label8},
+        {"Label1", SettingsTexts::kUpperLabel, TextMax, maxUnit},
+        {"Label2", SettingsTexts::kLowerLabel, TextMin, minUnit},
+        {"Label7", SettingsTexts::kPcUpperLabel, TextMaxp, maxpUnit},
+        {"Label6", SettingsTexts::kPcLowerLabel, TextMinp, minpUnit},
     };
     for (int r = 0; r < 4; ++r) {
         QLabel *caption = WindowParts::label(limits, rows[r].name, rows[r].text);
@@ -146,7 +152,7 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     }
 
     auto *options = new QHBoxLayout;
-    QGroupBox *ports = frame(this, "Frame1", SettingsTexts::kPortFrame, {ComOption, ComOption + 5});
+    QGroupBox *ports = frame(this, "Frame1", SettingsTexts::kPortFrame, {portOptions, portOptions + 5});
     auto *portsLayout = static_cast<QVBoxLayout *>(ports->layout());
     auto *deviceLabel = WindowParts::label(ports, "LabelDevice", SettingsTexts::kDeviceLabel);
     deviceLabel->setBuddy(ComboDevice);
@@ -157,8 +163,8 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     portsLayout->addWidget(CmdFindMeter);
     options->addWidget(ports);
     auto *right = new QVBoxLayout;
-    right->addWidget(frame(this, "Frame2", SettingsTexts::kUnitFrame, {UnitOption1, UnitOption2}));
-    right->addWidget(frame(this, "Frame3", SettingsTexts::kTimeFrame, {TimeOption1, TimeOption2}));
+    right->addWidget(frame(this, "Frame2", SettingsTexts::kUnitFrame, {mgdlOption, mmolOption}));
+    right->addWidget(frame(this, "Frame3", SettingsTexts::kTimeFrame, {ymdOption, dmyOption}));
     options->addLayout(right);
     options->addWidget(limits);
     auto *layout = new QVBoxLayout(this);
@@ -170,7 +176,17 @@ frmSet::frmSet(UserSettings &user, UserTable &users, const QString &dataDir, Met
     connect(cmdOK, &QPushButton::clicked, this, &frmSet::onOkClicked);
     // Escape leaves as the close button does, writing nothing.
     WindowParts::closeOnEscape(this);
+    WindowParts::setMainButton(this, CmdSave);
+    // Tab goes through the frames as they stand, from the port to OK.
+    QList<QWidget *> order{portOptions, portOptions + 5};
+    order << ComboDevice << CmdFindMeter << mgdlOption << mmolOption << ymdOption << dmyOption << TextMax << TextMin
+          << CmdSave << cmdOK;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     load();
+    // The port chosen, where the window starts.
+    const auto chosen = std::find_if(portOptions, portOptions + 5, [](QRadioButton *o) { return o->isChecked(); });
+    (chosen != portOptions + 5 ? *chosen : portOptions[0])->setFocus();
 }
 
 // Switching the options on runs their handlers, so the unit's defaults land in
@@ -179,11 +195,11 @@ void frmSet::load()
 {
     cmdOK->setEnabled(false);
     if (m_user.port >= 1 && m_user.port <= 5)
-        ComOption[m_user.port - 1]->setChecked(true);
+        portOptions[m_user.port - 1]->setChecked(true);
     else
         showDevices();
     if (m_user.unit == 1 || m_user.unit == 2) {
-        (m_user.unit == 1 ? UnitOption1 : UnitOption2)->setChecked(true);
+        (m_user.unit == 1 ? mgdlOption : mmolOption)->setChecked(true);
         const int unit = m_user.unit;
         TextMax->setText(LimitSettings::shown(m_user.max, unit));
         TextMin->setText(LimitSettings::shown(m_user.min, unit));
@@ -191,9 +207,9 @@ void frmSet::load()
         TextMinp->setText(LimitSettings::shown(m_user.minp, unit));
     }
     if (m_user.dateFormat == 1)
-        TimeOption1->setChecked(true);
+        ymdOption->setChecked(true);
     else if (m_user.dateFormat == 2)
-        TimeOption2->setChecked(true);
+        dmyOption->setChecked(true);
 }
 
 void frmSet::showDevices()
@@ -230,7 +246,7 @@ void frmSet::chooseUnit(int unit)
 {
     m_user.unit = unit;
     const auto shown = LimitSettings::unitShown(unit);
-    for (QLabel *label : {Label3, Label4, Label9, Label8})
+    for (QLabel *label : {maxUnit, minUnit, maxpUnit, minpUnit})
         label->setText(shown->label);
     TextMax->setText(shown->upper);
     TextMaxp->setText(shown->upper);
@@ -247,6 +263,12 @@ void frmSet::onSaveClicked()
         cmdOK->setEnabled(false);
         if (!outcome.message.isEmpty())
             Messages::show(this, outcome.message);
+        // The value to put right is typed next (the after-meal boxes are never shown).
+        const std::array boxes{TextMax, TextMin, TextMaxp, TextMinp};
+        if (outcome.box >= 0 && boxes[outcome.box]->isVisible()) {
+            boxes[outcome.box]->setFocus();
+            boxes[outcome.box]->selectAll();
+        }
         return;
     }
     m_user.max = outcome.limits[0];
@@ -254,6 +276,8 @@ void frmSet::onSaveClicked()
     m_user.maxp = outcome.limits[2];
     m_user.minp = outcome.limits[3];
     cmdOK->setEnabled(true);
+    // So that a second Enter writes them.
+    cmdOK->setFocus();
 }
 
 // A rewrite that fails keeps the window open with everything as typed.

@@ -16,16 +16,19 @@ class UserTable;
 
 // "Setting parameters": port, unit and date format change the logged-in user's
 // settings the moment they are chosen; SAVE checks and takes the limits; OK
-// writes the settings into the user list and closes. A window of its own,
-// deleting itself when closed.
+// writes the settings into the user list and closes. A dialog of the window
+// that opens it, deleting itself when closed. Enter runs SAVE, then OK once SAVE took the limits.
 class frmSet : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Looks for the meter in a window of its own, over parent; calls use with
-    // the device the user takes for the port.
-    using MeterFinder = std::function<void(QWidget *parent, int port, std::function<void(const QString &device)> use)>;
+    // Looks for the meter in a window of its own, over parent, on the device
+    // the window shows for the port (typed in or chosen; empty for the
+    // default) and the ports the computer lists; calls use with the device the
+    // user takes for the port.
+    using MeterFinder = std::function<void(QWidget *parent, int port, const QString &shown,
+                                           std::function<void(const QString &device)> use)>;
 
     // Without a finder there is no Find Meter button.
     frmSet(UserSettings &user, UserTable &users, const QString &dataDir, MeterFinder findMeter = {},
@@ -45,21 +48,24 @@ private:
     UserTable &m_users;
     const QString m_dataDir;
     const MeterFinder m_findMeter;
-    QRadioButton *ComOption[5];
+    // "Com Port 1 (Default)" to "Com Port 5".
+    QRadioButton *portOptions[5];
     QComboBox *ComboDevice;
     QPushButton *CmdFindMeter;
-    QRadioButton *UnitOption1;
-    QRadioButton *UnitOption2;
-    QRadioButton *TimeOption1;
-    QRadioButton *TimeOption2;
+    // The glucose unit and the date format.
+    QRadioButton *mgdlOption;
+    QRadioButton *mmolOption;
+    QRadioButton *ymdOption;
+    QRadioButton *dmyOption;
+    // The limits, the after-meal ones (p) hidden; each with its unit beside it.
     QLineEdit *TextMax;
     QLineEdit *TextMin;
     QLineEdit *TextMaxp;
     QLineEdit *TextMinp;
-    QLabel *Label3;
-    QLabel *Label4;
-    QLabel *Label9;
-    QLabel *Label8;
+    QLabel *maxUnit;
+    QLabel *minUnit;
+    QLabel *maxpUnit;
+    QLabel *minpUnit;
     QPushButton *CmdSave;
     QPushButton *cmdOK;
 };

@@ -1,4 +1,4 @@
-#include "store/ui/frmReadOldData.h"
+#include "users/ui/frmReadOldData.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,6 +1,7 @@
-#include "app/ui/CommandLineExport.h"
+#include "app/CommandLineExport.h"
 
 #include "app/AppState.h"
+#include "platform/LocalBytes.h"
 
 #include <QTextStream>
 
@@ -10,6 +11,6 @@ int runCommandLineExport(const AppState &state, ReportFiles::Kind kind, const QS
     const ReportFiles::Written written = ReportFiles::write(kind, state.user, state.store.tables(),
                                                             ReportPeriods::withOpenEnds(state.store.tables(), from, to),
                                                             QDate::currentDate(), path, state.dataDir);
-    (written.ok ? out : err) << written.message << Qt::endl;
+    (written.ok ? out : err) << LocalBytes::shown(written.message) << Qt::endl;
     return written.ok ? 0 : 1;
 }
