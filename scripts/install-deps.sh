@@ -11,6 +11,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev clang-format git
   xvfb xauth
+  fonts-noto-cjk   # Chinese text in Taiwan's forms of the characters
   python3
   poppler-utils
   desktop-file-utils appstream

@@ -64,7 +64,7 @@ bool isSearch(const QUrl &url)
     return url.scheme() == QLatin1String(kScheme) && url.path() == search().path();
 }
 
-QString fileFor(const QUrl &url)
+QString fileFor(const QUrl &url, UiLanguage language)
 {
     if (url.scheme() != QLatin1String(kScheme))
         return {};
@@ -73,7 +73,17 @@ QString fileFor(const QUrl &url)
     // outside the manual.
     static const QRegularExpression served(QStringLiteral("^/([a-z0-9-]+\\.(?:html|css)|pictures/[a-z0-9-]+\\.png)$"));
     const auto match = served.match(url.path(QUrl::FullyDecoded));
-    return match.hasMatch() ? QStringLiteral(":/manual/") + match.captured(1) : QString();
+    if (!match.hasMatch())
+        return {};
+    const QString name = match.captured(1);
+    if (name.endsWith(QLatin1String(".html")))
+        return QStringLiteral(":/manual/%1/%2").arg(UiLanguages::code(language), name);
+    return QStringLiteral(":/manual/") + name;
+}
+
+QString searchIndexFile(UiLanguage language)
+{
+    return QStringLiteral(":/manual/%1/search-index.txt").arg(UiLanguages::code(language));
 }
 
 } // namespace ManualAddress

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UiLanguage.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -33,10 +35,14 @@ QString searchWords(const QUrl &url);
 // True for the search page, whatever it asks for.
 bool isSearch(const QUrl &url);
 
-// The resource one manual address is served from: ":/manual/connect.html",
-// ":/manual/manual.css", ":/manual/pictures/index.png"; empty for anything
+// The resource one manual address is served from in a language: a page from
+// the language's folder (":/manual/en/connect.html",
+// ":/manual/zh_TW/connect.html"), the style sheet and the pictures shared
+// (":/manual/manual.css", ":/manual/pictures/index.png"); empty for anything
 // else, such as another scheme, a path leaving the manual ("manual:/../x",
-// plain or encoded) or a name in another folder.
-QString fileFor(const QUrl &url);
+// plain or encoded) or a name in another folder ("manual:/zh_TW/index.html").
+QString fileFor(const QUrl &url, UiLanguage language);
+// The resource of the language's search index: ":/manual/zh_TW/search-index.txt".
+QString searchIndexFile(UiLanguage language);
 
 } // namespace ManualAddress

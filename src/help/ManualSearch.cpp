@@ -8,9 +8,15 @@ namespace ManualSearch {
 
 namespace {
 
+// Compatibility forms (full-width "ＧＭＩ", "：") read as their plain forms.
+QString searchable(const QString &text)
+{
+    return text.normalized(QString::NormalizationForm_KC).toLower();
+}
+
 QStringList wordsOf(const QString &query)
 {
-    return query.toLower().simplified().split(u' ', Qt::SkipEmptyParts);
+    return searchable(query).simplified().split(u' ', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -33,20 +39,24 @@ QList<Page> find(const QList<Page> &index, const QString &query)
     if (words.isEmpty())
         return found;
     for (const Page &page : index) {
-        const QString text = (page.title + u' ' + page.text).toLower();
+        const QString text = searchable(page.title + u' ' + page.text);
         if (std::all_of(words.begin(), words.end(), [&text](const QString &w) { return text.contains(w); }))
             found.append(page);
     }
     return found;
 }
 
-QString resultsHtml(const QList<Page> &index, const QString &query)
+QString resultsHtml(const QList<Page> &index, const QString &query, UiLanguage language)
 {
     if (wordsOf(query).isEmpty())
         return {};
     const QList<Page> found = find(index, query);
-    if (found.isEmpty())
-        return QStringLiteral("<p>No page holds \u201c%1\u201d.</p>").arg(query.toHtmlEscaped());
+    if (found.isEmpty()) {
+        const QString none = language == UiLanguage::TraditionalChinese
+                                 ? QStringLiteral("<p>沒有任何一頁含有「%1」。</p>")
+                                 : QStringLiteral("<p>No page holds \u201c%1\u201d.</p>");
+        return none.arg(query.toHtmlEscaped());
+    }
     QString html = QStringLiteral("<ul>");
     for (const Page &page : found)
         html += QStringLiteral("<li><a href=\"%1\">%2</a></li>")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/UiLanguage.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -26,11 +28,15 @@ QList<Page> readIndex(const QByteArray &index);
 
 // The pages whose title and text, together, hold every word of the query, in
 // any case, as part of a longer word too ("port" is found in "report"); in
-// the index's order. A query of no words finds nothing.
+// the index's order. Words are what spaces part, so a run of Chinese
+// characters is found where the page holds it ("血糖機" in "把血糖機接到電腦").
+// Full-width letters, digits and signs, as a Chinese input method types them,
+// are their plain forms ("ＧＭＩ" finds "GMI"). A query of no words finds nothing.
 QList<Page> find(const QList<Page> &index, const QString &query);
 
 // What the search page shows below its heading for the query: a list of links
-// to the pages found, "No page holds “…”." when none, nothing for no words.
-QString resultsHtml(const QList<Page> &index, const QString &query);
+// to the pages found, "No page holds “…”." (in Chinese "沒有任何一頁含有「…」。")
+// when none, nothing for no words.
+QString resultsHtml(const QList<Page> &index, const QString &query, UiLanguage language);
 
 } // namespace ManualSearch

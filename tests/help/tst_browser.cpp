@@ -1,6 +1,7 @@
 #include "common/MessageRecorder.h"
 #include "help/ui/ManualBrowser.h"
 #include "help/ui/frmBrowser.h"
+#include "platform/UiLanguage.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -184,9 +185,10 @@ private Q_SLOTS:
         }
     }
 
-    // Every picture of every page is there, from inside the program; nothing
-    // else is read into a page: not the computer's files, not the program's
-    // other resources, not data of the page's own making.
+    // Every picture of every page is there, from inside the program, and the
+    // Chinese pages show the same pictures and links as the English ones;
+    // nothing else is read into a page: not the computer's files, not the
+    // program's other resources, not data of the page's own making.
     void pictures()
     {
         ManualBrowser &view = *m_browser->brwWebBrowser;
@@ -194,15 +196,24 @@ private Q_SLOTS:
             const QPixmap picture = document->resource(QTextDocument::ImageResource, QUrl(name)).value<QPixmap>();
             return name + (picture.isNull() ? " not shown" : " shown");
         };
-        QStringList seen;
-        for (const char *page : {"index", "connect", "data", "commandline", "search", "datalist", "linegraph",
-                                 "pclinegraph", "standardday", "histogram", "summary", "overlayday"}) {
-            view.setSource(QUrl(QStringLiteral("manual:/%1.html").arg(page)));
-            for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
-                for (auto it = block.begin(); !it.atEnd(); ++it)
-                    if (const QTextImageFormat image = it.fragment().charFormat().toImageFormat(); image.isValid())
-                        seen << page + (": " + shown(image.name()));
+        QStringList seen[2], links[2]; // English, Chinese
+        for (const UiLanguage language : {UiLanguage::English, UiLanguage::TraditionalChinese}) {
+            UiLanguages::setCurrent(language);
+            for (const char *page : {"index", "connect", "data", "commandline", "search", "datalist", "linegraph",
+                                     "pclinegraph", "standardday", "histogram", "summary", "overlayday"}) {
+                view.setSource(QUrl(QStringLiteral("manual:/%1.html").arg(page)));
+                for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next())
+                    for (auto it = block.begin(); !it.atEnd(); ++it) {
+                        const QTextCharFormat format = it.fragment().charFormat();
+                        if (const QTextImageFormat image = format.toImageFormat(); image.isValid())
+                            seen[int(language)] << page + (": " + shown(image.name()));
+                        else if (const QString link = page + (": " + format.anchorHref());
+                                 format.isAnchor() && !links[int(language)].endsWith(link))
+                            links[int(language)] << link;
+                    }
+            }
         }
+        UiLanguages::setCurrent(UiLanguage::English);
         QStringList expected{"index: pictures/index.png shown",
                              "connect: pictures/download.png shown",
                              "datalist: pictures/datalist.png shown",
@@ -212,14 +223,46 @@ private Q_SLOTS:
                              "histogram: pictures/histogram.png shown",
                              "summary: pictures/summary.png shown",
                              "overlayday: pictures/overlayday.png shown"};
-        for (const QString name :
+        QCOMPARE(seen[1], expected);
+        QCOMPARE(links[1], links[0]);
+        for (const QString &name :
              {QUrl::fromLocalFile(QCoreApplication::applicationFilePath()).toString(),
               QStringLiteral("qrc:/manual/pictures/index.png"), QStringLiteral(":/manual/pictures/index.png"),
               QStringLiteral("qrc:/images/drop.svg")}) {
-            seen << shown(name);
+            seen[0] << shown(name);
             expected << name + " not shown";
         }
-        QCOMPARE(seen, expected);
+        QCOMPARE(seen[0], expected);
+    }
+
+    // The manual speaks the program's language: when the window is told that
+    // the language changed, the page shown is read again in the new one,
+    // under the same address; the address typed next opens in it too.
+    void language()
+    {
+        frmBrowser &browser = *m_browser;
+        type(browser, kHome);
+        QStringList seen; // caption | links bar | last line
+        for (const auto &[language, typed] : std::initializer_list<std::pair<UiLanguage, const char *>>{
+                 {UiLanguage::TraditionalChinese, nullptr},
+                 {UiLanguage::TraditionalChinese, "manual:/search.html?q=xyz"},
+                 {UiLanguage::English, nullptr}}) {
+            UiLanguages::setCurrent(language);
+            QEvent change(QEvent::LanguageChange);
+            if (typed)
+                type(browser, typed);
+            else
+                QCoreApplication::sendEvent(&browser, &change);
+            QTRY_VERIFY(!browser.timTimer->isActive());
+            const QStringList lines = browser.brwWebBrowser->toPlainText().split(u'\n');
+            seen << browser.windowTitle() + " | " + lines.first().trimmed() + " | " + lines.last().trimmed();
+        }
+        const QString chinese = " | 首頁 · 連接血糖機 · 報告 · 您的資料 · 命令列 · 搜尋 | ";
+        QCOMPARE(seen, (QStringList{"Dextrel Management Software 使用手冊" + chinese
+                                        + "另外還有：資料存放在哪裡，以及如何備份、命令列選項。",
+                                    "搜尋使用手冊" + chinese + "沒有任何一頁含有「xyz」。",
+                                    "Search the manual | Home · Connecting the meter · Reports · Your data · Command "
+                                    "line · Search | No page holds “xyz”."}));
     }
 };
 

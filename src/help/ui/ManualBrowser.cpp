@@ -5,6 +5,7 @@
 #include "platform/ui/MessageService.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -15,13 +16,12 @@ namespace {
 // Where the search page lists what it found (manual/search.html).
 const QString kResults = QStringLiteral("<div id=\"results\"></div>");
 
-const QList<ManualSearch::Page> &searchIndex()
+// The index of the manual in a language: a few kilobytes in the program's
+// resources, read for each search.
+QList<ManualSearch::Page> searchIndex(UiLanguage language)
 {
-    static const QList<ManualSearch::Page> index = [] {
-        QFile file(QStringLiteral(":/manual/search-index.txt"));
-        return ManualSearch::readIndex(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    }();
-    return index;
+    QFile file(ManualAddress::searchIndexFile(language));
+    return ManualSearch::readIndex(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }
 
 } // namespace
@@ -63,7 +63,8 @@ QString ManualBrowser::title() const
 
 QVariant ManualBrowser::loadResource(int type, const QUrl &name)
 {
-    QString resource = ManualAddress::fileFor(name);
+    const UiLanguage language = UiLanguages::current();
+    QString resource = ManualAddress::fileFor(name, language);
     // A page is a page of the manual, not its style sheet or a picture as text.
     if (type == QTextDocument::HtmlResource && !resource.endsWith(QLatin1String(".html")))
         resource.clear();
@@ -80,7 +81,8 @@ QVariant ManualBrowser::loadResource(int type, const QUrl &name)
         return bytes;
     QString text = QString::fromUtf8(bytes);
     if (type == QTextDocument::HtmlResource && ManualAddress::isSearch(name)) {
-        const QString found = ManualSearch::resultsHtml(searchIndex(), ManualAddress::searchWords(name));
+        const QString found = ManualSearch::resultsHtml(searchIndex(language), ManualAddress::searchWords(name),
+                                                        language);
         text.replace(kResults, QString(kResults).insert(kResults.indexOf(u'>') + 1, found));
     }
     return text;
@@ -107,6 +109,15 @@ void ManualBrowser::doSetSource(const QUrl &url, QTextDocument::ResourceType typ
         Messages::show(window(), ManualAddress::refusal(target), {}, Messages::Icon::Warning);
         break;
     }
+}
+
+void ManualBrowser::changeEvent(QEvent *event)
+{
+    QTextBrowser::changeEvent(event);
+    // The program speaks another language now: the same page, read again from
+    // the manual in that language.
+    if (event->type() == QEvent::LanguageChange)
+        reload();
 }
 
 void ManualBrowser::resizeEvent(QResizeEvent *event)

@@ -13,6 +13,10 @@ class QPushButton;
 // message, the page staying as it was. Nothing but the manual is read: no
 // file of the computer, no other resource of the program, no web site.
 //
+// Its pages are in the language the program speaks (UiLanguages::current()),
+// under the same addresses; when the language changes (LanguageChange), the
+// page shown is read again in the new one.
+//
 // The search page has its words box on the page, above the list of pages
 // found; Enter or its Search button opens manual:/search.html?q=<the words>.
 class ManualBrowser : public QTextBrowser
@@ -35,6 +39,7 @@ public:
 
 protected:
     void doSetSource(const QUrl &url, QTextDocument::ResourceType type) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
