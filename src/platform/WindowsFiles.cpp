@@ -3,6 +3,7 @@
 #include "platform/WindowsErrors.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <io.h>
@@ -12,9 +13,19 @@ namespace WindowsFiles {
 
 namespace {
 
+// The path as the system takes it. One that reaches the old limit of 260
+// characters (a long ID in a deep folder) only in its long form: absolute,
+// without "." or "..", behind "\\?\" ("\\?\UNC\server\share\..." for a
+// network path).
 std::wstring native(const QString &path)
 {
-    return QDir::toNativeSeparators(path).toStdWString();
+    const QLatin1String longForm("\\\\?\\");
+    QString p = QDir::toNativeSeparators(path);
+    if (p.size() >= MAX_PATH - 12 && !p.startsWith(longForm)) {
+        p = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+        p = p.startsWith(QLatin1String("\\\\")) ? QStringLiteral("\\\\?\\UNC") + p.mid(1) : QString(longForm) + p;
+    }
+    return p.toStdWString();
 }
 
 // What an opened handle is: a name surrogate (link, junction) is a link.

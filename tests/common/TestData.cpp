@@ -13,6 +13,7 @@
 #else
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 ScratchFolder::ScratchFolder()
@@ -102,6 +103,25 @@ bool makeSymbolicLink(const QString &target, const QString &link)
     if (!QFile::link(target, link))
         qFatal("cannot link %s to %s", qPrintable(link), qPrintable(target));
     return true;
+#endif
+}
+
+bool underWine()
+{
+#ifdef Q_OS_WIN
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
+bool makeHardLink(const QString &target, const QString &link)
+{
+#ifdef Q_OS_WIN
+    return CreateHardLinkW(QDir::toNativeSeparators(link).toStdWString().c_str(),
+                           QDir::toNativeSeparators(target).toStdWString().c_str(), nullptr);
+#else
+    return ::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
 #endif
 }
 

@@ -43,6 +43,12 @@ QByteArrayList fileNames(const QString &dir);
 // system cannot make one: Windows without the right to, or Wine, which says it
 // made one and did not. A POSIX system that cannot ends the test.
 bool makeSymbolicLink(const QString &target, const QString &link);
+// Windows run by Wine, whose files are Linux files named in UTF-8 (a name of
+// 255 bytes at most).
+bool underWine();
+
+// A second name, link, for the file target: true when made.
+bool makeHardLink(const QString &target, const QString &link);
 // A FIFO at path; false where file systems have none (Windows).
 bool makeFifo(const QString &path);
 

@@ -48,7 +48,7 @@ struct Download
     {
         const ReadingMerge::Saved saved = ReadingMerge::SaveNewData(store, guest, records, kNow);
         error = saved.error;
-        notice = QString(saved.notice).replace(folder.file("ann.txt"), "%1");
+        notice = QString(saved.notice).replace(QDir::toNativeSeparators(folder.file("ann.txt")), "%1");
         return saved.ok;
     }
     Readings fileOrder() const

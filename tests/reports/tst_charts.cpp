@@ -19,7 +19,11 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -80,7 +84,9 @@ private Q_SLOTS:
     void init()
     {
         QApplication::setFont(m_font);
-        QApplication::setPalette(QApplication::style()->standardPalette());
+        // Fusion's colours, which do not follow the system's (Windows's differ).
+        static const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(fusion->standardPalette());
     }
 
     // Axes as the reports ask for them: the range widened to round steps, the

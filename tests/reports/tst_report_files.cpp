@@ -12,8 +12,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <unistd.h>
-
 namespace {
 
 const QByteArray kHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
@@ -40,7 +38,12 @@ PdfSeen readPdf(const QString &path)
 {
     QString faults;
     const auto run = [&faults](const QString &tool, const QStringList &arguments) {
-        const QString program = QStandardPaths::findExecutable(tool);
+        QString program = QStandardPaths::findExecutable(tool);
+#ifdef Q_OS_WIN
+        // Under Wine, the Linux system's own tools start as they are.
+        if (program.isEmpty() && QFile::exists("/usr/bin/" + tool))
+            program = "/usr/bin/" + tool;
+#endif
         if (program.isEmpty())
             qFatal("%s is missing: run scripts/install-deps.sh", qPrintable(tool));
         QProcess p;
@@ -231,10 +234,10 @@ private Q_SLOTS:
         folder.write(QStringLiteral("dextrel.ini"), crlf({"[SerialDevices]", "ann/1=/dev/ttyUSB0"}));
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("logs")));
         folder.write(QStringLiteral("logs/ann-20261206-101010.log"), "log");
-        QVERIFY(QFile::link(folder.path(), elsewhere.file(QStringLiteral("data"))));
-        QCOMPARE(::link(QFile::encodeName(folder.file(QStringLiteral("DXRegister.txt"))).constData(),
-                        QFile::encodeName(elsewhere.file(QStringLiteral("list.csv"))).constData()),
-                 0);
+        if (!makeSymbolicLink(folder.path(), elsewhere.file(QStringLiteral("data"))) && target.contains("ELSE/data"))
+            QSKIP("This system makes no symbolic links.");
+        QVERIFY(
+            makeHardLink(folder.file(QStringLiteral("DXRegister.txt")), elsewhere.file(QStringLiteral("list.csv"))));
         const QMap<QString, QByteArray> before = folderContents(folder.path());
         const auto spelt = [&](QString text) {
             return text.replace(QStringLiteral("DIR"), folder.path()).replace(QStringLiteral("ELSE"), elsewhere.path());

@@ -136,6 +136,8 @@ private Q_SLOTS:
         QFETCH(QString, id);
         QFETCH(QString, password);
         QFETCH(QByteArray, readingFile);
+        if (underWine() && QString::fromLocal8Bit(readingFile).toUtf8().size() > 255)
+            QSKIP("Wine names the file in UTF-8 on a Linux disk: two bytes for each of these letters, past 255.");
         ScratchFolder folder;
         folder.write(kRegistry, crlf({kHeader, kGuest, "Jos\xe9*,caf\xe9*,1,1,1,1,1,1,1", record}));
         ReadingStore store;
