@@ -24,12 +24,7 @@ mkdir -p "$windows"
 cmake -S "$root" -B "$windows" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DDEXTREL_QT_MINGW="$qt" -DDEXTREL_LINUX_BUILD="$(cd "$linux" && pwd)" \
   > "$windows/configure.log" || { cat "$windows/configure.log"; exit 1; }
-grep '^-- Windows:' "$windows/configure.log" | sed 's/^-- //'
 say "building"
 cmake --build "$windows"
-if [ -f "$windows/dextrel.exe" ]; then
-  cmake --build "$windows" --target windows_package
-else
-  say "dextrel.exe and its installer wait until the windows build without Qt Charts and the web engine"
-fi
+cmake --build "$windows" --target windows_package
 say "done in $((SECONDS - start)) s"

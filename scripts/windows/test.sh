@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # `make test-windows`: every test of the Windows build under Wine, in a Wine
-# prefix of the build folder, with a virtual X server. The downloads on COM1
+# prefix of the build folder, with a virtual X server of 1280×1024 (the screen
+# the Linux program's page dumps are compared on). The downloads on COM1
 # are compared with the Linux program's (the Linux build must be there).
 #   test.sh WINDOWS_BUILD_DIR LINUX_BUILD_DIR
 set -euo pipefail
@@ -8,6 +9,6 @@ windows=$1
 linux=$2
 cmake --build "$linux" --target dextrel meter-emulator
 cd "$windows"
-xvfb-run -a ctest -j2 --timeout 300 --output-on-failure
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest -j2 --timeout 300 --output-on-failure
 ignored=$(sed -n 's/^set(CTEST_CUSTOM_TESTS_IGNORE \(.*\))$/\1/p' CTestCustom.cmake | tr ';' ' ')
 echo "Not run under Wine: $ignored"
