@@ -33,6 +33,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-com1.XXXXXX")
 restore() {
   wine reg delete 'HKLM\Software\Wine\Ports' /v COM1 /f >/dev/null 2>&1 || true
   /usr/lib/wine/wineserver -k 2>/dev/null || true
+  wine_system_up
   cleanup
 }
 trap restore EXIT

@@ -44,3 +44,5 @@ for kib in 0 $((size / 2048)); do
   fi
   echo "Killed with $written bytes of $size written: the old file is whole, the leftover cleared."
 done
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+wine_system_up

@@ -14,3 +14,13 @@ wine_prefix_of() {
   export WINEPREFIX="$dir/wine"
 }
 winpath() { echo "Z:${1//\//\\}"; }
+# wine_system_up starts Wine's server for good (-p) and its system processes
+# (services, devices) with no one's output. Started by a test's program instead,
+# they would keep that test's output open, and ctest would wait on it until the
+# test timed out. Only where WINE_SYSTEM_UP is set (`make test-windows`); the
+# tests that restart the server call it again once done.
+wine_system_up() {
+  [ -n "${WINE_SYSTEM_UP:-}" ] || return 0
+  /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 || true
+  WINEDEBUG=-all /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
+}

@@ -109,8 +109,12 @@ int main(int argc, char *argv[])
         return options.findMeter ? runFindMeter(options.meterDevices, out, err) : listed;
     }
 
+#ifdef Q_OS_UNIX
+    // The report drawn without a display. Not on Windows: there the desktop is
+    // always there, and the system's fonts come only through its own platform.
     if (options.drawsWithoutWindows() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     std::unique_ptr<QCoreApplication> app;
     if (!options.withoutWindows()) {
         app = std::make_unique<QApplication>(argc, argv);

@@ -136,6 +136,9 @@ private Q_SLOTS:
     void drawn()
     {
         QFETCH(int, unit);
+#ifdef Q_OS_WIN
+        QSKIP("The recordings hold the text widths of Linux's font engine; Windows's rounds them to pixels.");
+#endif
         Opened opened(QString::fromLatin1(QTest::currentDataTag()), unit, QSize(1008, 720));
         auto *chart = opened.page->findChild<ChartView *>();
         Chart::ChartRecorder recorder(chart);
