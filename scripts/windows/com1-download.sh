@@ -37,6 +37,7 @@ restore() {
   cleanup
 }
 trap restore EXIT
+trap 'echo "com1-download.sh: line $LINENO failed (status $?)" >&2' ERR
 trap 'exit 130' INT TERM HUP
 
 # COM1 is made from the registry when Wine's server starts.
