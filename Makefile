@@ -1,11 +1,13 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD_DIR ?= build
 SANITIZED_DIR ?= build-sanitized
+WINDOWS_DIR ?= build-windows
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(notdir $(wildcard tests/fuzz/corpus/*))
 
 .PHONY: all deps build run test sanitized-build test-sanitized fuzz bench demo manual-pictures screenshots package clean
+.PHONY: deps-windows windows test-windows
 
 all: build
 
@@ -64,5 +66,18 @@ package: build
 	@cmake --build $(BUILD_DIR) --target package
 	@cd $(BUILD_DIR) && ctest -C Package -R '^package$$' --output-on-failure
 
+# The program for Windows, in $(WINDOWS_DIR): Qt for Windows built once from
+# Debian's source (cached in ~/.cache/dextrel), then the program, the tests and
+# the installer with a zip beside it.
+deps-windows:
+	@bash scripts/install-deps.sh --windows
+
+windows: deps-windows
+	@CMAKE_FLAGS="$(CMAKE_FLAGS)" bash scripts/windows/build.sh $(WINDOWS_DIR) $(BUILD_DIR)
+
+# Every test of the Windows build under Wine.
+test-windows: windows build
+	@bash scripts/windows/test.sh $(WINDOWS_DIR) $(BUILD_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZED_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZED_DIR) $(WINDOWS_DIR)

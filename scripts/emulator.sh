@@ -21,6 +21,9 @@ cleanup() {
 trap cleanup EXIT
 
 start_emulator() {
+  # Emptied here: the background start empties it only later, and a second
+  # emulator must not be taken for started by the first one's line.
+  : >"$work/meter.out"
   "$emulator" "$@" >"$work/meter.out" 2>"$work/meter.err" &
   emulator_pid=$!
   # The emulator prints its terminal's path on its first line once it is ready.

@@ -20,6 +20,12 @@ packages=(
   dpkg-dev fakeroot file lintian
 )
 
+# --windows: what the Windows build needs besides (MinGW-w64, Wine, the
+# installer maker; dpkg-dev fetches Qt's source package).
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 nsis zip dpkg-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the pictures of the program's windows that the manual shows, with the
 # program itself: a scratch data folder with one user and three weeks of
-# readings (about five a day, some marked PC), then one --screenshot per page.
+# readings (scripts/sample-data.sh), then one --screenshot per page.
 # Usage: [SCREEN=WxH] [UI_LANG=en|zh_TW] scripts/manual-pictures.sh PROGRAM OUTPUT_DIR PAGE...
 # (PAGE as --page takes it; UI_LANG as --lang takes it, English by default,
 # whatever the computer's language).
@@ -14,23 +14,8 @@ shift 2
 work=$(mktemp -d "${TMPDIR:-/tmp}/dextrel-pictures.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-printf 'ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp\r\nguest*,vorpa*,1,1,1,120,80,120,80\r\nann*,manual*,1,1,1,180,70,180,70\r\n' \
-  >"$work/DXRegister.txt"
-# 1 to 21 March 2006, five readings a day; newest first, as a download stores them.
-awk 'BEGIN {
-  printf "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time\r\n"
-  split("7 10 13 18 22", hours, " ")
-  n = 0
-  for (day = 21; day >= 1; day--)
-    for (k = 5; k >= 1; k--) {
-      g = 95 + (day * 37 + k * 53) % 120 + (k % 2 == 0 ? 30 : 0)
-      mark = (k % 2 == 0) ? "PC" : "C"
-      minute = (day * 7 + k * 11) % 60
-      printf "T%04d,%05d,03,%02d,%02d,%02d,%s,%04.1f,2006,2006/03/%02d - %02d:%02d\r\n", \
-        ++n, g, day, hours[k], minute, mark, g / 18, day, hours[k], minute
-    }
-}' >"$work/ann.txt"
-chmod 600 "$work"/*.txt
+. "$(dirname "$0")/sample-data.sh"
+sample_data "$work"
 
 mkdir -p "$out"
 screen=${SCREEN:-1280x1024}

@@ -1,5 +1,6 @@
 #include "platform/Product.h"
 #include "app/AppState.h"
+#include "platform/ConsoleOutput.h"
 #include "platform/DataFolder.h"
 #include "platform/DataFolderLock.h"
 #include "platform/LocalBytes.h"
@@ -77,6 +78,7 @@ int runWithoutWindows(AppState &state, const StartOptions &options)
 
 int main(int argc, char *argv[])
 {
+    ConsoleOutput::attachToParent();
 #ifdef Q_OS_UNIX
     // Past a file-size limit a write fails with its reason instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -122,15 +124,16 @@ int main(int argc, char *argv[])
         return options.findMeter ? runFindMeter(options.meterDevices, out, err) : listed;
     }
 
+#ifdef Q_OS_UNIX
+    // The report drawn without a display. Not on Windows: there the desktop is
+    // always there, and the system's fonts come only through its own platform.
     if (options.drawsWithoutWindows() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!options.withoutWindows()) {
+#endif
+    if (!options.withoutWindows() || options.drawsWithoutWindows())
         app = std::make_unique<QApplication>(argc, argv);
-    } else if (options.drawsWithoutWindows()) {
-        app = std::make_unique<QApplication>(argc, argv);
-    } else {
+    else
         app = std::make_unique<QCoreApplication>(argc, argv);
-    }
     QCoreApplication::setOrganizationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Dextrel"));
     QCoreApplication::setApplicationVersion(Product::kVersion);

@@ -1,5 +1,7 @@
 #include "platform/DataFolder.h"
 
+#include "platform/TemporaryFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -38,7 +40,8 @@ QString resolve(const QString &fromCommandLine, QString *note)
 #ifdef Q_OS_WIN
     const auto exists = [](const QString &path) { return QFileInfo::exists(path); };
     const auto acceptsNewFile = [](const QString &dir) {
-        QTemporaryFile probe(QDir(dir).filePath(QStringLiteral("dextrel-XXXXXX.tmp")));
+        // Named as the program's temporaries: one a crash leaves is cleared at the next start.
+        QTemporaryFile probe(TemporaryFiles::templateFor(QDir(dir).filePath(QStringLiteral("write-probe"))));
         return probe.open();
     };
     const Choice choice = chooseOnWindows(QStringLiteral("C:/"),

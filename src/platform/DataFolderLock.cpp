@@ -6,6 +6,20 @@
 #include <QDir>
 #include <QSysInfo>
 
+namespace {
+
+// The name the lock file gives this computer.
+QString computerName()
+{
+#ifdef Q_OS_WIN
+    return qEnvironmentVariable("COMPUTERNAME");
+#else
+    return QSysInfo::machineHostName();
+#endif
+}
+
+} // namespace
+
 DataFolderLock::DataFolderLock(const QString &dir)
     : m_dir(dir)
     , m_path(QDir(dir).filePath(QLatin1String(kFileName)))
@@ -57,7 +71,7 @@ bool DataFolderLock::acquire(QString *error)
         return false;
     }
     const QString owner
-        = host.isEmpty() || host == QSysInfo::machineHostName()
+        = host.isEmpty() || host == computerName()
               ? QCoreApplication::translate("DataFolderLock", "process %1").arg(pid)
               : QCoreApplication::translate("DataFolderLock", "process %1 on the computer %2").arg(pid).arg(host);
     *error = QCoreApplication::translate("DataFolderLock",

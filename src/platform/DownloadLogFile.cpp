@@ -36,7 +36,7 @@ QStringList DownloadLogFile::logsOf(const QString &dataDir, const QString &userI
 QString DownloadLogFile::folderProblem(const QString &dataDir)
 {
     const QFileInfo info(folder(dataDir));
-    if (info.isSymLink())
+    if (info.isSymLink() || info.isJunction())
         return QCoreApplication::translate("DownloadLogFile",
                                            "it is a symbolic link, which the program does not follow");
     if (info.exists() && !info.isDir())

@@ -21,11 +21,16 @@ int FileCommit::link(const QByteArray &temporary, const QByteArray &path)
 
 #else
 
-#include <QSaveFile>
+#include "platform/WindowsFiles.h"
 
-bool FileCommit::commit(QSaveFile &file)
+unsigned long FileCommit::rename(const QString &temporary, const QString &path)
 {
-    return file.commit();
+    return WindowsFiles::replace(temporary, path);
+}
+
+unsigned long FileCommit::moveNew(const QString &temporary, const QString &path)
+{
+    return WindowsFiles::moveNew(temporary, path);
 }
 
 #endif

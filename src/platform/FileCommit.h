@@ -3,7 +3,7 @@
 #include <QtGlobal>
 
 class QByteArray;
-class QSaveFile;
+class QString;
 
 // The step of a rewrite that puts the new content, already written in full and
 // on the disk, in the place of the old file (see TextFiles::writeAtomically).
@@ -19,8 +19,11 @@ int rename(const QByteArray &temporary, const QByteArray &path);
 // copy): 0, else the error number; EEXIST when the name is taken.
 int link(const QByteArray &temporary, const QByteArray &path);
 #else
-// QSaveFile::commit().
-bool commit(QSaveFile &file);
+// MoveFileEx() of the temporary file to the file: 0, else the error code.
+unsigned long rename(const QString &temporary, const QString &path);
+// The same to a name that must not exist yet (a kept copy), never replacing
+// what took it: 0, else the error code; ERROR_ALREADY_EXISTS when it is taken.
+unsigned long moveNew(const QString &temporary, const QString &path);
 #endif
 
 } // namespace FileCommit

@@ -5,7 +5,6 @@
 #include "platform/LocalBytes.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -14,6 +13,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include "platform/WindowsFiles.h"
 #endif
 
 namespace {
@@ -60,6 +63,24 @@ bool openNoFollow(QFile &file, const QString &path, int flags, QIODevice::OpenMo
 }
 #endif
 
+#ifdef Q_OS_WIN
+bool openOnWindows(QFile &file, const QString &path, QIODevice::OpenMode mode, bool createNew, QString *reason,
+                   bool *taken)
+{
+    const WindowsFiles::Opened opened = WindowsFiles::open(file, path, mode, createNew);
+    if (taken)
+        *taken = opened.taken;
+    if (opened.kind == WindowsFiles::Kind::Regular)
+        return true;
+    if (reason) {
+        *reason = opened.kind == WindowsFiles::Kind::Link    ? kLink
+                  : opened.kind == WindowsFiles::Kind::Other ? kNotRegular
+                                                             : opened.error;
+    }
+    return false;
+}
+#endif
+
 } // namespace
 
 namespace RegularFile {
@@ -70,8 +91,7 @@ bool exists(const QString &path)
     struct stat st;
     return ::lstat(LocalBytes::encode(path).constData(), &st) == 0;
 #else
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    return WindowsFiles::kindAt(path) != WindowsFiles::Kind::Missing;
 #endif
 }
 
@@ -85,12 +105,11 @@ QString problem(const QString &path)
         return kLink;
     return S_ISREG(st.st_mode) ? QString() : kNotRegular;
 #else
-    const QFileInfo info(path);
-    if (info.isSymLink())
-        return kLink;
-    if (info.exists() && !info.isFile())
-        return kNotRegular;
-    return {};
+    switch (WindowsFiles::kindAt(path)) {
+    case WindowsFiles::Kind::Link: return kLink;
+    case WindowsFiles::Kind::Other: return kNotRegular;
+    default: return {};
+    }
 #endif
 }
 
@@ -100,18 +119,7 @@ bool open(QFile &file, const QString &path, QIODevice::OpenMode mode, QString *r
     const int flags = mode & QIODevice::Append ? O_WRONLY | O_APPEND : O_RDONLY;
     return openNoFollow(file, path, flags, mode, reason, nullptr);
 #else
-    if (const QString why = problem(path); !why.isEmpty()) {
-        if (reason)
-            *reason = why;
-        return false;
-    }
-    file.setFileName(path);
-    if (!file.open(mode)) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return openOnWindows(file, path, mode, false, reason, nullptr);
 #endif
 }
 
@@ -121,16 +129,9 @@ bool createNew(QFile &file, const QString &path, QString *reason, bool *taken)
     // O_EXCL also refuses a dangling link at path.
     return openNoFollow(file, path, O_WRONLY | O_CREAT | O_EXCL, QIODevice::WriteOnly, reason, taken);
 #else
-    file.setFileName(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        if (taken)
-            *taken = exists(path);
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    return true;
+    // Files take the folder's permissions: in the per-user folder the owner's
+    // alone; in C:\ shared, as the older program's files always were.
+    return openOnWindows(file, path, QIODevice::WriteOnly, true, reason, taken);
 #endif
 }
 

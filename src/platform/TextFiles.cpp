@@ -9,8 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <cstring>
 #include <utility>
@@ -21,6 +19,15 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include "platform/WindowsErrors.h"
+#include "platform/WindowsFiles.h"
+
+#include <QRandomGenerator>
+
+#include <windows.h>
 #endif
 
 namespace {
@@ -50,6 +57,21 @@ QString systemReason(int error = errno)
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
+
+QByteArray nativeName(const QString &path)
+{
+    return LocalBytes::encode(path);
+}
+#else
+QString systemReason(unsigned long error)
+{
+    return WindowsErrors::text(error);
+}
+
+QString nativeName(const QString &path)
+{
+    return path;
+}
 #endif
 
 // Writes and syncs: only then is the content on the disk. On POSIX straight to
@@ -72,8 +94,12 @@ bool writeAll(QFile &f, const QByteArray &content, QString *reason)
         return false;
     }
 #else
-    if (f.write(content) != content.size() || !f.flush()) {
+    if (f.write(content) != content.size()) {
         *reason = f.errorString();
+        return false;
+    }
+    if (const unsigned long e = WindowsFiles::flushToDisk(f)) {
+        *reason = WindowsErrors::text(e);
         return false;
     }
 #endif
@@ -125,6 +151,53 @@ private:
     int m_error = 0;
     bool m_placed = false;
 };
+#else
+// The same on Windows, where the name is a free one of six random letters or
+// digits: the file is made new, never over anything there. It is closed once
+// filled, as an open file cannot be moved, and removed by its name (a file
+// opened by its handle has none to remove it by).
+class Temporary
+{
+public:
+    explicit Temporary(const QString &path)
+        : m_name(TemporaryFiles::templateFor(path))
+    {
+        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        const qsizetype random = m_name.lastIndexOf(QLatin1String("XXXXXX"));
+        bool taken = true;
+        for (int tries = 0; taken && !m_made && tries < 100; ++tries) {
+            for (qsizetype i = random; i < random + 6; ++i)
+                m_name[i] = QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+            m_made = RegularFile::createNew(m_file, m_name, &m_error, &taken);
+        }
+    }
+    ~Temporary()
+    {
+        m_file.close();
+        if (m_made && !m_placed)
+            RegularFile::remove(m_name);
+    }
+    Temporary(const Temporary &) = delete;
+    Temporary &operator=(const Temporary &) = delete;
+
+    bool fill(const QByteArray &content, QString *reason)
+    {
+        if (!m_made)
+            *reason = m_error;
+        const bool written = m_made && writeAll(m_file, content, reason);
+        m_file.close();
+        return written;
+    }
+    const QString &name() const { return m_name; }
+    void placed() { m_placed = true; }
+
+private:
+    QString m_name;
+    QFile m_file;
+    QString m_error;
+    bool m_made = false;
+    bool m_placed = false;
+};
 #endif
 
 } // namespace
@@ -163,30 +236,16 @@ bool writeAtomically(const QString &path, const QByteArray &content, QString *er
     if (const QString why = RegularFile::problem(path); !why.isEmpty())
         return fail(error, write, path, why);
     QString reason;
-#ifdef Q_OS_UNIX
     // Not QSaveFile: it writes through a link to the link's target. rename()
-    // replaces the name itself, so even a link swapped in meanwhile is only
-    // replaced, never followed.
+    // and MoveFileEx() replace the name itself, so even a link swapped in
+    // meanwhile is only replaced, never followed.
     Temporary temp(path);
     if (!temp.fill(content, &reason))
         return fail(error, write, path, reason);
-    if (const int e = FileCommit::rename(temp.name(), LocalBytes::encode(path)))
+    if (const auto e = FileCommit::rename(temp.name(), nativeName(path)))
         return fail(error, write, path, systemReason(e));
     temp.placed();
     return true;
-#else
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return fail(error, write, path, f.errorString());
-    if (f.write(content) != content.size()) {
-        reason = f.errorString();
-        f.cancelWriting();
-        return fail(error, write, path, reason);
-    }
-    if (!FileCommit::commit(f))
-        return fail(error, write, path, f.errorString());
-    return true;
-#endif
 }
 
 bool writeNew(const QString &path, const QByteArray &content, QString *error, bool *taken)
@@ -198,11 +257,11 @@ bool writeNew(const QString &path, const QByteArray &content, QString *error, bo
     if (inUse)
         return fail(error, write, path, QCoreApplication::translate("TextFiles", "the name is taken"));
     QString reason;
-#ifdef Q_OS_UNIX
     // The temporary file goes with this object, also after a failure.
     Temporary temp(path);
     if (!temp.fill(content, &reason))
         return fail(error, write, path, reason);
+#ifdef Q_OS_UNIX
     // link() never replaces what took the name meanwhile, nor follows it.
     int e = FileCommit::link(temp.name(), LocalBytes::encode(path));
     // A file system without hard links (FAT): the name was free a moment ago.
@@ -213,24 +272,17 @@ bool writeNew(const QString &path, const QByteArray &content, QString *error, bo
     }
     if (taken)
         *taken = e == EEXIST;
+#else
+    // Never replaces what took the name meanwhile, nor follows it.
+    const unsigned long e = FileCommit::moveNew(temp.name(), path);
+    if (e == 0)
+        temp.placed();
+    if (taken)
+        *taken = e == ERROR_ALREADY_EXISTS || e == ERROR_FILE_EXISTS;
+#endif
     if (e != 0)
         return fail(error, write, path, systemReason(e));
     return true;
-#else
-    QTemporaryFile temp(TemporaryFiles::templateFor(path));
-    if (!temp.open())
-        return fail(error, write, path, temp.errorString());
-    if (!writeAll(temp, content, &reason))
-        return fail(error, write, path, reason);
-    // QFile::rename() never replaces an existing file.
-    if (!temp.rename(path)) {
-        if (taken)
-            *taken = RegularFile::exists(path);
-        return fail(error, write, path, temp.errorString());
-    }
-    temp.setAutoRemove(false);
-    return true;
-#endif
 }
 
 bool append(const QString &path, const QByteArray &content, QString *error)

@@ -6,7 +6,7 @@
 #include "platform/DeviceChoices.h"
 #include "platform/FolderCase.h"
 #include "platform/DownloadLogFile.h"
-#include "platform/LocalBytes.h"
+#include "platform/FileIdentity.h"
 #include "platform/TemporaryFiles.h"
 #include "users/UserRegistry.h"
 
@@ -16,24 +16,12 @@
 #include <QFileInfo>
 #include <QSet>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
-
 namespace {
 
-// What makes two paths the same file: device and inode where there are such,
-// else the path with every link and "." or ".." resolved. Empty when nothing is there.
+// What makes two paths the same file; empty when nothing is there.
 QString identity(const QString &path)
 {
-#ifdef Q_OS_UNIX
-    struct stat st;
-    if (::stat(LocalBytes::encode(path).constData(), &st) != 0)
-        return {};
-    return QStringLiteral("%1:%2").arg(quint64(st.st_dev)).arg(quint64(st.st_ino));
-#else
-    return QFileInfo(path).canonicalFilePath();
-#endif
+    return FileIdentity::of(path);
 }
 
 struct OwnFile

@@ -46,13 +46,18 @@ int FileCommit::link(const QByteArray &temporary, const QByteArray &path)
 
 #else
 
-#include <QSaveFile>
+#include "platform/WindowsFiles.h"
 
-bool FileCommit::commit(QSaveFile &file)
+unsigned long FileCommit::rename(const QString &temporary, const QString &path)
 {
-    if (nextCommit())
-        file.cancelWriting();
-    return file.commit();
+    const unsigned long error = nextCommit();
+    return error ? error : WindowsFiles::replace(temporary, path);
+}
+
+unsigned long FileCommit::moveNew(const QString &temporary, const QString &path)
+{
+    const unsigned long error = nextCommit();
+    return error ? error : WindowsFiles::moveNew(temporary, path);
 }
 
 #endif

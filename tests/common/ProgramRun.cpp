@@ -3,7 +3,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 std::pair<int, QString> runProgram(const QString &program, QStringList arguments, const QByteArray &input)
 {
@@ -15,7 +17,9 @@ std::pair<int, QString> runProgram(const QString &program, QStringList arguments
         environment.insert(s.section(u'=', 0, 0), s.section(u'=', 1));
     arguments.removeIf([](const QString &a) { return a.contains(setting); });
     process.setProcessEnvironment(environment);
+#ifdef Q_OS_UNIX
     process.setChildProcessModifier([] { ::umask(0); });
+#endif
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();

@@ -5,7 +5,16 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 ScratchFolder::ScratchFolder()
 {
@@ -16,7 +25,11 @@ ScratchFolder::~ScratchFolder()
 {
     // By the names' bytes, which Qt's own removal would take for others.
     std::error_code ignored;
+#ifdef Q_OS_WIN
+    std::filesystem::remove_all(path().toStdWString(), ignored);
+#else
     std::filesystem::remove_all(QFile::encodeName(path()).toStdString(), ignored);
+#endif
 }
 
 void ScratchFolder::write(const QString &name, const QByteArray &content) const
@@ -57,6 +70,71 @@ QMap<QString, QByteArray> folderContents(const QString &dir)
         }
     }
     return out;
+}
+
+QByteArrayList fileNames(const QString &dir)
+{
+    QByteArrayList names;
+#ifdef Q_OS_WIN
+    for (const QString &name : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        names << name.toLocal8Bit();
+#else
+    DIR *d = ::opendir(QFile::encodeName(dir).constData());
+    while (const dirent *entry = d ? ::readdir(d) : nullptr) {
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+            names << entry->d_name;
+    }
+    if (d)
+        ::closedir(d);
+#endif
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool makeSymbolicLink(const QString &target, const QString &link)
+{
+#ifdef Q_OS_WIN
+    const DWORD flags = (QFileInfo(target).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0)
+                        | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    return CreateSymbolicLinkW(QDir::toNativeSeparators(link).toStdWString().c_str(),
+                               QDir::toNativeSeparators(target).toStdWString().c_str(), flags)
+           && QFileInfo(link).isSymbolicLink();
+#else
+    if (!QFile::link(target, link))
+        qFatal("cannot link %s to %s", qPrintable(link), qPrintable(target));
+    return true;
+#endif
+}
+
+bool underWine()
+{
+#ifdef Q_OS_WIN
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
+bool makeHardLink(const QString &target, const QString &link)
+{
+#ifdef Q_OS_WIN
+    return CreateHardLinkW(QDir::toNativeSeparators(link).toStdWString().c_str(),
+                           QDir::toNativeSeparators(target).toStdWString().c_str(), nullptr);
+#else
+    return ::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+#endif
+}
+
+bool makeFifo(const QString &path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make the FIFO %s", qPrintable(path));
+    return true;
+#endif
 }
 
 QByteArray crlf(const QList<QByteArray> &lines)

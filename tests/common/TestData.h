@@ -34,6 +34,24 @@ private:
 // anything else (a FIFO) "?".
 QMap<QString, QByteArray> folderContents(const QString &dir);
 
+// The names of the files in dir, byte for byte as the system stores them
+// (Windows: in its 8-bit encoding), sorted. Qt's own listing leaves out names
+// not valid in the local encoding.
+QByteArrayList fileNames(const QString &dir);
+
+// A symbolic link at link to target (a file or a folder). False where the
+// system cannot make one: Windows without the right to, or Wine, which says it
+// made one and did not. A POSIX system that cannot ends the test.
+bool makeSymbolicLink(const QString &target, const QString &link);
+// Windows run by Wine, whose files are Linux files named in UTF-8 (a name of
+// 255 bytes at most).
+bool underWine();
+
+// A second name, link, for the file target: true when made.
+bool makeHardLink(const QString &target, const QString &link);
+// A FIFO at path; false where file systems have none (Windows).
+bool makeFifo(const QString &path);
+
 // Joins lines with CR LF, each line ended, as the program writes its files.
 QByteArray crlf(const QList<QByteArray> &lines);
 

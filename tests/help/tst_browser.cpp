@@ -170,6 +170,11 @@ private Q_SLOTS:
         QTest::failOnWarning(QRegularExpression("QTextBrowser"));
         frmBrowser &browser = *m_browser;
         for (const auto &[typed, message, top, caption, shows] : rows) {
+#ifdef Q_OS_WIN
+            // Windows (and Wine) has a browser for http: whether there is none is not for this test to set.
+            if (QByteArrayView(typed).startsWith("http:"))
+                continue;
+#endif
             type(browser, kHome);
             const QString before = browser.brwWebBrowser->toPlainText();
             m_opened.clear();

@@ -42,13 +42,13 @@ struct Download
             r.year = 0; // the meter sends none
         folder.write("ann.txt", content);
         store.load(folder.file("ann.txt"), &error, &warning);
-        warning.replace(folder.file("ann.txt"), "%1");
+        warning.replace(QDir::toNativeSeparators(folder.file("ann.txt")), "%1");
     }
     bool save(bool guest = false)
     {
         const ReadingMerge::Saved saved = ReadingMerge::SaveNewData(store, guest, records, kNow);
         error = saved.error;
-        notice = QString(saved.notice).replace(folder.file("ann.txt"), "%1");
+        notice = QString(saved.notice).replace(QDir::toNativeSeparators(folder.file("ann.txt")), "%1");
         return saved.ok;
     }
     Readings fileOrder() const

@@ -54,8 +54,9 @@ private Q_SLOTS:
         FakeMeterLine rig(meter, {.doubleAnswer = fault == SixBytes});
         rig.saveError = fault == SaveFails ? QStringLiteral("disk full") : QString();
         rig.session.start();
-        rig.run(600000,
-                [&] { return !rig.failures.isEmpty() || (fault == Stopped && rig.written.contains(askFirst(2))); });
+        rig.run(600000, [&, fault = fault] {
+            return !rig.failures.isEmpty() || (fault == Stopped && rig.written.contains(askFirst(2)));
+        });
         if (fault == Stopped)
             rig.session.stop();
         rig.run(5000, [] { return false; }); // what the meter still says

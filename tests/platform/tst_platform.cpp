@@ -3,9 +3,13 @@
 #include "platform/DownloadLogFile.h"
 #include "common/TestData.h"
 #include "platform/DeviceChoices.h"
+#include "platform/FileIdentity.h"
 #include "platform/LocalBytes.h"
 #include "platform/PortNames.h"
+#include "platform/TemporaryFiles.h"
+#include "platform/TextFiles.h"
 #include "platform/UiLanguage.h"
+#include "platform/UsbIds.h"
 #include "users/OwnFiles.h"
 
 #include <QDateTime>
@@ -13,9 +17,24 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QLockFile>
 #include <QTest>
 
-#include <sys/stat.h>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+// The file's 8.3 name, as older programs see it: C:\USERS\ANNA~1\LONGFI~1.TXT.
+QString shortName(const QString &path)
+{
+    wchar_t out[MAX_PATH];
+    const DWORD n = GetShortPathNameW(QDir::toNativeSeparators(path).toStdWString().c_str(), out, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? QString::fromWCharArray(out, int(n)) : QString();
+}
+#endif
 
 // Sets (or, for a null value, unsets) a variable until the end of the scope.
 auto setEnvironment(const char *name, const QByteArray &value)
@@ -55,7 +74,11 @@ private Q_SLOTS:
             const auto restore = setEnvironment("DEXTREL_DATA_DIR", environment); // null: not set
             resolved << DataFolder::resolve(commandLine);
         }
+#ifdef Q_OS_WIN
+        const QString platforms = "C:/"; // it accepts new files here (see windowsDataFolder)
+#else
         const QString platforms = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#endif
         QCOMPARE(resolved,
                  (QStringList{"/tmp/a", "/tmp/b", QDir::current().absoluteFilePath("rel"), platforms, platforms}));
     }
@@ -114,9 +137,9 @@ private Q_SLOTS:
         outside.write("target", "theirs");
         data.write("DXRegister.txt",
                    crlf({"ID,Passwd,RS-232port,Unit,Time,Max,Min,Maxp,Minp", "anna*,pw*,1,1,1,1,1,1,1"}));
-        QVERIFY(QFile::link(outside.file("target"), data.file("anna.txt.Ab12Cd.dextrel-tmp")));
-        QMap<QString, QByteArray> kept{{"anna.txt.Ab12Cd.dextrel-tmp", "-> " + outside.file("target").toLocal8Bit()},
-                                       {"DXRegister.txt", data.read("DXRegister.txt")}};
+        QMap<QString, QByteArray> kept{{"DXRegister.txt", data.read("DXRegister.txt")}};
+        if (makeSymbolicLink(outside.file("target"), data.file("anna.txt.Ab12Cd.dextrel-tmp")))
+            kept["anna.txt.Ab12Cd.dextrel-tmp"] = "-> " + outside.file("target").toLocal8Bit();
         for (const char *name :
              {"anna.txt.Xy12ab.dextrel-tmp", "DXRegister.txt.Ab12Cd.dextrel-tmp", "case-probe.Ab12Cd.dextrel-tmp",
               "dextrel.ini.Zz9Yy8.dextrel-tmp", "anna.txt.bak.Qq1Ww2.dextrel-tmp",
@@ -141,7 +164,7 @@ private Q_SLOTS:
     void unsafeLogsAndLock_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("form");    // link (to a folder of 25 logs), file, fifo, folder
+        QTest::addColumn<QString>("form");    // link (to a folder of 25 logs), file, fifo, folder, ended, held
         QTest::addColumn<QString>("message"); // DIR: the data folder; empty: made or taken
         const QString noLog = "No download log is kept: DIR/logs cannot hold it: ";
         const QString noLock = "Cannot lock the data folder DIR: the lock file DIR/dextrel.lock cannot be used: ";
@@ -162,6 +185,13 @@ private Q_SLOTS:
         QTest::newRow("lock, an empty file") << "dextrel.lock"
                                              << "file"
                                              << "";
+        QTest::newRow("lock, an ended program's") << "dextrel.lock"
+                                                  << "ended"
+                                                  << "";
+        QTest::newRow("lock, held") << "dextrel.lock"
+                                    << "held"
+                                    << "Dextrel Management Software is already running with the data folder DIR "
+                                       "(process PID). If it is not, delete the file DIR/dextrel.lock and start again.";
     }
     void unsafeLogsAndLock()
     {
@@ -172,26 +202,154 @@ private Q_SLOTS:
         for (int day = 1; day <= 25; ++day)
             outside.write(QStringLiteral("bob-202612%1-101010.log").arg(day, 2, 10, QLatin1Char('0')), "old");
         const QString path = data.file(name);
-        if (form == "link")
-            QVERIFY(QFile::link(outside.path(), path));
-        else if (form == "file")
+        if (form == "link" && !makeSymbolicLink(outside.path(), path))
+            QSKIP("This system cannot make symbolic links here.");
+        if (form == "fifo" && !makeFifo(path))
+            QSKIP("This system's files have no FIFOs.");
+        if (form == "file")
             data.write(name, "");
-        else if (form == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else
+        else if (form == "folder")
             QVERIFY(QDir().mkdir(path));
+        else if (form == "ended") { // a lock as written, naming a process number no process has
+            QByteArray written;
+            {
+                QLockFile lockFile(path);
+                QVERIFY(lockFile.tryLock(0));
+                written = data.read(name);
+            }
+            data.write(name, "2147483644" + written.mid(written.indexOf('\n')));
+        }
+        DataFolderLock holder(data.path());
+        QString error;
+        if (form == "held")
+            QVERIFY2(holder.acquire(&error), qPrintable(error));
         const QMap<QString, QByteArray> before = folderContents(data.path()), theirs = folderContents(outside.path());
 
-        QString error;
         DownloadLogFile log;
         DataFolderLock lock(data.path());
         const bool ok = name == "logs"
                             ? log.create(data.path(), "bob", QDateTime(QDate(2026, 12, 26), QTime(10, 10)), &error)
                             : lock.acquire(&error);
-        QCOMPARE(std::tuple(error.replace(data.path(), "DIR"), ok, folderContents(outside.path())),
-                 std::tuple(message, message.isEmpty(), theirs));
+        error.replace(QString::number(QCoreApplication::applicationPid()), "PID");
+        QCOMPARE(
+            std::tuple(error.replace(QDir::toNativeSeparators(data.path()), "DIR"), ok, folderContents(outside.path())),
+            std::tuple(QDir::toNativeSeparators(message), message.isEmpty(), theirs));
         if (!ok)
             QCOMPARE(folderContents(data.path()), before);
+        QString second; // a lock taken is held: another start is refused
+        QVERIFY(!ok || name == "logs" || !DataFolderLock(data.path()).acquire(&second));
+    }
+
+#ifdef Q_OS_WIN
+    // On Windows the data folder is C:\ while it holds the user list or takes
+    // a new file; otherwise the per-user folder, and the first start there (no
+    // user list yet) says why. C:\ closed to new files, as an ordinary user of
+    // current Windows finds it, is made for the runs named in
+    // DEXTREL_TEST_C_DRIVE (scripts/windows/read-only-c.sh); the others skip.
+    void windowsDataFolder_data()
+    {
+        QTest::addColumn<QString>("drive");    // C:\ in this run: writable, read-only, read-only with a list
+        QTest::addColumn<bool>("perUserList"); // the per-user folder holds a user list
+        QTest::addColumn<QString>("chosen");   // "C:/" or "per-user"
+        QTest::addColumn<bool>("saysWhy");
+        QTest::newRow("C:\\ writable") << "writable" << false << "C:/" << false;
+        QTest::newRow("C:\\ writable, a per-user list") << "writable" << true << "C:/" << false;
+        QTest::newRow("C:\\ closed, first start") << "read-only" << false << "per-user" << true;
+        QTest::newRow("C:\\ closed, later start") << "read-only" << true << "per-user" << false;
+        QTest::newRow("C:\\ closed, holding the list") << "read-only with a list" << false << "C:/" << false;
+    }
+    void windowsDataFolder()
+    {
+        QFETCH(QString, drive);
+        QFETCH(bool, perUserList);
+        QFETCH(QString, chosen);
+        QFETCH(bool, saysWhy);
+        if (drive != qEnvironmentVariable("DEXTREL_TEST_C_DRIVE", QStringLiteral("writable")))
+            QSKIP("Run with C:\\ made so by scripts/windows/read-only-c.sh.");
+        if (drive == "writable" && QFile::exists("C:/DXRegister.txt"))
+            QSKIP("C:\\DXRegister.txt is there: this computer's own user list is left alone.");
+        const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString list = QDir(perUser).filePath("DXRegister.txt");
+        QVERIFY(QDir().mkpath(perUser));
+        const auto removeList = qScopeGuard([&] { QFile::remove(list); });
+        if (perUserList) {
+            QFile f(list);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const auto restore = setEnvironment("DEXTREL_DATA_DIR", {});
+        QString note;
+        const QString dir = DataFolder::resolve({}, &note);
+        const QString why = QStringLiteral("You may not create files in C:\\, so the user list and the readings are "
+                                           "kept in %1.")
+                                .arg(QDir::toNativeSeparators(perUser));
+        QCOMPARE(std::pair(dir, note), std::pair(chosen == "C:/" ? chosen : perUser, saysWhy ? why : QString()));
+        QCOMPARE(QDir("C:/").entryList({"*.dextrel-tmp"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // The names Windows keeps for devices, with any ending, lead to the device,
+    // not to a file of the folder: whatever a user ID led to, the program
+    // neither reads nor writes such a name. A name in a missing folder is no
+    // device and no name in use: the system says why.
+    void windowsDeviceNames()
+    {
+        ScratchFolder data;
+        QStringList seen;
+        for (const QString name : {"NUL", "nul.txt", "Nul.log", "none/x.txt"}) {
+            QByteArray content;
+            QString readError, writeError, newError;
+            bool taken = false;
+            const QString path = data.file(name);
+            TextFiles::read(path, &content, &readError);
+            TextFiles::writeAtomically(path, "x", &writeError);
+            TextFiles::writeNew(path, "x", &newError, &taken);
+            seen << QStringList{readError, writeError, newError}.join(" | ").replace(QDir::toNativeSeparators(path),
+                                                                                     "F")
+                        + (taken ? " | taken" : "");
+        }
+        // A new file (a kept copy) takes the next free name: a device's is in use.
+        const QString refused
+            = "Cannot read F: it is not an ordinary file | Cannot write F: it is not an ordinary file | "
+              "Cannot write F: the name is taken | taken";
+        QCOMPARE(seen.mid(0, 3), QStringList(3, refused));
+        QVERIFY2(seen.last().count("Cannot") == 3 && !seen.last().contains("ordinary")
+                     && !seen.last().contains("taken"),
+                 qPrintable(seen.last()));
+        QCOMPARE(folderContents(data.path()), (QMap<QString, QByteArray>()));
+    }
+#endif
+
+    // Files are compared by what they are, not by how they are named: every
+    // spelling of one file, a second hard link and a link to it are that file.
+    void fileIdentity()
+    {
+        ScratchFolder data;
+        QVERIFY(QDir(data.path()).mkdir("sub"));
+        data.write("sub/LongFileName.txt", "mine");
+        data.write("sub/other.txt", "mine");
+        const QString file = data.file("sub/LongFileName.txt"), dir = data.path();
+        QVERIFY(makeHardLink(file, data.file("sub/hard.txt")));
+        QMap<QString, QString> spellings{
+            {dir + "/sub/./../sub/LongFileName.txt", "it"}, {data.file("sub/hard.txt"), "it"},
+            {data.file("sub/other.txt"), "another"},        {data.file("sub"), "another"},
+            {data.file("sub/missing.txt"), "nothing"},      {dir + "/SUB/longfilename.TXT", "nothing"}};
+        if (makeSymbolicLink(file, data.file("sub/link.txt")))
+            spellings[data.file("sub/link.txt")] = "it";
+#ifdef Q_OS_WIN
+        // Names ignore case; C:\ and c:/, 8.3 short names and \\?\ name the same file.
+        const QString native = QDir::toNativeSeparators(file);
+        QVERIFY2(shortName(file).contains('~'), qPrintable(shortName(file)));
+        for (const QString &spelling : {dir + "/SUB/longfilename.TXT", native, native.left(1).toLower() + native.mid(1),
+                                        "\\\\?\\" + native, shortName(file)})
+            spellings[spelling] = "it";
+#endif
+        const QString it = FileIdentity::of(file);
+        QVERIFY(!it.isEmpty());
+        QMap<QString, QString> seen;
+        for (auto spelling = spellings.keyBegin(); spelling != spellings.keyEnd(); ++spelling) {
+            const QString identity = FileIdentity::of(*spelling);
+            seen[*spelling] = identity == it ? "it" : identity.isEmpty() ? "nothing" : "another";
+        }
+        QCOMPARE(seen, spellings);
     }
 
     // DEXTREL_COM<n> wins over the device chosen in the settings file, which
@@ -216,6 +374,27 @@ private Q_SLOTS:
                  (QStringList{first + " for port 1, the default", third + " for port 3, the default",
                               "/dev/ttyUSB0 for port 1, from the settings file",
                               pts4 + " for port 1, from DEXTREL_COM1", "", ""}));
+    }
+
+    // What Windows's device IDs say about a USB serial adapter, for --list-ports.
+    void usbIds()
+    {
+        const auto hex = [](std::optional<quint16> n) {
+            return n ? QString::number(*n, 16).rightJustified(4, '0') : "-";
+        };
+        QStringList seen;
+        for (const auto &[hardware, instance] :
+             {std::pair{"USB\\VID_0403&PID_6001&REV_0600", "USB\\VID_0403&PID_6001\\A10K3LQD"},
+              {"USB\\VID_067B&PID_2303&REV_0300", "USB\\VID_067B&PID_2303\\5&2A3B7C&0&2"},
+              {"FTDIBUS\\COMPORT&VID_0403&PID_6015", "FTDIBUS\\VID_0403+PID_6015+DN0432ABA\\0000"},
+              {"USB\\VID_1A86&PID_7523", "ROOT\\PORTS\\0000"},
+              {"ACPI\\PNP0501", "ACPI\\PNP0501\\1"},
+              {"USB\\VID_00G1&PID_12", ""}}) {
+            const UsbIds ids = UsbIds::fromWindowsIds(hardware, instance);
+            seen << QStringLiteral("%1:%2 %3").arg(hex(ids.vendorId), hex(ids.productId), ids.serialNumber);
+        }
+        QCOMPARE(seen, (QStringList{"0403:6001 A10K3LQD", "067b:2303 ", "0403:6015 DN0432ABA", "1a86:7523 ", "-:- ",
+                                    "-:- "}));
     }
 
     // The program's own settings file: the device each user chose per port,

@@ -21,8 +21,12 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -86,7 +90,9 @@ private Q_SLOTS:
     {
         QCoreApplication::removeTranslator(&m_zh);
         QApplication::setFont(m_font);
-        QApplication::setPalette(QApplication::style()->standardPalette());
+        // Fusion's colours, which do not follow the system's (Windows's differ).
+        static const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(fusion->standardPalette());
     }
 
     // Each chart recorded whole (tests/reports/charts/PAGE.txt) at a size of
@@ -104,6 +110,9 @@ private Q_SLOTS:
     void drawn()
     {
         QFETCH(int, unit);
+#ifdef Q_OS_WIN
+        QSKIP("The recordings hold the text widths of Linux's font engine; Windows's rounds them to pixels.");
+#endif
         Opened opened(QString::fromLatin1(QTest::currentDataTag()), unit, QSize(1008, 720));
         auto *chart = opened.page->findChild<ChartView *>();
         Chart::ChartRecorder recorder(chart);

@@ -13,8 +13,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <unistd.h>
-
 namespace {
 
 const QByteArray kHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
@@ -148,11 +146,17 @@ private Q_SLOTS:
             QStringLiteral(DEXTREL_PROGRAM),
             QStringList{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=", "--data-dir", folder.path()} + arguments);
         QCOMPARE(exitCode, c.code);
-        QVERIFY2(errors.contains(c.error), qPrintable(errors));
+        QVERIFY2(errors.contains(QDir::toNativeSeparators(c.error)), qPrintable(errors));
         if (shown.isEmpty() || out.endsWith(u".csv")) {
             QCOMPARE(folder.read(out), shown.isEmpty() ? QByteArray("old") : (shown.join("\r\n") + "\r\n").toUtf8());
             return;
         }
+#ifdef Q_OS_WIN
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+            QVERIFY(folder.read(out).startsWith("%PDF-"));
+            QSKIP("No PDF reader (poppler-utils) here: the page's texts are read by the Linux tests.");
+        }
+#endif
         const auto [pages, text, faults] = readPdf(folder.file(out));
         QCOMPARE(pages, 1);
         QCOMPARE(faults, QString());
@@ -200,10 +204,10 @@ private Q_SLOTS:
         folder.write(QStringLiteral("dextrel.ini"), crlf({"[SerialDevices]", "ann/1=/dev/ttyUSB0"}));
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("logs")));
         folder.write(QStringLiteral("logs/ann-20261206-101010.log"), "log");
-        QVERIFY(QFile::link(folder.path(), elsewhere.file(QStringLiteral("data"))));
-        QCOMPARE(::link(QFile::encodeName(folder.file(QStringLiteral("DXRegister.txt"))).constData(),
-                        QFile::encodeName(elsewhere.file(QStringLiteral("list.csv"))).constData()),
-                 0);
+        if (!makeSymbolicLink(folder.path(), elsewhere.file(QStringLiteral("data"))) && typed.contains("ELSE/data"))
+            QSKIP("This system makes no symbolic links.");
+        QVERIFY(
+            makeHardLink(folder.file(QStringLiteral("DXRegister.txt")), elsewhere.file(QStringLiteral("list.csv"))));
         const QMap<QString, QByteArray> before = folderContents(folder.path());
         const auto spelt = [&](QString text) {
             return text.replace(QStringLiteral("DIR"), folder.path()).replace(QStringLiteral("ELSE"), elsewhere.path());
@@ -221,7 +225,8 @@ private Q_SLOTS:
             QStringList{"--data-dir", folder.path(), "--user", "ann", "--password", "pw"} + arguments);
         // The window's run itself ends well; its message box is on standard error, after its title.
         QCOMPARE(std::pair(exitCode, errors.trimmed().split(u'\n').last().remove(QRegularExpression("^Qel: "))),
-                 std::pair(how == "window" ? 0 : 1, "Cannot write " + target + ": it is " + spelt(own)
+                 std::pair(how == "window" ? 0 : 1, "Cannot write " + QDir::toNativeSeparators(target) + ": it is "
+                                                        + QDir::toNativeSeparators(spelt(own))
                                                         + ", one of the program's own files. Choose another file."));
         QCOMPARE(folderContents(folder.path()), before);
     }

@@ -331,11 +331,12 @@ private Q_SLOTS:
                                    .toPoint();
         QTest::mouseMove(window.chart, pointer);
 
-        QCOMPARE(window.details->isVisibleTo(&window), !details.isEmpty());
+        // On a real screen the pointer's move arrives as the system sends it.
+        QTRY_COMPARE(window.details->isVisibleTo(&window), !details.isEmpty());
         QCOMPARE(window.marker->text(), details.isEmpty() ? QString() : QStringLiteral(" Y"));
         if (details.isEmpty())
             return;
-        QCOMPARE(window.details->text(), details);
+        QTRY_COMPARE(window.details->text(), details);
         const QRect marker = window.marker->geometry();
         QVERIFY2(qAbs(marker.center().x() - pointer.x()) <= 1, "marker over the point");
         const QRect box = window.details->geometry();

@@ -10,6 +10,10 @@
 #include <cerrno>
 #include <climits>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 const QByteArray kHeader = "Test_No,Glucose,Month,Day,Hour,Minute,Event,Glucose_mmol,Year,Date & Time";
@@ -144,11 +148,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("commitsBefore");
         QTest::addColumn<QString>("failed"); // the file the error names
         QTest::addColumn<QString>("reason");
+        const QString full = "no space left on the disk";
+#ifdef Q_OS_WIN
+        QTest::newRow("the rewrite meets a full disk") << int(ERROR_DISK_FULL) << 1 << "anna.txt" << full;
+        QTest::newRow("the copy meets a full disk") << int(ERROR_DISK_FULL) << 0 << "anna.txt.bak" << full;
+#else
         QTest::newRow("the rewrite fails") << EIO << 1 << "anna.txt"
                                            << "Input/output error";
-#ifdef Q_OS_UNIX
-        QTest::newRow("the copy meets a full disk") << ENOSPC << 0 << "anna.txt.bak"
-                                                    << "no space left on the disk";
+        QTest::newRow("the copy meets a full disk") << ENOSPC << 0 << "anna.txt.bak" << full;
         QTest::newRow("the copy meets a size limit") << 0 << 0 << "anna.txt.bak"
                                                      << "file too large for the disk or for the limit the system sets";
 #endif
@@ -190,5 +197,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ReadingFileTest)
+QTEST_GUILESS_MAIN(ReadingFileTest)
 #include "tst_readingfile.moc"

@@ -1,39 +1,10 @@
 #include "app/ui/Pictures.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
-#include <QSvgRenderer>
-
-namespace Pictures {
-
-QPixmap pixmap(const QString &name, QSize size)
-{
-    const QString path = QStringLiteral(":/images/%1.svg").arg(name);
-    if (!QFile::exists(path))
-        return {};
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
-    QPixmap out(size);
-    out.fill(Qt::transparent);
-    QPainter painter(&out);
-    renderer.render(&painter);
-    return out;
-}
-
-QIcon icon(const QString &name)
-{
-    QIcon out;
-    for (int side : {16, 24, 32, 48})
-        out.addPixmap(pixmap(name, QSize(side, side)));
-    return out;
-}
-
-} // namespace Pictures
 
 ClickablePicture::ClickablePicture(const QString &name, QSize size, QWidget *parent)
     : QLabel(parent)

@@ -1,20 +1,8 @@
 #pragma once
 
-#include <QIcon>
+#include "platform/ui/ProgramPictures.h"
+
 #include <QLabel>
-#include <QPixmap>
-#include <QSize>
-#include <QString>
-
-// The program's own pictures, drawn from the SVG files under ":/images/".
-namespace Pictures {
-
-// The picture ":/images/<name>.svg" drawn at the given size; a null pixmap when
-// there is no such picture.
-QPixmap pixmap(const QString &name, QSize size);
-QIcon icon(const QString &name);
-
-} // namespace Pictures
 
 // A picture that reacts to a click of the left mouse button, as the pictures of
 // the index and menu pages do; Tab reaches it, and Enter or Space clicks it.

@@ -51,7 +51,7 @@ MeterDownload::MeterDownload(const QString &dataDir, const UserSettings &user, R
     connect(&m_session, &MeterSession::timerActiveChanged, this, &MeterDownload::setTimerActive);
     m_status.setPort(m_port.device, [this] { return portFailure(); });
     logSteps();
-    connect(&m_link, &SerialLink::lost, &m_session, &MeterSession::linkLost);
+    connect(&m_link, &PortLink::lost, &m_session, &MeterSession::linkLost);
 }
 
 void MeterDownload::logSteps()
@@ -82,7 +82,7 @@ void MeterDownload::logSteps()
         m_log.step(QStringLiteral("Failed: ") + reason);
         m_log.flush();
     });
-    connect(&m_link, &SerialLink::lost, this,
+    connect(&m_link, &PortLink::lost, this,
             [this](const QString &reason) { m_log.step(QStringLiteral("Line lost: ") + reason); });
 }
 

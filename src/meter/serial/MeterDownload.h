@@ -4,7 +4,7 @@
 #include "meter/DownloadStatus.h"
 #include "meter/MeterSession.h"
 #include "meter/TappedLink.h"
-#include "meter/serial/SerialLink.h"
+#include "meter/serial/PortLink.h"
 #include "platform/PortNames.h"
 
 #include <QElapsedTimer>
@@ -66,7 +66,7 @@ private:
     ReadingStore &m_store;
     QElapsedTimer m_clock;
     const PortNames::Choice m_port;
-    SerialLink m_link;
+    PortLink m_link;
     DownloadLog m_log;
     TappedLink m_loggedLink; // m_link, its bytes logged
     MeterSession m_session;

@@ -1,6 +1,6 @@
 #include "meter/serial/MeterFinder.h"
 
-#include "meter/serial/SerialLink.h"
+#include "meter/serial/PortLink.h"
 
 MeterFinder::MeterFinder(const QList<SerialPortEntry> &candidates, QObject *parent)
     : QObject(parent)
@@ -21,7 +21,7 @@ void MeterFinder::start()
 
 std::unique_ptr<MeterLink> MeterFinder::open(const QString &device, QString *failure)
 {
-    auto link = std::make_unique<SerialLink>(device);
+    auto link = std::make_unique<PortLink>(device);
     if (link->open())
         return link;
     *failure = link->openProblem();

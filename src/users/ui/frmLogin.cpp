@@ -4,6 +4,7 @@
 #include "platform/LocalBytes.h"
 #include "platform/Product.h"
 #include "platform/ui/MessageService.h"
+#include "platform/ui/ProgramPictures.h"
 #include "users/ui/frmReadOldData.h"
 #include "users/Login.h"
 #include "users/UserRegistry.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,7 +42,7 @@ frmLogin::frmLogin(const QString &dataDir, ReadingStore &store, QWidget *parent)
 {
     WindowParts::setTitle(this, UserTexts::kLoginCaption);
     ComboName->setEditable(false);
-    picIcon->setPixmap(QIcon(QStringLiteral(":/images/product.svg")).pixmap(kIconSize, kIconSize));
+    picIcon->setPixmap(Pictures::pixmap(QStringLiteral("product"), QSize(kIconSize, kIconSize)));
     picIcon->setAccessibleName(Product::kName);
     // A screen reader reads each field with its caption.
     userIdLabel->setBuddy(ComboName);
