@@ -50,8 +50,17 @@ Figures figures(const PeriodSummary::Report &r)
     QString met;
     for (bool m : r.met)
         met += m ? u'+' : u'-';
-    return Figures(r.readings, r.impossibleDates, r.days, r.perDay, r.mean, r.sd, r.cv, r.gmi,
-                   QStringList(r.shares.begin(), r.shares.end()), r.inLimits, met);
+    return Figures{r.readings,
+                   r.impossibleDates,
+                   r.days,
+                   r.perDay,
+                   r.mean,
+                   r.sd,
+                   r.cv,
+                   r.gmi,
+                   QStringList(r.shares.begin(), r.shares.end()),
+                   r.inLimits,
+                   met};
 }
 
 struct SummaryCase
@@ -153,24 +162,24 @@ private Q_SLOTS:
             hundred << at(2006, 3, 1, 9, 0, k < 71 ? 120 : k < 92 ? 200 : 300);
         Rows::add<SummaryCase>({
             {"band edges, mg/dL", edges,
-             Figures("8", "0", "1", "8.0", "139", "87", "62.6 %", "–",
-                     Rows::list("12.5 %", "37.5 %", "25.0 %", "37.5 %", "12.5 %"), "25.0 %", "-----")},
+             Figures{"8", "0", "1", "8.0", "139", "87", "62.6 %", "–",
+                     Rows::list("12.5 %", "37.5 %", "25.0 %", "37.5 %", "12.5 %"), "25.0 %", "-----"}},
             {"one reading: no SD", oneDay({100}),
-             Figures("1", "0", "1", "1.0", "100", "–", "–", "–", allInRange, "100.0 %", "+++++")},
+             Figures{"1", "0", "1", "1.0", "100", "–", "–", "–", allInRange, "100.0 %", "+++++"}},
             // GMI 3.31 + 0.02392 × 155 = 7.02; SD 5.09, CV 3.29 %.
             {"GMI at 14 days and 28 readings", everyDay(14, {150, 160}),
-             Figures("28", "0", "14", "2.0", "155", "5", "3.3 %", "7.0 %", allInRange, "100.0 %", "+++++")},
+             Figures{"28", "0", "14", "2.0", "155", "5", "3.3 %", "7.0 %", allInRange, "100.0 %", "+++++"}},
             // SD 4.14, CV 2.67 %.
             {"no GMI at 13 days", everyDay(13, {150, 160, 155}),
-             Figures("39", "0", "13", "3.0", "155", "4", "2.7 %", "–", allInRange, "100.0 %", "+++++")},
+             Figures{"39", "0", "13", "3.0", "155", "4", "2.7 %", "–", allInRange, "100.0 %", "+++++"}},
             {"impossible dates and other months left out",
              Rows::list<Reading>(at(2006, 2, 30, 8, 0, 40), at(2006, 4, 31, 8, 0, 40), at(2006, 13, 1, 8, 0, 40),
                                  at(2006, 4, 1, 8, 0, 40), at(2006, 3, 31, 8, 0, 100), at(0, 0, 0, 0, 0, 40)),
-             Figures("1", "4", "1", "1.0", "100", "–", "–", "–", allInRange, "100.0 %", "+++++")},
-            {"no readings", QList<Reading>(), Figures("0", "0", "0", "–", "–", "–", "–", "–", none, "–", "-----")},
+             Figures{"1", "4", "1", "1.0", "100", "–", "–", "–", allInRange, "100.0 %", "+++++"}},
+            {"no readings", QList<Reading>(), Figures{"0", "0", "0", "–", "–", "–", "–", "–", none, "–", "-----"}},
             {"targets at their edges", hundred,
-             Figures("100", "0", "1", "100.0", "144", "50", "35.0 %", "–",
-                     Rows::list("1.0 %", "3.0 %", "71.0 %", "26.0 %", "5.0 %"), "71.0 %", "-++--")},
+             Figures{"100", "0", "1", "100.0", "144", "50", "35.0 %", "–",
+                     Rows::list("1.0 %", "3.0 %", "71.0 %", "26.0 %", "5.0 %"), "71.0 %", "-++--"}},
         });
     }
     void summary()
@@ -285,33 +294,33 @@ private Q_SLOTS:
         using Rows::list;
         Rows::add<ChartCase>({
             {"line graph", four, "line graph", 1, 1,
-             Spoken("Line graph", "Line graph, 4 readings from 2006/3/1 to 2006/3/5, highest 250, lowest 60 mg/dL",
-                    list("2006/3/1 08:00 123", "2006/3/5 09:00 60", "2006/3/21 07:00 200", "2006/3/5 19:00 250"))},
+             Spoken{"Line graph", "Line graph, 4 readings from 2006/3/1 to 2006/3/5, highest 250, lowest 60 mg/dL",
+                    list("2006/3/1 08:00 123", "2006/3/5 09:00 60", "2006/3/21 07:00 200", "2006/3/5 19:00 250")}},
             {"PC line graph, mmol/L, day first", four, "PC line graph", 2, 2,
-             Spoken("PC line graph",
+             Spoken{"PC line graph",
                     "PC line graph, 2 readings from 5/3/2006 to 21/3/2006, highest 11.1, lowest 3.3 mmol/L",
-                    list("5/3/2006 09:00 3.3", "21/3/2006 07:00 11.1"))},
-            {"line graph, no readings", {}, "line graph", 1, 1, Spoken("Line graph", "Line graph, no readings")},
+                    list("5/3/2006 09:00 3.3", "21/3/2006 07:00 11.1")}},
+            {"line graph, no readings", {}, "line graph", 1, 1, Spoken{"Line graph", "Line graph, no readings"}},
             {"standard day", four, "standard day", 1, 1,
-             Spoken("Standard day", "Standard day, 2006/3/5, 2 readings, highest 250, lowest 60, average 155 mg/dL",
-                    list("09:00 60", "19:00 250"))},
+             Spoken{"Standard day", "Standard day, 2006/3/5, 2 readings, highest 250, lowest 60, average 155 mg/dL",
+                    list("09:00 60", "19:00 250")}},
             {"histogram, mmol/L", four, "histogram", 2, 1,
-             Spoken(
+             Spoken{
                  "Histogram",
                  "Histogram, 4 readings from 2006/3/1 to 2006/3/5, highest 13.9, lowest 3.3 mmol/L, most in <3.4 (1)",
                  list("<3.4 1", "3.4-5.0 0", "5.1-6.7 0", "6.8-8.3 1", "8.4-10.0 0", "10.1-11.6 1", "11.7-13.3 0",
-                      "13.4-15.0 1", "15.1-16.6 0", "16.7-18.3 0", "18.4-20.0 0", ">=20.1 0"))},
+                      "13.4-15.0 1", "15.1-16.6 0", "16.7-18.3 0", "18.4-20.0 0", ">=20.1 0")}},
             {"bands", four, "bands", 1, 1,
-             Spoken("Band bar",
+             Spoken{"Band bar",
                     "Band bar, 4 readings: Below 54 mg/dL 0.0 %, 54–69 mg/dL 25.0 %, 70–180 mg/dL 25.0 %, "
                     "181–250 mg/dL 50.0 %, Above 250 mg/dL 0.0 %",
                     list("Below 54 mg/dL 0 0.0 %", "54–69 mg/dL 1 25.0 %", "70–180 mg/dL 1 25.0 %",
-                         "181–250 mg/dL 2 50.0 %", "Above 250 mg/dL 0 0.0 %"))},
+                         "181–250 mg/dL 2 50.0 %", "Above 250 mg/dL 0 0.0 %")}},
             {"overlay day, mmol/L", overlay, "overlay day", 2, 1,
-             Spoken("Overlay day",
+             Spoken{"Overlay day",
                     "Overlay day, 16 readings, a median for 3 of 24 hours, lowest 6.7 at 08–09, highest 11.1 at 10–11 "
                     "mmol/L",
-                    hours)},
+                    hours}},
         });
     }
     void chartTexts()

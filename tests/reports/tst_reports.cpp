@@ -233,21 +233,21 @@ private Q_SLOTS:
                                            at(2006, 3, 20, 8, 0, 5, "2"), at(2006, 4, 2, 8, 0, 6, "PC")});
         Rows::add<SelectionCase>({
             {"one day, any time", three, Rule::AllReadings, list<QDate>(d6, d6), allDay,
-             Selected(all, Change(), list<int>(200))},
+             Selected{all, Change(), list<int>(200)}},
             {"hour 8 to 8", three, Rule::AllReadings, list<QDate>(d5, d7), list("8", "8.5"),
-             Selected(all, Change(), list<int>(100, 151))},
+             Selected{all, Change(), list<int>(100, 151)}},
             {"dates reversed", three, Rule::AllReadings, list<QDate>(d7, d5), allDay,
-             Selected(all, Change(Outcome::DateRangeError, ReportTexts::rangeOfDateError(), d5, d7), all)},
+             Selected{all, Change{Outcome::DateRangeError, ReportTexts::rangeOfDateError(), d5, d7}, all}},
             {"hours reversed", three, Rule::AllReadings, list<QDate>(d5, d5), list("10", "9"),
-             Selected(all, Change(Outcome::HourRangeError, ReportTexts::rangeOfDateError(), QDate(), QDate()), all)},
+             Selected{all, Change{Outcome::HourRangeError, ReportTexts::rangeOfDateError(), QDate(), QDate()}, all}},
             {"hour letters", three, Rule::AllReadings, list<QDate>(d5, d5), list("0", "x1"),
-             Selected(all, Change(Outcome::HourNotNumber, QString(), QDate(), QDate()), all)},
+             Selected{all, Change{Outcome::HourNotNumber, QString(), QDate(), QDate()}, all}},
             {"invalid dates", odd, Rule::AllReadings, list<QDate>(QDate(100, 1, 1), QDate(9999, 1, 1)), allDay,
-             Selected(list<int>(1, 2, 0, 3, INT_MAX), Change(), {})},
+             Selected{list<int>(1, 2, 0, 3, INT_MAX), Change(), {}}},
             {"after meal: no hours", odd, Rule::MealMarked, list<QDate>(d5, d5), allDay,
-             Selected(list<int>(INT_MAX), Change(), list<int>(INT_MAX))},
+             Selected{list<int>(INT_MAX), Change(), list<int>(INT_MAX)}},
             {"after meal: PC and 1", marks, Rule::MealMarked, list<QDate>(QDate(2006, 3, 1), QDate(2006, 3, 31)),
-             QStringList(), Selected(list<int>(1, 3, 6), Change(), list<int>(1, 3))},
+             QStringList(), Selected{list<int>(1, 3, 6), Change(), list<int>(1, 3)}},
         });
     }
     void selection()
@@ -259,7 +259,7 @@ private Q_SLOTS:
         QStringList hours = c.hours;
         hours.resize(2);
         const Change got = s.select(c.tables, c.range[0], c.range[1], hours[0], hours[1]);
-        QCOMPARE(Selected(atLoad, got, glucoseOf(s.entries())), c.expected);
+        QCOMPARE((Selected{atLoad, got, glucoseOf(s.entries())}), c.expected);
     }
 
     void pages_data()
@@ -329,12 +329,12 @@ private Q_SLOTS:
         };
         Rows::add<PointerCase>({
             {"on the edge P[2]", QPointF(1249, 1000),
-             Update(true, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75)},
+             Update{true, y, details(3), 3, 1800, 1249 + w / 2, 1249 + w / 2 - 75}},
             {"below the band", QPointF(1279, 4500),
-             Update(false, cleared, same, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75)},
+             Update{false, cleared, same, 0, 5300, 1249 + w / 2, 1249 + w / 2 - 75}},
             {"on the band's edge", QPointF(1279, 300),
-             Update(std::nullopt, same, same, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75)},
-            {"left of the chart", QPointF(1000, 1000), Update(false, cleared, same, 0, 1800, 1125, 1050)},
+             Update{std::nullopt, same, same, 0, 1100, 1249 + w / 2, 1249 + w / 2 - 75}},
+            {"left of the chart", QPointF(1000, 1000), Update{false, cleared, same, 0, 1800, 1125, 1050}},
         });
     }
     void pointer()
