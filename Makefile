@@ -75,9 +75,9 @@ deps-windows:
 windows: deps-windows
 	@CMAKE_FLAGS="$(CMAKE_FLAGS)" bash scripts/windows/build.sh $(WINDOWS_DIR) $(BUILD_DIR)
 
-# Every test of the Windows build under Wine.
+# Every test of the Windows build under Wine (CTEST_ARGS='-R tst_frame': one).
 test-windows: windows build
-	@bash scripts/windows/test.sh $(WINDOWS_DIR) $(BUILD_DIR)
+	@bash scripts/windows/test.sh $(WINDOWS_DIR) $(BUILD_DIR) $(CTEST_ARGS)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZED_DIR) $(WINDOWS_DIR)

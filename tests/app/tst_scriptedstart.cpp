@@ -24,13 +24,14 @@ std::pair<int, QString> run(const QStringList &arguments, const QByteArray &inpu
 }
 
 // The words of the dump's visible texts that are English: every word of two
-// letters or more but names (the user alice), units, date formats, paths and the switches of
-// the command line.
+// letters or more but names (the user alice, Windows's COM ports), units, date
+// formats, the clock as the system writes it, paths and the switches of the
+// command line.
 QStringList englishIn(const QJsonObject &dump)
 {
-    static const QRegularExpression kept(QStringLiteral(
-        "\\S*/\\S*|--?[a-z-]+|\\d+ [A-Z][a-z]{2} "
-        "\\d{4}|\\b(Dextrel|Management|Software|DX|PC|RS232|Qel|English|USB|PDF|CSV|Enter|GMI|A1C|alice)\\b"));
+    static const QRegularExpression kept(QStringLiteral("\\S*/\\S*|--?[a-z-]+|\\d+ [A-Z][a-z]{2} "
+                                                        "\\d{4}|\\b(Dextrel|Management|Software|DX|PC|RS232|Qel|"
+                                                        "English|USB|PDF|CSV|Enter|GMI|A1C|alice|COM|AM|PM)\\b"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QStringList texts, english;
     for (const QJsonValue m : dump[u"messages"].toArray())
@@ -216,6 +217,10 @@ private Q_SLOTS:
     // --lang wins over both for its run.
     void languageChosen()
     {
+#ifdef Q_OS_WIN
+        QSKIP("The system's language is set here through the environment, as on Linux; Windows takes it from the "
+              "user's settings.");
+#endif
         ScratchFolder folder;
         folder.write(QStringLiteral("DXRegister.txt"), kAlice);
         const struct
@@ -269,6 +274,9 @@ private Q_SLOTS:
     }
     void commandLineLanguage()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Run through a Unix shell, with the system's language set in the environment.");
+#endif
         QFETCH(QStringList, arguments);
         QFETCH(QString, said);
         // Standard output too goes where runProgram reads.
