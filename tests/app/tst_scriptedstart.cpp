@@ -29,9 +29,9 @@ std::pair<int, QString> run(const QStringList &arguments, const QByteArray &inpu
 // command line.
 QStringList englishIn(const QJsonObject &dump)
 {
-    static const QRegularExpression kept(QStringLiteral("\\S*/\\S*|--?[a-z-]+|\\d+ [A-Z][a-z]{2} "
+    static const QRegularExpression kept(QStringLiteral("\\S*/\\S*|COM\\d+|--?[a-z-]+|\\d+ [A-Z][a-z]{2} "
                                                         "\\d{4}|\\b(Dextrel|Management|Software|DX|PC|RS232|Qel|"
-                                                        "English|USB|PDF|CSV|Enter|GMI|A1C|alice|COM|AM|PM)\\b"));
+                                                        "English|USB|PDF|CSV|Enter|GMI|A1C|alice|AM|PM)\\b"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     QStringList texts, english;
     for (const QJsonValue m : dump[u"messages"].toArray())
