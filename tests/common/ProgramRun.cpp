@@ -3,14 +3,18 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <memory>
+#include <vector>
+
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
 
-std::pair<int, QString> runProgram(const QString &program, QStringList arguments, const QByteArray &input)
+namespace {
+
+void start(QProcess &process, const QString &program, QStringList arguments, const QByteArray &input)
 {
     static const QRegularExpression setting(QStringLiteral("^[A-Z_][A-Z0-9_]*="));
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DEXTREL_COM1"), QStringLiteral("/nonexistent/tty"));
     for (const QString &s : arguments.filter(setting))
@@ -23,10 +27,36 @@ std::pair<int, QString> runProgram(const QString &program, QStringList arguments
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
+}
+
+std::pair<int, QString> finish(QProcess &process)
+{
     if (!process.waitForFinished(30000))
         return {-1, QStringLiteral("<did not end>")}; // killed with `process`
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace
+
+std::pair<int, QString> runProgram(const QString &program, QStringList arguments, const QByteArray &input)
+{
+    QProcess process;
+    start(process, program, std::move(arguments), input);
+    return finish(process);
+}
+
+QList<std::pair<int, QString>> runPrograms(const QString &program, const QList<QStringList> &runs)
+{
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const QStringList &arguments : runs) {
+        processes.push_back(std::make_unique<QProcess>());
+        start(*processes.back(), program, arguments, {});
+    }
+    QList<std::pair<int, QString>> results;
+    for (const auto &process : processes)
+        results << finish(*process);
+    return results;
 }
 
 QStringList withUserBytes(const QString &program, const QByteArray &id, const QStringList &arguments)
